@@ -1,0 +1,13 @@
+#!/bin/sh
+# Installs what is missing, builds everything and draws the sample design to DXF and PNG.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
+cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
+if [ ! -x "$root/build/host/cadhost" ]; then
+  echo "built; the drawing command (cadhost draw) is not there yet."
+  exit 0
+fi
+mkdir -p "$root/out"
+"$root/build/host/cadhost" draw "$root/examples/sample.glt" -o "$root/out"

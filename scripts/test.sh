@@ -1,0 +1,21 @@
+#!/bin/sh
+# Installs what is missing, builds everything and runs every test, then the same under
+# AddressSanitizer and UndefinedBehaviorSanitizer (set CORBEL_NO_SANITIZE=1 to skip that pass).
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+run_suite() {
+  dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  ctest --test-dir "$dir" -j "$jobs" --output-on-failure --no-tests=error
+}
+
+run_suite "$root/build"
+if [ "${CORBEL_NO_SANITIZE:-0}" != "1" ]; then
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_suite "$root/build-sanitize" -DCORBEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+fi
+echo "all tests passed"
