@@ -1,0 +1,286 @@
+#include "CIbFileText.h"
+
+#include "CLocale.h"
+#include "CodePage.h"
+#include "WinUser.h"
+
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t* const kSeparators = L" ,;\t\n";
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+} // namespace
+
+CIbFileText::CIbFileText()
+    : m_commentPrefix(L"//"),
+      m_version(0.0),
+      m_owner(nullptr),
+      m_caption(L"文件操作时出现错误"),
+      m_isOpen(0),
+      m_length(0),
+      m_lineNumber(0),
+      m_atEnd(0),
+      m_opened(0),
+      m_encoding(kUnknown)
+{
+}
+
+CIbFileText::~CIbFileText() { Close(); }
+
+void CIbFileText::SetPath(const CString& path) { m_path = path; }
+
+int CIbFileText::DetectEncoding(const CString& path)
+{
+    CFile probe;
+    if (!probe.Open(path, CFile::modeRead | CFile::typeBinary))
+        return kUnreadable;
+    unsigned char head[3] = {0, 0, 0};
+    UINT got = 0;
+    try {
+        got = probe.Read(head, 3);
+    } catch (const CFileException&) {
+        return kUnreadable;
+    }
+    if (got < 2)
+        return kUnreadable;
+    return head[0] == 0xFF && head[1] == 0xFE ? kUtf16 : kAnsi;
+}
+
+int CIbFileText::Open(int forReading)
+{
+    if (!m_file)
+        m_file = std::make_unique<CStdioFile>();
+    m_file->Abort();
+    m_isOpen = 0;
+    UINT mode = CFile::modeRead | CFile::typeText;
+    if (forReading)
+        m_encoding = DetectEncoding(m_path);
+    else
+        mode = CFile::modeCreate | CFile::modeWrite | CFile::typeText;
+    if (!m_file->Open(m_path, mode)) {
+        m_file.reset();
+        return 0;
+    }
+    m_opened = 1;
+    if (forReading) {
+        m_length = m_file->GetLength();
+        m_lineNumber = 0;
+        m_atEnd = 0;
+    }
+    m_isOpen = 1;
+    return 1;
+}
+
+void CIbFileText::Close()
+{
+    if (m_file && m_isOpen)
+        m_file->Close();
+    m_isOpen = 0;
+}
+
+// One physical line in the file's encoding. A file too short to hold text (encoding 0)
+// has no lines.
+bool CIbFileText::ReadPhysicalLine(CString& line)
+{
+    ULONGLONG before = m_file->GetPosition();
+    line = m_encoding == kUtf16 ? ReadUtf16Line() : ReadAnsiLine();
+    return m_file->GetPosition() != before;
+}
+
+// Reads the line's bytes in pieces and converts them together, so that a double-byte
+// character split across two pieces stays whole.
+CString CIbFileText::ReadAnsiLine()
+{
+    std::string bytes;
+    char piece[1025];
+    while (m_file->ReadString(piece, sizeof piece) != nullptr) {
+        size_t n = std::char_traits<char>::length(piece);
+        bytes.append(piece, n);
+        if (n < 1024 || piece[n - 1] == '\n')
+            break;
+    }
+    std::wstring wide;
+    size_t bad = 0;
+    if (!AnsiToWide(bytes, wide, &bad)) {
+        CFileException e(CFileException::invalidFile, -1, m_path);
+        CString reason;
+        reason.Format(L"line %d holds bytes that are not text of the code page (byte %llu of the line)",
+                      m_lineNumber + 1, static_cast<unsigned long long>(bad + 1));
+        e.SetReason(reason);
+        throw e;
+    }
+    return CString(std::move(wide));
+}
+
+// UTF-16 little-endian text after its byte-order mark; surrogate pairs are joined.
+CString CIbFileText::ReadUtf16Line()
+{
+    std::wstring line;
+    unsigned char unit[2];
+    while (m_file->GetPosition() + 1 < m_length && m_file->Read(unit, 2) == 2) {
+        char32_t c = static_cast<char32_t>(unit[0] | (unit[1] << 8));
+        if (m_file->GetPosition() == 2 && c == 0xFEFF)
+            continue;
+        if (c >= 0xD800 && c <= 0xDBFF && m_file->GetPosition() + 1 < m_length) {
+            unsigned char low[2];
+            if (m_file->Read(low, 2) == 2) {
+                char32_t l = static_cast<char32_t>(low[0] | (low[1] << 8));
+                c = (l >= 0xDC00 && l <= 0xDFFF) ? 0x10000 + ((c - 0xD800) << 10) + (l - 0xDC00) : 0xFFFD;
+            }
+        }
+        if (c == L'\n')
+            break;
+        line += static_cast<wchar_t>(c);
+    }
+    if (m_file->GetPosition() + 1 == m_length)
+        m_file->SeekToEnd();  // a lone trailing byte holds no character
+    return CString(std::move(line));
+}
+
+int CIbFileText::ReadLine(CString& line)
+{
+    if (!m_file || !m_isOpen || m_encoding == kUnreadable)
+        return 0;
+    for (;;) {
+        if (m_file->GetPosition() >= m_length)
+            return 0;
+        CString text;
+        if (!ReadPhysicalLine(text))
+            return 0;  // the file shrank since it was opened
+        ++m_lineNumber;
+        text.Trim();
+        if (text.IsEmpty())
+            continue;
+        if (text.Left(m_commentPrefix.GetLength()) == m_commentPrefix)
+            continue;
+        line = text;
+        return 1;
+    }
+}
+
+// A line too long for the tokenising buffer gives -1: no record has that many characters,
+// and cutting it would read a different record.
+int CIbFileText::SplitTokens(CStringArray& tokens, const CString& line)
+{
+    tokens.RemoveAll();
+    if (line.GetLength() >= kTokenBufferSize)
+        return -1;
+    int start = 0;
+    for (;;) {
+        CString token = line.Tokenize(kSeparators, start);
+        if (start < 0)
+            break;
+        tokens.Add(token);
+    }
+    return static_cast<int>(tokens.GetSize());
+}
+
+int CIbFileText::ReadTokens(CStringArray& tokens)
+{
+    CString line;
+    if (!ReadLine(line)) {
+        tokens.RemoveAll();
+        return 0;
+    }
+    return SplitTokens(tokens, line);
+}
+
+int IsIntegerText(const CString& text)
+{
+    int i = text.GetLength() > 0 && text[0] == L'-' ? 1 : 0;
+    for (; i < text.GetLength(); ++i)
+        if (!IsDigit(text[i]))
+            return 0;
+    return 1;
+}
+
+int IsRealText(const CString& text)
+{
+    int points = 0;
+    int i = text.GetLength() > 0 && text[0] == L'-' ? 1 : 0;
+    for (; i < text.GetLength(); ++i) {
+        if (text[i] == L'.') {
+            if (++points > 1)
+                return 0;
+        } else if (!IsDigit(text[i])) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int IsLetterText(const CString& text)
+{
+    if (text.GetLength() != 1)
+        return 0;
+    wchar_t c = text[0];
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') ? 1 : 0;
+}
+
+int CIbFileText::CheckSignature(CStringArray& tokens, const CString& line, const CString& signature)
+{
+    int count = SplitTokens(tokens, line);
+    if (count != signature.GetLength())
+        return 0;
+    for (int i = 0; i < count; ++i) {
+        const CString& token = tokens[i];
+        bool ok = true;
+        switch (signature[i]) {
+        case L'I': ok = IsIntegerText(token); break;
+        case L'D': ok = IsRealText(token); break;
+        case L'C': ok = IsLetterText(token); break;
+        default: break;
+        }
+        if (!ok)
+            return ~i;
+    }
+    return count;
+}
+
+int CIbFileText::ReadTypedRecord(CStringArray& tokens, const CString& signature)
+{
+    CString line;
+    if (!ReadLine(line)) {
+        tokens.RemoveAll();
+        return 0;
+    }
+    return CheckSignature(tokens, line, signature);
+}
+
+int CIbFileText::ReadVersion()
+{
+    CString line;
+    if (!ReadLine(line)) {
+        m_atEnd = 1;
+        return 0;
+    }
+    line.MakeUpper();
+    if (line.Left(3) != L"VER") {
+        ReportError(L"文件头没有版本信息或版本信息错误！", L"");
+        return 0;
+    }
+    CString rest = line.Mid(3);
+    rest.TrimLeft();
+    if (!IsRealText(rest)) {
+        ReportError(L"版本信息错误，版本应由VER和实数(一位小数)构成！", L"");
+        return 0;
+    }
+    m_version = wcstod_l(rest.GetString(), nullptr, corbel::CLocale());
+    return 1;
+}
+
+void CIbFileText::ReportError(const CString& description, const CString& text)
+{
+    CString message;
+    message.Format(L"%s，无法继续进行，请按以下错误信息描述检查该文件：\n\n文件名称：%s\n文件版本：Ver%.2f\n"
+                   L"错误位置：第%ld行\n错误描述：",
+                   m_caption, m_path, m_version, static_cast<long>(m_lineNumber));
+    message += description;
+    if (!text.IsEmpty())
+        message += L"\n错误文本：" + text;
+    MessageBox(m_owner, message, L"文件操作时出现错误", MB_OK | MB_ICONINFORMATION);
+}
