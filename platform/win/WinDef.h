@@ -41,6 +41,7 @@ typedef std::intptr_t LRESULT;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 typedef DWORD* LPDWORD;
+typedef BOOL* LPBOOL;
 typedef BYTE* LPBYTE;
 
 // Opaque handles.
@@ -57,5 +58,14 @@ typedef HINSTANCE HMODULE;
 #define MAX_PATH 260
 #endif
 
+// Code pages. The ANSI and OEM code pages of this system are both 936 (GBK).
 #define CP_ACP 0
+#define CP_OEMCP 1
+#define CP_THREAD_ACP 3
 #define CP_UTF8 65001
+
+// A point in time in 100-nanosecond intervals since 1601-01-01 (UTC).
+typedef struct _FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+} FILETIME, *PFILETIME, *LPFILETIME;
