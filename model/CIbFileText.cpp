@@ -1,5 +1,6 @@
 #include "CIbFileText.h"
 
+#include "AfxMessageBox.h"
 #include "CLocale.h"
 #include "CodePage.h"
 #include "WinUser.h"
@@ -18,7 +19,7 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 CIbFileText::CIbFileText()
     : m_commentPrefix(L"//"),
       m_version(0.0),
-      m_owner(nullptr),
+      m_owner(AfxGetMainWndHandle()),
       m_caption(L"文件操作时出现错误"),
       m_isOpen(0),
       m_length(0),
