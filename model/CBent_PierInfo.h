@@ -75,7 +75,7 @@ public:
 
     CBent_FaceInfo& GetMainFace() { return m_MainFace; }
     const CBent_FaceInfo& GetMainFace() const { return m_MainFace; }
-    // The end-notch part; it holds the stirrups whose section position is not 0.
+    // The end notch; it holds the stirrups whose section position is not 0.
     CBent_FaceInfo& GetEndFace() { return m_EndFace; }
     const CBent_FaceInfo& GetEndFace() const { return m_EndFace; }
     // One face per extra skeleton type (A, B, ...).
