@@ -1,0 +1,46 @@
+// The bars at one support.
+#include "CBent_PoleInfo.h"
+
+CBent_PoleInfo::CBent_PoleInfo() { Reset(); }
+
+void CBent_PoleInfo::Reset()
+{
+    m_aLPTSteels.RemoveAll();
+    m_aLPBSteels.RemoveAll();
+    m_aLPPSteels.RemoveAll();
+    m_aLPMSteels.RemoveAll();
+}
+
+void CBent_PoleInfo::SetColumnText(const CString& text)
+{
+    for (INT_PTR i = 0; i < m_aLPTSteels.GetSize(); ++i)
+        m_aLPTSteels[i].SetColumnText(text);
+    for (INT_PTR i = 0; i < m_aLPBSteels.GetSize(); ++i)
+        m_aLPBSteels[i].SetColumnText(text);
+    for (INT_PTR i = 0; i < m_aLPPSteels.GetSize(); ++i)
+        m_aLPPSteels[i].SetColumnText(text);
+    for (INT_PTR i = 0; i < m_aLPMSteels.GetSize(); ++i)
+        m_aLPMSteels[i].SetColumnText(text);
+}
+
+void CBent_PoleInfo::MirrorFrom(const CBent_PoleInfo& other)
+{
+    if (&other == this) {
+        for (INT_PTR i = 0; i < m_aLPTSteels.GetSize(); ++i)
+            m_aLPTSteels[i].MirrorAxisDistances();
+        for (INT_PTR i = 0; i < m_aLPBSteels.GetSize(); ++i)
+            m_aLPBSteels[i].MirrorAxisDistances();
+        for (INT_PTR i = 0; i < m_aLPPSteels.GetSize(); ++i)
+            m_aLPPSteels[i].MirrorDistances();
+        return;
+    }
+    m_aLPTSteels.Copy(other.m_aLPTSteels);
+    m_aLPBSteels.Copy(other.m_aLPBSteels);
+    m_aLPPSteels.Copy(other.m_aLPPSteels);
+    for (INT_PTR i = 0; i < m_aLPTSteels.GetSize(); ++i)
+        m_aLPTSteels[i].SwapAxisDistances();
+    for (INT_PTR i = 0; i < m_aLPBSteels.GetSize(); ++i)
+        m_aLPBSteels[i].SwapAxisDistances();
+    for (INT_PTR i = 0; i < m_aLPPSteels.GetSize(); ++i)
+        m_aLPPSteels[i].SwapDistances();
+}
