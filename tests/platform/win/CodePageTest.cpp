@@ -16,7 +16,7 @@ struct GbkCase {
   std::wstring text;
 };
 
-// Where Windows 936 and other GBK tables part ways: 0x80 is the euro sign, A1A4 the middle dot,
+// Where Windows 936 differs from other GBK tables: 0x80 is the euro sign, A1A4 the middle dot,
 // A1AA the em dash.
 const std::vector<GbkCase> kGbkCases = {
     {"", L""},

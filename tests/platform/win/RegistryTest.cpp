@@ -413,7 +413,7 @@ TEST_F(RegistryTest, AFailedWriteLeavesTheStoreAsItWas) {
   RegCloseKey(key);
   const std::string before = ReadFile(m_file);
 
-  // A file-size limit makes the write of the temporary file fail part way.
+  // A file-size limit makes the write of the temporary file fail midway.
   const pid_t pid = ::fork();
   ASSERT_GE(pid, 0);
   if (pid == 0) {
