@@ -2,6 +2,7 @@
 #include "CString.h"
 
 #include "CException.h"
+#include "CodePage.h"
 
 #include <algorithm>
 #include <ostream>
@@ -37,7 +38,7 @@ CString::CString(wchar_t ch, int repeat)
         m_text.assign(static_cast<size_t>(repeat), ch);
 }
 
-CString::CString(const char* utf8) : m_text(corbel::Utf8ToWide(utf8 ? utf8 : "")) {}
+CString::CString(const char* utf8) : m_text(Utf8ToWideLossy(utf8 ? utf8 : "")) {}
 
 CString& CString::operator=(const wchar_t* text)
 {
@@ -53,7 +54,7 @@ CString& CString::operator=(wchar_t ch)
 
 CString& CString::operator=(const char* utf8)
 {
-    m_text = corbel::Utf8ToWide(utf8 ? utf8 : "");
+    m_text = Utf8ToWideLossy(utf8 ? utf8 : "");
     return *this;
 }
 
@@ -347,7 +348,7 @@ CString& CString::operator+=(wchar_t ch)
     return *this;
 }
 
-std::string CString::ToUtf8() const { return corbel::WideToUtf8(m_text); }
+std::string CString::ToUtf8() const { return WideToUtf8Lossy(m_text); }
 
 CString operator+(const CString& a, const CString& b) { return CString(a.str() + b.str()); }
 CString operator+(const CString& a, const wchar_t* b) { return CString(a.str() + OrEmpty(b)); }

@@ -177,8 +177,3 @@ bool operator>=(const CString& a, const CString& b);
 // Lets test frameworks print the text.
 void PrintTo(const CString& s, std::ostream* os);
 
-namespace corbel {
-// UTF-8 and wide text; invalid UTF-8 becomes U+FFFD.
-std::wstring Utf8ToWide(std::string_view utf8);
-std::string WideToUtf8(std::wstring_view wide);
-} // namespace corbel

@@ -2,6 +2,7 @@
 // with the argument converted to the type the conversion expects, in the C locale.
 #include "CLocale.h"
 #include "CString.h"
+#include "CodePage.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -93,7 +94,7 @@ std::wstring AsText(const FormatArg* a)
     if (a->kind == FormatArg::Kind::Wide)
         return a->ws ? std::wstring(a->ws) : L"(null)";
     if (a->kind == FormatArg::Kind::Narrow)
-        return a->ns ? Utf8ToWide(a->ns) : L"(null)";
+        return a->ns ? Utf8ToWideLossy(a->ns) : L"(null)";
     return L"";
 }
 

@@ -317,6 +317,12 @@ bool WideToUtf8(std::wstring_view text, std::string& out, std::size_t* badIndex)
   return true;
 }
 
+std::wstring Utf8ToWideLossy(std::string_view bytes) {
+  std::wstring wide;
+  DecodeUtf8Text(bytes, wide, true, nullptr);
+  return wide;
+}
+
 std::string WideToUtf8Lossy(std::wstring_view text) {
   std::string bytes;
   EncodeUtf8Text(text, bytes, true, nullptr);

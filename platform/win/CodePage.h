@@ -42,3 +42,5 @@ bool WideToUtf8(std::wstring_view text, std::string& out, std::size_t* badIndex 
 
 // For logs and messages only: values that are no Unicode scalar become U+FFFD.
 std::string WideToUtf8Lossy(std::wstring_view text);
+// Invalid sequences become U+FFFD; for narrow literals of our own sources.
+std::wstring Utf8ToWideLossy(std::string_view bytes);
