@@ -19,6 +19,11 @@ public:
     AcGePoint2d fitPointAt(int idx) const { return controlPointAt(idx); }
     AcGePolyline2d& setFitPointAt(int idx, const AcGePoint2d& point);
     bool hasFitData() const override { return true; }
+    // The pieces offset and joined at the corners; a polyline again when only straight
+    // pieces result, else a composite curve.
+    void getTrimmedOffset(double distance, AcGeVoidPointerArray& offsetCurveList,
+                          AcGe::OffsetCrvExtType extensionType = AcGe::kFillet,
+                          const AcGeTol& tol = AcGeContext::gTol) const override;
 
     AcGe::EntityId type() const override { return AcGe::kPolyline2d; }
     bool isKindOf(AcGe::EntityId entType) const override;

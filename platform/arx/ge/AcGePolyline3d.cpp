@@ -2,6 +2,11 @@
 // polyline has a start and an end.
 #include "AcGePolyline3d.h"
 
+#include "AcGeCurve2d.h"
+#include "GePlanar.h"
+
+#include <memory>
+
 AcGePolyline3d::AcGePolyline3d(const AcGePoint3dArray& points)
 {
     std::vector<double> params;
@@ -56,6 +61,23 @@ AcGePolyline3d& AcGePolyline3d::setFitPointAt(int idx, const AcGePoint3d& point)
 {
     mSpline.points.at(static_cast<std::size_t>(idx)) = {point.x, point.y, point.z, 1.0};
     return *this;
+}
+
+void AcGePolyline3d::getTrimmedOffset(double distance, const AcGeVector3d& planeNormal,
+                                      AcGeVoidPointerArray& offsetCurveList, AcGe::OffsetCrvExtType extensionType,
+                                      const AcGeTol& tol) const
+{
+    // Offset as a plane polyline in a plane through the start point.
+    if (numFitPoints() == 0)
+        return;
+    const AcGePlane plane(fitPointAt(0), planeNormal);
+    std::unique_ptr<AcGeCurve2d> flat(GePlanar::toPlane(*this, plane));
+    AcGeVoidPointerArray flatOffsets;
+    flat->getTrimmedOffset(distance, flatOffsets, extensionType, tol);
+    for (void* p : flatOffsets) {
+        std::unique_ptr<AcGeCurve2d> piece(static_cast<AcGeCurve2d*>(p));
+        offsetCurveList.append(GePlanar::toSpace(*piece, plane));
+    }
 }
 
 bool AcGePolyline3d::isKindOf(AcGe::EntityId entType) const

@@ -19,6 +19,9 @@ public:
     AcGePoint3d fitPointAt(int idx) const { return controlPointAt(idx); }
     AcGePolyline3d& setFitPointAt(int idx, const AcGePoint3d& point);
     bool hasFitData() const override { return true; }
+    void getTrimmedOffset(double distance, const AcGeVector3d& planeNormal, AcGeVoidPointerArray& offsetCurveList,
+                          AcGe::OffsetCrvExtType extensionType = AcGe::kFillet,
+                          const AcGeTol& tol = AcGeContext::gTol) const override;
 
     AcGe::EntityId type() const override { return AcGe::kPolyline3d; }
     bool isKindOf(AcGe::EntityId entType) const override;
