@@ -8,7 +8,7 @@
 #include <cmath>
 #include <numbers>
 
-nameplane {
+namespace {
 
 GeNurbs::Vec3 toVec(const AcGePoint2d& p)
 {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-nameplane {
+namespace {
 
 AcGePoint2d toPoint(const GeNurbs::Vec3& v)
 {

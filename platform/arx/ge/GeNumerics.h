@@ -81,6 +81,8 @@ template <class P, class V, class Eval>
 double refineClosest(const Eval& eval, const P& p, double a, double b)
 {
     auto dist2 = [&](double t) { return (eval(t, nullptr, nullptr) - p).lengthSqrd(); };
+    const double lo = a;
+    const double hi = b;
     const double g = 0.5 * (std::sqrt(5.0) - 1.0);
     double c = b - g * (b - a);
     double d = a + g * (b - a);
@@ -112,7 +114,8 @@ double refineClosest(const Eval& eval, const P& p, double a, double b)
             break;
         const double tn = t - r.dotProduct(d1) / h;
         const double fn = dist2(tn);
-        if (!(fn <= best) || tn < a - (b - a) || tn > b + (b - a))
+        // Golden section only pins a flat minimum to about sqrt(epsilon); Newton finishes it.
+        if (!(fn <= best) || tn < lo || tn > hi)
             break;
         t = tn;
         best = fn;
