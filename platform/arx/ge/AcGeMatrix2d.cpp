@@ -2,6 +2,8 @@
 // relative to the size of its entries, so tiny drawings do not look singular.
 #include "AcGeMatrix2d.h"
 
+#include "AcGeLine2d.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -202,6 +204,11 @@ AcGeMatrix2d& AcGeMatrix2d::setToMirroring(const AcGePoint2d& pnt, const AcGeVec
     return setTranslation(pnt.asVector() - (*this * pnt.asVector()));
 }
 
+AcGeMatrix2d& AcGeMatrix2d::setToMirroring(const AcGeLine2d& line)
+{
+    return setToMirroring(line.pointOnLine(), line.direction());
+}
+
 AcGeMatrix2d& AcGeMatrix2d::setToAlignCoordSys(const AcGePoint2d& fromOrigin, const AcGeVector2d& fromE0,
                                                const AcGeVector2d& fromE1, const AcGePoint2d& toOrigin,
                                                const AcGeVector2d& toE0, const AcGeVector2d& toE1)
@@ -234,6 +241,11 @@ AcGeMatrix2d AcGeMatrix2d::mirroring(const AcGePoint2d& pnt)
 AcGeMatrix2d AcGeMatrix2d::mirroring(const AcGePoint2d& pnt, const AcGeVector2d& dir)
 {
     return AcGeMatrix2d().setToMirroring(pnt, dir);
+}
+
+AcGeMatrix2d AcGeMatrix2d::mirroring(const AcGeLine2d& line)
+{
+    return AcGeMatrix2d().setToMirroring(line);
 }
 
 AcGeMatrix2d AcGeMatrix2d::alignCoordSys(const AcGePoint2d& fromOrigin, const AcGeVector2d& fromE0,

@@ -6,6 +6,8 @@
 #include "AcGePoint2d.h"
 #include "AcGeVector2d.h"
 
+class AcGeLine2d;
+
 class AcGeMatrix2d {
 public:
     constexpr AcGeMatrix2d()
@@ -52,6 +54,7 @@ public:
     AcGeMatrix2d& setToMirroring(const AcGePoint2d& pnt);
     // Reflection in the infinite line through pnt along dir.
     AcGeMatrix2d& setToMirroring(const AcGePoint2d& pnt, const AcGeVector2d& dir);
+    AcGeMatrix2d& setToMirroring(const AcGeLine2d& line);
     AcGeMatrix2d& setToAlignCoordSys(const AcGePoint2d& fromOrigin, const AcGeVector2d& fromE0,
                                      const AcGeVector2d& fromE1, const AcGePoint2d& toOrigin,
                                      const AcGeVector2d& toE0, const AcGeVector2d& toE1);
@@ -61,6 +64,7 @@ public:
     static AcGeMatrix2d scaling(double scaleAll, const AcGePoint2d& center = AcGePoint2d::kOrigin);
     static AcGeMatrix2d mirroring(const AcGePoint2d& pnt);
     static AcGeMatrix2d mirroring(const AcGePoint2d& pnt, const AcGeVector2d& dir);
+    static AcGeMatrix2d mirroring(const AcGeLine2d& line);
     static AcGeMatrix2d alignCoordSys(const AcGePoint2d& fromOrigin, const AcGeVector2d& fromE0,
                                       const AcGeVector2d& fromE1, const AcGePoint2d& toOrigin,
                                       const AcGeVector2d& toE0, const AcGeVector2d& toE1);

@@ -2,6 +2,7 @@
 // judged relative to the size of the entries, so tiny drawings do not look singular.
 #include "AcGeMatrix3d.h"
 
+#include "AcGeLine3d.h"
 #include "AcGePlane.h"
 
 #include <algorithm>
@@ -265,6 +266,11 @@ AcGeMatrix3d& AcGeMatrix3d::setToMirroring(const AcGePoint3d& pnt, const AcGeVec
     return setToRotation(std::acos(-1.0), dir, pnt);
 }
 
+AcGeMatrix3d& AcGeMatrix3d::setToMirroring(const AcGeLine3d& line)
+{
+    return setToMirroring(line.pointOnLine(), line.direction());
+}
+
 AcGeMatrix3d& AcGeMatrix3d::setToAlignCoordSys(const AcGePoint3d& fromOrigin, const AcGeVector3d& fromXAxis,
                                                const AcGeVector3d& fromYAxis, const AcGeVector3d& fromZAxis,
                                                const AcGePoint3d& toOrigin, const AcGeVector3d& toXAxis,
@@ -328,6 +334,11 @@ AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGePoint3d& pnt)
 AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGePoint3d& pnt, const AcGeVector3d& dir)
 {
     return AcGeMatrix3d().setToMirroring(pnt, dir);
+}
+
+AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGeLine3d& line)
+{
+    return AcGeMatrix3d().setToMirroring(line);
 }
 
 AcGeMatrix3d AcGeMatrix3d::alignCoordSys(const AcGePoint3d& fromOrigin, const AcGeVector3d& fromXAxis,

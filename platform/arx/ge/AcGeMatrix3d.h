@@ -6,6 +6,7 @@
 #include "AcGePoint3d.h"
 #include "AcGeVector3d.h"
 
+class AcGeLine3d;
 class AcGePlane;
 
 class AcGeMatrix3d {
@@ -57,6 +58,7 @@ public:
     AcGeMatrix3d& setToMirroring(const AcGePoint3d& pnt);
     // Reflection in the infinite line through pnt along dir (a half turn about it).
     AcGeMatrix3d& setToMirroring(const AcGePoint3d& pnt, const AcGeVector3d& dir);
+    AcGeMatrix3d& setToMirroring(const AcGeLine3d& line);
     AcGeMatrix3d& setToAlignCoordSys(const AcGePoint3d& fromOrigin, const AcGeVector3d& fromXAxis,
                                      const AcGeVector3d& fromYAxis, const AcGeVector3d& fromZAxis,
                                      const AcGePoint3d& toOrigin, const AcGeVector3d& toXAxis,
@@ -75,6 +77,7 @@ public:
     static AcGeMatrix3d mirroring(const AcGePlane& plane);
     static AcGeMatrix3d mirroring(const AcGePoint3d& pnt);
     static AcGeMatrix3d mirroring(const AcGePoint3d& pnt, const AcGeVector3d& dir);
+    static AcGeMatrix3d mirroring(const AcGeLine3d& line);
     static AcGeMatrix3d alignCoordSys(const AcGePoint3d& fromOrigin, const AcGeVector3d& fromXAxis,
                                       const AcGeVector3d& fromYAxis, const AcGeVector3d& fromZAxis,
                                       const AcGePoint3d& toOrigin, const AcGeVector3d& toXAxis,

@@ -107,6 +107,11 @@ bool AcGePlane::isCoplanarTo(const AcGePlane& plane, const AcGeTol& tol) const
     return isParallelTo(plane, tol) && isOn(plane.mOrigin, tol);
 }
 
+bool AcGePlane::isKindOf(AcGe::EntityId entType) const
+{
+    return entType == AcGe::kPlanarEnt || AcGeEntity3d::isKindOf(entType);
+}
+
 AcGePlane& AcGePlane::transformBy(const AcGeMatrix3d& mat)
 {
     mOrigin.transformBy(mat);

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "AcGeContext.h"
+#include "AcGeEntity3d.h"
 #include "AcGePoint3d.h"
 #include "AcGeVector3d.h"
 
 class AcGeMatrix3d;
 
-class AcGePlane {
+class AcGePlane : public AcGeEntity3d {
 public:
     // The XY plane.
     constexpr AcGePlane() = default;
@@ -38,11 +39,14 @@ public:
     double signedDistanceTo(const AcGePoint3d& pnt) const;
     double distanceTo(const AcGePoint3d& pnt) const;
     AcGePoint3d closestPointTo(const AcGePoint3d& pnt) const;
-    bool isOn(const AcGePoint3d& pnt, const AcGeTol& tol = AcGeContext::gTol) const;
+    bool isOn(const AcGePoint3d& pnt, const AcGeTol& tol = AcGeContext::gTol) const override;
     bool isParallelTo(const AcGePlane& plane, const AcGeTol& tol = AcGeContext::gTol) const;
     bool isCoplanarTo(const AcGePlane& plane, const AcGeTol& tol = AcGeContext::gTol) const;
 
-    AcGePlane& transformBy(const AcGeMatrix3d& mat);
+    AcGe::EntityId type() const override { return AcGe::kPlane; }
+    bool isKindOf(AcGe::EntityId entType) const override;
+    AcGePlane* copy() const override { return new AcGePlane(*this); }
+    AcGePlane& transformBy(const AcGeMatrix3d& mat) override;
 
 private:
     AcGePoint3d mOrigin;

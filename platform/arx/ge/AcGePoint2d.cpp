@@ -1,6 +1,7 @@
 // Plane points: locations that move under matrices; differences of points are vectors.
 #include "AcGePoint2d.h"
 
+#include "AcGeLine2d.h"
 #include "AcGeMatrix2d.h"
 
 #include <cmath>
@@ -52,6 +53,11 @@ AcGePoint2d& AcGePoint2d::transformBy(const AcGeMatrix2d& mat)
 AcGePoint2d& AcGePoint2d::rotateBy(double angle, const AcGePoint2d& wrtPoint)
 {
     return *this = wrtPoint + (*this - wrtPoint).rotateBy(angle);
+}
+
+AcGePoint2d& AcGePoint2d::mirror(const AcGeLine2d& line)
+{
+    return transformBy(AcGeMatrix2d::mirroring(line));
 }
 
 AcGePoint2d& AcGePoint2d::scaleBy(double scaleFactor, const AcGePoint2d& wrtPoint)

@@ -4,6 +4,7 @@
 #include "AcGeContext.h"
 #include "AcGeVector2d.h"
 
+class AcGeLine2d;
 class AcGeMatrix2d;
 
 class AcGePoint2d {
@@ -32,6 +33,7 @@ public:
     AcGePoint2d& setToSum(const AcGePoint2d& pnt, const AcGeVector2d& vec);
     AcGePoint2d& transformBy(const AcGeMatrix2d& mat);
     AcGePoint2d& rotateBy(double angle, const AcGePoint2d& wrtPoint = kOrigin);
+    AcGePoint2d& mirror(const AcGeLine2d& line);
     AcGePoint2d& scaleBy(double scaleFactor, const AcGePoint2d& wrtPoint = kOrigin);
 
     AcGeVector2d asVector() const { return {x, y}; }
