@@ -37,8 +37,9 @@ int CBent_HlFile::Read()
         if (ReadVersion()) {
             // 3. The version key: the version times ten, truncated toward zero. The comparison
             // runs on the real so that no version, however large, is cast out of the int range.
-            double scaled = std::trunc(GetVersion() * 10.0);
-            const VersionFeatures* features = scaled >= 10.0 && scaled <= 43.0 ? FindVersion(static_cast<int>(scaled)) : nullptr;
+            const double scaled = std::trunc(GetVersion() * 10.0);
+            const VersionFeatures* features =
+                scaled >= 10.0 && scaled <= 43.0 ? FindVersion(static_cast<int>(scaled)) : nullptr;
             // 4. The reader of that version; it assigns the targets only when the whole file was read.
             result = features != nullptr ? ReadVersionByKey(features->key) : ReportUnknownVersion(scaled);
         }

@@ -62,8 +62,6 @@ private:
         const VersionFeatures& features;
         CBent_PierInfo design;
         CBent_BasicGeometry geometry;
-        double effectiveLeftWidth = 0.0;   // end widths of the older end-distance adjustment
-        double effectiveRightWidth = 0.0;
         int skeletonTypeCount = 0;
         int elevationBarCount = 0;
         int stirrupCount = 0;

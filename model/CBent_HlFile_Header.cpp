@@ -5,26 +5,6 @@
 #include "DesignFileTokens.h"
 #include "DesignLimits.h"
 
-#include <cmath>
-
-namespace {
-
-// The constants the older readers were built on, kept so that old files read as they always did.
-constexpr double kDegree = 3.1415926535 / 180;
-constexpr double kQuarterTurn = 1.57079632675;
-
-// The end width that the end-distance adjustment of versions before 4.0 adds: a negative
-// width of a skewed end is measured across the skew.
-double EffectiveEndWidth(double width, double angle)
-{
-    double w = width;
-    if (width < 0 && angle > 0 && angle < 180)
-        w = width / std::cos(angle * kDegree - kQuarterTurn);
-    return std::fabs(w);
-}
-
-} // namespace
-
 int CBent_HlFile::ReadDrawingSettings(ReadState& s)
 {
     if (!s.features.drawingSettings)
@@ -106,10 +86,6 @@ int CBent_HlFile::ReadEndDimensions(ReadState& s)
     g.dRightEndHeight = TokenToReal(t[3]);
     g.dLeftAngle = TokenToReal(t[4]);
     g.dRightAngle = TokenToReal(t[5]);
-    if (s.features.endDistancePasses > 0) {
-        s.effectiveLeftWidth = EffectiveEndWidth(g.dLeftWidth, g.dLeftAngle);
-        s.effectiveRightWidth = EffectiveEndWidth(g.dRightWidth, g.dRightAngle);
-    }
     return 1;
 }
 

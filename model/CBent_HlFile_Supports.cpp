@@ -9,8 +9,19 @@
 
 namespace {
 
+// The constants the older readers were built on, kept so that old files read as they always did.
 constexpr double kDegree = 3.1415926535 / 180;
 constexpr double kQuarterTurn = 1.57079632675;
+
+// The end width that the end-distance adjustment adds: a negative width of a skewed end is
+// measured across the skew.
+double EffectiveEndWidth(double width, double angle)
+{
+    double w = width;
+    if (width < 0 && angle > 0 && angle < 180)
+        w = width / std::cos(angle * kDegree - kQuarterTurn);
+    return std::fabs(w);
+}
 
 // Versions before 4.0 stored the end supports' distances from the cap's ends without the end
 // width; the width is added back, across the skew for a negative distance.
@@ -46,11 +57,13 @@ int CBent_HlFile::ReadSupports(ReadState& s)
     // Versions before 4.0: the end supports measured from the ends of the cap proper. Version
     // 3.3 adjusted twice, and its files were drawn so; they are read the same way.
     const CBent_BasicGeometry& g = s.geometry;
+    const double left = EffectiveEndWidth(g.dLeftWidth, g.dLeftAngle);
+    const double right = EffectiveEndWidth(g.dRightWidth, g.dRightAngle);
     for (int pass = 0; pass < s.features.endDistancePasses; ++pass) {
         if (k >= 1)
-            distances[0] = AdjustEndDistance(distances[0], s.effectiveLeftWidth, g.dLeftAngle);
+            distances[0] = AdjustEndDistance(distances[0], left, g.dLeftAngle);
         if (k >= 2)
-            distances[k - 1] = AdjustEndDistance(distances[k - 1], s.effectiveRightWidth, g.dRightAngle);
+            distances[k - 1] = AdjustEndDistance(distances[k - 1], right, g.dRightAngle);
     }
 
     BOOL fitted = d.GetMainFace().SetSupportCount(k);
