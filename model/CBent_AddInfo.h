@@ -9,6 +9,8 @@ public:
     CBent_AddInfo();
     CBent_AddInfo(const CBent_AddInfo& other) = default;
     CBent_AddInfo& operator=(const CBent_AddInfo& other) = default;
+    // Field by field.
+    bool operator==(const CBent_AddInfo& other) const = default;
     virtual ~CBent_AddInfo() = default;
 
     void Reset();

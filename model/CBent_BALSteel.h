@@ -9,6 +9,8 @@ public:
     CBent_BALSteel();
     CBent_BALSteel(const CBent_BALSteel& other) = default;
     CBent_BALSteel& operator=(const CBent_BALSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_BALSteel& other) const = default;
     ~CBent_BALSteel() override = default;
 
     void Reset();

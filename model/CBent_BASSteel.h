@@ -10,6 +10,8 @@ public:
     CBent_BASSteel();
     CBent_BASSteel(const CBent_BASSteel& other) = default;
     CBent_BASSteel& operator=(const CBent_BASSteel& other) = default;
+    // Field by field.
+    bool operator==(const CBent_BASSteel& other) const = default;
     virtual ~CBent_BASSteel() = default;
 
     // Kind 0, bar type 1, diameter 28; the column text keeps its characters and is cut or

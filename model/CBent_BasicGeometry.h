@@ -22,4 +22,6 @@ struct CBent_BasicGeometry {
     double dLHeight = 0.0;  // above 0 for an L-shaped section
     int nFurtherFlag1 = 1;  // the editor's; every caller sets them to 1
     int nFurtherFlag2 = 1;
+
+    bool operator==(const CBent_BasicGeometry& other) const = default;
 };

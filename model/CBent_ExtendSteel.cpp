@@ -3,6 +3,7 @@
 
 #include "BarColumnCodes.h"
 #include "DesignLimits.h"
+#include "RecordListHelpers.h"
 
 CBent_ExtendSteel::CBent_ExtendSteel() { Reset(); }
 
@@ -45,4 +46,19 @@ void CBent_ExtendSteel::ClearCodeTens()
 {
     for (INT_PTR i = 0; i < m_aCodes.GetSize(); ++i)
         SetCodeDigit(m_aCodes[i], 0, FALSE);
+}
+
+bool CBent_ExtendSteel::operator==(const CBent_ExtendSteel& other) const
+{
+    return ListsEqual(m_aCodes, other.m_aCodes) && m_nTopBarType == other.m_nTopBarType &&
+           m_nTopDiameter == other.m_nTopDiameter && m_nBottomBarType == other.m_nBottomBarType &&
+           m_nBottomDiameter == other.m_nBottomDiameter && m_nEdgeOuterForm == other.m_nEdgeOuterForm &&
+           m_nEdgeInnerForm == other.m_nEdgeInnerForm && m_nMiddlePierForm == other.m_nMiddlePierForm &&
+           m_nMidSpanForm == other.m_nMidSpanForm && m_dEdgeOuterDistance == other.m_dEdgeOuterDistance &&
+           m_dEdgeInnerDistance == other.m_dEdgeInnerDistance &&
+           m_dMiddlePierDistance == other.m_dMiddlePierDistance &&
+           m_dMidSpanDistance == other.m_dMidSpanDistance &&
+           m_dMultiLayerDecrement == other.m_dMultiLayerDecrement && m_nFurtherValue1 == other.m_nFurtherValue1 &&
+           m_nFurtherValue2 == other.m_nFurtherValue2 && m_nFurtherValue3 == other.m_nFurtherValue3 &&
+           m_nFurtherValue4 == other.m_nFurtherValue4;
 }

@@ -11,6 +11,8 @@ public:
     CBent_ExtendSteel();
     CBent_ExtendSteel(const CBent_ExtendSteel& other) = default;
     CBent_ExtendSteel& operator=(const CBent_ExtendSteel& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CBent_ExtendSteel& other) const;
     virtual ~CBent_ExtendSteel() = default;
 
     // The defaults below; the code list emptied.

@@ -2,6 +2,7 @@
 #include "CBent_FaceInfo.h"
 
 #include "DesignLimits.h"
+#include "RecordListHelpers.h"
 
 CBent_FaceInfo::CBent_FaceInfo() { Reset(); }
 
@@ -170,4 +171,13 @@ void CBent_FaceInfo::CompleteStirrups()
         }
         m_aStirrups.Add(mirror);
     }
+}
+
+bool CBent_FaceInfo::operator==(const CBent_FaceInfo& other) const
+{
+    return m_LTLSteel == other.m_LTLSteel && m_LBLSteel == other.m_LBLSteel &&
+           ListsEqual(m_aLUTSteels, other.m_aLUTSteels) && ListsEqual(m_aLUBSteels, other.m_aLUBSteels) &&
+           ListsEqual(m_aLUPSteels, other.m_aLUPSteels) && ListsEqual(m_aLUMSteels, other.m_aLUMSteels) &&
+           ListsEqual(m_aSupports, other.m_aSupports) && ListsEqual(m_aStirrups, other.m_aStirrups) &&
+           m_nBarColumnCount == other.m_nBarColumnCount;
 }

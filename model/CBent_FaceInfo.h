@@ -18,6 +18,8 @@ public:
     CBent_FaceInfo();
     CBent_FaceInfo(const CBent_FaceInfo& other);
     CBent_FaceInfo& operator=(const CBent_FaceInfo& other);
+    // Field by field, every list entry included.
+    bool operator==(const CBent_FaceInfo& other) const;
     virtual ~CBent_FaceInfo() = default;
 
     // Column count 0, both plate records reset (top-plate distances 50 and 50), lists emptied.

@@ -9,6 +9,8 @@ public:
     CBent_LBLSteel();
     CBent_LBLSteel(const CBent_LBLSteel& other) = default;
     CBent_LBLSteel& operator=(const CBent_LBLSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LBLSteel& other) const = default;
     ~CBent_LBLSteel() override = default;
 
     // Base defaults, then kind 1.

@@ -9,6 +9,8 @@ public:
     CBent_LPBSteel();
     CBent_LPBSteel(const CBent_LPBSteel& other) = default;
     CBent_LPBSteel& operator=(const CBent_LPBSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LPBSteel& other) const = default;
     ~CBent_LPBSteel() override = default;
 
     // Base defaults, then kind 7, bend setting 45, bend-down parameter 1, reals 0, further value 0.

@@ -9,6 +9,8 @@ public:
     CBent_LPMSteel();
     CBent_LPMSteel(const CBent_LPMSteel& other) = default;
     CBent_LPMSteel& operator=(const CBent_LPMSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LPMSteel& other) const = default;
     ~CBent_LPMSteel() override = default;
 
     // Base defaults, then kind 3.

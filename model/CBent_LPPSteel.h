@@ -9,6 +9,8 @@ public:
     CBent_LPPSteel();
     CBent_LPPSteel(const CBent_LPPSteel& other) = default;
     CBent_LPPSteel& operator=(const CBent_LPPSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LPPSteel& other) const = default;
     ~CBent_LPPSteel() override = default;
 
     // Base defaults, then kind 2.

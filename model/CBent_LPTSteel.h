@@ -9,6 +9,8 @@ public:
     CBent_LPTSteel();
     CBent_LPTSteel(const CBent_LPTSteel& other) = default;
     CBent_LPTSteel& operator=(const CBent_LPTSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LPTSteel& other) const = default;
     ~CBent_LPTSteel() override = default;
 
     // Base defaults, then kind 5, bend setting 30, bend type 0, distances 0, not connected.

@@ -9,6 +9,8 @@ public:
     CBent_LTLSteel();
     CBent_LTLSteel(const CBent_LTLSteel& other) = default;
     CBent_LTLSteel& operator=(const CBent_LTLSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LTLSteel& other) const = default;
     ~CBent_LTLSteel() override = default;
 
     // Base defaults, then kind 0 and both distances 50.

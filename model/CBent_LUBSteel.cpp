@@ -74,3 +74,12 @@ void CBent_LUBSteel::MirrorLists()
         m_aRadiiOrHeights[i] = m_aRadiiOrHeights[a];
     }
 }
+
+bool CBent_LUBSteel::operator==(const CBent_LUBSteel& other) const
+{
+    return CBent_BASSteel::operator==(other) && m_nBendSetting == other.m_nBendSetting &&
+           m_nBendDownParameter == other.m_nBendDownParameter &&
+           ListsEqual(m_aLeftAxisDistances, other.m_aLeftAxisDistances) &&
+           ListsEqual(m_aRightAxisDistances, other.m_aRightAxisDistances) &&
+           ListsEqual(m_aRadiiOrHeights, other.m_aRadiiOrHeights);
+}

@@ -10,6 +10,8 @@ public:
     CBent_LUBSteel();
     CBent_LUBSteel(const CBent_LUBSteel& other) = default;
     CBent_LUBSteel& operator=(const CBent_LUBSteel& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CBent_LUBSteel& other) const;
     ~CBent_LUBSteel() override = default;
 
     // Base defaults, then kind 6, bend setting 45, bend-down parameter 1 and empty lists.

@@ -9,6 +9,8 @@ public:
     CBent_LUMSteel();
     CBent_LUMSteel(const CBent_LUMSteel& other) = default;
     CBent_LUMSteel& operator=(const CBent_LUMSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LUMSteel& other) const = default;
     ~CBent_LUMSteel() override = default;
 
     // Base defaults, then kind 3.

@@ -9,6 +9,8 @@ public:
     CBent_LUPSteel();
     CBent_LUPSteel(const CBent_LUPSteel& other) = default;
     CBent_LUPSteel& operator=(const CBent_LUPSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_LUPSteel& other) const = default;
     ~CBent_LUPSteel() override = default;
 
     // Base defaults, then kind 2.

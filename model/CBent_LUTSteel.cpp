@@ -95,3 +95,10 @@ void CBent_LUTSteel::MirrorLists()
         m_aRightAxisDistances[i] = m_aLeftAxisDistances[a];
     }
 }
+
+bool CBent_LUTSteel::operator==(const CBent_LUTSteel& other) const
+{
+    return CBent_BASSteel::operator==(other) && m_nBendSetting == other.m_nBendSetting &&
+           ListsEqual(m_aLeftAxisDistances, other.m_aLeftAxisDistances) &&
+           ListsEqual(m_aRightAxisDistances, other.m_aRightAxisDistances) && m_nBendType == other.m_nBendType;
+}

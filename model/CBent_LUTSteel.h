@@ -11,6 +11,8 @@ public:
     CBent_LUTSteel();
     CBent_LUTSteel(const CBent_LUTSteel& other) = default;
     CBent_LUTSteel& operator=(const CBent_LUTSteel& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CBent_LUTSteel& other) const;
     ~CBent_LUTSteel() override = default;
 
     // Base defaults, then kind 4, bend setting 30, bend type 0 and empty lists.

@@ -11,6 +11,8 @@ public:
     CBent_MoreInfo();
     CBent_MoreInfo(const CBent_MoreInfo& other) = default;
     CBent_MoreInfo& operator=(const CBent_MoreInfo& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CBent_MoreInfo& other) const;
     virtual ~CBent_MoreInfo() = default;
 
     // Every field to its default, both spacing lists emptied.

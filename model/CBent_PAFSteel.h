@@ -9,6 +9,8 @@ public:
     CBent_PAFSteel();
     CBent_PAFSteel(const CBent_PAFSteel& other) = default;
     CBent_PAFSteel& operator=(const CBent_PAFSteel& other) = default;
+    // Field by field, the base record's fields included.
+    bool operator==(const CBent_PAFSteel& other) const = default;
     ~CBent_PAFSteel() override = default;
 
     // Base defaults, then kind 0 and both columns 0.

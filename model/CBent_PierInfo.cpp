@@ -80,3 +80,24 @@ void CBent_PierInfo::Copy(const CBent_PierInfo& other)
     m_ExtendSteel = other.m_ExtendSteel;
     m_AddInfo = other.m_AddInfo;
 }
+
+bool CBent_PierInfo::operator==(const CBent_PierInfo& other) const
+{
+    return m_dElevationScale == other.m_dElevationScale && m_dSectionScale == other.m_dSectionScale &&
+           m_nForceWholeDrawing == other.m_nForceWholeDrawing && m_nDrawTestDrawing == other.m_nDrawTestDrawing &&
+           m_nGeneralSymmetric == other.m_nGeneralSymmetric &&
+           m_nColumnSpacingSymmetric == other.m_nColumnSpacingSymmetric &&
+           m_nSectionStirrupsSymmetric == other.m_nSectionStirrupsSymmetric &&
+           m_nSkeletonArrangementSymmetric == other.m_nSkeletonArrangementSymmetric &&
+           m_nBarSkeletonSymmetric == other.m_nBarSkeletonSymmetric &&
+           m_nStrengtheningSymmetric == other.m_nStrengtheningSymmetric && m_dTopCover == other.m_dTopCover &&
+           m_dBottomCover == other.m_dBottomCover && m_dSideCover == other.m_dSideCover &&
+           m_dEndCover == other.m_dEndCover && m_dAnchorSealingCover == other.m_dAnchorSealingCover &&
+           m_dFurtherCover == other.m_dFurtherCover && m_nSupportCount == other.m_nSupportCount &&
+           ListsEqual(m_aSupportDistances, other.m_aSupportDistances) &&
+           ListsEqual(m_aSectionPositions, other.m_aSectionPositions) && m_MainFace == other.m_MainFace &&
+           m_EndFace == other.m_EndFace && ListsEqual(m_aFaceList, other.m_aFaceList) &&
+           m_strPlateBarsText == other.m_strPlateBarsText && m_strSkeletonTypeText == other.m_strSkeletonTypeText &&
+           m_MoreInfo == other.m_MoreInfo && ListsEqual(m_aTendons, other.m_aTendons) &&
+           m_ExtendSteel == other.m_ExtendSteel && m_AddInfo == other.m_AddInfo;
+}

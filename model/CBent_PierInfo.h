@@ -16,6 +16,8 @@ public:
     CBent_PierInfo();
     CBent_PierInfo(const CBent_PierInfo& other);
     CBent_PierInfo& operator=(const CBent_PierInfo& other);
+    // Field by field, every list entry included.
+    bool operator==(const CBent_PierInfo& other) const;
     virtual ~CBent_PierInfo() = default;
 
     // Everything but the covers and the section positions back to its default.

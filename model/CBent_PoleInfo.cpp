@@ -1,6 +1,8 @@
 // The bars at one support.
 #include "CBent_PoleInfo.h"
 
+#include "RecordListHelpers.h"
+
 CBent_PoleInfo::CBent_PoleInfo() { Reset(); }
 
 void CBent_PoleInfo::Reset()
@@ -43,4 +45,10 @@ void CBent_PoleInfo::MirrorFrom(const CBent_PoleInfo& other)
         m_aLPBSteels[i].SwapAxisDistances();
     for (INT_PTR i = 0; i < m_aLPPSteels.GetSize(); ++i)
         m_aLPPSteels[i].SwapDistances();
+}
+
+bool CBent_PoleInfo::operator==(const CBent_PoleInfo& other) const
+{
+    return ListsEqual(m_aLPTSteels, other.m_aLPTSteels) && ListsEqual(m_aLPBSteels, other.m_aLPBSteels) &&
+           ListsEqual(m_aLPPSteels, other.m_aLPPSteels) && ListsEqual(m_aLPMSteels, other.m_aLPMSteels);
 }

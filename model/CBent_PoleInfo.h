@@ -13,6 +13,8 @@ public:
     CBent_PoleInfo();
     CBent_PoleInfo(const CBent_PoleInfo& other) = default;
     CBent_PoleInfo& operator=(const CBent_PoleInfo& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CBent_PoleInfo& other) const;
     virtual ~CBent_PoleInfo() = default;
 
     // Empties the four lists.

@@ -11,6 +11,8 @@ public:
     CHLGZ_HlBarStruct();
     CHLGZ_HlBarStruct(const CHLGZ_HlBarStruct& other) = default;
     CHLGZ_HlBarStruct& operator=(const CHLGZ_HlBarStruct& other) = default;
+    // Field by field, every list entry included.
+    bool operator==(const CHLGZ_HlBarStruct& other) const;
     virtual ~CHLGZ_HlBarStruct() = default;
 
     // Empty name, numbers 0, lists emptied.

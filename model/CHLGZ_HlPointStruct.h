@@ -7,6 +7,8 @@ public:
     CHLGZ_HlPointStruct();
     CHLGZ_HlPointStruct(const CHLGZ_HlPointStruct& other) = default;
     CHLGZ_HlPointStruct& operator=(const CHLGZ_HlPointStruct& other) = default;
+    // Field by field.
+    bool operator==(const CHLGZ_HlPointStruct& other) const = default;
     virtual ~CHLGZ_HlPointStruct() = default;
 
     void Reset();

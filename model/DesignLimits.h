@@ -12,3 +12,10 @@ inline constexpr int kMaxBarColumns = 20;
 
 // Column text of a fresh design bar record.
 inline constexpr int kDefaultBarColumns = 15;
+
+// Cross sections of one cap: the whole-beam mid-span, one at each pier and one in each span
+// between neighbouring piers.
+inline constexpr int kMaxSectionCount = 2 * kMaxSupportCount + 1;
+
+// Prestressing tendons keep at most this many section values.
+inline constexpr int kMaxTendonSectionValues = 20;

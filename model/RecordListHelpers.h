@@ -20,3 +20,15 @@ void CloseRealList(CArray<double, const double&>& list);
 // the last; growing fills an empty list with zeros, repeats a single entry, and otherwise
 // inserts copies of the second-to-last entry before the last.
 void ResizePerSupportList(CArray<double, const double&>& list, int n);
+
+// Same length and equal entries in order.
+template <class TYPE, class ARG_TYPE>
+bool ListsEqual(const CArray<TYPE, ARG_TYPE>& a, const CArray<TYPE, ARG_TYPE>& b)
+{
+    if (a.GetSize() != b.GetSize())
+        return false;
+    for (INT_PTR i = 0; i < a.GetSize(); ++i)
+        if (!(a[i] == b[i]))
+            return false;
+    return true;
+}

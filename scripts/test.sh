@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test, then the same under
-# AddressSanitizer and UndefinedBehaviorSanitizer (set CORBEL_NO_SANITIZE=1 to skip that pass).
+# AddressSanitizer and UndefinedBehaviorSanitizer (set CORBEL_NO_SANITIZE=1 to skip that pass),
+# then fuzzes the design-file reader for about a minute (set CORBEL_NO_FUZZ=1 to skip that).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -17,5 +18,8 @@ run_suite "$root/build"
 if [ "${CORBEL_NO_SANITIZE:-0}" != "1" ]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite "$root/build-sanitize" -DCORBEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+fi
+if [ "${CORBEL_NO_FUZZ:-0}" != "1" ]; then
+  "$root/scripts/fuzz.sh"
 fi
 echo "all tests passed"
