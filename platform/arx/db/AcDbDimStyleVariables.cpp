@@ -97,6 +97,15 @@ void AcDbDimStyleVariables::copyDimVariables(const AcDbDimStyleVariables& other)
 #undef ACDB_DIMVAR_COPY
 }
 
+void AcDbDimStyleVariables::copyDimVariables(const AcDbDimStyleVariables& other, const std::set<int>& codes)
+{
+#define ACDB_DIMVAR_COPY_LISTED(KIND, get, Set, code, def)                                           \
+    if (codes.count(code))                                                                           \
+        m_##get = other.m_##get;
+    ACDB_DIMSTYLE_VARIABLES(ACDB_DIMVAR_COPY_LISTED)
+#undef ACDB_DIMVAR_COPY_LISTED
+}
+
 void AcDbDimStyleVariables::dxfOutDimVariables(AcDbDxfFiler* filer) const
 {
 #define ACDB_DIMVAR_OUT(KIND, get, Set, code, def) writeValue(filer, code, m_##get);

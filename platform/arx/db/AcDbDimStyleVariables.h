@@ -157,6 +157,8 @@ public:
 
     // Every variable's value from another set.
     void copyDimVariables(const AcDbDimStyleVariables& other);
+    // The listed variables' values from another set.
+    void copyDimVariables(const AcDbDimStyleVariables& other, const std::set<int>& codes);
     // Writes every variable as a DIMSTYLE group (records only where one is set).
     void dxfOutDimVariables(AcDbDxfFiler* filer) const;
     // Writes the listed variables as "1070 code, value" pairs of the DSTYLE extended data.

@@ -121,7 +121,16 @@ void AcDbDxfFiler::writeInt32(int code, long long value)
 
 void AcDbDxfFiler::writeDouble(int code, double value) { writeLine(code, formatDouble(value)); }
 
-void AcDbDxfFiler::writeAngle(int code, double radians) { writeDouble(code, radians * 180.0 / std::numbers::pi); }
+// Degrees to 12 significant digits: a degree value read back to radians and converted again
+// gives the same text, so a saved, read and saved drawing gives the same file.
+void AcDbDxfFiler::writeAngle(int code, double radians)
+{
+    double degrees = radians * 180.0 / std::numbers::pi;
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, degrees, std::chars_format::general, 12);
+    std::from_chars(buf, res.ptr, degrees);
+    writeDouble(code, degrees);
+}
 
 void AcDbDxfFiler::writePoint2d(int code, const AcGePoint2d& p)
 {

@@ -173,7 +173,7 @@ Acad::ErrorStatus AcDbEntity::setVisibility(AcDb::Visibility newVal, bool)
     return Acad::eOk;
 }
 
-void AcDbEntity::copyEntityProperties(AcDbEntity* other) const
+void AcDbEntity::copyEntityPropertiesTo(AcDbEntity* other) const
 {
     other->mLayer = mLayer;
     other->mLinetype = mLinetype;

@@ -69,9 +69,11 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     void objectAddedToDatabase() override;
 
-protected:
     // Copies this entity's common properties into another entity, for copies and pieces.
-    void copyEntityProperties(AcDbEntity* other) const;
+    void copyEntityPropertiesTo(AcDbEntity* other) const;
+    // The SEQEND record that closes a vertex sequence in DXF; null for entities without one.
+    virtual AcDbHandle sequenceEndHandle() const { return AcDbHandle(); }
+    virtual void setSequenceEndHandle(AcDbHandle h) { (void)h; }
 
 private:
     AcDbObjectId mLayer;

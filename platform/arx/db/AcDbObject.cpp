@@ -129,6 +129,28 @@ Acad::ErrorStatus AcDbObject::erase(bool erasing)
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDbObject::handOverTo(AcDbObject* newObject)
+{
+    if (newObject == nullptr)
+        return Acad::eNullObjectPointer;
+    if (mStub == nullptr)
+        return Acad::eNotInDatabase;
+    if (!mWrite)
+        return Acad::eNotOpenForWrite;
+    if (newObject->isDatabaseResident())
+        return Acad::eAlreadyInDb;
+    AcDbStub* stub = mStub;
+    newObject->mStub = stub;
+    newObject->mOwnerId = mOwnerId;
+    newObject->mExtensionDictionary = mExtensionDictionary;
+    newObject->mReactors = mReactors;
+    newObject->mXData = mXData;
+    newObject->mWrite = true;
+    mStub = nullptr;
+    stub->replace(std::unique_ptr<AcDbObject>(newObject)).release();
+    return Acad::eOk;
+}
+
 resbuf* AcDbObject::xData(const ACHAR* regappName) const
 {
     resbuf* head = nullptr;

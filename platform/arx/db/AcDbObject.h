@@ -48,6 +48,10 @@ public:
 
     // Erasure only flags the object: it keeps its id and can be unerased.
     Acad::ErrorStatus erase(bool erasing = true);
+    // The new object takes this object's id, owner, extended data and extension dictionary and
+    // is open for write as this one was. This object leaves the database and is the caller's
+    // to delete. This object must be open for write; the new one must be new.
+    Acad::ErrorStatus handOverTo(AcDbObject* newObject);
     bool isErased() const { return mErased; }
 
     // Extended data: a copy of the application's list (all applications for null), which the
@@ -84,6 +88,15 @@ public:
 protected:
     // eOk when the object may be changed: open for write or not yet in a database.
     Acad::ErrorStatus checkWritable() const;
+    // Assigns a field when the object may be changed; the status says whether it was.
+    template <class T, class V>
+    Acad::ErrorStatus setField(T& field, const V& value)
+    {
+        if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+            return es;
+        field = value;
+        return Acad::eOk;
+    }
     // Called when a write-open object is closed, to bring derived data up to date.
     virtual void subClose() {}
 

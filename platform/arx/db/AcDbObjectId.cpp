@@ -8,6 +8,12 @@ const AcDbObjectId AcDbObjectId::kNull;
 
 void AcDbStub::attach(std::unique_ptr<AcDbObject> object) { mObject = std::move(object); }
 
+std::unique_ptr<AcDbObject> AcDbStub::replace(std::unique_ptr<AcDbObject> object)
+{
+    std::swap(mObject, object);
+    return object;
+}
+
 bool AcDbObjectId::isValid() const { return mStub != nullptr && mStub->object() != nullptr; }
 
 bool AcDbObjectId::isErased() const { return isValid() && mStub->object()->isErased(); }

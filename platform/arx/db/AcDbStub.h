@@ -18,6 +18,8 @@ public:
     AcDbObject* object() const { return mObject.get(); }
     // The database owns the object from here on.
     void attach(std::unique_ptr<AcDbObject> object);
+    // Puts another object under this id; the old one goes back to the caller.
+    std::unique_ptr<AcDbObject> replace(std::unique_ptr<AcDbObject> object);
 
 private:
     AcDbDatabase* mDatabase;
