@@ -3,13 +3,48 @@
 // 42, text 1, text rotation 53, horizontal rotation 51, extrusion 210, style name 3.
 #include "AcDbDimension.h"
 
-#include "AcDbBlockTableRecord.h"
+#include "AcDbBlockTable.h"
 #include "AcDbDatabase.h"
 #include "AcDbDimStyleTableRecord.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbHostApplicationServices.h"
 
+#include <algorithm>
+#include <cwchar>
+
 ACRX_DEFINE_MEMBERS(AcDbDimension, AcDbEntity)
+
+namespace {
+
+// A new anonymous block "*Dn" for a dimension's graphics, numbered after the drawing's others.
+AcDbObjectId newDimensionBlock(AcDbDatabase* db)
+{
+    auto* table = AcDbBlockTable::cast(AcDbDatabase::peek(db->blockTableId()));
+    if (table == nullptr)
+        return AcDbObjectId();
+    long last = 0;
+    for (const AcDbObjectId& id : table->recordIds()) {
+        const std::wstring name = AcDbDatabase::symbolName(id);
+        if (name.size() > 2 && (name.compare(0, 2, L"*D") == 0 || name.compare(0, 2, L"*d") == 0))
+            last = std::max(last, std::wcstol(name.c_str() + 2, nullptr, 10));
+    }
+    // The table is the database's own; it may be open for read by the caller.
+    const bool wasWrite = table->isWriteEnabled();
+    if (!wasWrite && table->openFor(AcDb::kForWrite, false) != Acad::eOk)
+        return AcDbObjectId();
+    auto* block = new AcDbBlockTableRecord();
+    block->setName((L"*D" + std::to_wstring(last + 1)).c_str());
+    AcDbObjectId id;
+    if (table->add(id, block) == Acad::eOk)
+        block->close();
+    else
+        delete block;
+    if (!wasWrite)
+        table->close();
+    return id;
+}
+
+} // namespace
 
 void AcDbDimension::initDimension(const ACHAR* dimText, AcDbObjectId dimStyle)
 {
@@ -93,6 +128,8 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool) { return Acad::eN
 void AcDbDimension::objectAddedToDatabase()
 {
     AcDbEntity::objectAddedToDatabase();
+    if (mBlock.isNull() || mBlock.database() != database())
+        mBlock = newDimensionBlock(database());
     if (!mStyle.isNull() && mStyle.database() == database())
         return;
     // A dimension made without a style takes the drawing's current one; the variables the

@@ -2,6 +2,7 @@
 // function-local statics, so the dictionary lives as long as the program.
 #include "AcRxClass.h"
 
+#include "AcDbClassRegistry.h"
 #include "AcRxObject.h"
 
 #include <map>
@@ -40,12 +41,14 @@ bool AcRxClass::isDerivedFrom(const AcRxClass* other) const
 
 AcRxClass* AcRxClass::findByName(const ACHAR* name)
 {
+    acdbRegisterDatabaseClasses();
     const auto it = classesByName().find(name ? name : L"");
     return it == classesByName().end() ? nullptr : it->second;
 }
 
 AcRxClass* AcRxClass::findByDxfName(const ACHAR* dxfName)
 {
+    acdbRegisterDatabaseClasses();
     const auto it = classesByDxfName().find(dxfName ? dxfName : L"");
     return it == classesByDxfName().end() ? nullptr : it->second;
 }
