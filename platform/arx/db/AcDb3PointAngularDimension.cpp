@@ -1,0 +1,39 @@
+// DXF: 15 centerPoint, 13 xLine1Point, 14 xLine2Point, 10 arcPoint.
+#include "AcDb3PointAngularDimension.h"
+
+#include "AcDbDxfFiler.h"
+
+ACRX_DEFINE_DXF_MEMBERS(AcDb3PointAngularDimension, AcDbDimension, L"DIMENSION")
+
+AcDb3PointAngularDimension::AcDb3PointAngularDimension(const AcGePoint3d& centerPoint, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& arcPoint,
+    const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_centerPoint(centerPoint), m_xLine1Point(xLine1Point), m_xLine2Point(xLine2Point), m_arcPoint(arcPoint)
+{
+    initDimension(dimText, dimStyle);
+}
+
+Acad::ErrorStatus AcDb3PointAngularDimension::dxfOutFields(AcDbDxfFiler* filer) const
+{
+    AcDbDimension::dxfOutFields(filer);
+    filer->writeSubclass(L"AcDb3PointAngularDimension");
+    filer->writePoint3d(15, m_centerPoint);
+    filer->writePoint3d(13, m_xLine1Point);
+    filer->writePoint3d(14, m_xLine2Point);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDb3PointAngularDimension::dxfInFields(AcDbDxfFiler* filer)
+{
+    AcDbDimension::dxfInFields(filer);
+    if (!filer->atSubclassData(L"AcDb3PointAngularDimension"))
+        return Acad::eInvalidInput;
+    filer->readSubclass([&](const AcDbDxfGroup& g) {
+        switch (g.code) {
+        case 15: m_centerPoint = filer->readPoint3d(g); break;
+        case 13: m_xLine1Point = filer->readPoint3d(g); break;
+        case 14: m_xLine2Point = filer->readPoint3d(g); break;
+        default: break;
+        }
+    });
+    return Acad::eOk;
+}

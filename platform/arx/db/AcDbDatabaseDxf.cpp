@@ -1,0 +1,106 @@
+// Saving and reading drawings. A save writes a temporary file in the target's folder, checks
+// every write, flushes it to the disk and only then renames it over the target, so a failed
+// save leaves the old file as it was. File failures return eInvalidInput.
+#include "AcDbDatabase.h"
+
+#include "AcDbDxfReader.h"
+#include "AcDbDxfWriter.h"
+#include "CString.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes all bytes or fails; a short write is retried, an error ends the save.
+bool writeAll(int fd, const std::string& data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string nativePath(const ACHAR* fileName)
+{
+    std::wstring name(fileName);
+    for (wchar_t& c : name)
+        if (c == L'\\')
+            c = L'/';
+    return corbel::WideToUtf8(name);
+}
+
+} // namespace
+
+std::string AcDbDatabase::dxfText() const
+{
+    AcDbDxfWriter writer(const_cast<AcDbDatabase*>(this));
+    return writer.write();
+}
+
+Acad::ErrorStatus AcDbDatabase::dxfInText(const std::string& text)
+{
+    AcDbDxfReader reader(this);
+    return reader.read(text);
+}
+
+Acad::ErrorStatus AcDbDatabase::dxfOut(const ACHAR* fileName, int, AcDb::DwgVersion)
+{
+    if (fileName == nullptr || fileName[0] == 0)
+        return Acad::eInvalidInput;
+    const std::filesystem::path target(nativePath(fileName));
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return Acad::eInvalidInput;
+    const std::string text = dxfText();
+    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::chmod(pattern.c_str(), 0644) == 0;
+    ok = ok && std::rename(pattern.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(pattern.c_str());
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDatabase::saveAs(const ACHAR* fileName)
+{
+    const Acad::ErrorStatus es = dxfOut(fileName);
+    if (es == Acad::eOk)
+        mFileName = fileName;
+    return es;
+}
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const ACHAR* fileName, int, bool, const wchar_t*)
+{
+    if (fileName == nullptr || fileName[0] == 0)
+        return Acad::eInvalidInput;
+    std::ifstream in(nativePath(fileName), std::ios::binary);
+    if (!in)
+        return Acad::eInvalidInput;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        return Acad::eInvalidInput;
+    const Acad::ErrorStatus es = dxfInText(buffer.str());
+    if (es == Acad::eOk)
+        mFileName = fileName;
+    return es;
+}

@@ -1,0 +1,22 @@
+// A half-infinite line from a base point in a unit direction.
+#pragma once
+
+#include "AcDbCurve.h"
+
+class AcDbRay : public AcDbCurve {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbRay);
+
+    AcGePoint3d basePoint() const { return mBasePoint; }
+    Acad::ErrorStatus setBasePoint(const AcGePoint3d& p) { return setField(mBasePoint, p); }
+    AcGeVector3d unitDir() const { return mUnitDir; }
+    // The direction is stored normalised; a zero vector is refused.
+    Acad::ErrorStatus setUnitDir(const AcGeVector3d& v);
+
+    Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
+    Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+private:
+    AcGePoint3d mBasePoint;
+    AcGeVector3d mUnitDir{1.0, 0.0, 0.0};
+};

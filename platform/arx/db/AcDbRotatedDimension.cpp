@@ -1,0 +1,43 @@
+// DXF: 13 xLine1Point, 14 xLine2Point, 10 dimLinePoint, 50 rotation, 52 oblique (rotation and oblique in degrees).
+#include "AcDbRotatedDimension.h"
+
+#include "AcDbDxfFiler.h"
+
+ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
+
+AcDbRotatedDimension::AcDbRotatedDimension(double rotation, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
+    const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_xLine1Point(xLine1Point), m_xLine2Point(xLine2Point), m_dimLinePoint(dimLinePoint), m_rotation(rotation)
+{
+    initDimension(dimText, dimStyle);
+}
+
+Acad::ErrorStatus AcDbRotatedDimension::dxfOutFields(AcDbDxfFiler* filer) const
+{
+    AcDbDimension::dxfOutFields(filer);
+    filer->writeSubclass(L"AcDbAlignedDimension");
+    filer->writePoint3d(13, m_xLine1Point);
+    filer->writePoint3d(14, m_xLine2Point);
+    filer->writeAngle(50, m_rotation);
+    filer->writeAngle(52, m_oblique);
+    filer->writeSubclass(L"AcDbRotatedDimension");
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbRotatedDimension::dxfInFields(AcDbDxfFiler* filer)
+{
+    AcDbDimension::dxfInFields(filer);
+    if (!filer->atSubclassData(L"AcDbAlignedDimension"))
+        return Acad::eInvalidInput;
+    filer->readSubclass([&](const AcDbDxfGroup& g) {
+        switch (g.code) {
+        case 13: m_xLine1Point = filer->readPoint3d(g); break;
+        case 14: m_xLine2Point = filer->readPoint3d(g); break;
+        case 50: m_rotation = filer->readAngle(g); break;
+        case 52: m_oblique = filer->readAngle(g); break;
+        default: break;
+        }
+    });
+    filer->atSubclassData(L"AcDbRotatedDimension");
+    return Acad::eOk;
+}

@@ -1,0 +1,164 @@
+// DXF: flags 70 (1 closed, 2 periodic, 4 rational, 8 planar), degree 71, counts 72-74,
+// tolerances 42-44, end tangents 12/13, knots 40, weights 41, control points 10, fit points 11.
+#include "AcDbSpline.h"
+
+#include "AcDbDxfFiler.h"
+
+ACRX_DEFINE_DXF_MEMBERS(AcDbSpline, AcDbCurve, L"SPLINE")
+
+AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, int order, double fitTolerance)
+    : mDegree(order - 1), mFitPoints(fitPoints), mFitTolerance(fitTolerance)
+{
+}
+
+AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent,
+                       const AcGeVector3d& endTangent, int order, double fitTolerance)
+    : mDegree(order - 1), mFitPoints(fitPoints), mFitTolerance(fitTolerance), mStartTangent(startTangent),
+      mEndTangent(endTangent)
+{
+}
+
+AcDbSpline::AcDbSpline(int degree, bool rational, bool closed, bool periodic, const AcGePoint3dArray& controlPoints,
+                       const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, double controlPtTol,
+                       double knotTol)
+{
+    setNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlPtTol, knotTol);
+}
+
+Acad::ErrorStatus AcDbSpline::getControlPointAt(int index, AcGePoint3d& point) const
+{
+    if (index < 0 || index >= mControlPoints.length())
+        return Acad::eInvalidIndex;
+    point = mControlPoints[index];
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::getFitPointAt(int index, AcGePoint3d& point) const
+{
+    if (index < 0 || index >= mFitPoints.length())
+        return Acad::eInvalidIndex;
+    point = mFitPoints[index];
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
+                                           AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots,
+                                           AcGeDoubleArray& weights, double& controlPtTol, double& knotTol) const
+{
+    degree = mDegree;
+    rational = isRational();
+    closed = mClosed;
+    periodic = mPeriodic;
+    controlPoints = mControlPoints;
+    knots = mKnots;
+    weights = mWeights;
+    controlPtTol = mControlPtTol;
+    knotTol = mKnotTol;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::setNurbsData(int degree, bool rational, bool closed, bool periodic,
+                                           const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
+                                           const AcGeDoubleArray& weights, double controlPtTol, double knotTol)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // A clamped or periodic NURBS needs count + degree + 1 knots, and a weight per point.
+    if (degree < 1 || controlPoints.length() < degree + 1 || knots.length() != controlPoints.length() + degree + 1
+        || (rational && weights.length() != controlPoints.length()))
+        return Acad::eInvalidInput;
+    mDegree = degree;
+    mClosed = closed;
+    mPeriodic = periodic;
+    mControlPoints = controlPoints;
+    mKnots = knots;
+    mWeights = rational ? weights : AcGeDoubleArray();
+    mControlPtTol = controlPtTol;
+    mKnotTol = knotTol;
+    mFitPoints.removeAll();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degree, double& fitTolerance,
+                                         bool& tangentsExist, AcGeVector3d& startTangent,
+                                         AcGeVector3d& endTangent) const
+{
+    if (!hasFitData())
+        return Acad::eNotApplicable;
+    fitPoints = mFitPoints;
+    degree = mDegree;
+    fitTolerance = mFitTolerance;
+    tangentsExist = mStartTangent.length() > 0.0 || mEndTangent.length() > 0.0;
+    startTangent = mStartTangent;
+    endTangent = mEndTangent;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::setFitData(const AcGePoint3dArray& fitPoints, int degree, double fitTolerance,
+                                         const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (fitPoints.length() < 2 || degree < 1)
+        return Acad::eInvalidInput;
+    mFitPoints = fitPoints;
+    mDegree = degree;
+    mFitTolerance = fitTolerance;
+    mStartTangent = startTangent;
+    mEndTangent = endTangent;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::dxfOutFields(AcDbDxfFiler* filer) const
+{
+    AcDbCurve::dxfOutFields(filer);
+    filer->writeSubclass(L"AcDbSpline");
+    filer->writeInt16(70, (mClosed ? 1 : 0) | (mPeriodic ? 2 : 0) | (isRational() ? 4 : 0) | 8);
+    filer->writeInt16(71, mDegree);
+    filer->writeInt16(72, mKnots.length());
+    filer->writeInt16(73, mControlPoints.length());
+    filer->writeInt16(74, mFitPoints.length());
+    filer->writeDouble(42, mKnotTol);
+    filer->writeDouble(43, mControlPtTol);
+    filer->writeDouble(44, mFitTolerance);
+    if (hasFitData() && mStartTangent.length() > 0.0)
+        filer->writeVector3d(12, mStartTangent);
+    if (hasFitData() && mEndTangent.length() > 0.0)
+        filer->writeVector3d(13, mEndTangent);
+    for (double k : mKnots)
+        filer->writeDouble(40, k);
+    for (double w : mWeights)
+        filer->writeDouble(41, w);
+    for (const AcGePoint3d& p : mControlPoints)
+        filer->writePoint3d(10, p);
+    for (const AcGePoint3d& p : mFitPoints)
+        filer->writePoint3d(11, p);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer)
+{
+    AcDbCurve::dxfInFields(filer);
+    if (!filer->atSubclassData(L"AcDbSpline"))
+        return Acad::eInvalidInput;
+    filer->readSubclass([&](const AcDbDxfGroup& g) {
+        switch (g.code) {
+        case 70:
+            mClosed = (g.asInt() & 1) != 0;
+            mPeriodic = (g.asInt() & 2) != 0;
+            break;
+        case 71: mDegree = g.asInt(); break;
+        case 42: mKnotTol = g.asDouble(); break;
+        case 43: mControlPtTol = g.asDouble(); break;
+        case 44: mFitTolerance = g.asDouble(); break;
+        case 12: mStartTangent = filer->readVector3d(g); break;
+        case 13: mEndTangent = filer->readVector3d(g); break;
+        case 40: mKnots.append(g.asDouble()); break;
+        case 41: mWeights.append(g.asDouble()); break;
+        case 10: mControlPoints.append(filer->readPoint3d(g)); break;
+        case 11: mFitPoints.append(filer->readPoint3d(g)); break;
+        default: break;
+        }
+    });
+    return Acad::eOk;
+}
