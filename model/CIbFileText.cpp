@@ -76,11 +76,18 @@ int CIbFileText::Open(int forReading)
     return 1;
 }
 
+// A failed close matters only for a written file, and writers close through CloseWritten,
+// which reports it; here it must not escape, least of all from the destructor.
 void CIbFileText::Close()
 {
-    if (m_file && m_isOpen)
-        m_file->Close();
+    if (!m_file || !m_isOpen)
+        return;
     m_isOpen = 0;
+    try {
+        m_file->Close();
+    } catch (const CFileException&) {
+        m_file->Abort();
+    }
 }
 
 // One physical line in the file's encoding. A file too short to hold text (encoding 0)

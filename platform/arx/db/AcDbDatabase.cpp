@@ -1,5 +1,6 @@
 // The database owns every object through its stub; ids stay valid for the database's life.
 // DXF save and read are in AcDbDatabaseDxf.cpp, insert in AcDbDatabaseInsert.cpp.
+#include "CodePage.h"
 #include "AcDbDatabase.h"
 
 #include "AcDbBlockTable.h"
@@ -461,7 +462,7 @@ Acad::ErrorStatus AcDbDatabase::loadLineTypeFile(const ACHAR* ltn, const ACHAR* 
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        const std::wstring w = corbel::Utf8ToWide(line);
+        const std::wstring w = Utf8ToWideLossy(line);
         if (w.empty() || w.rfind(L";;", 0) == 0)
             continue;
         if (w[0] == L'*') {

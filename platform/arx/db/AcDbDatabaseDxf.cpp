@@ -1,6 +1,7 @@
 // Saving and reading drawings. A save writes a temporary file in the target's folder, checks
 // every write, flushes it to the disk and only then renames it over the target, so a failed
 // save leaves the old file as it was. File failures return eInvalidInput.
+#include "CodePage.h"
 #include "AcDbDatabase.h"
 
 #include "AcDbDxfReader.h"
@@ -39,7 +40,7 @@ std::string nativePath(const ACHAR* fileName)
     for (wchar_t& c : name)
         if (c == L'\\')
             c = L'/';
-    return corbel::WideToUtf8(name);
+    return WideToUtf8Lossy(name);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Group values are written in the C locale, reals in the shortest text that reads back to the
 // same number, so a drawing saved, read and saved again gives the same file.
+#include "CodePage.h"
 #include "AcDbDxfFiler.h"
 
 #include "AcDbDatabase.h"
@@ -68,7 +69,7 @@ double AcDbDxfGroup::asDouble() const
     return v;
 }
 
-std::wstring AcDbDxfGroup::asString() const { return corbel::Utf8ToWide(unescapeControls(value)); }
+std::wstring AcDbDxfGroup::asString() const { return Utf8ToWideLossy(unescapeControls(value)); }
 
 AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, std::string& out) : mDatabase(db), mOut(&out) {}
 
@@ -100,7 +101,7 @@ void AcDbDxfFiler::writeLine(int code, const std::string& value)
 
 void AcDbDxfFiler::writeString(int code, const std::wstring& value)
 {
-    writeLine(code, escapeControls(corbel::WideToUtf8(value)));
+    writeLine(code, escapeControls(WideToUtf8Lossy(value)));
 }
 
 void AcDbDxfFiler::writeRawString(int code, const std::string& utf8) { writeLine(code, escapeControls(utf8)); }

@@ -1,5 +1,6 @@
 // One services object per process, as on the host; the working database is whatever the
 // document manager (or a test) last set.
+#include "CodePage.h"
 #include "AcDbHostApplicationServices.h"
 
 #include "AcadErrorStatus.h"
@@ -24,13 +25,13 @@ std::vector<std::wstring> AcDbHostApplicationServices::supportPath() const
             const std::size_t end = all.find(':', start);
             const std::string dir = all.substr(start, end == std::string::npos ? std::string::npos : end - start);
             if (!dir.empty())
-                dirs.push_back(corbel::Utf8ToWide(dir));
+                dirs.push_back(Utf8ToWideLossy(dir));
             if (end == std::string::npos)
                 break;
             start = end + 1;
         }
     }
-    dirs.push_back(corbel::Utf8ToWide(CORBEL_DB_SUPPORT_DIR));
+    dirs.push_back(Utf8ToWideLossy(CORBEL_DB_SUPPORT_DIR));
     return dirs;
 }
 

@@ -1,5 +1,6 @@
 // Contents go to DXF in chunks of at most 250 bytes (group 3), the last chunk in group 1;
 // chunks end on whole characters so the UTF-8 text stays valid.
+#include "CodePage.h"
 #include "AcDbMText.h"
 
 #include "AcDbDatabase.h"
@@ -74,7 +75,7 @@ Acad::ErrorStatus AcDbMText::dxfOutFields(AcDbDxfFiler* filer) const
     filer->writeDouble(41, mWidth);
     filer->writeInt16(71, mAttachment);
     filer->writeInt16(72, mFlow);
-    const std::string utf8 = corbel::WideToUtf8(mContents);
+    const std::string utf8 = WideToUtf8Lossy(mContents);
     std::size_t start = 0;
     while (utf8.size() - start > 250) {
         std::size_t end = start + 250;

@@ -1,5 +1,6 @@
 // Open state is a reader count and write/notify flags on the object itself: objects are
 // opened in place, so every open of one id returns the same pointer.
+#include "CodePage.h"
 #include "AcDbObject.h"
 
 #include "AcDbDatabase.h"
@@ -208,7 +209,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata)
             if (rb->resval.rstring == nullptr)
                 return Acad::eInvalidInput;
             it.text = rb->resval.rstring;
-            if (code == 1000 && corbel::WideToUtf8(it.text).size() > 255)
+            if (code == 1000 && WideToUtf8Lossy(it.text).size() > 255)
                 return Acad::eInvalidInput;
         } else if (isPointCode(code)) {
             std::copy(rb->resval.rpoint, rb->resval.rpoint + 3, it.values);

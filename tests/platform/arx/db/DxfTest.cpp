@@ -1,6 +1,7 @@
 // DXF save and read: a drawing with every entity kind, every table, a group, draw order and
 // extended data loads in ezdxf with no audit errors and no fixes; saving, reading and saving
 // again gives the same file; a failed save keeps the old file.
+#include "CodePage.h"
 #include "AcDb2LineAngularDimension.h"
 #include "AcDb2dPolyline.h"
 #include "AcDb3PointAngularDimension.h"
@@ -298,7 +299,7 @@ protected:
         AcDbEntity* ent = nullptr;
         EXPECT_EQ(acdbOpenAcDbEntity(ent, lineId, AcDb::kForWrite), Acad::eOk);
         const ads_point p = {1, 2, 3};
-        const std::wstring textHandle = corbel::Utf8ToWide(hex(textId));
+        const std::wstring textHandle = Utf8ToWideLossy(hex(textId));
         resbuf* xd = acutBuildList(1001, L"Mav_ROAD", 1000, L"N1", 1040, 2.5, 1002, L"{", 1070, 3, 1071, 100000,
                                    1010, p, 1005, textHandle.c_str(), 1002, L"}", 0);
         EXPECT_EQ(ent->setXData(xd), Acad::eOk);
