@@ -36,22 +36,20 @@ CString CreateFileBeside(const CString& path)
 {
     static std::atomic<unsigned> counter{0};
     const fs::path target = PathOf(path);
-    struct stat old {};
-    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file its owner made read-only is not replaced behind its back.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return CString();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = "." + target.filename().string() + ".~" + std::to_string(::getpid()) + "-" +
                                  std::to_string(counter++) + ".tmp";
         const fs::path candidate = FolderOf(target) / name;
         const int fd = ::open(candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return CString();
+        if (fd >= 0) {
+            ::close(fd);
+            return TextOf(candidate);
         }
-        if (replacing)
-            ::fchmod(fd, old.st_mode & 07777);
-        ::close(fd);
-        return TextOf(candidate);
+        if (errno != EEXIST)
+            return CString();
     }
     return CString();
 }
@@ -59,7 +57,11 @@ CString CreateFileBeside(const CString& path)
 BOOL ReplaceFileWith(const CString& path, const CString& replacement)
 {
     const fs::path target = PathOf(path);
-    if (std::rename(PathOf(replacement).c_str(), target.c_str()) != 0)
+    const fs::path source = PathOf(replacement);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::chmod(source.c_str(), old.st_mode & 07777);
+    if (std::rename(source.c_str(), target.c_str()) != 0)
         return FALSE;
     // The rename is done; syncing the folder only makes it outlast a crash.
     const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

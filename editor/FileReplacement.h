@@ -8,9 +8,10 @@
 
 // The file that a write to path lands in: path itself, or the file its links lead to.
 CString ResolveFileLinks(const CString& path);
-// Creates a new empty file in the folder of path, under a name no file there has, with the
-// permissions of the file at path when there is one. Its path, or empty when none can be made.
+// Creates a new empty file in the folder of path, under a name no file there has. Its path, or
+// empty when none can be made or the file at path may not be written.
 CString CreateFileBeside(const CString& path);
-// Renames replacement over path and puts the rename on the disk. FALSE when the rename failed.
+// Gives replacement the permissions of the file at path, when there is one, renames it over
+// path and puts the rename on the disk. FALSE when the rename failed.
 BOOL ReplaceFileWith(const CString& path, const CString& replacement);
 void RemoveFile(const CString& path);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <unistd.h>
 
 namespace {
 
@@ -394,4 +395,23 @@ TEST_F(CBent_HlFileWriteTest, RandomReadableDesignsRoundTrip)
         ExpectRoundTrip(design, geometry);
     }
     EXPECT_GT(accepted, 100);
+}
+
+// A design file its owner made read-only is not replaced (the permission bits bind no root).
+TEST_F(CBent_HlFileWriteTest, ReadOnlyFileIsNotReplaced)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permission bits do not stop root";
+    CBent_PierInfo design;
+    CBent_BasicGeometry geometry;
+    BuildFullDesign(design, geometry);
+    const fs::path path = m_dir / "design.glt";
+    std::ofstream(path) << "old";
+    fs::permissions(path, fs::perms::owner_read);
+    EXPECT_EQ(WriteDesign(path, design, geometry), 0);
+    auto shown = m_boxes->Boxes();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, L"文件可能正在被使用，无法更新，请稍后重试！");
+    EXPECT_EQ(Bytes(path), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
 }
