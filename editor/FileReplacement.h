@@ -1,6 +1,6 @@
 // Replacing a file whole: the new content goes into a file of its own beside the old one, which
 // a rename then puts in its place, so that the old file is either left as it was or replaced by
-// a complete new one, never by a part.
+// a complete new one, never by one half written.
 #pragma once
 
 #include "CString.h"

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr double kCodeBase = 80000.0;
-// Whole parts beyond this are not held exactly by a long long's decimal arithmetic below.
+// Integers beyond this are not held exactly by a long long's decimal arithmetic below.
 constexpr double kLargestWholePart = 1e15;
 
 // k when factor is 10^k for |k| <= 8, else a value outside that range.
@@ -74,7 +74,7 @@ double ScaleCodedLength(double value, double factor)
     if (PowerOfTen(factor) > 8 || !std::isfinite(value) || value >= kLargestWholePart || length < 0.0)
         return kCodeBase + length * factor;
 
-    // The length as the code shows it: the code's decimal less 80000 in its whole part.
+    // The length as the code shows it: the code's decimal less 80000 in its integer digits.
     long long whole = 0;
     std::string fraction;
     SplitFixed(value, whole, fraction);
