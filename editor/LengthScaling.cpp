@@ -82,7 +82,7 @@ double ScaleCodedLength(double value, double factor)
     if (!Parse(std::to_string(whole - 80000) + fraction, shown))
         return kCodeBase + length * factor;
 
-    // The scaled length's decimal with 80000 added to its whole part: one rounding in all.
+    // The scaled length's decimal with 80000 added to its integer digits: one rounding in all.
     const double scaled = ScaleLength(shown, factor);
     if (!(scaled >= 0.0) || scaled >= kLargestWholePart)
         return kCodeBase + scaled;
