@@ -25,6 +25,9 @@ public:
     // Left and right exchanged: the bar seen from the other end of the cap.
     void SwapDistances();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): both distances times the factor.
+    void ScaleLengths(double factor);
+
 private:
     double m_dLeftDistance;
     double m_dRightDistance;

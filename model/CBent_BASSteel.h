@@ -32,6 +32,9 @@ public:
     // column. A count below 0 or past the drawable column count is refused: FALSE, text kept.
     BOOL SetColumnCount(int n, BOOL flag);
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): the base record holds no lengths.
+    void ScaleLengths(double factor);
+
 private:
     // 0 top-plate bars or stirrups, 1 bottom-plate bars, 2 top straight, 3 bottom straight,
     // 4 upper bent-up whole elevation, 5 upper bent-up at a support, 6 lower bent-up whole

@@ -70,6 +70,24 @@ public:
     int GetFurtherValue4() const { return m_nFurtherValue4; }
     void SetFurtherValue4(int value) { m_nFurtherValue4 = value; }
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): the four distances and the decrement.
+    void ScaleLengths(double factor);
+
+    // Editor operations on the per-column codes (editor/ColumnCodeOperations.cpp), in list
+    // order; the thousands digit stays unless said.
+    // code[count - 1 - i] := code[i] for i = 0 ... count - 1: the left half mirrored onto the right.
+    int MirrorCodes();
+    void ClearCodeHundreds();
+    void ClearCodeUnits();
+    void CopyCodeHundredsToTens();
+    void CopyCodeTensToHundreds();
+    // Columns with full-length plate bars (thousands 1) get thousands 0 and one more layer at
+    // each of the three positions; a code with a digit 9 there is left as it is.
+    void ReplacePlateBarsWithStrengthening();
+    // Columns that are neither skeleton nor plate-bar columns and have a layer at all three
+    // positions get thousands 1 and one layer less at each; the result is the code count.
+    int ReplaceFirstLayerWithPlateBars();
+
 private:
     CArray<int, const int&> m_aCodes;
     int m_nTopBarType;

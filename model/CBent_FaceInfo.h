@@ -68,6 +68,10 @@ public:
     // Prunes as above and then appends the mirror image of every stirrup that is not its own.
     void CompleteStirrups();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): the top-plate bars, every bar of the
+    // whole elevation and of every support; bottom-plate bars and stirrups hold no lengths.
+    void ScaleLengths(double factor);
+
 private:
     CBent_LTLSteel m_LTLSteel;
     CBent_LBLSteel m_LBLSteel;

@@ -24,6 +24,12 @@ public:
     // an error (after one message box naming file and reason). On 0 both targets are unchanged.
     int Read();
 
+    // Writes the design as a version 4.3 file at the path (editor/CBent_HlFile_Write.cpp): into a
+    // new file beside it that then replaces it, so a failed save leaves the old file as it was.
+    // 1 when written; 0 without a design or geometry, or after one message box saying why.
+    int Save();
+    int Write();
+
     // The readers of each version, run after the "VER" line with the file open.
     int ReadVersion10();
     int ReadVersion20();

@@ -38,6 +38,9 @@ public:
     // Left and right exchanged, the radius or height kept.
     void SwapAxisDistances();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): both axis distances and the radius or height.
+    void ScaleLengths(double factor);
+
 private:
     int m_nBendSetting;
     int m_nBendDownParameter;

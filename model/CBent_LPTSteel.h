@@ -34,6 +34,9 @@ public:
     // Left and right exchanged: the bar seen from the other end of the cap.
     void SwapAxisDistances();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): both axis distances; an unset 99999 stays.
+    void ScaleLengths(double factor);
+
 private:
     int m_nBendSetting;
     int m_nBendType;

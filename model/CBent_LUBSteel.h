@@ -48,6 +48,9 @@ public:
     // Makes the right half of the supports the mirror image of the left half.
     void MirrorLists();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): the three per-support lists.
+    void ScaleLengths(double factor);
+
 private:
     int m_nBendSetting;
     int m_nBendDownParameter;

@@ -44,6 +44,10 @@ public:
     // Makes the right half of the supports the mirror image of the left half.
     void MirrorLists();
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): both per-support lists; an unset
+    // 99999 stays and a coded length keeps its code.
+    void ScaleLengths(double factor);
+
 private:
     int m_nBendSetting;
     CArray<double, const double&> m_aLeftAxisDistances;

@@ -112,6 +112,9 @@ public:
     CArray<double, const double&>& GetSideSpacings() { return m_aSideSpacings; }
     const CArray<double, const double&>& GetSideSpacings() const { return m_aSideSpacings; }
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): the real lengths and both spacing lists.
+    void ScaleLengths(double factor);
+
 private:
     int m_nSeismicStirrups;
     double m_dStirrupSpacing;

@@ -100,6 +100,19 @@ public:
     CBent_AddInfo& GetAddInfo() { return m_AddInfo; }
     const CBent_AddInfo& GetAddInfo() const { return m_AddInfo; }
 
+    // Editor operations (editor/DesignRecordScaling.cpp, editor/DesignSetup.cpp).
+    // Unit change: covers, the length after them, support spacings, every face, the further
+    // parameters, tendons and strengthening settings times the factor.
+    void ScaleLengths(double factor);
+    // Appends n support spacings of 1000 and gives every face as many supports as there are
+    // spacings. 0, and nothing changed, when the faces cannot hold that many.
+    int InitSupports(int n);
+    // Per-column codes with thousands digit 9.
+    int CountSkeletonColumns() const;
+    // Main face bar columns := n; plate-bar text and skeleton-type text cut to n or padded with
+    // '1' and 'A'; n per-column codes. 0, and nothing changed, for a count the faces refuse.
+    int SetBarColumnCount(int n);
+
 private:
     double m_dElevationScale;
     double m_dSectionScale;

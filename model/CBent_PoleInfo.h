@@ -37,6 +37,9 @@ public:
     // bottom straight bars stay. Mirrored onto itself, each of those bars gets right := left.
     void MirrorFrom(const CBent_PoleInfo& other);
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): every bar of the four lists.
+    void ScaleLengths(double factor);
+
 private:
     CArray<CBent_LPTSteel, const CBent_LPTSteel&> m_aLPTSteels;
     CArray<CBent_LPBSteel, const CBent_LPBSteel&> m_aLPBSteels;

@@ -36,6 +36,9 @@ public:
     CArray<CHLGZ_HlPointStruct, const CHLGZ_HlPointStruct&>& GetPoints() { return m_aPoints; }
     const CArray<CHLGZ_HlPointStruct, const CHLGZ_HlPointStruct&>& GetPoints() const { return m_aPoints; }
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): working length, section values, guide points.
+    void ScaleLengths(double factor);
+
 private:
     CString m_strName;
     int m_nNumber;

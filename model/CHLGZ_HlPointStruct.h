@@ -22,6 +22,9 @@ public:
     double GetR() const { return m_dR; }
     void SetR(double r) { m_dR = r; }
 
+    // Editor unit change (editor/DesignRecordScaling.cpp): X, Y and R; the support stays.
+    void ScaleLengths(double factor);
+
 private:
     int m_nSupport;
     double m_dX;

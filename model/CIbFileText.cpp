@@ -26,7 +26,8 @@ CIbFileText::CIbFileText()
       m_lineNumber(0),
       m_atEnd(0),
       m_opened(0),
-      m_encoding(kUnknown)
+      m_encoding(kUnknown),
+      m_writeFailed(0)
 {
 }
 
@@ -67,6 +68,7 @@ int CIbFileText::Open(int forReading)
         return 0;
     }
     m_opened = 1;
+    m_writeFailed = 0;
     if (forReading) {
         m_length = m_file->GetLength();
         m_lineNumber = 0;
@@ -291,4 +293,45 @@ void CIbFileText::ReportError(const CString& description, const CString& text)
     if (!text.IsEmpty())
         message += L"\n错误文本：" + text;
     MessageBox(m_owner, message, L"文件操作时出现错误", MB_OK | MB_ICONINFORMATION);
+}
+
+int CIbFileText::WriteVersion()
+{
+    WriteLine(L"以下是数据文件版本信息，由VER和实数(一位小数)组成");
+    CString line;
+    line.Format(L"Ver %.1f", m_version);
+    return WriteRecord(line);
+}
+
+int CIbFileText::WriteLine(const CString& text) { return WriteRecord(m_commentPrefix + text); }
+
+// A failed write is remembered rather than thrown on, so that the writer can finish its
+// sequence and decide once, at the close, whether the file is whole.
+int CIbFileText::WriteRecord(const CString& text)
+{
+    if (!m_file || !m_isOpen) {
+        m_writeFailed = 1;
+        return 0;
+    }
+    try {
+        m_file->WriteString(text + L"\n");
+    } catch (const CFileException&) {
+        m_writeFailed = 1;
+    }
+    return m_writeFailed ? 0 : 1;
+}
+
+int CIbFileText::CloseWritten()
+{
+    if (!m_file || !m_isOpen)
+        return 0;
+    try {
+        m_file->Flush();
+        m_file->Close();
+    } catch (const CFileException&) {
+        m_file->Abort();
+        m_writeFailed = 1;
+    }
+    m_isOpen = 0;
+    return m_writeFailed ? 0 : 1;
 }

@@ -36,6 +36,16 @@ public:
     int ReadVersion();
     void ReportError(const CString& description, const CString& text);
 
+    // Writing a file opened with Open(0). Each gives 1, or 0 once any write since the open failed.
+    // The version comment and the line "Ver" with the version, one decimal.
+    int WriteVersion();
+    // A comment line: the comment prefix, the text, a line end.
+    int WriteLine(const CString& text);
+    // A data line: the text and a line end.
+    int WriteRecord(const CString& text);
+    // Puts everything written on the disk and closes the file; 0 when that or any write failed.
+    int CloseWritten();
+
     const CString& GetPath() const { return m_path; }
     double GetVersion() const { return m_version; }
     long GetLineNumber() const { return m_lineNumber; }
@@ -56,6 +66,7 @@ protected:
     int m_atEnd;
     int m_opened;
     int m_encoding;
+    int m_writeFailed;
 
 private:
     bool ReadPhysicalLine(CString& line);
