@@ -42,14 +42,20 @@ public:
         return *this;
     }
 
+    // The value is copied before the array grows: it may be one of the array's own elements.
     int append(const T& value)
     {
+        T copy(value);
         grow(1);
-        mData.push_back(value);
+        mData.push_back(std::move(copy));
         return length() - 1;
     }
     AcArray& append(const AcArray& other)
     {
+        if (&other == this) {
+            const AcArray copy(other);
+            return append(copy);
+        }
         grow(other.length());
         mData.insert(mData.end(), other.mData.begin(), other.mData.end());
         return *this;
@@ -58,8 +64,9 @@ public:
     {
         if (index < 0 || index > length())
             throw std::out_of_range("AcArray::insertAt");
+        T copy(value);
         grow(1);
-        mData.insert(mData.begin() + index, value);
+        mData.insert(mData.begin() + index, std::move(copy));
         return *this;
     }
     AcArray& removeAt(int index)

@@ -1,6 +1,7 @@
 // The array template keeps the platform's array contract: append returns the index,
 // lengths grow in steps, and a bad index is refused rather than read.
 #include "AcGeDoubleArray.h"
+#include "AcGePoint2dArray.h"
 #include "AcGePoint3dArray.h"
 
 #include <gtest/gtest.h>
@@ -63,4 +64,19 @@ TEST(AcArray, PointSearchUsesToleranceEquality)
     a.append(AcGePoint3d(1, 2, 3));
     EXPECT_TRUE(a.contains(AcGePoint3d(1, 2, 3 + 1e-12)));
     EXPECT_FALSE(a.contains(AcGePoint3d(1, 2, 3 + 1e-6)));
+}
+
+TEST(AcArray, AppendingItsOwnElementsSurvivesGrowth)
+{
+    AcGePoint2dArray a;
+    a.setGrowLength(1);
+    a.append(AcGePoint2d(1, 2));
+    a.append(AcGePoint2d(3, 4));
+    for (int i = 0; i < 6; ++i)
+        a.append(a.first());
+    a.insertAt(0, a.last());
+    a.append(a);
+    ASSERT_EQ(a.length(), 18);
+    EXPECT_EQ(a[17].x, 1.0);
+    EXPECT_EQ(a[9].y, 2.0);
 }
