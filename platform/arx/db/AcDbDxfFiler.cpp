@@ -209,6 +209,10 @@ AcDbObjectId AcDbDxfFiler::readObjectId(const AcDbDxfGroup& group)
     const AcDbHandle h = group.asHandle();
     if (h.isNull() || mDatabase == nullptr)
         return AcDbObjectId::kNull;
+    if (mHandleMap != nullptr) {
+        const auto it = mHandleMap->find(h.value());
+        return it == mHandleMap->end() ? AcDbObjectId::kNull : AcDbObjectId(it->second);
+    }
     return mDatabase->stubForHandle(h);
 }
 

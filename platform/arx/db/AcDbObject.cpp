@@ -321,7 +321,8 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer)
             const std::wstring v = g.asString();
             group = (v == L"}") ? std::wstring() : v;
         } else if (g.code == 330 && group == L"{ACAD_REACTORS") {
-            addPersistentReactor(filer->readObjectId(g));
+            if (const AcDbObjectId reactor = filer->readObjectId(g); !reactor.isNull())
+                addPersistentReactor(reactor);
         } else if (g.code == 360 && group == L"{ACAD_XDICTIONARY") {
             mExtensionDictionary = filer->readObjectId(g);
         } else if (g.code == 330 && group.empty()) {

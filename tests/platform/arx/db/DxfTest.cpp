@@ -3,6 +3,7 @@
 // again gives the same file; a failed save keeps the old file.
 #include "AcDb2LineAngularDimension.h"
 #include "AcDb2dPolyline.h"
+#include "AcDb2dVertex.h"
 #include "AcDb3PointAngularDimension.h"
 #include "AcDb3dPolyline.h"
 #include "AcDbAlignedDimension.h"
@@ -494,6 +495,86 @@ TEST_F(DxfTest, FailedSaveKeepsTheOldFile)
     EXPECT_NE(db->saveAs((dir / "no such folder" / "x.dxf").wstring().c_str()), Acad::eOk);
     EXPECT_NE(db->saveAs(dir.wstring().c_str()), Acad::eOk);
     EXPECT_TRUE(std::filesystem::is_directory(dir));
+}
+
+TEST_F(DxfTest, DrawingReadFromFileIsInsertedAsABlock)
+{
+    // The title block drawing: its own layer, a layer both drawings have, a dimension
+    // (with its anonymous block) and a 2-D polyline with vertices.
+    AcDbDatabase title;
+    auto* frame = new AcDbLayerTableRecord();
+    AcCmColor blue;
+    blue.setColorIndex(5);
+    frame->setColor(blue);
+    const AcDbObjectId frameLayer = addRecord(&title, &AcDbDatabase::getLayerTable, frame, L"TK-FRAME");
+    addRecord(&title, &AcDbDatabase::getBlockTable, new AcDbBlockTableRecord(), L"LOGO");
+    auto* shared = new AcDbLayerTableRecord();
+    shared->setColor(blue);
+    addRecord(&title, &AcDbDatabase::getLayerTable, shared, L"01-中心线");
+    auto* border = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(420, 0, 0));
+    // Not yet in a database, the entity names layers of the working one; an id names any.
+    EXPECT_EQ(border->setLayer(L"TK-FRAME"), Acad::eKeyNotFound);
+    EXPECT_EQ(border->setLayer(frameLayer), Acad::eOk);
+    addToModelSpace(border, &title);
+    addToModelSpace(new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(420, 0, 0),
+                                             AcGePoint3d(210, -10, 0)),
+                    &title);
+    AcGePoint3dArray pts;
+    pts.append(AcGePoint3d(0, 0, 0));
+    pts.append(AcGePoint3d(0, 297, 0));
+    addToModelSpace(new AcDb2dPolyline(AcDb::k2dSimplePoly, pts), &title);
+    const auto file = outDir() / "tk.dxf";
+    ASSERT_EQ(title.saveAs(file.wstring().c_str()), Acad::eOk);
+
+    // The drawing being made already has a dimension (so a "*D1" block) and the shared layer.
+    const Expectations ex = buildFullDrawing();
+    AcDbDatabase source(false);
+    ASSERT_EQ(source.readDwgFile(file.wstring().c_str()), Acad::eOk);
+    AcDbObjectId tk;
+    EXPECT_EQ(db->insert(tk, L"LOGO", &source), Acad::eSelfReference);
+    ASSERT_EQ(db->insert(tk, L"TK-SHEET", &source), Acad::eOk);
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(tk));
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(block->entityIds().size(), 3u);
+    auto* line = AcDbLine::cast(AcDbDatabase::peek(block->entityIds()[0]));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->ownerId(), tk);
+    EXPECT_EQ(AcDbDatabase::symbolName(line->layerId()), L"TK-FRAME");
+    EXPECT_EQ(line->layerId().database(), db.get());
+    // A layer of the same name stays as the target drawing has it.
+    AcDbLayerTableRecord* sharedLayer = nullptr;
+    ASSERT_EQ(acdbOpenObject(sharedLayer, db->symbolId(db->layerTableId(), L"01-中心线")), Acad::eOk);
+    EXPECT_EQ(sharedLayer->color().colorIndex(), 1);
+    sharedLayer->close();
+    // The copied dimension has a block of its own, renamed clear of the target's.
+    auto* dim = AcDbDimension::cast(AcDbDatabase::peek(block->entityIds()[1]));
+    ASSERT_NE(dim, nullptr);
+    EXPECT_EQ(dim->dimBlockId().database(), db.get());
+    EXPECT_NE(AcDbDatabase::symbolName(dim->dimBlockId()), L"*D1");
+    auto* poly = AcDb2dPolyline::cast(AcDbDatabase::peek(block->entityIds()[2]));
+    ASSERT_NE(poly, nullptr);
+    EXPECT_EQ(poly->vertexObjects().size(), 2u);
+    EXPECT_EQ(poly->vertexObjects()[0]->ownerId(), poly->objectId());
+
+    append(new AcDbBlockReference(AcGePoint3d(0, 0, 0), tk), db->modelSpaceId());
+    const auto saved = outDir() / "with_tk.dxf";
+    ASSERT_EQ(db->saveAs(saved.wstring().c_str()), Acad::eOk);
+    EXPECT_EQ(audit(saved, ex), 0);
+}
+
+TEST_F(DxfTest, CheckerRejectsAFaultyFile)
+{
+    // A fault our reader would not notice but a drawing must not have: an entity naming a
+    // linetype the drawing lacks. The independent check must refuse it.
+    const Expectations ex = buildFullDrawing();
+    std::string text = db->dxfText();
+    const std::string from = "  6\nHIDDEN\n";
+    const std::size_t at = text.find(from, text.find("ENTITIES"));
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, from.size(), "  6\nNO_SUCH_LINETYPE\n");
+    const auto file = outDir() / "faulty.dxf";
+    std::ofstream(file, std::ios::binary) << text;
+    EXPECT_NE(audit(file, ex), 0);
 }
 
 TEST_F(DxfTest, ReadRefusesWhatIsNotADrawing)
