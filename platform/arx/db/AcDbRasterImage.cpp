@@ -57,8 +57,9 @@ Acad::ErrorStatus AcDbRasterImage::setClipBoundary(ClipBoundaryType type, const 
     mClipType = type;
     mClip = boundary;
     // A polygon is kept closed, as the format stores it.
-    if (type == kPoly && mClip.first() != mClip.last())
-        mClip.append(mClip.first());
+    // A copy: the array may move its elements while it grows.
+    if (const AcGePoint2d first = mClip.first(); type == kPoly && first != mClip.last())
+        mClip.append(first);
     return Acad::eOk;
 }
 
