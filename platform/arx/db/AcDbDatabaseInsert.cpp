@@ -24,7 +24,11 @@ namespace {
 
 class Copier {
 public:
-    Copier(AcDbDatabase* source, AcDbDatabase* target) : mSource(source), mTarget(target) {}
+    Copier(AcDbDatabase* source, AcDbDatabase* target)
+        : mSource(source)
+        , mTarget(target)
+    {
+    }
 
     void mapTo(AcDbObjectId from, AcDbObjectId to) { mMap[from.handle().value()] = to; }
     // Reserves the copy's id, so references to it read right whatever the copying order.
@@ -46,8 +50,9 @@ public:
         std::vector<AcDbDxfGroup> fields, xdata;
         for (AcDbDxfGroup& g : groups) {
             // Block names in references follow renamed blocks.
-            if (g.code == 2 && (src->isA()->dxfName() == std::wstring(L"INSERT")
-                                || src->isA()->dxfName() == std::wstring(L"DIMENSION"))) {
+            if (g.code == 2
+                && (src->isA()->dxfName() == std::wstring(L"INSERT")
+                    || src->isA()->dxfName() == std::wstring(L"DIMENSION"))) {
                 const auto it = mBlockNames.find(g.asString());
                 if (it != mBlockNames.end())
                     g.value = corbel::WideToUtf8(it->second);
@@ -144,9 +149,12 @@ Acad::ErrorStatus AcDbDatabase::insert(AcDbObjectId& blockId, const ACHAR* pBloc
     Copier copier(pDb, this);
     std::vector<std::pair<AcDbObjectId, AcDbObjectId>> newRecords; // record, target table
     const std::pair<AcDbObjectId, AcDbObjectId> tables[] = {
-        {pDb->regAppTableId(), mRegAppTable},    {pDb->linetypeTableId(), mLinetypeTable},
-        {pDb->layerTableId(), mLayerTable},      {pDb->textStyleTableId(), mTextStyleTable},
-        {pDb->blockTableId(), mBlockTable},      {pDb->dimStyleTableId(), mDimStyleTable},
+        { pDb->regAppTableId(), mRegAppTable },
+        { pDb->linetypeTableId(), mLinetypeTable },
+        { pDb->layerTableId(), mLayerTable },
+        { pDb->textStyleTableId(), mTextStyleTable },
+        { pDb->blockTableId(), mBlockTable },
+        { pDb->dimStyleTableId(), mDimStyleTable },
     };
     std::vector<AcDbObjectId> blocksToFill;
     std::map<AcDbObjectId, std::wstring> anonymousNames;

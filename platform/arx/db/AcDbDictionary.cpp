@@ -47,7 +47,10 @@ Acad::ErrorStatus AcDbDictionary::nameAt(AcDbObjectId objId, ACHAR*& entryName) 
     return Acad::eKeyNotFound;
 }
 
-bool AcDbDictionary::has(const ACHAR* entryName) const { return find(entryName) != mEntries.end(); }
+bool AcDbDictionary::has(const ACHAR* entryName) const
+{
+    return find(entryName) != mEntries.end();
+}
 
 bool AcDbDictionary::has(AcDbObjectId objId) const
 {
@@ -55,7 +58,10 @@ bool AcDbDictionary::has(AcDbObjectId objId) const
         && std::any_of(mEntries.begin(), mEntries.end(), [&](const auto& e) { return e.second == objId; });
 }
 
-Adesk::UInt32 AcDbDictionary::numEntries() const { return static_cast<Adesk::UInt32>(liveEntries().size()); }
+Adesk::UInt32 AcDbDictionary::numEntries() const
+{
+    return static_cast<Adesk::UInt32>(liveEntries().size());
+}
 
 std::vector<std::pair<std::wstring, AcDbObjectId>> AcDbDictionary::liveEntries() const
 {
@@ -91,7 +97,7 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* srchKey, AcDbObject* newVal
             if (e.second != retObjId)
                 if (AcDbObject* old = AcDbDatabase::peek(e.second); old && !old->isErased() && old->isWriteEnabled())
                     old->erase();
-            e = {srchKey, retObjId};
+            e = { srchKey, retObjId };
             newValue->objectAddedToDatabase();
             return Acad::eOk;
         }
@@ -142,7 +148,10 @@ bool AcDbDictionary::setName(const ACHAR* oldName, const ACHAR* newName)
     return false;
 }
 
-AcDbDictionaryIterator* AcDbDictionary::newIterator() const { return new AcDbDictionaryIterator(liveEntries()); }
+AcDbDictionaryIterator* AcDbDictionary::newIterator() const
+{
+    return new AcDbDictionaryIterator(liveEntries());
+}
 
 Acad::ErrorStatus AcDbDictionary::dxfOutFields(AcDbDxfFiler* filer) const
 {

@@ -68,12 +68,20 @@ double AcDbDxfGroup::asDouble() const
     return v;
 }
 
-std::wstring AcDbDxfGroup::asString() const { return corbel::Utf8ToWide(unescapeControls(value)); }
+std::wstring AcDbDxfGroup::asString() const
+{
+    return corbel::Utf8ToWide(unescapeControls(value));
+}
 
-AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, std::string& out) : mDatabase(db), mOut(&out) {}
+AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, std::string& out)
+    : mDatabase(db)
+    , mOut(&out)
+{
+}
 
 AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, const std::vector<AcDbDxfGroup>& groups)
-    : mDatabase(db), mGroups(&groups)
+    : mDatabase(db)
+    , mGroups(&groups)
 {
 }
 
@@ -103,7 +111,10 @@ void AcDbDxfFiler::writeString(int code, const std::wstring& value)
     writeLine(code, escapeControls(corbel::WideToUtf8(value)));
 }
 
-void AcDbDxfFiler::writeRawString(int code, const std::string& utf8) { writeLine(code, escapeControls(utf8)); }
+void AcDbDxfFiler::writeRawString(int code, const std::string& utf8)
+{
+    writeLine(code, escapeControls(utf8));
+}
 
 void AcDbDxfFiler::writeInt16(int code, int value)
 {
@@ -119,7 +130,10 @@ void AcDbDxfFiler::writeInt32(int code, long long value)
     writeLine(code, buf);
 }
 
-void AcDbDxfFiler::writeDouble(int code, double value) { writeLine(code, formatDouble(value)); }
+void AcDbDxfFiler::writeDouble(int code, double value)
+{
+    writeLine(code, formatDouble(value));
+}
 
 // Degrees to 12 significant digits: a degree value read back to radians and converted again
 // gives the same text, so a saved, read and saved drawing gives the same file.
@@ -145,9 +159,15 @@ void AcDbDxfFiler::writePoint3d(int code, const AcGePoint3d& p)
     writeDouble(code + 20, p.z);
 }
 
-void AcDbDxfFiler::writeVector3d(int code, const AcGeVector3d& v) { writePoint3d(code, AcGePoint3d(v.x, v.y, v.z)); }
+void AcDbDxfFiler::writeVector3d(int code, const AcGeVector3d& v)
+{
+    writePoint3d(code, AcGePoint3d(v.x, v.y, v.z));
+}
 
-void AcDbDxfFiler::writeHandle(int code, const AcDbHandle& h) { writeLine(code, h.hex()); }
+void AcDbDxfFiler::writeHandle(int code, const AcDbHandle& h)
+{
+    writeLine(code, h.hex());
+}
 
 void AcDbDxfFiler::writeObjectId(int code, const AcDbObjectId& id)
 {
@@ -201,7 +221,7 @@ AcGePoint3d AcDbDxfFiler::readPoint3d(const AcDbDxfGroup& xGroup)
 AcGePoint2d AcDbDxfFiler::readPoint2d(const AcDbDxfGroup& xGroup)
 {
     const AcGePoint3d p = readPoint3d(xGroup);
-    return {p.x, p.y};
+    return { p.x, p.y };
 }
 
 AcDbObjectId AcDbDxfFiler::readObjectId(const AcDbDxfGroup& group)
@@ -216,4 +236,7 @@ AcDbObjectId AcDbDxfFiler::readObjectId(const AcDbDxfGroup& group)
     return mDatabase->stubForHandle(h);
 }
 
-double AcDbDxfFiler::readAngle(const AcDbDxfGroup& group) const { return group.asDouble() * std::numbers::pi / 180.0; }
+double AcDbDxfFiler::readAngle(const AcDbDxfGroup& group) const
+{
+    return group.asDouble() * std::numbers::pi / 180.0;
+}

@@ -72,8 +72,7 @@ public:
     AcDbObjectId readObjectId(const AcDbDxfGroup& group);
     double readAngle(const AcDbDxfGroup& group) const;
     // Hands each group of the current subclass to fn, up to the next subclass marker.
-    template <class Fn>
-    void readSubclass(Fn&& fn)
+    template <class Fn> void readSubclass(Fn&& fn)
     {
         AcDbDxfGroup g;
         while (readGroup(g)) {

@@ -54,12 +54,10 @@ public:
     virtual Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const;
     virtual Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);
     virtual Acad::ErrorStatus getTransformedCopy(const AcGeMatrix3d& xform, AcDbEntity*& pEnt) const;
-    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
-                                            AcGePoint3dArray& points, int thisGsMarker = 0,
-                                            int otherGsMarker = 0) const;
-    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
-                                            const AcGePlane& projPlane, AcGePoint3dArray& points,
-                                            int thisGsMarker = 0, int otherGsMarker = 0) const;
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
+        int thisGsMarker = 0, int otherGsMarker = 0) const;
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
+        AcGePoint3dArray& points, int thisGsMarker = 0, int otherGsMarker = 0) const;
     virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
     Acad::ErrorStatus highlight() const { return Acad::eOk; }
     Acad::ErrorStatus unhighlight() const { return Acad::eOk; }

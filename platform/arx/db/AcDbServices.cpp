@@ -11,7 +11,7 @@
 namespace {
 
 Acad::ErrorStatus openChecked(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased,
-                              const AcRxClass* pClass, Acad::ErrorStatus wrongClass)
+    const AcRxClass* pClass, Acad::ErrorStatus wrongClass)
 {
     pObj = nullptr;
     if (id.isNull())
@@ -42,8 +42,8 @@ Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::O
     return es;
 }
 
-Acad::ErrorStatus acdbOpenObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased,
-                                 const AcRxClass* pClass)
+Acad::ErrorStatus acdbOpenObject(
+    AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased, const AcRxClass* pClass)
 {
     return openChecked(pObj, id, mode, openErased, pClass, Acad::eNotThatKindOfClass);
 }
@@ -90,19 +90,23 @@ int acdbRegApp(const ACHAR* appName)
 const ACHAR* acadErrorStatusText(Acad::ErrorStatus es)
 {
     switch (es) {
-#define CORBEL_STATUS(name) case Acad::name: return L## #name;
-        CORBEL_STATUS(eOk) CORBEL_STATUS(eNotImplementedYet) CORBEL_STATUS(eNotApplicable)
-        CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(eOutOfMemory) CORBEL_STATUS(eNullObjectPointer)
-        CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound) CORBEL_STATUS(eDuplicateKey)
-        CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb) CORBEL_STATUS(eInvalidSymbolTableName)
-        CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead) CORBEL_STATUS(eNotOpenForWrite)
-        CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased) CORBEL_STATUS(eWasOpenForRead)
-        CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo) CORBEL_STATUS(eWasNotifying)
-        CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders) CORBEL_STATUS(eNotAnEntity)
-        CORBEL_STATUS(eHadMultipleReaders) CORBEL_STATUS(eDuplicateRecordName) CORBEL_STATUS(eSelfReference)
-        CORBEL_STATUS(eWasNotOpenForWrite) CORBEL_STATUS(eNoDatabase) CORBEL_STATUS(eNotInDatabase)
-        CORBEL_STATUS(eGeneralModelingFailure) CORBEL_STATUS(eDegenerateGeometry)
-        CORBEL_STATUS(ePointNotOnEntity) CORBEL_STATUS(eInvalidOffset) CORBEL_STATUS(eLockViolation)
+#define CORBEL_STATUS(name)                                                                                            \
+    case Acad::name:                                                                                                   \
+        return L## #name;
+        CORBEL_STATUS(eOk)
+        CORBEL_STATUS(eNotImplementedYet) CORBEL_STATUS(eNotApplicable) CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(
+            eOutOfMemory) CORBEL_STATUS(eNullObjectPointer) CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound)
+            CORBEL_STATUS(eDuplicateKey) CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb)
+                CORBEL_STATUS(eInvalidSymbolTableName) CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead)
+                    CORBEL_STATUS(eNotOpenForWrite) CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased)
+                        CORBEL_STATUS(eWasOpenForRead) CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo)
+                            CORBEL_STATUS(eWasNotifying) CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders)
+                                CORBEL_STATUS(eNotAnEntity) CORBEL_STATUS(eHadMultipleReaders)
+                                    CORBEL_STATUS(eDuplicateRecordName) CORBEL_STATUS(eSelfReference)
+                                        CORBEL_STATUS(eWasNotOpenForWrite) CORBEL_STATUS(eNoDatabase)
+                                            CORBEL_STATUS(eNotInDatabase) CORBEL_STATUS(eGeneralModelingFailure)
+                                                CORBEL_STATUS(eDegenerateGeometry) CORBEL_STATUS(ePointNotOnEntity)
+                                                    CORBEL_STATUS(eInvalidOffset) CORBEL_STATUS(eLockViolation)
 #undef CORBEL_STATUS
     }
     return L"Unknown";

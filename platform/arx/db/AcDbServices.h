@@ -9,18 +9,16 @@ class AcDbEntity;
 // Opens the object in place. Statuses: 16 null id, 80 erased (unless openErased), 83 already
 // open for write, 85 open for notify, 82 write while read-open, 90 at 256 readers. The pointer
 // is null on failure.
-Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode,
-                                     bool openErased = false);
+Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false);
 // As above; an object that is not an entity gives eNotAnEntity and stays closed.
-Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::OpenMode mode,
-                                     bool openErased = false);
+Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false);
 // As above; an object not of the class (or derived from it) gives eNotThatKindOfClass.
-Acad::ErrorStatus acdbOpenObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased,
-                                 const AcRxClass* pClass);
+Acad::ErrorStatus acdbOpenObject(
+    AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased, const AcRxClass* pClass);
 
 template <class T>
-Acad::ErrorStatus acdbOpenObject(T*& pObj, AcDbObjectId id, AcDb::OpenMode mode = AcDb::kForRead,
-                                 bool openErased = false)
+Acad::ErrorStatus acdbOpenObject(
+    T*& pObj, AcDbObjectId id, AcDb::OpenMode mode = AcDb::kForRead, bool openErased = false)
 {
     AcDbObject* obj = nullptr;
     const Acad::ErrorStatus es = acdbOpenObject(obj, id, mode, openErased, T::desc());
