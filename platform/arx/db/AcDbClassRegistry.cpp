@@ -14,6 +14,7 @@
 #include "AcDbCircle.h"
 #include "AcDbDiametricDimension.h"
 #include "AcDbDictionary.h"
+#include "AcDbDictionaryWithDefault.h"
 #include "AcDbDimStyleTable.h"
 #include "AcDbEllipse.h"
 #include "AcDbGroup.h"

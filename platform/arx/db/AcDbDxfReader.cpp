@@ -299,6 +299,7 @@ void AcDbDxfReader::readEntities(const std::vector<Record>& records)
 
 void AcDbDxfReader::readObjects(const std::vector<Record>& records)
 {
+    std::vector<AcDbObject*> read;
     for (const Record& record : records) {
         if (record.name.empty())
             continue;
@@ -309,6 +310,15 @@ void AcDbDxfReader::readObjects(const std::vector<Record>& records)
         }
         if (mDb->namedObjectsDictionaryId().isNull() && AcDbDictionary::cast(obj))
             mDb->setNamedObjectsDictionaryId(obj->objectId());
+        read.push_back(obj);
+    }
+    // An object whose owner is of a kind we do not read cannot be reached: it is dropped.
+    for (AcDbObject* obj : read) {
+        if (obj->objectId() == mDb->namedObjectsDictionaryId() || obj->ownerId().isValid())
+            continue;
+        obj->openFor(AcDb::kForWrite, true);
+        obj->erase();
+        obj->close();
     }
 }
 

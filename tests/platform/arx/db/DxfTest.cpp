@@ -42,6 +42,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <numbers>
 #include <sstream>
 #include <sys/resource.h>
@@ -579,6 +580,40 @@ TEST_F(DxfTest, CheckerRejectsAFaultyFile)
     const auto file = outDir() / "faulty.dxf";
     std::ofstream(file, std::ios::binary) << text;
     EXPECT_NE(audit(file, ex), 0);
+}
+
+TEST_F(DxfTest, DrawingMadeByAnotherProgramReadsAndSavesClean)
+{
+    const auto foreign = outDir() / "foreign.dxf";
+    const std::string make
+        = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/make_foreign_dxf.py '" + foreign.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    AcDbDatabase read(false);
+    ASSERT_EQ(read.readDwgFile(foreign.wstring().c_str()), Acad::eOk);
+    std::map<std::wstring, int> kinds;
+    AcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(acdbOpenObject(ms, read.modelSpaceId()), Acad::eOk);
+    for (const AcDbObjectId& id : ms->entityIds())
+        ++kinds[id.objectClass()->name()];
+    ms->close();
+    EXPECT_EQ(kinds[L"AcDbPolyline"], 1);
+    EXPECT_EQ(kinds[L"AcDbLine"], 1);
+    EXPECT_EQ(kinds[L"AcDbText"], 1);
+    EXPECT_EQ(kinds[L"AcDbMText"], 1);
+    EXPECT_EQ(kinds[L"AcDbBlockReference"], 1);
+    EXPECT_EQ(kinds[L"AcDbArc"], 1);
+    EXPECT_EQ(kinds[L"AcDbRotatedDimension"], 1);
+    AcDbLayerTableRecord* frame = nullptr;
+    ASSERT_EQ(acdbOpenObject(frame, read.symbolId(read.layerTableId(), L"TK-FRAME")), Acad::eOk);
+    EXPECT_EQ(AcDbDatabase::symbolName(frame->linetypeObjectId()), L"DASHED");
+    frame->close();
+
+    // What we read, we save clean.
+    const auto saved = outDir() / "foreign_saved.dxf";
+    ASSERT_EQ(read.saveAs(saved.wstring().c_str()), Acad::eOk);
+    const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '"
+        + saved.string() + "' --types LWPOLYLINE,LINE,TEXT,MTEXT,INSERT,ARC,DIMENSION";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
 TEST_F(DxfTest, ReadRefusesWhatIsNotADrawing)
