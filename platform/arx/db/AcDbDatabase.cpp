@@ -10,6 +10,7 @@
 #include "AcDbLayout.h"
 #include "AcDbLinetypeTable.h"
 #include "AcDbPlaceHolder.h"
+#include "AcDbRealText.h"
 #include "AcDbRegAppTable.h"
 #include "AcDbStub.h"
 #include "AcDbTextStyleTable.h"
@@ -514,11 +515,10 @@ Acad::ErrorStatus AcDbDatabase::loadLineTypeFile(const ACHAR* ltn, const ACHAR* 
         while (std::getline(ss, item, L',')) {
             if (item.find(L'[') != std::wstring::npos || item.find(L']') != std::wstring::npos)
                 continue;
-            try {
-                dashes.push_back(std::stod(item));
-            } catch (const std::exception&) {
+            double dash = 0.0;
+            if (!acdbParseReal(item, dash))
                 return Acad::eInvalidInput;
-            }
+            dashes.push_back(dash);
         }
         auto* rec = new AcDbLinetypeTableRecord();
         rec->setName(name.c_str());

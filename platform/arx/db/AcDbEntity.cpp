@@ -65,6 +65,16 @@ void AcDbEntity::objectAddedToDatabase()
     mColorSet = mLineWeightSet = mLinetypeScaleSet = true;
 }
 
+Acad::ErrorStatus AcDbEntity::setPropertiesFrom(const AcDbEntity* pEntity, bool)
+{
+    if (pEntity == nullptr)
+        return Acad::eNullObjectPointer;
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    pEntity->copyEntityPropertiesTo(this);
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbEntity::setColor(const AcCmColor& color, bool)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)

@@ -24,6 +24,9 @@ public:
     void setDatabaseDefaults();
     void setDatabaseDefaults(AcDbDatabase* pDb);
 
+    // Layer, linetype, colour, linetype scale, lineweight and visibility of another entity.
+    Acad::ErrorStatus setPropertiesFrom(const AcDbEntity* pEntity, bool doSubents = true);
+
     AcCmColor color() const { return mColor; }
     Acad::ErrorStatus setColor(const AcCmColor& color, bool doSubents = true);
     Adesk::UInt16 colorIndex() const { return mColor.colorIndex(); }

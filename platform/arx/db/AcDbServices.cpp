@@ -5,6 +5,7 @@
 #include "AcDbDatabase.h"
 #include "AcDbEntity.h"
 #include "AcDbHostApplicationServices.h"
+#include "AcDbRealText.h"
 #include "AcDbRegAppTable.h"
 #include "AcDbStub.h"
 
@@ -94,19 +95,20 @@ const ACHAR* acadErrorStatusText(Acad::ErrorStatus es)
     case Acad::name:                                                                                                   \
         return L## #name;
         CORBEL_STATUS(eOk)
-        CORBEL_STATUS(eNotImplementedYet) CORBEL_STATUS(eNotApplicable) CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(
-            eOutOfMemory) CORBEL_STATUS(eNullObjectPointer) CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound)
-            CORBEL_STATUS(eDuplicateKey) CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb)
-                CORBEL_STATUS(eInvalidSymbolTableName) CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead)
-                    CORBEL_STATUS(eNotOpenForWrite) CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased)
-                        CORBEL_STATUS(eWasOpenForRead) CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo)
-                            CORBEL_STATUS(eWasNotifying) CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders)
-                                CORBEL_STATUS(eNotAnEntity) CORBEL_STATUS(eHadMultipleReaders)
-                                    CORBEL_STATUS(eDuplicateRecordName) CORBEL_STATUS(eSelfReference)
-                                        CORBEL_STATUS(eWasNotOpenForWrite) CORBEL_STATUS(eNoDatabase)
-                                            CORBEL_STATUS(eNotInDatabase) CORBEL_STATUS(eGeneralModelingFailure)
-                                                CORBEL_STATUS(eDegenerateGeometry) CORBEL_STATUS(ePointNotOnEntity)
-                                                    CORBEL_STATUS(eInvalidOffset) CORBEL_STATUS(eLockViolation)
+        CORBEL_STATUS(eNotImplementedYet)
+        CORBEL_STATUS(eNotApplicable) CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(eOutOfMemory) CORBEL_STATUS(
+            eNullObjectPointer) CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound) CORBEL_STATUS(eDuplicateKey)
+            CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb) CORBEL_STATUS(eInvalidSymbolTableName)
+                CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead) CORBEL_STATUS(eNotOpenForWrite)
+                    CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased) CORBEL_STATUS(eWasOpenForRead)
+                        CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo) CORBEL_STATUS(eWasNotifying)
+                            CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders) CORBEL_STATUS(eNotAnEntity)
+                                CORBEL_STATUS(eHadMultipleReaders) CORBEL_STATUS(eDuplicateRecordName)
+                                    CORBEL_STATUS(eSelfReference) CORBEL_STATUS(eWasNotOpenForWrite)
+                                        CORBEL_STATUS(eNoDatabase) CORBEL_STATUS(eNotInDatabase)
+                                            CORBEL_STATUS(eGeneralModelingFailure) CORBEL_STATUS(eDegenerateGeometry)
+                                                CORBEL_STATUS(ePointNotOnEntity) CORBEL_STATUS(eInvalidOffset)
+                                                    CORBEL_STATUS(eLockViolation)
 #undef CORBEL_STATUS
     }
     return L"Unknown";
@@ -116,4 +118,21 @@ int acdbEntUpd(const ads_name ent)
 {
     AcDbObjectId id;
     return acdbGetObjectId(id, ent) == Acad::eOk && id.isValid() ? RTNORM : RTERROR;
+}
+
+bool acdbUcsMatrix(AcGeMatrix3d& mat, AcDbDatabase*)
+{
+    mat = AcGeMatrix3d::kIdentity;
+    return true;
+}
+
+int acdbDisToF(const ACHAR* str, int unit, ads_real* v)
+{
+    if (str == nullptr || v == nullptr || (unit != -1 && unit != 2))
+        return RTERROR;
+    double value = 0.0;
+    if (!acdbParseReal(str, value))
+        return RTERROR;
+    *v = value;
+    return RTNORM;
 }

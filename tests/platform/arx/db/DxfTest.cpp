@@ -611,8 +611,8 @@ TEST_F(DxfTest, DrawingMadeByAnotherProgramReadsAndSavesClean)
     // What we read, we save clean.
     const auto saved = outDir() / "foreign_saved.dxf";
     ASSERT_EQ(read.saveAs(saved.wstring().c_str()), Acad::eOk);
-    const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '"
-        + saved.string() + "' --types LWPOLYLINE,LINE,TEXT,MTEXT,INSERT,ARC,DIMENSION";
+    const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + saved.string()
+        + "' --types LWPOLYLINE,LINE,TEXT,MTEXT,INSERT,ARC,DIMENSION";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
