@@ -94,9 +94,13 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* srchKey, AcDbObject* newVal
     newValue->addPersistentReactor(objectId());
     for (auto& e : mEntries) {
         if (acdbSymbolNamesEqual(e.first, srchKey)) {
-            if (e.second != retObjId)
-                if (AcDbObject* old = AcDbDatabase::peek(e.second); old && !old->isErased() && old->isWriteEnabled())
-                    old->erase();
+            // The replaced object goes, unless someone holds it open.
+            AcDbObject* old = AcDbDatabase::peek(e.second);
+            if (e.second != retObjId && old != nullptr && !old->isErased()
+                && old->openFor(AcDb::kForWrite, false) == Acad::eOk) {
+                old->erase();
+                old->close();
+            }
             e = { srchKey, retObjId };
             newValue->objectAddedToDatabase();
             return Acad::eOk;

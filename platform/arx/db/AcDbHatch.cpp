@@ -240,6 +240,18 @@ Acad::ErrorStatus AcDbHatch::evaluateHatch(bool)
     return Acad::eOk;
 }
 
+void AcDbHatch::objectAddedToDatabase()
+{
+    AcDbEntity::objectAddedToDatabase();
+    // An associative hatch is known to its boundary entities, as the host keeps it.
+    if (!mAssociative)
+        return;
+    for (const Loop& loop : mLoops)
+        for (const AcDbObjectId& id : loop.sources)
+            if (AcDbObject* source = AcDbDatabase::peek(id); source != nullptr && id.database() == database())
+                source->addPersistentReactor(objectId());
+}
+
 Acad::ErrorStatus AcDbHatch::dxfOutFields(AcDbDxfFiler* filer) const
 {
     AcDbEntity::dxfOutFields(filer);

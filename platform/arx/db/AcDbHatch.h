@@ -62,6 +62,7 @@ public:
     // Computes the pattern lines from the loops; they are drawn from the pattern directly.
     virtual Acad::ErrorStatus evaluateHatch(bool underEstimateNumLines = false);
 
+    void objectAddedToDatabase() override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

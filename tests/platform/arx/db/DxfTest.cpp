@@ -257,6 +257,7 @@ protected:
         auto* pattern = new AcDbHatch();
         pattern->setPattern(AcDbHatch::kPreDefined, L"ANSI31");
         pattern->setPatternScale(2.0);
+        pattern->setAssociative(true);
         AcDbObjectIdArray plineLoop;
         plineLoop.append(plineId);
         pattern->appendLoop(AcDbHatch::kExternal, plineLoop);

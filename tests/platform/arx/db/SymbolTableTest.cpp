@@ -1,5 +1,6 @@
 // Symbol tables: add, lookup and iteration statuses, name rules, records' fields, the
 // current-style variables and linetypes loaded from the shipped linetype files.
+#include "AcDbBlockTableRecordIterator.h"
 #include "AcDbDimStyleTable.h"
 #include "AcDbLayerTable.h"
 #include "AcDbLine.h"
@@ -141,6 +142,36 @@ TEST_F(SymbolTableTest, IteratorSkipsErasedRecordsUnlessAsked)
     EXPECT_EQ(names(true), (std::vector<std::wstring> { L"ACAD", L"Mav_ROAD", L"LAST" }));
     EXPECT_EQ(names(false), (std::vector<std::wstring> { L"ACAD", L"Mav_ROAD", L"GONE", L"LAST" }));
     table->close();
+}
+
+TEST_F(SymbolTableTest, BlockIteratorWalksEntitiesInAppendOrder)
+{
+    AcDbObjectId ids[3];
+    for (AcDbObjectId& id : ids)
+        id = addToModelSpace(new AcDbLine());
+    AcDbEntity* ent = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(ent, ids[1], AcDb::kForWrite), Acad::eOk);
+    ent->erase();
+    ent->close();
+    AcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    // Appending needs the block open for write; the entity stays its creator's.
+    auto* refused = new AcDbLine();
+    EXPECT_EQ(ms->appendAcDbEntity(refused), Acad::eNotOpenForWrite);
+    EXPECT_FALSE(refused->isDatabaseResident());
+    delete refused;
+    AcDbBlockTableRecordIterator* it = nullptr;
+    ASSERT_EQ(ms->newIterator(it), Acad::eOk);
+    std::vector<AcDbObjectId> seen;
+    for (; !it->done(); it->step()) {
+        AcDbEntity* e = nullptr;
+        ASSERT_EQ(it->getEntity(e), Acad::eOk);
+        seen.push_back(e->objectId());
+        e->close();
+    }
+    delete it;
+    EXPECT_EQ(seen, (std::vector<AcDbObjectId>{ids[0], ids[2]}));
+    ms->close();
 }
 
 TEST_F(SymbolTableTest, RecordsKeepEveryFieldTheCallersSet)
