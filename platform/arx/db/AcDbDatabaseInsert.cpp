@@ -196,10 +196,10 @@ Acad::ErrorStatus AcDbDatabase::insert(AcDbObjectId& blockId, const ACHAR* pBloc
                 continue;
             copier.reserve(id);
             entities.push_back(id);
-            AcDbObjectIdArray parts;
-            peek(id)->subObjectIds(parts);
-            for (const AcDbObjectId& part : parts)
-                copier.reserve(part);
+            AcDbObjectIdArray owned;
+            peek(id)->subObjectIds(owned);
+            for (const AcDbObjectId& vertex : owned)
+                copier.reserve(vertex);
         }
     }
     copier.freeze();
@@ -220,14 +220,14 @@ Acad::ErrorStatus AcDbDatabase::insert(AcDbObjectId& blockId, const ACHAR* pBloc
         AcDbObject* copy = copier.copy(id);
         if (auto* block = AcDbBlockTableRecord::cast(peek(copy->ownerId())))
             block->appendReadEntity(copy->objectId());
-        AcDbObjectIdArray parts;
-        peek(id)->subObjectIds(parts);
-        for (const AcDbObjectId& part : parts) {
-            AcDbObject* partCopy = copier.copy(part);
+        AcDbObjectIdArray owned;
+        peek(id)->subObjectIds(owned);
+        for (const AcDbObjectId& vertex : owned) {
+            AcDbObject* vertexCopy = copier.copy(vertex);
             if (auto* p2 = AcDb2dPolyline::cast(copy))
-                p2->appendReadVertex(partCopy->objectId());
+                p2->appendReadVertex(vertexCopy->objectId());
             else if (auto* p3 = AcDb3dPolyline::cast(copy))
-                p3->appendReadVertex(partCopy->objectId());
+                p3->appendReadVertex(vertexCopy->objectId());
         }
     }
     blockId = target;

@@ -159,9 +159,9 @@ void AcDbDxfWriter::writeTables(AcDbDxfFiler& f)
 void AcDbDxfWriter::writeEntity(AcDbDxfFiler& f, const AcDbEntity* ent)
 {
     writeRecord(f, ent);
-    AcDbObjectIdArray parts;
-    ent->subObjectIds(parts);
-    for (const AcDbObjectId& id : parts)
+    AcDbObjectIdArray owned;
+    ent->subObjectIds(owned);
+    for (const AcDbObjectId& id : owned)
         if (!id.isErased())
             writeRecord(f, AcDbDatabase::peek(id));
     const AcDbHandle seqEnd = ent->sequenceEndHandle();

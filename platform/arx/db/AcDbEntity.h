@@ -70,7 +70,7 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     void objectAddedToDatabase() override;
 
-    // Copies this entity's common properties into another entity, for copies and pieces.
+    // Copies this entity's common properties into another entity, for copies and split curves.
     void copyEntityPropertiesTo(AcDbEntity* other) const;
     // The SEQEND record that closes a vertex sequence in DXF; null for entities without one.
     virtual AcDbHandle sequenceEndHandle() const { return AcDbHandle(); }

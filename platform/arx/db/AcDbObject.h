@@ -80,7 +80,7 @@ public:
     // For the database: the open that acdbOpenObject performs, and membership.
     Acad::ErrorStatus openFor(AcDb::OpenMode mode, bool openErased);
     void setDatabaseStub(AcDbStub* stub) { mStub = stub; }
-    // Called once the object has its id in a database; owners make their parts resident here.
+    // Called once the object has its id in a database; owners make what they hold (vertices) resident here.
     virtual void objectAddedToDatabase() { }
     // Objects this one owns that the DXF writer puts right after it (polyline vertices).
     virtual void subObjectIds(AcDbObjectIdArray& ids) const { (void)ids; }
