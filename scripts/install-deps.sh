@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the drawing need; skips what is there.
 set -eu
-packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev clang libclang-rt-14-dev"
+packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev python3-ezdxf clang libclang-rt-14-dev"
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

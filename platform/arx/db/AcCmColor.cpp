@@ -25,10 +25,14 @@ Acad::ErrorStatus AcCmColor::setColorIndex(Adesk::UInt16 colorIndex)
 Adesk::UInt16 AcCmColor::colorIndex() const
 {
     switch (mMethod) {
-    case AcCm::kByLayer: return 256;
-    case AcCm::kByBlock: return 0;
-    case AcCm::kByColor: return 256;
-    default: return mIndex;
+    case AcCm::kByLayer:
+        return 256;
+    case AcCm::kByBlock:
+        return 0;
+    case AcCm::kByColor:
+        return 256;
+    default:
+        return mIndex;
     }
 }
 

@@ -5,9 +5,14 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb2LineAngularDimension, AcDbDimension, L"DIMENSION")
 
-AcDb2LineAngularDimension::AcDb2LineAngularDimension(const AcGePoint3d& xLine1Start, const AcGePoint3d& xLine1End, const AcGePoint3d& xLine2Start, const AcGePoint3d& xLine2End, const AcGePoint3d& arcPoint,
-    const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_xLine1Start(xLine1Start), m_xLine1End(xLine1End), m_xLine2Start(xLine2Start), m_xLine2End(xLine2End), m_arcPoint(arcPoint)
+AcDb2LineAngularDimension::AcDb2LineAngularDimension(const AcGePoint3d& xLine1Start, const AcGePoint3d& xLine1End,
+    const AcGePoint3d& xLine2Start, const AcGePoint3d& xLine2End, const AcGePoint3d& arcPoint, const ACHAR* dimText,
+    AcDbObjectId dimStyle)
+    : m_xLine1Start(xLine1Start)
+    , m_xLine1End(xLine1End)
+    , m_xLine2Start(xLine2Start)
+    , m_xLine2End(xLine2End)
+    , m_arcPoint(arcPoint)
 {
     initDimension(dimText, dimStyle);
 }
@@ -30,11 +35,20 @@ Acad::ErrorStatus AcDb2LineAngularDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 13: m_xLine1Start = filer->readPoint3d(g); break;
-        case 14: m_xLine1End = filer->readPoint3d(g); break;
-        case 15: m_xLine2Start = filer->readPoint3d(g); break;
-        case 16: m_arcPoint = filer->readPoint3d(g); break;
-        default: break;
+        case 13:
+            m_xLine1Start = filer->readPoint3d(g);
+            break;
+        case 14:
+            m_xLine1End = filer->readPoint3d(g);
+            break;
+        case 15:
+            m_xLine2Start = filer->readPoint3d(g);
+            break;
+        case 16:
+            m_arcPoint = filer->readPoint3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

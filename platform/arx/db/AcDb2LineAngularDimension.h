@@ -9,7 +9,8 @@ public:
     ACRX_DECLARE_MEMBERS(AcDb2LineAngularDimension);
 
     AcDb2LineAngularDimension() = default;
-    AcDb2LineAngularDimension(const AcGePoint3d& xLine1Start, const AcGePoint3d& xLine1End, const AcGePoint3d& xLine2Start, const AcGePoint3d& xLine2End, const AcGePoint3d& arcPoint,
+    AcDb2LineAngularDimension(const AcGePoint3d& xLine1Start, const AcGePoint3d& xLine1End,
+        const AcGePoint3d& xLine2Start, const AcGePoint3d& xLine2End, const AcGePoint3d& arcPoint,
         const ACHAR* dimText = nullptr, AcDbObjectId dimStyle = AcDbObjectId::kNull);
 
     AcGePoint3d xLine1Start() const { return m_xLine1Start; }

@@ -7,9 +7,13 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb2dPolyline, AcDbCurve, L"POLYLINE")
 
-AcDb2dPolyline::AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation,
-                               bool closed, double defStartWidth, double defEndWidth, const AcGeDoubleArray* bulges)
-    : mType(type), mClosed(closed), mElevation(elevation), mDefStartWidth(defStartWidth), mDefEndWidth(defEndWidth)
+AcDb2dPolyline::AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation, bool closed,
+    double defStartWidth, double defEndWidth, const AcGeDoubleArray* bulges)
+    : mType(type)
+    , mClosed(closed)
+    , mElevation(elevation)
+    , mDefStartWidth(defStartWidth)
+    , mDefEndWidth(defEndWidth)
 {
     for (int i = 0; i < vertices.length(); ++i) {
         const double bulge = (bulges != nullptr && i < bulges->length()) ? (*bulges)[i] : 0.0;
@@ -28,7 +32,10 @@ Acad::ErrorStatus AcDb2dPolyline::appendVertex(AcDbObjectId& objId, AcDb2dVertex
     return mVertices.append(this, pVertex, objId);
 }
 
-AcDbObjectIterator* AcDb2dPolyline::vertexIterator() const { return new AcDbObjectIterator(mVertices.items()); }
+AcDbObjectIterator* AcDb2dPolyline::vertexIterator() const
+{
+    return new AcDbObjectIterator(mVertices.items());
+}
 
 std::vector<AcDb2dVertex*> AcDb2dPolyline::vertexObjects() const
 {
@@ -74,20 +81,35 @@ Acad::ErrorStatus AcDb2dPolyline::dxfInFields(AcDbDxfFiler* filer)
     int curveType = 0;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 10: mElevation = filer->readPoint3d(g).z; break;
-        case 39: mThickness = g.asDouble(); break;
-        case 70: flags = g.asInt(); break;
-        case 40: mDefStartWidth = g.asDouble(); break;
-        case 41: mDefEndWidth = g.asDouble(); break;
-        case 75: curveType = g.asInt(); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 10:
+            mElevation = filer->readPoint3d(g).z;
+            break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 70:
+            flags = g.asInt();
+            break;
+        case 40:
+            mDefStartWidth = g.asDouble();
+            break;
+        case 41:
+            mDefEndWidth = g.asDouble();
+            break;
+        case 75:
+            curveType = g.asInt();
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     mClosed = (flags & 1) != 0;
     mPlinegen = (flags & 128) != 0;
-    mType = (flags & 2) ? AcDb::k2dFitCurvePoly
-                        : ((flags & 4) ? (curveType == 5 ? AcDb::k2dQuadSplinePoly : AcDb::k2dCubicSplinePoly)
-                                       : AcDb::k2dSimplePoly);
+    mType = (flags & 2)
+        ? AcDb::k2dFitCurvePoly
+        : ((flags & 4) ? (curveType == 5 ? AcDb::k2dQuadSplinePoly : AcDb::k2dCubicSplinePoly) : AcDb::k2dSimplePoly);
     return Acad::eOk;
 }

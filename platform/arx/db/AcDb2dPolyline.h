@@ -13,9 +13,8 @@ public:
     ACRX_DECLARE_MEMBERS(AcDb2dPolyline);
 
     AcDb2dPolyline() = default;
-    AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation = 0.0,
-                   bool closed = false, double defStartWidth = 0.0, double defEndWidth = 0.0,
-                   const AcGeDoubleArray* bulges = nullptr);
+    AcDb2dPolyline(AcDb::Poly2dType type, const AcGePoint3dArray& vertices, double elevation = 0.0, bool closed = false,
+        double defStartWidth = 0.0, double defEndWidth = 0.0, const AcGeDoubleArray* bulges = nullptr);
 
     Acad::ErrorStatus appendVertex(AcDb2dVertex* pVertex);
     Acad::ErrorStatus appendVertex(AcDbObjectId& objId, AcDb2dVertex* pVertex);
@@ -62,7 +61,7 @@ private:
     bool mPlinegen = false;
     double mElevation = 0.0;
     double mThickness = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mDefStartWidth = 0.0;
     double mDefEndWidth = 0.0;
 };

@@ -10,7 +10,7 @@ public:
 
     AcDb2dVertex() = default;
     AcDb2dVertex(const AcGePoint3d& position, double bulge = 0.0, double startWidth = 0.0, double endWidth = 0.0,
-                 double tangent = 0.0);
+        double tangent = 0.0);
 
     AcDb::Vertex2dType vertexType() const { return mType; }
     AcGePoint3d position() const { return mPosition; }

@@ -5,9 +5,12 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb3PointAngularDimension, AcDbDimension, L"DIMENSION")
 
-AcDb3PointAngularDimension::AcDb3PointAngularDimension(const AcGePoint3d& centerPoint, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& arcPoint,
-    const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_centerPoint(centerPoint), m_xLine1Point(xLine1Point), m_xLine2Point(xLine2Point), m_arcPoint(arcPoint)
+AcDb3PointAngularDimension::AcDb3PointAngularDimension(const AcGePoint3d& centerPoint, const AcGePoint3d& xLine1Point,
+    const AcGePoint3d& xLine2Point, const AcGePoint3d& arcPoint, const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_centerPoint(centerPoint)
+    , m_xLine1Point(xLine1Point)
+    , m_xLine2Point(xLine2Point)
+    , m_arcPoint(arcPoint)
 {
     initDimension(dimText, dimStyle);
 }
@@ -29,10 +32,17 @@ Acad::ErrorStatus AcDb3PointAngularDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 15: m_centerPoint = filer->readPoint3d(g); break;
-        case 13: m_xLine1Point = filer->readPoint3d(g); break;
-        case 14: m_xLine2Point = filer->readPoint3d(g); break;
-        default: break;
+        case 15:
+            m_centerPoint = filer->readPoint3d(g);
+            break;
+        case 13:
+            m_xLine1Point = filer->readPoint3d(g);
+            break;
+        case 14:
+            m_xLine2Point = filer->readPoint3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -8,8 +8,9 @@ public:
     ACRX_DECLARE_MEMBERS(AcDb3PointAngularDimension);
 
     AcDb3PointAngularDimension() = default;
-    AcDb3PointAngularDimension(const AcGePoint3d& centerPoint, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& arcPoint,
-        const ACHAR* dimText = nullptr, AcDbObjectId dimStyle = AcDbObjectId::kNull);
+    AcDb3PointAngularDimension(const AcGePoint3d& centerPoint, const AcGePoint3d& xLine1Point,
+        const AcGePoint3d& xLine2Point, const AcGePoint3d& arcPoint, const ACHAR* dimText = nullptr,
+        AcDbObjectId dimStyle = AcDbObjectId::kNull);
 
     AcGePoint3d centerPoint() const { return m_centerPoint; }
     Acad::ErrorStatus setCenterPoint(const AcGePoint3d& v) { return setField(m_centerPoint, v); }

@@ -7,7 +7,8 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDb3dPolyline, AcDbCurve, L"POLYLINE")
 
 AcDb3dPolyline::AcDb3dPolyline(AcDb::Poly3dType type, const AcGePoint3dArray& vertices, bool closed)
-    : mType(type), mClosed(closed)
+    : mType(type)
+    , mClosed(closed)
 {
     for (const AcGePoint3d& p : vertices)
         appendVertex(new AcDb3dPolylineVertex(p));
@@ -24,7 +25,10 @@ Acad::ErrorStatus AcDb3dPolyline::appendVertex(AcDbObjectId& objId, AcDb3dPolyli
     return mVertices.append(this, pVertex, objId);
 }
 
-AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const { return new AcDbObjectIterator(mVertices.items()); }
+AcDbObjectIterator* AcDb3dPolyline::vertexIterator() const
+{
+    return new AcDbObjectIterator(mVertices.items());
+}
 
 std::vector<AcDb3dPolylineVertex*> AcDb3dPolyline::vertexObjects() const
 {

@@ -25,7 +25,8 @@ Acad::ErrorStatus AcDb3dPolylineVertex::dxfInFields(AcDbDxfFiler* filer)
         if (g.code == 10)
             mPosition = filer->readPoint3d(g);
         else if (g.code == 70)
-            mType = (g.asInt() & 16) ? AcDb::k3dControlVertex : ((g.asInt() & 8) ? AcDb::k3dFitVertex : AcDb::k3dSimpleVertex);
+            mType = (g.asInt() & 16) ? AcDb::k3dControlVertex
+                                     : ((g.asInt() & 8) ? AcDb::k3dFitVertex : AcDb::k3dSimpleVertex);
     });
     return Acad::eOk;
 }

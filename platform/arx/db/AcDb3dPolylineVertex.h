@@ -8,7 +8,10 @@ public:
     ACRX_DECLARE_MEMBERS(AcDb3dPolylineVertex);
 
     AcDb3dPolylineVertex() = default;
-    explicit AcDb3dPolylineVertex(const AcGePoint3d& position) : mPosition(position) {}
+    explicit AcDb3dPolylineVertex(const AcGePoint3d& position)
+        : mPosition(position)
+    {
+    }
 
     AcDb::Vertex3dType vertexType() const { return mType; }
     AcGePoint3d position() const { return mPosition; }

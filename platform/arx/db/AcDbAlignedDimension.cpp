@@ -5,9 +5,11 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbAlignedDimension, AcDbDimension, L"DIMENSION")
 
-AcDbAlignedDimension::AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
-    const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_xLine1Point(xLine1Point), m_xLine2Point(xLine2Point), m_dimLinePoint(dimLinePoint)
+AcDbAlignedDimension::AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
+    const AcGePoint3d& dimLinePoint, const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_xLine1Point(xLine1Point)
+    , m_xLine2Point(xLine2Point)
+    , m_dimLinePoint(dimLinePoint)
 {
     initDimension(dimText, dimStyle);
 }
@@ -29,10 +31,17 @@ Acad::ErrorStatus AcDbAlignedDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 13: m_xLine1Point = filer->readPoint3d(g); break;
-        case 14: m_xLine2Point = filer->readPoint3d(g); break;
-        case 52: m_oblique = filer->readAngle(g); break;
-        default: break;
+        case 13:
+            m_xLine1Point = filer->readPoint3d(g);
+            break;
+        case 14:
+            m_xLine2Point = filer->readPoint3d(g);
+            break;
+        case 52:
+            m_oblique = filer->readAngle(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -8,8 +8,8 @@ public:
     ACRX_DECLARE_MEMBERS(AcDbAlignedDimension);
 
     AcDbAlignedDimension() = default;
-    AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
-        const ACHAR* dimText = nullptr, AcDbObjectId dimStyle = AcDbObjectId::kNull);
+    AcDbAlignedDimension(const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point,
+        const AcGePoint3d& dimLinePoint, const ACHAR* dimText = nullptr, AcDbObjectId dimStyle = AcDbObjectId::kNull);
 
     AcGePoint3d xLine1Point() const { return m_xLine1Point; }
     Acad::ErrorStatus setXLine1Point(const AcGePoint3d& v) { return setField(m_xLine1Point, v); }

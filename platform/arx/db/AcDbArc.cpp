@@ -6,13 +6,20 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbArc, AcDbCurve, L"ARC")
 
 AcDbArc::AcDbArc(const AcGePoint3d& center, double radius, double startAngle, double endAngle)
-    : mCenter(center), mRadius(radius), mStartAngle(startAngle), mEndAngle(endAngle)
+    : mCenter(center)
+    , mRadius(radius)
+    , mStartAngle(startAngle)
+    , mEndAngle(endAngle)
 {
 }
 
-AcDbArc::AcDbArc(const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle,
-                 double endAngle)
-    : mCenter(center), mRadius(radius), mStartAngle(startAngle), mEndAngle(endAngle), mNormal(normal)
+AcDbArc::AcDbArc(
+    const AcGePoint3d& center, const AcGeVector3d& normal, double radius, double startAngle, double endAngle)
+    : mCenter(center)
+    , mRadius(radius)
+    , mStartAngle(startAngle)
+    , mEndAngle(endAngle)
+    , mNormal(normal)
 {
 }
 
@@ -53,11 +60,20 @@ Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 39: mThickness = g.asDouble(); break;
-        case 10: mCenter = filer->readPoint3d(g); break;
-        case 40: mRadius = g.asDouble(); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 10:
+            mCenter = filer->readPoint3d(g);
+            break;
+        case 40:
+            mRadius = g.asDouble();
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     if (!filer->atSubclassData(L"AcDbArc"))

@@ -33,6 +33,6 @@ private:
     double mRadius = 0.0;
     double mStartAngle = 0.0;
     double mEndAngle = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mThickness = 0.0;
 };

@@ -8,7 +8,8 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbBlockReference, AcDbEntity, L"INSERT")
 
 AcDbBlockReference::AcDbBlockReference(const AcGePoint3d& position, AcDbObjectId blockTableRec)
-    : mBlock(blockTableRec), mPosition(position)
+    : mBlock(blockTableRec)
+    , mPosition(position)
 {
 }
 
@@ -67,14 +68,29 @@ Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer)
     AcDbDatabase* db = filer->database();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: mBlock = db->symbolId(db->blockTableId(), g.asString().c_str()); break;
-        case 10: mPosition = filer->readPoint3d(g); break;
-        case 41: mScale.sx = g.asDouble(); break;
-        case 42: mScale.sy = g.asDouble(); break;
-        case 43: mScale.sz = g.asDouble(); break;
-        case 50: mRotation = filer->readAngle(g); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 2:
+            mBlock = db->symbolId(db->blockTableId(), g.asString().c_str());
+            break;
+        case 10:
+            mPosition = filer->readPoint3d(g);
+            break;
+        case 41:
+            mScale.sx = g.asDouble();
+            break;
+        case 42:
+            mScale.sy = g.asDouble();
+            break;
+        case 43:
+            mScale.sz = g.asDouble();
+            break;
+        case 50:
+            mRotation = filer->readAngle(g);
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -35,5 +35,5 @@ private:
     AcGePoint3d mPosition;
     AcGeScale3d mScale;
     double mRotation = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
 };

@@ -2,9 +2,9 @@
 // DXF writes it as the "BLOCK_RECORD" table.
 #pragma once
 
+#include "AcDbBlockTableRecord.h"
 #include "AcDbSymbolTable.h"
 #include "AcDbSymbolTableIterator.h"
-#include "AcDbBlockTableRecord.h"
 
 typedef AcDbTypedSymbolTableIterator<AcDbBlockTableRecord> AcDbBlockTableIterator;
 

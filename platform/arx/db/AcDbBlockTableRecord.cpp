@@ -33,8 +33,8 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& pOutputId
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbBlockTableRecord::newIterator(AcDbBlockTableRecordIterator*& pIterator, bool atBeginning,
-                                                    bool skipDeleted) const
+Acad::ErrorStatus AcDbBlockTableRecord::newIterator(
+    AcDbBlockTableRecordIterator*& pIterator, bool atBeginning, bool skipDeleted) const
 {
     pIterator = new AcDbBlockTableRecordIterator(this, atBeginning, skipDeleted);
     return Acad::eOk;
@@ -94,7 +94,10 @@ bool AcDbBlockTableRecord::isLayout() const
         || name().rfind(L"*PAPER_SPACE", 0) == 0;
 }
 
-bool AcDbBlockTableRecord::isAnonymous() const { return !name().empty() && name()[0] == L'*' && !isLayout(); }
+bool AcDbBlockTableRecord::isAnonymous() const
+{
+    return !name().empty() && name()[0] == L'*' && !isLayout();
+}
 
 Acad::ErrorStatus AcDbBlockTableRecord::setLayoutId(const AcDbObjectId& id)
 {
@@ -117,7 +120,10 @@ void AcDbBlockTableRecord::objectAddedToDatabase()
         mEndHandle = database()->allocateHandle();
 }
 
-int AcDbBlockTableRecord::blockFlags() const { return (isAnonymous() ? 1 : 0) | (isFromExternalReference() ? 4 : 0); }
+int AcDbBlockTableRecord::blockFlags() const
+{
+    return (isAnonymous() ? 1 : 0) | (isFromExternalReference() ? 4 : 0);
+}
 
 Acad::ErrorStatus AcDbBlockTableRecord::dxfOutFields(AcDbDxfFiler* filer) const
 {
@@ -184,10 +190,17 @@ void AcDbBlockTableRecord::dxfInBlockBegin(AcDbDxfFiler* filer)
             mBeginHandle = g.asHandle();
             filer->database()->noteHandle(mBeginHandle);
             break;
-        case 10: mOrigin = filer->readPoint3d(g); break;
-        case 1: mPathName = g.asString(); break;
-        case 4: mComments = g.asString(); break;
-        default: break;
+        case 10:
+            mOrigin = filer->readPoint3d(g);
+            break;
+        case 1:
+            mPathName = g.asString();
+            break;
+        case 4:
+            mComments = g.asString();
+            break;
+        default:
+            break;
         }
     }
 }

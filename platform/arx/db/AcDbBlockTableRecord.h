@@ -20,8 +20,8 @@ public:
     // the database's current values for what was not set; it stays open for write.
     Acad::ErrorStatus appendAcDbEntity(AcDbEntity* pEntity);
     Acad::ErrorStatus appendAcDbEntity(AcDbObjectId& pOutputId, AcDbEntity* pEntity);
-    Acad::ErrorStatus newIterator(AcDbBlockTableRecordIterator*& pIterator, bool atBeginning = true,
-                                  bool skipDeleted = true) const;
+    Acad::ErrorStatus newIterator(
+        AcDbBlockTableRecordIterator*& pIterator, bool atBeginning = true, bool skipDeleted = true) const;
 
     AcGePoint3d origin() const { return mOrigin; }
     Acad::ErrorStatus setOrigin(const AcGePoint3d& pt);

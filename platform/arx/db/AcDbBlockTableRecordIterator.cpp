@@ -5,8 +5,8 @@
 #include "AcDbEntity.h"
 #include "AcDbServices.h"
 
-AcDbBlockTableRecordIterator::AcDbBlockTableRecordIterator(const AcDbBlockTableRecord* block, bool atBeginning,
-                                                           bool skipDeleted)
+AcDbBlockTableRecordIterator::AcDbBlockTableRecordIterator(
+    const AcDbBlockTableRecord* block, bool atBeginning, bool skipDeleted)
     : mIds(block->entityIds())
 {
     start(atBeginning, skipDeleted);
@@ -18,7 +18,10 @@ void AcDbBlockTableRecordIterator::start(bool atBeginning, bool skipDeleted)
     skip(atBeginning, skipDeleted);
 }
 
-bool AcDbBlockTableRecordIterator::done() const { return mPos < 0 || mPos >= static_cast<long>(mIds.size()); }
+bool AcDbBlockTableRecordIterator::done() const
+{
+    return mPos < 0 || mPos >= static_cast<long>(mIds.size());
+}
 
 void AcDbBlockTableRecordIterator::step(bool forward, bool skipDeleted)
 {
@@ -42,8 +45,8 @@ Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntityId(AcDbObjectId& entity
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntity(AcDbEntity*& pEntity, AcDb::OpenMode openMode,
-                                                          bool openErasedEntity) const
+Acad::ErrorStatus AcDbBlockTableRecordIterator::getEntity(
+    AcDbEntity*& pEntity, AcDb::OpenMode openMode, bool openErasedEntity) const
 {
     AcDbObjectId id;
     if (Acad::ErrorStatus es = getEntityId(id); es != Acad::eOk)

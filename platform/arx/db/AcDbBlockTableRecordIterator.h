@@ -1,8 +1,8 @@
 // Walks the entities of a block in append order, skipping erased ones unless asked not to.
 #pragma once
 
-#include "AcDbObjectId.h"
 #include "AcDb.h"
+#include "AcDbObjectId.h"
 #include "AcadErrorStatus.h"
 
 #include <vector>
@@ -18,8 +18,8 @@ public:
     bool done() const;
     void step(bool forward = true, bool skipDeleted = true);
     Acad::ErrorStatus getEntityId(AcDbObjectId& entityId) const;
-    Acad::ErrorStatus getEntity(AcDbEntity*& pEntity, AcDb::OpenMode openMode = AcDb::kForRead,
-                                bool openErasedEntity = false) const;
+    Acad::ErrorStatus getEntity(
+        AcDbEntity*& pEntity, AcDb::OpenMode openMode = AcDb::kForRead, bool openErasedEntity = false) const;
     Acad::ErrorStatus seek(AcDbObjectId id);
 
 private:

@@ -6,7 +6,9 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbCircle, AcDbCurve, L"CIRCLE")
 
 AcDbCircle::AcDbCircle(const AcGePoint3d& cntr, const AcGeVector3d& nrm, double radius)
-    : mCenter(cntr), mRadius(radius), mNormal(nrm)
+    : mCenter(cntr)
+    , mRadius(radius)
+    , mNormal(nrm)
 {
 }
 
@@ -44,11 +46,20 @@ Acad::ErrorStatus AcDbCircle::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 39: mThickness = g.asDouble(); break;
-        case 10: mCenter = filer->readPoint3d(g); break;
-        case 40: mRadius = g.asDouble(); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 10:
+            mCenter = filer->readPoint3d(g);
+            break;
+        case 40:
+            mRadius = g.asDouble();
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

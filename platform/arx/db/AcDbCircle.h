@@ -27,6 +27,6 @@ public:
 private:
     AcGePoint3d mCenter;
     double mRadius = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mThickness = 0.0;
 };

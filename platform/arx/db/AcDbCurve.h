@@ -25,10 +25,10 @@ public:
     virtual Acad::ErrorStatus getFirstDeriv(double param, AcGeVector3d& firstDeriv) const;
     virtual Acad::ErrorStatus getFirstDeriv(const AcGePoint3d& point, AcGeVector3d& firstDeriv) const;
     virtual Acad::ErrorStatus getSecondDeriv(double param, AcGeVector3d& secDeriv) const;
-    virtual Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPnt, AcGePoint3d& pointOnCurve,
-                                                bool extend = false) const;
+    virtual Acad::ErrorStatus getClosestPointTo(
+        const AcGePoint3d& givenPnt, AcGePoint3d& pointOnCurve, bool extend = false) const;
     virtual Acad::ErrorStatus getClosestPointTo(const AcGePoint3d& givenPnt, const AcGeVector3d& direction,
-                                                AcGePoint3d& pointOnCurve, bool extend = false) const;
+        AcGePoint3d& pointOnCurve, bool extend = false) const;
     virtual Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const;
     virtual Acad::ErrorStatus getSplitCurves(const AcGeDoubleArray& params, AcDbVoidPtrArray& curveSegments) const;
     virtual Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& points, AcDbVoidPtrArray& curveSegments) const;

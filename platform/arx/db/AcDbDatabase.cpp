@@ -11,6 +11,7 @@
 #include "AcDbLayout.h"
 #include "AcDbLinetypeTable.h"
 #include "AcDbPlaceHolder.h"
+#include "AcDbRealText.h"
 #include "AcDbRegAppTable.h"
 #include "AcDbStub.h"
 #include "AcDbTextStyleTable.h"
@@ -25,8 +26,7 @@
 namespace {
 
 // Adds a new object and closes it; the default drawing is built from these.
-template <class T>
-AcDbObjectId addClosed(AcDbDatabase* db, T* obj, AcDbObjectId owner)
+template <class T> AcDbObjectId addClosed(AcDbDatabase* db, T* obj, AcDbObjectId owner)
 {
     AcDbObjectId id;
     db->addAcDbObject(id, obj);
@@ -35,8 +35,7 @@ AcDbObjectId addClosed(AcDbDatabase* db, T* obj, AcDbObjectId owner)
     return id;
 }
 
-template <class Table, class Record>
-AcDbObjectId addRecord(AcDbObjectId tableId, Record* rec, const ACHAR* name)
+template <class Table, class Record> AcDbObjectId addRecord(AcDbObjectId tableId, Record* rec, const ACHAR* name)
 {
     rec->setName(name);
     auto* table = Table::cast(AcDbDatabase::peek(tableId));
@@ -108,7 +107,7 @@ void AcDbDatabase::buildDefaultDrawing()
     plotStyles->setAt(L"Normal", normal, id);
     normal->close();
     plotStyles->close();
-    const std::pair<const ACHAR*, AcDbObjectId> spaces[] = {{L"Model", mModelSpace}, {L"Layout1", mPaperSpace}};
+    const std::pair<const ACHAR*, AcDbObjectId> spaces[] = { { L"Model", mModelSpace }, { L"Layout1", mPaperSpace } };
     int tab = 0;
     for (const auto& [name, block] : spaces) {
         auto* layout = new AcDbLayout();
@@ -201,12 +200,27 @@ AcDbObjectId AcDbDatabase::symbolId(AcDbObjectId tableId, const ACHAR* name) con
     return id;
 }
 
-bool AcDbDatabase::hasRegApp(const ACHAR* name) const { return !symbolId(mRegAppTable, name).isNull(); }
+bool AcDbDatabase::hasRegApp(const ACHAR* name) const
+{
+    return !symbolId(mRegAppTable, name).isNull();
+}
 
-AcDbObjectId AcDbDatabase::layerZero() const { return symbolId(mLayerTable, L"0"); }
-AcDbObjectId AcDbDatabase::byLayerLinetype() const { return symbolId(mLinetypeTable, L"ByLayer"); }
-AcDbObjectId AcDbDatabase::byBlockLinetype() const { return symbolId(mLinetypeTable, L"ByBlock"); }
-AcDbObjectId AcDbDatabase::continuousLinetype() const { return symbolId(mLinetypeTable, L"Continuous"); }
+AcDbObjectId AcDbDatabase::layerZero() const
+{
+    return symbolId(mLayerTable, L"0");
+}
+AcDbObjectId AcDbDatabase::byLayerLinetype() const
+{
+    return symbolId(mLinetypeTable, L"ByLayer");
+}
+AcDbObjectId AcDbDatabase::byBlockLinetype() const
+{
+    return symbolId(mLinetypeTable, L"ByBlock");
+}
+AcDbObjectId AcDbDatabase::continuousLinetype() const
+{
+    return symbolId(mLinetypeTable, L"Continuous");
+}
 
 AcDbObjectId AcDbDatabase::layerIdForDxf(const std::wstring& name)
 {
@@ -217,8 +231,7 @@ AcDbObjectId AcDbDatabase::layerIdForDxf(const std::wstring& name)
 }
 
 void AcDbDatabase::setTableIds(AcDbObjectId block, AcDbObjectId layer, AcDbObjectId linetype, AcDbObjectId textStyle,
-                               AcDbObjectId dimStyle, AcDbObjectId regApp, AcDbObjectId ucs, AcDbObjectId view,
-                               AcDbObjectId viewport)
+    AcDbObjectId dimStyle, AcDbObjectId regApp, AcDbObjectId ucs, AcDbObjectId view, AcDbObjectId viewport)
 {
     mBlockTable = block;
     mLayerTable = layer;
@@ -257,8 +270,7 @@ std::vector<AcDbObjectId> AcDbDatabase::allObjectIds() const
 
 namespace {
 
-template <class T>
-Acad::ErrorStatus openTable(T*& pTable, AcDbObjectId id, AcDb::OpenMode mode)
+template <class T> Acad::ErrorStatus openTable(T*& pTable, AcDbObjectId id, AcDb::OpenMode mode)
 {
     pTable = nullptr;
     if (id.isNull())
@@ -268,8 +280,14 @@ Acad::ErrorStatus openTable(T*& pTable, AcDbObjectId id, AcDb::OpenMode mode)
 
 } // namespace
 
-Acad::ErrorStatus AcDbDatabase::getBlockTable(AcDbBlockTable*& p, AcDb::OpenMode m) { return openTable(p, mBlockTable, m); }
-Acad::ErrorStatus AcDbDatabase::getLayerTable(AcDbLayerTable*& p, AcDb::OpenMode m) { return openTable(p, mLayerTable, m); }
+Acad::ErrorStatus AcDbDatabase::getBlockTable(AcDbBlockTable*& p, AcDb::OpenMode m)
+{
+    return openTable(p, mBlockTable, m);
+}
+Acad::ErrorStatus AcDbDatabase::getLayerTable(AcDbLayerTable*& p, AcDb::OpenMode m)
+{
+    return openTable(p, mLayerTable, m);
+}
 Acad::ErrorStatus AcDbDatabase::getLinetypeTable(AcDbLinetypeTable*& p, AcDb::OpenMode m)
 {
     return openTable(p, mLinetypeTable, m);
@@ -282,9 +300,18 @@ Acad::ErrorStatus AcDbDatabase::getDimStyleTable(AcDbDimStyleTable*& p, AcDb::Op
 {
     return openTable(p, mDimStyleTable, m);
 }
-Acad::ErrorStatus AcDbDatabase::getRegAppTable(AcDbRegAppTable*& p, AcDb::OpenMode m) { return openTable(p, mRegAppTable, m); }
-Acad::ErrorStatus AcDbDatabase::getUCSTable(AcDbUCSTable*& p, AcDb::OpenMode m) { return openTable(p, mUCSTable, m); }
-Acad::ErrorStatus AcDbDatabase::getViewTable(AcDbViewTable*& p, AcDb::OpenMode m) { return openTable(p, mViewTable, m); }
+Acad::ErrorStatus AcDbDatabase::getRegAppTable(AcDbRegAppTable*& p, AcDb::OpenMode m)
+{
+    return openTable(p, mRegAppTable, m);
+}
+Acad::ErrorStatus AcDbDatabase::getUCSTable(AcDbUCSTable*& p, AcDb::OpenMode m)
+{
+    return openTable(p, mUCSTable, m);
+}
+Acad::ErrorStatus AcDbDatabase::getViewTable(AcDbViewTable*& p, AcDb::OpenMode m)
+{
+    return openTable(p, mViewTable, m);
+}
 Acad::ErrorStatus AcDbDatabase::getViewportTable(AcDbViewportTable*& p, AcDb::OpenMode m)
 {
     return openTable(p, mViewportTable, m);
@@ -320,8 +347,7 @@ Acad::ErrorStatus AcDbDatabase::getGroupDictionary(AcDbDictionary*& pDict, AcDb:
 
 namespace {
 
-template <class Record>
-Acad::ErrorStatus checkRecord(AcDbObjectId id, const AcDbDatabase* db)
+template <class Record> Acad::ErrorStatus checkRecord(AcDbObjectId id, const AcDbDatabase* db)
 {
     if (id.isNull())
         return Acad::eNullObjectId;
@@ -440,7 +466,10 @@ Acad::ErrorStatus AcDbDatabase::setTilemode(bool mode)
     return Acad::eOk;
 }
 
-AcDbObjectId AcDbDatabase::currentSpaceId() const { return mTilemode ? mModelSpace : mPaperSpace; }
+AcDbObjectId AcDbDatabase::currentSpaceId() const
+{
+    return mTilemode ? mModelSpace : mPaperSpace;
+}
 
 Acad::ErrorStatus AcDbDatabase::loadLineTypeFile(const ACHAR* ltn, const ACHAR* filename)
 {
@@ -487,11 +516,10 @@ Acad::ErrorStatus AcDbDatabase::loadLineTypeFile(const ACHAR* ltn, const ACHAR* 
         while (std::getline(ss, item, L',')) {
             if (item.find(L'[') != std::wstring::npos || item.find(L']') != std::wstring::npos)
                 continue;
-            try {
-                dashes.push_back(std::stod(item));
-            } catch (const std::exception&) {
+            double dash = 0.0;
+            if (!acdbParseReal(item, dash))
                 return Acad::eInvalidInput;
-            }
+            dashes.push_back(dash);
         }
         auto* rec = new AcDbLinetypeTableRecord();
         rec->setName(name.c_str());

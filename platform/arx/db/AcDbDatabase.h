@@ -41,8 +41,8 @@ public:
     Acad::ErrorStatus addAcDbObject(AcDbObjectId& objId, AcDbObject* pObj);
     Acad::ErrorStatus addAcDbObject(AcDbObject* pObj);
     // eKeyNotFound for a handle no object has (createIfNotFound is not supported).
-    Acad::ErrorStatus getAcDbObjectId(AcDbObjectId& retId, bool createIfNotFound, const AcDbHandle& objHandle,
-                                      Adesk::UInt32 xRefId = 0);
+    Acad::ErrorStatus getAcDbObjectId(
+        AcDbObjectId& retId, bool createIfNotFound, const AcDbHandle& objHandle, Adesk::UInt32 xRefId = 0);
     AcDbHandle handseed() const { return mNextHandle; }
     Adesk::Int32 approxNumObjects() const { return static_cast<Adesk::Int32>(mStubs.size()); }
 
@@ -56,15 +56,39 @@ public:
     Acad::ErrorStatus getUCSTable(AcDbUCSTable*& pTable, AcDb::OpenMode mode = AcDb::kForRead);
     Acad::ErrorStatus getViewTable(AcDbViewTable*& pTable, AcDb::OpenMode mode = AcDb::kForRead);
     Acad::ErrorStatus getViewportTable(AcDbViewportTable*& pTable, AcDb::OpenMode mode = AcDb::kForRead);
-    Acad::ErrorStatus getSymbolTable(AcDbBlockTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getBlockTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbLayerTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getLayerTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbLinetypeTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getLinetypeTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbTextStyleTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getTextStyleTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbDimStyleTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getDimStyleTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbRegAppTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getRegAppTable(p, m); }
+    Acad::ErrorStatus getSymbolTable(AcDbBlockTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getBlockTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbLayerTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getLayerTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbLinetypeTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getLinetypeTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbTextStyleTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getTextStyleTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbDimStyleTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getDimStyleTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbRegAppTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getRegAppTable(p, m);
+    }
     Acad::ErrorStatus getSymbolTable(AcDbUCSTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getUCSTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbViewTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getViewTable(p, m); }
-    Acad::ErrorStatus getSymbolTable(AcDbViewportTable*& p, AcDb::OpenMode m = AcDb::kForRead) { return getViewportTable(p, m); }
+    Acad::ErrorStatus getSymbolTable(AcDbViewTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getViewTable(p, m);
+    }
+    Acad::ErrorStatus getSymbolTable(AcDbViewportTable*& p, AcDb::OpenMode m = AcDb::kForRead)
+    {
+        return getViewportTable(p, m);
+    }
     AcDbObjectId blockTableId() const { return mBlockTable; }
     AcDbObjectId layerTableId() const { return mLayerTable; }
     AcDbObjectId linetypeTableId() const { return mLinetypeTable; }
@@ -124,8 +148,8 @@ public:
     Acad::ErrorStatus loadLineTypeFile(const ACHAR* ltn, const ACHAR* filename);
 
     // Reads a drawing into this database, replacing what it held. Drawings are DXF here.
-    Acad::ErrorStatus readDwgFile(const ACHAR* fileName, int shmode = 0, bool bAllowCPConversion = false,
-                                  const wchar_t* password = nullptr);
+    Acad::ErrorStatus readDwgFile(
+        const ACHAR* fileName, int shmode = 0, bool bAllowCPConversion = false, const wchar_t* password = nullptr);
     // Saves the drawing as DXF: a temporary file in the same folder, flushed and checked,
     // then renamed over the target. A failed write leaves the old file and returns an error.
     Acad::ErrorStatus saveAs(const ACHAR* fileName);
@@ -139,8 +163,8 @@ public:
     // Copies the model-space entities of pDb into a block of that name (made when missing,
     // emptied first when it holds entities), with the tables they need. eSelfReference when
     // pDb already holds a block of that name.
-    Acad::ErrorStatus insert(AcDbObjectId& blockId, const ACHAR* pBlockName, AcDbDatabase* pDb,
-                             bool preserveSourceDatabase = true);
+    Acad::ErrorStatus insert(
+        AcDbObjectId& blockId, const ACHAR* pBlockName, AcDbDatabase* pDb, bool preserveSourceDatabase = true);
 
     // For the database's own classes.
     static AcDbObject* peek(AcDbObjectId id);
@@ -162,8 +186,7 @@ public:
     // The stub of a handle, made on first use (the DXF reader meets references first).
     AcDbStub* stubForHandle(AcDbHandle h);
     void setTableIds(AcDbObjectId block, AcDbObjectId layer, AcDbObjectId linetype, AcDbObjectId textStyle,
-                     AcDbObjectId dimStyle, AcDbObjectId regApp, AcDbObjectId ucs, AcDbObjectId view,
-                     AcDbObjectId viewport);
+        AcDbObjectId dimStyle, AcDbObjectId regApp, AcDbObjectId ucs, AcDbObjectId view, AcDbObjectId viewport);
     void setNamedObjectsDictionaryId(AcDbObjectId id) { mNamedObjects = id; }
     void setSpaceIds(AcDbObjectId model, AcDbObjectId paper);
     void setHandseed(AcDbHandle seed);
@@ -178,9 +201,9 @@ private:
 
     std::vector<std::unique_ptr<AcDbStub>> mStubs;
     std::map<Adesk::UInt64, AcDbStub*> mByHandle;
-    AcDbHandle mNextHandle{1};
-    AcDbObjectId mBlockTable, mLayerTable, mLinetypeTable, mTextStyleTable, mDimStyleTable, mRegAppTable,
-        mUCSTable, mViewTable, mViewportTable;
+    AcDbHandle mNextHandle { 1 };
+    AcDbObjectId mBlockTable, mLayerTable, mLinetypeTable, mTextStyleTable, mDimStyleTable, mRegAppTable, mUCSTable,
+        mViewTable, mViewportTable;
     AcDbObjectId mNamedObjects;
     AcDbObjectId mModelSpace, mPaperSpace;
     AcDbObjectId mClayer, mCeltype, mTextstyle, mDimstyle;
@@ -192,8 +215,8 @@ private:
     double mPdsize = 0.0;
     double mTextsize = 2.5;
     AcGePoint3d mInsbase;
-    AcGePoint3d mExtmin{1e20, 1e20, 1e20};
-    AcGePoint3d mExtmax{-1e20, -1e20, -1e20};
+    AcGePoint3d mExtmin { 1e20, 1e20, 1e20 };
+    AcGePoint3d mExtmax { -1e20, -1e20, -1e20 };
     bool mTilemode = true;
     std::wstring mFileName;
 };

@@ -78,6 +78,11 @@ Acad::ErrorStatus AcDbDatabase::dxfOut(const ACHAR* fileName, int, AcDb::DwgVers
         ::unlink(pattern.c_str());
         return Acad::eInvalidInput;
     }
+    // The rename itself reaches the disk with the folder's entry.
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
     return Acad::eOk;
 }
 

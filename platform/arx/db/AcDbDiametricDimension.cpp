@@ -5,9 +5,11 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbDiametricDimension, AcDbDimension, L"DIMENSION")
 
-AcDbDiametricDimension::AcDbDiametricDimension(const AcGePoint3d& chordPoint, const AcGePoint3d& farChordPoint, double leaderLength,
-    const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_chordPoint(chordPoint), m_farChordPoint(farChordPoint), m_leaderLength(leaderLength)
+AcDbDiametricDimension::AcDbDiametricDimension(const AcGePoint3d& chordPoint, const AcGePoint3d& farChordPoint,
+    double leaderLength, const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_chordPoint(chordPoint)
+    , m_farChordPoint(farChordPoint)
+    , m_leaderLength(leaderLength)
 {
     initDimension(dimText, dimStyle);
 }
@@ -28,9 +30,14 @@ Acad::ErrorStatus AcDbDiametricDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 15: m_chordPoint = filer->readPoint3d(g); break;
-        case 40: m_leaderLength = g.asDouble(); break;
-        default: break;
+        case 15:
+            m_chordPoint = filer->readPoint3d(g);
+            break;
+        case 40:
+            m_leaderLength = g.asDouble();
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -47,7 +47,10 @@ Acad::ErrorStatus AcDbDictionary::nameAt(AcDbObjectId objId, ACHAR*& entryName) 
     return Acad::eKeyNotFound;
 }
 
-bool AcDbDictionary::has(const ACHAR* entryName) const { return find(entryName) != mEntries.end(); }
+bool AcDbDictionary::has(const ACHAR* entryName) const
+{
+    return find(entryName) != mEntries.end();
+}
 
 bool AcDbDictionary::has(AcDbObjectId objId) const
 {
@@ -55,7 +58,10 @@ bool AcDbDictionary::has(AcDbObjectId objId) const
         && std::any_of(mEntries.begin(), mEntries.end(), [&](const auto& e) { return e.second == objId; });
 }
 
-Adesk::UInt32 AcDbDictionary::numEntries() const { return static_cast<Adesk::UInt32>(liveEntries().size()); }
+Adesk::UInt32 AcDbDictionary::numEntries() const
+{
+    return static_cast<Adesk::UInt32>(liveEntries().size());
+}
 
 std::vector<std::pair<std::wstring, AcDbObjectId>> AcDbDictionary::liveEntries() const
 {
@@ -88,10 +94,14 @@ Acad::ErrorStatus AcDbDictionary::setAt(const ACHAR* srchKey, AcDbObject* newVal
     newValue->addPersistentReactor(objectId());
     for (auto& e : mEntries) {
         if (acdbSymbolNamesEqual(e.first, srchKey)) {
-            if (e.second != retObjId)
-                if (AcDbObject* old = AcDbDatabase::peek(e.second); old && !old->isErased() && old->isWriteEnabled())
-                    old->erase();
-            e = {srchKey, retObjId};
+            // The replaced object goes, unless someone holds it open.
+            AcDbObject* old = AcDbDatabase::peek(e.second);
+            if (e.second != retObjId && old != nullptr && !old->isErased()
+                && old->openFor(AcDb::kForWrite, false) == Acad::eOk) {
+                old->erase();
+                old->close();
+            }
+            e = { srchKey, retObjId };
             newValue->objectAddedToDatabase();
             return Acad::eOk;
         }
@@ -142,7 +152,10 @@ bool AcDbDictionary::setName(const ACHAR* oldName, const ACHAR* newName)
     return false;
 }
 
-AcDbDictionaryIterator* AcDbDictionary::newIterator() const { return new AcDbDictionaryIterator(liveEntries()); }
+AcDbDictionaryIterator* AcDbDictionary::newIterator() const
+{
+    return new AcDbDictionaryIterator(liveEntries());
+}
 
 Acad::ErrorStatus AcDbDictionary::dxfOutFields(AcDbDxfFiler* filer) const
 {

@@ -8,9 +8,15 @@ AcDbDictionaryIterator::AcDbDictionaryIterator(std::vector<std::pair<std::wstrin
 {
 }
 
-const ACHAR* AcDbDictionaryIterator::name() const { return done() ? nullptr : mEntries[mPos].first.c_str(); }
+const ACHAR* AcDbDictionaryIterator::name() const
+{
+    return done() ? nullptr : mEntries[mPos].first.c_str();
+}
 
-AcDbObjectId AcDbDictionaryIterator::objectId() const { return done() ? AcDbObjectId() : mEntries[mPos].second; }
+AcDbObjectId AcDbDictionaryIterator::objectId() const
+{
+    return done() ? AcDbObjectId() : mEntries[mPos].second;
+}
 
 Acad::ErrorStatus AcDbDictionaryIterator::getObject(AcDbObject*& pObject, AcDb::OpenMode mode) const
 {

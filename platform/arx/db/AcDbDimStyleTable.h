@@ -2,9 +2,9 @@
 // DXF writes it as the "DIMSTYLE" table.
 #pragma once
 
+#include "AcDbDimStyleTableRecord.h"
 #include "AcDbSymbolTable.h"
 #include "AcDbSymbolTableIterator.h"
-#include "AcDbDimStyleTableRecord.h"
 
 typedef AcDbTypedSymbolTableIterator<AcDbDimStyleTableRecord> AcDbDimStyleTableIterator;
 

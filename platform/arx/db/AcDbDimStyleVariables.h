@@ -17,70 +17,70 @@ struct AcDbDxfGroup;
 
 // X(kind, getter, Setter, DXF code, default). Kinds: REAL, INT, BOOL, ID (a record: text
 // style or arrow block), STR, LW (lineweight), CLR (colour index), CHAR (a character).
-#define ACDB_DIMSTYLE_VARIABLES(X)                                                                   \
-    X(STR, dimpost, Dimpost, 3, L"")                                                                 \
-    X(STR, dimapost, Dimapost, 4, L"")                                                               \
-    X(REAL, dimscale, Dimscale, 40, 1.0)                                                             \
-    X(REAL, dimasz, Dimasz, 41, 0.18)                                                                \
-    X(REAL, dimexo, Dimexo, 42, 0.0625)                                                              \
-    X(REAL, dimdli, Dimdli, 43, 0.38)                                                                \
-    X(REAL, dimexe, Dimexe, 44, 0.18)                                                                \
-    X(REAL, dimrnd, Dimrnd, 45, 0.0)                                                                 \
-    X(REAL, dimdle, Dimdle, 46, 0.0)                                                                 \
-    X(REAL, dimtp, Dimtp, 47, 0.0)                                                                   \
-    X(REAL, dimtm, Dimtm, 48, 0.0)                                                                   \
-    X(REAL, dimtxt, Dimtxt, 140, 0.18)                                                               \
-    X(REAL, dimcen, Dimcen, 141, 0.09)                                                               \
-    X(REAL, dimtsz, Dimtsz, 142, 0.0)                                                                \
-    X(REAL, dimaltf, Dimaltf, 143, 25.4)                                                             \
-    X(REAL, dimlfac, Dimlfac, 144, 1.0)                                                              \
-    X(REAL, dimtvp, Dimtvp, 145, 0.0)                                                                \
-    X(REAL, dimtfac, Dimtfac, 146, 1.0)                                                              \
-    X(REAL, dimgap, Dimgap, 147, 0.09)                                                               \
-    X(REAL, dimaltrnd, Dimaltrnd, 148, 0.0)                                                          \
-    X(BOOL, dimtol, Dimtol, 71, false)                                                               \
-    X(BOOL, dimlim, Dimlim, 72, false)                                                               \
-    X(BOOL, dimtih, Dimtih, 73, true)                                                                \
-    X(BOOL, dimtoh, Dimtoh, 74, true)                                                                \
-    X(BOOL, dimse1, Dimse1, 75, false)                                                               \
-    X(BOOL, dimse2, Dimse2, 76, false)                                                               \
-    X(INT, dimtad, Dimtad, 77, 0)                                                                    \
-    X(INT, dimzin, Dimzin, 78, 0)                                                                    \
-    X(INT, dimazin, Dimazin, 79, 0)                                                                  \
-    X(BOOL, dimalt, Dimalt, 170, false)                                                              \
-    X(INT, dimaltd, Dimaltd, 171, 2)                                                                 \
-    X(BOOL, dimtofl, Dimtofl, 172, false)                                                            \
-    X(BOOL, dimsah, Dimsah, 173, false)                                                              \
-    X(BOOL, dimtix, Dimtix, 174, false)                                                              \
-    X(BOOL, dimsoxd, Dimsoxd, 175, false)                                                            \
-    X(CLR, dimclrd, Dimclrd, 176, 0)                                                                 \
-    X(CLR, dimclre, Dimclre, 177, 0)                                                                 \
-    X(CLR, dimclrt, Dimclrt, 178, 0)                                                                 \
-    X(INT, dimadec, Dimadec, 179, 0)                                                                 \
-    X(INT, dimdec, Dimdec, 271, 4)                                                                   \
-    X(INT, dimtdec, Dimtdec, 272, 4)                                                                 \
-    X(INT, dimaltu, Dimaltu, 273, 2)                                                                 \
-    X(INT, dimalttd, Dimalttd, 274, 2)                                                               \
-    X(INT, dimaunit, Dimaunit, 275, 0)                                                               \
-    X(INT, dimfrac, Dimfrac, 276, 0)                                                                 \
-    X(INT, dimlunit, Dimlunit, 277, 2)                                                               \
-    X(CHAR, dimdsep, Dimdsep, 278, L'.')                                                             \
-    X(INT, dimtmove, Dimtmove, 279, 0)                                                               \
-    X(INT, dimjust, Dimjust, 280, 0)                                                                 \
-    X(BOOL, dimsd1, Dimsd1, 281, false)                                                              \
-    X(BOOL, dimsd2, Dimsd2, 282, false)                                                              \
-    X(INT, dimtolj, Dimtolj, 283, 1)                                                                 \
-    X(INT, dimtzin, Dimtzin, 284, 0)                                                                 \
-    X(INT, dimaltz, Dimaltz, 285, 0)                                                                 \
-    X(INT, dimalttz, Dimalttz, 286, 0)                                                               \
-    X(BOOL, dimupt, Dimupt, 288, false)                                                              \
-    X(INT, dimatfit, Dimatfit, 289, 3)                                                               \
-    X(ID, dimtxsty, Dimtxsty, 340, AcDbObjectId())                                                   \
-    X(ID, dimldrblk, Dimldrblk, 341, AcDbObjectId())                                                 \
-    X(ID, dimblk, Dimblk, 342, AcDbObjectId())                                                       \
-    X(ID, dimblk1, Dimblk1, 343, AcDbObjectId())                                                     \
-    X(ID, dimblk2, Dimblk2, 344, AcDbObjectId())                                                     \
-    X(LW, dimlwd, Dimlwd, 371, AcDb::kLnWtByBlock)                                                   \
+#define ACDB_DIMSTYLE_VARIABLES(X)                                                                                     \
+    X(STR, dimpost, Dimpost, 3, L"")                                                                                   \
+    X(STR, dimapost, Dimapost, 4, L"")                                                                                 \
+    X(REAL, dimscale, Dimscale, 40, 1.0)                                                                               \
+    X(REAL, dimasz, Dimasz, 41, 0.18)                                                                                  \
+    X(REAL, dimexo, Dimexo, 42, 0.0625)                                                                                \
+    X(REAL, dimdli, Dimdli, 43, 0.38)                                                                                  \
+    X(REAL, dimexe, Dimexe, 44, 0.18)                                                                                  \
+    X(REAL, dimrnd, Dimrnd, 45, 0.0)                                                                                   \
+    X(REAL, dimdle, Dimdle, 46, 0.0)                                                                                   \
+    X(REAL, dimtp, Dimtp, 47, 0.0)                                                                                     \
+    X(REAL, dimtm, Dimtm, 48, 0.0)                                                                                     \
+    X(REAL, dimtxt, Dimtxt, 140, 0.18)                                                                                 \
+    X(REAL, dimcen, Dimcen, 141, 0.09)                                                                                 \
+    X(REAL, dimtsz, Dimtsz, 142, 0.0)                                                                                  \
+    X(REAL, dimaltf, Dimaltf, 143, 25.4)                                                                               \
+    X(REAL, dimlfac, Dimlfac, 144, 1.0)                                                                                \
+    X(REAL, dimtvp, Dimtvp, 145, 0.0)                                                                                  \
+    X(REAL, dimtfac, Dimtfac, 146, 1.0)                                                                                \
+    X(REAL, dimgap, Dimgap, 147, 0.09)                                                                                 \
+    X(REAL, dimaltrnd, Dimaltrnd, 148, 0.0)                                                                            \
+    X(BOOL, dimtol, Dimtol, 71, false)                                                                                 \
+    X(BOOL, dimlim, Dimlim, 72, false)                                                                                 \
+    X(BOOL, dimtih, Dimtih, 73, true)                                                                                  \
+    X(BOOL, dimtoh, Dimtoh, 74, true)                                                                                  \
+    X(BOOL, dimse1, Dimse1, 75, false)                                                                                 \
+    X(BOOL, dimse2, Dimse2, 76, false)                                                                                 \
+    X(INT, dimtad, Dimtad, 77, 0)                                                                                      \
+    X(INT, dimzin, Dimzin, 78, 0)                                                                                      \
+    X(INT, dimazin, Dimazin, 79, 0)                                                                                    \
+    X(BOOL, dimalt, Dimalt, 170, false)                                                                                \
+    X(INT, dimaltd, Dimaltd, 171, 2)                                                                                   \
+    X(BOOL, dimtofl, Dimtofl, 172, false)                                                                              \
+    X(BOOL, dimsah, Dimsah, 173, false)                                                                                \
+    X(BOOL, dimtix, Dimtix, 174, false)                                                                                \
+    X(BOOL, dimsoxd, Dimsoxd, 175, false)                                                                              \
+    X(CLR, dimclrd, Dimclrd, 176, 0)                                                                                   \
+    X(CLR, dimclre, Dimclre, 177, 0)                                                                                   \
+    X(CLR, dimclrt, Dimclrt, 178, 0)                                                                                   \
+    X(INT, dimadec, Dimadec, 179, 0)                                                                                   \
+    X(INT, dimdec, Dimdec, 271, 4)                                                                                     \
+    X(INT, dimtdec, Dimtdec, 272, 4)                                                                                   \
+    X(INT, dimaltu, Dimaltu, 273, 2)                                                                                   \
+    X(INT, dimalttd, Dimalttd, 274, 2)                                                                                 \
+    X(INT, dimaunit, Dimaunit, 275, 0)                                                                                 \
+    X(INT, dimfrac, Dimfrac, 276, 0)                                                                                   \
+    X(INT, dimlunit, Dimlunit, 277, 2)                                                                                 \
+    X(CHAR, dimdsep, Dimdsep, 278, L'.')                                                                               \
+    X(INT, dimtmove, Dimtmove, 279, 0)                                                                                 \
+    X(INT, dimjust, Dimjust, 280, 0)                                                                                   \
+    X(BOOL, dimsd1, Dimsd1, 281, false)                                                                                \
+    X(BOOL, dimsd2, Dimsd2, 282, false)                                                                                \
+    X(INT, dimtolj, Dimtolj, 283, 1)                                                                                   \
+    X(INT, dimtzin, Dimtzin, 284, 0)                                                                                   \
+    X(INT, dimaltz, Dimaltz, 285, 0)                                                                                   \
+    X(INT, dimalttz, Dimalttz, 286, 0)                                                                                 \
+    X(BOOL, dimupt, Dimupt, 288, false)                                                                                \
+    X(INT, dimatfit, Dimatfit, 289, 3)                                                                                 \
+    X(ID, dimtxsty, Dimtxsty, 340, AcDbObjectId())                                                                     \
+    X(ID, dimldrblk, Dimldrblk, 341, AcDbObjectId())                                                                   \
+    X(ID, dimblk, Dimblk, 342, AcDbObjectId())                                                                         \
+    X(ID, dimblk1, Dimblk1, 343, AcDbObjectId())                                                                       \
+    X(ID, dimblk2, Dimblk2, 344, AcDbObjectId())                                                                       \
+    X(LW, dimlwd, Dimlwd, 371, AcDb::kLnWtByBlock)                                                                     \
     X(LW, dimlwe, Dimlwe, 372, AcDb::kLnWtByBlock)
 
 #define ACDB_DIMVAR_TYPE_REAL double
@@ -135,15 +135,18 @@ public:
     AcDbDimStyleVariables& operator=(const AcDbDimStyleVariables&) = default;
     virtual ~AcDbDimStyleVariables() = default;
 
-#define ACDB_DIMVAR_ACCESSORS(KIND, get, Set, code, def)                                             \
-    ACDB_DIMVAR_RET_##KIND get() const { return ACDB_DIMVAR_GET_##KIND(m_##get); }                  \
-    Acad::ErrorStatus set##Set(ACDB_DIMVAR_ARG_##KIND v)                                             \
-    {                                                                                                \
-        if (Acad::ErrorStatus es = dimVarWritable(); es != Acad::eOk)                                \
-            return es;                                                                               \
-        m_##get = ACDB_DIMVAR_SET_##KIND(v);                                                         \
-        dimVarChanged(code);                                                                         \
-        return Acad::eOk;                                                                            \
+#define ACDB_DIMVAR_ACCESSORS(KIND, get, Set, code, def)                                                               \
+    ACDB_DIMVAR_RET_##KIND get() const                                                                                 \
+    {                                                                                                                  \
+        return ACDB_DIMVAR_GET_##KIND(m_##get);                                                                        \
+    }                                                                                                                  \
+    Acad::ErrorStatus set##Set(ACDB_DIMVAR_ARG_##KIND v)                                                               \
+    {                                                                                                                  \
+        if (Acad::ErrorStatus es = dimVarWritable(); es != Acad::eOk)                                                  \
+            return es;                                                                                                 \
+        m_##get = ACDB_DIMVAR_SET_##KIND(v);                                                                           \
+        dimVarChanged(code);                                                                                           \
+        return Acad::eOk;                                                                                              \
     }
     ACDB_DIMSTYLE_VARIABLES(ACDB_DIMVAR_ACCESSORS)
 #undef ACDB_DIMVAR_ACCESSORS
@@ -169,8 +172,14 @@ public:
     static std::set<int> differingCodes(const AcDbDimStyleVariables& a, const AcDbDimStyleVariables& b);
 
 protected:
-    virtual Acad::ErrorStatus dimVarWritable() const { return Acad::eOk; }
-    virtual void dimVarChanged(int code) { (void)code; }
+    virtual Acad::ErrorStatus dimVarWritable() const
+    {
+        return Acad::eOk;
+    }
+    virtual void dimVarChanged(int code)
+    {
+        (void)code;
+    }
     // The database in which arrow-block names are looked up.
     virtual AcDbDatabase* dimVarDatabase() const = 0;
 

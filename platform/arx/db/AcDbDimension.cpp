@@ -67,9 +67,15 @@ Acad::ErrorStatus AcDbDimension::setTextPosition(const AcGePoint3d& p)
     return Acad::eOk;
 }
 
-ACHAR* AcDbDimension::dimensionText() const { return acutNewString(mText.c_str()); }
+ACHAR* AcDbDimension::dimensionText() const
+{
+    return acutNewString(mText.c_str());
+}
 
-Acad::ErrorStatus AcDbDimension::setDimensionText(const ACHAR* text) { return setField(mText, std::wstring(text ? text : L"")); }
+Acad::ErrorStatus AcDbDimension::setDimensionText(const ACHAR* text)
+{
+    return setField(mText, std::wstring(text ? text : L""));
+}
 
 Acad::ErrorStatus AcDbDimension::setDimensionStyle(AcDbObjectId id)
 {
@@ -121,9 +127,15 @@ Acad::ErrorStatus AcDbDimension::setDimBlockId(const AcDbObjectId& id)
     return setField(mBlock, id);
 }
 
-Acad::ErrorStatus AcDbDimension::measurement(double&) { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbDimension::measurement(double&)
+{
+    return Acad::eNotImplementedYet;
+}
 
-Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool) { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
+{
+    return Acad::eNotImplementedYet;
+}
 
 void AcDbDimension::objectAddedToDatabase()
 {
@@ -175,22 +187,41 @@ Acad::ErrorStatus AcDbDimension::dxfInFields(AcDbDxfFiler* filer)
     AcDbDatabase* db = filer->database();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: mBlock = db->symbolId(db->blockTableId(), g.asString().c_str()); break;
-        case 10: setDxfDefinitionPoint(filer->readPoint3d(g)); break;
-        case 11: mTextPosition = filer->readPoint3d(g); break;
-        case 70: mUserTextPosition = (g.asInt() & 128) != 0; break;
-        case 42: mMeasurement = g.asDouble(); break;
-        case 1: mText = g.asString(); break;
-        case 53: mTextRotation = filer->readAngle(g); break;
-        case 51: mHorizontalRotation = filer->readAngle(g); break;
-        case 210: mNormal = filer->readVector3d(g); break;
+        case 2:
+            mBlock = db->symbolId(db->blockTableId(), g.asString().c_str());
+            break;
+        case 10:
+            setDxfDefinitionPoint(filer->readPoint3d(g));
+            break;
+        case 11:
+            mTextPosition = filer->readPoint3d(g);
+            break;
+        case 70:
+            mUserTextPosition = (g.asInt() & 128) != 0;
+            break;
+        case 42:
+            mMeasurement = g.asDouble();
+            break;
+        case 1:
+            mText = g.asString();
+            break;
+        case 53:
+            mTextRotation = filer->readAngle(g);
+            break;
+        case 51:
+            mHorizontalRotation = filer->readAngle(g);
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
         case 3: {
             mStyle = db->symbolId(db->dimStyleTableId(), g.asString().c_str());
             if (auto* style = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(mStyle)))
                 copyDimVariables(*style);
             break;
         }
-        default: break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

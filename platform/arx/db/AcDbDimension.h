@@ -82,7 +82,7 @@ private:
     bool mUserTextPosition = false;
     std::wstring mText;
     double mTextRotation = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mElevation = 0.0;
     double mHorizontalRotation = 0.0;
     AcDbObjectId mStyle;

@@ -69,12 +69,20 @@ double AcDbDxfGroup::asDouble() const
     return v;
 }
 
-std::wstring AcDbDxfGroup::asString() const { return Utf8ToWideLossy(unescapeControls(value)); }
+std::wstring AcDbDxfGroup::asString() const
+{
+    return Utf8ToWideLossy(unescapeControls(value));
+}
 
-AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, std::string& out) : mDatabase(db), mOut(&out) {}
+AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, std::string& out)
+    : mDatabase(db)
+    , mOut(&out)
+{
+}
 
 AcDbDxfFiler::AcDbDxfFiler(AcDbDatabase* db, const std::vector<AcDbDxfGroup>& groups)
-    : mDatabase(db), mGroups(&groups)
+    : mDatabase(db)
+    , mGroups(&groups)
 {
 }
 
@@ -104,7 +112,10 @@ void AcDbDxfFiler::writeString(int code, const std::wstring& value)
     writeLine(code, escapeControls(WideToUtf8Lossy(value)));
 }
 
-void AcDbDxfFiler::writeRawString(int code, const std::string& utf8) { writeLine(code, escapeControls(utf8)); }
+void AcDbDxfFiler::writeRawString(int code, const std::string& utf8)
+{
+    writeLine(code, escapeControls(utf8));
+}
 
 void AcDbDxfFiler::writeInt16(int code, int value)
 {
@@ -120,7 +131,10 @@ void AcDbDxfFiler::writeInt32(int code, long long value)
     writeLine(code, buf);
 }
 
-void AcDbDxfFiler::writeDouble(int code, double value) { writeLine(code, formatDouble(value)); }
+void AcDbDxfFiler::writeDouble(int code, double value)
+{
+    writeLine(code, formatDouble(value));
+}
 
 // Degrees to 12 significant digits: a degree value read back to radians and converted again
 // gives the same text, so a saved, read and saved drawing gives the same file.
@@ -146,9 +160,15 @@ void AcDbDxfFiler::writePoint3d(int code, const AcGePoint3d& p)
     writeDouble(code + 20, p.z);
 }
 
-void AcDbDxfFiler::writeVector3d(int code, const AcGeVector3d& v) { writePoint3d(code, AcGePoint3d(v.x, v.y, v.z)); }
+void AcDbDxfFiler::writeVector3d(int code, const AcGeVector3d& v)
+{
+    writePoint3d(code, AcGePoint3d(v.x, v.y, v.z));
+}
 
-void AcDbDxfFiler::writeHandle(int code, const AcDbHandle& h) { writeLine(code, h.hex()); }
+void AcDbDxfFiler::writeHandle(int code, const AcDbHandle& h)
+{
+    writeLine(code, h.hex());
+}
 
 void AcDbDxfFiler::writeObjectId(int code, const AcDbObjectId& id)
 {
@@ -202,7 +222,7 @@ AcGePoint3d AcDbDxfFiler::readPoint3d(const AcDbDxfGroup& xGroup)
 AcGePoint2d AcDbDxfFiler::readPoint2d(const AcDbDxfGroup& xGroup)
 {
     const AcGePoint3d p = readPoint3d(xGroup);
-    return {p.x, p.y};
+    return { p.x, p.y };
 }
 
 AcDbObjectId AcDbDxfFiler::readObjectId(const AcDbDxfGroup& group)
@@ -210,7 +230,14 @@ AcDbObjectId AcDbDxfFiler::readObjectId(const AcDbDxfGroup& group)
     const AcDbHandle h = group.asHandle();
     if (h.isNull() || mDatabase == nullptr)
         return AcDbObjectId::kNull;
+    if (mHandleMap != nullptr) {
+        const auto it = mHandleMap->find(h.value());
+        return it == mHandleMap->end() ? AcDbObjectId::kNull : AcDbObjectId(it->second);
+    }
     return mDatabase->stubForHandle(h);
 }
 
-double AcDbDxfFiler::readAngle(const AcDbDxfGroup& group) const { return group.asDouble() * std::numbers::pi / 180.0; }
+double AcDbDxfFiler::readAngle(const AcDbDxfGroup& group) const
+{
+    return group.asDouble() * std::numbers::pi / 180.0;
+}

@@ -10,6 +10,7 @@
 #include "AcadErrorStatus.h"
 #include "Adesk.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     AcDbDxfFiler(AcDbDatabase* db, const std::vector<AcDbDxfGroup>& groups);
 
     bool isWriting() const { return mOut != nullptr; }
+    // For copying between databases: handles read are translated through the map, and a
+    // handle not in it reads as the null id.
+    void setHandleMap(const std::map<Adesk::UInt64, AcDbStub*>* map) { mHandleMap = map; }
     AcDbDatabase* database() const { return mDatabase; }
 
     // Writing.
@@ -68,8 +72,7 @@ public:
     AcDbObjectId readObjectId(const AcDbDxfGroup& group);
     double readAngle(const AcDbDxfGroup& group) const;
     // Hands each group of the current subclass to fn, up to the next subclass marker.
-    template <class Fn>
-    void readSubclass(Fn&& fn)
+    template <class Fn> void readSubclass(Fn&& fn)
     {
         AcDbDxfGroup g;
         while (readGroup(g)) {
@@ -90,5 +93,6 @@ private:
     AcDbDatabase* mDatabase;
     std::string* mOut = nullptr;
     const std::vector<AcDbDxfGroup>* mGroups = nullptr;
+    const std::map<Adesk::UInt64, AcDbStub*>* mHandleMap = nullptr;
     std::size_t mPos = 0;
 };

@@ -26,11 +26,15 @@ namespace {
 AcDbSymbolTable* newTable(const std::wstring& name)
 {
     static const std::map<std::wstring, std::function<AcDbSymbolTable*()>> kTables = {
-        {L"BLOCK_RECORD", [] { return new AcDbBlockTable(); }}, {L"LAYER", [] { return new AcDbLayerTable(); }},
-        {L"LTYPE", [] { return new AcDbLinetypeTable(); }},     {L"STYLE", [] { return new AcDbTextStyleTable(); }},
-        {L"DIMSTYLE", [] { return new AcDbDimStyleTable(); }},  {L"APPID", [] { return new AcDbRegAppTable(); }},
-        {L"UCS", [] { return new AcDbUCSTable(); }},            {L"VIEW", [] { return new AcDbViewTable(); }},
-        {L"VPORT", [] { return new AcDbViewportTable(); }},
+        { L"BLOCK_RECORD", [] { return new AcDbBlockTable(); } },
+        { L"LAYER", [] { return new AcDbLayerTable(); } },
+        { L"LTYPE", [] { return new AcDbLinetypeTable(); } },
+        { L"STYLE", [] { return new AcDbTextStyleTable(); } },
+        { L"DIMSTYLE", [] { return new AcDbDimStyleTable(); } },
+        { L"APPID", [] { return new AcDbRegAppTable(); } },
+        { L"UCS", [] { return new AcDbUCSTable(); } },
+        { L"VIEW", [] { return new AcDbViewTable(); } },
+        { L"VPORT", [] { return new AcDbViewportTable(); } },
     };
     const auto it = kTables.find(name);
     return it == kTables.end() ? nullptr : it->second();
@@ -54,7 +58,10 @@ AcDbHandle handleOf(const std::vector<AcDbDxfGroup>& groups)
 
 } // namespace
 
-AcDbDxfReader::AcDbDxfReader(AcDbDatabase* db) : mDb(db) {}
+AcDbDxfReader::AcDbDxfReader(AcDbDatabase* db)
+    : mDb(db)
+{
+}
 
 bool AcDbDxfReader::tokenize(const std::string& text, std::vector<AcDbDxfGroup>& groups)
 {
@@ -103,7 +110,7 @@ void AcDbDxfReader::splitRecords(const std::vector<AcDbDxfGroup>& groups)
         if (name == L"SECTION" && i + 1 < groups.size() && groups[i + 1].code == 2) {
             // The header's variables follow the section name directly, in a nameless record.
             section = groups[++i].asString();
-            Record head{L"", {}};
+            Record head { L"", {} };
             for (std::size_t j = i + 1; j < groups.size() && groups[j].code != 0; ++j)
                 head.groups.push_back(groups[j]);
             mSections[section].push_back(std::move(head));
@@ -113,7 +120,7 @@ void AcDbDxfReader::splitRecords(const std::vector<AcDbDxfGroup>& groups)
             section.clear();
             continue;
         }
-        Record record{name, {}};
+        Record record { name, {} };
         for (std::size_t j = i + 1; j < groups.size() && groups[j].code != 0; ++j)
             record.groups.push_back(groups[j]);
         if (!section.empty())
@@ -202,8 +209,8 @@ void AcDbDxfReader::readTables(const std::vector<Record>& records)
 {
     AcDbSymbolTable* table = nullptr;
     AcDbObjectId ids[9];
-    const std::wstring order[] = {L"BLOCK_RECORD", L"LAYER", L"LTYPE", L"STYLE", L"DIMSTYLE",
-                                  L"APPID",        L"UCS",   L"VIEW",  L"VPORT"};
+    const std::wstring order[]
+        = { L"BLOCK_RECORD", L"LAYER", L"LTYPE", L"STYLE", L"DIMSTYLE", L"APPID", L"UCS", L"VIEW", L"VPORT" };
     for (const Record& record : records) {
         if (record.name == L"TABLE") {
             const std::wstring name = valueOf(record.groups, 2);
@@ -211,7 +218,7 @@ void AcDbDxfReader::readTables(const std::vector<Record>& records)
             for (const AcDbDxfGroup& g : record.groups)
                 if (g.code != 2)
                     rest.push_back(g);
-            table = static_cast<AcDbSymbolTable*>(readObject({L"TABLE", rest}, newTable(name)));
+            table = static_cast<AcDbSymbolTable*>(readObject({ L"TABLE", rest }, newTable(name)));
             for (int i = 0; i < 9; ++i)
                 if (table != nullptr && order[i] == name)
                     ids[i] = table->objectId();
@@ -292,6 +299,7 @@ void AcDbDxfReader::readEntities(const std::vector<Record>& records)
 
 void AcDbDxfReader::readObjects(const std::vector<Record>& records)
 {
+    std::vector<AcDbObject*> read;
     for (const Record& record : records) {
         if (record.name.empty())
             continue;
@@ -302,6 +310,15 @@ void AcDbDxfReader::readObjects(const std::vector<Record>& records)
         }
         if (mDb->namedObjectsDictionaryId().isNull() && AcDbDictionary::cast(obj))
             mDb->setNamedObjectsDictionaryId(obj->objectId());
+        read.push_back(obj);
+    }
+    // An object whose owner is of a kind we do not read cannot be reached: it is dropped.
+    for (AcDbObject* obj : read) {
+        if (obj->objectId() == mDb->namedObjectsDictionaryId() || obj->ownerId().isValid())
+            continue;
+        obj->openFor(AcDb::kForWrite, true);
+        obj->erase();
+        obj->close();
     }
 }
 

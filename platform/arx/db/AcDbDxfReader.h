@@ -18,6 +18,8 @@ public:
     explicit AcDbDxfReader(AcDbDatabase* db);
 
     Acad::ErrorStatus read(const std::string& text);
+    // Splits DXF text into its groups; false when the text is not group pairs.
+    static bool tokenize(const std::string& text, std::vector<AcDbDxfGroup>& groups);
 
 private:
     // One record: its name and the groups after it, up to the next record.
@@ -26,7 +28,6 @@ private:
         std::vector<AcDbDxfGroup> groups;
     };
 
-    static bool tokenize(const std::string& text, std::vector<AcDbDxfGroup>& groups);
     void splitRecords(const std::vector<AcDbDxfGroup>& groups);
     void readHeader(const std::vector<Record>& records);
     void readTables(const std::vector<Record>& records);

@@ -29,11 +29,11 @@ struct ClassRecord {
 };
 
 const ClassRecord kClassRecords[] = {
-    {L"ACDBPLACEHOLDER", L"AcDbPlaceHolder", 0, false},
-    {L"LAYOUT", L"AcDbLayout", 0, false},
-    {L"SORTENTSTABLE", L"AcDbSortentsTable", 0, false},
-    {L"WIPEOUTVARIABLES", L"AcDbWipeoutVariables", 0, false},
-    {L"WIPEOUT", L"AcDbWipeout", 127, true},
+    { L"ACDBPLACEHOLDER", L"AcDbPlaceHolder", 0, false },
+    { L"LAYOUT", L"AcDbLayout", 0, false },
+    { L"SORTENTSTABLE", L"AcDbSortentsTable", 0, false },
+    { L"WIPEOUTVARIABLES", L"AcDbWipeoutVariables", 0, false },
+    { L"WIPEOUT", L"AcDbWipeout", 127, true },
 };
 
 void writeSectionStart(AcDbDxfFiler& f, const ACHAR* name)
@@ -44,7 +44,10 @@ void writeSectionStart(AcDbDxfFiler& f, const ACHAR* name)
 
 } // namespace
 
-AcDbDxfWriter::AcDbDxfWriter(AcDbDatabase* db) : mDb(db) {}
+AcDbDxfWriter::AcDbDxfWriter(AcDbDatabase* db)
+    : mDb(db)
+{
+}
 
 std::string AcDbDxfWriter::write()
 {
@@ -135,9 +138,9 @@ void AcDbDxfWriter::writeRecord(AcDbDxfFiler& f, const AcDbObject* obj)
 void AcDbDxfWriter::writeTables(AcDbDxfFiler& f)
 {
     writeSectionStart(f, L"TABLES");
-    const AcDbObjectId tables[] = {mDb->viewportTableId(),  mDb->linetypeTableId(), mDb->layerTableId(),
-                                   mDb->textStyleTableId(), mDb->viewTableId(),     mDb->UCSTableId(),
-                                   mDb->regAppTableId(),    mDb->dimStyleTableId(), mDb->blockTableId()};
+    const AcDbObjectId tables[] = { mDb->viewportTableId(), mDb->linetypeTableId(), mDb->layerTableId(),
+        mDb->textStyleTableId(), mDb->viewTableId(), mDb->UCSTableId(), mDb->regAppTableId(), mDb->dimStyleTableId(),
+        mDb->blockTableId() };
     for (const AcDbObjectId& tableId : tables) {
         auto* table = AcDbSymbolTable::cast(AcDbDatabase::peek(tableId));
         if (table == nullptr)
@@ -156,9 +159,9 @@ void AcDbDxfWriter::writeTables(AcDbDxfFiler& f)
 void AcDbDxfWriter::writeEntity(AcDbDxfFiler& f, const AcDbEntity* ent)
 {
     writeRecord(f, ent);
-    AcDbObjectIdArray parts;
-    ent->subObjectIds(parts);
-    for (const AcDbObjectId& id : parts)
+    AcDbObjectIdArray owned;
+    ent->subObjectIds(owned);
+    for (const AcDbObjectId& id : owned)
         if (!id.isErased())
             writeRecord(f, AcDbDatabase::peek(id));
     const AcDbHandle seqEnd = ent->sequenceEndHandle();
@@ -201,7 +204,7 @@ void AcDbDxfWriter::writeBlocks(AcDbDxfFiler& f)
 void AcDbDxfWriter::writeEntities(AcDbDxfFiler& f)
 {
     writeSectionStart(f, L"ENTITIES");
-    for (const AcDbObjectId& space : {mDb->modelSpaceId(), mDb->paperSpaceId()})
+    for (const AcDbObjectId& space : { mDb->modelSpaceId(), mDb->paperSpaceId() })
         if (AcDbObject* block = AcDbDatabase::peek(space))
             writeEntitiesOf(f, block);
     f.writeString(0, L"ENDSEC");

@@ -9,13 +9,20 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbEllipse, AcDbCurve, L"ELLIPSE")
 
 AcDbEllipse::AcDbEllipse(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
-                         double radiusRatio, double startAngle, double endAngle)
-    : mCenter(center), mNormal(unitNormal), mMajorAxis(majorAxis), mRatio(radiusRatio), mStartParam(startAngle),
-      mEndParam(endAngle)
+    double radiusRatio, double startAngle, double endAngle)
+    : mCenter(center)
+    , mNormal(unitNormal)
+    , mMajorAxis(majorAxis)
+    , mRatio(radiusRatio)
+    , mStartParam(startAngle)
+    , mEndParam(endAngle)
 {
 }
 
-AcGeVector3d AcDbEllipse::minorAxis() const { return mNormal.crossProduct(mMajorAxis) * mRatio; }
+AcGeVector3d AcDbEllipse::minorAxis() const
+{
+    return mNormal.crossProduct(mMajorAxis) * mRatio;
+}
 
 Acad::ErrorStatus AcDbEllipse::setRadiusRatio(double ratio)
 {
@@ -25,8 +32,7 @@ Acad::ErrorStatus AcDbEllipse::setRadiusRatio(double ratio)
 }
 
 Acad::ErrorStatus AcDbEllipse::set(const AcGePoint3d& center, const AcGeVector3d& unitNormal,
-                                   const AcGeVector3d& majorAxis, double radiusRatio, double startAngle,
-                                   double endAngle)
+    const AcGeVector3d& majorAxis, double radiusRatio, double startAngle, double endAngle)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
@@ -41,7 +47,10 @@ Acad::ErrorStatus AcDbEllipse::set(const AcGePoint3d& center, const AcGeVector3d
     return Acad::eOk;
 }
 
-bool AcDbEllipse::isClosed() const { return std::abs(mEndParam - mStartParam - 2.0 * std::numbers::pi) < 1e-12; }
+bool AcDbEllipse::isClosed() const
+{
+    return std::abs(mEndParam - mStartParam - 2.0 * std::numbers::pi) < 1e-12;
+}
 
 Acad::ErrorStatus AcDbEllipse::dxfOutFields(AcDbDxfFiler* filer) const
 {
@@ -64,13 +73,26 @@ Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 10: mCenter = filer->readPoint3d(g); break;
-        case 11: mMajorAxis = filer->readVector3d(g); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        case 40: mRatio = g.asDouble(); break;
-        case 41: mStartParam = g.asDouble(); break;
-        case 42: mEndParam = g.asDouble(); break;
-        default: break;
+        case 10:
+            mCenter = filer->readPoint3d(g);
+            break;
+        case 11:
+            mMajorAxis = filer->readVector3d(g);
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        case 40:
+            mRatio = g.asDouble();
+            break;
+        case 41:
+            mStartParam = g.asDouble();
+            break;
+        case 42:
+            mEndParam = g.asDouble();
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

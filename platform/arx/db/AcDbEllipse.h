@@ -12,7 +12,7 @@ public:
 
     AcDbEllipse() = default;
     AcDbEllipse(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
-                double radiusRatio, double startAngle = 0.0, double endAngle = 2.0 * std::numbers::pi);
+        double radiusRatio, double startAngle = 0.0, double endAngle = 2.0 * std::numbers::pi);
 
     AcGePoint3d center() const { return mCenter; }
     Acad::ErrorStatus setCenter(const AcGePoint3d& p) { return setField(mCenter, p); }
@@ -23,7 +23,7 @@ public:
     Acad::ErrorStatus setRadiusRatio(double ratio);
     // Sets centre, normal, major axis, ratio and parameters at once; ratio in (0, 1].
     Acad::ErrorStatus set(const AcGePoint3d& center, const AcGeVector3d& unitNormal, const AcGeVector3d& majorAxis,
-                          double radiusRatio, double startAngle = 0.0, double endAngle = 2.0 * std::numbers::pi);
+        double radiusRatio, double startAngle = 0.0, double endAngle = 2.0 * std::numbers::pi);
     double startParam() const { return mStartParam; }
     double endParam() const { return mEndParam; }
     Acad::ErrorStatus setStartParam(double p) { return setField(mStartParam, p); }
@@ -36,8 +36,8 @@ public:
 
 private:
     AcGePoint3d mCenter;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
-    AcGeVector3d mMajorAxis{1.0, 0.0, 0.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
+    AcGeVector3d mMajorAxis { 1.0, 0.0, 0.0 };
     double mRatio = 1.0;
     double mStartParam = 0.0;
     double mEndParam = 2.0 * std::numbers::pi;

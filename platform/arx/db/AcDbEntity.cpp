@@ -18,8 +18,8 @@ AcDbDatabase* lookupDatabase(const AcDbEntity* ent)
 
 bool isValidLineWeight(int lw)
 {
-    static const int kWeights[] = {0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100,
-                                   106, 120, 140, 158, 200, 211, -1, -2, -3};
+    static const int kWeights[] = { 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100, 106, 120, 140,
+        158, 200, 211, -1, -2, -3 };
     for (int w : kWeights)
         if (w == lw)
             return true;
@@ -32,7 +32,10 @@ ACRX_DEFINE_MEMBERS(AcDbEntity, AcDbObject)
 
 AcDbEntity::AcDbEntity() = default;
 
-void AcDbEntity::setDatabaseDefaults() { setDatabaseDefaults(lookupDatabase(this)); }
+void AcDbEntity::setDatabaseDefaults()
+{
+    setDatabaseDefaults(lookupDatabase(this));
+}
 
 void AcDbEntity::setDatabaseDefaults(AcDbDatabase* pDb)
 {
@@ -60,6 +63,16 @@ void AcDbEntity::objectAddedToDatabase()
     if (!mLinetypeScaleSet)
         mLinetypeScale = db->celtscale();
     mColorSet = mLineWeightSet = mLinetypeScaleSet = true;
+}
+
+Acad::ErrorStatus AcDbEntity::setPropertiesFrom(const AcDbEntity* pEntity, bool)
+{
+    if (pEntity == nullptr)
+        return Acad::eNullObjectPointer;
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    pEntity->copyEntityPropertiesTo(this);
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbEntity::setColor(const AcCmColor& color, bool)
@@ -186,8 +199,14 @@ void AcDbEntity::copyEntityPropertiesTo(AcDbEntity* other) const
     other->mLinetypeScaleSet = mLinetypeScaleSet;
 }
 
-Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const { return Acad::eNotImplementedYet; }
-Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d&) { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const
+{
+    return Acad::eNotImplementedYet;
+}
+Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d&)
+{
+    return Acad::eNotImplementedYet;
+}
 Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d&, AcDbEntity*&) const
 {
     return Acad::eNotImplementedYet;
@@ -196,12 +215,15 @@ Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity*, AcDb::Intersect, 
 {
     return Acad::eNotImplementedYet;
 }
-Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity*, AcDb::Intersect, const AcGePlane&, AcGePoint3dArray&,
-                                            int, int) const
+Acad::ErrorStatus AcDbEntity::intersectWith(
+    const AcDbEntity*, AcDb::Intersect, const AcGePlane&, AcGePoint3dArray&, int, int) const
 {
     return Acad::eNotImplementedYet;
 }
-Acad::ErrorStatus AcDbEntity::explode(AcDbVoidPtrArray&) const { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbEntity::explode(AcDbVoidPtrArray&) const
+{
+    return Acad::eNotImplementedYet;
+}
 
 Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const
 {
@@ -238,24 +260,35 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer)
     mLayer = db->layerZero();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 8: mLayer = db->layerIdForDxf(g.asString()); break;
+        case 8:
+            mLayer = db->layerIdForDxf(g.asString());
+            break;
         case 6: {
             const AcDbObjectId lt = db->symbolId(db->linetypeTableId(), g.asString().c_str());
             if (!lt.isNull())
                 mLinetype = lt;
             break;
         }
-        case 62: mColor.setColorIndex(static_cast<Adesk::UInt16>(g.asInt() < 0 ? -g.asInt() : g.asInt())); break;
+        case 62:
+            mColor.setColorIndex(static_cast<Adesk::UInt16>(g.asInt() < 0 ? -g.asInt() : g.asInt()));
+            break;
         case 420: {
             const unsigned v = static_cast<unsigned>(g.asInt());
-            mColor.setRGB(static_cast<Adesk::UInt8>(v >> 16), static_cast<Adesk::UInt8>(v >> 8),
-                          static_cast<Adesk::UInt8>(v));
+            mColor.setRGB(
+                static_cast<Adesk::UInt8>(v >> 16), static_cast<Adesk::UInt8>(v >> 8), static_cast<Adesk::UInt8>(v));
             break;
         }
-        case 370: mLineWeight = static_cast<AcDb::LineWeight>(g.asInt()); break;
-        case 48: mLinetypeScale = g.asDouble(); break;
-        case 60: mVisibility = g.asInt() ? AcDb::kInvisible : AcDb::kVisible; break;
-        default: break;
+        case 370:
+            mLineWeight = static_cast<AcDb::LineWeight>(g.asInt());
+            break;
+        case 48:
+            mLinetypeScale = g.asDouble();
+            break;
+        case 60:
+            mVisibility = g.asInt() ? AcDb::kInvisible : AcDb::kVisible;
+            break;
+        default:
+            break;
         }
     });
     mColorSet = mLineWeightSet = mLinetypeScaleSet = true;

@@ -24,6 +24,9 @@ public:
     void setDatabaseDefaults();
     void setDatabaseDefaults(AcDbDatabase* pDb);
 
+    // Layer, linetype, colour, linetype scale, lineweight and visibility of another entity.
+    Acad::ErrorStatus setPropertiesFrom(const AcDbEntity* pEntity, bool doSubents = true);
+
     AcCmColor color() const { return mColor; }
     Acad::ErrorStatus setColor(const AcCmColor& color, bool doSubents = true);
     Adesk::UInt16 colorIndex() const { return mColor.colorIndex(); }
@@ -54,12 +57,10 @@ public:
     virtual Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const;
     virtual Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform);
     virtual Acad::ErrorStatus getTransformedCopy(const AcGeMatrix3d& xform, AcDbEntity*& pEnt) const;
-    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
-                                            AcGePoint3dArray& points, int thisGsMarker = 0,
-                                            int otherGsMarker = 0) const;
-    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType,
-                                            const AcGePlane& projPlane, AcGePoint3dArray& points,
-                                            int thisGsMarker = 0, int otherGsMarker = 0) const;
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
+        int thisGsMarker = 0, int otherGsMarker = 0) const;
+    virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
+        AcGePoint3dArray& points, int thisGsMarker = 0, int otherGsMarker = 0) const;
     virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
     Acad::ErrorStatus highlight() const { return Acad::eOk; }
     Acad::ErrorStatus unhighlight() const { return Acad::eOk; }
@@ -69,7 +70,7 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     void objectAddedToDatabase() override;
 
-    // Copies this entity's common properties into another entity, for copies and pieces.
+    // Copies this entity's common properties into another entity, for copies and split curves.
     void copyEntityPropertiesTo(AcDbEntity* other) const;
     // The SEQEND record that closes a vertex sequence in DXF; null for entities without one.
     virtual AcDbHandle sequenceEndHandle() const { return AcDbHandle(); }

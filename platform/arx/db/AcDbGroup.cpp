@@ -13,7 +13,8 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbGroup, AcDbObject, L"GROUP")
 
 AcDbGroup::AcDbGroup(const ACHAR* grpDesc, bool selectable)
-    : mDescription(grpDesc ? grpDesc : L""), mSelectable(selectable)
+    : mDescription(grpDesc ? grpDesc : L"")
+    , mSelectable(selectable)
 {
 }
 
@@ -96,7 +97,10 @@ Acad::ErrorStatus AcDbGroup::insertAt(Adesk::UInt32 idx, AcDbObjectId id)
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbGroup::append(AcDbObjectId id) { return insertAt(static_cast<Adesk::UInt32>(mEntities.size()), id); }
+Acad::ErrorStatus AcDbGroup::append(AcDbObjectId id)
+{
+    return insertAt(static_cast<Adesk::UInt32>(mEntities.size()), id);
+}
 
 Acad::ErrorStatus AcDbGroup::append(const AcDbObjectIdArray& ids)
 {
@@ -109,7 +113,10 @@ Acad::ErrorStatus AcDbGroup::append(const AcDbObjectIdArray& ids)
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbGroup::prepend(AcDbObjectId id) { return insertAt(0, id); }
+Acad::ErrorStatus AcDbGroup::prepend(AcDbObjectId id)
+{
+    return insertAt(0, id);
+}
 
 Acad::ErrorStatus AcDbGroup::remove(AcDbObjectId id)
 {
@@ -159,8 +166,7 @@ Adesk::UInt32 AcDbGroup::allEntityIds(AcDbObjectIdArray& ids) const
 
 bool AcDbGroup::has(const AcDbObject* pEntity) const
 {
-    return pEntity != nullptr
-        && std::find(mEntities.begin(), mEntities.end(), pEntity->objectId()) != mEntities.end();
+    return pEntity != nullptr && std::find(mEntities.begin(), mEntities.end(), pEntity->objectId()) != mEntities.end();
 }
 
 Acad::ErrorStatus AcDbGroup::dxfOutFields(AcDbDxfFiler* filer) const
@@ -182,11 +188,20 @@ Acad::ErrorStatus AcDbGroup::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbGroup");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 300: mDescription = g.asString(); break;
-        case 70: mAnonymous = g.asInt() != 0; break;
-        case 71: mSelectable = g.asInt() != 0; break;
-        case 340: mEntities.push_back(filer->readObjectId(g)); break;
-        default: break;
+        case 300:
+            mDescription = g.asString();
+            break;
+        case 70:
+            mAnonymous = g.asInt() != 0;
+            break;
+        case 71:
+            mSelectable = g.asInt() != 0;
+            break;
+        case 340:
+            mEntities.push_back(filer->readObjectId(g));
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -6,8 +6,7 @@
 
 namespace {
 
-template <class Char>
-Adesk::UInt64 parseHex(const Char* text)
+template <class Char> Adesk::UInt64 parseHex(const Char* text)
 {
     if (text == nullptr || *text == 0)
         return 0;
@@ -31,9 +30,15 @@ Adesk::UInt64 parseHex(const Char* text)
 
 } // namespace
 
-AcDbHandle::AcDbHandle(const ACHAR* hexText) : mValue(parseHex(hexText)) {}
+AcDbHandle::AcDbHandle(const ACHAR* hexText)
+    : mValue(parseHex(hexText))
+{
+}
 
-AcDbHandle::AcDbHandle(const char* hexText) : mValue(parseHex(hexText)) {}
+AcDbHandle::AcDbHandle(const char* hexText)
+    : mValue(parseHex(hexText))
+{
+}
 
 std::string AcDbHandle::hex() const
 {

@@ -9,7 +9,10 @@
 class AcDbHandle {
 public:
     AcDbHandle() = default;
-    AcDbHandle(Adesk::UInt64 value) : mValue(value) {}
+    AcDbHandle(Adesk::UInt64 value)
+        : mValue(value)
+    {
+    }
     // Hexadecimal text; anything that is not hexadecimal gives the null handle.
     explicit AcDbHandle(const ACHAR* hexText);
     explicit AcDbHandle(const char* hexText);

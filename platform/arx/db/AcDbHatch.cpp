@@ -55,7 +55,10 @@ Acad::ErrorStatus AcDbHatch::setPattern(HatchPatternType patType, const ACHAR* p
     return Acad::eOk;
 }
 
-bool AcDbHatch::isSolidFill() const { return CString(mPatternName.c_str()).CompareNoCase(L"SOLID") == 0; }
+bool AcDbHatch::isSolidFill() const
+{
+    return CString(mPatternName.c_str()).CompareNoCase(L"SOLID") == 0;
+}
 
 Acad::ErrorStatus AcDbHatch::setPatternScale(double scale)
 {
@@ -157,8 +160,8 @@ Acad::ErrorStatus AcDbHatch::appendLoop(Adesk::Int32 loopType, const AcDbObjectI
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbHatch::appendLoop(Adesk::Int32 loopType, const AcGePoint2dArray& vertices,
-                                        const AcGeDoubleArray& bulges)
+Acad::ErrorStatus AcDbHatch::appendLoop(
+    Adesk::Int32 loopType, const AcGePoint2dArray& vertices, const AcGeDoubleArray& bulges)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
@@ -179,8 +182,8 @@ Acad::ErrorStatus AcDbHatch::appendLoop(Adesk::Int32 loopType, const AcGePoint2d
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbHatch::getLoopAt(int loopIndex, Adesk::Int32& loopType, AcGePoint2dArray& vertices,
-                                       AcGeDoubleArray& bulges) const
+Acad::ErrorStatus AcDbHatch::getLoopAt(
+    int loopIndex, Adesk::Int32& loopType, AcGePoint2dArray& vertices, AcGeDoubleArray& bulges) const
 {
     if (loopIndex < 0 || loopIndex >= numLoops())
         return Acad::eInvalidIndex;
@@ -235,6 +238,18 @@ Acad::ErrorStatus AcDbHatch::evaluateHatch(bool)
         if ((loop.type & kPolyline) ? loop.vertices.size() < 2 : loop.edges.empty())
             return Acad::eInvalidInput;
     return Acad::eOk;
+}
+
+void AcDbHatch::objectAddedToDatabase()
+{
+    AcDbEntity::objectAddedToDatabase();
+    // An associative hatch is known to its boundary entities, as the host keeps it.
+    if (!mAssociative)
+        return;
+    for (const Loop& loop : mLoops)
+        for (const AcDbObjectId& id : loop.sources)
+            if (AcDbObject* source = AcDbDatabase::peek(id); source != nullptr && id.database() == database())
+                source->addPersistentReactor(objectId());
 }
 
 Acad::ErrorStatus AcDbHatch::dxfOutFields(AcDbDxfFiler* filer) const
@@ -358,13 +373,26 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer)
             } else if (!loop.edges.empty()) {
                 Edge& e = loop.edges.back();
                 switch (g.code) {
-                case 10: e.start = filer->readPoint2d(g); break;
-                case 11: e.end = filer->readPoint2d(g); break;
-                case 40: e.radius = g.asDouble(); break;
-                case 50: e.startAngle = filer->readAngle(g); break;
-                case 51: e.endAngle = filer->readAngle(g); break;
-                case 73: e.counterClockwise = g.asInt() != 0; break;
-                default: break;
+                case 10:
+                    e.start = filer->readPoint2d(g);
+                    break;
+                case 11:
+                    e.end = filer->readPoint2d(g);
+                    break;
+                case 40:
+                    e.radius = g.asDouble();
+                    break;
+                case 50:
+                    e.startAngle = filer->readAngle(g);
+                    break;
+                case 51:
+                    e.endAngle = filer->readAngle(g);
+                    break;
+                case 73:
+                    e.counterClockwise = g.asInt() != 0;
+                    break;
+                default:
+                    break;
                 }
             }
             break;

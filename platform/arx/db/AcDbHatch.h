@@ -17,18 +17,16 @@ public:
 
     enum HatchPatternType { kUserDefined = 0, kPreDefined = 1, kCustomDefined = 2 };
     enum HatchStyle { kNormal = 0, kOuter = 1, kIgnore = 2 };
-    enum HatchLoopType {
-        kDefault = 0, kExternal = 1, kPolyline = 2, kDerived = 4, kTextbox = 8, kOutermost = 16
-    };
+    enum HatchLoopType { kDefault = 0, kExternal = 1, kPolyline = 2, kDerived = 4, kTextbox = 8, kOutermost = 16 };
     enum HatchEdgeType { kLine = 1, kCirArc = 2, kEllArc = 3 };
 
     // One edge of an edge loop, in the hatch's plane.
     struct Edge {
         HatchEdgeType type = kLine;
-        AcGePoint2d start;            // line start, arc or ellipse centre
-        AcGePoint2d end;              // line end, ellipse major-axis end (relative)
-        double radius = 0.0;          // arc radius, ellipse minor/major ratio
-        double startAngle = 0.0;      // radians
+        AcGePoint2d start; // line start, arc or ellipse centre
+        AcGePoint2d end; // line end, ellipse major-axis end (relative)
+        double radius = 0.0; // arc radius, ellipse minor/major ratio
+        double startAngle = 0.0; // radians
         double endAngle = 0.0;
         bool counterClockwise = true;
     };
@@ -53,16 +51,18 @@ public:
     // A loop from entities of the hatch's database: lines, arcs, circles, ellipses and
     // lightweight polylines; another entity gives eInvalidInput and no loop is added.
     Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcDbObjectIdArray& dbObjIds);
-    Acad::ErrorStatus appendLoop(Adesk::Int32 loopType, const AcGePoint2dArray& vertices, const AcGeDoubleArray& bulges);
+    Acad::ErrorStatus appendLoop(
+        Adesk::Int32 loopType, const AcGePoint2dArray& vertices, const AcGeDoubleArray& bulges);
     int numLoops() const { return static_cast<int>(mLoops.size()); }
-    Acad::ErrorStatus getLoopAt(int loopIndex, Adesk::Int32& loopType, AcGePoint2dArray& vertices,
-                                AcGeDoubleArray& bulges) const;
+    Acad::ErrorStatus getLoopAt(
+        int loopIndex, Adesk::Int32& loopType, AcGePoint2dArray& vertices, AcGeDoubleArray& bulges) const;
     Acad::ErrorStatus getLoopEdgesAt(int loopIndex, Adesk::Int32& loopType, std::vector<Edge>& edges) const;
     Acad::ErrorStatus getAssocObjIdsAt(int loopIndex, AcDbObjectIdArray& dbObjIds) const;
     Acad::ErrorStatus removeLoopAt(int loopIndex);
     // Computes the pattern lines from the loops; they are drawn from the pattern directly.
     virtual Acad::ErrorStatus evaluateHatch(bool underEstimateNumLines = false);
 
+    void objectAddedToDatabase() override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
@@ -85,7 +85,7 @@ private:
     double mPatternScale = 1.0;
     bool mAssociative = false;
     HatchStyle mStyle = kNormal;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mElevation = 0.0;
     std::vector<Loop> mLoops;
 };

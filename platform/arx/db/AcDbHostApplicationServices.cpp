@@ -47,7 +47,7 @@ Acad::ErrorStatus AcDbHostApplicationServices::findFile(CString& fileOut, const 
     for (wchar_t& c : lower)
         c = static_cast<wchar_t>(std::towlower(c));
     std::error_code ec;
-    for (const std::wstring& candidate : {name, lower}) {
+    for (const std::wstring& candidate : { name, lower }) {
         if (std::filesystem::is_regular_file(std::filesystem::path(candidate), ec)) {
             fileOut = candidate.c_str();
             return Acad::eOk;
@@ -56,7 +56,7 @@ Acad::ErrorStatus AcDbHostApplicationServices::findFile(CString& fileOut, const 
     if (std::filesystem::path(name).is_absolute())
         return Acad::eKeyNotFound;
     for (const std::wstring& dir : supportPath()) {
-        for (const std::wstring& candidate : {name, lower}) {
+        for (const std::wstring& candidate : { name, lower }) {
             const std::filesystem::path p = std::filesystem::path(dir) / candidate;
             if (std::filesystem::is_regular_file(p, ec)) {
                 fileOut = p.wstring().c_str();

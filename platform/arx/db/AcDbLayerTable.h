@@ -2,9 +2,9 @@
 // DXF writes it as the "LAYER" table.
 #pragma once
 
+#include "AcDbLayerTableRecord.h"
 #include "AcDbSymbolTable.h"
 #include "AcDbSymbolTableIterator.h"
-#include "AcDbLayerTableRecord.h"
 
 typedef AcDbTypedSymbolTableIterator<AcDbLayerTableRecord> AcDbLayerTableIterator;
 

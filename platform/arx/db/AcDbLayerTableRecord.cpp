@@ -6,7 +6,10 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbLayerTableRecord, AcDbSymbolTableRecord, L"LAYER")
 
-AcDbLayerTableRecord::AcDbLayerTableRecord() { mColor.setColorIndex(7); }
+AcDbLayerTableRecord::AcDbLayerTableRecord()
+{
+    mColor.setColorIndex(7);
+}
 
 Acad::ErrorStatus AcDbLayerTableRecord::setIsFrozen(bool frozen)
 {
@@ -16,9 +19,18 @@ Acad::ErrorStatus AcDbLayerTableRecord::setIsFrozen(bool frozen)
     return Acad::eOk;
 }
 
-void AcDbLayerTableRecord::setIsOff(bool off) { mOff = off; }
-void AcDbLayerTableRecord::setVPDFLT(bool frozen) { mVpdflt = frozen; }
-void AcDbLayerTableRecord::setIsLocked(bool locked) { mLocked = locked; }
+void AcDbLayerTableRecord::setIsOff(bool off)
+{
+    mOff = off;
+}
+void AcDbLayerTableRecord::setVPDFLT(bool frozen)
+{
+    mVpdflt = frozen;
+}
+void AcDbLayerTableRecord::setIsLocked(bool locked)
+{
+    mLocked = locked;
+}
 
 Acad::ErrorStatus AcDbLayerTableRecord::setIsPlottable(bool plot)
 {
@@ -28,9 +40,15 @@ Acad::ErrorStatus AcDbLayerTableRecord::setIsPlottable(bool plot)
     return Acad::eOk;
 }
 
-void AcDbLayerTableRecord::setColor(const AcCmColor& color) { mColor = color; }
+void AcDbLayerTableRecord::setColor(const AcCmColor& color)
+{
+    mColor = color;
+}
 
-void AcDbLayerTableRecord::setLinetypeObjectId(AcDbObjectId id) { mLinetype = id; }
+void AcDbLayerTableRecord::setLinetypeObjectId(AcDbObjectId id)
+{
+    mLinetype = id;
+}
 
 Acad::ErrorStatus AcDbLayerTableRecord::setLineWeight(AcDb::LineWeight weight)
 {
@@ -69,7 +87,9 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer)
     AcDbDatabase* db = filer->database();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
+        case 2:
+            dxfInName(g.asString());
+            break;
         case 70:
             mFrozen = (g.asInt() & 1) != 0;
             mVpdflt = (g.asInt() & 2) != 0;
@@ -81,14 +101,21 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer)
             break;
         case 420: {
             const unsigned v = static_cast<unsigned>(g.asInt());
-            mColor.setRGB(static_cast<Adesk::UInt8>(v >> 16), static_cast<Adesk::UInt8>(v >> 8),
-                          static_cast<Adesk::UInt8>(v));
+            mColor.setRGB(
+                static_cast<Adesk::UInt8>(v >> 16), static_cast<Adesk::UInt8>(v >> 8), static_cast<Adesk::UInt8>(v));
             break;
         }
-        case 6: mLinetype = db->symbolId(db->linetypeTableId(), g.asString().c_str()); break;
-        case 290: mPlottable = g.asInt() != 0; break;
-        case 370: mLineWeight = static_cast<AcDb::LineWeight>(g.asInt()); break;
-        default: break;
+        case 6:
+            mLinetype = db->symbolId(db->linetypeTableId(), g.asString().c_str());
+            break;
+        case 290:
+            mPlottable = g.asInt() != 0;
+            break;
+        case 370:
+            mLineWeight = static_cast<AcDb::LineWeight>(g.asInt());
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -86,10 +86,17 @@ Acad::ErrorStatus AcDbLayout::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbLayout");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 1: mName = g.asString(); break;
-        case 71: mTabOrder = g.asInt(); break;
-        case 330: mBlock = filer->readObjectId(g); break;
-        default: break;
+        case 1:
+            mName = g.asString();
+            break;
+        case 71:
+            mTabOrder = g.asInt();
+            break;
+        case 330:
+            mBlock = filer->readObjectId(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

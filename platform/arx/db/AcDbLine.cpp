@@ -5,7 +5,11 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbLine, AcDbCurve, L"LINE")
 
-AcDbLine::AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end) : mStart(start), mEnd(end) {}
+AcDbLine::AcDbLine(const AcGePoint3d& start, const AcGePoint3d& end)
+    : mStart(start)
+    , mEnd(end)
+{
+}
 
 Acad::ErrorStatus AcDbLine::setStartPoint(const AcGePoint3d& pt)
 {
@@ -73,11 +77,20 @@ Acad::ErrorStatus AcDbLine::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 39: mThickness = g.asDouble(); break;
-        case 10: mStart = filer->readPoint3d(g); break;
-        case 11: mEnd = filer->readPoint3d(g); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 10:
+            mStart = filer->readPoint3d(g);
+            break;
+        case 11:
+            mEnd = filer->readPoint3d(g);
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

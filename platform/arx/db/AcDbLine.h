@@ -29,5 +29,5 @@ private:
     AcGePoint3d mStart;
     AcGePoint3d mEnd;
     double mThickness = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
 };

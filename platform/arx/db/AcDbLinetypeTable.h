@@ -2,9 +2,9 @@
 // DXF writes it as the "LTYPE" table.
 #pragma once
 
+#include "AcDbLinetypeTableRecord.h"
 #include "AcDbSymbolTable.h"
 #include "AcDbSymbolTableIterator.h"
-#include "AcDbLinetypeTableRecord.h"
 
 typedef AcDbTypedSymbolTableIterator<AcDbLinetypeTableRecord> AcDbLinetypeTableIterator;
 

@@ -25,9 +25,15 @@ Acad::ErrorStatus AcDbLinetypeTableRecord::setComments(const ACHAR* pString)
     return Acad::eOk;
 }
 
-void AcDbLinetypeTableRecord::setPatternLength(double patternLength) { mPatternLength = patternLength; }
+void AcDbLinetypeTableRecord::setPatternLength(double patternLength)
+{
+    mPatternLength = patternLength;
+}
 
-void AcDbLinetypeTableRecord::setNumDashes(int count) { mDashes.resize(static_cast<std::size_t>(count < 0 ? 0 : count)); }
+void AcDbLinetypeTableRecord::setNumDashes(int count)
+{
+    mDashes.resize(static_cast<std::size_t>(count < 0 ? 0 : count));
+}
 
 double AcDbLinetypeTableRecord::dashLengthAt(int index) const
 {
@@ -65,11 +71,20 @@ Acad::ErrorStatus AcDbLinetypeTableRecord::dxfInFields(AcDbDxfFiler* filer)
     mDashes.clear();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
-        case 3: mComments = g.asString(); break;
-        case 40: mPatternLength = g.asDouble(); break;
-        case 49: mDashes.push_back(g.asDouble()); break;
-        default: break;
+        case 2:
+            dxfInName(g.asString());
+            break;
+        case 3:
+            mComments = g.asString();
+            break;
+        case 40:
+            mPatternLength = g.asDouble();
+            break;
+        case 49:
+            mDashes.push_back(g.asDouble());
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

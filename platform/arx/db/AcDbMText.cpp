@@ -19,7 +19,10 @@ Acad::ErrorStatus AcDbMText::setDirection(const AcGeVector3d& d)
     return setField(mDirection, d / d.length());
 }
 
-double AcDbMText::rotation() const { return std::atan2(mDirection.y, mDirection.x); }
+double AcDbMText::rotation() const
+{
+    return std::atan2(mDirection.y, mDirection.x);
+}
 
 Acad::ErrorStatus AcDbMText::setRotation(double angle)
 {
@@ -47,7 +50,10 @@ Acad::ErrorStatus AcDbMText::setTextStyle(AcDbObjectId id)
     return setField(mStyle, id);
 }
 
-ACHAR* AcDbMText::contents() const { return acutNewString(mContents.c_str()); }
+ACHAR* AcDbMText::contents() const
+{
+    return acutNewString(mContents.c_str());
+}
 
 Acad::ErrorStatus AcDbMText::setContents(const ACHAR* text)
 {
@@ -104,23 +110,46 @@ Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer)
     std::wstring last;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 10: mLocation = filer->readPoint3d(g); break;
-        case 40: mTextHeight = g.asDouble(); break;
-        case 41: mWidth = g.asDouble(); break;
-        case 71: mAttachment = static_cast<AttachmentPoint>(g.asInt()); break;
-        case 72: mFlow = static_cast<FlowDirection>(g.asInt()); break;
-        case 3: chunks += g.asString(); break;
-        case 1: last = g.asString(); break;
-        case 7: mStyle = db->symbolId(db->textStyleTableId(), g.asString().c_str()); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        case 11: mDirection = filer->readVector3d(g); break;
+        case 10:
+            mLocation = filer->readPoint3d(g);
+            break;
+        case 40:
+            mTextHeight = g.asDouble();
+            break;
+        case 41:
+            mWidth = g.asDouble();
+            break;
+        case 71:
+            mAttachment = static_cast<AttachmentPoint>(g.asInt());
+            break;
+        case 72:
+            mFlow = static_cast<FlowDirection>(g.asInt());
+            break;
+        case 3:
+            chunks += g.asString();
+            break;
+        case 1:
+            last = g.asString();
+            break;
+        case 7:
+            mStyle = db->symbolId(db->textStyleTableId(), g.asString().c_str());
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        case 11:
+            mDirection = filer->readVector3d(g);
+            break;
         case 50: {
             const double a = filer->readAngle(g);
             mDirection = AcGeVector3d(std::cos(a), std::sin(a), 0.0);
             break;
         }
-        case 44: mLineSpacing = g.asDouble(); break;
-        default: break;
+        case 44:
+            mLineSpacing = g.asDouble();
+            break;
+        default:
+            break;
         }
     });
     mContents = chunks + last;

@@ -11,8 +11,15 @@ public:
     ACRX_DECLARE_MEMBERS(AcDbMText);
 
     enum AttachmentPoint {
-        kTopLeft = 1, kTopCenter = 2, kTopRight = 3, kMiddleLeft = 4, kMiddleCenter = 5, kMiddleRight = 6,
-        kBottomLeft = 7, kBottomCenter = 8, kBottomRight = 9
+        kTopLeft = 1,
+        kTopCenter = 2,
+        kTopRight = 3,
+        kMiddleLeft = 4,
+        kMiddleCenter = 5,
+        kMiddleRight = 6,
+        kBottomLeft = 7,
+        kBottomCenter = 8,
+        kBottomRight = 9
     };
     enum FlowDirection { kLtoR = 1, kRtoL = 2, kTtoB = 3, kBtoT = 4, kByStyle = 5 };
 
@@ -47,8 +54,8 @@ public:
 
 private:
     AcGePoint3d mLocation;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
-    AcGeVector3d mDirection{1.0, 0.0, 0.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
+    AcGeVector3d mDirection { 1.0, 0.0, 0.0 };
     double mWidth = 0.0;
     double mTextHeight = 0.0;
     AttachmentPoint mAttachment = kTopLeft;

@@ -15,9 +15,18 @@ namespace {
 
 constexpr int kMaxReaders = 256;
 
-bool isStringCode(int code) { return code == 1000 || (code >= 1002 && code <= 1005); }
-bool isPointCode(int code) { return code >= 1010 && code <= 1013; }
-bool isRealCode(int code) { return code >= 1040 && code <= 1042; }
+bool isStringCode(int code)
+{
+    return code == 1000 || (code >= 1002 && code <= 1005);
+}
+bool isPointCode(int code)
+{
+    return code >= 1010 && code <= 1013;
+}
+bool isRealCode(int code)
+{
+    return code >= 1040 && code <= 1042;
+}
 
 } // namespace
 
@@ -27,9 +36,15 @@ AcDbObject::AcDbObject() = default;
 
 AcDbObject::~AcDbObject() = default;
 
-AcDbHandle AcDbObject::handle() const { return mStub ? mStub->handle() : AcDbHandle(); }
+AcDbHandle AcDbObject::handle() const
+{
+    return mStub ? mStub->handle() : AcDbHandle();
+}
 
-AcDbDatabase* AcDbObject::database() const { return mStub ? mStub->database() : nullptr; }
+AcDbDatabase* AcDbObject::database() const
+{
+    return mStub ? mStub->database() : nullptr;
+}
 
 Acad::ErrorStatus AcDbObject::setOwnerId(AcDbObjectId ownerId)
 {
@@ -118,7 +133,10 @@ Acad::ErrorStatus AcDbObject::downgradeOpen()
     return Acad::eOk;
 }
 
-bool AcDbObject::isReallyClosing() const { return mWrite || mNotify || mReaders == 1; }
+bool AcDbObject::isReallyClosing() const
+{
+    return mWrite || mNotify || mReaders == 1;
+}
 
 Acad::ErrorStatus AcDbObject::erase(bool erasing)
 {
@@ -200,7 +218,7 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata)
             AcDbDatabase* db = database();
             if (db != nullptr && !db->hasRegApp(rb->resval.rstring))
                 return Acad::eKeyNotFound;
-            apps.push_back({rb->resval.rstring, {}});
+            apps.push_back({ rb->resval.rstring, {} });
             continue;
         }
         XDataItem it;
@@ -225,9 +243,8 @@ Acad::ErrorStatus AcDbObject::setXData(const resbuf* xdata)
         apps.back().items.push_back(it);
     }
     for (XDataApp& app : apps) {
-        auto found = std::find_if(mXData.begin(), mXData.end(), [&](const XDataApp& a) {
-            return CString(a.name.c_str()).CompareNoCase(app.name.c_str()) == 0;
-        });
+        auto found = std::find_if(mXData.begin(), mXData.end(),
+            [&](const XDataApp& a) { return CString(a.name.c_str()).CompareNoCase(app.name.c_str()) == 0; });
         if (app.items.empty()) {
             if (found != mXData.end())
                 mXData.erase(found);
@@ -322,7 +339,8 @@ Acad::ErrorStatus AcDbObject::dxfInFields(AcDbDxfFiler* filer)
             const std::wstring v = g.asString();
             group = (v == L"}") ? std::wstring() : v;
         } else if (g.code == 330 && group == L"{ACAD_REACTORS") {
-            addPersistentReactor(filer->readObjectId(g));
+            if (const AcDbObjectId reactor = filer->readObjectId(g); !reactor.isNull())
+                addPersistentReactor(reactor);
         } else if (g.code == 360 && group == L"{ACAD_XDICTIONARY") {
             mExtensionDictionary = filer->readObjectId(g);
         } else if (g.code == 330 && group.empty()) {
@@ -360,7 +378,7 @@ Acad::ErrorStatus AcDbObject::dxfInXData(const std::vector<AcDbDxfGroup>& groups
     AcDbDxfGroup g;
     while (filer.readGroup(g)) {
         if (g.code == 1001) {
-            mXData.push_back({g.asString(), {}});
+            mXData.push_back({ g.asString(), {} });
             continue;
         }
         if (mXData.empty())

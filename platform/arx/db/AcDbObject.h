@@ -80,8 +80,8 @@ public:
     // For the database: the open that acdbOpenObject performs, and membership.
     Acad::ErrorStatus openFor(AcDb::OpenMode mode, bool openErased);
     void setDatabaseStub(AcDbStub* stub) { mStub = stub; }
-    // Called once the object has its id in a database; owners make their parts resident here.
-    virtual void objectAddedToDatabase() {}
+    // Called once the object has its id in a database; owners make what they hold (vertices) resident here.
+    virtual void objectAddedToDatabase() { }
     // Objects this one owns that the DXF writer puts right after it (polyline vertices).
     virtual void subObjectIds(AcDbObjectIdArray& ids) const { (void)ids; }
 
@@ -89,8 +89,7 @@ protected:
     // eOk when the object may be changed: open for write or not yet in a database.
     Acad::ErrorStatus checkWritable() const;
     // Assigns a field when the object may be changed; the status says whether it was.
-    template <class T, class V>
-    Acad::ErrorStatus setField(T& field, const V& value)
+    template <class T, class V> Acad::ErrorStatus setField(T& field, const V& value)
     {
         if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
             return es;
@@ -98,13 +97,13 @@ protected:
         return Acad::eOk;
     }
     // Called when a write-open object is closed, to bring derived data up to date.
-    virtual void subClose() {}
+    virtual void subClose() { }
 
 private:
     struct XDataItem {
         short code = 0;
         std::wstring text;
-        double values[3] = {0.0, 0.0, 0.0};
+        double values[3] = { 0.0, 0.0, 0.0 };
         long long integer = 0;
     };
     struct XDataApp {

@@ -6,7 +6,10 @@
 
 const AcDbObjectId AcDbObjectId::kNull;
 
-void AcDbStub::attach(std::unique_ptr<AcDbObject> object) { mObject = std::move(object); }
+void AcDbStub::attach(std::unique_ptr<AcDbObject> object)
+{
+    mObject = std::move(object);
+}
 
 std::unique_ptr<AcDbObject> AcDbStub::replace(std::unique_ptr<AcDbObject> object)
 {
@@ -14,15 +17,30 @@ std::unique_ptr<AcDbObject> AcDbStub::replace(std::unique_ptr<AcDbObject> object
     return object;
 }
 
-bool AcDbObjectId::isValid() const { return mStub != nullptr && mStub->object() != nullptr; }
+bool AcDbObjectId::isValid() const
+{
+    return mStub != nullptr && mStub->object() != nullptr;
+}
 
-bool AcDbObjectId::isErased() const { return isValid() && mStub->object()->isErased(); }
+bool AcDbObjectId::isErased() const
+{
+    return isValid() && mStub->object()->isErased();
+}
 
-AcDbDatabase* AcDbObjectId::database() const { return mStub ? mStub->database() : nullptr; }
+AcDbDatabase* AcDbObjectId::database() const
+{
+    return mStub ? mStub->database() : nullptr;
+}
 
-AcDbHandle AcDbObjectId::handle() const { return mStub ? mStub->handle() : AcDbHandle(); }
+AcDbHandle AcDbObjectId::handle() const
+{
+    return mStub ? mStub->handle() : AcDbHandle();
+}
 
-AcRxClass* AcDbObjectId::objectClass() const { return isValid() ? mStub->object()->isA() : nullptr; }
+AcRxClass* AcDbObjectId::objectClass() const
+{
+    return isValid() ? mStub->object()->isA() : nullptr;
+}
 
 AcDbObjectId& AcDbObjectId::setFromOldId(Adesk::Int64 oldId)
 {

@@ -15,7 +15,10 @@ class AcRxClass;
 class AcDbObjectId {
 public:
     AcDbObjectId() = default;
-    AcDbObjectId(AcDbStub* stub) : mStub(stub) {}
+    AcDbObjectId(AcDbStub* stub)
+        : mStub(stub)
+    {
+    }
 
     static const AcDbObjectId kNull;
 
@@ -44,8 +47,7 @@ private:
 
 typedef AcArray<AcDbObjectId> AcDbObjectIdArray;
 
-template <>
-struct std::hash<AcDbObjectId> {
+template <> struct std::hash<AcDbObjectId> {
     std::size_t operator()(const AcDbObjectId& id) const noexcept
     {
         return std::hash<const void*>()(static_cast<const AcDbStub*>(id));

@@ -10,7 +10,10 @@ class AcDbEntity;
 
 class AcDbObjectIterator {
 public:
-    explicit AcDbObjectIterator(std::vector<std::pair<AcDbObjectId, AcDbEntity*>> items) : mItems(std::move(items)) {}
+    explicit AcDbObjectIterator(std::vector<std::pair<AcDbObjectId, AcDbEntity*>> items)
+        : mItems(std::move(items))
+    {
+    }
 
     bool done() const { return mPos >= mItems.size(); }
     void step(bool backwards = false, bool skipErased = true);

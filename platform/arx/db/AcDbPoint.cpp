@@ -26,11 +26,20 @@ Acad::ErrorStatus AcDbPoint::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 10: mPosition = filer->readPoint3d(g); break;
-        case 39: mThickness = g.asDouble(); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        case 50: mEcsRotation = filer->readAngle(g); break;
-        default: break;
+        case 10:
+            mPosition = filer->readPoint3d(g);
+            break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        case 50:
+            mEcsRotation = filer->readAngle(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -8,7 +8,10 @@ public:
     ACRX_DECLARE_MEMBERS(AcDbPoint);
 
     AcDbPoint() = default;
-    explicit AcDbPoint(const AcGePoint3d& position) : mPosition(position) {}
+    explicit AcDbPoint(const AcGePoint3d& position)
+        : mPosition(position)
+    {
+    }
 
     AcGePoint3d position() const { return mPosition; }
     Acad::ErrorStatus setPosition(const AcGePoint3d& p) { return setField(mPosition, p); }
@@ -26,6 +29,6 @@ public:
 private:
     AcGePoint3d mPosition;
     double mThickness = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mEcsRotation = 0.0;
 };

@@ -9,15 +9,15 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbPolyline, AcDbCurve, L"LWPOLYLINE")
 
-Acad::ErrorStatus AcDbPolyline::addVertexAt(unsigned int index, const AcGePoint2d& pt, double bulge,
-                                            double startWidth, double endWidth)
+Acad::ErrorStatus AcDbPolyline::addVertexAt(
+    unsigned int index, const AcGePoint2d& pt, double bulge, double startWidth, double endWidth)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
     if (index > mVertices.size())
         return Acad::eInvalidIndex;
     // A negative width stands for the polyline's constant width.
-    Vertex v{pt, bulge, startWidth < 0.0 ? mConstantWidth : startWidth, endWidth < 0.0 ? mConstantWidth : endWidth};
+    Vertex v { pt, bulge, startWidth < 0.0 ? mConstantWidth : startWidth, endWidth < 0.0 ? mConstantWidth : endWidth };
     mVertices.insert(mVertices.begin() + index, v);
     return Acad::eOk;
 }
@@ -124,9 +124,18 @@ bool AcDbPolyline::isOnlyLines() const
     return true;
 }
 
-void AcDbPolyline::setClosed(bool closed) { setField(mClosed, closed); }
-void AcDbPolyline::setPlinegen(bool plinegen) { setField(mPlinegen, plinegen); }
-void AcDbPolyline::setElevation(double elevation) { setField(mElevation, elevation); }
+void AcDbPolyline::setClosed(bool closed)
+{
+    setField(mClosed, closed);
+}
+void AcDbPolyline::setPlinegen(bool plinegen)
+{
+    setField(mPlinegen, plinegen);
+}
+void AcDbPolyline::setElevation(double elevation)
+{
+    setField(mElevation, elevation);
+}
 
 void AcDbPolyline::setNormal(const AcGeVector3d& n)
 {
@@ -156,7 +165,7 @@ Acad::ErrorStatus AcDbPolyline::convertFrom(AcDbEntity*& pPolyline, bool transfe
     mVertices.clear();
     for (const AcDb2dVertex* v : source->vertexObjects()) {
         const AcGePoint3d p = v->position();
-        mVertices.push_back({AcGePoint2d(p.x, p.y), v->bulge(), v->startWidth(), v->endWidth()});
+        mVertices.push_back({ AcGePoint2d(p.x, p.y), v->bulge(), v->startWidth(), v->endWidth() });
     }
     mClosed = source->isClosed();
     mPlinegen = source->isLinetypeGenerationOn();
@@ -229,10 +238,18 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer)
             mClosed = (g.asInt() & 1) != 0;
             mPlinegen = (g.asInt() & 128) != 0;
             break;
-        case 43: mConstantWidth = g.asDouble(); break;
-        case 38: mElevation = g.asDouble(); break;
-        case 39: mThickness = g.asDouble(); break;
-        case 10: mVertices.push_back({filer->readPoint2d(g), 0.0, mConstantWidth, mConstantWidth}); break;
+        case 43:
+            mConstantWidth = g.asDouble();
+            break;
+        case 38:
+            mElevation = g.asDouble();
+            break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 10:
+            mVertices.push_back({ filer->readPoint2d(g), 0.0, mConstantWidth, mConstantWidth });
+            break;
         case 40:
             if (!mVertices.empty())
                 mVertices.back().startWidth = g.asDouble();
@@ -245,8 +262,11 @@ Acad::ErrorStatus AcDbPolyline::dxfInFields(AcDbDxfFiler* filer)
             if (!mVertices.empty())
                 mVertices.back().bulge = g.asDouble();
             break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        default: break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -18,7 +18,7 @@ public:
 
     // Inserts before index (index = numVerts appends); eInvalidIndex beyond that.
     Acad::ErrorStatus addVertexAt(unsigned int index, const AcGePoint2d& pt, double bulge = 0.0,
-                                  double startWidth = -1.0, double endWidth = -1.0);
+        double startWidth = -1.0, double endWidth = -1.0);
     Acad::ErrorStatus removeVertexAt(unsigned int index);
     unsigned int numVerts() const { return static_cast<unsigned int>(mVertices.size()); }
     Acad::ErrorStatus getPointAt(unsigned int index, AcGePoint2d& pt) const;
@@ -69,5 +69,5 @@ private:
     bool mPlinegen = false;
     double mElevation = 0.0;
     double mThickness = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
 };

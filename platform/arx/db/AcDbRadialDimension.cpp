@@ -7,7 +7,9 @@ ACRX_DEFINE_DXF_MEMBERS(AcDbRadialDimension, AcDbDimension, L"DIMENSION")
 
 AcDbRadialDimension::AcDbRadialDimension(const AcGePoint3d& center, const AcGePoint3d& chordPoint, double leaderLength,
     const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_center(center), m_chordPoint(chordPoint), m_leaderLength(leaderLength)
+    : m_center(center)
+    , m_chordPoint(chordPoint)
+    , m_leaderLength(leaderLength)
 {
     initDimension(dimText, dimStyle);
 }
@@ -28,9 +30,14 @@ Acad::ErrorStatus AcDbRadialDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 15: m_chordPoint = filer->readPoint3d(g); break;
-        case 40: m_leaderLength = g.asDouble(); break;
-        default: break;
+        case 15:
+            m_chordPoint = filer->readPoint3d(g);
+            break;
+        case 40:
+            m_leaderLength = g.asDouble();
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -7,8 +7,8 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRasterImage, AcDbEntity, L"IMAGE")
 
-bool AcDbRasterImage::setOrientation(const AcGePoint3d& origin, const AcGeVector3d& uCorner,
-                                     const AcGeVector3d& vOnPlane)
+bool AcDbRasterImage::setOrientation(
+    const AcGePoint3d& origin, const AcGeVector3d& uCorner, const AcGeVector3d& vOnPlane)
 {
     if (checkWritable() != Acad::eOk || uCorner.length() == 0.0 || vOnPlane.length() == 0.0)
         return false;
@@ -25,7 +25,10 @@ void AcDbRasterImage::getOrientation(AcGePoint3d& origin, AcGeVector3d& u, AcGeV
     v = mV;
 }
 
-AcGeVector2d AcDbRasterImage::imageSize(bool) const { return mSize; }
+AcGeVector2d AcDbRasterImage::imageSize(bool) const
+{
+    return mSize;
+}
 
 Acad::ErrorStatus AcDbRasterImage::getPixelToModelTransform(AcGeMatrix3d& pixToMod) const
 {
@@ -57,8 +60,9 @@ Acad::ErrorStatus AcDbRasterImage::setClipBoundary(ClipBoundaryType type, const 
     mClipType = type;
     mClip = boundary;
     // A polygon is kept closed, as the format stores it.
-    if (type == kPoly && mClip.first() != mClip.last())
-        mClip.append(mClip.first());
+    // A copy: the array may move its elements while it grows.
+    if (const AcGePoint2d first = mClip.first(); type == kPoly && first != mClip.last())
+        mClip.append(first);
     return Acad::eOk;
 }
 
@@ -114,22 +118,43 @@ Acad::ErrorStatus AcDbRasterImage::dxfInFields(AcDbDxfFiler* filer)
     mClip.removeAll();
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 10: mOrigin = filer->readPoint3d(g); break;
-        case 11: pixelU = filer->readVector3d(g); break;
-        case 12: pixelV = filer->readVector3d(g); break;
+        case 10:
+            mOrigin = filer->readPoint3d(g);
+            break;
+        case 11:
+            pixelU = filer->readVector3d(g);
+            break;
+        case 12:
+            pixelV = filer->readVector3d(g);
+            break;
         case 13: {
             const AcGePoint2d s = filer->readPoint2d(g);
             mSize = AcGeVector2d(s.x, s.y);
             break;
         }
-        case 340: mImageDef = filer->readObjectId(g); break;
-        case 70: mDisplay = g.asInt(); break;
-        case 281: mBrightness = static_cast<Adesk::Int8>(g.asInt()); break;
-        case 282: mContrast = static_cast<Adesk::Int8>(g.asInt()); break;
-        case 283: mFade = static_cast<Adesk::Int8>(g.asInt()); break;
-        case 71: mClipType = static_cast<ClipBoundaryType>(g.asInt()); break;
-        case 14: mClip.append(filer->readPoint2d(g)); break;
-        default: break;
+        case 340:
+            mImageDef = filer->readObjectId(g);
+            break;
+        case 70:
+            mDisplay = g.asInt();
+            break;
+        case 281:
+            mBrightness = static_cast<Adesk::Int8>(g.asInt());
+            break;
+        case 282:
+            mContrast = static_cast<Adesk::Int8>(g.asInt());
+            break;
+        case 283:
+            mFade = static_cast<Adesk::Int8>(g.asInt());
+            break;
+        case 71:
+            mClipType = static_cast<ClipBoundaryType>(g.asInt());
+            break;
+        case 14:
+            mClip.append(filer->readPoint2d(g));
+            break;
+        default:
+            break;
         }
     });
     mU = pixelU * mSize.x;

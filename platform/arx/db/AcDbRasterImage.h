@@ -43,9 +43,9 @@ public:
 
 private:
     AcGePoint3d mOrigin;
-    AcGeVector3d mU{1.0, 0.0, 0.0};
-    AcGeVector3d mV{0.0, 1.0, 0.0};
-    AcGeVector2d mSize{1.0, 1.0};
+    AcGeVector3d mU { 1.0, 0.0, 0.0 };
+    AcGeVector3d mV { 0.0, 1.0, 0.0 };
+    AcGeVector2d mSize { 1.0, 1.0 };
     ClipBoundaryType mClipType = kRect;
     AcGePoint2dArray mClip;
     int mDisplay = kShow | kShowUnAligned | kClip;

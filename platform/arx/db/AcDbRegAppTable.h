@@ -2,9 +2,9 @@
 // DXF writes it as the "APPID" table.
 #pragma once
 
+#include "AcDbRegAppTableRecord.h"
 #include "AcDbSymbolTable.h"
 #include "AcDbSymbolTableIterator.h"
-#include "AcDbRegAppTableRecord.h"
 
 typedef AcDbTypedSymbolTableIterator<AcDbRegAppTableRecord> AcDbRegAppTableIterator;
 

@@ -10,9 +10,15 @@ Acad::ErrorStatus AcDbRegion::createFromCurves(const AcDbVoidPtrArray&, AcDbVoid
     return Acad::eNotImplementedYet;
 }
 
-Acad::ErrorStatus AcDbRegion::getArea(double&) const { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbRegion::getArea(double&) const
+{
+    return Acad::eNotImplementedYet;
+}
 
-Acad::ErrorStatus AcDbRegion::getPerimeter(double&) const { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbRegion::getPerimeter(double&) const
+{
+    return Acad::eNotImplementedYet;
+}
 
 Acad::ErrorStatus AcDbRegion::dxfOutFields(AcDbDxfFiler* filer) const
 {

@@ -5,9 +5,12 @@
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
 
-AcDbRotatedDimension::AcDbRotatedDimension(double rotation, const AcGePoint3d& xLine1Point, const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint,
-    const ACHAR* dimText, AcDbObjectId dimStyle)
-    : m_xLine1Point(xLine1Point), m_xLine2Point(xLine2Point), m_dimLinePoint(dimLinePoint), m_rotation(rotation)
+AcDbRotatedDimension::AcDbRotatedDimension(double rotation, const AcGePoint3d& xLine1Point,
+    const AcGePoint3d& xLine2Point, const AcGePoint3d& dimLinePoint, const ACHAR* dimText, AcDbObjectId dimStyle)
+    : m_xLine1Point(xLine1Point)
+    , m_xLine2Point(xLine2Point)
+    , m_dimLinePoint(dimLinePoint)
+    , m_rotation(rotation)
 {
     initDimension(dimText, dimStyle);
 }
@@ -31,11 +34,20 @@ Acad::ErrorStatus AcDbRotatedDimension::dxfInFields(AcDbDxfFiler* filer)
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 13: m_xLine1Point = filer->readPoint3d(g); break;
-        case 14: m_xLine2Point = filer->readPoint3d(g); break;
-        case 50: m_rotation = filer->readAngle(g); break;
-        case 52: m_oblique = filer->readAngle(g); break;
-        default: break;
+        case 13:
+            m_xLine1Point = filer->readPoint3d(g);
+            break;
+        case 14:
+            m_xLine2Point = filer->readPoint3d(g);
+            break;
+        case 50:
+            m_rotation = filer->readAngle(g);
+            break;
+        case 52:
+            m_oblique = filer->readAngle(g);
+            break;
+        default:
+            break;
         }
     });
     filer->atSubclassData(L"AcDbRotatedDimension");

@@ -5,13 +5,14 @@
 #include "AcDbDatabase.h"
 #include "AcDbEntity.h"
 #include "AcDbHostApplicationServices.h"
+#include "AcDbRealText.h"
 #include "AcDbRegAppTable.h"
 #include "AcDbStub.h"
 
 namespace {
 
 Acad::ErrorStatus openChecked(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased,
-                              const AcRxClass* pClass, Acad::ErrorStatus wrongClass)
+    const AcRxClass* pClass, Acad::ErrorStatus wrongClass)
 {
     pObj = nullptr;
     if (id.isNull())
@@ -42,8 +43,8 @@ Acad::ErrorStatus acdbOpenAcDbEntity(AcDbEntity*& pEnt, AcDbObjectId id, AcDb::O
     return es;
 }
 
-Acad::ErrorStatus acdbOpenObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased,
-                                 const AcRxClass* pClass)
+Acad::ErrorStatus acdbOpenObject(
+    AcDbObject*& pObj, AcDbObjectId id, AcDb::OpenMode mode, bool openErased, const AcRxClass* pClass)
 {
     return openChecked(pObj, id, mode, openErased, pClass, Acad::eNotThatKindOfClass);
 }
@@ -90,19 +91,24 @@ int acdbRegApp(const ACHAR* appName)
 const ACHAR* acadErrorStatusText(Acad::ErrorStatus es)
 {
     switch (es) {
-#define CORBEL_STATUS(name) case Acad::name: return L## #name;
-        CORBEL_STATUS(eOk) CORBEL_STATUS(eNotImplementedYet) CORBEL_STATUS(eNotApplicable)
-        CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(eOutOfMemory) CORBEL_STATUS(eNullObjectPointer)
-        CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound) CORBEL_STATUS(eDuplicateKey)
-        CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb) CORBEL_STATUS(eInvalidSymbolTableName)
-        CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead) CORBEL_STATUS(eNotOpenForWrite)
-        CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased) CORBEL_STATUS(eWasOpenForRead)
-        CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo) CORBEL_STATUS(eWasNotifying)
-        CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders) CORBEL_STATUS(eNotAnEntity)
-        CORBEL_STATUS(eHadMultipleReaders) CORBEL_STATUS(eDuplicateRecordName) CORBEL_STATUS(eSelfReference)
-        CORBEL_STATUS(eWasNotOpenForWrite) CORBEL_STATUS(eNoDatabase) CORBEL_STATUS(eNotInDatabase)
-        CORBEL_STATUS(eGeneralModelingFailure) CORBEL_STATUS(eDegenerateGeometry)
-        CORBEL_STATUS(ePointNotOnEntity) CORBEL_STATUS(eInvalidOffset) CORBEL_STATUS(eLockViolation)
+#define CORBEL_STATUS(name)                                                                                            \
+    case Acad::name:                                                                                                   \
+        return L## #name;
+        CORBEL_STATUS(eOk)
+        CORBEL_STATUS(eNotImplementedYet)
+        CORBEL_STATUS(eNotApplicable) CORBEL_STATUS(eInvalidInput) CORBEL_STATUS(eOutOfMemory) CORBEL_STATUS(
+            eNullObjectPointer) CORBEL_STATUS(eNullObjectId) CORBEL_STATUS(eKeyNotFound) CORBEL_STATUS(eDuplicateKey)
+            CORBEL_STATUS(eInvalidIndex) CORBEL_STATUS(eAlreadyInDb) CORBEL_STATUS(eInvalidSymbolTableName)
+                CORBEL_STATUS(eWrongObjectType) CORBEL_STATUS(eNotOpenForRead) CORBEL_STATUS(eNotOpenForWrite)
+                    CORBEL_STATUS(eNotThatKindOfClass) CORBEL_STATUS(eWasErased) CORBEL_STATUS(eWasOpenForRead)
+                        CORBEL_STATUS(eWasOpenForWrite) CORBEL_STATUS(eWasOpenForUndo) CORBEL_STATUS(eWasNotifying)
+                            CORBEL_STATUS(eWasOpenForNotify) CORBEL_STATUS(eAtMaxReaders) CORBEL_STATUS(eNotAnEntity)
+                                CORBEL_STATUS(eHadMultipleReaders) CORBEL_STATUS(eDuplicateRecordName)
+                                    CORBEL_STATUS(eSelfReference) CORBEL_STATUS(eWasNotOpenForWrite)
+                                        CORBEL_STATUS(eNoDatabase) CORBEL_STATUS(eNotInDatabase)
+                                            CORBEL_STATUS(eGeneralModelingFailure) CORBEL_STATUS(eDegenerateGeometry)
+                                                CORBEL_STATUS(ePointNotOnEntity) CORBEL_STATUS(eInvalidOffset)
+                                                    CORBEL_STATUS(eLockViolation)
 #undef CORBEL_STATUS
     }
     return L"Unknown";
@@ -112,4 +118,21 @@ int acdbEntUpd(const ads_name ent)
 {
     AcDbObjectId id;
     return acdbGetObjectId(id, ent) == Acad::eOk && id.isValid() ? RTNORM : RTERROR;
+}
+
+bool acdbUcsMatrix(AcGeMatrix3d& mat, AcDbDatabase*)
+{
+    mat = AcGeMatrix3d::kIdentity;
+    return true;
+}
+
+int acdbDisToF(const ACHAR* str, int unit, ads_real* v)
+{
+    if (str == nullptr || v == nullptr || (unit != -1 && unit != 2))
+        return RTERROR;
+    double value = 0.0;
+    if (!acdbParseReal(str, value))
+        return RTERROR;
+    *v = value;
+    return RTNORM;
 }

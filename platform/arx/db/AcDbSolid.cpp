@@ -6,12 +6,12 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbSolid, AcDbEntity, L"SOLID")
 
 AcDbSolid::AcDbSolid(const AcGePoint3d& pt0, const AcGePoint3d& pt1, const AcGePoint3d& pt2)
-    : mPoints{pt0, pt1, pt2, pt2}
+    : mPoints { pt0, pt1, pt2, pt2 }
 {
 }
 
 AcDbSolid::AcDbSolid(const AcGePoint3d& pt0, const AcGePoint3d& pt1, const AcGePoint3d& pt2, const AcGePoint3d& pt3)
-    : mPoints{pt0, pt1, pt2, pt3}
+    : mPoints { pt0, pt1, pt2, pt3 }
 {
 }
 

@@ -26,5 +26,5 @@ public:
 private:
     AcGePoint3d mPoints[4];
     double mThickness = 0.0;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
 };

@@ -38,9 +38,8 @@ std::vector<AcDbObjectId> AcDbSortentsTable::fullOrder() const
         for (const auto& [id, h] : mReadHandles)
             if (key.count(id))
                 key[id] = h.value();
-        std::stable_sort(live.begin(), live.end(), [&](const AcDbObjectId& a, const AcDbObjectId& b) {
-            return key[a] < key[b];
-        });
+        std::stable_sort(
+            live.begin(), live.end(), [&](const AcDbObjectId& a, const AcDbObjectId& b) { return key[a] < key[b]; });
         return live;
     }
     std::vector<AcDbObjectId> order;
@@ -80,9 +79,15 @@ Acad::ErrorStatus AcDbSortentsTable::move(const AcDbObjectIdArray& ar, AcDbObjec
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSortentsTable::moveToTop(const AcDbObjectIdArray& ar) { return move(ar, AcDbObjectId(), true); }
+Acad::ErrorStatus AcDbSortentsTable::moveToTop(const AcDbObjectIdArray& ar)
+{
+    return move(ar, AcDbObjectId(), true);
+}
 
-Acad::ErrorStatus AcDbSortentsTable::moveToBottom(const AcDbObjectIdArray& ar) { return move(ar, AcDbObjectId(), false); }
+Acad::ErrorStatus AcDbSortentsTable::moveToBottom(const AcDbObjectIdArray& ar)
+{
+    return move(ar, AcDbObjectId(), false);
+}
 
 Acad::ErrorStatus AcDbSortentsTable::moveAbove(const AcDbObjectIdArray& ar, AcDbObjectId target)
 {

@@ -7,20 +7,24 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbSpline, AcDbCurve, L"SPLINE")
 
 AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, int order, double fitTolerance)
-    : mDegree(order - 1), mFitPoints(fitPoints), mFitTolerance(fitTolerance)
+    : mDegree(order - 1)
+    , mFitPoints(fitPoints)
+    , mFitTolerance(fitTolerance)
 {
 }
 
 AcDbSpline::AcDbSpline(const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent,
-                       const AcGeVector3d& endTangent, int order, double fitTolerance)
-    : mDegree(order - 1), mFitPoints(fitPoints), mFitTolerance(fitTolerance), mStartTangent(startTangent),
-      mEndTangent(endTangent)
+    const AcGeVector3d& endTangent, int order, double fitTolerance)
+    : mDegree(order - 1)
+    , mFitPoints(fitPoints)
+    , mFitTolerance(fitTolerance)
+    , mStartTangent(startTangent)
+    , mEndTangent(endTangent)
 {
 }
 
 AcDbSpline::AcDbSpline(int degree, bool rational, bool closed, bool periodic, const AcGePoint3dArray& controlPoints,
-                       const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, double controlPtTol,
-                       double knotTol)
+    const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, double controlPtTol, double knotTol)
 {
     setNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlPtTol, knotTol);
 }
@@ -42,8 +46,8 @@ Acad::ErrorStatus AcDbSpline::getFitPointAt(int index, AcGePoint3d& point) const
 }
 
 Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
-                                           AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots,
-                                           AcGeDoubleArray& weights, double& controlPtTol, double& knotTol) const
+    AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots, AcGeDoubleArray& weights, double& controlPtTol,
+    double& knotTol) const
 {
     degree = mDegree;
     rational = isRational();
@@ -58,8 +62,8 @@ Acad::ErrorStatus AcDbSpline::getNurbsData(int& degree, bool& rational, bool& cl
 }
 
 Acad::ErrorStatus AcDbSpline::setNurbsData(int degree, bool rational, bool closed, bool periodic,
-                                           const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-                                           const AcGeDoubleArray& weights, double controlPtTol, double knotTol)
+    const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots, const AcGeDoubleArray& weights,
+    double controlPtTol, double knotTol)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
@@ -80,8 +84,7 @@ Acad::ErrorStatus AcDbSpline::setNurbsData(int degree, bool rational, bool close
 }
 
 Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degree, double& fitTolerance,
-                                         bool& tangentsExist, AcGeVector3d& startTangent,
-                                         AcGeVector3d& endTangent) const
+    bool& tangentsExist, AcGeVector3d& startTangent, AcGeVector3d& endTangent) const
 {
     if (!hasFitData())
         return Acad::eNotApplicable;
@@ -95,7 +98,7 @@ Acad::ErrorStatus AcDbSpline::getFitData(AcGePoint3dArray& fitPoints, int& degre
 }
 
 Acad::ErrorStatus AcDbSpline::setFitData(const AcGePoint3dArray& fitPoints, int degree, double fitTolerance,
-                                         const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
+    const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
@@ -147,17 +150,38 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer)
             mClosed = (g.asInt() & 1) != 0;
             mPeriodic = (g.asInt() & 2) != 0;
             break;
-        case 71: mDegree = g.asInt(); break;
-        case 42: mKnotTol = g.asDouble(); break;
-        case 43: mControlPtTol = g.asDouble(); break;
-        case 44: mFitTolerance = g.asDouble(); break;
-        case 12: mStartTangent = filer->readVector3d(g); break;
-        case 13: mEndTangent = filer->readVector3d(g); break;
-        case 40: mKnots.append(g.asDouble()); break;
-        case 41: mWeights.append(g.asDouble()); break;
-        case 10: mControlPoints.append(filer->readPoint3d(g)); break;
-        case 11: mFitPoints.append(filer->readPoint3d(g)); break;
-        default: break;
+        case 71:
+            mDegree = g.asInt();
+            break;
+        case 42:
+            mKnotTol = g.asDouble();
+            break;
+        case 43:
+            mControlPtTol = g.asDouble();
+            break;
+        case 44:
+            mFitTolerance = g.asDouble();
+            break;
+        case 12:
+            mStartTangent = filer->readVector3d(g);
+            break;
+        case 13:
+            mEndTangent = filer->readVector3d(g);
+            break;
+        case 40:
+            mKnots.append(g.asDouble());
+            break;
+        case 41:
+            mWeights.append(g.asDouble());
+            break;
+        case 10:
+            mControlPoints.append(filer->readPoint3d(g));
+            break;
+        case 11:
+            mFitPoints.append(filer->readPoint3d(g));
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

@@ -13,10 +13,9 @@ public:
     // Through fit points; order = degree + 1.
     AcDbSpline(const AcGePoint3dArray& fitPoints, int order = 4, double fitTolerance = 0.0);
     AcDbSpline(const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent, const AcGeVector3d& endTangent,
-               int order = 4, double fitTolerance = 0.0);
+        int order = 4, double fitTolerance = 0.0);
     AcDbSpline(int degree, bool rational, bool closed, bool periodic, const AcGePoint3dArray& controlPoints,
-               const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, double controlPtTol = 0.0,
-               double knotTol = 0.0);
+        const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, double controlPtTol = 0.0, double knotTol = 0.0);
 
     int degree() const { return mDegree; }
     bool isRational() const { return !mWeights.isEmpty(); }
@@ -29,15 +28,15 @@ public:
     Acad::ErrorStatus getFitPointAt(int index, AcGePoint3d& point) const;
 
     Acad::ErrorStatus getNurbsData(int& degree, bool& rational, bool& closed, bool& periodic,
-                                   AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots,
-                                   AcGeDoubleArray& weights, double& controlPtTol, double& knotTol) const;
+        AcGePoint3dArray& controlPoints, AcGeDoubleArray& knots, AcGeDoubleArray& weights, double& controlPtTol,
+        double& knotTol) const;
     Acad::ErrorStatus setNurbsData(int degree, bool rational, bool closed, bool periodic,
-                                   const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-                                   const AcGeDoubleArray& weights, double controlPtTol = 0.0, double knotTol = 0.0);
+        const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots, const AcGeDoubleArray& weights,
+        double controlPtTol = 0.0, double knotTol = 0.0);
     Acad::ErrorStatus getFitData(AcGePoint3dArray& fitPoints, int& degree, double& fitTolerance, bool& tangentsExist,
-                                 AcGeVector3d& startTangent, AcGeVector3d& endTangent) const;
+        AcGeVector3d& startTangent, AcGeVector3d& endTangent) const;
     Acad::ErrorStatus setFitData(const AcGePoint3dArray& fitPoints, int degree, double fitTolerance,
-                                 const AcGeVector3d& startTangent, const AcGeVector3d& endTangent);
+        const AcGeVector3d& startTangent, const AcGeVector3d& endTangent);
 
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;

@@ -11,7 +11,11 @@ class AcDbObject;
 
 class AcDbStub {
 public:
-    AcDbStub(AcDbDatabase* db, AcDbHandle h) : mDatabase(db), mHandle(h) {}
+    AcDbStub(AcDbDatabase* db, AcDbHandle h)
+        : mDatabase(db)
+        , mHandle(h)
+    {
+    }
 
     AcDbDatabase* database() const { return mDatabase; }
     AcDbHandle handle() const { return mHandle; }

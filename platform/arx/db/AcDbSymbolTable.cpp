@@ -30,8 +30,8 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* entryName, AcDbObjectId& r
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSymbolTable::getAt(const ACHAR* entryName, AcDbSymbolTableRecord*& pRec,
-                                         AcDb::OpenMode openMode, bool openErasedRec) const
+Acad::ErrorStatus AcDbSymbolTable::getAt(
+    const ACHAR* entryName, AcDbSymbolTableRecord*& pRec, AcDb::OpenMode openMode, bool openErasedRec) const
 {
     pRec = nullptr;
     AcDbObjectId id;
@@ -54,8 +54,8 @@ bool AcDbSymbolTable::has(AcDbObjectId id) const
     return false;
 }
 
-Acad::ErrorStatus AcDbSymbolTable::newIterator(AcDbSymbolTableIterator*& pIterator, bool atBeginning,
-                                               bool skipDeleted) const
+Acad::ErrorStatus AcDbSymbolTable::newIterator(
+    AcDbSymbolTableIterator*& pIterator, bool atBeginning, bool skipDeleted) const
 {
     pIterator = new AcDbSymbolTableIterator(this, atBeginning, skipDeleted);
     return Acad::eOk;

@@ -16,13 +16,13 @@ public:
     // A missing name gives eKeyNotFound; a name whose only record is erased gives eWasErased
     // unless erased records are asked for.
     Acad::ErrorStatus getAt(const ACHAR* entryName, AcDbSymbolTableRecord*& pRec, AcDb::OpenMode openMode,
-                            bool openErasedRec = false) const;
+        bool openErasedRec = false) const;
     Acad::ErrorStatus getAt(const ACHAR* entryName, AcDbObjectId& recordId, bool getErasedRecord = false) const;
     bool has(const ACHAR* name) const;
     bool has(AcDbObjectId id) const;
 
-    Acad::ErrorStatus newIterator(AcDbSymbolTableIterator*& pIterator, bool atBeginning = true,
-                                  bool skipDeleted = true) const;
+    Acad::ErrorStatus newIterator(
+        AcDbSymbolTableIterator*& pIterator, bool atBeginning = true, bool skipDeleted = true) const;
 
     // The table must be open for write; the record must be new, of this table's record class
     // and carry a valid name no other live record has (eDuplicateRecordName). The added record
@@ -46,27 +46,32 @@ private:
 };
 
 // The typed forms every table class offers over its own record and iterator classes.
-#define ACDB_DECLARE_SYMBOL_TABLE_MEMBERS(RECORD, ITERATOR)                                          \
-    using AcDbSymbolTable::add;                                                                      \
-    using AcDbSymbolTable::getAt;                                                                    \
-    using AcDbSymbolTable::newIterator;                                                              \
-    Acad::ErrorStatus getAt(const ACHAR* entryName, RECORD*& pRec, AcDb::OpenMode openMode,          \
-                            bool openErasedRec = false) const                                        \
-    {                                                                                                \
-        AcDbSymbolTableRecord* rec = nullptr;                                                        \
-        Acad::ErrorStatus es = AcDbSymbolTable::getAt(entryName, rec, openMode, openErasedRec);      \
-        pRec = static_cast<RECORD*>(rec);                                                            \
-        return es;                                                                                   \
-    }                                                                                                \
-    Acad::ErrorStatus add(RECORD* pRecord) { return AcDbSymbolTable::add(pRecord); }                 \
-    Acad::ErrorStatus add(AcDbObjectId& recordId, RECORD* pRecord)                                   \
-    {                                                                                                \
-        return AcDbSymbolTable::add(recordId, pRecord);                                              \
-    }                                                                                                \
-    Acad::ErrorStatus newIterator(ITERATOR*& pIterator, bool atBeginning = true,                     \
-                                  bool skipDeleted = true) const                                     \
-    {                                                                                                \
-        pIterator = new ITERATOR(this, atBeginning, skipDeleted);                                    \
-        return Acad::eOk;                                                                            \
-    }                                                                                                \
-    AcRxClass* recordClass() const override { return RECORD::desc(); }
+#define ACDB_DECLARE_SYMBOL_TABLE_MEMBERS(RECORD, ITERATOR)                                                            \
+    using AcDbSymbolTable::add;                                                                                        \
+    using AcDbSymbolTable::getAt;                                                                                      \
+    using AcDbSymbolTable::newIterator;                                                                                \
+    Acad::ErrorStatus getAt(                                                                                           \
+        const ACHAR* entryName, RECORD*& pRec, AcDb::OpenMode openMode, bool openErasedRec = false) const              \
+    {                                                                                                                  \
+        AcDbSymbolTableRecord* rec = nullptr;                                                                          \
+        Acad::ErrorStatus es = AcDbSymbolTable::getAt(entryName, rec, openMode, openErasedRec);                        \
+        pRec = static_cast<RECORD*>(rec);                                                                              \
+        return es;                                                                                                     \
+    }                                                                                                                  \
+    Acad::ErrorStatus add(RECORD* pRecord)                                                                             \
+    {                                                                                                                  \
+        return AcDbSymbolTable::add(pRecord);                                                                          \
+    }                                                                                                                  \
+    Acad::ErrorStatus add(AcDbObjectId& recordId, RECORD* pRecord)                                                     \
+    {                                                                                                                  \
+        return AcDbSymbolTable::add(recordId, pRecord);                                                                \
+    }                                                                                                                  \
+    Acad::ErrorStatus newIterator(ITERATOR*& pIterator, bool atBeginning = true, bool skipDeleted = true) const        \
+    {                                                                                                                  \
+        pIterator = new ITERATOR(this, atBeginning, skipDeleted);                                                      \
+        return Acad::eOk;                                                                                              \
+    }                                                                                                                  \
+    AcRxClass* recordClass() const override                                                                            \
+    {                                                                                                                  \
+        return RECORD::desc();                                                                                         \
+    }

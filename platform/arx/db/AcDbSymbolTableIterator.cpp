@@ -17,7 +17,10 @@ void AcDbSymbolTableIterator::start(bool atBeginning, bool skipDeleted)
     skip(atBeginning, skipDeleted);
 }
 
-bool AcDbSymbolTableIterator::done() const { return mPos < 0 || mPos >= static_cast<long>(mIds.size()); }
+bool AcDbSymbolTableIterator::done() const
+{
+    return mPos < 0 || mPos >= static_cast<long>(mIds.size());
+}
 
 void AcDbSymbolTableIterator::step(bool forward, bool skipDeleted)
 {
@@ -41,8 +44,8 @@ Acad::ErrorStatus AcDbSymbolTableIterator::getRecordId(AcDbObjectId& id) const
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbSymbolTableIterator::getRecord(AcDbSymbolTableRecord*& pRecord, AcDb::OpenMode openMode,
-                                                     bool openErasedRec) const
+Acad::ErrorStatus AcDbSymbolTableIterator::getRecord(
+    AcDbSymbolTableRecord*& pRecord, AcDb::OpenMode openMode, bool openErasedRec) const
 {
     AcDbObjectId id;
     if (Acad::ErrorStatus es = getRecordId(id); es != Acad::eOk)

@@ -17,8 +17,8 @@ public:
     bool done() const;
     void step(bool forward = true, bool skipDeleted = true);
     Acad::ErrorStatus getRecordId(AcDbObjectId& id) const;
-    Acad::ErrorStatus getRecord(AcDbSymbolTableRecord*& pRecord, AcDb::OpenMode openMode = AcDb::kForRead,
-                                bool openErasedRec = false) const;
+    Acad::ErrorStatus getRecord(
+        AcDbSymbolTableRecord*& pRecord, AcDb::OpenMode openMode = AcDb::kForRead, bool openErasedRec = false) const;
     Acad::ErrorStatus seek(AcDbObjectId id);
 
 private:
@@ -28,13 +28,12 @@ private:
     long mPos = 0;
 };
 
-template <class RECORD>
-class AcDbTypedSymbolTableIterator : public AcDbSymbolTableIterator {
+template <class RECORD> class AcDbTypedSymbolTableIterator : public AcDbSymbolTableIterator {
 public:
     using AcDbSymbolTableIterator::AcDbSymbolTableIterator;
     using AcDbSymbolTableIterator::getRecord;
-    Acad::ErrorStatus getRecord(RECORD*& pRecord, AcDb::OpenMode openMode = AcDb::kForRead,
-                                bool openErasedRec = false) const
+    Acad::ErrorStatus getRecord(
+        RECORD*& pRecord, AcDb::OpenMode openMode = AcDb::kForRead, bool openErasedRec = false) const
     {
         AcDbSymbolTableRecord* rec = nullptr;
         Acad::ErrorStatus es = AcDbSymbolTableIterator::getRecord(rec, openMode, openErasedRec);

@@ -11,7 +11,11 @@
 ACRX_DEFINE_DXF_MEMBERS(AcDbText, AcDbEntity, L"TEXT")
 
 AcDbText::AcDbText(const AcGePoint3d& position, const ACHAR* text, AcDbObjectId style, double height, double rotation)
-    : mPosition(position), mRotation(rotation), mHeight(height), mText(text ? text : L""), mStyle(style)
+    : mPosition(position)
+    , mRotation(rotation)
+    , mHeight(height)
+    , mText(text ? text : L"")
+    , mStyle(style)
 {
 }
 
@@ -29,11 +33,20 @@ Acad::ErrorStatus AcDbText::setWidthFactor(double w)
     return setField(mWidthFactor, w);
 }
 
-Acad::ErrorStatus AcDbText::mirrorInX(bool mirror) { return setField(mGeneration, mirror ? (mGeneration | 2) : (mGeneration & ~2)); }
+Acad::ErrorStatus AcDbText::mirrorInX(bool mirror)
+{
+    return setField(mGeneration, mirror ? (mGeneration | 2) : (mGeneration & ~2));
+}
 
-Acad::ErrorStatus AcDbText::mirrorInY(bool mirror) { return setField(mGeneration, mirror ? (mGeneration | 4) : (mGeneration & ~4)); }
+Acad::ErrorStatus AcDbText::mirrorInY(bool mirror)
+{
+    return setField(mGeneration, mirror ? (mGeneration | 4) : (mGeneration & ~4));
+}
 
-ACHAR* AcDbText::textString() const { return acutNewString(mText.c_str()); }
+ACHAR* AcDbText::textString() const
+{
+    return acutNewString(mText.c_str());
+}
 
 Acad::ErrorStatus AcDbText::setTextString(const ACHAR* text)
 {
@@ -49,7 +62,10 @@ Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId id)
     return setField(mStyle, id);
 }
 
-Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*) { return Acad::eNotImplementedYet; }
+Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*)
+{
+    return Acad::eNotImplementedYet;
+}
 
 void AcDbText::objectAddedToDatabase()
 {
@@ -101,20 +117,47 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer)
     AcDbDatabase* db = filer->database();
     auto readGroup = [&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 39: mThickness = g.asDouble(); break;
-        case 10: mPosition = filer->readPoint3d(g); break;
-        case 40: mHeight = g.asDouble(); break;
-        case 1: mText = g.asString(); break;
-        case 50: mRotation = filer->readAngle(g); break;
-        case 41: mWidthFactor = g.asDouble(); break;
-        case 51: mOblique = filer->readAngle(g); break;
-        case 7: mStyle = db->symbolId(db->textStyleTableId(), g.asString().c_str()); break;
-        case 71: mGeneration = g.asInt(); break;
-        case 72: mHorizontalMode = static_cast<AcDb::TextHorzMode>(g.asInt()); break;
-        case 11: mAlignmentPoint = filer->readPoint3d(g); break;
-        case 210: mNormal = filer->readVector3d(g); break;
-        case 73: mVerticalMode = static_cast<AcDb::TextVertMode>(g.asInt()); break;
-        default: break;
+        case 39:
+            mThickness = g.asDouble();
+            break;
+        case 10:
+            mPosition = filer->readPoint3d(g);
+            break;
+        case 40:
+            mHeight = g.asDouble();
+            break;
+        case 1:
+            mText = g.asString();
+            break;
+        case 50:
+            mRotation = filer->readAngle(g);
+            break;
+        case 41:
+            mWidthFactor = g.asDouble();
+            break;
+        case 51:
+            mOblique = filer->readAngle(g);
+            break;
+        case 7:
+            mStyle = db->symbolId(db->textStyleTableId(), g.asString().c_str());
+            break;
+        case 71:
+            mGeneration = g.asInt();
+            break;
+        case 72:
+            mHorizontalMode = static_cast<AcDb::TextHorzMode>(g.asInt());
+            break;
+        case 11:
+            mAlignmentPoint = filer->readPoint3d(g);
+            break;
+        case 210:
+            mNormal = filer->readVector3d(g);
+            break;
+        case 73:
+            mVerticalMode = static_cast<AcDb::TextVertMode>(g.asInt());
+            break;
+        default:
+            break;
         }
     };
     filer->readSubclass(readGroup);

@@ -13,7 +13,7 @@ public:
 
     AcDbText() = default;
     AcDbText(const AcGePoint3d& position, const ACHAR* text, AcDbObjectId style = AcDbObjectId::kNull,
-             double height = 0.0, double rotation = 0.0);
+        double height = 0.0, double rotation = 0.0);
 
     AcGePoint3d position() const { return mPosition; }
     Acad::ErrorStatus setPosition(const AcGePoint3d& p) { return setField(mPosition, p); }
@@ -56,7 +56,7 @@ public:
 private:
     AcGePoint3d mPosition;
     AcGePoint3d mAlignmentPoint;
-    AcGeVector3d mNormal{0.0, 0.0, 1.0};
+    AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mThickness = 0.0;
     double mOblique = 0.0;
     double mRotation = 0.0;

@@ -87,8 +87,8 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::setBigFontFileName(const ACHAR* file
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::setFont(const ACHAR* pTypeface, bool bold, bool italic, int charset,
-                                                    int pitchAndFamily)
+Acad::ErrorStatus AcDbTextStyleTableRecord::setFont(
+    const ACHAR* pTypeface, bool bold, bool italic, int charset, int pitchAndFamily)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
@@ -100,8 +100,8 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::setFont(const ACHAR* pTypeface, bool
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbTextStyleTableRecord::font(ACHAR*& pTypeface, bool& bold, bool& italic, int& charset,
-                                                 int& pitchAndFamily) const
+Acad::ErrorStatus AcDbTextStyleTableRecord::font(
+    ACHAR*& pTypeface, bool& bold, bool& italic, int& charset, int& pitchAndFamily) const
 {
     pTypeface = acutNewString(mTypeface.c_str());
     bold = mBold;
@@ -132,19 +132,36 @@ Acad::ErrorStatus AcDbTextStyleTableRecord::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbTextStyleTableRecord");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
+        case 2:
+            dxfInName(g.asString());
+            break;
         case 70:
             mIsShapeFile = (g.asInt() & 1) != 0;
             mIsVertical = (g.asInt() & 4) != 0;
             break;
-        case 40: mTextSize = g.asDouble(); break;
-        case 41: mXScale = g.asDouble(); break;
-        case 50: mObliquingAngle = filer->readAngle(g); break;
-        case 71: mFlagBits = static_cast<Adesk::UInt8>(g.asInt()); break;
-        case 42: mPriorSize = g.asDouble(); break;
-        case 3: mFileName = g.asString(); break;
-        case 4: mBigFontFileName = g.asString(); break;
-        default: break;
+        case 40:
+            mTextSize = g.asDouble();
+            break;
+        case 41:
+            mXScale = g.asDouble();
+            break;
+        case 50:
+            mObliquingAngle = filer->readAngle(g);
+            break;
+        case 71:
+            mFlagBits = static_cast<Adesk::UInt8>(g.asInt());
+            break;
+        case 42:
+            mPriorSize = g.asDouble();
+            break;
+        case 3:
+            mFileName = g.asString();
+            break;
+        case 4:
+            mBigFontFileName = g.asString();
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;
@@ -155,8 +172,8 @@ void AcDbTextStyleTableRecord::dxfOutXData(AcDbDxfFiler* filer) const
     if (!mTypeface.empty()) {
         filer->writeString(1001, L"ACAD");
         filer->writeString(1000, mTypeface);
-        filer->writeInt32(1071, (mPitchAndFamily & 0xFF) | ((mCharset & 0xFF) << 8) | (mItalic ? kItalicBit : 0)
-                                    | (mBold ? kBoldBit : 0));
+        filer->writeInt32(1071,
+            (mPitchAndFamily & 0xFF) | ((mCharset & 0xFF) << 8) | (mItalic ? kItalicBit : 0) | (mBold ? kBoldBit : 0));
     }
     AcDbObject::dxfOutXData(filer);
 }

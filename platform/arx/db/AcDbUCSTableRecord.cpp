@@ -24,11 +24,20 @@ Acad::ErrorStatus AcDbUCSTableRecord::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbUCSTableRecord");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
-        case 10: mOrigin = filer->readPoint3d(g); break;
-        case 11: mXAxis = filer->readVector3d(g); break;
-        case 12: mYAxis = filer->readVector3d(g); break;
-        default: break;
+        case 2:
+            dxfInName(g.asString());
+            break;
+        case 10:
+            mOrigin = filer->readPoint3d(g);
+            break;
+        case 11:
+            mXAxis = filer->readVector3d(g);
+            break;
+        case 12:
+            mYAxis = filer->readVector3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

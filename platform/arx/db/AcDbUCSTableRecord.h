@@ -21,6 +21,6 @@ public:
 
 private:
     AcGePoint3d mOrigin;
-    AcGeVector3d mXAxis{1.0, 0.0, 0.0};
-    AcGeVector3d mYAxis{0.0, 1.0, 0.0};
+    AcGeVector3d mXAxis { 1.0, 0.0, 0.0 };
+    AcGeVector3d mYAxis { 0.0, 1.0, 0.0 };
 };

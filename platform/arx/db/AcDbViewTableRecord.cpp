@@ -31,13 +31,26 @@ Acad::ErrorStatus AcDbViewTableRecord::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbViewTableRecord");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
-        case 40: mHeight = g.asDouble(); break;
-        case 10: mCenter = filer->readPoint2d(g); break;
-        case 41: mWidth = g.asDouble(); break;
-        case 11: mDirection = filer->readVector3d(g); break;
-        case 12: mTarget = filer->readPoint3d(g); break;
-        default: break;
+        case 2:
+            dxfInName(g.asString());
+            break;
+        case 40:
+            mHeight = g.asDouble();
+            break;
+        case 10:
+            mCenter = filer->readPoint2d(g);
+            break;
+        case 41:
+            mWidth = g.asDouble();
+            break;
+        case 11:
+            mDirection = filer->readVector3d(g);
+            break;
+        case 12:
+            mTarget = filer->readPoint3d(g);
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

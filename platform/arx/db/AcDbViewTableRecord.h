@@ -28,6 +28,6 @@ private:
     AcGePoint2d mCenter;
     double mHeight = 1.0;
     double mWidth = 1.0;
-    AcGeVector3d mDirection{0.0, 0.0, 1.0};
+    AcGeVector3d mDirection { 0.0, 0.0, 1.0 };
     AcGePoint3d mTarget;
 };

@@ -42,15 +42,32 @@ Acad::ErrorStatus AcDbViewportTableRecord::dxfInFields(AcDbDxfFiler* filer)
     filer->atSubclassData(L"AcDbViewportTableRecord");
     filer->readSubclass([&](const AcDbDxfGroup& g) {
         switch (g.code) {
-        case 2: dxfInName(g.asString()); break;
-        case 10: mLowerLeft = filer->readPoint2d(g); break;
-        case 11: mUpperRight = filer->readPoint2d(g); break;
-        case 12: mCenter = filer->readPoint2d(g); break;
-        case 16: mDirection = filer->readVector3d(g); break;
-        case 17: mTarget = filer->readPoint3d(g); break;
-        case 40: mHeight = g.asDouble(); break;
-        case 41: mAspect = g.asDouble(); break;
-        default: break;
+        case 2:
+            dxfInName(g.asString());
+            break;
+        case 10:
+            mLowerLeft = filer->readPoint2d(g);
+            break;
+        case 11:
+            mUpperRight = filer->readPoint2d(g);
+            break;
+        case 12:
+            mCenter = filer->readPoint2d(g);
+            break;
+        case 16:
+            mDirection = filer->readVector3d(g);
+            break;
+        case 17:
+            mTarget = filer->readPoint3d(g);
+            break;
+        case 40:
+            mHeight = g.asDouble();
+            break;
+        case 41:
+            mAspect = g.asDouble();
+            break;
+        default:
+            break;
         }
     });
     return Acad::eOk;

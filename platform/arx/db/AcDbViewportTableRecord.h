@@ -31,10 +31,10 @@ public:
 
 private:
     AcGePoint2d mLowerLeft;
-    AcGePoint2d mUpperRight{1.0, 1.0};
+    AcGePoint2d mUpperRight { 1.0, 1.0 };
     AcGePoint2d mCenter;
     double mHeight = 1000.0;
     double mAspect = 1.0;
-    AcGeVector3d mDirection{0.0, 0.0, 1.0};
+    AcGeVector3d mDirection { 0.0, 0.0, 1.0 };
     AcGePoint3d mTarget;
 };

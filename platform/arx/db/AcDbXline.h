@@ -18,5 +18,5 @@ public:
 
 private:
     AcGePoint3d mBasePoint;
-    AcGeVector3d mUnitDir{1.0, 0.0, 0.0};
+    AcGeVector3d mUnitDir { 1.0, 0.0, 0.0 };
 };

@@ -24,7 +24,10 @@ std::map<std::wstring, AcRxClass*>& classesByDxfName()
 } // namespace
 
 AcRxClass::AcRxClass(const ACHAR* name, AcRxClass* parent, const ACHAR* dxfName, Constructor create)
-    : mName(name), mDxfName(dxfName ? dxfName : L""), mParent(parent), mCreate(create)
+    : mName(name)
+    , mDxfName(dxfName ? dxfName : L"")
+    , mParent(parent)
+    , mCreate(create)
 {
     classesByName()[mName] = this;
     if (!mDxfName.empty() && mCreate)
@@ -59,4 +62,7 @@ AcRxClass* AcRxObject::desc()
     return &sClass;
 }
 
-AcRxClass* AcRxObject::isA() const { return AcRxObject::desc(); }
+AcRxClass* AcRxObject::isA() const
+{
+    return AcRxObject::desc();
+}

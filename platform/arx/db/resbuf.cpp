@@ -9,13 +9,23 @@
 AdsValueKind acutValueKind(int t)
 {
     switch (t) {
-    case RTSTR: return AdsValueKind::String;
-    case RTREAL: case RTANG: return AdsValueKind::Real;
-    case RTPOINT: case RT3DPOINT: return AdsValueKind::Point;
-    case RTSHORT: return AdsValueKind::Short;
-    case RTLONG: return AdsValueKind::Long;
-    case RTENAME: case RTPICKS: return AdsValueKind::Name;
-    default: break;
+    case RTSTR:
+        return AdsValueKind::String;
+    case RTREAL:
+    case RTANG:
+        return AdsValueKind::Real;
+    case RTPOINT:
+    case RT3DPOINT:
+        return AdsValueKind::Point;
+    case RTSHORT:
+        return AdsValueKind::Short;
+    case RTLONG:
+        return AdsValueKind::Long;
+    case RTENAME:
+    case RTPICKS:
+        return AdsValueKind::Name;
+    default:
+        break;
     }
     if ((t >= 0 && t <= 9) || (t >= 100 && t <= 109) || (t >= 300 && t <= 309) || (t >= 410 && t <= 419)
         || (t >= 1000 && t <= 1009) || t == 999)
@@ -92,23 +102,32 @@ resbuf* acutBuildList(int rtype, ...)
             return nullptr;
         }
         switch (t == RTLB || t == RTLE || t == RTDOTE ? AdsValueKind::None : acutValueKind(t)) {
-        case AdsValueKind::String: rb->resval.rstring = acutNewString(va_arg(ap, const ACHAR*)); break;
-        case AdsValueKind::Real: rb->resval.rreal = va_arg(ap, double); break;
+        case AdsValueKind::String:
+            rb->resval.rstring = acutNewString(va_arg(ap, const ACHAR*));
+            break;
+        case AdsValueKind::Real:
+            rb->resval.rreal = va_arg(ap, double);
+            break;
         case AdsValueKind::Point: {
             const double* p = va_arg(ap, const double*);
             for (int i = 0; i < 3; ++i)
                 rb->resval.rpoint[i] = p ? p[i] : 0.0;
             break;
         }
-        case AdsValueKind::Short: rb->resval.rint = static_cast<short>(va_arg(ap, int)); break;
-        case AdsValueKind::Long: rb->resval.rlong = va_arg(ap, int); break;
+        case AdsValueKind::Short:
+            rb->resval.rint = static_cast<short>(va_arg(ap, int));
+            break;
+        case AdsValueKind::Long:
+            rb->resval.rlong = va_arg(ap, int);
+            break;
         case AdsValueKind::Name: {
             const long* n = va_arg(ap, const long*);
             rb->resval.rlname[0] = n ? n[0] : 0;
             rb->resval.rlname[1] = n ? n[1] : 0;
             break;
         }
-        case AdsValueKind::None: break;
+        case AdsValueKind::None:
+            break;
         }
         (tail ? tail->rbnext : head) = rb;
         tail = rb;

@@ -134,15 +134,15 @@ TEST_F(DictionaryTest, DrawOrderTableLivesInTheBlocksExtensionDictionary)
         std::vector<AcDbObjectId> v(all.begin(), all.end());
         return v;
     };
-    EXPECT_EQ(order(), (std::vector<AcDbObjectId>{ids[0], ids[1], ids[2], ids[3]}));
+    EXPECT_EQ(order(), (std::vector<AcDbObjectId> { ids[0], ids[1], ids[2], ids[3] }));
     AcDbObjectIdArray one;
     one.append(ids[0]);
     EXPECT_EQ(table->moveToTop(one), Acad::eOk);
-    EXPECT_EQ(order(), (std::vector<AcDbObjectId>{ids[1], ids[2], ids[3], ids[0]}));
+    EXPECT_EQ(order(), (std::vector<AcDbObjectId> { ids[1], ids[2], ids[3], ids[0] }));
     AcDbObjectIdArray mask;
     mask.append(ids[3]);
     EXPECT_EQ(table->moveAbove(mask, ids[1]), Acad::eOk);
-    EXPECT_EQ(order(), (std::vector<AcDbObjectId>{ids[1], ids[3], ids[2], ids[0]}));
+    EXPECT_EQ(order(), (std::vector<AcDbObjectId> { ids[1], ids[3], ids[2], ids[0] }));
     EXPECT_EQ(table->moveAbove(mask, ids[3]), Acad::eInvalidInput);
     AcDbObjectIdArray foreign;
     foreign.append(db->layerZero());
@@ -179,7 +179,7 @@ TEST_F(DictionaryTest, ExtendedDataReplacesPerApplication)
     resbuf* last = chain;
     while (last->rbnext)
         last = last->rbnext;
-    const ads_point pt = {1.0, 2.0, 3.0};
+    const ads_point pt = { 1.0, 2.0, 3.0 };
     last->rbnext = acutBuildList(1040, 2.5, 1000, L"s2", 1010, pt, 1070, 7, 1071, 70000, 0);
     EXPECT_EQ(line->setXData(chain), Acad::eOk);
     acutRelRb(chain);
@@ -188,7 +188,7 @@ TEST_F(DictionaryTest, ExtendedDataReplacesPerApplication)
     std::vector<short> codes;
     for (resbuf* rb = back; rb; rb = rb->rbnext)
         codes.push_back(rb->restype);
-    EXPECT_EQ(codes, (std::vector<short>{1001, 1000, 1040, 1000, 1010, 1070, 1071}));
+    EXPECT_EQ(codes, (std::vector<short> { 1001, 1000, 1040, 1000, 1010, 1070, 1071 }));
     EXPECT_STREQ(back->rbnext->resval.rstring, L"s1");
     EXPECT_DOUBLE_EQ(back->rbnext->rbnext->resval.rreal, 2.5);
     EXPECT_DOUBLE_EQ(back->rbnext->rbnext->rbnext->rbnext->resval.rpoint[2], 3.0);

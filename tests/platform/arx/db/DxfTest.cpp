@@ -4,6 +4,7 @@
 #include "CodePage.h"
 #include "AcDb2LineAngularDimension.h"
 #include "AcDb2dPolyline.h"
+#include "AcDb2dVertex.h"
 #include "AcDb3PointAngularDimension.h"
 #include "AcDb3dPolyline.h"
 #include "AcDbAlignedDimension.h"
@@ -42,6 +43,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <numbers>
 #include <sstream>
 #include <sys/resource.h>
@@ -56,11 +58,14 @@ std::string readFile(const std::filesystem::path& p)
     return s.str();
 }
 
-std::string hex(const AcDbObjectId& id) { return id.handle().hex(); }
+std::string hex(const AcDbObjectId& id)
+{
+    return id.handle().hex();
+}
 
 template <class Table, class Record>
-AcDbObjectId addRecord(AcDbDatabase* db, Acad::ErrorStatus (AcDbDatabase::*get)(Table*&, AcDb::OpenMode),
-                       Record* rec, const ACHAR* name)
+AcDbObjectId addRecord(
+    AcDbDatabase* db, Acad::ErrorStatus (AcDbDatabase::*get)(Table*&, AcDb::OpenMode), Record* rec, const ACHAR* name)
 {
     Table* table = nullptr;
     EXPECT_EQ((db->*get)(table, AcDb::kForWrite), Acad::eOk);
@@ -89,8 +94,8 @@ protected:
     }
     void TearDown() override
     {
-        std::filesystem::remove_all(std::filesystem::temp_directory_path()
-                                    / ("corbel_db_dxf_" + std::to_string(::getpid())));
+        std::filesystem::remove_all(
+            std::filesystem::temp_directory_path() / ("corbel_db_dxf_" + std::to_string(::getpid())));
         DbTest::TearDown();
     }
 
@@ -194,7 +199,7 @@ protected:
         for (int i = 0; i < 4; ++i)
             ctrl.append(AcGePoint3d(400 + 10 * i, (i % 2) * 10.0, 0));
         AcGeDoubleArray knots;
-        for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0})
+        for (double k : { 0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0 })
             knots.append(k);
         append(new AcDbSpline(3, false, false, false, ctrl, knots, AcGeDoubleArray()), ms);
         auto* xline = new AcDbXline();
@@ -223,7 +228,8 @@ protected:
         append(new AcDb2dPolyline(AcDb::k2dSimplePoly, pts, 0.0, true), ms);
         pts.last().z = 30.0;
         append(new AcDb3dPolyline(AcDb::k3dSimplePoly, pts), ms);
-        append(new AcDbSolid(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(0, 1, 0), AcGePoint3d(1, 1, 0)), ms);
+        append(
+            new AcDbSolid(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(0, 1, 0), AcGePoint3d(1, 1, 0)), ms);
         auto* text = new AcDbText(AcGePoint3d(10, 20, 0), L"盖梁钢筋图 1:50", shxStyle, 5.0, 0.1);
         text->setHorizontalMode(AcDb::kTextMid);
         text->setVerticalMode(AcDb::kTextVertMid);
@@ -252,6 +258,7 @@ protected:
         auto* pattern = new AcDbHatch();
         pattern->setPattern(AcDbHatch::kPreDefined, L"ANSI31");
         pattern->setPatternScale(2.0);
+        pattern->setAssociative(true);
         AcDbObjectIdArray plineLoop;
         plineLoop.append(plineId);
         pattern->appendLoop(AcDbHatch::kExternal, plineLoop);
@@ -270,15 +277,15 @@ protected:
         auto* wipeout = new AcDbWipeout();
         wipeout->setOrientation(AcGePoint3d(0, 0, 0), AcGeVector3d(20, 0, 0), AcGeVector3d(0, 20, 0));
         AcGePoint2dArray clip;
-        for (auto [x, y] : {std::pair{-0.5, -0.5}, {0.5, -0.5}, {0.5, 0.0}, {-0.5, 0.0}})
+        for (auto [x, y] : { std::pair { -0.5, -0.5 }, { 0.5, -0.5 }, { 0.5, 0.0 }, { -0.5, 0.0 } })
             clip.append(AcGePoint2d(x, y));
         wipeout->setClipBoundary(AcDbRasterImage::kPoly, clip);
         wipeout->setDisplayOpt(AcDbRasterImage::kTransparent, true);
         wipeout->setDisplayOpt(AcDbRasterImage::kShow, false);
         const AcDbObjectId wipeoutId = append(wipeout, ms);
 
-        auto* rotated = new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0),
-                                                 AcGePoint3d(50, -20, 0), L"{\\W0.7;<>}", dimStyleId);
+        auto* rotated = new AcDbRotatedDimension(
+            0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0), AcGePoint3d(50, -20, 0), L"{\\W0.7;<>}", dimStyleId);
         rotated->setDimlfac(2.0);
         rotated->setDimblk(arrowBlock);
         rotated->setDimpost(L"<>mm");
@@ -287,21 +294,21 @@ protected:
         append(new AcDbRadialDimension(AcGePoint3d(200, 0, 0), AcGePoint3d(225, 0, 0), 10.0), ms);
         append(new AcDbDiametricDimension(AcGePoint3d(175, 0, 0), AcGePoint3d(225, 0, 0), 10.0, L"%%c<>"), ms);
         append(new AcDb2LineAngularDimension(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(0, 0, 0),
-                                             AcGePoint3d(0, 10, 0), AcGePoint3d(7, 7, 0)),
-               ms);
-        append(new AcDb3PointAngularDimension(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(0, 10, 0),
-                                              AcGePoint3d(7, 7, 0)),
-               ms);
+                   AcGePoint3d(0, 10, 0), AcGePoint3d(7, 7, 0)),
+            ms);
+        append(new AcDb3PointAngularDimension(
+                   AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(0, 10, 0), AcGePoint3d(7, 7, 0)),
+            ms);
         append(new AcDbText(AcGePoint3d(0, 0, 0), L"图纸空间"), d->paperSpaceId());
 
         // Extended data as the utility library writes it.
         EXPECT_EQ(acdbRegApp(L"Mav_ROAD"), 1);
         AcDbEntity* ent = nullptr;
         EXPECT_EQ(acdbOpenAcDbEntity(ent, lineId, AcDb::kForWrite), Acad::eOk);
-        const ads_point p = {1, 2, 3};
+        const ads_point p = { 1, 2, 3 };
         const std::wstring textHandle = Utf8ToWideLossy(hex(textId));
-        resbuf* xd = acutBuildList(1001, L"Mav_ROAD", 1000, L"N1", 1040, 2.5, 1002, L"{", 1070, 3, 1071, 100000,
-                                   1010, p, 1005, textHandle.c_str(), 1002, L"}", 0);
+        resbuf* xd = acutBuildList(1001, L"Mav_ROAD", 1000, L"N1", 1040, 2.5, 1002, L"{", 1070, 3, 1071, 100000, 1010,
+            p, 1005, textHandle.c_str(), 1002, L"}", 0);
         EXPECT_EQ(ent->setXData(xd), Acad::eOk);
         acutRelRb(xd);
         ent->close();
@@ -313,7 +320,7 @@ protected:
         AcDbObjectId groupId;
         ex.groupName = "CAPGROUP_1765300000_42";
         EXPECT_EQ(groups->setAt(L"CAPGROUP_1765300000_42", group, groupId), Acad::eOk);
-        for (const AcDbObjectId& id : {lineId, arcId, textId}) {
+        for (const AcDbObjectId& id : { lineId, arcId, textId }) {
             EXPECT_EQ(group->append(id), Acad::eOk);
             ex.groupMembers.push_back(id);
         }
@@ -342,7 +349,7 @@ protected:
         bottom.append(coloredId);
         EXPECT_EQ(sortents->moveToBottom(bottom), Acad::eOk);
         sortents->close();
-        ex.drawOrder = {coloredId, lineId, wipeoutId, rotatedId};
+        ex.drawOrder = { coloredId, lineId, wipeoutId, rotatedId };
 
         // An erased entity is left out of the file.
         auto* gone = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1));
@@ -364,8 +371,8 @@ protected:
             members += (members.empty() ? "" : ",") + hex(id);
         for (const AcDbObjectId& id : ex.drawOrder)
             order += (order.empty() ? "" : ",") + hex(id);
-        const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '"
-            + file.string() + "' --types LINE,ARC,CIRCLE,ELLIPSE,SPLINE,XLINE,RAY,POINT,LWPOLYLINE,POLYLINE,SOLID,"
+        const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + file.string()
+            + "' --types LINE,ARC,CIRCLE,ELLIPSE,SPLINE,XLINE,RAY,POINT,LWPOLYLINE,POLYLINE,SOLID,"
             + "TEXT,MTEXT,HATCH,INSERT,REGION,WIPEOUT,DIMENSION" + " --group " + ex.groupName + "=" + members
             + " --sortents " + order;
         return std::system(cmd.c_str());
@@ -397,8 +404,9 @@ TEST_F(DxfTest, SaveReadSaveGivesTheSameFile)
         std::size_t i = 0;
         while (i < first.size() && i < second.size() && first[i] == second[i])
             ++i;
-        ADD_FAILURE() << "first difference at byte " << i << ":\n" << first.substr(i > 80 ? i - 80 : 0, 200)
-                      << "\n----\n" << second.substr(i > 80 ? i - 80 : 0, 200);
+        ADD_FAILURE() << "first difference at byte " << i << ":\n"
+                      << first.substr(i > 80 ? i - 80 : 0, 200) << "\n----\n"
+                      << second.substr(i > 80 ? i - 80 : 0, 200);
     }
 }
 
@@ -458,7 +466,7 @@ TEST_F(DxfTest, ReadDrawingKeepsObjectsAndReferences)
         EXPECT_DOUBLE_EQ(dim->dimlfac(), 2.0);
         EXPECT_DOUBLE_EQ(dim->dimasz(), 2.5);
         EXPECT_EQ(dim->dimensionTextString(), L"{\\W0.7;<>}");
-        EXPECT_EQ(dim->overriddenCodes(), (std::set<int>{3, 144, 342}));
+        EXPECT_EQ(dim->overriddenCodes(), (std::set<int> { 3, 144, 342 }));
     }
     EXPECT_EQ(dims, 1);
     ms->close();
@@ -475,7 +483,7 @@ TEST_F(DxfTest, FailedSaveKeepsTheOldFile)
     // Make the drawing larger than the files this process may write: the write fails.
     for (int i = 0; i < 200; ++i)
         addToModelSpace(new AcDbLine(AcGePoint3d(i, 0, 0), AcGePoint3d(i, 1, 0)));
-    rlimit old{};
+    rlimit old {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     auto* previous = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
@@ -495,6 +503,119 @@ TEST_F(DxfTest, FailedSaveKeepsTheOldFile)
     EXPECT_NE(db->saveAs((dir / "no such folder" / "x.dxf").wstring().c_str()), Acad::eOk);
     EXPECT_NE(db->saveAs(dir.wstring().c_str()), Acad::eOk);
     EXPECT_TRUE(std::filesystem::is_directory(dir));
+}
+
+TEST_F(DxfTest, DrawingReadFromFileIsInsertedAsABlock)
+{
+    // The title block drawing: its own layer, a layer both drawings have, a dimension
+    // (with its anonymous block) and a 2-D polyline with vertices.
+    AcDbDatabase title;
+    auto* frame = new AcDbLayerTableRecord();
+    AcCmColor blue;
+    blue.setColorIndex(5);
+    frame->setColor(blue);
+    const AcDbObjectId frameLayer = addRecord(&title, &AcDbDatabase::getLayerTable, frame, L"TK-FRAME");
+    addRecord(&title, &AcDbDatabase::getBlockTable, new AcDbBlockTableRecord(), L"LOGO");
+    auto* shared = new AcDbLayerTableRecord();
+    shared->setColor(blue);
+    addRecord(&title, &AcDbDatabase::getLayerTable, shared, L"01-中心线");
+    auto* border = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(420, 0, 0));
+    // Not yet in a database, the entity names layers of the working one; an id names any.
+    EXPECT_EQ(border->setLayer(L"TK-FRAME"), Acad::eKeyNotFound);
+    EXPECT_EQ(border->setLayer(frameLayer), Acad::eOk);
+    addToModelSpace(border, &title);
+    addToModelSpace(
+        new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(420, 0, 0), AcGePoint3d(210, -10, 0)), &title);
+    AcGePoint3dArray pts;
+    pts.append(AcGePoint3d(0, 0, 0));
+    pts.append(AcGePoint3d(0, 297, 0));
+    addToModelSpace(new AcDb2dPolyline(AcDb::k2dSimplePoly, pts), &title);
+    const auto file = outDir() / "tk.dxf";
+    ASSERT_EQ(title.saveAs(file.wstring().c_str()), Acad::eOk);
+
+    // The drawing being made already has a dimension (so a "*D1" block) and the shared layer.
+    const Expectations ex = buildFullDrawing();
+    AcDbDatabase source(false);
+    ASSERT_EQ(source.readDwgFile(file.wstring().c_str()), Acad::eOk);
+    AcDbObjectId tk;
+    EXPECT_EQ(db->insert(tk, L"LOGO", &source), Acad::eSelfReference);
+    ASSERT_EQ(db->insert(tk, L"TK-SHEET", &source), Acad::eOk);
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(tk));
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(block->entityIds().size(), 3u);
+    auto* line = AcDbLine::cast(AcDbDatabase::peek(block->entityIds()[0]));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->ownerId(), tk);
+    EXPECT_EQ(AcDbDatabase::symbolName(line->layerId()), L"TK-FRAME");
+    EXPECT_EQ(line->layerId().database(), db.get());
+    // A layer of the same name stays as the target drawing has it.
+    AcDbLayerTableRecord* sharedLayer = nullptr;
+    ASSERT_EQ(acdbOpenObject(sharedLayer, db->symbolId(db->layerTableId(), L"01-中心线")), Acad::eOk);
+    EXPECT_EQ(sharedLayer->color().colorIndex(), 1);
+    sharedLayer->close();
+    // The copied dimension has a block of its own, renamed clear of the target's.
+    auto* dim = AcDbDimension::cast(AcDbDatabase::peek(block->entityIds()[1]));
+    ASSERT_NE(dim, nullptr);
+    EXPECT_EQ(dim->dimBlockId().database(), db.get());
+    EXPECT_NE(AcDbDatabase::symbolName(dim->dimBlockId()), L"*D1");
+    auto* poly = AcDb2dPolyline::cast(AcDbDatabase::peek(block->entityIds()[2]));
+    ASSERT_NE(poly, nullptr);
+    EXPECT_EQ(poly->vertexObjects().size(), 2u);
+    EXPECT_EQ(poly->vertexObjects()[0]->ownerId(), poly->objectId());
+
+    append(new AcDbBlockReference(AcGePoint3d(0, 0, 0), tk), db->modelSpaceId());
+    const auto saved = outDir() / "with_tk.dxf";
+    ASSERT_EQ(db->saveAs(saved.wstring().c_str()), Acad::eOk);
+    EXPECT_EQ(audit(saved, ex), 0);
+}
+
+TEST_F(DxfTest, CheckerRejectsAFaultyFile)
+{
+    // A fault our reader would not notice but a drawing must not have: an entity naming a
+    // linetype the drawing lacks. The independent check must refuse it.
+    const Expectations ex = buildFullDrawing();
+    std::string text = db->dxfText();
+    const std::string from = "  6\nHIDDEN\n";
+    const std::size_t at = text.find(from, text.find("ENTITIES"));
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, from.size(), "  6\nNO_SUCH_LINETYPE\n");
+    const auto file = outDir() / "faulty.dxf";
+    std::ofstream(file, std::ios::binary) << text;
+    EXPECT_NE(audit(file, ex), 0);
+}
+
+TEST_F(DxfTest, DrawingMadeByAnotherProgramReadsAndSavesClean)
+{
+    const auto foreign = outDir() / "foreign.dxf";
+    const std::string make
+        = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/make_foreign_dxf.py '" + foreign.string() + "'";
+    ASSERT_EQ(std::system(make.c_str()), 0);
+    AcDbDatabase read(false);
+    ASSERT_EQ(read.readDwgFile(foreign.wstring().c_str()), Acad::eOk);
+    std::map<std::wstring, int> kinds;
+    AcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(acdbOpenObject(ms, read.modelSpaceId()), Acad::eOk);
+    for (const AcDbObjectId& id : ms->entityIds())
+        ++kinds[id.objectClass()->name()];
+    ms->close();
+    EXPECT_EQ(kinds[L"AcDbPolyline"], 1);
+    EXPECT_EQ(kinds[L"AcDbLine"], 1);
+    EXPECT_EQ(kinds[L"AcDbText"], 1);
+    EXPECT_EQ(kinds[L"AcDbMText"], 1);
+    EXPECT_EQ(kinds[L"AcDbBlockReference"], 1);
+    EXPECT_EQ(kinds[L"AcDbArc"], 1);
+    EXPECT_EQ(kinds[L"AcDbRotatedDimension"], 1);
+    AcDbLayerTableRecord* frame = nullptr;
+    ASSERT_EQ(acdbOpenObject(frame, read.symbolId(read.layerTableId(), L"TK-FRAME")), Acad::eOk);
+    EXPECT_EQ(AcDbDatabase::symbolName(frame->linetypeObjectId()), L"DASHED");
+    frame->close();
+
+    // What we read, we save clean.
+    const auto saved = outDir() / "foreign_saved.dxf";
+    ASSERT_EQ(read.saveAs(saved.wstring().c_str()), Acad::eOk);
+    const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + saved.string()
+        + "' --types LWPOLYLINE,LINE,TEXT,MTEXT,INSERT,ARC,DIMENSION";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
 TEST_F(DxfTest, ReadRefusesWhatIsNotADrawing)

@@ -87,7 +87,7 @@ TEST_F(EntityTest, TwoDPolylineVerticesBecomeObjectsWhenAppended)
         v->close();
     }
     delete it;
-    EXPECT_EQ(seen, (std::vector<double>{0.0, 1.0, 0.0}));
+    EXPECT_EQ(seen, (std::vector<double> { 0.0, 1.0, 0.0 }));
     ASSERT_EQ(opened->upgradeOpen(), Acad::eOk);
     AcDbObjectId added;
     ASSERT_EQ(opened->appendVertex(added, new AcDb2dVertex(AcGePoint3d(0, 10, 0))), Acad::eOk);
@@ -125,13 +125,13 @@ TEST_F(EntityTest, DimensionTakesStyleAndKeepsOverrides)
     style->close();
     table->close();
 
-    auto* dim = new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0), AcGePoint3d(50, 10, 0),
-                                         L"{\\W0.7;<>}", styleId);
+    auto* dim = new AcDbRotatedDimension(
+        0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0), AcGePoint3d(50, 10, 0), L"{\\W0.7;<>}", styleId);
     EXPECT_DOUBLE_EQ(dim->dimasz(), 2.5);
     EXPECT_TRUE(dim->overriddenCodes().empty());
     dim->setDimlfac(2.0);
     dim->setDimse1(true);
-    EXPECT_EQ(dim->overriddenCodes(), (std::set<int>{75, 144}));
+    EXPECT_EQ(dim->overriddenCodes(), (std::set<int> { 75, 144 }));
     const AcDbObjectId id = addToModelSpace(dim);
     EXPECT_EQ(dim->dimensionStyle(), styleId);
 
@@ -172,7 +172,7 @@ TEST_F(EntityTest, HatchLoopsFromEntitiesAndPoints)
     notCurves.append(db->layerZero());
     EXPECT_EQ(hatch->appendLoop(AcDbHatch::kDefault, notCurves), Acad::eInvalidInput);
     AcGePoint2dArray pts;
-    for (auto [x, y] : {std::pair{0.0, 0.0}, {10.0, 0.0}, {10.0, 10.0}, {0.0, 0.0}})
+    for (auto [x, y] : { std::pair { 0.0, 0.0 }, { 10.0, 0.0 }, { 10.0, 10.0 }, { 0.0, 0.0 } })
         pts.append(AcGePoint2d(x, y));
     ASSERT_EQ(hatch->appendLoop(AcDbHatch::kDefault, pts, AcGeDoubleArray()), Acad::eOk);
     EXPECT_EQ(hatch->numLoops(), 2);
@@ -206,8 +206,8 @@ TEST_F(EntityTest, WipeoutClipFollowsThePixelFrame)
     EXPECT_EQ(AcGePoint3d(0.5, -0.5, 0.0).transformBy(pixToModel), AcGePoint3d(30, 30, 0));
     AcGeMatrix3d modelToPix = pixToModel.inverse();
     AcGePoint2dArray clip;
-    for (const AcGePoint3d& corner : {AcGePoint3d(30, 20, 0), AcGePoint3d(30, 10, 0), AcGePoint3d(10, 10, 0),
-                                      AcGePoint3d(10, 20, 0), AcGePoint3d(30, 20, 0)}) {
+    for (const AcGePoint3d& corner : { AcGePoint3d(30, 20, 0), AcGePoint3d(30, 10, 0), AcGePoint3d(10, 10, 0),
+             AcGePoint3d(10, 20, 0), AcGePoint3d(30, 20, 0) }) {
         const AcGePoint3d px = AcGePoint3d(corner).transformBy(modelToPix);
         clip.append(AcGePoint2d(px.x, px.y));
     }

@@ -1,5 +1,6 @@
 // Symbol tables: add, lookup and iteration statuses, name rules, records' fields, the
 // current-style variables and linetypes loaded from the shipped linetype files.
+#include "AcDbBlockTableRecordIterator.h"
 #include "AcDbDimStyleTable.h"
 #include "AcDbLayerTable.h"
 #include "AcDbLine.h"
@@ -19,11 +20,16 @@ using SymbolTableTest = DbTest;
 TEST_F(SymbolTableTest, DefaultDrawingHoldsTheRequiredRecords)
 {
     const std::pair<AcDbObjectId, const ACHAR*> required[] = {
-        {db->blockTableId(), L"*Model_Space"}, {db->blockTableId(), L"*Paper_Space"},
-        {db->layerTableId(), L"0"},            {db->linetypeTableId(), L"ByBlock"},
-        {db->linetypeTableId(), L"ByLayer"},   {db->linetypeTableId(), L"CONTINUOUS"},
-        {db->textStyleTableId(), L"Standard"}, {db->dimStyleTableId(), L"Standard"},
-        {db->regAppTableId(), L"ACAD"},        {db->viewportTableId(), L"*Active"},
+        { db->blockTableId(), L"*Model_Space" },
+        { db->blockTableId(), L"*Paper_Space" },
+        { db->layerTableId(), L"0" },
+        { db->linetypeTableId(), L"ByBlock" },
+        { db->linetypeTableId(), L"ByLayer" },
+        { db->linetypeTableId(), L"CONTINUOUS" },
+        { db->textStyleTableId(), L"Standard" },
+        { db->dimStyleTableId(), L"Standard" },
+        { db->regAppTableId(), L"ACAD" },
+        { db->viewportTableId(), L"*Active" },
     };
     for (const auto& [table, name] : required)
         EXPECT_FALSE(db->symbolId(table, name).isNull()) << name;
@@ -93,9 +99,14 @@ TEST_F(SymbolTableTest, SymbolNamesAreCheckedAndCompareWithoutCase)
         int expected;
     };
     const Case cases[] = {
-        {L"DIM50", false, RTNORM}, {L"08-标注", false, RTNORM}, {L"a|b", false, RTERROR},
-        {L"a|b", true, RTNORM},    {L"", false, RTERROR},        {L"a<b", false, RTERROR},
-        {L"*Model_Space", false, RTNORM}, {L"a*b", false, RTERROR},
+        { L"DIM50", false, RTNORM },
+        { L"08-标注", false, RTNORM },
+        { L"a|b", false, RTERROR },
+        { L"a|b", true, RTNORM },
+        { L"", false, RTERROR },
+        { L"a<b", false, RTERROR },
+        { L"*Model_Space", false, RTNORM },
+        { L"a*b", false, RTERROR },
     };
     for (const Case& c : cases)
         EXPECT_EQ(acdbSNValid(c.name, c.pipe), c.expected) << c.name;
@@ -107,7 +118,7 @@ TEST_F(SymbolTableTest, IteratorSkipsErasedRecordsUnlessAsked)
 {
     AcDbRegAppTable* table = nullptr;
     ASSERT_EQ(db->getRegAppTable(table, AcDb::kForWrite), Acad::eOk);
-    for (const ACHAR* name : {L"Mav_ROAD", L"GONE", L"LAST"}) {
+    for (const ACHAR* name : { L"Mav_ROAD", L"GONE", L"LAST" }) {
         auto* rec = new AcDbRegAppTableRecord();
         rec->setName(name);
         ASSERT_EQ(table->add(rec), Acad::eOk);
@@ -128,9 +139,39 @@ TEST_F(SymbolTableTest, IteratorSkipsErasedRecordsUnlessAsked)
         delete it;
         return out;
     };
-    EXPECT_EQ(names(true), (std::vector<std::wstring>{L"ACAD", L"Mav_ROAD", L"LAST"}));
-    EXPECT_EQ(names(false), (std::vector<std::wstring>{L"ACAD", L"Mav_ROAD", L"GONE", L"LAST"}));
+    EXPECT_EQ(names(true), (std::vector<std::wstring> { L"ACAD", L"Mav_ROAD", L"LAST" }));
+    EXPECT_EQ(names(false), (std::vector<std::wstring> { L"ACAD", L"Mav_ROAD", L"GONE", L"LAST" }));
     table->close();
+}
+
+TEST_F(SymbolTableTest, BlockIteratorWalksEntitiesInAppendOrder)
+{
+    AcDbObjectId ids[3];
+    for (AcDbObjectId& id : ids)
+        id = addToModelSpace(new AcDbLine());
+    AcDbEntity* ent = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(ent, ids[1], AcDb::kForWrite), Acad::eOk);
+    ent->erase();
+    ent->close();
+    AcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    // Appending needs the block open for write; the entity stays its creator's.
+    auto* refused = new AcDbLine();
+    EXPECT_EQ(ms->appendAcDbEntity(refused), Acad::eNotOpenForWrite);
+    EXPECT_FALSE(refused->isDatabaseResident());
+    delete refused;
+    AcDbBlockTableRecordIterator* it = nullptr;
+    ASSERT_EQ(ms->newIterator(it), Acad::eOk);
+    std::vector<AcDbObjectId> seen;
+    for (; !it->done(); it->step()) {
+        AcDbEntity* e = nullptr;
+        ASSERT_EQ(it->getEntity(e), Acad::eOk);
+        seen.push_back(e->objectId());
+        e->close();
+    }
+    delete it;
+    EXPECT_EQ(seen, (std::vector<AcDbObjectId>{ids[0], ids[2]}));
+    ms->close();
 }
 
 TEST_F(SymbolTableTest, RecordsKeepEveryFieldTheCallersSet)
@@ -225,7 +266,7 @@ TEST_F(SymbolTableTest, DimensionStyleVariablesHaveDefaultsAndCopy)
     EXPECT_EQ(b.dimtmove(), 2);
     EXPECT_EQ(b.dimtxsty(), db->textstyle());
     b.setDimlfac(0.5);
-    EXPECT_EQ(AcDbDimStyleVariables::differingCodes(a, b), std::set<int>{144});
+    EXPECT_EQ(AcDbDimStyleVariables::differingCodes(a, b), std::set<int> { 144 });
     AcDbLayerTableRecord notAStyle;
     EXPECT_EQ(b.copyFrom(&notAStyle), Acad::eWrongObjectType);
 }
@@ -288,10 +329,14 @@ TEST_F(SymbolTableTest, LinetypesLoadFromTheShippedFiles)
         int dashes;
     };
     const Case cases[] = {
-        {L"acad.lin", L"CENTER", 2.0, 4},         {L"acad.lin", L"HIDDEN", 0.375, 2},
-        {L"acad.lin", L"PHANTOM2", 1.25, 6},      {L"ACADISO.LIN", L"CENTER", 50.8, 4},
-        {L"acadiso.lin", L"HIDDEN", 9.525, 2},    {L"acadiso.lin", L"PHANTOM2", 31.75, 6},
-        {L"acadiso.lin", L"DASHDOT", 25.4, 4},    {L"acadiso.lin", L"BORDER", 44.45, 6},
+        { L"acad.lin", L"CENTER", 2.0, 4 },
+        { L"acad.lin", L"HIDDEN", 0.375, 2 },
+        { L"acad.lin", L"PHANTOM2", 1.25, 6 },
+        { L"ACADISO.LIN", L"CENTER", 50.8, 4 },
+        { L"acadiso.lin", L"HIDDEN", 9.525, 2 },
+        { L"acadiso.lin", L"PHANTOM2", 31.75, 6 },
+        { L"acadiso.lin", L"DASHDOT", 25.4, 4 },
+        { L"acadiso.lin", L"BORDER", 44.45, 6 },
     };
     for (const Case& c : cases) {
         AcDbDatabase fresh;
@@ -304,7 +349,7 @@ TEST_F(SymbolTableTest, LinetypesLoadFromTheShippedFiles)
         EXPECT_LT(rec->dashLengthAt(1), 0.0);
         rec->close();
     }
-    for (const ACHAR* name : {L"DASHED", L"DIVIDE", L"CENTER2", L"HIDDEN2", L"PHANTOM"})
+    for (const ACHAR* name : { L"DASHED", L"DIVIDE", L"CENTER2", L"HIDDEN2", L"PHANTOM" })
         EXPECT_EQ(db->loadLineTypeFile(name, L"acadiso.lin"), Acad::eOk) << name;
     EXPECT_EQ(db->loadLineTypeFile(L"CONTINUOUS", L"acadiso.lin"), Acad::eDuplicateRecordName);
     EXPECT_EQ(db->loadLineTypeFile(L"DASHED", L"acadiso.lin"), Acad::eDuplicateRecordName);
