@@ -12,10 +12,6 @@ int Units(int code) { return code % 10; }
 
 } // namespace
 
-int GetCodeDigit(int code, BOOL hundreds) { return hundreds ? Hundreds(code) : Tens(code); }
-
-int GetCodeUnits(int code) { return Units(code); }
-
 int SetCodeThousands(int& code, int digit)
 {
     if (digit >= 0 && digit <= 9)

@@ -23,6 +23,10 @@ BOOL IsSkeletonCode(int code) { return code / 1000 == 9; }
 
 void SetSkeletonCode(int& code, BOOL flag) { code = flag ? 9000 : 0; }
 
+int GetCodeDigit(int code, BOOL hundreds) { return hundreds ? (code / 100) % 10 : (code / 10) % 10; }
+
+int GetCodeUnits(int code) { return code % 10; }
+
 BOOL SetCodeDigit(int& code, int value, BOOL hundreds)
 {
     if (!IsDigit(value))

@@ -12,6 +12,12 @@ BOOL IsSkeletonCode(int code);
 // The code becomes 9000 with the flag set, else 0.
 void SetSkeletonCode(int& code, BOOL flag);
 
+// The hundreds digit with the flag set, else the tens digit: (code / 100) mod 10 or
+// (code / 10) mod 10.
+int GetCodeDigit(int code, BOOL hundreds);
+// code mod 10.
+int GetCodeUnits(int code);
+
 // Sets the hundreds digit (flag set) or the tens digit to value; the other of the two and
 // the units are kept, and the thousands digit is normalised to 9, 1 or 0. A value outside
 // 0 to 9 would carry into the neighbouring digit and turn a strengthened or skeleton column

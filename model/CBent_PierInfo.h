@@ -112,6 +112,7 @@ public:
     // Main face bar columns := n; plate-bar text and skeleton-type text cut to n or padded with
     // '1' and 'A'; n per-column codes. 0, and nothing changed, for a count the faces refuse.
     int SetBarColumnCount(int n);
+    int CheckBeforeDrawing(CString& message, int completeStirrups); // the plug-in's, in model/drawing
 
 private:
     double m_dElevationScale;

@@ -68,6 +68,14 @@ TEST(BarColumnCodes, ThousandsDigitClassifiesTheColumn)
     EXPECT_EQ(code, 0);
 }
 
+TEST(BarColumnCodes, ReadingTheLayerDigits)
+{
+    EXPECT_EQ(GetCodeDigit(9123, TRUE), 1);
+    EXPECT_EQ(GetCodeDigit(9123, FALSE), 2);
+    EXPECT_EQ(GetCodeUnits(9123), 3);
+    EXPECT_EQ(GetCodeDigit(1056, TRUE), 0);
+}
+
 TEST(BarColumnCodes, CodedLengthRange)
 {
     EXPECT_TRUE(IsBarCodeInRange(80000.0));
