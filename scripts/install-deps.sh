@@ -1,7 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the drawing need; skips what is there.
 set -eu
-packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev clang libclang-rt-14-dev"
+# Qt 6 (painter, SVG and PDF output) and the CJK font draw the drawings headless; python3-ezdxf
+# checks saved DXF files; Google Benchmark times the host's DXF save and rendering.
+packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev clang libclang-rt-14-dev
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk python3-ezdxf libbenchmark-dev"
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
