@@ -1,7 +1,25 @@
 #!/bin/sh
 # Installs the Debian packages the build, the tests and the drawing need; skips what is there.
 set -eu
-packages="cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev python3-ezdxf clang libclang-rt-14-dev"
+# One package a line, sorted, so that additions from parallel work merge cleanly.
+# Qt 6 (painter, SVG and PDF output) and the CJK font draw the drawings headless; python3-ezdxf
+# checks saved DXF files; clang builds the fuzzer; Google Benchmark times DXF save and rendering.
+packages="
+  clang
+  cmake
+  fonts-noto-cjk
+  g++
+  libbenchmark-dev
+  libclang-rt-14-dev
+  libgl-dev
+  libgmock-dev
+  libgtest-dev
+  ninja-build
+  pkg-config
+  python3-ezdxf
+  qt6-base-dev
+  qt6-svg-dev
+"
 missing=""
 for p in $packages; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,0 +1,249 @@
+// EXPLODE and TRIM edit entities through the database's own geometry: an entity explodes
+// into what its explode() gives, and a trim splits the picked curve at its crossings with
+// the cutting edges (intersectWith in plan, as with the projection mode of the current UCS)
+// and drops the piece under the pick, as TRIM does with edges not extended.
+#include "HostCommandInterpreter.h"
+
+#include "AcDbBlockTableRecord.h"
+#include "AcDbCurve.h"
+#include "AcDbDatabase.h"
+#include "AcDbServices.h"
+#include "AcGePlane.h"
+#include "AcGePoint3dArray.h"
+#include "HostApplication.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+HostTranscript& transcript() { return HostApplication::instance().transcript(); }
+
+std::wstring statusText(Acad::ErrorStatus es) { return acadErrorStatusText(es); }
+
+// Closes an open object when the scope ends, whatever way it ends.
+struct Closer {
+    AcDbObject* object = nullptr;
+    ~Closer()
+    {
+        if (object != nullptr)
+            object->close();
+    }
+};
+
+void deletePieces(AcDbVoidPtrArray& pieces, int from = 0)
+{
+    for (int i = from; i < pieces.length(); ++i)
+        delete static_cast<AcDbEntity*>(pieces[i]);
+}
+
+} // namespace
+
+int HostCommandInterpreter::explode()
+{
+    const std::vector<AcDbObjectId> ids = nextObjects();
+    int refused = 0;
+    for (const AcDbObjectId& id : ids) {
+        AcDbEntity* ent = nullptr;
+        if (acdbOpenAcDbEntity(ent, id, AcDb::kForWrite) != Acad::eOk) {
+            ++refused;
+            continue;
+        }
+        Closer entCloser{ent};
+        AcDbVoidPtrArray pieces;
+        const Acad::ErrorStatus es = ent->explode(pieces);
+        if (es != Acad::eOk) {
+            deletePieces(pieces);
+            transcript().report(std::wstring(ent->isA()->name()) + L" could not be exploded (" + statusText(es) + L").");
+            ++refused;
+            continue;
+        }
+        AcDbBlockTableRecord* owner = nullptr;
+        if (acdbOpenObject(owner, ent->blockId(), AcDb::kForWrite) != Acad::eOk) {
+            deletePieces(pieces);
+            ++refused;
+            continue;
+        }
+        Closer ownerCloser{owner};
+        for (int i = 0; i < pieces.length(); ++i) {
+            auto* piece = static_cast<AcDbEntity*>(pieces[i]);
+            if (owner->appendAcDbEntity(piece) != Acad::eOk) {
+                deletePieces(pieces, i);
+                fail(L"an exploded piece cannot be added to the drawing.");
+            }
+            piece->close();
+        }
+        ent->erase();
+    }
+    if (refused > 0)
+        transcript().report(std::to_wstring(refused) + L" was not able to be exploded.");
+    return RTNORM;
+}
+
+int HostCommandInterpreter::trim()
+{
+    std::vector<AcDbObjectId> edges = nextObjects();
+    if (edges.empty()) {
+        // Enter at "Select objects:" makes every entity a cutting edge.
+        AcDbBlockTableRecord* space = nullptr;
+        if (acdbOpenObject(space, mDb->currentSpaceId(), AcDb::kForRead) == Acad::eOk) {
+            for (const AcDbObjectId& id : space->entityIds()) {
+                if (!id.isErased())
+                    edges.push_back(id);
+            }
+            space->close();
+        }
+    }
+    while (const Token* t = peek()) {
+        if (t->kind == Token::Kind::Text && t->text.empty()) {
+            ++mPos;
+            break;
+        }
+        if (t->kind != Token::Kind::Pick)
+            fail(L"objects to trim are picked as (entity name, point); got \"" + echoText(mPos, mPos + 1) + L"\".");
+        AcDbObjectId object;
+        if (acdbGetObjectId(object, t->name) != Acad::eOk || object.isErased())
+            fail(L"the picked entity name does not name a live entity.");
+        const double pick[3] = {t->point[0], t->point[1], t->point[2]};
+        ++mPos;
+        trimAt(edges, object, pick);
+    }
+    return RTNORM;
+}
+
+void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDbObjectId objectId, const double pickXyz[3])
+{
+    AcDbCurve* curve = nullptr;
+    if (acdbOpenObject(curve, objectId, AcDb::kForWrite) != Acad::eOk) {
+        transcript().report(L"Object is not a curve and cannot be trimmed.");
+        return;
+    }
+    Closer curveCloser{curve};
+    const AcGePoint3d pick(pickXyz[0], pickXyz[1], pickXyz[2]);
+    auto check = [this](Acad::ErrorStatus es, const wchar_t* call) {
+        if (es != Acad::eOk)
+            fail(std::wstring(L"the curve geometry (") + call + L") answered " + statusText(es) + L".");
+    };
+
+    // The crossings with every edge, in plan.
+    const AcGePlane plan(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis);
+    AcGePoint3dArray crossings;
+    for (const AcDbObjectId& edgeId : edges) {
+        if (edgeId == objectId)
+            continue;
+        AcDbEntity* edge = nullptr;
+        if (acdbOpenAcDbEntity(edge, edgeId, AcDb::kForRead) != Acad::eOk)
+            continue;
+        const Acad::ErrorStatus es = curve->intersectWith(edge, AcDb::kOnBothOperands, plan, crossings);
+        edge->close();
+        check(es, L"intersectWith");
+    }
+    if (crossings.isEmpty()) {
+        transcript().report(L"Object does not intersect an edge.");
+        return;
+    }
+
+    // The crossings nearest the pick on either side, by parameter along the curve.
+    AcGePoint3d onCurve;
+    double pickParam = 0.0, startParam = 0.0, endParam = 0.0;
+    check(curve->getClosestPointTo(pick, onCurve), L"getClosestPointTo");
+    check(curve->getParamAtPoint(onCurve, pickParam), L"getParamAtPoint");
+    check(curve->getStartParam(startParam), L"getStartParam");
+    check(curve->getEndParam(endParam), L"getEndParam");
+    const double tol = 1e-9 * std::max(1.0, std::abs(endParam - startParam));
+    const bool closed = curve->isClosed();
+    double below = -std::numeric_limits<double>::infinity(), above = std::numeric_limits<double>::infinity();
+    AcGePoint3d belowPoint, abovePoint;
+    double lowest = std::numeric_limits<double>::infinity(), highest = -lowest;
+    AcGePoint3d lowestPoint, highestPoint;
+    for (int i = 0; i < crossings.length(); ++i) {
+        double p = 0.0;
+        check(curve->getParamAtPoint(crossings[i], p), L"getParamAtPoint");
+        if (!closed && (p <= startParam + tol || p >= endParam - tol))
+            continue; // a crossing at an end cuts nothing off
+        if (p < pickParam && p > below) {
+            below = p;
+            belowPoint = crossings[i];
+        }
+        if (p > pickParam && p < above) {
+            above = p;
+            abovePoint = crossings[i];
+        }
+        if (p < lowest) {
+            lowest = p;
+            lowestPoint = crossings[i];
+        }
+        if (p > highest) {
+            highest = p;
+            highestPoint = crossings[i];
+        }
+    }
+    if (closed) {
+        // Around a closed curve the nearest crossing may lie across its seam.
+        if (std::isinf(below)) {
+            below = highest;
+            belowPoint = highestPoint;
+        }
+        if (std::isinf(above)) {
+            above = lowest;
+            abovePoint = lowestPoint;
+        }
+        if (std::isinf(below) || std::abs(above - below) <= tol) {
+            transcript().report(L"A closed object needs two crossings to be trimmed.");
+            return;
+        }
+    }
+    AcGePoint3dArray cuts;
+    if (std::isfinite(below) && std::isfinite(above) && below > above) {
+        cuts.append(abovePoint);
+        cuts.append(belowPoint);
+    } else {
+        if (std::isfinite(below))
+            cuts.append(belowPoint);
+        if (std::isfinite(above))
+            cuts.append(abovePoint);
+    }
+    if (cuts.isEmpty()) {
+        transcript().report(L"Object does not intersect an edge.");
+        return;
+    }
+
+    // Split, keep every piece but the one under the pick.
+    AcDbVoidPtrArray pieces;
+    const Acad::ErrorStatus es = curve->getSplitCurves(cuts, pieces);
+    if (es != Acad::eOk) {
+        deletePieces(pieces);
+        check(es, L"getSplitCurves");
+    }
+    int dropped = -1;
+    double nearest = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < pieces.length(); ++i) {
+        auto* piece = AcDbCurve::cast(static_cast<AcDbEntity*>(pieces[i]));
+        AcGePoint3d q;
+        if (piece != nullptr && piece->getClosestPointTo(pick, q) == Acad::eOk && q.distanceTo(pick) < nearest) {
+            nearest = q.distanceTo(pick);
+            dropped = i;
+        }
+    }
+    AcDbBlockTableRecord* owner = nullptr;
+    if (dropped < 0 || acdbOpenObject(owner, curve->blockId(), AcDb::kForWrite) != Acad::eOk) {
+        deletePieces(pieces);
+        fail(L"the pieces of the trimmed object cannot be placed.");
+    }
+    Closer ownerCloser{owner};
+    for (int i = 0; i < pieces.length(); ++i) {
+        auto* piece = static_cast<AcDbEntity*>(pieces[i]);
+        if (i == dropped) {
+            delete piece;
+            continue;
+        }
+        curve->copyEntityPropertiesTo(piece);
+        if (owner->appendAcDbEntity(piece) != Acad::eOk) {
+            deletePieces(pieces, i);
+            fail(L"a trimmed piece cannot be added to the drawing.");
+        }
+        piece->close();
+    }
+    curve->erase();
+}
