@@ -131,6 +131,46 @@ void closeWithLine(Curve& c, const Point& from, const Point& to)
         c.points.push_back(toHom(from + (to - from) * (static_cast<double>(j) / p), 1.0));
 }
 
+// Polyline parameters: 0, 1, ... one per point, or the knots given one per point (the
+// clamped form with doubled end knots counts too).
+inline std::vector<double> polylineParams(int numPoints, const AcGeKnotVector* knots = nullptr)
+{
+    std::vector<double> params;
+    if (knots)
+        params.assign(knots->getPtr(), knots->getPtr() + knots->length());
+    if (params.size() == static_cast<std::size_t>(numPoints) + 2) {
+        params.erase(params.begin());
+        params.pop_back();
+    }
+    if (params.size() != static_cast<std::size_t>(numPoints)) {
+        params.clear();
+        for (int i = 0; i < numPoints; ++i)
+            params.push_back(i);
+    }
+    return params;
+}
+
+// The degree-1 spline through the points at the parameters. A single point is kept as a
+// piece of zero length, so every polyline has a start and an end.
+template <class PointArray>
+Curve polyline(const std::vector<double>& params, const PointArray& points)
+{
+    Curve c;
+    c.degree = 1;
+    if (points.isEmpty())
+        return c;
+    for (const auto& p : points)
+        c.points.push_back(toHom(p, 1.0));
+    c.knots.push_back(params.front());
+    c.knots.insert(c.knots.end(), params.begin(), params.end());
+    c.knots.push_back(params.back());
+    if (points.length() == 1) {
+        c.points.push_back(c.points.front());
+        c.knots.push_back(params.back());
+    }
+    return c;
+}
+
 inline bool isRational(const Curve& c)
 {
     for (const Hom& p : c.points)
