@@ -7,8 +7,6 @@
 #include "GeCurveT.h"
 #include "GeNumerics.h"
 
-#include <cmath>
-
 bool AcGeCurve2d::isKindOf(AcGe::EntityId entType) const
 {
     return entType == AcGe::kCurve2d || AcGeEntity2d::isKindOf(entType);

@@ -7,8 +7,6 @@
 #include "GeCurveT.h"
 #include "GeNumerics.h"
 
-#include <cmath>
-
 bool AcGeCurve3d::isKindOf(AcGe::EntityId entType) const
 {
     return entType == AcGe::kCurve3d || AcGeEntity3d::isKindOf(entType);

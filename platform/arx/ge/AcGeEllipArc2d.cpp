@@ -4,7 +4,6 @@
 
 #include "AcGeCircArc2d.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 

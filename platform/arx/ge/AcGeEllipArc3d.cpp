@@ -4,7 +4,6 @@
 
 #include "AcGeCircArc3d.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
