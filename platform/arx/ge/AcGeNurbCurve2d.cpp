@@ -55,13 +55,7 @@ void AcGeNurbCurve2d::getDefinitionData(int& degree, bool& rational, bool& perio
     rational = isRational();
     periodic = mPeriodic;
     knotVector = knots();
-    controlPoints.removeAll();
-    weights.removeAll();
-    for (int i = 0; i < numControlPoints(); ++i) {
-        controlPoints.append(controlPointAt(i));
-        if (rational)
-            weights.append(weightAt(i));
-    }
+    GeNurbs::getControlPoints(mSpline, rational, controlPoints, weights);
 }
 
 double AcGeNurbCurve2d::weightAt(int idx) const

@@ -66,6 +66,19 @@ Point fromHom(const Hom& h)
     return fromVec<Point>({h[0] / h[3], h[1] / h[3], h[2] / h[3]});
 }
 
+// The control points, and their weights where rational is set; both arrays are replaced.
+template <class Point>
+void getControlPoints(const Curve& c, bool rational, AcArray<Point>& controlPoints, AcGeDoubleArray& weights)
+{
+    controlPoints.removeAll();
+    weights.removeAll();
+    for (const Hom& h : c.points) {
+        controlPoints.append(fromHom<Point>(h));
+        if (rational)
+            weights.append(h[3]);
+    }
+}
+
 template <class PointArray>
 Curve definition(int degree, const AcGeKnotVector& knots, const PointArray& points, const AcGeDoubleArray* weights)
 {
