@@ -16,26 +16,95 @@ public:
     using PointArray = AcArray<Point>;
 
     void set(const PointArray& fitPoints, const Vector& startTangent, const Vector& endTangent, bool tangentsExist,
-             const AcGeTol& fitTol);
+             const AcGeTol& fitTol)
+    {
+        mPoints = fitPoints;
+        mStartTangent = startTangent;
+        mEndTangent = endTangent;
+        mTangentsExist = tangentsExist;
+        mTol = fitTol;
+    }
 
     bool has() const { return !mPoints.isEmpty(); }
     int numPoints() const { return mPoints.length(); }
-    bool getPointAt(int index, Point& point) const;
+    bool getPointAt(int index, Point& point) const
+    {
+        if (index < 0 || index >= mPoints.length())
+            return false;
+        point = mPoints[index];
+        return true;
+    }
     bool get(PointArray& fitPoints, AcGeTol& fitTolerance, bool& tangentsExist, Vector& startTangent,
-             Vector& endTangent) const;
-    bool getTolerance(AcGeTol& fitTolerance) const;
-    bool getTangents(Vector& startTangent, Vector& endTangent) const;
+             Vector& endTangent) const
+    {
+        if (!has())
+            return false;
+        fitPoints = mPoints;
+        fitTolerance = mTol;
+        tangentsExist = mTangentsExist;
+        startTangent = mStartTangent;
+        endTangent = mEndTangent;
+        return true;
+    }
+    bool getTolerance(AcGeTol& fitTolerance) const
+    {
+        fitTolerance = mTol;
+        return has();
+    }
+    bool getTangents(Vector& startTangent, Vector& endTangent) const
+    {
+        if (!has() || !mTangentsExist)
+            return false;
+        startTangent = mStartTangent;
+        endTangent = mEndTangent;
+        return true;
+    }
     // Drops the data; whether there was any.
-    bool purge();
+    bool purge()
+    {
+        const bool had = has();
+        mPoints.removeAll();
+        mTangentsExist = false;
+        mStartTangent = mEndTangent = Vector::kIdentity;
+        return had;
+    }
 
     template <class Matrix>
-    void transformBy(const Matrix& xfm);
-    void reverse();
+    void transformBy(const Matrix& xfm)
+    {
+        for (Point& p : mPoints)
+            p.transformBy(xfm);
+        mStartTangent.transformBy(xfm);
+        mEndTangent.transformBy(xfm);
+    }
+    void reverse()
+    {
+        mPoints.reverse();
+        std::swap(mStartTangent, mEndTangent);
+        mStartTangent.negate();
+        mEndTangent.negate();
+    }
 
     // The curve through the fit points: a cubic with the end tangents (estimated from the end
     // points where zero), or without tangents one of the given degree; empty with fewer than
     // two distinct points.
-    GeNurbs::Curve interpolate(int degree) const;
+    GeNurbs::Curve interpolate(int degree) const
+    {
+        std::vector<GeNurbs::Vec3> pts;
+        for (const Point& p : mPoints)
+            if (pts.empty() || !p.isEqualTo(GeNurbs::fromVec<Point>(pts.back()), mTol))
+                pts.push_back(GeNurbs::toVec(p));
+        if (pts.size() < 2)
+            return GeNurbs::Curve();
+        if (degree != 3 && !mTangentsExist)
+            return GeNurbs::interpolate(pts, degree);
+        // Given tangents set the direction; the chord-length parameter makes them unit vectors.
+        const GeNurbs::Vec3 d0 =
+            mStartTangent.isZeroLength() ? GeNurbs::besselStartDeriv(pts) : GeNurbs::toVec(mStartTangent.normal());
+        const GeNurbs::Vec3 dn =
+            mEndTangent.isZeroLength() ? GeNurbs::besselEndDeriv(pts) : GeNurbs::toVec(mEndTangent.normal());
+        return GeNurbs::interpolateCubic(pts, d0, dn);
+    }
 
 private:
     PointArray mPoints;
@@ -44,102 +113,3 @@ private:
     bool mTangentsExist = false;
     AcGeTol mTol;
 };
-
-template <class Point, class Vector>
-void GeNurbFitT<Point, Vector>::set(const PointArray& fitPoints, const Vector& startTangent, const Vector& endTangent,
-                                    bool tangentsExist, const AcGeTol& fitTol)
-{
-    mPoints = fitPoints;
-    mStartTangent = startTangent;
-    mEndTangent = endTangent;
-    mTangentsExist = tangentsExist;
-    mTol = fitTol;
-}
-
-template <class Point, class Vector>
-bool GeNurbFitT<Point, Vector>::getPointAt(int index, Point& point) const
-{
-    if (index < 0 || index >= mPoints.length())
-        return false;
-    point = mPoints[index];
-    return true;
-}
-
-template <class Point, class Vector>
-bool GeNurbFitT<Point, Vector>::get(PointArray& fitPoints, AcGeTol& fitTolerance, bool& tangentsExist,
-                                    Vector& startTangent, Vector& endTangent) const
-{
-    if (!has())
-        return false;
-    fitPoints = mPoints;
-    fitTolerance = mTol;
-    tangentsExist = mTangentsExist;
-    startTangent = mStartTangent;
-    endTangent = mEndTangent;
-    return true;
-}
-
-template <class Point, class Vector>
-bool GeNurbFitT<Point, Vector>::getTolerance(AcGeTol& fitTolerance) const
-{
-    fitTolerance = mTol;
-    return has();
-}
-
-template <class Point, class Vector>
-bool GeNurbFitT<Point, Vector>::getTangents(Vector& startTangent, Vector& endTangent) const
-{
-    if (!has() || !mTangentsExist)
-        return false;
-    startTangent = mStartTangent;
-    endTangent = mEndTangent;
-    return true;
-}
-
-template <class Point, class Vector>
-bool GeNurbFitT<Point, Vector>::purge()
-{
-    const bool had = has();
-    mPoints.removeAll();
-    mTangentsExist = false;
-    mStartTangent = mEndTangent = Vector::kIdentity;
-    return had;
-}
-
-template <class Point, class Vector>
-template <class Matrix>
-void GeNurbFitT<Point, Vector>::transformBy(const Matrix& xfm)
-{
-    for (Point& p : mPoints)
-        p.transformBy(xfm);
-    mStartTangent.transformBy(xfm);
-    mEndTangent.transformBy(xfm);
-}
-
-template <class Point, class Vector>
-void GeNurbFitT<Point, Vector>::reverse()
-{
-    mPoints.reverse();
-    std::swap(mStartTangent, mEndTangent);
-    mStartTangent.negate();
-    mEndTangent.negate();
-}
-
-template <class Point, class Vector>
-GeNurbs::Curve GeNurbFitT<Point, Vector>::interpolate(int degree) const
-{
-    std::vector<GeNurbs::Vec3> pts;
-    for (const Point& p : mPoints)
-        if (pts.empty() || !p.isEqualTo(GeNurbs::fromVec<Point>(pts.back()), mTol))
-            pts.push_back(GeNurbs::toVec(p));
-    if (pts.size() < 2)
-        return GeNurbs::Curve();
-    if (degree != 3 && !mTangentsExist)
-        return GeNurbs::interpolate(pts, degree);
-    // Given tangents set the direction; the chord-length parameter makes them unit vectors.
-    const GeNurbs::Vec3 d0 =
-        mStartTangent.isZeroLength() ? GeNurbs::besselStartDeriv(pts) : GeNurbs::toVec(mStartTangent.normal());
-    const GeNurbs::Vec3 dn =
-        mEndTangent.isZeroLength() ? GeNurbs::besselEndDeriv(pts) : GeNurbs::toVec(mEndTangent.normal());
-    return GeNurbs::interpolateCubic(pts, d0, dn);
-}
