@@ -110,14 +110,7 @@ AcGeCircArc2d& AcGeCircArc2d::setRadius(double radius)
 
 AcGeCircArc2d& AcGeCircArc2d::setAngles(double startAng, double endAng)
 {
-    double sweep = endAng - startAng;
-    if (sweep < 0.0)
-        sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
-    sweep = std::min(sweep, kTwoPi);
-    mStartAng = std::fmod(startAng, kTwoPi);
-    if (mStartAng < 0.0)
-        mStartAng += kTwoPi;
-    mEndAng = mStartAng + sweep;
+    GeCircArcT<AcGeCircArc2d>::setAngles(*this, startAng, endAng);
     return *this;
 }
 
@@ -140,12 +133,7 @@ AcGeVector2d AcGeCircArc2d::sideVec() const
 
 double AcGeCircArc2d::angleOf(const AcGePoint2d& pnt) const
 {
-    const AcGeVector2d v = pnt - mCenter;
-    double a = std::atan2(v.dotProduct(sideVec()), v.dotProduct(mRefVec));
-    a = std::fmod(a - mStartAng, kTwoPi);
-    if (a < 0.0)
-        a += kTwoPi;
-    return mStartAng + a;
+    return GeCircArcT<AcGeCircArc2d>::angleOf(*this, pnt);
 }
 
 bool AcGeCircArc2d::isInside(const AcGePoint2d& pnt, const AcGeTol& tol) const
@@ -155,9 +143,7 @@ bool AcGeCircArc2d::isInside(const AcGePoint2d& pnt, const AcGeTol& tol) const
 
 bool AcGeCircArc2d::isOnArc(const AcGePoint2d& pnt, const AcGeTol& tol) const
 {
-    const double a = angleOf(pnt);
-    const double slack = mRadius > 0.0 ? tol.equalPoint() / mRadius : 0.0;
-    return a <= mEndAng + slack || a >= mStartAng + kTwoPi - slack;
+    return GeCircArcT<AcGeCircArc2d>::isOnArc(*this, pnt, tol);
 }
 
 bool AcGeCircArc2d::tangent(const AcGePoint2d& pnt, AcGeLine2d& line, const AcGeTol& tol) const
@@ -249,13 +235,7 @@ void AcGeCircArc2d::getInterval(AcGeInterval& range) const
 
 bool AcGeCircArc2d::setInterval(const AcGeInterval& range)
 {
-    if (!range.isBounded() || range.length() > kTwoPi + 1e-12)
-        return false;
-    const double sweep = std::min(range.length(), kTwoPi);
-    // Keep the angles as given so that split pieces keep the parameters of their source.
-    mStartAng = range.lowerBound();
-    mEndAng = mStartAng + sweep;
-    return true;
+    return GeCircArcT<AcGeCircArc2d>::setInterval(*this, range);
 }
 
 AcGeCircArc2d& AcGeCircArc2d::reverseParam()
@@ -267,31 +247,17 @@ AcGeCircArc2d& AcGeCircArc2d::reverseParam()
 
 AcGePoint2d AcGeCircArc2d::evaluate(double t, AcGeVector2d* d1, AcGeVector2d* d2) const
 {
-    const AcGeVector2d radial = (mRefVec * std::cos(t) + sideVec() * std::sin(t)) * mRadius;
-    if (d1)
-        *d1 = (sideVec() * std::cos(t) - mRefVec * std::sin(t)) * mRadius;
-    if (d2)
-        *d2 = -radial;
-    return mCenter + radial;
+    return GeCircArcT<AcGeCircArc2d>::evaluate<AcGePoint2d>(*this, t, d1, d2);
 }
 
 AcGeVector2d AcGeCircArc2d::higherDeriv(double t, int order) const
 {
-    // Derivatives of cos and sin repeat with period four: a quarter turn each.
-    return (mRefVec * std::cos(t + order * std::numbers::pi / 2) +
-            sideVec() * std::sin(t + order * std::numbers::pi / 2)) *
-           mRadius;
+    return GeCircArcT<AcGeCircArc2d>::higherDeriv<AcGeVector2d>(*this, t, order);
 }
 
 double AcGeCircArc2d::paramOf(const AcGePoint2d& pnt, const AcGeTol&) const
 {
-    if (pnt.isEqualTo(mCenter))
-        return mStartAng;
-    const double a = angleOf(pnt);
-    if (a <= mEndAng)
-        return a;
-    // Off the arc: the end nearer to the point.
-    return pnt.distanceTo(evalPoint(mEndAng)) < pnt.distanceTo(evalPoint(mStartAng)) ? mEndAng : mStartAng;
+    return GeCircArcT<AcGeCircArc2d>::paramOf(*this, pnt, pnt.isEqualTo(mCenter));
 }
 
 AcGePoint2d AcGeCircArc2d::closestPointTo(const AcGePoint2d& pnt, const AcGeTol& tol) const
@@ -306,15 +272,12 @@ double AcGeCircArc2d::length(double fromParam, double toParam, double) const
 
 double AcGeCircArc2d::paramAtLength(double datumParam, double len, bool posParamDir, double) const
 {
-    if (mRadius == 0.0)
-        return datumParam;
-    const double t = datumParam + (posParamDir ? len : -len) / mRadius;
-    return std::clamp(t, mStartAng, mEndAng);
+    return GeCircArcT<AcGeCircArc2d>::paramAtLength(*this, datumParam, len, posParamDir);
 }
 
 bool AcGeCircArc2d::isClosed(const AcGeTol&) const
 {
-    return mEndAng - mStartAng >= kTwoPi - 1e-12;
+    return GeCircArcT<AcGeCircArc2d>::isClosed(*this);
 }
 
 bool AcGeCircArc2d::isPeriodic(double& period) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AcGeCurve2d.h"
+#include "GeCircArcT.h"
 
 class AcGeLine2d;
 class AcGeLinearEnt2d;
@@ -80,6 +81,8 @@ protected:
     AcGeVector2d higherDeriv(double t, int order) const override;
 
 private:
+    friend struct GeCircArcT<AcGeCircArc2d>;
+
     // The second axis of the arc's frame: refVec turned a quarter in the arc's direction.
     AcGeVector2d sideVec() const;
     // The angle of pnt about the centre in the arc's sense, in [startAng, startAng + 2pi).

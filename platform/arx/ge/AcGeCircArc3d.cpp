@@ -7,7 +7,6 @@
 #include "AcGeLine3d.h"
 #include "AcGeLinearEnt3d.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -98,25 +97,13 @@ AcGeCircArc3d& AcGeCircArc3d::setRadius(double radius)
 
 AcGeCircArc3d& AcGeCircArc3d::setAngles(double startAng, double endAng)
 {
-    double sweep = endAng - startAng;
-    if (sweep < 0.0)
-        sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
-    sweep = std::min(sweep, kTwoPi);
-    mStartAng = std::fmod(startAng, kTwoPi);
-    if (mStartAng < 0.0)
-        mStartAng += kTwoPi;
-    mEndAng = mStartAng + sweep;
+    GeCircArcT<AcGeCircArc3d>::setAngles(*this, startAng, endAng);
     return *this;
 }
 
 double AcGeCircArc3d::angleOf(const AcGePoint3d& pnt) const
 {
-    const AcGeVector3d v = pnt - mCenter;
-    double a = std::atan2(v.dotProduct(sideVec()), v.dotProduct(mRefVec));
-    a = std::fmod(a - mStartAng, kTwoPi);
-    if (a < 0.0)
-        a += kTwoPi;
-    return mStartAng + a;
+    return GeCircArcT<AcGeCircArc3d>::angleOf(*this, pnt);
 }
 
 bool AcGeCircArc3d::isInside(const AcGePoint3d& pnt, const AcGeTol& tol) const
@@ -127,9 +114,7 @@ bool AcGeCircArc3d::isInside(const AcGePoint3d& pnt, const AcGeTol& tol) const
 
 bool AcGeCircArc3d::isOnArc(const AcGePoint3d& pnt, const AcGeTol& tol) const
 {
-    const double a = angleOf(pnt);
-    const double slack = mRadius > 0.0 ? tol.equalPoint() / mRadius : 0.0;
-    return a <= mEndAng + slack || a >= mStartAng + kTwoPi - slack;
+    return GeCircArcT<AcGeCircArc3d>::isOnArc(*this, pnt, tol);
 }
 
 AcGeCircArc2d AcGeCircArc3d::toPlaneArc() const
@@ -222,11 +207,7 @@ void AcGeCircArc3d::getInterval(AcGeInterval& range) const
 
 bool AcGeCircArc3d::setInterval(const AcGeInterval& range)
 {
-    if (!range.isBounded() || range.length() > kTwoPi + 1e-12)
-        return false;
-    mStartAng = range.lowerBound();
-    mEndAng = mStartAng + std::min(range.length(), kTwoPi);
-    return true;
+    return GeCircArcT<AcGeCircArc3d>::setInterval(*this, range);
 }
 
 AcGeCircArc3d& AcGeCircArc3d::reverseParam()
@@ -238,29 +219,17 @@ AcGeCircArc3d& AcGeCircArc3d::reverseParam()
 
 AcGePoint3d AcGeCircArc3d::evaluate(double t, AcGeVector3d* d1, AcGeVector3d* d2) const
 {
-    const AcGeVector3d side = sideVec();
-    const AcGeVector3d radial = (mRefVec * std::cos(t) + side * std::sin(t)) * mRadius;
-    if (d1)
-        *d1 = (side * std::cos(t) - mRefVec * std::sin(t)) * mRadius;
-    if (d2)
-        *d2 = -radial;
-    return mCenter + radial;
+    return GeCircArcT<AcGeCircArc3d>::evaluate<AcGePoint3d>(*this, t, d1, d2);
 }
 
 AcGeVector3d AcGeCircArc3d::higherDeriv(double t, int order) const
 {
-    const double shift = order * std::numbers::pi / 2;
-    return (mRefVec * std::cos(t + shift) + sideVec() * std::sin(t + shift)) * mRadius;
+    return GeCircArcT<AcGeCircArc3d>::higherDeriv<AcGeVector3d>(*this, t, order);
 }
 
 double AcGeCircArc3d::paramOf(const AcGePoint3d& pnt, const AcGeTol&) const
 {
-    if ((pnt - mCenter).orthoProject(mNormal).isZeroLength())
-        return mStartAng;
-    const double a = angleOf(pnt);
-    if (a <= mEndAng)
-        return a;
-    return pnt.distanceTo(evalPoint(mEndAng)) < pnt.distanceTo(evalPoint(mStartAng)) ? mEndAng : mStartAng;
+    return GeCircArcT<AcGeCircArc3d>::paramOf(*this, pnt, (pnt - mCenter).orthoProject(mNormal).isZeroLength());
 }
 
 AcGePoint3d AcGeCircArc3d::closestPointTo(const AcGePoint3d& pnt, const AcGeTol& tol) const
@@ -275,14 +244,12 @@ double AcGeCircArc3d::length(double fromParam, double toParam, double) const
 
 double AcGeCircArc3d::paramAtLength(double datumParam, double len, bool posParamDir, double) const
 {
-    if (mRadius == 0.0)
-        return datumParam;
-    return std::clamp(datumParam + (posParamDir ? len : -len) / mRadius, mStartAng, mEndAng);
+    return GeCircArcT<AcGeCircArc3d>::paramAtLength(*this, datumParam, len, posParamDir);
 }
 
 bool AcGeCircArc3d::isClosed(const AcGeTol&) const
 {
-    return mEndAng - mStartAng >= kTwoPi - 1e-12;
+    return GeCircArcT<AcGeCircArc3d>::isClosed(*this);
 }
 
 bool AcGeCircArc3d::isPeriodic(double& period) const

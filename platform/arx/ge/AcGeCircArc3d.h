@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AcGeCurve3d.h"
+#include "GeCircArcT.h"
 
 class AcGeCircArc2d;
 class AcGeLinearEnt3d;
@@ -76,6 +77,8 @@ protected:
     AcGeVector3d higherDeriv(double t, int order) const override;
 
 private:
+    friend struct GeCircArcT<AcGeCircArc3d>;
+
     AcGeVector3d sideVec() const { return mNormal.crossProduct(mRefVec); }
     // The angle of pnt (projected on the arc's plane) in [startAng, startAng + 2pi).
     double angleOf(const AcGePoint3d& pnt) const;

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "AcGeCurve2d.h"
+#include "GeCompositeCurveT.h"
 
-#include <memory>
 #include <vector>
 
 class AcGeCompositeCurve2d : public AcGeCurve2d {
@@ -18,7 +18,7 @@ public:
 
     void getCurveList(AcGeVoidPointerArray& curveList) const;
     AcGeCompositeCurve2d& setCurveList(const AcGeVoidPointerArray& curveList);
-    int numCurves() const { return static_cast<int>(mCurves.size()); }
+    int numCurves() const { return mChain.numCurves(); }
     // The piece holding param, and the piece's own parameter there.
     double globalToLocalParam(double param, int& segNum) const;
     double localToGlobalParam(double param, int segNum) const;
@@ -46,13 +46,5 @@ protected:
     AcGeVector2d higherDeriv(double t, int order) const override;
 
 private:
-    double pieceStart(int i) const { return mOffsets[static_cast<std::size_t>(i)]; }
-    double pieceEnd(int i) const;
-    void updateOffsets();
-    // Adds the integral f(piece, local t0, local t1) over the global range [t0, t1].
-    template <class Sum, class F>
-    Sum sumOverPieces(double t0, double t1, Sum zero, F f) const;
-
-    std::vector<std::unique_ptr<AcGeCurve2d>> mCurves;
-    std::vector<double> mOffsets;
+    GeCompositeCurveT<AcGeCurve2d> mChain;
 };

@@ -1,89 +1,41 @@
-// Space composite curves: every query is answered piece by piece with the pieces' own
-// (mostly closed-form) answers, then mapped to the composite's parameter.
+// Space composite curves: the chain of pieces answers, the composite adds the offset of the
+// whole chain, worked out in a plane and carried back into space.
 #include "AcGeCompositeCurve3d.h"
 
 #include "AcGeCurve2d.h"
 #include "GeOffset.h"
 #include "GePlanar.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include <memory>
 
 AcGeCompositeCurve3d::AcGeCompositeCurve3d(const AcGeVoidPointerArray& curveList)
 {
     setCurveList(curveList);
 }
 
-AcGeCompositeCurve3d::AcGeCompositeCurve3d(const AcGeCompositeCurve3d& other) : AcGeCurve3d(other)
-{
-    *this = other;
-}
+AcGeCompositeCurve3d::AcGeCompositeCurve3d(const AcGeCompositeCurve3d& other) = default;
 
-AcGeCompositeCurve3d& AcGeCompositeCurve3d::operator=(const AcGeCompositeCurve3d& other)
-{
-    if (this == &other)
-        return *this;
-    mCurves.clear();
-    for (const auto& c : other.mCurves)
-        mCurves.emplace_back(c->copy());
-    mOffsets = other.mOffsets;
-    return *this;
-}
+AcGeCompositeCurve3d& AcGeCompositeCurve3d::operator=(const AcGeCompositeCurve3d& other) = default;
 
 void AcGeCompositeCurve3d::getCurveList(AcGeVoidPointerArray& curveList) const
 {
-    for (const auto& c : mCurves)
-        curveList.append(c->copy());
+    mChain.getCurveList(curveList);
 }
 
 AcGeCompositeCurve3d& AcGeCompositeCurve3d::setCurveList(const AcGeVoidPointerArray& curveList)
 {
-    mCurves.clear();
-    for (void* p : curveList)
-        if (p)
-            mCurves.emplace_back(static_cast<AcGeCurve3d*>(p));
-    updateOffsets();
+    mChain.setCurveList(curveList);
     return *this;
-}
-
-void AcGeCompositeCurve3d::updateOffsets()
-{
-    mOffsets.clear();
-    double offset = 0.0;
-    for (const auto& c : mCurves) {
-        mOffsets.push_back(offset);
-        AcGeInterval range;
-        c->getInterval(range);
-        offset += range.isBounded() ? range.length() : 0.0;
-    }
-    mOffsets.push_back(offset);
-}
-
-double AcGeCompositeCurve3d::pieceEnd(int i) const
-{
-    return mOffsets[static_cast<std::size_t>(i) + 1];
 }
 
 double AcGeCompositeCurve3d::globalToLocalParam(double param, int& segNum) const
 {
-    segNum = 0;
-    if (mCurves.empty())
-        return param;
-    while (segNum + 1 < numCurves() && param >= pieceEnd(segNum))
-        ++segNum;
-    AcGeInterval range;
-    mCurves[static_cast<std::size_t>(segNum)]->getInterval(range);
-    return range.lowerBound() + (param - pieceStart(segNum));
+    return mChain.globalToLocalParam(param, segNum);
 }
 
 double AcGeCompositeCurve3d::localToGlobalParam(double param, int segNum) const
 {
-    if (segNum < 0 || segNum >= numCurves())
-        return param;
-    AcGeInterval range;
-    mCurves[static_cast<std::size_t>(segNum)]->getInterval(range);
-    return pieceStart(segNum) + (param - range.lowerBound());
+    return mChain.localToGlobalParam(param, segNum);
 }
 
 bool AcGeCompositeCurve3d::isKindOf(AcGe::EntityId entType) const
@@ -93,95 +45,38 @@ bool AcGeCompositeCurve3d::isKindOf(AcGe::EntityId entType) const
 
 void AcGeCompositeCurve3d::getInterval(AcGeInterval& range) const
 {
-    range.set(0.0, mOffsets.empty() ? 0.0 : mOffsets.back());
+    mChain.getInterval(range);
 }
 
 bool AcGeCompositeCurve3d::setInterval(const AcGeInterval& range)
 {
-    if (mCurves.empty() || !range.isBounded())
-        return false;
-    int first = 0, last = 0;
-    const double a = globalToLocalParam(range.lowerBound(), first);
-    const double b = globalToLocalParam(range.upperBound(), last);
-    std::vector<std::unique_ptr<AcGeCurve3d>> kept;
-    for (int i = first; i <= last; ++i) {
-        auto& c = mCurves[static_cast<std::size_t>(i)];
-        AcGeInterval own;
-        c->getInterval(own);
-        const double lo = i == first ? a : own.lowerBound();
-        const double hi = i == last ? b : own.upperBound();
-        if (hi - lo <= 1e-12)
-            continue;
-        if ((lo != own.lowerBound() || hi != own.upperBound()) && !c->setInterval(AcGeInterval(lo, hi)))
-            return false;
-        kept.push_back(std::move(c));
-    }
-    mCurves = std::move(kept);
-    updateOffsets();
-    return true;
+    return mChain.setInterval(range);
 }
 
 AcGeCompositeCurve3d& AcGeCompositeCurve3d::reverseParam()
 {
-    std::reverse(mCurves.begin(), mCurves.end());
-    for (auto& c : mCurves)
-        c->reverseParam();
-    updateOffsets();
+    mChain.reverseParam();
     return *this;
 }
 
 AcGePoint3d AcGeCompositeCurve3d::evaluate(double t, AcGeVector3d* d1, AcGeVector3d* d2) const
 {
-    if (mCurves.empty()) {
-        if (d1)
-            *d1 = AcGeVector3d::kIdentity;
-        if (d2)
-            *d2 = AcGeVector3d::kIdentity;
-        return AcGePoint3d::kOrigin;
-    }
-    int seg = 0;
-    const double local = globalToLocalParam(t, seg);
-    return mCurves[static_cast<std::size_t>(seg)]->evaluate(local, d1, d2);
+    return mChain.evaluate(t, d1, d2);
 }
 
 AcGeVector3d AcGeCompositeCurve3d::higherDeriv(double t, int order) const
 {
-    if (mCurves.empty())
-        return AcGeVector3d::kIdentity;
-    int seg = 0;
-    const double local = globalToLocalParam(t, seg);
-    AcGeVector3dArray derivs;
-    mCurves[static_cast<std::size_t>(seg)]->evalPoint(local, order, derivs);
-    return derivs[order - 1];
+    return mChain.higherDeriv(t, order);
 }
 
 std::vector<double> AcGeCompositeCurve3d::breakParams() const
 {
-    std::vector<double> result;
-    for (int i = 0; i < numCurves(); ++i) {
-        if (i > 0)
-            result.push_back(pieceStart(i));
-        for (double k : mCurves[static_cast<std::size_t>(i)]->breakParams())
-            result.push_back(localToGlobalParam(k, i));
-    }
-    return result;
+    return mChain.breakParams();
 }
 
 double AcGeCompositeCurve3d::paramOf(const AcGePoint3d& pnt, const AcGeTol& tol) const
 {
-    double best = 0.0;
-    double bestDist = std::numeric_limits<double>::max();
-    for (int i = 0; i < numCurves(); ++i) {
-        const AcGeCurve3d& c = *mCurves[static_cast<std::size_t>(i)];
-        const AcGePoint3d q = c.closestPointTo(pnt, tol);
-        const double d = q.distanceTo(pnt);
-        // Strictly nearer only, so a joint point belongs to the earlier piece's end.
-        if (d < bestDist - tol.equalPoint() * 1e-3) {
-            bestDist = d;
-            best = localToGlobalParam(c.paramOf(q, tol), i);
-        }
-    }
-    return best;
+    return mChain.paramOf(pnt, tol);
 }
 
 AcGePoint3d AcGeCompositeCurve3d::closestPointTo(const AcGePoint3d& pnt, const AcGeTol& tol) const
@@ -189,73 +84,24 @@ AcGePoint3d AcGeCompositeCurve3d::closestPointTo(const AcGePoint3d& pnt, const A
     return evalPoint(paramOf(pnt, tol));
 }
 
-template <class Sum, class F>
-Sum AcGeCompositeCurve3d::sumOverPieces(double t0, double t1, Sum zero, F f) const
-{
-    const double sign = t1 < t0 ? -1.0 : 1.0;
-    const double a = std::min(t0, t1);
-    const double b = std::max(t0, t1);
-    Sum sum = zero;
-    for (int i = 0; i < numCurves(); ++i) {
-        const double lo = std::max(a, pieceStart(i));
-        const double hi = std::min(b, pieceEnd(i));
-        if (hi <= lo)
-            continue;
-        AcGeInterval own;
-        mCurves[static_cast<std::size_t>(i)]->getInterval(own);
-        const double shift = own.lowerBound() - pieceStart(i);
-        sum = sum + f(*mCurves[static_cast<std::size_t>(i)], lo + shift, hi + shift);
-    }
-    return sum * sign;
-}
-
 double AcGeCompositeCurve3d::length(double fromParam, double toParam, double tol) const
 {
-    return std::fabs(sumOverPieces(fromParam, toParam, 0.0, [tol](const AcGeCurve3d& c, double a, double b) {
-        return c.length(a, b, tol);
-    }));
+    return mChain.length(fromParam, toParam, tol);
 }
 
 double AcGeCompositeCurve3d::paramAtLength(double datumParam, double len, bool posParamDir, double tol) const
 {
-    if (mCurves.empty())
-        return datumParam;
-    // Walk whole pieces until the remaining length falls inside one.
-    const double total = mOffsets.back();
-    double t = std::clamp(datumParam, 0.0, total);
-    double remaining = len;
-    int seg = 0;
-    globalToLocalParam(t, seg);
-    if (!posParamDir && seg > 0 && t <= pieceStart(seg))
-        --seg;
-    while (true) {
-        const double limit = posParamDir ? pieceEnd(seg) : pieceStart(seg);
-        const double piece = length(t, limit, tol);
-        const bool lastPiece = posParamDir ? seg + 1 == numCurves() : seg == 0;
-        if (piece >= remaining || lastPiece) {
-            const AcGeCurve3d& c = *mCurves[static_cast<std::size_t>(seg)];
-            AcGeInterval own;
-            c.getInterval(own);
-            const double shift = own.lowerBound() - pieceStart(seg);
-            return c.paramAtLength(t + shift, remaining, posParamDir, tol) - shift;
-        }
-        remaining -= piece;
-        t = limit;
-        seg += posParamDir ? 1 : -1;
-    }
+    return mChain.paramAtLength(datumParam, len, posParamDir, tol);
 }
 
 AcGeVector3d AcGeCompositeCurve3d::sweptArea(double t0, double t1) const
 {
-    return sumOverPieces(t0, t1, AcGeVector3d::kIdentity,
-                         [](const AcGeCurve3d& c, double a, double b) { return c.sweptArea(a, b); });
+    return mChain.sweptArea(t0, t1);
 }
 
 AcGeCompositeCurve3d& AcGeCompositeCurve3d::transformBy(const AcGeMatrix3d& xfm)
 {
-    for (auto& c : mCurves)
-        c->transformBy(xfm);
-    updateOffsets();
+    mChain.transformBy(xfm);
     return *this;
 }
 
@@ -264,12 +110,12 @@ void AcGeCompositeCurve3d::getTrimmedOffset(double distance, const AcGeVector3d&
                                             AcGe::OffsetCrvExtType extensionType, const AcGeTol& tol) const
 {
     // The chain is offset in the coordinates of a plane through its start.
-    if (mCurves.empty())
+    if (mChain.isEmpty())
         return;
     const AcGePlane plane(evalPoint(0.0), planeNormal);
     std::vector<std::unique_ptr<AcGeCurve2d>> flat;
     std::vector<const AcGeCurve2d*> pieces;
-    for (const auto& c : mCurves) {
+    for (const AcGeCurve3d* c : mChain.pieces()) {
         flat.emplace_back(GePlanar::toPlane(*c, plane));
         if (flat.back())
             pieces.push_back(flat.back().get());

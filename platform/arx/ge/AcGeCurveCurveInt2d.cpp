@@ -9,7 +9,7 @@
 #include "AcGeLineSeg2d.h"
 #include "AcGeLinearEnt2d.h"
 #include "AcGePolyline2d.h"
-#include "GeCurveIntersect.h"
+#include "GeCurveCurveIntT.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,12 +186,7 @@ void intersectPieces(const AcGeCurve2d& a, const AcGeCurve2d& b, const AcGeTol& 
         boundNear(static_cast<const AcGeLinearEnt2d&>(a), b, ra);
     if (!rb.isBounded())
         boundNear(static_cast<const AcGeLinearEnt2d&>(b), a, rb);
-    auto e1 = [&a](double t, AcGeVector2d* d1, AcGeVector2d* d2) { return a.evaluate(t, d1, d2); };
-    auto e2 = [&b](double t, AcGeVector2d* d1, AcGeVector2d* d2) { return b.evaluate(t, d1, d2); };
-    for (const auto& h : GeCurveIntersect::search<AcGePoint2d, AcGeVector2d>(
-             e1, a.breakParams(), ra.lowerBound(), ra.upperBound(), e2, b.breakParams(), rb.lowerBound(),
-             rb.upperBound(), tol.equalPoint()))
-        hits.push_back({h.param1, h.param2});
+    GeCurveCurveIntT::search(a, ra, b, rb, tol.equalPoint(), hits);
 }
 
 } // namespace
@@ -234,7 +229,7 @@ void AcGeCurveCurveInt2d::compute()
         }
     }
     // Points where pieces join are found twice; points inside an overlap are not points.
-    std::sort(hits.begin(), hits.end(), [](const Hit& x, const Hit& y) { return x.param1 < y.param1; });
+    GeCurveCurveIntT::sortByCurve1(hits);
     for (const Hit& h : hits) {
         const AcGePoint2d p = mCurve1->evalPoint(h.param1);
         bool keep = true;
@@ -272,14 +267,7 @@ void AcGeCurveCurveInt2d::getPointOnCurve2(int intNum, AcGePointOnCurve2d& pntOn
 
 bool AcGeCurveCurveInt2d::isTangential(int intNum) const
 {
-    const Hit& h = mHits.at(static_cast<std::size_t>(intNum));
-    AcGeVector2d d1, d2;
-    mCurve1->evaluate(h.param1, &d1, nullptr);
-    mCurve2->evaluate(h.param2, &d2, nullptr);
-    // Numerical contacts are found to about 1e-6 in direction.
-    AcGeTol angular;
-    angular.setEqualVector(1e-6);
-    return d1.isParallelTo(d2, angular);
+    return GeCurveCurveIntT::isTangential(*mCurve1, *mCurve2, mHits.at(static_cast<std::size_t>(intNum)));
 }
 
 void AcGeCurveCurveInt2d::getOverlapRanges(int overlapNum, AcGeInterval& range1, AcGeInterval& range2) const
@@ -291,11 +279,6 @@ void AcGeCurveCurveInt2d::getOverlapRanges(int overlapNum, AcGeInterval& range1,
 
 AcGeCurveCurveInt2d& AcGeCurveCurveInt2d::changeCurveOrder()
 {
-    std::swap(mCurve1, mCurve2);
-    for (Hit& h : mHits)
-        std::swap(h.param1, h.param2);
-    for (Overlap& o : mOverlaps)
-        std::swap(o.range1, o.range2);
-    std::sort(mHits.begin(), mHits.end(), [](const Hit& x, const Hit& y) { return x.param1 < y.param1; });
+    GeCurveCurveIntT::swapCurves(mCurve1, mCurve2, mHits, mOverlaps);
     return *this;
 }

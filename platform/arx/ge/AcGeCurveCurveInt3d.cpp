@@ -5,7 +5,7 @@
 #include "AcGeCircArc3d.h"
 #include "AcGeCurveCurveInt2d.h"
 #include "AcGeLinearEnt3d.h"
-#include "GeCurveIntersect.h"
+#include "GeCurveCurveIntT.h"
 #include "GePlanar.h"
 
 #include <algorithm>
@@ -124,16 +124,11 @@ void AcGeCurveCurveInt3d::computeInSpace()
         b.getInterval(rb);
         if (!ra.isBounded() || !rb.isBounded())
             return;
-        auto e1 = [&a](double t, AcGeVector3d* d1, AcGeVector3d* d2) { return a.evaluate(t, d1, d2); };
-        auto e2 = [&b](double t, AcGeVector3d* d1, AcGeVector3d* d2) { return b.evaluate(t, d1, d2); };
-        for (const auto& h : GeCurveIntersect::search<AcGePoint3d, AcGeVector3d>(
-                 e1, a.breakParams(), ra.lowerBound(), ra.upperBound(), e2, b.breakParams(), rb.lowerBound(),
-                 rb.upperBound(), mTol.equalPoint()))
-            mHits.push_back({h.param1, h.param2});
+        GeCurveCurveIntT::search(a, ra, b, rb, mTol.equalPoint(), mHits);
     }
     for (int i = 0; i < n; ++i)
         mHits.push_back({a.paramOf(p[i], mTol), b.paramOf(p[i], mTol)});
-    std::sort(mHits.begin(), mHits.end(), [](const Hit& x, const Hit& y) { return x.param1 < y.param1; });
+    GeCurveCurveIntT::sortByCurve1(mHits);
 }
 
 AcGePoint3d AcGeCurveCurveInt3d::intPoint(int intNum) const
@@ -160,14 +155,7 @@ void AcGeCurveCurveInt3d::getPointOnCurve2(int intNum, AcGePointOnCurve3d& pntOn
 
 bool AcGeCurveCurveInt3d::isTangential(int intNum) const
 {
-    const Hit& h = mHits.at(static_cast<std::size_t>(intNum));
-    AcGeVector3d d1, d2;
-    mCurve1->evaluate(h.param1, &d1, nullptr);
-    mCurve2->evaluate(h.param2, &d2, nullptr);
-    // Numerical contacts are found to about 1e-6 in direction.
-    AcGeTol angular;
-    angular.setEqualVector(1e-6);
-    return d1.isParallelTo(d2, angular);
+    return GeCurveCurveIntT::isTangential(*mCurve1, *mCurve2, mHits.at(static_cast<std::size_t>(intNum)));
 }
 
 void AcGeCurveCurveInt3d::getOverlapRanges(int overlapNum, AcGeInterval& range1, AcGeInterval& range2) const
@@ -179,11 +167,6 @@ void AcGeCurveCurveInt3d::getOverlapRanges(int overlapNum, AcGeInterval& range1,
 
 AcGeCurveCurveInt3d& AcGeCurveCurveInt3d::changeCurveOrder()
 {
-    std::swap(mCurve1, mCurve2);
-    for (Hit& h : mHits)
-        std::swap(h.param1, h.param2);
-    for (Overlap& o : mOverlaps)
-        std::swap(o.range1, o.range2);
-    std::sort(mHits.begin(), mHits.end(), [](const Hit& x, const Hit& y) { return x.param1 < y.param1; });
+    GeCurveCurveIntT::swapCurves(mCurve1, mCurve2, mHits, mOverlaps);
     return *this;
 }

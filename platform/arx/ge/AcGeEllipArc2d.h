@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AcGeCurve2d.h"
+#include "GeEllipseT.h"
 
 class AcGeCircArc2d;
 
@@ -21,15 +22,15 @@ public:
                         double endAngle = 6.283185307179586);
     AcGeEllipArc2d& set(const AcGeCircArc2d& arc);
 
-    AcGePoint2d center() const { return mCenter; }
-    AcGeVector2d majorAxis() const { return mMajorAxis; }
-    AcGeVector2d minorAxis() const { return mMinorAxis; }
-    double majorRadius() const { return mMajorRadius; }
-    double minorRadius() const { return mMinorRadius; }
-    double startAng() const { return mStartAng; }
-    double endAng() const { return mEndAng; }
-    AcGePoint2d startPoint() const { return evalPoint(mStartAng); }
-    AcGePoint2d endPoint() const { return evalPoint(mEndAng); }
+    AcGePoint2d center() const { return mShape.center; }
+    AcGeVector2d majorAxis() const { return mShape.majorAxis; }
+    AcGeVector2d minorAxis() const { return mShape.minorAxis; }
+    double majorRadius() const { return mShape.majorRadius; }
+    double minorRadius() const { return mShape.minorRadius; }
+    double startAng() const { return mShape.startAng; }
+    double endAng() const { return mShape.endAng; }
+    AcGePoint2d startPoint() const { return evalPoint(mShape.startAng); }
+    AcGePoint2d endPoint() const { return evalPoint(mShape.endAng); }
     // Whether the parameter runs clockwise (the minor axis is clockwise of the major).
     bool isClockWise() const;
     bool isCircular(const AcGeTol& tol = AcGeContext::gTol) const;
@@ -57,15 +58,5 @@ protected:
     AcGeVector2d higherDeriv(double t, int order) const override;
 
 private:
-    // Re-derives the principal axes from two conjugate semi-diameters u and v (the curve
-    // center + u cos t + v sin t), shifting the parameters to match.
-    void setFromConjugate(const AcGeVector2d& u, const AcGeVector2d& v);
-
-    AcGePoint2d mCenter;
-    AcGeVector2d mMajorAxis{1.0, 0.0};
-    AcGeVector2d mMinorAxis{0.0, 1.0};
-    double mMajorRadius = 1.0;
-    double mMinorRadius = 1.0;
-    double mStartAng = 0.0;
-    double mEndAng = 0.0;
+    GeEllipseT<AcGePoint2d, AcGeVector2d> mShape;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AcGeCurve3d.h"
+#include "GeEllipseT.h"
 
 class AcGeCircArc3d;
 
@@ -21,17 +22,17 @@ public:
                         double endAngle = 6.283185307179586);
     AcGeEllipArc3d& set(const AcGeCircArc3d& arc);
 
-    AcGePoint3d center() const { return mCenter; }
-    AcGeVector3d majorAxis() const { return mMajorAxis; }
-    AcGeVector3d minorAxis() const { return mMinorAxis; }
-    double majorRadius() const { return mMajorRadius; }
-    double minorRadius() const { return mMinorRadius; }
-    double startAng() const { return mStartAng; }
-    double endAng() const { return mEndAng; }
-    AcGePoint3d startPoint() const { return evalPoint(mStartAng); }
-    AcGePoint3d endPoint() const { return evalPoint(mEndAng); }
+    AcGePoint3d center() const { return mShape.center; }
+    AcGeVector3d majorAxis() const { return mShape.majorAxis; }
+    AcGeVector3d minorAxis() const { return mShape.minorAxis; }
+    double majorRadius() const { return mShape.majorRadius; }
+    double minorRadius() const { return mShape.minorRadius; }
+    double startAng() const { return mShape.startAng; }
+    double endAng() const { return mShape.endAng; }
+    AcGePoint3d startPoint() const { return evalPoint(mShape.startAng); }
+    AcGePoint3d endPoint() const { return evalPoint(mShape.endAng); }
     // majorAxis x minorAxis: the parameter runs counter-clockwise about it.
-    AcGeVector3d normal() const { return mMajorAxis.crossProduct(mMinorAxis); }
+    AcGeVector3d normal() const { return mShape.majorAxis.crossProduct(mShape.minorAxis); }
     void getPlane(AcGePlane& plane) const;
     bool isCircular(const AcGeTol& tol = AcGeContext::gTol) const;
     bool isInside(const AcGePoint3d& pnt, const AcGeTol& tol = AcGeContext::gTol) const;
@@ -59,15 +60,5 @@ protected:
     AcGeVector3d higherDeriv(double t, int order) const override;
 
 private:
-    // Re-derives the principal axes from two conjugate semi-diameters u and v (the curve
-    // center + u cos t + v sin t), shifting the parameters to match.
-    void setFromConjugate(const AcGeVector3d& u, const AcGeVector3d& v);
-
-    AcGePoint3d mCenter;
-    AcGeVector3d mMajorAxis{1.0, 0.0, 0.0};
-    AcGeVector3d mMinorAxis{0.0, 1.0, 0.0};
-    double mMajorRadius = 1.0;
-    double mMinorRadius = 1.0;
-    double mStartAng = 0.0;
-    double mEndAng = 0.0;
+    GeEllipseT<AcGePoint3d, AcGeVector3d> mShape;
 };

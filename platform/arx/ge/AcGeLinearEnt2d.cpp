@@ -6,7 +6,6 @@
 #include "AcGeLineSeg2d.h"
 #include "AcGeRay2d.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,12 +13,6 @@ namespace {
 double cross(const AcGeVector2d& a, const AcGeVector2d& b)
 {
     return a.x * b.y - a.y * b.x;
-}
-
-// Whether t lies in the range, allowing a distance tol along a vector of length len.
-bool withinRange(const AcGeInterval& range, double t, double len, double tol)
-{
-    return range.contains(t, len > 0.0 ? tol / len : 0.0);
 }
 
 } // namespace
@@ -47,11 +40,7 @@ bool AcGeLinearEnt2d::intersectWith(const AcGeLinearEnt2d& line, AcGePoint2d& in
     const double det = cross(mVector, line.mVector);
     const double s = cross(w, line.mVector) / det;
     const double t = cross(w, mVector) / det;
-    AcGeInterval r1, r2;
-    getInterval(r1);
-    line.getInterval(r2);
-    if (!withinRange(r1, s, mVector.length(), tol.equalPoint()) ||
-        !withinRange(r2, t, line.mVector.length(), tol.equalPoint()))
+    if (!GeLinearT<AcGeLinearEnt2d>::withinBoth(*this, s, line, t, tol))
         return false;
     intPnt = evalPoint(s);
     return true;
@@ -62,30 +51,8 @@ bool AcGeLinearEnt2d::overlap(const AcGeLinearEnt2d& line, AcGeLinearEnt2d*& ove
     overlap = nullptr;
     if (!isColinearTo(line, tol))
         return false;
-    // Both ranges as parameters of this entity.
-    AcGeInterval r1, r2;
-    getInterval(r1);
-    line.getInterval(r2);
-    const double inf = HUGE_VAL;
-    const bool sameDir = mVector.dotProduct(line.mVector) > 0.0;
-    const double a = r2.isBoundedBelow() ? footParam(line.evalPoint(r2.lowerBound())) : (sameDir ? -inf : inf);
-    const double b = r2.isBoundedAbove() ? footParam(line.evalPoint(r2.upperBound())) : (sameDir ? inf : -inf);
-    const double lo2 = std::min(a, b);
-    const double hi2 = std::max(a, b);
-    const double lo = std::max(r1.isBoundedBelow() ? r1.lowerBound() : -HUGE_VAL, lo2);
-    const double hi = std::min(r1.isBoundedAbove() ? r1.upperBound() : HUGE_VAL, hi2);
-    const double len = mVector.length();
-    if (hi < lo - tol.equalPoint() / len)
-        return false;
-    if (std::isinf(lo) && std::isinf(hi))
-        overlap = new AcGeLine2d(mPoint, mVector);
-    else if (std::isinf(hi))
-        overlap = new AcGeRay2d(evalPoint(lo), mVector);
-    else if (std::isinf(lo))
-        overlap = new AcGeRay2d(evalPoint(hi), -mVector);
-    else
-        overlap = new AcGeLineSeg2d(evalPoint(lo), evalPoint(std::max(lo, hi)));
-    return true;
+    overlap = GeLinearT<AcGeLinearEnt2d>::overlap<AcGeLine2d, AcGeRay2d, AcGeLineSeg2d>(*this, line, tol);
+    return overlap != nullptr;
 }
 
 bool AcGeLinearEnt2d::isParallelTo(const AcGeLinearEnt2d& line, const AcGeTol& tol) const
@@ -108,11 +75,7 @@ bool AcGeLinearEnt2d::isColinearTo(const AcGeLinearEnt2d& line, const AcGeTol& t
 
 AcGePoint2d AcGeLinearEnt2d::evaluate(double t, AcGeVector2d* d1, AcGeVector2d* d2) const
 {
-    if (d1)
-        *d1 = mVector;
-    if (d2)
-        *d2 = AcGeVector2d::kIdentity;
-    return mPoint + mVector * t;
+    return GeLinearT<AcGeLinearEnt2d>::evaluate<AcGePoint2d>(*this, t, d1, d2);
 }
 
 double AcGeLinearEnt2d::footParam(const AcGePoint2d& pnt) const
@@ -140,12 +103,7 @@ double AcGeLinearEnt2d::length(double fromParam, double toParam, double) const
 
 double AcGeLinearEnt2d::paramAtLength(double datumParam, double len, bool posParamDir, double) const
 {
-    const double vlen = mVector.length();
-    if (vlen == 0.0)
-        return datumParam;
-    AcGeInterval range;
-    getInterval(range);
-    return range.clamp(datumParam + (posParamDir ? len : -len) / vlen);
+    return GeLinearT<AcGeLinearEnt2d>::paramAtLength(*this, datumParam, len, posParamDir);
 }
 
 bool AcGeLinearEnt2d::isClosed(const AcGeTol&) const

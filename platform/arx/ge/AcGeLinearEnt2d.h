@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AcGeCurve2d.h"
+#include "GeLinearT.h"
 
 class AcGeLine2d;
 
@@ -41,6 +42,8 @@ public:
                           const AcGeTol& tol = AcGeContext::gTol) const override;
 
 protected:
+    friend struct GeLinearT<AcGeLinearEnt2d>;
+
     AcGeLinearEnt2d() = default;
     AcGeLinearEnt2d(const AcGePoint2d& pnt, const AcGeVector2d& vec) : mPoint(pnt), mVector(vec) {}
 

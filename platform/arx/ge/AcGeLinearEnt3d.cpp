@@ -6,18 +6,7 @@
 #include "AcGeLineSeg3d.h"
 #include "AcGeRay3d.h"
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-// Whether t lies in the range, allowing a distance tol along a vector of length len.
-bool withinRange(const AcGeInterval& range, double t, double len, double tol)
-{
-    return range.contains(t, len > 0.0 ? tol / len : 0.0);
-}
-
-} // namespace
 
 bool AcGeLinearEnt3d::isKindOf(AcGe::EntityId entType) const
 {
@@ -43,7 +32,7 @@ bool AcGeLinearEnt3d::intersectWith(const AcGePlane& plane, AcGePoint3d& intPnt,
     const double t = -plane.signedDistanceTo(mPoint) / rate;
     AcGeInterval range;
     getInterval(range);
-    if (!withinRange(range, t, mVector.length(), tol.equalPoint()))
+    if (!GeLinearT<AcGeLinearEnt3d>::withinRange(range, t, mVector.length(), tol.equalPoint()))
         return false;
     intPnt = evalPoint(t);
     return true;
@@ -65,11 +54,7 @@ bool AcGeLinearEnt3d::intersectWith(const AcGeLinearEnt3d& line, AcGePoint3d& in
     const double t = (b * d - a * e) / det;
     if (evalPoint(s).distanceTo(line.evalPoint(t)) > tol.equalPoint())
         return false;
-    AcGeInterval r1, r2;
-    getInterval(r1);
-    line.getInterval(r2);
-    if (!withinRange(r1, s, mVector.length(), tol.equalPoint()) ||
-        !withinRange(r2, t, line.mVector.length(), tol.equalPoint()))
+    if (!GeLinearT<AcGeLinearEnt3d>::withinBoth(*this, s, line, t, tol))
         return false;
     intPnt = evalPoint(s);
     return true;
@@ -80,30 +65,8 @@ bool AcGeLinearEnt3d::overlap(const AcGeLinearEnt3d& line, AcGeLinearEnt3d*& ove
     overlap = nullptr;
     if (!isColinearTo(line, tol))
         return false;
-    // Both ranges as parameters of this entity.
-    AcGeInterval r1, r2;
-    getInterval(r1);
-    line.getInterval(r2);
-    const double inf = HUGE_VAL;
-    const bool sameDir = mVector.dotProduct(line.mVector) > 0.0;
-    const double a = r2.isBoundedBelow() ? footParam(line.evalPoint(r2.lowerBound())) : (sameDir ? -inf : inf);
-    const double b = r2.isBoundedAbove() ? footParam(line.evalPoint(r2.upperBound())) : (sameDir ? inf : -inf);
-    const double lo2 = std::min(a, b);
-    const double hi2 = std::max(a, b);
-    const double lo = std::max(r1.isBoundedBelow() ? r1.lowerBound() : -HUGE_VAL, lo2);
-    const double hi = std::min(r1.isBoundedAbove() ? r1.upperBound() : HUGE_VAL, hi2);
-    const double len = mVector.length();
-    if (hi < lo - tol.equalPoint() / len)
-        return false;
-    if (std::isinf(lo) && std::isinf(hi))
-        overlap = new AcGeLine3d(mPoint, mVector);
-    else if (std::isinf(hi))
-        overlap = new AcGeRay3d(evalPoint(lo), mVector);
-    else if (std::isinf(lo))
-        overlap = new AcGeRay3d(evalPoint(hi), -mVector);
-    else
-        overlap = new AcGeLineSeg3d(evalPoint(lo), evalPoint(std::max(lo, hi)));
-    return true;
+    overlap = GeLinearT<AcGeLinearEnt3d>::overlap<AcGeLine3d, AcGeRay3d, AcGeLineSeg3d>(*this, line, tol);
+    return overlap != nullptr;
 }
 
 bool AcGeLinearEnt3d::isParallelTo(const AcGeLinearEnt3d& line, const AcGeTol& tol) const
@@ -126,11 +89,7 @@ bool AcGeLinearEnt3d::isColinearTo(const AcGeLinearEnt3d& line, const AcGeTol& t
 
 AcGePoint3d AcGeLinearEnt3d::evaluate(double t, AcGeVector3d* d1, AcGeVector3d* d2) const
 {
-    if (d1)
-        *d1 = mVector;
-    if (d2)
-        *d2 = AcGeVector3d::kIdentity;
-    return mPoint + mVector * t;
+    return GeLinearT<AcGeLinearEnt3d>::evaluate<AcGePoint3d>(*this, t, d1, d2);
 }
 
 double AcGeLinearEnt3d::footParam(const AcGePoint3d& pnt) const
@@ -158,12 +117,7 @@ double AcGeLinearEnt3d::length(double fromParam, double toParam, double) const
 
 double AcGeLinearEnt3d::paramAtLength(double datumParam, double len, bool posParamDir, double) const
 {
-    const double vlen = mVector.length();
-    if (vlen == 0.0)
-        return datumParam;
-    AcGeInterval range;
-    getInterval(range);
-    return range.clamp(datumParam + (posParamDir ? len : -len) / vlen);
+    return GeLinearT<AcGeLinearEnt3d>::paramAtLength(*this, datumParam, len, posParamDir);
 }
 
 bool AcGeLinearEnt3d::isClosed(const AcGeTol&) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AcGeCurve3d.h"
+#include "GeLinearT.h"
 
 class AcGeLine3d;
 
@@ -44,6 +45,8 @@ public:
                           const AcGeTol& tol = AcGeContext::gTol) const override;
 
 protected:
+    friend struct GeLinearT<AcGeLinearEnt3d>;
+
     AcGeLinearEnt3d() = default;
     AcGeLinearEnt3d(const AcGePoint3d& pnt, const AcGeVector3d& vec) : mPoint(pnt), mVector(vec) {}
 

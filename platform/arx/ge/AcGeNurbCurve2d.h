@@ -6,6 +6,7 @@
 #include "AcGeDoubleArray.h"
 #include "AcGePoint2dArray.h"
 #include "AcGeSplineEnt2d.h"
+#include "GeNurbFitT.h"
 
 class AcGeEllipArc2d;
 class AcGeLineSeg2d;
@@ -34,8 +35,8 @@ public:
     AcGeNurbCurve2d& setWeightAt(int idx, double val);
     AcGeNurbCurve2d& setControlPointAt(int idx, const AcGePoint2d& pnt);
 
-    bool hasFitData() const override { return !mFitPoints.isEmpty(); }
-    int numFitPoints() const { return mFitPoints.length(); }
+    bool hasFitData() const override { return mFit.has(); }
+    int numFitPoints() const { return mFit.numPoints(); }
     bool getFitPointAt(int index, AcGePoint2d& point) const;
     bool getFitData(AcGePoint2dArray& fitPoints, AcGeTol& fitTolerance, bool& tangentsExist,
                     AcGeVector2d& startTangent, AcGeVector2d& endTangent) const;
@@ -60,12 +61,6 @@ public:
     bool setInterval(const AcGeInterval& range) override;
 
 private:
-    void interpolateFitPoints(int degree);
-
     bool mPeriodic = false;
-    AcGePoint2dArray mFitPoints;
-    AcGeVector2d mStartTangent;
-    AcGeVector2d mEndTangent;
-    bool mTangentsExist = false;
-    AcGeTol mFitTol;
+    GeNurbFitT<AcGePoint2d, AcGeVector2d> mFit;
 };

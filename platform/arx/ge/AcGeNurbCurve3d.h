@@ -6,6 +6,7 @@
 #include "AcGeDoubleArray.h"
 #include "AcGePoint3dArray.h"
 #include "AcGeSplineEnt3d.h"
+#include "GeNurbFitT.h"
 
 class AcGeEllipArc3d;
 class AcGeLineSeg3d;
@@ -34,8 +35,8 @@ public:
     AcGeNurbCurve3d& setWeightAt(int idx, double val);
     AcGeNurbCurve3d& setControlPointAt(int idx, const AcGePoint3d& pnt);
 
-    bool hasFitData() const override { return !mFitPoints.isEmpty(); }
-    int numFitPoints() const { return mFitPoints.length(); }
+    bool hasFitData() const override { return mFit.has(); }
+    int numFitPoints() const { return mFit.numPoints(); }
     bool getFitPointAt(int index, AcGePoint3d& point) const;
     bool getFitData(AcGePoint3dArray& fitPoints, AcGeTol& fitTolerance, bool& tangentsExist,
                     AcGeVector3d& startTangent, AcGeVector3d& endTangent) const;
@@ -60,12 +61,6 @@ public:
     bool setInterval(const AcGeInterval& range) override;
 
 private:
-    void interpolateFitPoints(int degree);
-
     bool mPeriodic = false;
-    AcGePoint3dArray mFitPoints;
-    AcGeVector3d mStartTangent;
-    AcGeVector3d mEndTangent;
-    bool mTangentsExist = false;
-    AcGeTol mFitTol;
+    GeNurbFitT<AcGePoint3d, AcGeVector3d> mFit;
 };

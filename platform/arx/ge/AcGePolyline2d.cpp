@@ -1,34 +1,22 @@
-// Plane polylines. A single fit point is kept as a piece of zero length, so every
-// polyline has a start and an end.
+// Plane polylines: degree-1 splines built by the B-spline operations shared with the other
+// dimension; only the offset is the dimension's own.
 #include "AcGePolyline2d.h"
 
 #include "AcGeCompositeCurve2d.h"
 #include "AcGeLineSeg2d.h"
+#include "GeNurbsT.h"
 #include "GeOffset.h"
 
 #include <memory>
 
 AcGePolyline2d::AcGePolyline2d(const AcGePoint2dArray& points)
 {
-    std::vector<double> params;
-    for (int i = 0; i < points.length(); ++i)
-        params.push_back(i);
-    setPoints(params, points);
+    mSpline = GeNurbs::polyline(GeNurbs::polylineParams(points.length()), points);
 }
 
 AcGePolyline2d::AcGePolyline2d(const AcGeKnotVector& knots, const AcGePoint2dArray& points)
 {
-    std::vector<double> params(knots.getPtr(), knots.getPtr() + knots.length());
-    if (params.size() == static_cast<std::size_t>(points.length()) + 2) {
-        params.erase(params.begin());
-        params.pop_back();
-    }
-    if (params.size() != static_cast<std::size_t>(points.length())) {
-        params.clear();
-        for (int i = 0; i < points.length(); ++i)
-            params.push_back(i);
-    }
-    setPoints(params, points);
+    mSpline = GeNurbs::polyline(GeNurbs::polylineParams(points.length(), &knots), points);
 }
 
 AcGePolyline2d::AcGePolyline2d(const AcGeCurve2d& crv, double apprEps)
@@ -38,29 +26,12 @@ AcGePolyline2d::AcGePolyline2d(const AcGeCurve2d& crv, double apprEps)
     AcGePoint2dArray points;
     AcGeDoubleArray params;
     crv.getSamplePoints(range.lowerBound(), range.upperBound(), apprEps, points, params);
-    setPoints(std::vector<double>(params.begin(), params.end()), points);
-}
-
-void AcGePolyline2d::setPoints(const std::vector<double>& params, const AcGePoint2dArray& points)
-{
-    mSpline = GeNurbs::Curve();
-    mSpline.degree = 1;
-    if (points.isEmpty())
-        return;
-    for (const AcGePoint2d& p : points)
-        mSpline.points.push_back({p.x, p.y, 0.0, 1.0});
-    mSpline.knots.push_back(params.front());
-    mSpline.knots.insert(mSpline.knots.end(), params.begin(), params.end());
-    mSpline.knots.push_back(params.back());
-    if (points.length() == 1) {
-        mSpline.points.push_back(mSpline.points.front());
-        mSpline.knots.push_back(params.back());
-    }
+    mSpline = GeNurbs::polyline(std::vector<double>(params.begin(), params.end()), points);
 }
 
 AcGePolyline2d& AcGePolyline2d::setFitPointAt(int idx, const AcGePoint2d& point)
 {
-    mSpline.points.at(static_cast<std::size_t>(idx)) = {point.x, point.y, 0.0, 1.0};
+    mSpline.points.at(static_cast<std::size_t>(idx)) = GeNurbs::toHom(point, 1.0);
     return *this;
 }
 

@@ -28,7 +28,4 @@ public:
     AcGe::EntityId type() const override { return AcGe::kPolyline2d; }
     bool isKindOf(AcGe::EntityId entType) const override;
     AcGePolyline2d* copy() const override { return new AcGePolyline2d(*this); }
-
-private:
-    void setPoints(const std::vector<double>& params, const AcGePoint2dArray& points);
 };

@@ -1,33 +1,21 @@
-// Space polylines. A single fit point is kept as a piece of zero length, so every
-// polyline has a start and an end.
+// Space polylines: degree-1 splines built by the B-spline operations shared with the other
+// dimension; only the offset is the dimension's own.
 #include "AcGePolyline3d.h"
 
 #include "AcGeCurve2d.h"
+#include "GeNurbsT.h"
 #include "GePlanar.h"
 
 #include <memory>
 
 AcGePolyline3d::AcGePolyline3d(const AcGePoint3dArray& points)
 {
-    std::vector<double> params;
-    for (int i = 0; i < points.length(); ++i)
-        params.push_back(i);
-    setPoints(params, points);
+    mSpline = GeNurbs::polyline(GeNurbs::polylineParams(points.length()), points);
 }
 
 AcGePolyline3d::AcGePolyline3d(const AcGeKnotVector& knots, const AcGePoint3dArray& points)
 {
-    std::vector<double> params(knots.getPtr(), knots.getPtr() + knots.length());
-    if (params.size() == static_cast<std::size_t>(points.length()) + 2) {
-        params.erase(params.begin());
-        params.pop_back();
-    }
-    if (params.size() != static_cast<std::size_t>(points.length())) {
-        params.clear();
-        for (int i = 0; i < points.length(); ++i)
-            params.push_back(i);
-    }
-    setPoints(params, points);
+    mSpline = GeNurbs::polyline(GeNurbs::polylineParams(points.length(), &knots), points);
 }
 
 AcGePolyline3d::AcGePolyline3d(const AcGeCurve3d& crv, double apprEps)
@@ -37,29 +25,12 @@ AcGePolyline3d::AcGePolyline3d(const AcGeCurve3d& crv, double apprEps)
     AcGePoint3dArray points;
     AcGeDoubleArray params;
     crv.getSamplePoints(range.lowerBound(), range.upperBound(), apprEps, points, params);
-    setPoints(std::vector<double>(params.begin(), params.end()), points);
-}
-
-void AcGePolyline3d::setPoints(const std::vector<double>& params, const AcGePoint3dArray& points)
-{
-    mSpline = GeNurbs::Curve();
-    mSpline.degree = 1;
-    if (points.isEmpty())
-        return;
-    for (const AcGePoint3d& p : points)
-        mSpline.points.push_back({p.x, p.y, p.z, 1.0});
-    mSpline.knots.push_back(params.front());
-    mSpline.knots.insert(mSpline.knots.end(), params.begin(), params.end());
-    mSpline.knots.push_back(params.back());
-    if (points.length() == 1) {
-        mSpline.points.push_back(mSpline.points.front());
-        mSpline.knots.push_back(params.back());
-    }
+    mSpline = GeNurbs::polyline(std::vector<double>(params.begin(), params.end()), points);
 }
 
 AcGePolyline3d& AcGePolyline3d::setFitPointAt(int idx, const AcGePoint3d& point)
 {
-    mSpline.points.at(static_cast<std::size_t>(idx)) = {point.x, point.y, point.z, 1.0};
+    mSpline.points.at(static_cast<std::size_t>(idx)) = GeNurbs::toHom(point, 1.0);
     return *this;
 }
 

@@ -26,7 +26,4 @@ public:
     AcGe::EntityId type() const override { return AcGe::kPolyline3d; }
     bool isKindOf(AcGe::EntityId entType) const override;
     AcGePolyline3d* copy() const override { return new AcGePolyline3d(*this); }
-
-private:
-    void setPoints(const std::vector<double>& params, const AcGePoint3dArray& points);
 };
