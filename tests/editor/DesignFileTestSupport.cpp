@@ -1,3 +1,4 @@
+#include <unistd.h>
 // What the design-file writer tests share.
 #include "DesignFileTestSupport.h"
 
@@ -272,7 +273,8 @@ void BuildFullDesign(CBent_PierInfo& d, CBent_BasicGeometry& g)
 void DesignFileTest::SetUp()
 {
     m_dir = fs::temp_directory_path() /
-            ("editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("editor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+             std::to_string(::getpid()));
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
     m_boxes->SetLog(nullptr);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -106,7 +108,8 @@ protected:
     void SetUp() override
     {
         m_dir = fs::temp_directory_path() /
-                ("hlfile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("hlfile-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                 std::to_string(::getpid()));
         fs::create_directories(m_dir);
         m_boxes->SetLog(nullptr);
     }

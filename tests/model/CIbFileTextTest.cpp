@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,7 +19,8 @@ protected:
     void SetUp() override
     {
         m_dir = std::filesystem::temp_directory_path() /
-                ("ibfiletext-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                ("ibfiletext-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+                 std::to_string(::getpid()));
         std::filesystem::create_directories(m_dir);
         m_boxes->SetLog(nullptr);
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,7 +13,7 @@ namespace {
 
 std::filesystem::path TempPath(const char* name)
 {
-    auto dir = std::filesystem::temp_directory_path() / "corbel-cfile";
+    auto dir = std::filesystem::temp_directory_path() / ("corbel-cfile-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return dir / name;
 }
