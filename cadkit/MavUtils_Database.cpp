@@ -243,10 +243,10 @@ MavUtils& MavUtils::operator=(const MavUtils&) { return *this; }
 
 MavUtils::~MavUtils() = default;
 
-// Kept for the plug-in's import: it answers success and makes nothing.
+// This form makes no linetype; its callers take the success it answers.
 Acad::ErrorStatus MavUtils::createLinetypeEx(const wchar_t*, AcDbObjectId&) { return Acad::eOk; }
 
-// Kept for the plug-in's import: it answers success and makes nothing.
+// This form offsets nothing; its callers take the success it answers.
 Acad::ErrorStatus MavUtils::offsetCurve(
     const AcDbObjectId&, const AcDbObjectId&, const AcDbObjectId&, double, AcDbEntity*&)
 {

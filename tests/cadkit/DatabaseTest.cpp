@@ -145,10 +145,14 @@ TEST_F(DatabaseAccess, WithoutAWorkingDatabaseAppendsAnswerNoDatabase)
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     bool freed = false;
     AcDbObjectId id;
-    EXPECT_EQ(MavUtils::addToDatabase(newLine(), id) , Acad::eNoDatabase);
+    AcDbLine* kept = newLine();
+    EXPECT_EQ(MavUtils::addToDatabase(kept, id), Acad::eNoDatabase);
     EXPECT_EQ(MavUtils::addToCurrentSpaceAndClose(new ProbeLine(&freed)), Acad::eNoDatabase);
     acdbHostApplicationServices()->setWorkingDatabase(db());
     EXPECT_TRUE(freed);
+    // A failed addToDatabase leaves the entity to its caller.
+    EXPECT_TRUE(kept->isWriteEnabled());
+    delete kept;
 }
 
 TEST_F(DatabaseAccess, AppendingToAnOpenBlockClosesTheEntityAndLeavesTheBlockOpen)

@@ -2,6 +2,9 @@
 // lock and MDI states.
 #include "CadkitFixture.h"
 
+#include "AsdkDataManager.h"
+#include "CDocData.h"
+
 #include <sstream>
 #include <vector>
 
@@ -39,4 +42,14 @@ TEST_F(ModuleEntry, TheHostLoadingTheLibraryPrintsTheBannerAndCanUnloadIt)
     app().transcript().clear();
     EXPECT_TRUE(linker.unloadModule(L"libcorbelkit.so"));
     EXPECT_EQ(transcript(), L"");
+}
+
+TEST_F(ModuleEntry, PerDocumentRecordIsForgottenWhenItsDocumentGoes)
+{
+    AsdkDataManager<CDocData> manager;
+    AcApDocument* doc = acDocManager->curDocument();
+    manager.docData(doc);
+    EXPECT_TRUE(manager.hasDocData(doc));
+    app().docManager().newDocument();
+    EXPECT_FALSE(manager.hasDocData(doc));
 }
