@@ -1,0 +1,11 @@
+// Helpers of the library that the library alone uses: the current document's database and
+// the draw-order table and switch. They are not exported.
+#pragma once
+
+class AcDbDatabase;
+class AcDbEntity;
+class AcDbSortentsTable;
+
+AcDbDatabase* GetCurrentDocDatabase();
+AcDbSortentsTable* GetOrCreateSortentsTable(AcDbEntity* pEnt);
+int SetSortentsVar(short value);

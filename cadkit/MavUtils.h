@@ -1,0 +1,157 @@
+// The library's static helpers: error reports, the doorway into the drawing database (append,
+// open, erase, draw order), symbol tables and styles, extended data and ids, arrays and texts.
+#pragma once
+
+#include "AcArray.h"
+#include "AcDb.h"
+#include "AcDbObjectId.h"
+#include "AcGePoint2d.h"
+#include "AcGePoint3d.h"
+#include "AcadErrorStatus.h"
+#include "CArray.h"
+#include "CString.h"
+#include "CorbelkitExport.h"
+#include "resbuf.h"
+
+class AcDbBlockTableRecord;
+class AcDbCurve;
+class AcDbDatabase;
+class AcDbEntity;
+class AcDbExtents;
+class AcDbObject;
+class AcDbSymbolTable;
+class AcDbSymbolTableRecord;
+class AcGeEntity2d;
+class AcGeMatrix2d;
+class AcGeMatrix3d;
+class AcRxClass;
+
+class CORBELKIT_API MavUtils {
+public:
+    // Error reporting: tags and host statuses on the command line, texts in a message box.
+    static void BDTAlert(const CString& tag);
+    static void errorReport(Acad::ErrorStatus es);
+    static void BDTAlertBox(const CString& text);
+
+    // Appending to a block, opening by id or name, erasing, draw order.
+    static void addToBlockTableRecordAndClose(AcDbEntity* pEnt, AcDbBlockTableRecord* pRecord);
+    static Acad::ErrorStatus addToCurrentSpace(AcDbEntity* pEnt, AcDbDatabase* pDb);
+    static Acad::ErrorStatus addToCurrentSpace(AcDbEntity* pEnt);
+    static Acad::ErrorStatus addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbDatabase* pDb);
+    static Acad::ErrorStatus addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbObjectId& newId);
+    static Acad::ErrorStatus addToDatabase(AcDbEntity* pEnt, AcDbObjectId& newId);
+    static Acad::ErrorStatus openEntWithID(AcDbObjectId id, AcDb::OpenMode mode, AcDbEntity*& pEnt);
+    static Acad::ErrorStatus openCurveWithID(const AcDbObjectId& id, AcDb::OpenMode mode, AcDbCurve*& pCurve);
+    static AcDbBlockTableRecord* openCurrentSpaceBlock(AcDb::OpenMode mode, AcDbDatabase* pDb);
+    static Acad::ErrorStatus openBlockDef(
+        const wchar_t* blockName, AcDbBlockTableRecord*& pRecord, AcDb::OpenMode mode, AcDbDatabase* pDb);
+    static AcDbSymbolTable* openSymbolTable(AcRxClass* recordClass, AcDb::OpenMode mode, AcDbDatabase* pDb);
+    static void deleteObj(AcDbObjectId id);
+    static void configureSortents();
+    static int sendTop(const AcDbObjectId& id);
+
+    MavUtils();
+    MavUtils(const MavUtils& other);
+    MavUtils& operator=(const MavUtils& other);
+    virtual ~MavUtils();
+
+    static Acad::ErrorStatus createLinetypeEx(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus offsetCurve(const AcDbObjectId& curve, const AcDbObjectId& from, const AcDbObjectId& to,
+        double distance, AcDbEntity*& pOffset);
+
+    static void addToBlockTableRecordAndClose(AcDbObjectId& newId, AcDbEntity* pEnt, AcDbBlockTableRecord* pRecord);
+    static Acad::ErrorStatus addToCurrentSpaceAndClose(AcDbEntity* pEnt);
+    static int addToSymbolTableAndClose(AcDbSymbolTableRecord* pRecord, AcDbObjectId& newId);
+    static void addToGroup(AcArray<AcDbObjectId>& ids, CString name);
+    static void deleteObjs(AcArray<AcDbObjectId>& ids);
+    static int updateDbEntity(const AcDbObjectId& id);
+    static void setXData(AcDbObjectId id, CString text, AcGePoint3d point);
+    static Acad::ErrorStatus getXData(AcDbObjectId id, double& value);
+    static Acad::ErrorStatus objIdToHandleStr(const AcDbObjectId& id, CString& text);
+    static Acad::ErrorStatus enameToObjId(ads_name ename, AcDbObjectId& id);
+    static void doTransformBy(AcGePoint2d& point, const AcGeMatrix2d& mat);
+    static void doTransformBy(AcDbEntity* pEnt, const AcGeMatrix3d& mat, int report);
+    static void doTransformBy(AcGeEntity2d* pEnt, const AcGeMatrix2d& mat);
+    static void scaleToSize(AcGeEntity2d* pEnt, double factor, const AcGePoint2d& base);
+    static Acad::ErrorStatus getCurveExtents(AcDbCurve* pCurve, AcDbExtents& extents);
+    static int sendAbove(const AcDbObjectId& id, const AcDbObjectId& target);
+    static void sendDbEntityToLayer(const AcDbObjectId& id, const CString& layerName);
+    static void sendDbEntityToLayer(const AcDbObjectId& id, const AcDbObjectId& layerId);
+
+    // Layers, linetypes, text and dimension styles of the working database.
+    static Acad::ErrorStatus getLayerId(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus getLinetypeId(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus getTextStyleId(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus getTextStyleId(
+        const wchar_t* name, AcDbObjectId& id, double& textSize, double& widthFactor, double& obliquingAngle);
+    static Acad::ErrorStatus getLinetypeIdEx(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus getTextStyleName(const AcDbObjectId& id, CString& name);
+    static Acad::ErrorStatus selectLayer(const wchar_t* name);
+    static Acad::ErrorStatus selectLinetype(const wchar_t* name);
+    static AcDbObjectId selectLayerByName(const wchar_t* name);
+    static Acad::ErrorStatus selectColor(unsigned short colorIndex, int& unused);
+    static Acad::ErrorStatus createLayerEx(const wchar_t* name, const wchar_t* linetype, AcDbObjectId& id, int color,
+        bool frozen, bool off, bool frozenInNewViewports, bool locked, int update);
+    static Acad::ErrorStatus createLinetype(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus loadLineTypeFromSystemFile(const wchar_t* name, AcDbObjectId& id);
+    static AcDbObjectId createNewTextStyleEx(const CString& name, int fontKind, double textHeight, double widthFactor,
+        const CString& font, const CString& bigFont, int update);
+    static Acad::ErrorStatus createNamedBlockByDWGFile(CString path, CString blockName);
+    static Acad::ErrorStatus setLayerHide(const wchar_t* name, int hide);
+    static void layer_edit(const wchar_t* first, const wchar_t* second);
+    static Acad::ErrorStatus getNewSymbolName(const wchar_t* candidate, AcRxClass* recordClass, CString& name);
+    static int setSymbolName(AcDbSymbolTableRecord* pRecord, const wchar_t* name);
+    static Acad::ErrorStatus collectLineTypeNames(CStringArray& names);
+    static Acad::ErrorStatus collectTextStyleNames(CStringArray& names);
+    static Acad::ErrorStatus collectLineWeightNames(CStringArray& names);
+    static bool symbolExists(AcRxClass* recordClass, const wchar_t* name, AcDbDatabase* pDb);
+    static bool symbolExists(AcRxClass* recordClass, const wchar_t* name, AcDbDatabase* pDb, AcDbObjectId& id);
+
+    // Extended data under the library's application name; object ids, entity names, handles.
+    static void setXData(AcDbEntity* pEnt, CString text, double value);
+    static void setXData(AcDbObjectId id, CString text, double value);
+    static void setXData(AcDbEntity* pEnt, CString text, AcGePoint3d point);
+    static Acad::ErrorStatus getXData(AcDbEntity* pEnt, double& value);
+    static Acad::ErrorStatus getXData(AcDbEntity* pEnt, AcGePoint3d& point);
+    static Acad::ErrorStatus getXData(AcDbObjectId id, AcGePoint3d& point);
+    static Acad::ErrorStatus objIdToEname(const AcDbObjectId& id, ads_name& ename);
+    static Acad::ErrorStatus enameToObjIds(ads_name selection, AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus objToHandleStr(const AcDbObject* pObj, CString& text);
+    static Acad::ErrorStatus handleStrToObjId(AcDbDatabase* pDb, const wchar_t* handle, AcDbObjectId& id, bool speak);
+    static int checkIdArray(AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus explodeMavCurve(const AcDbObjectId& id);
+
+    // Arrays, points and texts.
+    static void reverseDataInArray(AcArray<int>& values);
+    static void reverseDataInArray(AcArray<AcGePoint2d>& points);
+    static void reverseDataInArray(AcArray<AcGePoint3d>& points);
+    static void clearArray(AcArray<int>& values);
+    static void clearArray(AcArray<AcGePoint3d>& points);
+    static void clearArray(AcArray<AcDbObjectId>& ids);
+    static int sortAcArray(AcArray<double>& values, int ascending);
+    static int sortAcArray(AcArray<int>& values, int ascending);
+    static int isMemberOfAcArray(const AcGePoint2d& point, const AcArray<AcGePoint2d>& points, int& index);
+    static int isMemberOfAcArray(const AcDbObjectId& id, const AcArray<AcDbObjectId>& ids, int& index);
+    static void printDataInAcArray(const AcArray<AcDbObjectId>& ids);
+    static void printDataInAcArray(const AcArray<AcGePoint2d>& points);
+    static void printDataInAcArray(const AcArray<AcGePoint3d>& points);
+    static void purgeAcArrayEx(AcArray<AcGePoint3d>& points, AcArray<double>& bulges, AcArray<int>& indexes);
+    static int positionInAcArray(double value, const AcArray<double>& values);
+    static AcGePoint2d fromAcGePoint3d(const AcGePoint3d& point);
+    static AcArray<AcGePoint2d> fromAcGePoint3dArray(const AcArray<AcGePoint3d>& points);
+    static int fromCArrayTo3dArray(CArray<AcGePoint3d, AcGePoint3d&>& source, AcArray<AcGePoint3d>& target);
+    static int addPointsFrom(
+        CArray<AcGePoint3d, AcGePoint3d&>& target, CArray<AcGePoint3d, AcGePoint3d&>& source, bool append);
+    static void swapGePoint3d(AcGePoint3d& a, AcGePoint3d& b);
+    static wchar_t* f2str(double value, int decimals);
+    static wchar_t* f1str(double value, int decimals);
+    static int getSubstrAt(int n, CString text, CString& token);
+    static wchar_t* StrToChar(CString text);
+    static int isNumericText(AcDbObjectId id, double& value);
+    static void getFileName(const CString& path, CString& name);
+    static void deleteFilePostfix(const CString& path, CString& stem);
+    static void purgeAcArray(AcArray<AcGePoint3d>& points);
+    static void purgeAcArray(AcArray<AcGePoint2d>& points);
+    static void purgeAcArray(AcArray<AcDbObjectId>& ids);
+    static int isNumeric(const CString& text);
+};
