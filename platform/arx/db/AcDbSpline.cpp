@@ -3,6 +3,12 @@
 #include "AcDbSpline.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeKnotVector.h"
+#include "AcGeNurbCurve3d.h"
+#include "DbCurveModel.h"
+#include "DbGeometry.h"
+
+#include <memory>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSpline, AcDbCurve, L"SPLINE")
 
@@ -184,5 +190,108 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+namespace {
+
+// The spline's NURBS, from its control data or, for a spline known only by fit points,
+// interpolated through them.
+std::unique_ptr<AcGeNurbCurve3d> nurbsOf(int degree, const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
+    const AcGeDoubleArray& weights, bool periodic, const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent,
+    const AcGeVector3d& endTangent)
+{
+    if (controlPoints.length() >= degree + 1 && knots.length() == controlPoints.length() + degree + 1) {
+        const AcGeKnotVector kv(knots);
+        if (!weights.isEmpty())
+            return std::make_unique<AcGeNurbCurve3d>(degree, kv, controlPoints, weights, periodic);
+        return std::make_unique<AcGeNurbCurve3d>(degree, kv, controlPoints, periodic);
+    }
+    if (fitPoints.length() >= 2)
+        return std::make_unique<AcGeNurbCurve3d>(
+            fitPoints, startTangent, endTangent, !startTangent.isZeroLength(), !endTangent.isZeroLength());
+    return nullptr;
+}
+
+} // namespace
+
+// The parameter is the knot parameter, first to last knot.
+bool AcDbSpline::buildModel(DbCurveModel& model) const
+{
+    auto nurbs = nurbsOf(
+        mDegree, mControlPoints, mKnots, mWeights, mPeriodic, mFitPoints, mStartTangent, mEndTangent);
+    if (!nurbs)
+        return false;
+    AcGeInterval range;
+    nurbs->getInterval(range);
+    model.add(nurbs.release(), range.lowerBound(), range.upperBound(), range.lowerBound(), range.upperBound());
+    model.setClosed(mClosed);
+    return true;
+}
+
+AcDbCurve* AcDbSpline::pieceBetween(double p0, double p1) const
+{
+    DbCurveModel model;
+    if (!buildModel(model))
+        return nullptr;
+    const auto& whole = static_cast<const AcGeNurbCurve3d&>(*model.pieces().front().curve);
+    // Across the start of a closed spline the piece would join two knot spans: not made.
+    if (p1 > model.endParam() + 1e-12)
+        return nullptr;
+    AcGeNurbCurve3d piece(whole);
+    piece.hardTrimByParams(p0, p1);
+    return DbGeometry::curveFromGe(piece);
+}
+
+Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    DbCurveModel model;
+    if (!buildModel(model))
+        return Acad::eDegenerateGeometry;
+    const AcGeCurve3d& curve = *model.pieces().front().curve;
+    AcGePlane plane;
+    if (!curve.isPlanar(plane))
+        return Acad::eNotApplicable;
+    // Positive distances go to the right of the travel seen from the plane's +Z side, as
+    // for polylines; the library offsets to the left.
+    AcGeVector3d normal = plane.normal();
+    if (normal.z < 0.0 || (normal.z == 0.0 && (normal.y < 0.0 || (normal.y == 0.0 && normal.x < 0.0))))
+        normal = -normal;
+    AcGeVoidPointerArray pieces;
+    curve.getTrimmedOffset(-offsetDist, normal, pieces, AcGe::kExtend);
+    if (pieces.isEmpty())
+        return Acad::eInvalidOffset;
+    for (int i = 0; i < pieces.length(); ++i) {
+        auto* piece = static_cast<AcGeCurve3d*>(pieces[i]);
+        if (AcDbCurve* c = DbGeometry::curveFromGe(*piece)) {
+            copyEntityPropertiesTo(c);
+            offsetCurves.append(c);
+        }
+        delete piece;
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::extend(double)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbSpline::extend(bool, const AcGePoint3d&)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbSpline::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // A NURBS is affinely invariant: its control and fit data carry the transformation.
+    for (int i = 0; i < mControlPoints.length(); ++i)
+        mControlPoints[i].transformBy(xform);
+    for (int i = 0; i < mFitPoints.length(); ++i)
+        mFitPoints[i].transformBy(xform);
+    mStartTangent.transformBy(xform);
+    mEndTangent.transformBy(xform);
     return Acad::eOk;
 }
