@@ -83,7 +83,11 @@ AcGeCurve2d* bulgeSegment2d(const AcGePoint2d& p0, const AcGePoint2d& p1, double
 {
     if (bulge == 0.0 || p0.isEqualTo(p1))
         return new AcGeLineSeg2d(p0, p1);
-    return new AcGeCircArc2d(p0, p1, bulge);
+    // Through the arc's middle, which lies a sagitta of bulge times the half chord to the
+    // right of the chord for a counter-clockwise arc.
+    const AcGeVector2d chord = p1 - p0;
+    const AcGePoint2d middle = p0 + chord * 0.5 + AcGeVector2d(chord.y, -chord.x) * (0.5 * bulge);
+    return new AcGeCircArc2d(p0, middle, p1);
 }
 
 bool chainToVertices(const AcGeCurve2d& chain, std::vector<AcGePoint2d>& points, std::vector<double>& bulges)

@@ -1,0 +1,116 @@
+// The 2-D polyline as a curve: a simple 2-D polyline is a lightweight polyline with vertex
+// objects, so it answers through a lightweight copy of its vertices (fit and spline-fit
+// polylines through their vertices as they stand).
+#include "AcDb2dPolyline.h"
+
+#include "AcDb2dVertex.h"
+#include "AcDbPolyline.h"
+#include "DbCurveModel.h"
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<AcDbPolyline> lightweightOf(const AcDb2dPolyline& source)
+{
+    auto lw = std::make_unique<AcDbPolyline>();
+    unsigned int i = 0;
+    for (const AcDb2dVertex* v : source.vertexObjects()) {
+        const AcGePoint3d p = v->position();
+        lw->addVertexAt(i++, AcGePoint2d(p.x, p.y), v->bulge(), v->startWidth(), v->endWidth());
+    }
+    lw->setClosed(source.isClosed());
+    lw->setElevation(source.elevation());
+    lw->setNormal(source.normal());
+    return lw;
+}
+
+AcDb2dPolyline* fromLightweight(const AcDbPolyline& lw, const AcDb2dPolyline& like)
+{
+    AcGePoint3dArray points;
+    AcGeDoubleArray bulges;
+    for (unsigned int i = 0; i < lw.numVerts(); ++i) {
+        AcGePoint2d p;
+        double b = 0.0;
+        lw.getPointAt(i, p);
+        lw.getBulgeAt(i, b);
+        points.append(AcGePoint3d(p.x, p.y, lw.elevation()));
+        bulges.append(b);
+    }
+    auto* poly = new AcDb2dPolyline(AcDb::k2dSimplePoly, points, lw.elevation(), lw.isClosed(), like.defaultStartWidth(),
+        like.defaultEndWidth(), &bulges);
+    poly->setNormal(lw.normal());
+    poly->setThickness(like.thickness());
+    return poly;
+}
+
+} // namespace
+
+bool AcDb2dPolyline::buildModel(DbCurveModel& model) const
+{
+    return lightweightOf(*this)->buildModel(model);
+}
+
+AcDbCurve* AcDb2dPolyline::pieceBetween(double p0, double p1) const
+{
+    std::unique_ptr<AcDbCurve> piece(lightweightOf(*this)->pieceBetween(p0, p1));
+    auto* lw = AcDbPolyline::cast(piece.get());
+    return lw ? fromLightweight(*lw, *this) : nullptr;
+}
+
+Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    AcDbVoidPtrArray lwPieces;
+    if (Acad::ErrorStatus es = lightweightOf(*this)->getOffsetCurves(offsetDist, lwPieces); es != Acad::eOk)
+        return es;
+    for (int i = 0; i < lwPieces.length(); ++i) {
+        std::unique_ptr<AcDbPolyline> lw(static_cast<AcDbPolyline*>(lwPieces[i]));
+        AcDb2dPolyline* poly = fromLightweight(*lw, *this);
+        copyEntityPropertiesTo(poly);
+        offsetCurves.append(poly);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    const std::unique_ptr<AcDbPolyline> lw = lightweightOf(*this);
+    if (Acad::ErrorStatus es = lw->transformBy(xform); es != Acad::eOk)
+        return es;
+    mNormal = lw->normal();
+    mElevation = lw->elevation();
+    unsigned int i = 0;
+    // The vertices are objects of their own: each is opened to take its new place.
+    for (AcDb2dVertex* v : vertexObjects()) {
+        AcGePoint2d p;
+        double bulge = 0.0, sw = 0.0, ew = 0.0;
+        lw->getPointAt(i, p);
+        lw->getBulgeAt(i, bulge);
+        lw->getWidthsAt(i++, sw, ew);
+        const bool reopen = v->isDatabaseResident() && !v->isWriteEnabled();
+        if (reopen && v->openFor(AcDb::kForWrite, false) != Acad::eOk)
+            return Acad::eWasOpenForWrite;
+        v->setPosition(AcGePoint3d(p.x, p.y, mElevation));
+        v->setBulge(bulge);
+        v->setStartWidth(sw);
+        v->setEndWidth(ew);
+        if (reopen)
+            v->close();
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDb2dPolyline::explode(AcDbVoidPtrArray& entitySet) const
+{
+    AcDbVoidPtrArray parts;
+    if (Acad::ErrorStatus es = lightweightOf(*this)->explode(parts); es != Acad::eOk)
+        return es;
+    for (int i = 0; i < parts.length(); ++i) {
+        auto* part = static_cast<AcDbEntity*>(parts[i]);
+        copyEntityPropertiesTo(part);
+        entitySet.append(part);
+    }
+    return Acad::eOk;
+}
