@@ -8,6 +8,8 @@
 #include "DbGeometry.h"
 #include "TextMetrics.h"
 
+#include <cwchar>
+
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbTextStyleTableRecord.h"
@@ -106,9 +108,26 @@ Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*)
     return Acad::eOk;
 }
 
+std::wstring AcDbText::alignmentInputs() const
+{
+    std::wstring key = mText;
+    for (double v : { mAlignmentPoint.x, mAlignmentPoint.y, mAlignmentPoint.z, mNormal.x, mNormal.y, mNormal.z, mOblique,
+             mRotation, mHeight, mWidthFactor })
+    {
+        wchar_t exact[40];
+        std::swprintf(exact, 40, L"|%a", v);
+        key += exact;
+    }
+    key += L"|" + std::to_wstring(mHorizontalMode) + L"|" + std::to_wstring(mVerticalMode);
+    return key;
+}
+
 void AcDbText::subClose()
 {
+    if (alignmentInputs() == mAlignedFrom)
+        return;
     adjustAlignment(database());
+    mAlignedFrom = alignmentInputs();
 }
 
 void AcDbText::boxCorners(AcGePoint3d corners[4]) const
@@ -267,5 +286,6 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer)
     filer->readSubclass(readGroup);
     if (filer->atSubclassData(L"AcDbText"))
         filer->readSubclass(readGroup);
+    mAlignedFrom = alignmentInputs();
     return Acad::eOk;
 }

@@ -68,6 +68,11 @@ private:
     // World vectors of the text's baseline direction and its up direction.
     void frame(AcGeVector3d& xDir, AcGeVector3d& yDir) const;
 
+    // What the position was last worked out from; a text read from a file keeps the
+    // position the file gives until one of these changes.
+    std::wstring alignmentInputs() const;
+
+    std::wstring mAlignedFrom;
     AcGePoint3d mPosition;
     AcGePoint3d mAlignmentPoint;
     AcGeVector3d mNormal { 0.0, 0.0, 1.0 };

@@ -1,0 +1,409 @@
+// The dimension's graphics block: each class says what it measures and where its lines,
+// arcs, arrows and text go; here the text is formatted from the style's variables and the
+// block "*Dn" is filled with lines, arcs, arrows (the style's arrow blocks, or a closed
+// filled triangle), the text as a multiline text, and points at the definition points.
+#include "AcDbDimension.h"
+
+#include "AcDbArc.h"
+#include "AcDbBlockReference.h"
+#include "AcDbBlockTableRecord.h"
+#include "AcDbDatabase.h"
+#include "AcDbDimStyleTableRecord.h"
+#include "AcDbDxfFiler.h"
+#include "AcDbLayerTable.h"
+#include "AcDbLine.h"
+#include "AcDbMText.h"
+#include "AcDbPoint.h"
+#include "AcDbSolid.h"
+#include "DbGeometry.h"
+#include "TextMetrics.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace {
+
+// A value with its decimals, zero suppression (DIMZIN 4 leading, 8 trailing) and separator.
+std::wstring formatNumber(double value, int decimals, int zin, wchar_t separator)
+{
+    decimals = std::clamp(decimals, 0, 8);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    std::string s = buf;
+    if (s == "-0" || (s.rfind("-0.", 0) == 0 && s.find_first_not_of("-0.") == std::string::npos))
+        s.erase(0, 1);
+    if ((zin & 8) && s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    if ((zin & 4) && s.size() > 1) {
+        if (s.rfind("0.", 0) == 0)
+            s.erase(0, 1);
+        else if (s.rfind("-0.", 0) == 0)
+            s.erase(1, 1);
+    }
+    std::wstring out(s.begin(), s.end());
+    for (wchar_t& c : out)
+        if (c == L'.')
+            c = separator;
+    return out;
+}
+
+// Opens a database object for write for the time of a change, unless it already is.
+class WriteScope {
+public:
+    explicit WriteScope(AcDbObject* obj)
+        : mObj(obj)
+    {
+        if (mObj != nullptr && !mObj->isWriteEnabled())
+            mOpened = mObj->openFor(AcDb::kForWrite, false) == Acad::eOk;
+    }
+    ~WriteScope()
+    {
+        if (mOpened)
+            mObj->close();
+    }
+    bool ok() const { return mObj != nullptr && (mOpened || mObj->isWriteEnabled()); }
+    WriteScope(const WriteScope&) = delete;
+    WriteScope& operator=(const WriteScope&) = delete;
+
+private:
+    AcDbObject* mObj;
+    bool mOpened = false;
+};
+
+// Appends a new entity to the block (on layer 0, colours and lineweights by block, as a
+// dimension's block holds them) and closes it.
+void appendToBlock(AcDbBlockTableRecord* block, AcDbEntity* ent, const ACHAR* layer = L"0")
+{
+    ent->setLayer(layer);
+    ent->setColorIndex(0);
+    ent->setLineWeight(AcDb::kLnWtByBlock);
+    AcDbObjectId id;
+    if (block->appendAcDbEntity(id, ent) == Acad::eOk)
+        ent->close();
+    else
+        delete ent;
+}
+
+} // namespace
+
+std::wstring AcDbDimension::formattedText(double value) const
+{
+    Graphics g;
+    const bool angular = computeGraphics(g) && g.angular;
+    std::wstring number;
+    if (angular) {
+        const int decimals = dimadec() < 0 ? dimdec() : dimadec();
+        number = formatNumber(value * 180.0 / std::numbers::pi, decimals, dimzin(), dimdsep()) + L"%%d";
+    } else {
+        number = g.prefix + formatNumber(value * dimlfac(), dimdec(), dimzin(), dimdsep());
+    }
+    // "" is the value alone, a single space no text; "<>" anywhere stands for the value.
+    if (mText.empty())
+        return number;
+    if (mText == L" ")
+        return std::wstring();
+    std::wstring out = mText;
+    for (std::size_t at = out.find(L"<>"); at != std::wstring::npos; at = out.find(L"<>", at + number.size()))
+        out.replace(at, 2, number);
+    return out;
+}
+
+Acad::ErrorStatus AcDbDimension::measurement(double& value)
+{
+    Graphics g;
+    if (!computeGraphics(g))
+        return Acad::eDegenerateGeometry;
+    value = g.value;
+    return Acad::eOk;
+}
+
+std::string AcDbDimension::inputSignature() const
+{
+    AcDbDatabase* db = database();
+    if (db == nullptr)
+        return std::string();
+    std::string text;
+    AcDbDxfFiler filer(db, text);
+    dxfOutFields(&filer);
+    dxfOutXData(&filer);
+    if (auto* style = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(mStyle)))
+        style->dxfOutFields(&filer);
+    return text;
+}
+
+Acad::ErrorStatus AcDbDimension::updateDimensionBlock()
+{
+    if (!mSignature.empty() && mSignature == inputSignature())
+        return Acad::eOk;
+    return recomputeDimensionBlock();
+}
+
+void AcDbDimension::subClose()
+{
+    updateDimensionBlock();
+}
+
+Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
+{
+    AcDbDatabase* db = database();
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (db == nullptr || block == nullptr)
+        return Acad::eNoDatabase;
+    // Variables the dimension does not override follow its style as it now is.
+    if (auto* style = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(mStyle))) {
+        AcDbDimStyleTableRecord mine;
+        mine.copyDimVariables(*this);
+        copyDimVariables(*style);
+        copyDimVariables(mine, mOverrides);
+    }
+    Graphics g;
+    if (!computeGraphics(g))
+        return Acad::eDegenerateGeometry;
+    mMeasurement = g.value;
+    WriteScope blockScope(block);
+    if (!blockScope.ok())
+        return Acad::eWasOpenForWrite;
+    // 1. Empty the block of the graphics made before.
+    for (const AcDbObjectId& id : std::vector<AcDbObjectId>(block->entityIds())) {
+        AcDbObject* old = AcDbDatabase::peek(id);
+        if (old == nullptr || id.isErased())
+            continue;
+        WriteScope oldScope(old);
+        if (oldScope.ok())
+            old->erase();
+    }
+    const double scale = dimscale() > 0.0 ? dimscale() : 1.0;
+    const double arrowSize = dimasz() * scale;
+    const double textHeight = dimtxt() * scale;
+    const double gap = dimgap() * scale;
+    const std::wstring text = formattedText(g.value);
+    const double textWidth = TextMetrics::layoutMText(text, textHeight).box.width();
+    const AcGeVector3d n = mNormal.normal();
+
+    // 2. The text: its place (default, or the user's), its direction, and above or on the line.
+    AcGeVector3d dir = g.textDirection.orthoProject(n);
+    dir = dir.isZeroLength() ? DbGeometry::ocsXAxis(n) : dir.normal();
+    // Texts read from the left or from below.
+    const AcGeVector3d x = DbGeometry::ocsXAxis(n);
+    const AcGeVector3d y = n.crossProduct(x);
+    if (dir.dotProduct(x) < -1e-9 || (std::fabs(dir.dotProduct(x)) <= 1e-9 && dir.dotProduct(y) < 0.0))
+        dir = -dir;
+    const bool horizontal = g.angular ? dimtoh() : dimtih();
+    if (horizontal)
+        dir = x;
+    AcGePoint3d textAt = g.textPoint;
+    AcGeVector3d up = g.textUp.orthoProject(n);
+    up = up.isZeroLength() ? n.crossProduct(dir) : up.normal();
+    if (dimtad() != 0 && !horizontal)
+        textAt += up * (gap + textHeight / 2.0);
+    else if (dimtad() != 0 && horizontal && std::fabs(g.textDirection.normal().dotProduct(x)) > 1.0 - 1e-9)
+        textAt += y * (gap + textHeight / 2.0);
+    const bool userPlaced = mUserTextPosition;
+    if (userPlaced) {
+        // DIMTMOVE 1 ties the moved text to the dimension line by a leader.
+        if (dimtmove() == 1)
+            g.lines.push_back({ g.textPoint, mTextPosition });
+        textAt = mTextPosition;
+    } else {
+        mTextPosition = textAt;
+    }
+    if (mTextRotation != 0.0)
+        dir = AcGeVector3d(x).rotateBy(mTextRotation, n);
+
+    // 3. Arrows: inside when the line holds them with the text, else outside or (DIMSOXD
+    // with DIMTIX) none.
+    double span = 0.0;
+    if (g.arrows.size() == 2)
+        span = g.arrows[0].tip.distanceTo(g.arrows[1].tip);
+    const bool fits = g.arrows.size() < 2 || span >= 2.0 * (arrowSize + gap) + (dimtix() ? 0.0 : textWidth);
+    if (!fits && dimsoxd() && dimtix())
+        g.arrows.clear();
+    else if (!fits && g.arrows.size() == 2 && !g.angular)
+        for (Graphics::Arrow& a : g.arrows)
+            a.direction = -a.direction;
+
+    // 4. Lines and arcs.
+    for (const Graphics::Segment& s : g.lines)
+        if (!s.from.isEqualTo(s.to))
+            appendToBlock(block, new AcDbLine(s.from, s.to));
+    for (const Graphics::Arc& a : g.arcs)
+        appendToBlock(block, new AcDbArc(a.center, n, a.radius, a.startAngle, a.endAngle));
+
+    // 5. Arrowheads: the style's blocks (DIMBLK, or DIMBLK1/DIMBLK2 with DIMSAH), scaled by
+    // DIMASZ; a closed filled triangle where no block is named.
+    for (const Graphics::Arrow& a : g.arrows) {
+        const AcGeVector3d d = a.direction.normal();
+        const AcDbObjectId arrowBlock = dimsah() ? (a.second ? dimblk2() : dimblk1()) : dimblk();
+        if (!arrowBlock.isNull() && AcDbBlockTableRecord::cast(AcDbDatabase::peek(arrowBlock)) != nullptr) {
+            auto* ref = new AcDbBlockReference(a.tip, arrowBlock);
+            ref->setNormal(n);
+            // An arrow block points along its -X axis, its tip at the origin.
+            ref->setRotation(DbGeometry::ocsAngle(n, -d));
+            ref->setScaleFactors(AcGeScale3d(arrowSize));
+            appendToBlock(block, ref);
+        } else if (arrowSize > 0.0) {
+            const AcGeVector3d side = n.crossProduct(d) * (arrowSize / 6.0);
+            const AcGePoint3d back = a.tip - d * arrowSize;
+            appendToBlock(block, new AcDbSolid(a.tip, back + side, back - side));
+        }
+    }
+
+    // 6. The text, centred on its point.
+    if (!text.empty()) {
+        auto* mtext = new AcDbMText();
+        mtext->setLocation(textAt);
+        mtext->setNormal(n);
+        mtext->setDirection(dir);
+        mtext->setTextHeight(textHeight > 0.0 ? textHeight : 1.0);
+        mtext->setAttachment(AcDbMText::kMiddleCenter);
+        mtext->setContents(text.c_str());
+        if (!dimtxsty().isNull())
+            mtext->setTextStyle(dimtxsty());
+        appendToBlock(block, mtext);
+    }
+
+    // 7. The definition points, on "Defpoints" where the drawing has that layer.
+    if (!db->symbolId(db->layerTableId(), L"Defpoints").isNull())
+        for (const AcGePoint3d& p : g.definitionPoints)
+            appendToBlock(block, new AcDbPoint(p), L"Defpoints");
+    mSignature = inputSignature();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDimension::getGeomExtents(AcDbExtents& extents) const
+{
+    // What the block holds is what is drawn; the definition points belong to it too.
+    AcDbExtents box;
+    if (auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock))) {
+        for (const AcDbObjectId& id : block->entityIds()) {
+            auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+            AcDbExtents own;
+            if (ent != nullptr && !id.isErased() && ent->getGeomExtents(own) == Acad::eOk)
+                box.addExt(own);
+        }
+    }
+    Graphics g;
+    if (box.isEmpty() && computeGraphics(g))
+        for (const AcGePoint3d& p : g.definitionPoints)
+            box.addPoint(p);
+    if (box.isEmpty())
+        return Acad::eNotApplicable;
+    extents = box;
+    return Acad::eOk;
+}
+
+bool AcDbDimension::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const
+{
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (block == nullptr)
+        return false;
+    for (const AcDbObjectId& id : block->entityIds()) {
+        auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+        if (ent != nullptr && !id.isErased())
+            ent->getGeCurves(curves, extended);
+    }
+    return true;
+}
+
+Acad::ErrorStatus AcDbDimension::explode(AcDbVoidPtrArray& entitySet) const
+{
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (block == nullptr)
+        return Acad::eNotApplicable;
+    for (const AcDbObjectId& id : block->entityIds()) {
+        auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+        if (ent == nullptr || id.isErased())
+            continue;
+        if (AcDbEntity* copy = DbGeometry::copyEntity(ent))
+            entitySet.append(copy);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDimension::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    mTextPosition.transformBy(xform);
+    AcGeVector3d n = mNormal;
+    n.transformBy(xform);
+    if (!n.isZeroLength())
+        mNormal = n.normal();
+    transformDefinitionPoints(xform);
+    // A uniform scale scales the measured lengths, not the sizes of arrows and text.
+    return Acad::eOk;
+}
+
+void AcDbDimension::linearGraphics(
+    const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& onLine, const AcGeVector3d& dir, Graphics& g) const
+{
+    const double scale = dimscale() > 0.0 ? dimscale() : 1.0;
+    const AcGeVector3d d = dir.normal();
+    const AcGePoint3d q1 = onLine + d * (p1 - onLine).dotProduct(d);
+    const AcGePoint3d q2 = onLine + d * (p2 - onLine).dotProduct(d);
+    g.value = std::fabs((p2 - p1).dotProduct(d));
+    g.lines.push_back({ q1, q2 });
+    // Extension lines leave a DIMEXO gap at the origin and run DIMEXE past the line.
+    const bool suppress[2] = { dimse1(), dimse2() };
+    const AcGePoint3d origins[2] = { p1, p2 };
+    const AcGePoint3d feet[2] = { q1, q2 };
+    for (int i = 0; i < 2; ++i) {
+        const AcGeVector3d out = feet[i] - origins[i];
+        if (suppress[i] || out.isZeroLength())
+            continue;
+        const AcGeVector3d u = out.normal();
+        g.lines.push_back({ origins[i] + u * (dimexo() * scale), feet[i] + u * (dimexe() * scale) });
+    }
+    if (!q1.isEqualTo(q2)) {
+        g.arrows.push_back({ q1, (q1 - q2).normal(), false });
+        g.arrows.push_back({ q2, (q2 - q1).normal(), true });
+    }
+    g.textPoint = q1 + (q2 - q1) * 0.5;
+    g.textDirection = d;
+    // Above is away from the origins.
+    const AcGeVector3d away = (g.textPoint - (p1 + (p2 - p1) * 0.5)).orthoProject(d);
+    g.textUp = away.isZeroLength() ? normal().crossProduct(d) : away.normal();
+    g.definitionPoints = { p1, p2, onLine };
+}
+
+void AcDbDimension::angularGraphics(const AcGePoint3d& vertex, const AcGePoint3d& leg1, const AcGePoint3d& leg2,
+    const AcGePoint3d& arcPoint, Graphics& g) const
+{
+    const AcGeVector3d n = normal().normal();
+    const double a1 = DbGeometry::ocsAngle(n, leg1 - vertex);
+    const double a2 = DbGeometry::ocsAngle(n, leg2 - vertex);
+    double sweep = a2 - a1;
+    if (sweep < 0.0)
+        sweep += 2.0 * std::numbers::pi;
+    g.value = sweep;
+    g.angular = true;
+    const double radius = arcPoint.distanceTo(vertex);
+    g.arcs.push_back({ vertex, radius, a1, a2 });
+    const AcGeVector3d x = DbGeometry::ocsXAxis(n);
+    auto radial = [&](double a) { return AcGeVector3d(x).rotateBy(a, n); };
+    const AcGePoint3d e1 = vertex + radial(a1) * radius;
+    const AcGePoint3d e2 = vertex + radial(a2) * radius;
+    const double scale = dimscale() > 0.0 ? dimscale() : 1.0;
+    // Extension lines where the arc lies beyond a leg's point.
+    const bool suppress[2] = { dimse1(), dimse2() };
+    const AcGePoint3d legs[2] = { leg1, leg2 };
+    const AcGePoint3d ends[2] = { e1, e2 };
+    for (int i = 0; i < 2; ++i) {
+        if (suppress[i] || legs[i].distanceTo(vertex) >= radius)
+            continue;
+        const AcGeVector3d u = (ends[i] - vertex).normal();
+        g.lines.push_back({ legs[i] + u * (dimexo() * scale), ends[i] + u * (dimexe() * scale) });
+    }
+    // The arrows lie along the arc's tangents, pointing out of the arc at its ends.
+    g.arrows.push_back({ e1, -n.crossProduct(radial(a1)), false });
+    g.arrows.push_back({ e2, n.crossProduct(radial(a2)), true });
+    const double mid = a1 + sweep / 2.0;
+    g.textPoint = vertex + radial(mid) * radius;
+    g.textDirection = n.crossProduct(radial(mid));
+    g.textUp = radial(mid);
+    g.definitionPoints = { vertex, leg1, leg2, arcPoint };
+}
