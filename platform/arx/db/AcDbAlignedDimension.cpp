@@ -57,7 +57,7 @@ bool AcDbAlignedDimension::computeGraphics(Graphics& g) const
     const AcGeVector3d dir = m_xLine2Point - m_xLine1Point;
     if (dir.isZeroLength())
         return false;
-    linearGraphics(m_xLine1Point, m_xLine2Point, m_dimLinePoint, dir, g);
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
     return true;
 }
 

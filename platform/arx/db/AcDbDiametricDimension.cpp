@@ -61,7 +61,7 @@ bool AcDbDiametricDimension::computeGraphics(Graphics& g) const
     g.arrows.push_back({ m_farChordPoint, u, true });
     g.textPoint = m_chordPoint + across * 0.5;
     g.textDirection = u;
-    g.textUp = normal().crossProduct(u);
+    g.dimensionLine = 0;
     g.definitionPoints = { m_chordPoint, m_farChordPoint };
     return true;
 }

@@ -76,8 +76,8 @@ public:
 
 protected:
     // What a dimension class draws: its dimension and extension lines, dimension arcs, arrow
-    // tips with the direction each points in, the definition points, the text's default
-    // place and direction, and whether the value is an angle.
+    // tips with the direction each points in (outwards, towards its tip), the definition
+    // points, the text's default place and direction, and whether the value is an angle.
     struct Graphics {
         struct Segment {
             AcGePoint3d from, to;
@@ -97,8 +97,8 @@ protected:
         std::vector<AcGePoint3d> definitionPoints;
         AcGePoint3d textPoint;
         AcGeVector3d textDirection { 1.0, 0.0, 0.0 };
-        // The side of the dimension line "above" means for this text.
-        AcGeVector3d textUp { 0.0, 1.0, 0.0 };
+        // The line a centred text breaks (an index into lines), or -1 for none.
+        int dimensionLine = -1;
         double value = 0.0;
         bool angular = false;
         std::wstring prefix;
@@ -108,6 +108,9 @@ protected:
     // Moves every definition point (and the text position) by a transformation.
     virtual void transformDefinitionPoints(const AcGeMatrix3d& xform) = 0;
     void subClose() override;
+    // Where a linear dimension line runs: through its own point, or through a text the user
+    // placed when DIMTMOVE 0 has the line follow the text.
+    AcGePoint3d dimLineThrough(const AcGePoint3d& dimLinePoint) const;
     // The graphics every linear dimension shares: extension lines from the two origins to
     // the dimension line through onLine along dir, arrows at its ends, the text at its middle.
     void linearGraphics(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& onLine, const AcGeVector3d& dir,

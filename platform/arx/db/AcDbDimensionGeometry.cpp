@@ -28,6 +28,9 @@ namespace {
 std::wstring formatNumber(double value, int decimals, int zin, wchar_t separator)
 {
     decimals = std::clamp(decimals, 0, 8);
+    // Halves round away from zero, as a drawing's reader expects, not to even.
+    const double factor = std::pow(10.0, decimals);
+    value = std::round(value * factor) / factor;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
     std::string s = buf;
@@ -179,32 +182,51 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     const double scale = dimscale() > 0.0 ? dimscale() : 1.0;
     const double arrowSize = dimasz() * scale;
     const double textHeight = dimtxt() * scale;
-    const double gap = dimgap() * scale;
+    // A negative gap asks for a box round the text; its size is the same.
+    const double gap = std::fabs(dimgap()) * scale;
     const std::wstring text = formattedText(g.value);
     const double textWidth = TextMetrics::layoutMText(text, textHeight).box.width();
     const AcGeVector3d n = mNormal.normal();
 
-    // 2. The text: its place (default, or the user's), its direction, and above or on the line.
-    AcGeVector3d dir = g.textDirection.orthoProject(n);
-    dir = dir.isZeroLength() ? DbGeometry::ocsXAxis(n) : dir.normal();
-    // Texts read from the left or from below.
+    // 2. Fit: text and arrows inside the extension lines when both have room; else the text
+    // alone, else the arrows alone (DIMTIX keeps the text inside whatever the room).
+    double span = HUGE_VAL;
+    if (g.arrows.size() == 2)
+        span = g.angular && !g.arcs.empty() ? g.arcs.front().radius * (g.arcs.front().endAngle - g.arcs.front().startAngle)
+                                            : g.arrows[0].tip.distanceTo(g.arrows[1].tip);
+    const bool bothFit = span >= textWidth + 2.0 * (arrowSize + gap);
+    const bool textFits = span >= textWidth + 2.0 * gap;
+    const bool textInside = bothFit || textFits || dimtix();
+    bool arrowsInside = bothFit || (!textFits && span >= 2.0 * arrowSize);
+    // DIMSOXD drops the arrows that do not fit when DIMTIX holds the text inside.
+    if (!arrowsInside && dimsoxd() && dimtix()) {
+        g.arrows.clear();
+        arrowsInside = true;
+    }
+
+    // 3. The text's point: the default one (beyond the second arrow when outside), or the
+    // user's, with a leader back to the dimension line under DIMTMOVE 1.
+    AcGePoint3d textAt = g.textPoint;
+    if (!textInside && g.arrows.size() == 2)
+        textAt = g.arrows[1].tip + g.arrows[1].direction.normal() * (2.0 * arrowSize + gap + textWidth / 2.0);
+    // Texts read from the left, or upwards; DIMTIH (inside) and DIMTOH (outside) keep them level.
     const AcGeVector3d x = DbGeometry::ocsXAxis(n);
     const AcGeVector3d y = n.crossProduct(x);
-    if (dir.dotProduct(x) < -1e-9 || (std::fabs(dir.dotProduct(x)) <= 1e-9 && dir.dotProduct(y) < 0.0))
-        dir = -dir;
-    const bool horizontal = g.angular ? dimtoh() : dimtih();
-    if (horizontal)
-        dir = x;
-    AcGePoint3d textAt = g.textPoint;
-    AcGeVector3d up = g.textUp.orthoProject(n);
-    up = up.isZeroLength() ? n.crossProduct(dir) : up.normal();
-    if (dimtad() != 0 && !horizontal)
-        textAt += up * (gap + textHeight / 2.0);
-    else if (dimtad() != 0 && horizontal && std::fabs(g.textDirection.normal().dotProduct(x)) > 1.0 - 1e-9)
-        textAt += y * (gap + textHeight / 2.0);
+    AcGeVector3d lineDir = g.textDirection.orthoProject(n);
+    lineDir = lineDir.isZeroLength() ? x : lineDir.normal();
+    if (lineDir.dotProduct(x) < -1e-9 || (std::fabs(lineDir.dotProduct(x)) <= 1e-9 && lineDir.dotProduct(y) < 0.0))
+        lineDir = -lineDir;
+    const bool level = textInside ? dimtih() : dimtoh();
+    AcGeVector3d dir = level ? x : lineDir;
+    const bool lineIsLevel = std::fabs(lineDir.dotProduct(x)) > 1.0 - 1e-9;
+    // DIMTAD puts the text above the line (below for 4), a gap off it; not a level text on a
+    // sloping line.
+    if (dimtad() != 0 && (!level || lineIsLevel)) {
+        const double side = dimtad() == 4 ? -1.0 : 1.0;
+        textAt += n.crossProduct(dir) * (side * (gap + textHeight / 2.0));
+    }
     const bool userPlaced = mUserTextPosition;
     if (userPlaced) {
-        // DIMTMOVE 1 ties the moved text to the dimension line by a leader.
         if (dimtmove() == 1)
             g.lines.push_back({ g.textPoint, mTextPosition });
         textAt = mTextPosition;
@@ -214,35 +236,69 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     if (mTextRotation != 0.0)
         dir = AcGeVector3d(x).rotateBy(mTextRotation, n);
 
-    // 3. Arrows: inside when the line holds them with the text, else outside or (DIMSOXD
-    // with DIMTIX) none.
-    double span = 0.0;
-    if (g.arrows.size() == 2)
-        span = g.arrows[0].tip.distanceTo(g.arrows[1].tip);
-    const bool fits = g.arrows.size() < 2 || span >= 2.0 * (arrowSize + gap) + (dimtix() ? 0.0 : textWidth);
-    if (!fits && dimsoxd() && dimtix())
-        g.arrows.clear();
-    else if (!fits && g.arrows.size() == 2 && !g.angular)
-        for (Graphics::Arrow& a : g.arrows)
-            a.direction = -a.direction;
+    // 4. A text centred on the dimension line breaks it, a gap each side.
+    if (dimtad() == 0 && textInside && !userPlaced && !text.empty()) {
+        const AcGeVector3d up = n.crossProduct(dir);
+        if (g.dimensionLine >= 0 && g.dimensionLine < static_cast<int>(g.lines.size())) {
+            const Graphics::Segment line = g.lines[static_cast<std::size_t>(g.dimensionLine)];
+            const AcGeVector3d d = (line.to - line.from).normal();
+            const double half
+                = std::fabs(dir.dotProduct(d)) * textWidth / 2.0 + std::fabs(up.dotProduct(d)) * textHeight / 2.0 + gap;
+            const double at = (textAt - line.from).dotProduct(d);
+            const double length = line.from.distanceTo(line.to);
+            g.lines.erase(g.lines.begin() + g.dimensionLine);
+            if (at - half > 0.0)
+                g.lines.push_back({ line.from, line.from + d * std::min(at - half, length) });
+            if (at + half < length)
+                g.lines.push_back({ line.from + d * std::max(at + half, 0.0), line.to });
+        } else if (g.angular && !g.arcs.empty() && g.arcs.front().radius > 0.0) {
+            const Graphics::Arc arc = g.arcs.front();
+            const double halfAngle = (textWidth / 2.0 + gap) / arc.radius;
+            const double mid = (arc.startAngle + arc.endAngle) / 2.0;
+            g.arcs.clear();
+            if (mid - halfAngle > arc.startAngle)
+                g.arcs.push_back({ arc.center, arc.radius, arc.startAngle, mid - halfAngle });
+            if (mid + halfAngle < arc.endAngle)
+                g.arcs.push_back({ arc.center, arc.radius, mid + halfAngle, arc.endAngle });
+        }
+    }
 
-    // 4. Lines and arcs.
+    // 5. Arrows outside point back in, with a tail of dimension line beyond each; between
+    // the extension lines the line stays only with DIMTOFL.
+    if (!arrowsInside && g.arrows.size() == 2) {
+        if (!dimtofl() && !g.angular && g.dimensionLine >= 0) {
+            std::erase_if(g.lines, [&](const Graphics::Segment& s) {
+                const AcGeVector3d d = g.arrows[1].tip - g.arrows[0].tip;
+                const double a = (s.from - g.arrows[0].tip).dotProduct(d) / d.lengthSqrd();
+                const double b = (s.to - g.arrows[0].tip).dotProduct(d) / d.lengthSqrd();
+                const double off = (s.from - g.arrows[0].tip).crossProduct(d).length() / d.length();
+                return off < 1e-9 && a >= -1e-9 && a <= 1 + 1e-9 && b >= -1e-9 && b <= 1 + 1e-9;
+            });
+        }
+        for (Graphics::Arrow& a : g.arrows) {
+            const AcGeVector3d out = a.direction.normal();
+            g.lines.push_back({ a.tip + out * arrowSize, a.tip + out * (2.0 * arrowSize) });
+            a.direction = -out;
+        }
+    }
+
+    // 6. Lines and arcs.
     for (const Graphics::Segment& s : g.lines)
         if (!s.from.isEqualTo(s.to))
             appendToBlock(block, new AcDbLine(s.from, s.to));
     for (const Graphics::Arc& a : g.arcs)
         appendToBlock(block, new AcDbArc(a.center, n, a.radius, a.startAngle, a.endAngle));
 
-    // 5. Arrowheads: the style's blocks (DIMBLK, or DIMBLK1/DIMBLK2 with DIMSAH), scaled by
-    // DIMASZ; a closed filled triangle where no block is named.
+    // 7. Arrowheads: the style's blocks (DIMBLK, or DIMBLK1/DIMBLK2 with DIMSAH) scaled by
+    // DIMASZ, else a closed filled triangle. An arrow block has its tip at its origin and
+    // points along its +X axis, its body behind the tip.
     for (const Graphics::Arrow& a : g.arrows) {
         const AcGeVector3d d = a.direction.normal();
         const AcDbObjectId arrowBlock = dimsah() ? (a.second ? dimblk2() : dimblk1()) : dimblk();
         if (!arrowBlock.isNull() && AcDbBlockTableRecord::cast(AcDbDatabase::peek(arrowBlock)) != nullptr) {
             auto* ref = new AcDbBlockReference(a.tip, arrowBlock);
             ref->setNormal(n);
-            // An arrow block points along its -X axis, its tip at the origin.
-            ref->setRotation(DbGeometry::ocsAngle(n, -d));
+            ref->setRotation(DbGeometry::ocsAngle(n, d));
             ref->setScaleFactors(AcGeScale3d(arrowSize));
             appendToBlock(block, ref);
         } else if (arrowSize > 0.0) {
@@ -252,7 +308,7 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
         }
     }
 
-    // 6. The text, centred on its point.
+    // 8. The text, centred on its point.
     if (!text.empty()) {
         auto* mtext = new AcDbMText();
         mtext->setLocation(textAt);
@@ -266,7 +322,7 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
         appendToBlock(block, mtext);
     }
 
-    // 7. The definition points, on "Defpoints" where the drawing has that layer.
+    // 9. The definition points, on "Defpoints" where the drawing has that layer.
     if (!db->symbolId(db->layerTableId(), L"Defpoints").isNull())
         for (const AcGePoint3d& p : g.definitionPoints)
             appendToBlock(block, new AcDbPoint(p), L"Defpoints");
@@ -338,6 +394,11 @@ Acad::ErrorStatus AcDbDimension::transformBy(const AcGeMatrix3d& xform)
     return Acad::eOk;
 }
 
+AcGePoint3d AcDbDimension::dimLineThrough(const AcGePoint3d& dimLinePoint) const
+{
+    return mUserTextPosition && dimtmove() == 0 ? mTextPosition : dimLinePoint;
+}
+
 void AcDbDimension::linearGraphics(
     const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& onLine, const AcGeVector3d& dir, Graphics& g) const
 {
@@ -364,9 +425,7 @@ void AcDbDimension::linearGraphics(
     }
     g.textPoint = q1 + (q2 - q1) * 0.5;
     g.textDirection = d;
-    // Above is away from the origins.
-    const AcGeVector3d away = (g.textPoint - (p1 + (p2 - p1) * 0.5)).orthoProject(d);
-    g.textUp = away.isZeroLength() ? normal().crossProduct(d) : away.normal();
+    g.dimensionLine = 0;
     g.definitionPoints = { p1, p2, onLine };
 }
 
@@ -382,7 +441,7 @@ void AcDbDimension::angularGraphics(const AcGePoint3d& vertex, const AcGePoint3d
     g.value = sweep;
     g.angular = true;
     const double radius = arcPoint.distanceTo(vertex);
-    g.arcs.push_back({ vertex, radius, a1, a2 });
+    g.arcs.push_back({ vertex, radius, a1, a1 + sweep });
     const AcGeVector3d x = DbGeometry::ocsXAxis(n);
     auto radial = [&](double a) { return AcGeVector3d(x).rotateBy(a, n); };
     const AcGePoint3d e1 = vertex + radial(a1) * radius;
@@ -404,6 +463,5 @@ void AcDbDimension::angularGraphics(const AcGePoint3d& vertex, const AcGePoint3d
     const double mid = a1 + sweep / 2.0;
     g.textPoint = vertex + radial(mid) * radius;
     g.textDirection = n.crossProduct(radial(mid));
-    g.textUp = radial(mid);
     g.definitionPoints = { vertex, leg1, leg2, arcPoint };
 }

@@ -63,7 +63,7 @@ bool AcDbRadialDimension::computeGraphics(Graphics& g) const
     g.arrows.push_back({ m_chordPoint, u, false });
     g.textPoint = m_leaderLength > 0.0 ? end : m_center + out * 0.5;
     g.textDirection = u;
-    g.textUp = normal().crossProduct(u);
+    g.dimensionLine = 0;
     g.definitionPoints = { m_center, m_chordPoint };
     return true;
 }

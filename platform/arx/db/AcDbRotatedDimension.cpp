@@ -64,7 +64,7 @@ bool AcDbRotatedDimension::computeGraphics(Graphics& g) const
     // Measured along the rotation's direction in the dimension's plane.
     AcGeVector3d dir = DbGeometry::ocsXAxis(normal());
     dir.rotateBy(m_rotation, normal());
-    linearGraphics(m_xLine1Point, m_xLine2Point, m_dimLinePoint, dir, g);
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
     return true;
 }
 
