@@ -102,7 +102,15 @@ std::wstring AcDbDimension::formattedText(double value) const
         const int decimals = dimadec() < 0 ? dimdec() : dimadec();
         number = formatNumber(value * 180.0 / std::numbers::pi, decimals, dimzin(), dimdsep()) + L"%%d";
     } else {
-        number = g.prefix + formatNumber(value * dimlfac(), dimdec(), dimzin(), dimdsep());
+        // DIMPOST adds a suffix, or with "<>" a prefix and suffix round the value; its prefix
+        // takes the place of a radius's or diameter's own.
+        const std::wstring post = dimpost();
+        const std::wstring digits = formatNumber(value * dimlfac(), dimdec(), dimzin(), dimdsep());
+        const std::size_t at = post.find(L"<>");
+        if (at == std::wstring::npos)
+            number = g.prefix + digits + post;
+        else
+            number = (at > 0 ? post.substr(0, at) : g.prefix) + digits + post.substr(at + 2);
     }
     // "" is the value alone, a single space no text; "<>" anywhere stands for the value.
     if (mText.empty())

@@ -154,6 +154,9 @@ TEST_F(DimensionTest, StyleVariablesShapeTheText)
         { "DIMDSEP", [](AcDbDimension* d) { d->setDimdec(1), d->setDimdsep(L','); }, L"", 2.25, L"2,3" },
         { "<> inside codes", [](AcDbDimension* d) { d->setDimdec(0); }, L"{\\W0.7;<>}", 30.0, L"{\\W0.7;30}" },
         { "<> twice", [](AcDbDimension* d) { d->setDimdec(0); }, L"<>=2x<>", 8.0, L"8=2x8" },
+        { "DIMPOST as suffix", [](AcDbDimension* d) { d->setDimdec(0), d->setDimpost(L" mm"); }, L"", 30.0, L"30 mm" },
+        { "DIMPOST round the value", [](AcDbDimension* d) { d->setDimdec(0), d->setDimpost(L"L=<>m"); }, L"", 30.0,
+            L"L=30m" },
         { "a single space hides the value", [](AcDbDimension*) {}, L" ", 30.0, L"" },
         { "text without <> replaces it", [](AcDbDimension*) {}, L"EQ", 30.0, L"EQ" },
     };
