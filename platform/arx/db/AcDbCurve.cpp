@@ -228,6 +228,25 @@ Acad::ErrorStatus AcDbCurve::getOffsetCurves(double, AcDbVoidPtrArray&) const
     return Acad::eNotImplementedYet;
 }
 
+bool AcDbCurve::isCleanOffset(const AcDbCurve& offset, double distance) const
+{
+    DbCurveModel source, result;
+    if (!buildModel(source) || !offset.buildModel(result))
+        return false;
+    // Fitted offsets (of ellipses, splines) may stray by a small fraction of the distance.
+    const double least = std::fabs(distance) * (1.0 - 1e-2) - 1e-9;
+    for (const DbCurveModel::Piece& piece : result.pieces()) {
+        constexpr int kSamples = 16;
+        for (int i = 0; i <= kSamples; ++i) {
+            AcGePoint3d p;
+            result.evaluate(piece.p0 + (piece.p1 - piece.p0) * i / kSamples, p, nullptr, nullptr);
+            if (source.closestPoint(p, false).distanceTo(p) < least)
+                return false;
+        }
+    }
+    return true;
+}
+
 Acad::ErrorStatus AcDbCurve::splitAtParams(std::vector<double> params, AcDbVoidPtrArray& curveSegments) const
 {
     DbCurveModel model;

@@ -49,6 +49,9 @@ protected:
     // A new curve (same class where it can be) from parameter p0 to p1; for a closed curve p1
     // may run past the end parameter, across the start. Null when the class cannot split.
     virtual AcDbCurve* pieceBetween(double p0, double p1) const;
+    // Whether an offset keeps its distance from this curve everywhere; a crossed or collapsed
+    // offset comes nearer somewhere.
+    bool isCleanOffset(const AcDbCurve& offset, double distance) const;
     // Splits at parameters already known to lie on the curve.
     Acad::ErrorStatus splitAtParams(std::vector<double> params, AcDbVoidPtrArray& curveSegments) const;
 };

@@ -229,7 +229,8 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     const bool lineIsLevel = std::fabs(lineDir.dotProduct(x)) > 1.0 - 1e-9;
     // DIMTAD puts the text above the line (below for 4), a gap off it; not a level text on a
     // sloping line.
-    if (dimtad() != 0 && (!level || lineIsLevel)) {
+    const bool centred = dimtad() == 0 || (level && !lineIsLevel);
+    if (!centred) {
         const double side = dimtad() == 4 ? -1.0 : 1.0;
         textAt += n.crossProduct(dir) * (side * (gap + textHeight / 2.0));
     }
@@ -245,7 +246,7 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
         dir = AcGeVector3d(x).rotateBy(mTextRotation, n);
 
     // 4. A text centred on the dimension line breaks it, a gap each side.
-    if (dimtad() == 0 && textInside && !userPlaced && !text.empty()) {
+    if (centred && textInside && !userPlaced && !text.empty()) {
         const AcGeVector3d up = n.crossProduct(dir);
         if (g.dimensionLine >= 0 && g.dimensionLine < static_cast<int>(g.lines.size())) {
             const Graphics::Segment line = g.lines[static_cast<std::size_t>(g.dimensionLine)];

@@ -141,11 +141,20 @@ Acad::ErrorStatus AcDbEllipse::getOffsetCurves(double offsetDist, AcDbVoidPtrArr
         return Acad::eInvalidOffset;
     for (int i = 0; i < pieces.length(); ++i) {
         auto* piece = static_cast<AcGeCurve3d*>(pieces[i]);
-        if (AcDbCurve* curve = DbGeometry::curveFromGe(*piece)) {
-            copyEntityPropertiesTo(curve);
-            offsetCurves.append(curve);
-        }
+        AcDbCurve* curve = DbGeometry::curveFromGe(*piece);
         delete piece;
+        // Deeper than the tightest curvature the offset would cross itself: none is made.
+        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
+            delete curve;
+            curve = nullptr;
+        }
+        if (curve == nullptr) {
+            for (int j = i + 1; j < pieces.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(pieces[j]);
+            return Acad::eInvalidOffset;
+        }
+        copyEntityPropertiesTo(curve);
+        offsetCurves.append(curve);
     }
     return Acad::eOk;
 }

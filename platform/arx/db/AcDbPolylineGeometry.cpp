@@ -196,6 +196,11 @@ Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrAr
     }
     for (std::size_t i = 0; i < points.size(); ++i)
         offset->mVertices.push_back({ points[i], bulges[i], 0.0, 0.0 });
+    // An offset too deep for the polyline crosses itself: nothing is made of it.
+    if (!isCleanOffset(*offset, offsetDist)) {
+        delete offset;
+        return Acad::eInvalidOffset;
+    }
     copyEntityPropertiesTo(offset);
     offsetCurves.append(offset);
     return Acad::eOk;

@@ -263,11 +263,20 @@ Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArra
         return Acad::eInvalidOffset;
     for (int i = 0; i < pieces.length(); ++i) {
         auto* piece = static_cast<AcGeCurve3d*>(pieces[i]);
-        if (AcDbCurve* c = DbGeometry::curveFromGe(*piece)) {
-            copyEntityPropertiesTo(c);
-            offsetCurves.append(c);
-        }
+        AcDbCurve* curve = DbGeometry::curveFromGe(*piece);
         delete piece;
+        // An offset that crosses itself is not made.
+        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
+            delete curve;
+            curve = nullptr;
+        }
+        if (curve == nullptr) {
+            for (int j = i + 1; j < pieces.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(pieces[j]);
+            return Acad::eInvalidOffset;
+        }
+        copyEntityPropertiesTo(curve);
+        offsetCurves.append(curve);
     }
     return Acad::eOk;
 }

@@ -398,3 +398,39 @@ TEST_F(CurveTest, AreasAndSegmentsOfPolylines)
     EXPECT_NEAR(exploded->endAngle(), 0.5 * kPi, kTol);
     deleteAll(parts);
 }
+
+TEST_F(CurveTest, OffsetsTooDeepForTheCurveAreRefused)
+{
+    // A 10 x 10 square closed counter-clockwise: inwards is negative.
+    AcDbPolyline square;
+    for (const AcGePoint2d& p : { AcGePoint2d(0, 0), AcGePoint2d(10, 0), AcGePoint2d(10, 10), AcGePoint2d(0, 10) })
+        square.addVertexAt(square.numVerts(), p);
+    square.setClosed(true);
+    AcDbVoidPtrArray out;
+    EXPECT_EQ(square.getOffsetCurves(-4.0, out), Acad::eOk);
+    ASSERT_EQ(out.length(), 1);
+    double area = 0;
+    static_cast<AcDbCurve*>(out[0])->getArea(area);
+    EXPECT_NEAR(area, 4.0, 1e-9);
+    deleteAll(out);
+    EXPECT_EQ(square.getOffsetCurves(-6.0, out), Acad::eInvalidOffset);
+    EXPECT_EQ(out.length(), 0);
+
+    // An ellipse offsets to a spline at the distance; inside its tightest curvature
+    // (b^2 / a = 2.5) it cannot.
+    AcDbEllipse ellipse(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(10, 0, 0), 0.5);
+    ASSERT_EQ(ellipse.getOffsetCurves(-1.0, out), Acad::eOk);
+    ASSERT_EQ(out.length(), 1);
+    auto* spline = AcDbSpline::cast(static_cast<AcDbEntity*>(out[0]));
+    ASSERT_NE(spline, nullptr);
+    AcGePoint3d p, q;
+    double s = 0, e = 0;
+    spline->getStartParam(s);
+    spline->getEndParam(e);
+    spline->getPointAtParam(s + (e - s) * 0.3, p);
+    ellipse.getClosestPointTo(p, q);
+    EXPECT_NEAR(p.distanceTo(q), 1.0, 1e-3);
+    EXPECT_LT(p.asVector().length(), q.asVector().length());
+    deleteAll(out);
+    EXPECT_EQ(ellipse.getOffsetCurves(-3.0, out), Acad::eInvalidOffset);
+}
