@@ -51,20 +51,20 @@ bool AcDb2dPolyline::buildModel(DbCurveModel& model) const
     return lightweightOf(*this)->buildModel(model);
 }
 
-AcDbCurve* AcDb2dPolyline::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDb2dPolyline::subCurve(double p0, double p1) const
 {
-    std::unique_ptr<AcDbCurve> piece(lightweightOf(*this)->pieceBetween(p0, p1));
-    auto* lw = AcDbPolyline::cast(piece.get());
+    std::unique_ptr<AcDbCurve> span(lightweightOf(*this)->subCurve(p0, p1));
+    auto* lw = AcDbPolyline::cast(span.get());
     return lw ? fromLightweight(*lw, *this) : nullptr;
 }
 
 Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
 {
-    AcDbVoidPtrArray lwPieces;
-    if (Acad::ErrorStatus es = lightweightOf(*this)->getOffsetCurves(offsetDist, lwPieces); es != Acad::eOk)
+    AcDbVoidPtrArray lwSpans;
+    if (Acad::ErrorStatus es = lightweightOf(*this)->getOffsetCurves(offsetDist, lwSpans); es != Acad::eOk)
         return es;
-    for (int i = 0; i < lwPieces.length(); ++i) {
-        std::unique_ptr<AcDbPolyline> lw(static_cast<AcDbPolyline*>(lwPieces[i]));
+    for (int i = 0; i < lwSpans.length(); ++i) {
+        std::unique_ptr<AcDbPolyline> lw(static_cast<AcDbPolyline*>(lwSpans[i]));
         AcDb2dPolyline* poly = fromLightweight(*lw, *this);
         copyEntityPropertiesTo(poly);
         offsetCurves.append(poly);
@@ -104,13 +104,13 @@ Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& xform)
 
 Acad::ErrorStatus AcDb2dPolyline::explode(AcDbVoidPtrArray& entitySet) const
 {
-    AcDbVoidPtrArray parts;
-    if (Acad::ErrorStatus es = lightweightOf(*this)->explode(parts); es != Acad::eOk)
+    AcDbVoidPtrArray exploded;
+    if (Acad::ErrorStatus es = lightweightOf(*this)->explode(exploded); es != Acad::eOk)
         return es;
-    for (int i = 0; i < parts.length(); ++i) {
-        auto* part = static_cast<AcDbEntity*>(parts[i]);
-        copyEntityPropertiesTo(part);
-        entitySet.append(part);
+    for (int i = 0; i < exploded.length(); ++i) {
+        auto* ent = static_cast<AcDbEntity*>(exploded[i]);
+        copyEntityPropertiesTo(ent);
+        entitySet.append(ent);
     }
     return Acad::eOk;
 }

@@ -50,7 +50,7 @@ bool AcDb3dPolyline::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDb3dPolyline::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDb3dPolyline::subCurve(double p0, double p1) const
 {
     const std::vector<AcGePoint3d> pts = positionsOf(*this);
     if (pts.size() < 2)

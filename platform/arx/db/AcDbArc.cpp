@@ -120,7 +120,7 @@ bool AcDbArc::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbArc::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbArc::subCurve(double p0, double p1) const
 {
     auto* arc = new AcDbArc(mCenter, mNormal, mRadius, normalAngle(p0), normalAngle(p1));
     arc->mThickness = mThickness;
@@ -199,7 +199,7 @@ Acad::ErrorStatus AcDbArc::getTransformedCopy(const AcGeMatrix3d& xform, AcDbEnt
         return AcDbCurve::getTransformedCopy(xform, pEnt);
     DbCurveModel model;
     buildModel(model);
-    AcGeEllipArc3d ell(*static_cast<const AcGeCircArc3d*>(model.pieces().front().curve.get()));
+    AcGeEllipArc3d ell(*static_cast<const AcGeCircArc3d*>(model.spans().front().curve.get()));
     ell.transformBy(xform);
     AcDbCurve* copy = DbGeometry::curveFromGe(ell);
     if (copy == nullptr)

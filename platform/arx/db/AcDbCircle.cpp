@@ -88,7 +88,7 @@ bool AcDbCircle::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbCircle::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbCircle::subCurve(double p0, double p1) const
 {
     auto* arc = new AcDbArc(mCenter, mNormal, mRadius, std::fmod(p0, kTwoPi), std::fmod(p1, kTwoPi));
     arc->setThickness(mThickness);

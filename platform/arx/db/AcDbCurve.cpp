@@ -1,4 +1,4 @@
-// The curve queries, answered once for every curve class from the pieces it describes
+// The curve queries, answered once for every curve class from the spans it describes
 // itself with; the base class without a description answers eNotImplementedYet.
 #include "AcDbCurve.h"
 
@@ -15,7 +15,7 @@ bool AcDbCurve::buildModel(DbCurveModel&) const
     return false;
 }
 
-AcDbCurve* AcDbCurve::pieceBetween(double, double) const
+AcDbCurve* AcDbCurve::subCurve(double, double) const
 {
     return nullptr;
 }
@@ -235,11 +235,11 @@ bool AcDbCurve::isCleanOffset(const AcDbCurve& offset, double distance) const
         return false;
     // Fitted offsets (of ellipses, splines) may stray by a small fraction of the distance.
     const double least = std::fabs(distance) * (1.0 - 1e-2) - 1e-9;
-    for (const DbCurveModel::Piece& piece : result.pieces()) {
+    for (const DbCurveModel::Span& span : result.spans()) {
         constexpr int kSamples = 16;
         for (int i = 0; i <= kSamples; ++i) {
             AcGePoint3d p;
-            result.evaluate(piece.p0 + (piece.p1 - piece.p0) * i / kSamples, p, nullptr, nullptr);
+            result.evaluate(span.p0 + (span.p1 - span.p0) * i / kSamples, p, nullptr, nullptr);
             if (source.closestPoint(p, false).distanceTo(p) < least)
                 return false;
         }
@@ -286,11 +286,11 @@ Acad::ErrorStatus AcDbCurve::splitAtParams(std::vector<double> params, AcDbVoidP
             ranges.emplace_back(cuts[i], cuts[i + 1]);
     }
     for (const auto& [p0, p1] : ranges) {
-        AcDbCurve* piece = pieceBetween(p0, p1);
-        if (piece == nullptr)
+        AcDbCurve* span = subCurve(p0, p1);
+        if (span == nullptr)
             return curveSegments.isEmpty() ? Acad::eNotImplementedYet : Acad::eGeneralModelingFailure;
-        copyEntityPropertiesTo(piece);
-        curveSegments.append(piece);
+        copyEntityPropertiesTo(span);
+        curveSegments.append(span);
     }
     return Acad::eOk;
 }
@@ -337,9 +337,9 @@ Acad::ErrorStatus AcDbCurve::getArea(double& area) const
         return Acad::eNotApplicable;
     // The area swept from the origin along the curve and back along the closing chord.
     AcGeVector3d swept;
-    for (const DbCurveModel::Piece& piece : model.pieces()) {
-        const double g1 = piece.g0 + (piece.p1 - piece.origin) * piece.scale;
-        swept += piece.curve->sweptArea(piece.g0 + (piece.p0 - piece.origin) * piece.scale, g1);
+    for (const DbCurveModel::Span& span : model.spans()) {
+        const double g1 = span.g0 + (span.p1 - span.origin) * span.scale;
+        swept += span.curve->sweptArea(span.g0 + (span.p0 - span.origin) * span.scale, g1);
     }
     AcGePoint3d s, e;
     model.evaluate(model.startParam(), s, nullptr, nullptr);

@@ -1,6 +1,6 @@
 // Base of the curve entities: parameters, points and distances along the curve, derivatives,
 // closest points, splitting, offsetting and extending. Each curve class describes its geometry
-// as a chain of geometry-library pieces (buildModel) and the pieces it splits into; the queries
+// as a chain of geometry-library spans (buildModel) and the spans it splits into; the queries
 // are answered here from that description. A class with no description answers
 // eNotImplementedYet.
 #pragma once
@@ -40,15 +40,15 @@ public:
     virtual Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint);
     virtual Acad::ErrorStatus getArea(double& area) const;
 
-    // Every curve's pieces for intersections and extents.
+    // Every curve's spans for intersections and extents.
     bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
 
 protected:
-    // The curve as geometry-library pieces over the entity's parameter; false when it has none.
+    // The curve as geometry-library spans over the entity's parameter; false when it has none.
     virtual bool buildModel(DbCurveModel& model) const;
     // A new curve (same class where it can be) from parameter p0 to p1; for a closed curve p1
     // may run past the end parameter, across the start. Null when the class cannot split.
-    virtual AcDbCurve* pieceBetween(double p0, double p1) const;
+    virtual AcDbCurve* subCurve(double p0, double p1) const;
     // Whether an offset keeps its distance from this curve everywhere; a crossed or collapsed
     // offset comes nearer somewhere.
     bool isCleanOffset(const AcDbCurve& offset, double distance) const;

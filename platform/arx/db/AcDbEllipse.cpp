@@ -123,7 +123,7 @@ bool AcDbEllipse::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbEllipse::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbEllipse::subCurve(double p0, double p1) const
 {
     return new AcDbEllipse(mCenter, mNormal, mMajorAxis, mRatio, std::fmod(p0, kTwoPi), std::fmod(p1, kTwoPi));
 }
@@ -135,22 +135,22 @@ Acad::ErrorStatus AcDbEllipse::getOffsetCurves(double offsetDist, AcDbVoidPtrArr
         return Acad::eDegenerateGeometry;
     // Positive distances enlarge the ellipse; the library offsets to the left of the travel,
     // which for a counter-clockwise ellipse is inwards. The offset of an ellipse is no ellipse.
-    AcGeVoidPointerArray pieces;
-    model.pieces().front().curve->getTrimmedOffset(-offsetDist, mNormal, pieces, AcGe::kExtend);
-    if (pieces.isEmpty())
+    AcGeVoidPointerArray spans;
+    model.spans().front().curve->getTrimmedOffset(-offsetDist, mNormal, spans, AcGe::kExtend);
+    if (spans.isEmpty())
         return Acad::eInvalidOffset;
-    for (int i = 0; i < pieces.length(); ++i) {
-        auto* piece = static_cast<AcGeCurve3d*>(pieces[i]);
-        AcDbCurve* curve = DbGeometry::curveFromGe(*piece);
-        delete piece;
+    for (int i = 0; i < spans.length(); ++i) {
+        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
+        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
+        delete span;
         // Deeper than the tightest curvature the offset would cross itself: none is made.
         if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
             delete curve;
             curve = nullptr;
         }
         if (curve == nullptr) {
-            for (int j = i + 1; j < pieces.length(); ++j)
-                delete static_cast<AcGeCurve3d*>(pieces[j]);
+            for (int j = i + 1; j < spans.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(spans[j]);
             return Acad::eInvalidOffset;
         }
         copyEntityPropertiesTo(curve);
@@ -203,7 +203,7 @@ Acad::ErrorStatus AcDbEllipse::transformBy(const AcGeMatrix3d& xform)
     if (!buildModel(model))
         return Acad::eDegenerateGeometry;
     // Any affine image of an ellipse is one: the library finds its new axes and angles.
-    AcGeEllipArc3d ell(*static_cast<const AcGeEllipArc3d*>(model.pieces().front().curve.get()));
+    AcGeEllipArc3d ell(*static_cast<const AcGeEllipArc3d*>(model.spans().front().curve.get()));
     ell.transformBy(xform);
     if (ell.majorRadius() <= 0.0 || ell.minorRadius() <= 0.0)
         return Acad::eDegenerateGeometry;

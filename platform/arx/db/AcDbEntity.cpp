@@ -249,8 +249,8 @@ Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d& xform, AcDb
 
 namespace {
 
-// The outline pieces of an entity, or only the one a sub-entity marker names (markers count
-// the pieces from 1, as a polyline numbers its segments).
+// The outline spans of an entity, or only the one a sub-entity marker names (markers count
+// the spans from 1, as a polyline numbers its segments).
 bool markedCurves(const AcDbEntity* ent, bool extended, int marker, std::vector<std::unique_ptr<AcGeCurve3d>>& curves)
 {
     if (!ent->getGeCurves(curves, extended))
@@ -273,9 +273,9 @@ Acad::ErrorStatus intersect(const AcDbEntity* self, const AcDbEntity* other, AcD
     std::vector<std::unique_ptr<AcGeCurve3d>> mine, theirs;
     if (!markedCurves(self, extendThis, thisGsMarker, mine) || !markedCurves(other, extendArg, otherGsMarker, theirs))
         return Acad::eNotApplicable;
-    // Points in the order of this entity's pieces, and along each piece by its parameter.
+    // Points in the order of this entity's spans, and along each span by its parameter.
     struct Found {
-        std::size_t piece;
+        std::size_t span;
         double param;
         AcGePoint3d point;
     };
@@ -291,8 +291,8 @@ Acad::ErrorStatus intersect(const AcDbEntity* self, const AcDbEntity* other, AcD
         }
     }
     std::stable_sort(found.begin(), found.end(),
-        [](const Found& a, const Found& b) { return a.piece != b.piece ? a.piece < b.piece : a.param < b.param; });
-    // A point where two pieces meet is found on both: report it once.
+        [](const Found& a, const Found& b) { return a.span != b.span ? a.span < b.span : a.param < b.param; });
+    // A point where two spans meet is found on both: report it once.
     std::vector<AcGePoint3d> kept;
     for (const Found& f : found) {
         const double tol = 10.0 * DbCurveModel::onCurveTolerance(f.point);

@@ -107,7 +107,7 @@ bool AcDbLine::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbLine::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbLine::subCurve(double p0, double p1) const
 {
     AcGePoint3d a, b;
     getPointAtParam(p0, a);

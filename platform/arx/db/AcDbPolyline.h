@@ -81,7 +81,7 @@ public:
 
 protected:
     bool buildModel(DbCurveModel& model) const override;
-    AcDbCurve* pieceBetween(double p0, double p1) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     // The 2-D polyline answers through a lightweight copy of itself.

@@ -1,5 +1,5 @@
 // The lightweight polyline as a curve: segments by bulge, parameter i + f (a length fraction
-// on a line, an angle fraction on an arc), split pieces, offsets, extension, transformation
+// on a line, an angle fraction on an arc), split spans, offsets, extension, transformation
 // and explosion into lines and arcs.
 #include "AcDbPolyline.h"
 
@@ -100,7 +100,7 @@ Acad::ErrorStatus AcDbPolyline::getArcSegAt(unsigned int index, AcGeCircArc3d& a
     getPointAt((index + 1) % numVerts(), b);
     DbCurveModel one;
     DbGeometry::addBulgeSegment(one, a, b, mVertices[index].bulge, mNormal, 0.0);
-    arc = static_cast<const AcGeCircArc3d&>(*one.pieces().front().curve);
+    arc = static_cast<const AcGeCircArc3d&>(*one.spans().front().curve);
     return Acad::eOk;
 }
 
@@ -125,17 +125,17 @@ bool AcDbPolyline::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbPolyline::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbPolyline::subCurve(double p0, double p1) const
 {
     const auto n = numVerts();
     if (n < 2)
         return nullptr;
-    auto* piece = new AcDbPolyline();
-    piece->mElevation = mElevation;
-    piece->mNormal = mNormal;
-    piece->mThickness = mThickness;
-    piece->mPlinegen = mPlinegen;
-    piece->mConstantWidth = mConstantWidth;
+    auto* span = new AcDbPolyline();
+    span->mElevation = mElevation;
+    span->mNormal = mNormal;
+    span->mThickness = mThickness;
+    span->mPlinegen = mPlinegen;
+    span->mConstantWidth = mConstantWidth;
     // Walk the segments from p0 to p1 (past the last vertex of a closed polyline, on from
     // vertex 0), cutting the first and last; a cut arc keeps its centre, so its bulge is the
     // tangent of the same fraction of the quarter angle.
@@ -150,13 +150,13 @@ AcDbCurve* AcDbPolyline::pieceBetween(double p0, double p1) const
         const double f1 = segEnd - seg;
         const Vertex& v = mVertices[seg % n];
         const double width = v.endWidth - v.startWidth;
-        piece->mVertices.push_back({ segPoint(seg, f0), std::tan(std::atan(v.bulge) * (f1 - f0)),
+        span->mVertices.push_back({ segPoint(seg, f0), std::tan(std::atan(v.bulge) * (f1 - f0)),
             v.startWidth + width * f0, v.startWidth + width * f1 });
         at = segEnd;
     }
     const auto last = static_cast<unsigned int>(std::max(0.0, std::ceil(p1 - eps) - 1.0));
-    piece->mVertices.push_back({ segPoint(last, p1 - last), 0.0, 0.0, 0.0 });
-    return piece;
+    span->mVertices.push_back({ segPoint(last, p1 - last), 0.0, 0.0, 0.0 });
+    return span;
 }
 
 Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
@@ -165,18 +165,18 @@ Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrAr
     if (n < 2)
         return Acad::eDegenerateGeometry;
     std::vector<std::unique_ptr<AcGeCurve2d>> owned;
-    std::vector<const AcGeCurve2d*> pieces;
+    std::vector<const AcGeCurve2d*> spans;
     for (unsigned int i = 0; i < numSegs(); ++i) {
         if (segType(i) == kCoincident)
             continue;
         owned.emplace_back(DbGeometry::bulgeSegment2d(mVertices[i].point, mVertices[(i + 1) % n].point, mVertices[i].bulge));
-        pieces.push_back(owned.back().get());
+        spans.push_back(owned.back().get());
     }
-    if (pieces.empty())
+    if (spans.empty())
         return Acad::eDegenerateGeometry;
     // The library offsets to the left of the travel; the polyline's rule is the right.
     std::unique_ptr<AcGeCurve2d> chain(
-        GeOffset::offsetChain(pieces, mClosed, -offsetDist, AcGe::kExtend, AcGeContext::gTol));
+        GeOffset::offsetChain(spans, mClosed, -offsetDist, AcGe::kExtend, AcGeContext::gTol));
     if (!chain)
         return Acad::eInvalidOffset;
     std::vector<AcGePoint2d> points;
@@ -326,12 +326,12 @@ Acad::ErrorStatus AcDbPolyline::explode(AcDbVoidPtrArray& entitySet) const
         AcGePoint3d a, b;
         getPointAt(i, a);
         getPointAt((i + 1) % n, b);
-        AcDbCurve* piece = nullptr;
+        AcDbCurve* span = nullptr;
         if (segType(i) == kLine) {
             auto* line = new AcDbLine(a, b);
             line->setNormal(mNormal);
             line->setThickness(mThickness);
-            piece = line;
+            span = line;
         } else if (segType(i) == kArc) {
             AcGeCircArc3d arc;
             getArcSegAt(i, arc);
@@ -341,12 +341,12 @@ Acad::ErrorStatus AcDbPolyline::explode(AcDbVoidPtrArray& entitySet) const
             const double e = DbGeometry::ocsAngle(mNormal, (ccw ? b : a) - arc.center());
             auto* dbArc = new AcDbArc(arc.center(), mNormal, arc.radius(), s, e);
             dbArc->setThickness(mThickness);
-            piece = dbArc;
+            span = dbArc;
         } else {
             continue;
         }
-        copyEntityPropertiesTo(piece);
-        entitySet.append(piece);
+        copyEntityPropertiesTo(span);
+        entitySet.append(span);
     }
     return Acad::eOk;
 }

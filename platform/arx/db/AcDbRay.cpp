@@ -48,7 +48,7 @@ bool AcDbRay::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbRay::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbRay::subCurve(double p0, double p1) const
 {
     if (std::isfinite(p1))
         return new AcDbLine(mBasePoint + mUnitDir * p0, mBasePoint + mUnitDir * p1);

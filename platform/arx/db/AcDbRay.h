@@ -23,7 +23,7 @@ public:
 
 protected:
     bool buildModel(DbCurveModel& model) const override;
-    AcDbCurve* pieceBetween(double p0, double p1) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     AcGePoint3d mBasePoint;

@@ -95,13 +95,13 @@ Acad::ErrorStatus AcDbRegion::getArea(double& regionArea) const
             return Acad::eDegenerateGeometry;
         if (mBoundary[i]->isClosed() && mBoundary.size() == 1)
             return mBoundary[i]->getArea(regionArea);
-        std::vector<std::unique_ptr<AcGeCurve3d>> pieces;
-        mBoundary[i]->getGeCurves(pieces, false);
-        for (const auto& piece : pieces) {
+        std::vector<std::unique_ptr<AcGeCurve3d>> spans;
+        mBoundary[i]->getGeCurves(spans, false);
+        for (const auto& span : spans) {
             AcGeInterval range;
-            piece->getInterval(range);
-            const AcGeVector3d part = piece->sweptArea(range.lowerBound(), range.upperBound());
-            swept += mReversed[i] ? -part : part;
+            span->getInterval(range);
+            const AcGeVector3d swept1 = span->sweptArea(range.lowerBound(), range.upperBound());
+            swept += mReversed[i] ? -swept1 : swept1;
         }
     }
     regionArea = swept.length();

@@ -229,18 +229,18 @@ bool AcDbSpline::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbSpline::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbSpline::subCurve(double p0, double p1) const
 {
     DbCurveModel model;
     if (!buildModel(model))
         return nullptr;
-    const auto& whole = static_cast<const AcGeNurbCurve3d&>(*model.pieces().front().curve);
-    // Across the start of a closed spline the piece would join two knot spans: not made.
+    const auto& whole = static_cast<const AcGeNurbCurve3d&>(*model.spans().front().curve);
+    // Across the start of a closed spline the span would join two knot spans: not made.
     if (p1 > model.endParam() + 1e-12)
         return nullptr;
-    AcGeNurbCurve3d piece(whole);
-    piece.hardTrimByParams(p0, p1);
-    return DbGeometry::curveFromGe(piece);
+    AcGeNurbCurve3d span(whole);
+    span.hardTrimByParams(p0, p1);
+    return DbGeometry::curveFromGe(span);
 }
 
 Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
@@ -248,7 +248,7 @@ Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArra
     DbCurveModel model;
     if (!buildModel(model))
         return Acad::eDegenerateGeometry;
-    const AcGeCurve3d& curve = *model.pieces().front().curve;
+    const AcGeCurve3d& curve = *model.spans().front().curve;
     AcGePlane plane;
     if (!curve.isPlanar(plane))
         return Acad::eNotApplicable;
@@ -257,22 +257,22 @@ Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArra
     AcGeVector3d normal = plane.normal();
     if (normal.z < 0.0 || (normal.z == 0.0 && (normal.y < 0.0 || (normal.y == 0.0 && normal.x < 0.0))))
         normal = -normal;
-    AcGeVoidPointerArray pieces;
-    curve.getTrimmedOffset(-offsetDist, normal, pieces, AcGe::kExtend);
-    if (pieces.isEmpty())
+    AcGeVoidPointerArray spans;
+    curve.getTrimmedOffset(-offsetDist, normal, spans, AcGe::kExtend);
+    if (spans.isEmpty())
         return Acad::eInvalidOffset;
-    for (int i = 0; i < pieces.length(); ++i) {
-        auto* piece = static_cast<AcGeCurve3d*>(pieces[i]);
-        AcDbCurve* curve = DbGeometry::curveFromGe(*piece);
-        delete piece;
+    for (int i = 0; i < spans.length(); ++i) {
+        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
+        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
+        delete span;
         // An offset that crosses itself is not made.
         if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
             delete curve;
             curve = nullptr;
         }
         if (curve == nullptr) {
-            for (int j = i + 1; j < pieces.length(); ++j)
-                delete static_cast<AcGeCurve3d*>(pieces[j]);
+            for (int j = i + 1; j < spans.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(spans[j]);
             return Acad::eInvalidOffset;
         }
         copyEntityPropertiesTo(curve);

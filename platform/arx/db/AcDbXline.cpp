@@ -50,7 +50,7 @@ bool AcDbXline::buildModel(DbCurveModel& model) const
     return true;
 }
 
-AcDbCurve* AcDbXline::pieceBetween(double p0, double p1) const
+AcDbCurve* AcDbXline::subCurve(double p0, double p1) const
 {
     if (std::isfinite(p0) && std::isfinite(p1))
         return new AcDbLine(mBasePoint + mUnitDir * p0, mBasePoint + mUnitDir * p1);

@@ -1,4 +1,4 @@
-// The shared evaluation of database curves over their geometry-library pieces.
+// The shared evaluation of database curves over their geometry-library spans.
 #include "DbCurveModel.h"
 
 #include "AcGeCircArc3d.h"
@@ -16,8 +16,8 @@ namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
-// The natural extension of one piece: forward, backward or both ways.
-AcGeCurve3d* extendedPiece(const AcGeCurve3d& curve, bool backward, bool forward)
+// The natural extension of one span: forward, backward or both ways.
+AcGeCurve3d* extendedSpan(const AcGeCurve3d& curve, bool backward, bool forward)
 {
     switch (curve.type()) {
     case AcGe::kLineSeg3d: {
@@ -55,26 +55,26 @@ AcGeCurve3d* extendedPiece(const AcGeCurve3d& curve, bool backward, bool forward
 
 void DbCurveModel::add(AcGeCurve3d* curve, double p0, double p1, double g0, double g1)
 {
-    Piece piece;
-    piece.curve.reset(curve);
-    piece.p0 = p0;
-    piece.p1 = p1;
-    piece.origin = p0;
-    piece.g0 = g0;
-    piece.scale = p1 != p0 ? (g1 - g0) / (p1 - p0) : 0.0;
-    mPieces.push_back(std::move(piece));
+    Span span;
+    span.curve.reset(curve);
+    span.p0 = p0;
+    span.p1 = p1;
+    span.origin = p0;
+    span.g0 = g0;
+    span.scale = p1 != p0 ? (g1 - g0) / (p1 - p0) : 0.0;
+    mSpans.push_back(std::move(span));
 }
 
 void DbCurveModel::addUnbounded(AcGeCurve3d* curve, double p0, double p1)
 {
-    Piece piece;
-    piece.curve.reset(curve);
-    piece.p0 = p0;
-    piece.p1 = p1;
-    piece.origin = 0.0;
-    piece.g0 = 0.0;
-    piece.scale = 1.0;
-    mPieces.push_back(std::move(piece));
+    Span span;
+    span.curve.reset(curve);
+    span.p0 = p0;
+    span.p1 = p1;
+    span.origin = 0.0;
+    span.g0 = 0.0;
+    span.scale = 1.0;
+    mSpans.push_back(std::move(span));
 }
 
 double DbCurveModel::onCurveTolerance(const AcGePoint3d& point)
@@ -86,7 +86,7 @@ double DbCurveModel::onCurveTolerance(const AcGePoint3d& point)
 
 bool DbCurveModel::inRange(double param) const
 {
-    if (mPieces.empty())
+    if (mSpans.empty())
         return false;
     if (mAnyParam)
         return std::isfinite(param);
@@ -95,12 +95,12 @@ bool DbCurveModel::inRange(double param) const
     return param >= startParam() - eps && param <= endParam() + eps;
 }
 
-int DbCurveModel::pieceAt(double param) const
+int DbCurveModel::spanAt(double param) const
 {
-    // At a joint the outgoing piece answers; at the end, the last piece.
-    const int n = static_cast<int>(mPieces.size());
+    // At a joint the outgoing span answers; at the end, the last span.
+    const int n = static_cast<int>(mSpans.size());
     for (int i = 0; i < n; ++i)
-        if (param < mPieces[static_cast<std::size_t>(i)].p1)
+        if (param < mSpans[static_cast<std::size_t>(i)].p1)
             return i;
     return n - 1;
 }
@@ -109,13 +109,13 @@ Acad::ErrorStatus DbCurveModel::evaluate(double param, AcGePoint3d& point, AcGeV
 {
     if (!inRange(param))
         return Acad::eInvalidInput;
-    const Piece& piece = mPieces[static_cast<std::size_t>(pieceAt(param))];
+    const Span& span = mSpans[static_cast<std::size_t>(spanAt(param))];
     AcGeVector3d v1, v2;
-    point = piece.curve->evaluate(ownParam(piece, param), &v1, &v2);
+    point = span.curve->evaluate(ownParam(span, param), &v1, &v2);
     if (d1)
-        *d1 = v1 * piece.scale;
+        *d1 = v1 * span.scale;
     if (d2)
-        *d2 = v2 * (piece.scale * piece.scale);
+        *d2 = v2 * (span.scale * span.scale);
     return Acad::eOk;
 }
 
@@ -124,15 +124,15 @@ bool DbCurveModel::paramOf(const AcGePoint3d& point, double& param) const
     const double tol = onCurveTolerance(point);
     bool found = false;
     double bestDist = std::numeric_limits<double>::max();
-    for (const Piece& piece : mPieces) {
-        const AcGePoint3d near = piece.curve->closestPointTo(point);
+    for (const Span& span : mSpans) {
+        const AcGePoint3d near = span.curve->closestPointTo(point);
         const double dist = near.distanceTo(point);
         if (dist > tol || dist >= bestDist - 1e-15)
             continue;
-        const double g = piece.curve->paramOf(near);
-        double p = piece.scale != 0.0 ? piece.origin + (g - piece.g0) / piece.scale : piece.origin;
-        if (std::isfinite(piece.p0) && std::isfinite(piece.p1))
-            p = std::clamp(p, piece.p0, piece.p1);
+        const double g = span.curve->paramOf(near);
+        double p = span.scale != 0.0 ? span.origin + (g - span.g0) / span.scale : span.origin;
+        if (std::isfinite(span.p0) && std::isfinite(span.p1))
+            p = std::clamp(p, span.p0, span.p1);
         param = p;
         bestDist = dist;
         found = true;
@@ -146,14 +146,14 @@ bool DbCurveModel::paramOf(const AcGePoint3d& point, double& param) const
 std::vector<std::unique_ptr<AcGeCurve3d>> DbCurveModel::curves(bool extend) const
 {
     std::vector<std::unique_ptr<AcGeCurve3d>> out;
-    const std::size_t n = mPieces.size();
+    const std::size_t n = mSpans.size();
     for (std::size_t i = 0; i < n; ++i) {
         const bool backward = extend && !mClosed && i == 0;
         const bool forward = extend && !mClosed && i + 1 == n;
         if (backward || forward)
-            out.emplace_back(extendedPiece(*mPieces[i].curve, backward, forward));
+            out.emplace_back(extendedSpan(*mSpans[i].curve, backward, forward));
         else
-            out.emplace_back(mPieces[i].curve->copy());
+            out.emplace_back(mSpans[i].curve->copy());
     }
     return out;
 }
@@ -178,14 +178,14 @@ bool DbCurveModel::lengthTo(double param, double& length) const
     if (!inRange(param) || !std::isfinite(startParam()))
         return false;
     length = 0.0;
-    for (const Piece& piece : mPieces) {
-        const double to = std::min(param, piece.p1);
-        if (to <= piece.p0 && &piece != &mPieces.front())
+    for (const Span& span : mSpans) {
+        const double to = std::min(param, span.p1);
+        if (to <= span.p0 && &span != &mSpans.front())
             break;
-        const double g1 = ownParam(piece, to);
-        const double part = piece.curve->length(piece.g0, g1);
-        length += to < piece.p0 ? -part : part;
-        if (param <= piece.p1)
+        const double g1 = ownParam(span, to);
+        const double along = span.curve->length(span.g0, g1);
+        length += to < span.p0 ? -along : along;
+        if (param <= span.p1)
             break;
     }
     return true;
@@ -193,22 +193,22 @@ bool DbCurveModel::lengthTo(double param, double& length) const
 
 bool DbCurveModel::paramAtLength(double length, double& param) const
 {
-    if (mPieces.empty() || !std::isfinite(startParam()) || length < -1e-12)
+    if (mSpans.empty() || !std::isfinite(startParam()) || length < -1e-12)
         return false;
     double left = std::max(length, 0.0);
-    for (const Piece& piece : mPieces) {
-        const double g1 = ownParam(piece, piece.p1);
-        const double pieceLength = std::isfinite(piece.p1) ? piece.curve->length(piece.g0, g1) : HUGE_VAL;
-        if (left <= pieceLength || &piece == &mPieces.back()) {
-            if (left > pieceLength * (1.0 + 1e-12) + 1e-12)
+    for (const Span& span : mSpans) {
+        const double g1 = ownParam(span, span.p1);
+        const double spanLength = std::isfinite(span.p1) ? span.curve->length(span.g0, g1) : HUGE_VAL;
+        if (left <= spanLength || &span == &mSpans.back()) {
+            if (left > spanLength * (1.0 + 1e-12) + 1e-12)
                 return false;
-            const double g = piece.curve->paramAtLength(piece.g0, std::min(left, pieceLength), piece.scale >= 0.0);
-            param = piece.scale != 0.0 ? piece.origin + (g - piece.g0) / piece.scale : piece.origin;
-            if (std::isfinite(piece.p1))
-                param = std::clamp(param, piece.p0, piece.p1);
+            const double g = span.curve->paramAtLength(span.g0, std::min(left, spanLength), span.scale >= 0.0);
+            param = span.scale != 0.0 ? span.origin + (g - span.g0) / span.scale : span.origin;
+            if (std::isfinite(span.p1))
+                param = std::clamp(param, span.p0, span.p1);
             return true;
         }
-        left -= pieceLength;
+        left -= spanLength;
     }
     return false;
 }

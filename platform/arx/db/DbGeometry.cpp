@@ -92,27 +92,27 @@ AcGeCurve2d* bulgeSegment2d(const AcGePoint2d& p0, const AcGePoint2d& p1, double
 
 bool chainToVertices(const AcGeCurve2d& chain, std::vector<AcGePoint2d>& points, std::vector<double>& bulges)
 {
-    std::vector<const AcGeCurve2d*> pieces;
+    std::vector<const AcGeCurve2d*> spans;
     AcGeVoidPointerArray list;
     if (chain.type() == AcGe::kCompositeCrv2d) {
         static_cast<const AcGeCompositeCurve2d&>(chain).getCurveList(list);
         for (int i = 0; i < list.length(); ++i)
-            pieces.push_back(static_cast<const AcGeCurve2d*>(list[i]));
+            spans.push_back(static_cast<const AcGeCurve2d*>(list[i]));
     } else {
-        pieces.push_back(&chain);
+        spans.push_back(&chain);
     }
     bool ok = true;
     AcGePoint2d last;
-    for (const AcGeCurve2d* piece : pieces) {
+    for (const AcGeCurve2d* span : spans) {
         AcGeInterval range;
-        piece->getInterval(range);
-        const AcGePoint2d start = piece->evalPoint(range.lowerBound());
-        last = piece->evalPoint(range.upperBound());
-        if (piece->type() == AcGe::kLineSeg2d) {
+        span->getInterval(range);
+        const AcGePoint2d start = span->evalPoint(range.lowerBound());
+        last = span->evalPoint(range.upperBound());
+        if (span->type() == AcGe::kLineSeg2d) {
             points.push_back(start);
             bulges.push_back(0.0);
-        } else if (piece->type() == AcGe::kCircArc2d) {
-            const auto* arc = static_cast<const AcGeCircArc2d*>(piece);
+        } else if (span->type() == AcGe::kCircArc2d) {
+            const auto* arc = static_cast<const AcGeCircArc2d*>(span);
             const double b = std::tan((arc->endAng() - arc->startAng()) / 4.0);
             points.push_back(start);
             bulges.push_back(arc->isClockWise() ? -b : b);

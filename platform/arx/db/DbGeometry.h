@@ -1,6 +1,6 @@
 // Geometry shared by the entity classes: object coordinate systems, bulge segments,
 // similarity tests of transformations, extents of geometry-library curves, and copies of
-// entities for split pieces and exploded block contents.
+// entities for split curves and exploded block contents.
 #pragma once
 
 #include "AcDbExtents.h"
@@ -33,7 +33,7 @@ void addBulgeSegment(
 // The plane segment with the given bulge, for offsets and the polyline's own segment queries.
 AcGeCurve2d* bulgeSegment2d(const AcGePoint2d& p0, const AcGePoint2d& p1, double bulge);
 // A plane chain of lines and arcs as vertices and bulges (the end point last); false when a
-// piece is neither.
+// span is neither.
 bool chainToVertices(const AcGeCurve2d& chain, std::vector<AcGePoint2d>& points, std::vector<double>& bulges);
 
 // Whether the transformation scales every direction alike (mirroring allowed), and by what.

@@ -1,5 +1,5 @@
 // Curve queries with hand-computed answers: parameters, points, distances, derivatives, closest
-// points, split pieces that join back into the source, offsets by the polyline sign rule,
+// points, split curves that join back into the source, offsets by the polyline sign rule,
 // extension, areas; and the status for a point off the curve.
 #include "AcDb2dPolyline.h"
 #include "AcDb3dPolyline.h"
@@ -197,13 +197,13 @@ TEST_F(CurveTest, ClosestPointsWithAndWithoutExtension)
     }
 }
 
-TEST_F(CurveTest, SplitPiecesFollowTheCurveAndJoinBackIntoIt)
+TEST_F(CurveTest, SplitCurvesFollowTheSourceAndJoinBackIntoIt)
 {
     struct Case {
         const char* what;
         std::function<AcDbCurve*()> make;
         std::vector<double> params;
-        int pieces;
+        int spans;
     } cases[] = {
         { "line at two points", [] { return new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0)); }, { 2, 7 }, 3 },
         { "line at its ends gives itself", [] { return new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0)); },
@@ -212,7 +212,7 @@ TEST_F(CurveTest, SplitPiecesFollowTheCurveAndJoinBackIntoIt)
         { "circle at three points: three arcs",
             [] { return new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 2.0); }, { 1, 2, 4 }, 3 },
         { "open polyline inside the arc", [] { return bentPolyline(false).release(); }, { 0.5, 1.25, 1.75 }, 4 },
-        { "closed polyline: last piece across vertex 0", [] { return bentPolyline(true).release(); }, { 0.5, 2.5 }, 2 },
+        { "closed polyline: last span across vertex 0", [] { return bentPolyline(true).release(); }, { 0.5, 2.5 }, 2 },
         { "ellipse arc", [] {
              return new AcDbEllipse(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(4, 0, 0), 0.5, 0.0, kPi);
          },
@@ -239,10 +239,10 @@ TEST_F(CurveTest, SplitPiecesFollowTheCurveAndJoinBackIntoIt)
             ASSERT_EQ(curve->getPointAtParam(p, pt), Acad::eOk);
             points.append(pt);
         }
-        AcDbVoidPtrArray pieces;
-        ASSERT_EQ(curve->getSplitCurves(points, pieces), Acad::eOk);
-        ASSERT_EQ(pieces.length(), c.pieces);
-        // Joined end to start the pieces give the source's length and its ends.
+        AcDbVoidPtrArray spans;
+        ASSERT_EQ(curve->getSplitCurves(points, spans), Acad::eOk);
+        ASSERT_EQ(spans.length(), c.spans);
+        // Joined end to start the spans give the source's length and its ends.
         double total = 0.0, whole = 0.0, end = 0.0;
         curve->getEndParam(end);
         curve->getDistAtParam(end, whole);
@@ -250,56 +250,56 @@ TEST_F(CurveTest, SplitPiecesFollowTheCurveAndJoinBackIntoIt)
         curve->getStartPoint(start);
         curve->getEndPoint(last);
         const double eps = 1e-7;
-        for (int i = 0; i < pieces.length(); ++i) {
-            auto* piece = static_cast<AcDbCurve*>(pieces[i]);
-            EXPECT_EQ(piece->isA(), curve->isA() == AcDbCircle::desc() ? AcDbArc::desc() : curve->isA());
+        for (int i = 0; i < spans.length(); ++i) {
+            auto* span = static_cast<AcDbCurve*>(spans[i]);
+            EXPECT_EQ(span->isA(), curve->isA() == AcDbCircle::desc() ? AcDbArc::desc() : curve->isA());
             double pe = 0, len = 0;
-            piece->getEndParam(pe);
-            piece->getDistAtParam(pe, len);
+            span->getEndParam(pe);
+            span->getDistAtParam(pe, len);
             total += len;
             AcGePoint3d ps, pend;
-            piece->getStartPoint(ps);
-            piece->getEndPoint(pend);
-            if (i + 1 < pieces.length()) {
+            span->getStartPoint(ps);
+            span->getEndPoint(pend);
+            if (i + 1 < spans.length()) {
                 AcGePoint3d next;
-                static_cast<AcDbCurve*>(pieces[i + 1])->getStartPoint(next);
+                static_cast<AcDbCurve*>(spans[i + 1])->getStartPoint(next);
                 EXPECT_LT(pend.distanceTo(next), eps);
             }
             if (i == 0 && !curve->isClosed()) {
                 EXPECT_LT(ps.distanceTo(start), eps);
             }
-            if (i + 1 == pieces.length() && !curve->isClosed()) {
+            if (i + 1 == spans.length() && !curve->isClosed()) {
                 EXPECT_LT(pend.distanceTo(last), eps);
             }
-            // Every piece's middle lies on the source.
+            // Every span's middle lies on the source.
             double ps0 = 0;
-            piece->getStartParam(ps0);
+            span->getStartParam(ps0);
             AcGePoint3d mid;
-            piece->getPointAtParam(0.5 * (ps0 + pe), mid);
+            span->getPointAtParam(0.5 * (ps0 + pe), mid);
             double onSource = 0;
             EXPECT_EQ(curve->getParamAtPoint(mid, onSource), Acad::eOk);
         }
         EXPECT_NEAR(total, whole, 1e-6);
-        deleteAll(pieces);
+        deleteAll(spans);
     }
 }
 
 TEST_F(CurveTest, ImpossibleSplitsAreRefused)
 {
     AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0));
-    AcDbVoidPtrArray pieces;
-    EXPECT_EQ(line.getSplitCurves(AcGePoint3dArray(), pieces), Acad::eInvalidInput);
+    AcDbVoidPtrArray spans;
+    EXPECT_EQ(line.getSplitCurves(AcGePoint3dArray(), spans), Acad::eInvalidInput);
     AcGePoint3dArray off;
     off.append(AcGePoint3d(5, 1, 0));
-    EXPECT_EQ(line.getSplitCurves(off, pieces), Acad::eInvalidInput);
-    EXPECT_EQ(pieces.length(), 0);
+    EXPECT_EQ(line.getSplitCurves(off, spans), Acad::eInvalidInput);
+    EXPECT_EQ(spans.length(), 0);
     AcDbCircle circle(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, 1.0);
     AcGePoint3dArray one;
     one.append(AcGePoint3d(1, 0, 0));
-    EXPECT_EQ(circle.getSplitCurves(one, pieces), Acad::eInvalidInput);
+    EXPECT_EQ(circle.getSplitCurves(one, spans), Acad::eInvalidInput);
     AcGeDoubleArray beyond;
     beyond.append(11.0);
-    EXPECT_EQ(line.getSplitCurves(beyond, pieces), Acad::eInvalidInput);
+    EXPECT_EQ(line.getSplitCurves(beyond, spans), Acad::eInvalidInput);
 }
 
 TEST_F(CurveTest, OffsetsFollowThePolylineSignRule)
@@ -389,14 +389,14 @@ TEST_F(CurveTest, AreasAndSegmentsOfPolylines)
     EXPECT_NEAR(arc.radius(), 5, kTol);
     EXPECT_EQ(pl->getLineSegAt(3, seg), Acad::eOk);
     EXPECT_EQ(pl->getLineSegAt(4, seg), Acad::eInvalidIndex);
-    AcDbVoidPtrArray parts;
-    EXPECT_EQ(pl->explode(parts), Acad::eOk);
-    ASSERT_EQ(parts.length(), 4);
-    auto* exploded = AcDbArc::cast(static_cast<AcDbEntity*>(parts[1]));
-    ASSERT_NE(exploded, nullptr);
-    EXPECT_NEAR(exploded->startAngle(), 1.5 * kPi, kTol);
-    EXPECT_NEAR(exploded->endAngle(), 0.5 * kPi, kTol);
-    deleteAll(parts);
+    AcDbVoidPtrArray exploded;
+    EXPECT_EQ(pl->explode(exploded), Acad::eOk);
+    ASSERT_EQ(exploded.length(), 4);
+    auto* arcOf = AcDbArc::cast(static_cast<AcDbEntity*>(exploded[1]));
+    ASSERT_NE(arcOf, nullptr);
+    EXPECT_NEAR(arcOf->startAngle(), 1.5 * kPi, kTol);
+    EXPECT_NEAR(arcOf->endAngle(), 0.5 * kPi, kTol);
+    deleteAll(exploded);
 }
 
 TEST_F(CurveTest, OffsetsTooDeepForTheCurveAreRefused)

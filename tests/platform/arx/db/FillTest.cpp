@@ -136,11 +136,11 @@ TEST_F(FillTest, RegionsFromClosedCurvesAndChainedOnes)
     EXPECT_NEAR(area, 100 + 12.5 * kPi, 1e-9);
     EXPECT_EQ(arched->getPerimeter(perimeter), Acad::eOk);
     EXPECT_NEAR(perimeter, 30 + 5 * kPi, 1e-9);
-    AcDbVoidPtrArray parts;
-    EXPECT_EQ(arched->explode(parts), Acad::eOk);
-    EXPECT_EQ(parts.length(), 4);
-    for (int i = 0; i < parts.length(); ++i)
-        delete static_cast<AcDbEntity*>(parts[i]);
+    AcDbVoidPtrArray exploded;
+    EXPECT_EQ(arched->explode(exploded), Acad::eOk);
+    EXPECT_EQ(exploded.length(), 4);
+    for (int i = 0; i < exploded.length(); ++i)
+        delete static_cast<AcDbEntity*>(exploded[i]);
     AcDbExtents ext;
     EXPECT_EQ(arched->getGeomExtents(ext), Acad::eOk);
     EXPECT_NEAR(ext.maxPoint().y, 15.0, 1e-9);

@@ -162,10 +162,10 @@ TEST_F(IntersectTest, TextsMeetByTheirBoxesAndBlocksByTheirEntities)
     EXPECT_EQ(ref.getGeomExtents(ext), Acad::eOk);
     EXPECT_PT(ext.minPoint(), AcGePoint3d(8, -2, 0));
     EXPECT_PT(ext.maxPoint(), AcGePoint3d(12, 2, 0));
-    AcDbVoidPtrArray parts;
-    EXPECT_EQ(ref.explode(parts), Acad::eOk);
-    ASSERT_EQ(parts.length(), 1);
-    auto* circle = AcDbCircle::cast(static_cast<AcDbEntity*>(parts[0]));
+    AcDbVoidPtrArray exploded;
+    EXPECT_EQ(ref.explode(exploded), Acad::eOk);
+    ASSERT_EQ(exploded.length(), 1);
+    auto* circle = AcDbCircle::cast(static_cast<AcDbEntity*>(exploded[0]));
     ASSERT_NE(circle, nullptr);
     EXPECT_PT(circle->center(), AcGePoint3d(10, 0, 0));
     EXPECT_NEAR(circle->radius(), 2.0, 1e-12);
