@@ -53,6 +53,7 @@ public:
 
     Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
     Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
     Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
 
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;

@@ -72,6 +72,34 @@ Acad::ErrorStatus AcDb2dPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtr
     return Acad::eOk;
 }
 
+namespace {
+
+// Writes a lightweight copy's vertices back into the vertex objects, each opened for the
+// time of the change.
+Acad::ErrorStatus takeVertices(const AcDbPolyline& lw, const std::vector<AcDb2dVertex*>& vertices, double elevation)
+{
+    unsigned int i = 0;
+    for (AcDb2dVertex* v : vertices) {
+        AcGePoint2d p;
+        double bulge = 0.0, sw = 0.0, ew = 0.0;
+        lw.getPointAt(i, p);
+        lw.getBulgeAt(i, bulge);
+        lw.getWidthsAt(i++, sw, ew);
+        const bool reopen = v->isDatabaseResident() && !v->isWriteEnabled();
+        if (reopen && v->openFor(AcDb::kForWrite, false) != Acad::eOk)
+            return Acad::eWasOpenForWrite;
+        v->setPosition(AcGePoint3d(p.x, p.y, elevation));
+        v->setBulge(bulge);
+        v->setStartWidth(sw);
+        v->setEndWidth(ew);
+        if (reopen)
+            v->close();
+    }
+    return Acad::eOk;
+}
+
+} // namespace
+
 Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& xform)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
@@ -81,25 +109,17 @@ Acad::ErrorStatus AcDb2dPolyline::transformBy(const AcGeMatrix3d& xform)
         return es;
     mNormal = lw->normal();
     mElevation = lw->elevation();
-    unsigned int i = 0;
-    // The vertices are objects of their own: each is opened to take its new place.
-    for (AcDb2dVertex* v : vertexObjects()) {
-        AcGePoint2d p;
-        double bulge = 0.0, sw = 0.0, ew = 0.0;
-        lw->getPointAt(i, p);
-        lw->getBulgeAt(i, bulge);
-        lw->getWidthsAt(i++, sw, ew);
-        const bool reopen = v->isDatabaseResident() && !v->isWriteEnabled();
-        if (reopen && v->openFor(AcDb::kForWrite, false) != Acad::eOk)
-            return Acad::eWasOpenForWrite;
-        v->setPosition(AcGePoint3d(p.x, p.y, mElevation));
-        v->setBulge(bulge);
-        v->setStartWidth(sw);
-        v->setEndWidth(ew);
-        if (reopen)
-            v->close();
-    }
-    return Acad::eOk;
+    return takeVertices(*lw, vertexObjects(), mElevation);
+}
+
+Acad::ErrorStatus AcDb2dPolyline::extend(bool extendStart, const AcGePoint3d& toPoint)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    const std::unique_ptr<AcDbPolyline> lw = lightweightOf(*this);
+    if (Acad::ErrorStatus es = lw->extend(extendStart, toPoint); es != Acad::eOk)
+        return es;
+    return takeVertices(*lw, vertexObjects(), mElevation);
 }
 
 Acad::ErrorStatus AcDb2dPolyline::explode(AcDbVoidPtrArray& entitySet) const

@@ -84,6 +84,31 @@ Acad::ErrorStatus AcDb3dPolyline::transformBy(const AcGeMatrix3d& xform)
     return Acad::eOk;
 }
 
+Acad::ErrorStatus AcDb3dPolyline::extend(bool extendStart, const AcGePoint3d& toPoint)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (mClosed)
+        return Acad::eNotApplicable;
+    const std::vector<AcDb3dPolylineVertex*> vertices = vertexObjects();
+    if (vertices.size() < 2)
+        return Acad::eDegenerateGeometry;
+    // The end vertex moves to the point's foot on its segment's line.
+    AcDb3dPolylineVertex* moving = extendStart ? vertices.front() : vertices.back();
+    const AcGePoint3d fixed = (extendStart ? vertices[1] : vertices[vertices.size() - 2])->position();
+    const AcGeVector3d d = moving->position() - fixed;
+    if (d.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    const AcGePoint3d foot = fixed + d * ((toPoint - fixed).dotProduct(d) / d.lengthSqrd());
+    const bool reopen = moving->isDatabaseResident() && !moving->isWriteEnabled();
+    if (reopen && moving->openFor(AcDb::kForWrite, false) != Acad::eOk)
+        return Acad::eWasOpenForWrite;
+    moving->setPosition(foot);
+    if (reopen)
+        moving->close();
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDb3dPolyline::explode(AcDbVoidPtrArray& entitySet) const
 {
     const std::vector<AcGePoint3d> pts = positionsOf(*this);

@@ -15,6 +15,7 @@
 #include "AcDbMText.h"
 #include "AcDbPoint.h"
 #include "AcDbSolid.h"
+#include "AcDbTextStyleTableRecord.h"
 #include "DbGeometry.h"
 #include "TextMetrics.h"
 
@@ -189,11 +190,19 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     }
     const double scale = dimscale() > 0.0 ? dimscale() : 1.0;
     const double arrowSize = dimasz() * scale;
-    const double textHeight = dimtxt() * scale;
+    // The text style's fixed height wins over DIMTXT; its width factor widens the text.
+    double textHeight = dimtxt() * scale;
+    double widthFactor = 1.0;
+    if (auto* style = AcDbTextStyleTableRecord::cast(AcDbDatabase::peek(dimtxsty()))) {
+        if (style->textSize() > 0.0)
+            textHeight = style->textSize();
+        if (style->xScale() > 0.0)
+            widthFactor = style->xScale();
+    }
     // A negative gap asks for a box round the text; its size is the same.
     const double gap = std::fabs(dimgap()) * scale;
     const std::wstring text = formattedText(g.value);
-    const double textWidth = TextMetrics::layoutMText(text, textHeight).box.width();
+    const double textWidth = TextMetrics::layoutMText(text, textHeight, widthFactor).box.width();
     const AcGeVector3d n = mNormal.normal();
 
     // 2. Fit: text and arrows inside the extension lines when both have room; else the text

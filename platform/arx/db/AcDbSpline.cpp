@@ -8,6 +8,7 @@
 #include "DbCurveModel.h"
 #include "DbGeometry.h"
 
+#include <algorithm>
 #include <memory>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSpline, AcDbCurve, L"SPLINE")
@@ -235,12 +236,51 @@ AcDbCurve* AcDbSpline::subCurve(double p0, double p1) const
     if (!buildModel(model))
         return nullptr;
     const auto& whole = static_cast<const AcGeNurbCurve3d&>(*model.spans().front().curve);
-    // Across the start of a closed spline the span would join two knot spans: not made.
-    if (p1 > model.endParam() + 1e-12)
+    if (p1 <= model.endParam() + 1e-12) {
+        AcGeNurbCurve3d span(whole);
+        span.hardTrimByParams(p0, std::min(p1, model.endParam()));
+        return DbGeometry::curveFromGe(span);
+    }
+    // Across the start of a closed spline: the end of one turn joined to the start of the next.
+    if (!mClosed)
         return nullptr;
-    AcGeNurbCurve3d span(whole);
-    span.hardTrimByParams(p0, p1);
-    return DbGeometry::curveFromGe(span);
+    const double period = model.endParam() - model.startParam();
+    AcGeNurbCurve3d head(whole), tail(whole);
+    head.hardTrimByParams(p0, model.endParam());
+    tail.hardTrimByParams(model.startParam(), p1 - period);
+    int degA = 0, degB = 0;
+    bool ratA = false, ratB = false, perA = false, perB = false;
+    AcGeKnotVector ka, kb;
+    AcGePoint3dArray pa, pb;
+    AcGeDoubleArray wa, wb;
+    head.getDefinitionData(degA, ratA, perA, ka, pa, wa);
+    tail.getDefinitionData(degB, ratB, perB, kb, pb, wb);
+    if (degA != degB || pa.isEmpty() || pb.isEmpty())
+        return nullptr;
+    // Clamped ends meet in one control point; the joint keeps the degree's multiplicity.
+    AcGePoint3dArray points = pa;
+    AcGeDoubleArray knots, weights;
+    for (int i = 0; i + 1 < ka.length(); ++i)
+        knots.append(ka[i]);
+    const double shift = ka[ka.length() - 1] - kb[0];
+    for (int i = degA + 1; i < kb.length(); ++i)
+        knots.append(kb[i] + shift);
+    for (int i = 1; i < pb.length(); ++i)
+        points.append(pb[i]);
+    if (ratA || ratB) {
+        for (int i = 0; i < pa.length(); ++i)
+            weights.append(ratA ? wa[i] : 1.0);
+        // Weights scale freely: the tail's are matched to the head's at the joint.
+        const double ratio = (ratA ? wa[wa.length() - 1] : 1.0) / (ratB ? wb[0] : 1.0);
+        for (int i = 1; i < pb.length(); ++i)
+            weights.append((ratB ? wb[i] : 1.0) * ratio);
+    }
+    auto* spline = new AcDbSpline();
+    if (spline->setNurbsData(degA, ratA || ratB, false, false, points, knots, weights) != Acad::eOk) {
+        delete spline;
+        return nullptr;
+    }
+    return spline;
 }
 
 Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const

@@ -229,6 +229,17 @@ TEST_F(CurveTest, SplitCurvesFollowTheSourceAndJoinBackIntoIt)
              return new AcDbSpline(3, false, false, false, pts, knots, AcGeDoubleArray());
          },
             { 0.4 }, 2 },
+        { "closed spline: the second across its start", [] {
+             AcGePoint3dArray pts;
+             for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0),
+                      AcGePoint3d(0, 10, 0), AcGePoint3d(0, 0, 0) })
+                 pts.append(p);
+             AcGeDoubleArray knots;
+             for (double k : { 0.0, 0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0, 1.0 })
+                 knots.append(k);
+             return new AcDbSpline(3, false, true, false, pts, knots, AcGeDoubleArray());
+         },
+            { 0.25, 0.75 }, 2 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -362,6 +373,14 @@ TEST_F(CurveTest, ExtendMovesTheNamedEnd)
     pl->getPointAt(0u, v);
     EXPECT_NEAR(v.x, -4, kTol);
     EXPECT_NEAR(v.y, 0, kTol);
+    AcGePoint3dArray pts;
+    pts.append(AcGePoint3d(0, 0, 0));
+    pts.append(AcGePoint3d(0, 0, 5));
+    AcDb3dPolyline poly3d(AcDb::k3dSimplePoly, pts);
+    EXPECT_EQ(poly3d.extend(false, AcGePoint3d(1, 1, 8)), Acad::eOk);
+    AcGePoint3d end;
+    poly3d.getEndPoint(end);
+    EXPECT_PT(end, AcGePoint3d(0, 0, 8));
     AcDbCircle circle(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, 1.0);
     EXPECT_EQ(circle.extend(true, AcGePoint3d(1, 1, 0)), Acad::eNotApplicable);
     EXPECT_EQ(bentPolyline(true)->extend(true, AcGePoint3d(1, 1, 0)), Acad::eNotApplicable);
@@ -433,4 +452,31 @@ TEST_F(CurveTest, OffsetsTooDeepForTheCurveAreRefused)
     EXPECT_LT(p.asVector().length(), q.asVector().length());
     deleteAll(out);
     EXPECT_EQ(ellipse.getOffsetCurves(-3.0, out), Acad::eInvalidOffset);
+}
+
+TEST_F(CurveTest, PolylinesInTheDatabaseMoveTheirVertexObjects)
+{
+    AcGePoint3dArray pts;
+    pts.append(AcGePoint3d(0, 0, 0));
+    pts.append(AcGePoint3d(10, 0, 0));
+    const AcDbObjectId id = addToModelSpace(new AcDb2dPolyline(AcDb::k2dSimplePoly, pts));
+    AcDb2dPolyline* poly = nullptr;
+    ASSERT_EQ(acdbOpenObject(poly, id, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(poly->transformBy(AcGeMatrix3d::translation(AcGeVector3d(0, 5, 0))), Acad::eOk);
+    EXPECT_EQ(poly->extend(false, AcGePoint3d(12, 9, 0)), Acad::eOk);
+    AcGePoint3d start, end;
+    poly->getStartPoint(start);
+    poly->getEndPoint(end);
+    EXPECT_PT(start, AcGePoint3d(0, 5, 0));
+    EXPECT_PT(end, AcGePoint3d(12, 5, 0));
+    poly->close();
+    // Converted, the lightweight polyline has the same geometry.
+    AcDbPolyline lw;
+    AcDbEntity* source = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(source, id, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(lw.convertFrom(source, false), Acad::eOk);
+    source->close();
+    double length = 0;
+    lw.getDistAtParam(1.0, length);
+    EXPECT_NEAR(length, 12.0, 1e-9);
 }
