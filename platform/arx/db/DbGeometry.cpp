@@ -3,8 +3,14 @@
 
 #include "AcDbDxfFiler.h"
 #include "AcDbDxfReader.h"
+#include "AcDb2dPolyline.h"
+#include "AcDb2dVertex.h"
+#include "AcDb3dPolyline.h"
+#include "AcDb3dPolylineVertex.h"
 #include "AcDbArc.h"
 #include "AcDbCircle.h"
+#include "AcDbDimStyleTableRecord.h"
+#include "AcDbDimension.h"
 #include "AcDbEllipse.h"
 #include "AcDbEntity.h"
 #include "AcDbLine.h"
@@ -269,6 +275,32 @@ AcDbEntity* copyEntity(const AcDbEntity* entity)
         delete copy;
         return nullptr;
     }
+    // Extended data travels with the copy.
+    std::string xtext;
+    AcDbDxfFiler xout(db, xtext);
+    entity->dxfOutXData(&xout);
+    std::vector<AcDbDxfGroup> xgroups;
+    if (!xtext.empty() && AcDbDxfReader::tokenize(xtext, xgroups))
+        copy->dxfInXData(xgroups);
+    // A dimension keeps its style's variables and overrides, and draws into a block of its own.
+    if (const auto* dim = AcDbDimension::cast(entity)) {
+        auto* copied = AcDbDimension::cast(copy);
+        AcDbDimStyleTableRecord* data = nullptr;
+        if (dim->getDimstyleData(data) == Acad::eOk) {
+            copied->setDimstyleData(data);
+            delete data;
+        }
+        copied->setDimBlockId(AcDbObjectId::kNull);
+    }
+    // Polyline vertices are objects of their own: each is copied into the new polyline.
+    if (const auto* poly = AcDb2dPolyline::cast(entity))
+        for (const AcDb2dVertex* v : poly->vertexObjects())
+            if (auto* vc = AcDb2dVertex::cast(copyEntity(v)))
+                AcDb2dPolyline::cast(copy)->appendVertex(vc);
+    if (const auto* poly = AcDb3dPolyline::cast(entity))
+        for (const AcDb3dPolylineVertex* v : poly->vertexObjects())
+            if (auto* vc = AcDb3dPolylineVertex::cast(copyEntity(v)))
+                AcDb3dPolyline::cast(copy)->appendVertex(vc);
     return copy;
 }
 

@@ -1,5 +1,7 @@
 // Intersections under the four extension modes and a projection plane, of curves, texts (by
-// their boxes) and block references (through their entities); extents and transformations.
+// their boxes) and block references (through their entities); extents, transformations and
+// the explosion of block references.
+#include "AcDb2dPolyline.h"
 #include "AcDbArc.h"
 #include "AcDbBlockReference.h"
 #include "AcDbBlockTable.h"
@@ -7,6 +9,7 @@
 #include "AcDbLine.h"
 #include "AcDbMText.h"
 #include "AcDbPolyline.h"
+#include "AcDbRotatedDimension.h"
 #include "AcDbSolid.h"
 #include "AcDbText.h"
 #include "DbFixture.h"
@@ -272,4 +275,52 @@ TEST_F(IntersectTest, TransformationsPerKind)
     AcDbExtents ext;
     solid.getGeomExtents(ext);
     EXPECT_PT(ext.maxPoint(), AcGePoint3d(2, 2, 0));
+}
+
+TEST_F(IntersectTest, ExplodedBlockCopiesVertexObjectsAndDimensions)
+{
+    AcDbBlockTable* table = nullptr;
+    ASSERT_EQ(acdbOpenObject(table, db->blockTableId(), AcDb::kForWrite), Acad::eOk);
+    auto* record = new AcDbBlockTableRecord();
+    record->setName(L"FRAME");
+    AcDbObjectId blockId;
+    ASSERT_EQ(table->add(blockId, record), Acad::eOk);
+    AcGePoint3dArray pts;
+    pts.append(AcGePoint3d(0, 0, 0));
+    pts.append(AcGePoint3d(10, 0, 0));
+    pts.append(AcGePoint3d(10, 5, 0));
+    auto* border = new AcDb2dPolyline(AcDb::k2dSimplePoly, pts);
+    record->appendAcDbEntity(border);
+    border->close();
+    auto* dim = new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(0, -3, 0));
+    dim->setDimdec(1);
+    record->appendAcDbEntity(dim);
+    dim->close();
+    record->close();
+    table->close();
+
+    AcDbBlockReference ref(AcGePoint3d(100, 0, 0), blockId);
+    ref.setScaleFactors(AcGeScale3d(2.0));
+    AcDbVoidPtrArray exploded;
+    ASSERT_EQ(ref.explode(exploded), Acad::eOk);
+    ASSERT_EQ(exploded.length(), 2);
+    auto* poly = AcDb2dPolyline::cast(static_cast<AcDbEntity*>(exploded[0]));
+    ASSERT_NE(poly, nullptr);
+    AcGePoint3d end;
+    EXPECT_EQ(poly->getEndPoint(end), Acad::eOk);
+    EXPECT_PT(end, AcGePoint3d(120, 10, 0));
+    auto* copy = AcDbRotatedDimension::cast(static_cast<AcDbEntity*>(exploded[1]));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->dimdec(), 1);
+    EXPECT_TRUE(copy->overriddenCodes().count(271));
+    // In the drawing the copy measures its new size into a block of its own.
+    const AcDbObjectId copyId = addToModelSpace(copy);
+    AcDbRotatedDimension* opened = nullptr;
+    ASSERT_EQ(acdbOpenObject(opened, copyId, AcDb::kForRead), Acad::eOk);
+    EXPECT_NE(opened->dimBlockId(), dim->dimBlockId());
+    double value = 0;
+    opened->measurement(value);
+    EXPECT_NEAR(value, 20.0, 1e-9);
+    opened->close();
+    addToModelSpace(poly);
 }
