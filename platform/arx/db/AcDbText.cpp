@@ -104,6 +104,11 @@ Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*)
     const TextMetrics::Placement place = TextMetrics::place(shown, mHeight, mWidthFactor, mOblique, horz, vert);
     AcGeVector3d xDir, yDir;
     frame(xDir, yDir);
+    // A backward or upside-down text lies on the other side of its position.
+    if (isMirroredInX())
+        xDir = -xDir;
+    if (isMirroredInY())
+        yDir = -yDir;
     mPosition = mAlignmentPoint + xDir * place.originX + yDir * place.originY;
     return Acad::eOk;
 }
@@ -174,19 +179,22 @@ Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& xform)
     double scale = 1.0;
     if (!DbGeometry::isUniform(xform, scale))
         return Acad::eNotApplicable;
+    // The text's box runs from its position along its direction, or against it when the
+    // text is backward; the image of that run is where the new box runs. A mirror image reads
+    // backwards, so a mirror toggles the backward flag.
     AcGeVector3d xDir, yDir;
     frame(xDir, yDir);
-    xDir.transformBy(xform);
+    AcGeVector3d runs = isMirroredInX() ? -xDir : xDir;
+    runs.transformBy(xform);
     AcGeVector3d n = mNormal;
     n.transformBy(xform);
     mNormal = n.normal();
     mPosition.transformBy(xform);
     mAlignmentPoint.transformBy(xform);
-    mRotation = DbGeometry::ocsAngle(mNormal, xDir);
-    mHeight *= scale;
-    // A mirror image reads backwards.
     if (DbGeometry::isMirroring(xform))
         mGeneration ^= 2;
+    mRotation = DbGeometry::ocsAngle(mNormal, isMirroredInX() ? -runs : runs);
+    mHeight *= scale;
     return Acad::eOk;
 }
 

@@ -269,6 +269,30 @@ TEST_F(IntersectTest, TransformationsPerKind)
     EXPECT_EQ(ref.transformBy(AcGeMatrix3d::rotation(kPi / 2, AcGeVector3d::kZAxis)), Acad::eOk);
     EXPECT_PT(ref.position(), AcGePoint3d(0, 5, 0));
     EXPECT_NEAR(ref.rotation(), kPi / 2, 1e-12);
+    // A mirrored text reads backwards and covers the mirror image of its box.
+    const TextMetrics::Box box = TextMetrics::box(L"AB", 2.0);
+    struct MirrorCase {
+        const char* what;
+        AcGeVector3d planeNormal;
+        AcGePoint3d min, max;
+    } mirrors[] = {
+        { "about the Y axis", AcGeVector3d::kXAxis, { -box.maxX, box.minY, 0 }, { -box.minX, box.maxY, 0 } },
+        { "about the X axis", AcGeVector3d::kYAxis, { box.minX, -box.maxY, 0 }, { box.maxX, -box.minY, 0 } },
+    };
+    for (const MirrorCase& m : mirrors) {
+        SCOPED_TRACE(m.what);
+        AcDbText text(AcGePoint3d::kOrigin, L"AB", AcDbObjectId::kNull, 2.0);
+        EXPECT_EQ(text.transformBy(AcGeMatrix3d::mirroring(AcGePlane(AcGePoint3d::kOrigin, m.planeNormal))), Acad::eOk);
+        EXPECT_TRUE(text.isMirroredInX());
+        AcDbExtents textExt;
+        EXPECT_EQ(text.getGeomExtents(textExt), Acad::eOk);
+        EXPECT_PT(textExt.minPoint(), m.min);
+        EXPECT_PT(textExt.maxPoint(), m.max);
+        // Mirrored back it is the text it was.
+        text.transformBy(AcGeMatrix3d::mirroring(AcGePlane(AcGePoint3d::kOrigin, m.planeNormal)));
+        EXPECT_FALSE(text.isMirroredInX());
+        EXPECT_NEAR(std::remainder(text.rotation(), 2 * kPi), 0.0, 1e-12);
+    }
     // A solid moves its corners.
     AcDbSolid solid(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(0, 1, 0));
     EXPECT_EQ(solid.transformBy(AcGeMatrix3d::translation(AcGeVector3d(1, 1, 0))), Acad::eOk);
