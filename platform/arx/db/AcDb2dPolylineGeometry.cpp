@@ -37,8 +37,8 @@ AcDb2dPolyline* fromLightweight(const AcDbPolyline& lw, const AcDb2dPolyline& li
         points.append(AcGePoint3d(p.x, p.y, lw.elevation()));
         bulges.append(b);
     }
-    auto* poly = new AcDb2dPolyline(AcDb::k2dSimplePoly, points, lw.elevation(), lw.isClosed(), like.defaultStartWidth(),
-        like.defaultEndWidth(), &bulges);
+    auto* poly = new AcDb2dPolyline(AcDb::k2dSimplePoly, points, lw.elevation(), lw.isClosed(),
+        like.defaultStartWidth(), like.defaultEndWidth(), &bulges);
     poly->setNormal(lw.normal());
     poly->setThickness(like.thickness());
     return poly;

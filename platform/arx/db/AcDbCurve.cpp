@@ -166,7 +166,8 @@ Acad::ErrorStatus AcDbCurve::getSecondDeriv(double param, AcGeVector3d& secDeriv
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbCurve::getClosestPointTo(const AcGePoint3d& givenPnt, AcGePoint3d& pointOnCurve, bool extend) const
+Acad::ErrorStatus AcDbCurve::getClosestPointTo(
+    const AcGePoint3d& givenPnt, AcGePoint3d& pointOnCurve, bool extend) const
 {
     DbCurveModel model;
     if (!buildModel(model) || model.empty())
@@ -266,8 +267,8 @@ Acad::ErrorStatus AcDbCurve::splitAtParams(std::vector<double> params, AcDbVoidP
             p = start;
     }
     std::sort(params.begin(), params.end());
-    params.erase(std::unique(params.begin(), params.end(), [&](double a, double b) { return b - a <= eps; }),
-        params.end());
+    params.erase(
+        std::unique(params.begin(), params.end(), [&](double a, double b) { return b - a <= eps; }), params.end());
     std::vector<std::pair<double, double>> ranges;
     if (isClosed()) {
         // A closed curve opens at its first point and closes across its start.

@@ -113,8 +113,8 @@ protected:
     AcGePoint3d dimLineThrough(const AcGePoint3d& dimLinePoint) const;
     // The graphics every linear dimension shares: extension lines from the two origins to
     // the dimension line through onLine along dir, arrows at its ends, the text at its middle.
-    void linearGraphics(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& onLine, const AcGeVector3d& dir,
-        Graphics& g) const;
+    void linearGraphics(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& onLine,
+        const AcGeVector3d& dir, Graphics& g) const;
     // The graphics every angular dimension shares: the arc about the vertex through arcPoint
     // from leg 1 counter-clockwise to leg 2, extension lines from the legs' points out to it.
     void angularGraphics(const AcGePoint3d& vertex, const AcGePoint3d& leg1, const AcGePoint3d& leg2,

@@ -209,8 +209,9 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     // alone, else the arrows alone (DIMTIX keeps the text inside whatever the room).
     double span = HUGE_VAL;
     if (g.arrows.size() == 2)
-        span = g.angular && !g.arcs.empty() ? g.arcs.front().radius * (g.arcs.front().endAngle - g.arcs.front().startAngle)
-                                            : g.arrows[0].tip.distanceTo(g.arrows[1].tip);
+        span = g.angular && !g.arcs.empty()
+            ? g.arcs.front().radius * (g.arcs.front().endAngle - g.arcs.front().startAngle)
+            : g.arrows[0].tip.distanceTo(g.arrows[1].tip);
     const bool bothFit = span >= textWidth + 2.0 * (arrowSize + gap);
     const bool textFits = span >= textWidth + 2.0 * gap;
     const bool textInside = bothFit || textFits || dimtix();

@@ -265,7 +265,8 @@ void AcDbHatch::dxfOutPatternLines(AcDbDxfFiler* filer) const
 
 bool AcDbHatch::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
 {
-    const AcGeMatrix3d toWorld = AcGeMatrix3d::planeToWorld(mNormal) * AcGeMatrix3d::translation(AcGeVector3d(0, 0, mElevation));
+    const AcGeMatrix3d toWorld
+        = AcGeMatrix3d::planeToWorld(mNormal) * AcGeMatrix3d::translation(AcGeVector3d(0, 0, mElevation));
     for (const auto& c : boundaryCurves()) {
         AcGeInterval range;
         c->getInterval(range);
@@ -282,8 +283,9 @@ bool AcDbHatch::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, b
         } else {
             const auto& ell = static_cast<const AcGeEllipArc2d&>(*c);
             curve = std::make_unique<AcGeEllipArc3d>(AcGePoint3d(ell.center().x, ell.center().y, 0.0),
-                AcGeVector3d(ell.majorAxis().x, ell.majorAxis().y, 0.0), AcGeVector3d(ell.minorAxis().x, ell.minorAxis().y, 0.0),
-                ell.majorRadius(), ell.minorRadius(), ell.startAng(), ell.endAng());
+                AcGeVector3d(ell.majorAxis().x, ell.majorAxis().y, 0.0),
+                AcGeVector3d(ell.minorAxis().x, ell.minorAxis().y, 0.0), ell.majorRadius(), ell.minorRadius(),
+                ell.startAng(), ell.endAng());
         }
         curve->transformBy(toWorld);
         curves.push_back(std::move(curve));

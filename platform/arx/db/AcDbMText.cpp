@@ -170,8 +170,8 @@ void mtextCorners(const AcDbMText& t, AcGePoint3d corners[4])
         widthFactor = style->xScale() > 0.0 ? style->xScale() : 1.0;
         oblique = style->obliquingAngle();
     }
-    const TextMetrics::Layout layout = TextMetrics::layoutMText(t.contentsConst(), t.textHeight(), widthFactor, oblique,
-        t.width(), t.lineSpacingFactor(), t.attachment());
+    const TextMetrics::Layout layout = TextMetrics::layoutMText(
+        t.contentsConst(), t.textHeight(), widthFactor, oblique, t.width(), t.lineSpacingFactor(), t.attachment());
     const AcGeVector3d n = t.normal().normal();
     AcGeVector3d x = t.direction().orthoProject(n);
     if (x.isZeroLength())

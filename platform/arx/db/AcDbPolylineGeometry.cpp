@@ -34,7 +34,8 @@ AcGePoint2d AcDbPolyline::segPoint(unsigned int i, double f) const
         return p0 + (p1 - p0) * f;
     // Rotate the start about the centre by the fraction of the included angle.
     const AcGeVector2d chord = p1 - p0;
-    const AcGePoint2d center = p0 + chord * 0.5 + AcGeVector2d(-chord.y, chord.x) * ((1.0 - bulge * bulge) / (4.0 * bulge));
+    const AcGePoint2d center
+        = p0 + chord * 0.5 + AcGeVector2d(-chord.y, chord.x) * ((1.0 - bulge * bulge) / (4.0 * bulge));
     AcGeVector2d radial = p0 - center;
     radial.rotateBy(4.0 * std::atan(bulge) * f);
     return center + radial;
@@ -169,7 +170,8 @@ Acad::ErrorStatus AcDbPolyline::getOffsetCurves(double offsetDist, AcDbVoidPtrAr
     for (unsigned int i = 0; i < numSegs(); ++i) {
         if (segType(i) == kCoincident)
             continue;
-        owned.emplace_back(DbGeometry::bulgeSegment2d(mVertices[i].point, mVertices[(i + 1) % n].point, mVertices[i].bulge));
+        owned.emplace_back(
+            DbGeometry::bulgeSegment2d(mVertices[i].point, mVertices[(i + 1) % n].point, mVertices[i].bulge));
         spans.push_back(owned.back().get());
     }
     if (spans.empty())

@@ -198,9 +198,9 @@ namespace {
 
 // The spline's NURBS, from its control data or, for a spline known only by fit points,
 // interpolated through them.
-std::unique_ptr<AcGeNurbCurve3d> nurbsOf(int degree, const AcGePoint3dArray& controlPoints, const AcGeDoubleArray& knots,
-    const AcGeDoubleArray& weights, bool periodic, const AcGePoint3dArray& fitPoints, const AcGeVector3d& startTangent,
-    const AcGeVector3d& endTangent)
+std::unique_ptr<AcGeNurbCurve3d> nurbsOf(int degree, const AcGePoint3dArray& controlPoints,
+    const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, bool periodic, const AcGePoint3dArray& fitPoints,
+    const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
 {
     if (controlPoints.length() >= degree + 1 && knots.length() == controlPoints.length() + degree + 1) {
         const AcGeKnotVector kv(knots);
@@ -219,8 +219,7 @@ std::unique_ptr<AcGeNurbCurve3d> nurbsOf(int degree, const AcGePoint3dArray& con
 // The parameter is the knot parameter, first to last knot.
 bool AcDbSpline::buildModel(DbCurveModel& model) const
 {
-    auto nurbs = nurbsOf(
-        mDegree, mControlPoints, mKnots, mWeights, mPeriodic, mFitPoints, mStartTangent, mEndTangent);
+    auto nurbs = nurbsOf(mDegree, mControlPoints, mKnots, mWeights, mPeriodic, mFitPoints, mStartTangent, mEndTangent);
     if (!nurbs)
         return false;
     AcGeInterval range;

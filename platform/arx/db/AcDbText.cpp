@@ -116,9 +116,8 @@ Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*)
 std::wstring AcDbText::alignmentInputs() const
 {
     std::wstring key = mText;
-    for (double v : { mAlignmentPoint.x, mAlignmentPoint.y, mAlignmentPoint.z, mNormal.x, mNormal.y, mNormal.z, mOblique,
-             mRotation, mHeight, mWidthFactor })
-    {
+    for (double v : { mAlignmentPoint.x, mAlignmentPoint.y, mAlignmentPoint.z, mNormal.x, mNormal.y, mNormal.z,
+             mOblique, mRotation, mHeight, mWidthFactor }) {
         wchar_t exact[40];
         std::swprintf(exact, 40, L"|%a", v);
         key += exact;

@@ -34,7 +34,7 @@ namespace DbGeometry {
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+    constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 } // namespace
 
@@ -64,8 +64,8 @@ AcGePoint3d fromOcs(const AcGeVector3d& normal, const AcGePoint3d& p)
     return AcGeMatrix3d::planeToWorld(normal) * p;
 }
 
-void addBulgeSegment(
-    DbCurveModel& model, const AcGePoint3d& p0, const AcGePoint3d& p1, double bulge, const AcGeVector3d& normal, double param)
+void addBulgeSegment(DbCurveModel& model, const AcGePoint3d& p0, const AcGePoint3d& p1, double bulge,
+    const AcGeVector3d& normal, double param)
 {
     const AcGeVector3d chord = p1 - p0;
     if (bulge == 0.0 || chord.length() <= 0.0) {
@@ -81,8 +81,8 @@ void addBulgeSegment(
     const double sweep = 4.0 * std::atan(std::fabs(bulge));
     // The arc turns about +normal or -normal so that its own parameter runs with the travel.
     const AcGeVector3d axis = bulge > 0.0 ? n : -n;
-    model.add(new AcGeCircArc3d(center, axis, (p0 - center).normal(), radius, 0.0, sweep), param, param + 1.0, 0.0,
-        sweep);
+    model.add(
+        new AcGeCircArc3d(center, axis, (p0 - center).normal(), radius, 0.0, sweep), param, param + 1.0, 0.0, sweep);
 }
 
 AcGeCurve2d* bulgeSegment2d(const AcGePoint2d& p0, const AcGePoint2d& p1, double bulge)
@@ -216,7 +216,8 @@ AcDbCurve* curveFromGe(const AcGeCurve3d& curve)
         const auto& arc = static_cast<const AcGeCircArc3d&>(curve);
         if (arc.endAng() - arc.startAng() >= kTwoPi - 1e-12)
             return new AcDbCircle(arc.center(), arc.normal(), arc.radius());
-        return new AcDbArc(arc.center(), arc.normal(), arc.radius(), ocsAngle(arc.normal(), arc.startPoint() - arc.center()),
+        return new AcDbArc(arc.center(), arc.normal(), arc.radius(),
+            ocsAngle(arc.normal(), arc.startPoint() - arc.center()),
             ocsAngle(arc.normal(), arc.endPoint() - arc.center()));
     }
     case AcGe::kEllipArc3d: {
@@ -239,7 +240,8 @@ AcDbCurve* curveFromGe(const AcGeCurve3d& curve)
         for (int i = 0; i < knots.length(); ++i)
             knotList.append(knots[i]);
         auto* spline = new AcDbSpline();
-        if (spline->setNurbsData(degree, rational, nurbs.isClosed(), periodic, points, knotList, weights) != Acad::eOk) {
+        if (spline->setNurbsData(degree, rational, nurbs.isClosed(), periodic, points, knotList, weights)
+            != Acad::eOk) {
             delete spline;
             return nullptr;
         }

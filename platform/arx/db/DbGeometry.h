@@ -28,8 +28,8 @@ AcGePoint3d fromOcs(const AcGeVector3d& normal, const AcGePoint3d& p);
 
 // The segment from p0 to p1 with the given bulge (in the plane of normal) as entity
 // parameters param..param+1: a line fraction by length, an arc fraction by angle.
-void addBulgeSegment(
-    DbCurveModel& model, const AcGePoint3d& p0, const AcGePoint3d& p1, double bulge, const AcGeVector3d& normal, double param);
+void addBulgeSegment(DbCurveModel& model, const AcGePoint3d& p0, const AcGePoint3d& p1, double bulge,
+    const AcGeVector3d& normal, double param);
 // The plane segment with the given bulge, for offsets and the polyline's own segment queries.
 AcGeCurve2d* bulgeSegment2d(const AcGePoint2d& p0, const AcGePoint2d& p1, double bulge);
 // A plane chain of lines and arcs as vertices and bulges (the end point last); false when a

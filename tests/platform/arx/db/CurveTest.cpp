@@ -71,8 +71,8 @@ TEST_F(CurveTest, ParametersPointsDistancesAndDerivativesPerKind)
 {
     const double r2 = std::sqrt(2.0);
     const ParamCase cases[] = {
-        { "line: distance from start", [] { return new AcDbLine(AcGePoint3d(1, 1, 0), AcGePoint3d(4, 5, 0)); }, 0, 5, 2.5,
-            { 2.5, 3, 0 }, 2.5, { 0.6, 0.8, 0 } },
+        { "line: distance from start", [] { return new AcDbLine(AcGePoint3d(1, 1, 0), AcGePoint3d(4, 5, 0)); }, 0, 5,
+            2.5, { 2.5, 3, 0 }, 2.5, { 0.6, 0.8, 0 } },
         { "arc: angle", [] { return new AcDbArc(AcGePoint3d(0, 0, 0), 2.0, 0.0, kPi); }, 0, kPi, kPi / 2, { 0, 2, 0 },
             kPi, { -2, 0, 0 } },
         { "arc across 0: end angle plus a turn",
@@ -81,40 +81,41 @@ TEST_F(CurveTest, ParametersPointsDistancesAndDerivativesPerKind)
         { "circle", [] { return new AcDbCircle(AcGePoint3d(1, 0, 0), AcGeVector3d::kZAxis, 3.0); }, 0, 2 * kPi, kPi,
             { -2, 0, 0 }, 3 * kPi, { 0, -3, 0 } },
         { "ellipse: eccentric angle",
-            [] {
-                return new AcDbEllipse(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(4, 0, 0), 0.5);
-            },
-            0, 2 * kPi, kPi / 2, { 0, 2, 0 }, -1, { -4, 0, 0 } },
+            [] { return new AcDbEllipse(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(4, 0, 0), 0.5); }, 0,
+            2 * kPi, kPi / 2, { 0, 2, 0 }, -1, { -4, 0, 0 } },
         { "polyline line segment: length fraction", [] { return bentPolyline(false).release(); }, 0, 3, 0.25,
             { 2.5, 0, 0 }, 2.5, { 10, 0, 0 } },
-        { "polyline arc segment: angle fraction", [] { return bentPolyline(false).release(); }, 0, 3, 1.5,
-            { 15, 5, 0 }, 10 + 2.5 * kPi, { 0, 5 * kPi, 0 } },
+        { "polyline arc segment: angle fraction", [] { return bentPolyline(false).release(); }, 0, 3, 1.5, { 15, 5, 0 },
+            10 + 2.5 * kPi, { 0, 5 * kPi, 0 } },
         { "closed polyline ends at vertex 0", [] { return bentPolyline(true).release(); }, 0, 4, 3.5, { 0, 5, 0 },
             25 + 5 * kPi, { 0, -10, 0 } },
-        { "3-D polyline", [] {
-             AcGePoint3dArray pts;
-             pts.append(AcGePoint3d(0, 0, 0));
-             pts.append(AcGePoint3d(0, 0, 2));
-             pts.append(AcGePoint3d(3, 4, 2));
-             return new AcDb3dPolyline(AcDb::k3dSimplePoly, pts);
-         },
+        { "3-D polyline",
+            [] {
+                AcGePoint3dArray pts;
+                pts.append(AcGePoint3d(0, 0, 0));
+                pts.append(AcGePoint3d(0, 0, 2));
+                pts.append(AcGePoint3d(3, 4, 2));
+                return new AcDb3dPolyline(AcDb::k3dSimplePoly, pts);
+            },
             0, 2, 1.5, { 1.5, 2, 2 }, 4.5, { 3, 4, 0 } },
-        { "2-D polyline with a bulge", [] {
-             AcGePoint3dArray pts;
-             pts.append(AcGePoint3d(0, 0, 0));
-             pts.append(AcGePoint3d(2, 0, 0));
-             AcGeDoubleArray bulges;
-             bulges.append(-1.0);
-             bulges.append(0.0);
-             return new AcDb2dPolyline(AcDb::k2dSimplePoly, pts, 0.0, false, 0, 0, &bulges);
-         },
+        { "2-D polyline with a bulge",
+            [] {
+                AcGePoint3dArray pts;
+                pts.append(AcGePoint3d(0, 0, 0));
+                pts.append(AcGePoint3d(2, 0, 0));
+                AcGeDoubleArray bulges;
+                bulges.append(-1.0);
+                bulges.append(0.0);
+                return new AcDb2dPolyline(AcDb::k2dSimplePoly, pts, 0.0, false, 0, 0, &bulges);
+            },
             0, 1, 0.5, { 1, 1, 0 }, kPi / 2, { kPi, 0, 0 } },
-        { "ray: distance from base", [] {
-             auto* ray = new AcDbRay();
-             ray->setBasePoint(AcGePoint3d(1, 1, 0));
-             ray->setUnitDir(AcGeVector3d(1, 1, 0));
-             return ray;
-         },
+        { "ray: distance from base",
+            [] {
+                auto* ray = new AcDbRay();
+                ray->setBasePoint(AcGePoint3d(1, 1, 0));
+                ray->setUnitDir(AcGeVector3d(1, 1, 0));
+                return ray;
+            },
             0, -1, r2, { 2, 2, 0 }, r2, { 1 / r2, 1 / r2, 0 } },
     };
     for (const ParamCase& c : cases) {
@@ -213,32 +214,36 @@ TEST_F(CurveTest, SplitCurvesFollowTheSourceAndJoinBackIntoIt)
             [] { return new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 2.0); }, { 1, 2, 4 }, 3 },
         { "open polyline inside the arc", [] { return bentPolyline(false).release(); }, { 0.5, 1.25, 1.75 }, 4 },
         { "closed polyline: last span across vertex 0", [] { return bentPolyline(true).release(); }, { 0.5, 2.5 }, 2 },
-        { "ellipse arc", [] {
-             return new AcDbEllipse(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(4, 0, 0), 0.5, 0.0, kPi);
-         },
+        { "ellipse arc",
+            [] {
+                return new AcDbEllipse(
+                    AcGePoint3d::kOrigin, AcGeVector3d::kZAxis, AcGeVector3d(4, 0, 0), 0.5, 0.0, kPi);
+            },
             { 1.0 }, 2 },
-        { "spline", [] {
-             AcGePoint3dArray pts;
-             pts.append(AcGePoint3d(0, 0, 0));
-             pts.append(AcGePoint3d(1, 2, 0));
-             pts.append(AcGePoint3d(3, 2, 0));
-             pts.append(AcGePoint3d(4, 0, 0));
-             AcGeDoubleArray knots;
-             for (double k : { 0, 0, 0, 0, 1, 1, 1, 1 })
-                 knots.append(k);
-             return new AcDbSpline(3, false, false, false, pts, knots, AcGeDoubleArray());
-         },
+        { "spline",
+            [] {
+                AcGePoint3dArray pts;
+                pts.append(AcGePoint3d(0, 0, 0));
+                pts.append(AcGePoint3d(1, 2, 0));
+                pts.append(AcGePoint3d(3, 2, 0));
+                pts.append(AcGePoint3d(4, 0, 0));
+                AcGeDoubleArray knots;
+                for (double k : { 0, 0, 0, 0, 1, 1, 1, 1 })
+                    knots.append(k);
+                return new AcDbSpline(3, false, false, false, pts, knots, AcGeDoubleArray());
+            },
             { 0.4 }, 2 },
-        { "closed spline: the second across its start", [] {
-             AcGePoint3dArray pts;
-             for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0),
-                      AcGePoint3d(0, 10, 0), AcGePoint3d(0, 0, 0) })
-                 pts.append(p);
-             AcGeDoubleArray knots;
-             for (double k : { 0.0, 0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0, 1.0 })
-                 knots.append(k);
-             return new AcDbSpline(3, false, true, false, pts, knots, AcGeDoubleArray());
-         },
+        { "closed spline: the second across its start",
+            [] {
+                AcGePoint3dArray pts;
+                for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0),
+                         AcGePoint3d(0, 10, 0), AcGePoint3d(0, 0, 0) })
+                    pts.append(p);
+                AcGeDoubleArray knots;
+                for (double k : { 0.0, 0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0, 1.0 })
+                    knots.append(k);
+                return new AcDbSpline(3, false, true, false, pts, knots, AcGeDoubleArray());
+            },
             { 0.25, 0.75 }, 2 },
     };
     for (const Case& c : cases) {

@@ -84,7 +84,8 @@ TEST_F(DimensionTest, EachKindMeasuresAndFormatsItsValue)
     } cases[] = {
         { "rotated: along its direction",
             [] {
-                return new AcDbRotatedDimension(0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(30, 10, 0), AcGePoint3d(0, -10, 0));
+                return new AcDbRotatedDimension(
+                    0.0, AcGePoint3d(0, 0, 0), AcGePoint3d(30, 10, 0), AcGePoint3d(0, -10, 0));
             },
             30.0, L"30" },
         { "rotated a quarter turn: the vertical distance",
@@ -100,8 +101,8 @@ TEST_F(DimensionTest, EachKindMeasuresAndFormatsItsValue)
             50.0, L"50" },
         { "radius", [] { return new AcDbRadialDimension(AcGePoint3d(1, 1, 0), AcGePoint3d(4, 5, 0), 3.0); }, 5.0,
             L"R5" },
-        { "diameter", [] { return new AcDbDiametricDimension(AcGePoint3d(-6, 0, 0), AcGePoint3d(6, 0, 0), 0.0); },
-            12.0, L"%%c12" },
+        { "diameter", [] { return new AcDbDiametricDimension(AcGePoint3d(-6, 0, 0), AcGePoint3d(6, 0, 0), 0.0); }, 12.0,
+            L"%%c12" },
         { "two lines: counter-clockwise from the first to the second",
             [] {
                 return new AcDb2LineAngularDimension(AcGePoint3d(2, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(0, 3, 0),
@@ -148,8 +149,7 @@ TEST_F(DimensionTest, StyleVariablesShapeTheText)
             L"12.5" },
         { "DIMZIN 4 drops the leading zero", [](AcDbDimension* d) { d->setDimdec(2), d->setDimzin(4); }, L"", 0.5,
             L".50" },
-        { "DIMLFAC scales the value", [](AcDbDimension* d) { d->setDimdec(0), d->setDimlfac(0.5); }, L"", 30.0,
-            L"15" },
+        { "DIMLFAC scales the value", [](AcDbDimension* d) { d->setDimdec(0), d->setDimlfac(0.5); }, L"", 30.0, L"15" },
         { "DIMSCALE does not", [](AcDbDimension* d) { d->setDimdec(0), d->setDimscale(50.0); }, L"", 30.0, L"30" },
         { "DIMDSEP", [](AcDbDimension* d) { d->setDimdec(1), d->setDimdsep(L','); }, L"", 2.25, L"2,3" },
         { "<> inside codes", [](AcDbDimension* d) { d->setDimdec(0); }, L"{\\W0.7;<>}", 30.0, L"{\\W0.7;30}" },
@@ -274,8 +274,8 @@ TEST_F(DimensionTest, BlockFollowsChangesOfTheDimensionAndItsStyle)
     ASSERT_EQ(table->add(styleId, style), Acad::eOk);
     style->close();
     table->close();
-    auto* dim = new AcDbAlignedDimension(
-        AcGePoint3d(0, 0, 0), AcGePoint3d(12, 0, 0), AcGePoint3d(0, 5, 0), nullptr, styleId);
+    auto* dim
+        = new AcDbAlignedDimension(AcGePoint3d(0, 0, 0), AcGePoint3d(12, 0, 0), AcGePoint3d(0, 5, 0), nullptr, styleId);
     const AcDbObjectId id = addToModelSpace(dim);
     EXPECT_EQ(contentsOf(dim->dimBlockId()).text, L"12.0");
 
