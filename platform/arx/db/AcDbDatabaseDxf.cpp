@@ -5,9 +5,9 @@
 #include "AcDbDatabase.h"
 
 #include "AcDbDimension.h"
-#include "AcDbStub.h"
 #include "AcDbDxfReader.h"
 #include "AcDbDxfWriter.h"
+#include "AcDbStub.h"
 #include "CString.h"
 
 #include <cerrno>

@@ -2,18 +2,17 @@
 // entity's database, or the working database while the entity is not in one.
 #include "AcDbEntity.h"
 
-#include "AcGeCurveCurveInt3d.h"
-#include "DbCurveModel.h"
-#include "DbGeometry.h"
-
-#include <algorithm>
-
 #include "AcDbBlockTableRecord.h"
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbHostApplicationServices.h"
 #include "AcDbLayerTableRecord.h"
 #include "AcDbLinetypeTableRecord.h"
+#include "AcGeCurveCurveInt3d.h"
+#include "DbCurveModel.h"
+#include "DbGeometry.h"
+
+#include <algorithm>
 
 namespace {
 

@@ -3,14 +3,13 @@
 #include "CodePage.h"
 #include "AcDbMText.h"
 
-#include "AcGeLineSeg3d.h"
-#include "DbGeometry.h"
-#include "TextMetrics.h"
-
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbTextStyleTableRecord.h"
+#include "AcGeLineSeg3d.h"
 #include "CString.h"
+#include "DbGeometry.h"
+#include "TextMetrics.h"
 
 #include <cmath>
 

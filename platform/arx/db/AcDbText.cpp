@@ -4,15 +4,14 @@
 // fixed height, else the drawing's TEXTSIZE.
 #include "AcDbText.h"
 
+#include "AcDbDatabase.h"
+#include "AcDbDxfFiler.h"
+#include "AcDbTextStyleTableRecord.h"
 #include "AcGeLineSeg3d.h"
 #include "DbGeometry.h"
 #include "TextMetrics.h"
 
 #include <cwchar>
-
-#include "AcDbDatabase.h"
-#include "AcDbDxfFiler.h"
-#include "AcDbTextStyleTableRecord.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbText, AcDbEntity, L"TEXT")
 
