@@ -46,3 +46,19 @@ Acad::ErrorStatus AcDbAlignedDimension::dxfInFields(AcDbDxfFiler* filer)
     });
     return Acad::eOk;
 }
+
+bool AcDbAlignedDimension::computeGraphics(Graphics& g) const
+{
+    const AcGeVector3d dir = m_xLine2Point - m_xLine1Point;
+    if (dir.isZeroLength())
+        return false;
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
+    return true;
+}
+
+void AcDbAlignedDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    m_xLine1Point.transformBy(xform);
+    m_xLine2Point.transformBy(xform);
+    m_dimLinePoint.transformBy(xform);
+}

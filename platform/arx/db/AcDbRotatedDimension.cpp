@@ -2,6 +2,7 @@
 #include "AcDbRotatedDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
 
@@ -52,4 +53,24 @@ Acad::ErrorStatus AcDbRotatedDimension::dxfInFields(AcDbDxfFiler* filer)
     });
     filer->atSubclassData(L"AcDbRotatedDimension");
     return Acad::eOk;
+}
+
+bool AcDbRotatedDimension::computeGraphics(Graphics& g) const
+{
+    // Measured along the rotation's direction in the dimension's plane.
+    AcGeVector3d dir = DbGeometry::ocsXAxis(normal());
+    dir.rotateBy(m_rotation, normal());
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
+    return true;
+}
+
+void AcDbRotatedDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    AcGeVector3d dir = DbGeometry::ocsXAxis(normal());
+    dir.rotateBy(m_rotation, normal());
+    dir.transformBy(xform);
+    m_xLine1Point.transformBy(xform);
+    m_xLine2Point.transformBy(xform);
+    m_dimLinePoint.transformBy(xform);
+    m_rotation = DbGeometry::ocsAngle(normal(), dir);
 }
