@@ -97,3 +97,14 @@ TEST_F(CHLGZ_SteelCodeTest, ExtentsWithoutEntitiesWidenTheBoxAndTraceEachStep)
     EXPECT_EQ(Texts(boxes->Boxes()), (std::vector<std::wstring>{L"A1", L"A1", L"A1", L"A2", L"A3"}));
     EXPECT_EQ(mark.ptMax, AcGePoint3d(4, 4, 0));
 }
+
+TEST_F(CHLGZ_SteelCodeTest, ExtentsOfRealEntitiesAreMerged)
+{
+    CHLGZ_SteelCode mark;
+    mark.aEntityIds.append(AddToModelSpace(new AcDbLine(AcGePoint3d(10, 5, 0), AcGePoint3d(40, 25, 0))));
+    mark.aEntityIds.append(AddToModelSpace(new AcDbLine(AcGePoint3d(-2, 30, 0), AcGePoint3d(0, 31, 0))));
+    mark.GetExtents(0);
+    // The box of both lines, widened by the margin of 3 on each side.
+    EXPECT_EQ(mark.ptMin, AcGePoint3d(-5, 2, 0));
+    EXPECT_EQ(mark.ptMax, AcGePoint3d(43, 34, 0));
+}
