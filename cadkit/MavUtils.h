@@ -16,6 +16,7 @@
 class AcDbBlockTableRecord;
 class AcDbCurve;
 class AcDbDatabase;
+class AcDbDimStyleTableRecord;
 class AcDbEntity;
 class AcDbExtents;
 class AcDbObject;
@@ -154,4 +155,16 @@ public:
     static void purgeAcArray(AcArray<AcGePoint2d>& points);
     static void purgeAcArray(AcArray<AcDbObjectId>& ids);
     static int isNumeric(const CString& text);
+
+    // Dimension styles by name, edits of dimensions, zeros of number texts.
+    static Acad::ErrorStatus getDimStyleId(const wchar_t* name, AcDbObjectId& id);
+    static Acad::ErrorStatus getDimStyleTableRecord(const wchar_t* name, AcDbDimStyleTableRecord*& pRecord);
+    static Acad::ErrorStatus createDimStyleHideSideLines(
+        const wchar_t* name, const AcDbDimStyleTableRecord* pSource, AcDbObjectId& id);
+    static Acad::ErrorStatus collectDimStyleNames(CStringArray& names);
+    static Acad::ErrorStatus changeDimensionLineOblique(const AcDbObjectId& id, double oblique);
+    static Acad::ErrorStatus changeDimensionArrowAndExtLinesStatus(const AcDbObjectId& id, const wchar_t* firstArrow,
+        const wchar_t* secondArrow, int extLineMode, int textMovement);
+    static Acad::ErrorStatus textZeroSuppression(CString& text, int leading);
+    static CString textZeroSuppressionEx(const CString& text, int leading);
 };
