@@ -20,6 +20,13 @@
 
 namespace fs = std::filesystem;
 
+// AcDbDatabase::insert(blockId, name, db) is still being written on the database's side. It
+// is reached through a weak reference to the member, so that the host links without it and
+// inserting a drawing file says it cannot until the member is there.
+extern Acad::ErrorStatus corbelDatabaseInsert(AcDbDatabase* self, AcDbObjectId& blockId, const ACHAR* pBlockName,
+                                              AcDbDatabase* pDb, bool preserveSourceDatabase)
+    __asm__("_ZN12AcDbDatabase6insertER12AcDbObjectIdPKwPS_b") __attribute__((weak));
+
 namespace {
 
 std::wstring lower(std::wstring s)
@@ -139,10 +146,12 @@ int HostCommandInterpreter::insert()
         const std::wstring blockName = fs::path(file).stem().wstring();
         blockId = mDb->symbolId(mDb->blockTableId(), blockName.c_str());
         if (blockId.isNull()) {
+            if (corbelDatabaseInsert == nullptr)
+                fail(L"inserting a drawing file needs the database's insert, which is not there yet.");
             auto source = std::make_unique<AcDbDatabase>(false, true);
             Acad::ErrorStatus es = source->readDwgFile(file.c_str());
             if (es == Acad::eOk)
-                es = mDb->insert(blockId, blockName.c_str(), source.get());
+                es = corbelDatabaseInsert(mDb, blockId, blockName.c_str(), source.get(), true);
             if (es != Acad::eOk)
                 fail(L"drawing \"" + file + L"\" cannot be inserted (" + acadErrorStatusText(es) + L").");
         }
