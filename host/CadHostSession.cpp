@@ -94,6 +94,10 @@ int CadHostSession::draw(std::string& reason)
         reason = "design file not found: " + mOptions.design;
         return kMissingFile;
     }
+    if (!setCurrentDesign(HostPaths::fromPath(design))) {
+        reason = "cannot write the current design to the registry (CORBEL_REGISTRY)";
+        return kOutput;
+    }
     std::string plugin;
     for (const std::string& place : pluginCandidates()) {
         if (fs::is_regular_file(place, ec)) {
@@ -107,10 +111,6 @@ int CadHostSession::draw(std::string& reason)
             places += (places.empty() ? "" : " or ") + place;
         reason = std::string("the drawing plug-in ") + kPluginName + " is not there yet (looked for " + places + ")";
         return kModule;
-    }
-    if (!setCurrentDesign(design.wstring())) {
-        reason = "cannot write the current design to the registry (CORBEL_REGISTRY)";
-        return kOutput;
     }
     HostApplication& host = HostApplication::instance();
     if (!acrxLoadModule(HostPaths::widen(plugin).c_str(), false)) {

@@ -30,7 +30,7 @@ Fn moduleSymbol(void* handle, const char* name)
 
 std::wstring baseName(const std::wstring& path)
 {
-    return std::filesystem::path(path).filename().wstring();
+    return HostPaths::fromPath(HostPaths::toPath(path).filename());
 }
 
 bool sameName(const std::wstring& a, const std::wstring& b)
@@ -52,19 +52,18 @@ std::wstring AcRxDynamicLinker::findModule(const std::wstring& fileName)
     if (fileName.empty())
         return L"";
     std::error_code ec;
-    const fs::path given(HostPaths::nativePath(fileName));
-    if (given.has_parent_path()) {
-        return fs::is_regular_file(given, ec) ? fs::absolute(given, ec).lexically_normal().wstring() : L"";
-    }
+    const fs::path given = HostPaths::toPath(fileName);
+    if (given.has_parent_path())
+        return fs::is_regular_file(given, ec) ? HostPaths::fromPath(fs::absolute(given, ec).lexically_normal()) : L"";
     std::vector<fs::path> folders{fs::current_path(ec), HostPaths::programFolder()};
     if (const char* extra = std::getenv("CORBEL_MODULE_PATH")) {
         for (const std::wstring& folder : HostPaths::splitSearchPath(extra))
-            folders.emplace_back(folder);
+            folders.push_back(HostPaths::toPath(folder));
     }
     for (const fs::path& folder : folders) {
         const fs::path candidate = folder / given;
         if (!folder.empty() && fs::is_regular_file(candidate, ec))
-            return fs::absolute(candidate, ec).lexically_normal().wstring();
+            return HostPaths::fromPath(fs::absolute(candidate, ec).lexically_normal());
     }
     return L"";
 }
@@ -172,8 +171,9 @@ const AcRxDynamicLinker::Module* AcRxDynamicLinker::byName(const ACHAR* fileName
         return nullptr;
     const std::wstring name = fileName;
     for (const Module& m : mModules) {
-        const std::filesystem::path p(m.path);
-        if (sameName(m.path, name) || sameName(p.filename().wstring(), name) || sameName(p.stem().wstring(), name))
+        const std::filesystem::path p = HostPaths::toPath(m.path);
+        if (sameName(m.path, name) || sameName(HostPaths::fromPath(p.filename()), name)
+            || sameName(HostPaths::fromPath(p.stem()), name))
             return &m;
     }
     return nullptr;

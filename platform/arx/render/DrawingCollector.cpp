@@ -34,6 +34,7 @@
 #include "AcDbWipeoutVariables.h"
 #include "AcDbXline.h"
 #include "AciColors.h"
+#include "HostPaths.h"
 #include "TextMetrics.h"
 
 #include <algorithm>
@@ -269,12 +270,12 @@ AcDbDatabase* DrawingCollector::xrefDatabase(const std::wstring& path)
         return it->second.get();
     std::unique_ptr<AcDbDatabase> db;
     std::error_code ec;
-    std::filesystem::path file(path);
+    std::filesystem::path file = HostPaths::toPath(path);
     if (!std::filesystem::is_regular_file(file, ec))
-        file.replace_extension(L".dxf");
+        file.replace_extension(".dxf");
     if (std::filesystem::is_regular_file(file, ec)) {
         db = std::make_unique<AcDbDatabase>(false, true);
-        if (db->readDwgFile(file.wstring().c_str()) != Acad::eOk)
+        if (db->readDwgFile(HostPaths::fromPath(file).c_str()) != Acad::eOk)
             db.reset();
     }
     AcDbDatabase* raw = db.get();

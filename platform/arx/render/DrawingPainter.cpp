@@ -132,6 +132,10 @@ void DrawingPainter::paintStroke(QPainter& painter, const DisplayItem& item) con
         painter.drawPolyline(pts.data(), static_cast<int>(pts.size()));
         return;
     }
+    // Dashes end square with the pattern: round ends would eat into the gaps.
+    QPen dashPen = pen(item);
+    dashPen.setCapStyle(Qt::FlatCap);
+    painter.setPen(dashPen);
     std::vector<double> devicePattern;
     for (double d : item.dashes)
         devicePattern.push_back(d * mScale);

@@ -8,6 +8,7 @@
 #include "AcDbServices.h"
 #include "AcDbText.h"
 #include "AcRxModule.h"
+#include "WinUser.h"
 #include "aced.h"
 
 #ifndef TEST_MODULE_API_VERSION
@@ -58,6 +59,18 @@ void drawSome()
     acDocManager->popResourceHandle();
 }
 
+// Asks the user a question in a box and for a point, and prints the answers.
+void ask()
+{
+    const int answer = MessageBox(adsw_acadMainWnd(), L"继续绘图吗?", L"确认", MB_YESNO | MB_ICONQUESTION);
+    acutPrintf(L"\n[test module] answer %d", answer);
+    ads_point p;
+    if (acedGetPoint(nullptr, L"\nInsertion point: ", p) == RTNORM)
+        acutPrintf(L"\n[test module] point %.1f,%.1f", p[0], p[1]);
+    else
+        acutPrintf(L"\n[test module] no point");
+}
+
 } // namespace
 
 BOOL DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
@@ -81,6 +94,7 @@ AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId)
         acrxDynamicLinker->registerAppMDIAware(appId);
         acedRegCmds->addCommand(L"CORBEL_TEST", L"DRAWSOME", L"DS", ACRX_CMD_TRANSPARENT | ACRX_CMD_USEPICKSET,
                                 drawSome);
+        acedRegCmds->addCommand(L"CORBEL_TEST", L"ASK", L"ASK", ACRX_CMD_MODAL, ask);
         acDocManager->addReactor(&gWatcher);
         acutPrintf(L"\n%s\n", L"[test module] loaded");
         break;
