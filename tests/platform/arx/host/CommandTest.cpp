@@ -9,6 +9,7 @@
 #include "AcDbWipeoutVariables.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -220,6 +221,21 @@ TEST_F(CommandTest, XrefAttachMakesAnExternalReferenceBlockAndReference)
     EXPECT_EQ(modelSpace().size(), 2u);
     EXPECT_EQ(acedCommand(RTSTR, L"-XREF", RTSTR, L"A", RTSTR, L"missing-title.dwg", RTSTR, L"0,0", 0), RTERROR);
     EXPECT_NE(transcript().find(L"cannot find the referenced drawing \"missing-title.dwg\""), std::wstring::npos);
+}
+
+TEST_F(CommandTest, DrawingLeftByTheCommandsPassesTheIndependentAudit)
+{
+    const std::filesystem::path part = writeDrawing("title-block.dxf");
+    ASSERT_EQ(acedCommand(RTSTR, L"LAYER", RTSTR, L"M", RTSTR, L"FRAME", RTSTR, L"C", RTSTR, L"3", RTSTR, L"", RTSTR,
+                          L"", RTSTR, L"-XREF", RTSTR, L"A", RTSTR, HostPaths::widen(part.string()).c_str(),
+                          RTSTR, L"0,0,0", RTSTR, L"1", RTSTR, L"1", RTSTR, L"0", RTSTR, L"ltscale", RTSTR, L"4.0", RTSTR,
+                          L"wipeout", RTSTR, L"F", RTSTR, L"OFF", 0),
+              RTNORM)
+        << HostPaths::narrowPath(transcript());
+    const std::filesystem::path file = part.parent_path() / "after-commands.dxf";
+    ASSERT_EQ(db()->dxfOut(HostPaths::widen(file.string()).c_str()), Acad::eOk);
+    const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_AUDIT_DXF + " '" + file.string() + "' --types INSERT";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
 }
 
 TEST_F(CommandTest, CommandEchoFollowsCmdecho)

@@ -13,6 +13,7 @@
 #include "AcDbLinetypeTable.h"
 #include "AcDbMText.h"
 #include "AcDbPolyline.h"
+#include "AcDbRotatedDimension.h"
 #include "AcDbServices.h"
 #include "AcDbSolid.h"
 #include "AcDbText.h"
@@ -397,6 +398,160 @@ TEST_F(RenderTest, PictureFormatsFollowTheExtension)
     EXPECT_EQ(png.height(), 180);
     EXPECT_FALSE(DrawingRenderer::renderFile(&mDb, output("formats.bmp").wstring(), o, &error));
     EXPECT_NE(error.find(L"use .png, .svg or .pdf"), std::wstring::npos);
+}
+
+// A dimension shows what its graphics block holds, in the dimension's colour where the
+// block's contents are ByBlock.
+TEST_F(RenderTest, DimensionIsDrawnFromItsBlock)
+{
+    auto* dim = new AcDbRotatedDimension(0.0, AcGePoint3d(20, 40, 0), AcGePoint3d(80, 40, 0), AcGePoint3d(50, 60, 0),
+                                         L"", AcDbObjectId());
+    dim->setDatabaseDefaults(&mDb);
+    dim->setColorIndex(1);
+    const AcDbObjectId dimId = add(dim);
+    AcDbRotatedDimension* open = nullptr;
+    ASSERT_EQ(acdbOpenObject(open, dimId, AcDb::kForRead), Acad::eOk);
+    const AcDbObjectId blockId = open->dimBlockId();
+    open->close();
+    ASSERT_FALSE(blockId.isNull());
+    EXPECT_TRUE(white(at(render(), 50, 60)));
+
+    AcDbLine* dimLine = line(20, 60, 80, 60);
+    dimLine->setColorIndex(0);
+    add(dimLine, blockId);
+    const QImage img = render();
+    EXPECT_TRUE(reddish(at(img, 50, 60)));
+    EXPECT_TRUE(white(at(img, 50, 50)));
+}
+
+// A sheet with one of every kind of thing the drawings hold; the picture is kept in the build
+// folder (sheet.png) for a person to look at.
+TEST_F(RenderTest, SheetOfEveryKindDrawsEveryKind)
+{
+    ASSERT_EQ(mDb.loadLineTypeFile(L"CENTER", L"acad.lin"), Acad::eOk);
+    mDb.setLtscale(0.5);
+    // Frame with a wide border.
+    auto* frame = new AcDbPolyline();
+    frame->setDatabaseDefaults(&mDb);
+    int i = 0;
+    for (auto [x, y] : {std::pair{1.0, 1.0}, std::pair{99.0, 1.0}, std::pair{99.0, 99.0}, std::pair{1.0, 99.0}})
+        frame->addVertexAt(i++, AcGePoint2d(x, y), 0.0, 0.6, 0.6);
+    frame->setClosed(true);
+    add(frame);
+    // Centre line.
+    AcDbLine* centre = line(5, 70, 95, 70);
+    centre->setLinetype(mDb.symbolId(mDb.linetypeTableId(), L"CENTER"));
+    centre->setColorIndex(1);
+    centre->setLineWeight(AcDb::kLnWt025);
+    add(centre);
+    // Hatched section with a circle (a bar) and arcs.
+    auto* h = new AcDbHatch();
+    h->setDatabaseDefaults(&mDb);
+    h->setPattern(AcDbHatch::kPreDefined, L"ANSI31");
+    h->setPatternScale(0.8);
+    h->setColorIndex(8);
+    AcGePoint2dArray pts;
+    for (auto [x, y] : {std::pair{10.0, 10.0}, std::pair{45.0, 10.0}, std::pair{45.0, 40.0}, std::pair{10.0, 40.0}})
+        pts.append(AcGePoint2d(x, y));
+    AcGeDoubleArray bulges;
+    for (int k = 0; k < 4; ++k)
+        bulges.append(0.0);
+    h->appendLoop(AcDbHatch::kExternal | AcDbHatch::kPolyline, pts, bulges);
+    add(h);
+    for (double x : {15.0, 27.5, 40.0}) {
+        auto* bar = new AcDbCircle(AcGePoint3d(x, 15, 0), AcGeVector3d::kZAxis, 2.0);
+        bar->setDatabaseDefaults(&mDb);
+        bar->setColorIndex(3);
+        add(bar);
+        auto* fillBar = new AcDbHatch();
+        fillBar->setDatabaseDefaults(&mDb);
+        fillBar->setPattern(AcDbHatch::kPreDefined, L"SOLID");
+        fillBar->setColorIndex(3);
+        AcGePoint2dArray c;
+        c.append(AcGePoint2d(x - 2.0, 15));
+        c.append(AcGePoint2d(x + 2.0, 15));
+        AcGeDoubleArray b;
+        b.append(1.0);
+        b.append(1.0);
+        fillBar->appendLoop(AcDbHatch::kExternal | AcDbHatch::kPolyline, c, b);
+        add(fillBar);
+    }
+    // A bent bar: a polyline with an arc, and a 2-D solid arrow.
+    auto* bent = new AcDbPolyline();
+    bent->setDatabaseDefaults(&mDb);
+    bent->setColorIndex(5);
+    bent->addVertexAt(0, AcGePoint2d(55, 15), 0.0, 0.8, 0.8);
+    bent->addVertexAt(1, AcGePoint2d(80, 15), 0.4142, 0.8, 0.8);
+    bent->addVertexAt(2, AcGePoint2d(90, 25), 0.0, 0.8, 0.8);
+    bent->addVertexAt(3, AcGePoint2d(90, 45), 0.0, 0.0, 0.0);
+    add(bent);
+    auto* arrow = new AcDbSolid(AcGePoint3d(55, 20, 0), AcGePoint3d(60, 21, 0), AcGePoint3d(60, 19, 0));
+    arrow->setDatabaseDefaults(&mDb);
+    add(arrow);
+    // Texts: left, centred, right and a multiline text with a stack.
+    struct Label {
+        const wchar_t* text;
+        AcDb::TextHorzMode mode;
+        double x;
+    };
+    for (const Label& l : {Label{L"左 N1Φ25", AcDb::kTextLeft, 10}, Label{L"中 L=1250", AcDb::kTextCenter, 50},
+                           Label{L"右 2x12", AcDb::kTextRight, 90}}) {
+        auto* t = new AcDbText();
+        t->setDatabaseDefaults(&mDb);
+        t->setHeight(3.5);
+        t->setTextString(l.text);
+        t->setHorizontalMode(l.mode);
+        t->setPosition(AcGePoint3d(l.x, 80, 0));
+        t->setAlignmentPoint(AcGePoint3d(l.x, 80, 0));
+        add(t);
+    }
+    auto* m = new AcDbMText();
+    m->setDatabaseDefaults(&mDb);
+    m->setLocation(AcGePoint3d(10, 95, 0));
+    m->setTextHeight(3.0);
+    m->setContents(L"盖梁钢筋构造图\\P{\\H0.7x;比例 1:50} 面积 2.5m\\S2^;");
+    add(m);
+    // A mark block, nested and rotated, with a wipeout under its text.
+    const AcDbObjectId mark = block(L"MARK");
+    auto* ring = new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 4.0);
+    ring->setDatabaseDefaults(&mDb);
+    add(ring, mark);
+    auto* w = new AcDbWipeout();
+    w->setDatabaseDefaults(&mDb);
+    w->setOrientation(AcGePoint3d(-3, -2, 0), AcGeVector3d(6, 0, 0), AcGeVector3d(0, 4, 0));
+    AcGeVector2d whole(0, 0);
+    w->setClipBoundaryToWholeImage(whole);
+    add(w, mark);
+    auto* num = new AcDbText();
+    num->setDatabaseDefaults(&mDb);
+    num->setHeight(3.0);
+    num->setTextString(L"12");
+    num->setHorizontalMode(AcDb::kTextMid);
+    num->setAlignmentPoint(AcGePoint3d(0, 0, 0));
+    add(num, mark);
+    for (double x : {60.0, 75.0}) {
+        auto* ref = new AcDbBlockReference(AcGePoint3d(x, 55, 0), mark);
+        ref->setDatabaseDefaults(&mDb);
+        ref->setRotation(x > 70 ? kPi / 6.0 : 0.0);
+        add(ref);
+    }
+    add(line(55, 55, 85, 55));
+
+    const DisplayList list = DrawingRenderer::collect(&mDb);
+    int kinds[6] = {0, 0, 0, 0, 0, 0};
+    for (const DisplayItem& item : list.items())
+        ++kinds[static_cast<int>(item.kind)];
+    EXPECT_GT(kinds[static_cast<int>(DisplayItem::Kind::Stroke)], 5);
+    EXPECT_GT(kinds[static_cast<int>(DisplayItem::Kind::Fill)], 5);
+    EXPECT_EQ(kinds[static_cast<int>(DisplayItem::Kind::Pattern)], 1);
+    EXPECT_GT(kinds[static_cast<int>(DisplayItem::Kind::Glyph)], 30);
+
+    DrawingRenderer::Options o;
+    o.sizePx = 1000;
+    std::wstring error;
+    ASSERT_TRUE(DrawingRenderer::renderFile(list, output("sheet.png").wstring(), o, &error));
+    const QImage img(QString::fromStdString(output("sheet.png").string()));
+    EXPECT_FALSE(img.isNull());
 }
 
 } // namespace
