@@ -221,9 +221,9 @@ bool DrawingCollector::resolve(AcDbEntity* ent, const Context& ctx, Style& style
                        : lw < 0 ? 0.25 : lw / 100.0;
 
     AcDbObjectId lt = ent->linetypeId();
-    if (lt.isNull() || lt == mDb->byLayerLinetype() || AcDbDatabase::symbolName(lt) == L"ByLayer")
+    if (lt.isNull() || lt == mDb->byLayerLinetype())
         lt = effective.linetype;
-    else if (lt == mDb->byBlockLinetype() || AcDbDatabase::symbolName(lt) == L"ByBlock")
+    else if (lt == mDb->byBlockLinetype())
         lt = ctx.blockLinetype;
     style.dashes = dashes(lt);
     const double scale = mDb->ltscale() * ent->linetypeScale() * ctx.linetypeScale;
