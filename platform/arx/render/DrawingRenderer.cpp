@@ -105,6 +105,8 @@ bool DrawingRenderer::renderFile(const DisplayList& list, const std::wstring& pa
         svg.setFileName(file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
+        // The picture's physical size is the sheet's.
+        svg.setResolution(static_cast<int>(std::lround(std::max(size.width(), size.height()) * 25.4 / options.sheetMm)));
         svg.setTitle(QFileInfo(file).completeBaseName());
         QPainter painter;
         if (!painter.begin(&svg))

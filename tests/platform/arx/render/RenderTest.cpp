@@ -6,16 +6,19 @@
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCircle.h"
 #include "AcDbDatabase.h"
+#include "AcDbEllipse.h"
 #include "AcDbHatch.h"
 #include "AcDbLayerTable.h"
 #include "AcDbLayerTableRecord.h"
 #include "AcDbLine.h"
 #include "AcDbLinetypeTable.h"
 #include "AcDbMText.h"
+#include "AcDbPoint.h"
 #include "AcDbPolyline.h"
 #include "AcDbRotatedDimension.h"
 #include "AcDbServices.h"
 #include "AcDbSolid.h"
+#include "AcDbSpline.h"
 #include "AcDbText.h"
 #include "AcDbWipeout.h"
 #include "AcDbWipeoutVariables.h"
@@ -398,6 +401,44 @@ TEST_F(RenderTest, PictureFormatsFollowTheExtension)
     EXPECT_EQ(png.height(), 180);
     EXPECT_FALSE(DrawingRenderer::renderFile(&mDb, output("formats.bmp").wstring(), o, &error));
     EXPECT_NE(error.find(L"use .png, .svg or .pdf"), std::wstring::npos);
+}
+
+TEST_F(RenderTest, EllipsesSplinesAndPointsAreDrawn)
+{
+    auto* e = new AcDbEllipse(AcGePoint3d(30, 70, 0), AcGeVector3d::kZAxis, AcGeVector3d(20, 0, 0), 0.5);
+    e->setDatabaseDefaults(&mDb);
+    e->setLineWeight(AcDb::kLnWt100);
+    add(e);
+    AcGePoint3dArray fit;
+    for (auto [x, y] : {std::pair{10.0, 20.0}, std::pair{30.0, 40.0}, std::pair{50.0, 20.0}, std::pair{70.0, 40.0}})
+        fit.append(AcGePoint3d(x, y, 0));
+    // A cubic through control points: it starts and ends at the end control points.
+    AcGeDoubleArray knots, weights;
+    for (double k : {0.0, 0.0, 0.0, 0.0, 1.0, 1.0, 1.0, 1.0})
+        knots.append(k);
+    auto* sp = new AcDbSpline(3, false, false, false, fit, knots, weights);
+    sp->setDatabaseDefaults(&mDb);
+    sp->setLineWeight(AcDb::kLnWt100);
+    add(sp);
+    mDb.setPdmode(3);
+    mDb.setPdsize(6.0);
+    auto* pt = new AcDbPoint(AcGePoint3d(85, 85, 0));
+    pt->setDatabaseDefaults(&mDb);
+    add(pt);
+    const QImage img = render();
+    EXPECT_TRUE(dark(at(img, 50, 70)));   // the ellipse's end of the major axis
+    EXPECT_TRUE(dark(at(img, 30, 80)));   // the top of its minor axis
+    EXPECT_TRUE(white(at(img, 30, 70)));
+    EXPECT_TRUE(dark(at(img, 10.5, 20.5)));  // the spline's ends
+    EXPECT_TRUE(dark(at(img, 69.5, 39.5)));
+    EXPECT_TRUE(white(at(img, 40, 38)));
+    // The point's cross: ink around its centre, none straight above it.
+    int ink = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            ink += white(QColor(img.pixel(170 + dx, 30 + dy))) ? 0 : 1;
+    EXPECT_GT(ink, 3);
+    EXPECT_TRUE(white(at(img, 85, 88)));
 }
 
 // A dimension shows what its graphics block holds, in the dimension's colour where the
