@@ -110,7 +110,7 @@ bool AcRxDynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool)
         return refuse(L"it exports no acrxEntryPoint.");
 
     // Filed before the entry point runs, so that it can unlock itself and say it is MDI-aware.
-    mModules.push_back(Module{path, handle, true, false});
+    mModules.push_back(Module{path, name, handle, true, false});
     if (entry(AcRx::kInitAppMsg, handle) != AcRx::kRetOK) {
         mModules.pop_back();
         return refuse(L"its initialisation failed.");
@@ -231,6 +231,14 @@ std::vector<std::wstring> AcRxDynamicLinker::loadedModules() const
     return paths;
 }
 
+std::vector<std::wstring> AcRxDynamicLinker::loadedAppNames() const
+{
+    std::vector<std::wstring> names;
+    for (const Module& m : mModules)
+        names.push_back(m.requestedName);
+    return names;
+}
+
 bool acrxLoadModule(const ACHAR* moduleName, bool printit, bool asCmd)
 {
     return HostApplication::instance().dynamicLinker().loadModule(moduleName, printit, asCmd);
@@ -244,9 +252,9 @@ bool acrxUnloadModule(const ACHAR* moduleName, bool asCmd)
 AcDbVoidPtrArray* acrxLoadedApps()
 {
     auto* apps = new AcDbVoidPtrArray();
-    for (const std::wstring& path : HostApplication::instance().dynamicLinker().loadedModules()) {
-        auto* copy = new ACHAR[path.size() + 1];
-        std::copy(path.c_str(), path.c_str() + path.size() + 1, copy);
+    for (const std::wstring& name : HostApplication::instance().dynamicLinker().loadedAppNames()) {
+        auto* copy = new ACHAR[name.size() + 1];
+        std::copy(name.c_str(), name.c_str() + name.size() + 1, copy);
         apps->append(copy);
     }
     return apps;

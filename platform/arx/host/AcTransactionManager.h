@@ -10,3 +10,7 @@ public:
     Acad::ErrorStatus flushGraphics() { return Acad::eOk; }
     void enableGraphicsFlush(bool doEnable) { (void)doEnable; }
 };
+
+// The current document's transaction manager.
+AcTransactionManager* acTransactionManagerPtr();
+#define actrTransactionManager acTransactionManagerPtr()

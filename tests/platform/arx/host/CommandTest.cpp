@@ -19,7 +19,7 @@ protected:
     // A small drawing file with one line, for INSERT and XREF.
     std::filesystem::path writeDrawing(const std::string& name)
     {
-        const std::filesystem::path dir = std::filesystem::temp_directory_path() / "corbel-host-tests";
+        const std::filesystem::path dir = std::filesystem::path(CORBEL_TEST_OUTPUT) / "drawings";
         std::filesystem::create_directories(dir);
         AcDbDatabase other(true, true);
         AcDbBlockTableRecord* ms = nullptr;
