@@ -122,10 +122,11 @@ std::string CadHostOptions::helpText()
 
 Make the drawing of a design:
   cadhost draw DESIGN.glt [-o DIR] [--svg] [--pdf]
-      Sets DESIGN.glt as the current design, loads the drawing plug-in (libcorbeldraw.so,
-      next to cadhost or in the build tree), runs its command BC_NOUI and writes
-      DIR/NAME.dxf and DIR/NAME.png (NAME is the design's name); --svg and --pdf also write
-      DIR/NAME.svg and DIR/NAME.pdf. DIR is the current folder unless -o gives one.
+      Sets DESIGN.glt as the current design, loads the CAD library (libcorbelkit.so) and the
+      drawing plug-in (libcorbeldraw.so), found next to cadhost or in the build tree, runs
+      the plug-in's command BC_NOUI and writes DIR/NAME.dxf and DIR/NAME.png (NAME is the
+      design's name); --svg and --pdf also write DIR/NAME.svg and DIR/NAME.pdf. DIR is the
+      current folder unless -o gives one.
 
 Run anything (the steps run in this order):
   cadhost [--open DRAWING.dxf] [--load MODULE]... [--answer CAPTION=BUTTON]...

@@ -23,6 +23,8 @@ namespace {
 
 const wchar_t* const kDesignKey = L"Software\\Veltra软件\\Veltra盖梁设计绘图系统";
 const char* const kPluginName = "libcorbeldraw.so";
+// The CAD utility library is an application of its own, loaded before the plug-in that uses it.
+const char* const kKitName = "libcorbelkit.so";
 
 std::string narrow(const std::wstring& text) { return HostPaths::narrowPath(text); }
 
@@ -113,6 +115,15 @@ int CadHostSession::draw(std::string& reason)
         return kModule;
     }
     HostApplication& host = HostApplication::instance();
+    for (const fs::path& kit : {fs::path(plugin).parent_path() / kKitName, fs::path(CORBEL_BUILD_DIR) / "cadkit" / kKitName}) {
+        if (!fs::is_regular_file(kit, ec))
+            continue;
+        if (!acrxLoadModule(HostPaths::widen(kit.string()).c_str(), false)) {
+            reason = "the CAD library " + kit.string() + " did not load (see the command line)";
+            return kModule;
+        }
+        break;
+    }
     if (!acrxLoadModule(HostPaths::widen(plugin).c_str(), false)) {
         reason = "the drawing plug-in " + plugin + " did not load (see the command line)";
         return kModule;
