@@ -225,6 +225,7 @@ bool DrawingCollector::resolve(AcDbEntity* ent, const Context& ctx, Style& style
         lt = effective.linetype;
     else if (lt == mDb->byBlockLinetype())
         lt = ctx.blockLinetype;
+    style.linetype = lt;
     style.dashes = dashes(lt);
     const double scale = mDb->ltscale() * ent->linetypeScale() * ctx.linetypeScale;
     for (double& d : style.dashes)
@@ -459,7 +460,7 @@ void DrawingCollector::drawEntity(AcDbEntity* ent, const Context& ctx)
         child.inBlock = true;
         child.blockColor = style.color;
         child.blockLineweightMm = style.lineweightMm;
-        child.blockLinetype = ent->linetypeId();
+        child.blockLinetype = style.linetype;
         child.blockLayer = layer;
         AcDbBlockTableRecord* block = nullptr;
         if (acdbOpenObject(block, ref->blockTableRecord(), AcDb::kForRead) != Acad::eOk)
@@ -484,7 +485,7 @@ void DrawingCollector::drawEntity(AcDbEntity* ent, const Context& ctx)
         child.inBlock = true;
         child.blockColor = style.color;
         child.blockLineweightMm = style.lineweightMm;
-        child.blockLinetype = ent->linetypeId();
+        child.blockLinetype = style.linetype;
         child.blockLayer = layer;
         if (!dim->dimBlockId().isNull())
             drawBlock(dim->dimBlockId(), child);
@@ -648,7 +649,7 @@ void DrawingCollector::text(AcDbEntity* ent, const Style& style, const Context& 
         for (const TextMetrics::Bar& bar : layout.bars) {
             const double c = std::cos(rotation), s = std::sin(rotation);
             auto at = [&](double x, double y) { return origin + AcGeVector3d(x * c - y * s, x * s + y * c, 0.0); };
-            stroke({at(bar.x0, bar.y), at(bar.x1, bar.y)}, false, Style{style.color, style.lineweightMm, {}}, ctx);
+            stroke({at(bar.x0, bar.y), at(bar.x1, bar.y)}, false, Style{style.color, style.lineweightMm, {}, AcDbObjectId()}, ctx);
         }
     }
     const double c = std::cos(rotation), s = std::sin(rotation);

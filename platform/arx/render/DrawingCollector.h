@@ -49,6 +49,8 @@ private:
         QRgb color;
         double lineweightMm;
         std::vector<double> dashes;
+        // The linetype after ByLayer and ByBlock, for what a block reference hands down.
+        AcDbObjectId linetype;
     };
 
     void drawBlock(AcDbObjectId blockId, const Context& ctx);

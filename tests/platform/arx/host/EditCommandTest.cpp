@@ -1,12 +1,13 @@
-// TRIM, EXPLODE and window selection doing their own part of the work on stand-in lines that
-// answer the curve queries (StandInLine.h): which piece a pick drops, where the pieces go, and
+// TRIM, EXPLODE and window selection doing their own part of the work on stand-in curves that
+// answer the curve queries (StandInCurves.h): which piece a pick drops, where the pieces go, and
 // which entities a window holds.
 #include "HostFixture.h"
 
 #include "AcDbLine.h"
-#include "StandInLine.h"
+#include "StandInCurves.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -74,6 +75,57 @@ TEST_F(EditCommandTest, TrimDropsThePieceUnderThePickBetweenTheNearestEdges)
             EXPECT_EQ(ent->colorIndex(), 4);
             ent->close();
         }
+    }
+}
+
+// Around a closed curve the crossings nearest the pick may lie on either side of its seam.
+TEST_F(EditCommandTest, TrimOfACircleDropsTheArcUnderThePickAcrossItsSeam)
+{
+    // Edges x = 45 and x = 55 cross the circle (centre (50, 50), radius 20) at about 75.5,
+    // 104.5, 255.5 and 284.5 degrees.
+    const double a55 = std::acos(5.0 / 20.0) * 180.0 / M_PI;
+    struct Case {
+        double pickX, pickY;
+        double keptStart, keptEnd; // degrees
+    };
+    const Case cases[] = {
+        {70, 50, a55, 360.0 - a55},          // pick at 0 degrees: the cut pieces meet across the seam
+        {50, 70, 180.0 - a55, 360.0 + a55},  // pick at 90 degrees
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pickX);
+        app().docManager().newDocument();
+        auto* circle = new StandInCircle(AcGePoint3d(50, 50, 0), AcGeVector3d::kZAxis, 20.0);
+        circle->setDatabaseDefaults(db());
+        const AcDbObjectId target = add(circle);
+        const AcDbObjectId e1 = add(new AcDbLine(AcGePoint3d(45, 0, 0), AcGePoint3d(45, 100, 0)));
+        const AcDbObjectId e2 = add(new AcDbLine(AcGePoint3d(55, 0, 0), AcGePoint3d(55, 100, 0)));
+        ads_name n1, n2, obj, ss;
+        acdbGetAdsName(n1, e1);
+        acdbGetAdsName(n2, e2);
+        acdbGetAdsName(obj, target);
+        acedSSAdd(n1, nullptr, ss);
+        acedSSAdd(n2, ss, ss);
+        const double pick[3] = {c.pickX, c.pickY, 0};
+        ASSERT_EQ(acedCommand(RTSTR, L"trim", RTPICKS, ss, RTSTR, L"", RTLB, RTENAME, obj, RT3DPOINT, pick, RTLE,
+                              RTSTR, L"", 0),
+                  RTNORM)
+            << HostPaths::narrowPath(transcript());
+        acedSSFree(ss);
+        EXPECT_TRUE(target.isErased());
+        std::vector<AcDbObjectId> arcs;
+        for (const AcDbObjectId& id : modelSpace())
+            if (id != e1 && id != e2)
+                arcs.push_back(id);
+        ASSERT_EQ(arcs.size(), 1u);
+        AcDbArc* arc = nullptr;
+        ASSERT_EQ(acdbOpenObject(arc, arcs[0], AcDb::kForRead), Acad::eOk);
+        double start = arc->startAngle() * 180.0 / M_PI, end = arc->endAngle() * 180.0 / M_PI;
+        arc->close();
+        while (end < start)
+            end += 360.0;
+        EXPECT_NEAR(start, std::fmod(c.keptStart, 360.0), 1e-6);
+        EXPECT_NEAR(end, c.keptEnd, 1e-6);
     }
 }
 

@@ -255,6 +255,30 @@ TEST_F(RenderTest, LinetypeDashesLeaveGapsScaledByLtscale)
     EXPECT_GT(paper, 40);
 }
 
+TEST_F(RenderTest, ByBlockLinetypeComesFromTheReferenceThroughItsLayer)
+{
+    ASSERT_EQ(mDb.loadLineTypeFile(L"HIDDEN", L"acad.lin"), Acad::eOk);
+    mDb.setLtscale(20.0);
+    const AcDbObjectId hiddenLayer = layer(L"HIDDEN-LAYER", 7);
+    AcDbLayerTableRecord* rec = nullptr;
+    acdbOpenObject(rec, hiddenLayer, AcDb::kForWrite);
+    rec->setLinetypeObjectId(mDb.symbolId(mDb.linetypeTableId(), L"HIDDEN"));
+    rec->close();
+    const AcDbObjectId mark = block(L"MARK");
+    AcDbLine* inner = line(0, 0, 100, 0);
+    inner->setLinetype(mDb.byBlockLinetype());
+    add(inner, mark);
+    auto* ref = new AcDbBlockReference(AcGePoint3d(0, 50, 0), mark);
+    ref->setDatabaseDefaults(&mDb);
+    ref->setLayer(hiddenLayer);
+    add(ref);
+    const QImage img = render();
+    int paper = 0;
+    for (int x = 2; x < 198; ++x)
+        paper += white(QColor(img.pixel(x, 100))) ? 1 : 0;
+    EXPECT_GT(paper, 40);
+}
+
 TEST_F(RenderTest, TextInkStaysInsideTheMeasuredBox)
 {
     auto* t = new AcDbText();
