@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double kFontPixels = 100.0;
-// The part of a CJK em square above the baseline.
+// How much of a CJK em square lies above the baseline.
 constexpr double kWideAscent = 0.88;
 
 QFont drawingFont()

@@ -101,7 +101,7 @@ TEST(TextMetricsTest, MultilineCodesChangeHeightWidthAndStack)
     EXPECT_GT(l.glyphs[3].y, l.glyphs[2].y);
     EXPECT_DOUBLE_EQ(l.box.width(), 7.0 + 8.5 + 0.7 * 7.0);
 
-    // A fraction puts a bar between its parts, the wider part giving the width.
+    // A fraction puts a bar between its two texts, the wider giving the width.
     l = TextMetrics::layoutMText(L"\\S1/25;", 10);
     ASSERT_EQ(l.bars.size(), 1u);
     EXPECT_NEAR(l.bars[0].x1 - l.bars[0].x0, 2 * 0.7 * 7.0, 1e-9);

@@ -225,14 +225,14 @@ TEST_F(CommandTest, XrefAttachMakesAnExternalReferenceBlockAndReference)
 
 TEST_F(CommandTest, DrawingLeftByTheCommandsPassesTheIndependentAudit)
 {
-    const std::filesystem::path part = writeDrawing("title-block.dxf");
+    const std::filesystem::path titleBlock = writeDrawing("title-block.dxf");
     ASSERT_EQ(acedCommand(RTSTR, L"LAYER", RTSTR, L"M", RTSTR, L"FRAME", RTSTR, L"C", RTSTR, L"3", RTSTR, L"", RTSTR,
-                          L"", RTSTR, L"-XREF", RTSTR, L"A", RTSTR, HostPaths::widen(part.string()).c_str(),
+                          L"", RTSTR, L"-XREF", RTSTR, L"A", RTSTR, HostPaths::widen(titleBlock.string()).c_str(),
                           RTSTR, L"0,0,0", RTSTR, L"1", RTSTR, L"1", RTSTR, L"0", RTSTR, L"ltscale", RTSTR, L"4.0", RTSTR,
                           L"wipeout", RTSTR, L"F", RTSTR, L"OFF", 0),
               RTNORM)
         << HostPaths::narrowPath(transcript());
-    const std::filesystem::path file = part.parent_path() / "after-commands.dxf";
+    const std::filesystem::path file = titleBlock.parent_path() / "after-commands.dxf";
     ASSERT_EQ(db()->dxfOut(HostPaths::widen(file.string()).c_str()), Acad::eOk);
     const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_AUDIT_DXF + " '" + file.string() + "' --types INSERT";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
@@ -264,8 +264,8 @@ TEST_F(CommandTest, ExplodeKeepsAnEntityItCannotExplodeAndSaysSo)
 }
 
 // A horizontal line crossed by two vertical edges, picked between them: TRIM leaves the two
-// outer pieces. Needs the database's curve geometry (intersectWith, getSplitCurves).
-TEST_F(CommandTest, TrimDropsThePiecePickedBetweenTwoEdges)
+// outer segments. Needs the database's curve geometry (intersectWith, getSplitCurves).
+TEST_F(CommandTest, TrimDropsTheSegmentPickedBetweenTwoEdges)
 {
     const AcDbObjectId line = add(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0)));
     const AcDbObjectId e1 = add(new AcDbLine(AcGePoint3d(30, -10, 0), AcGePoint3d(30, 10, 0)));

@@ -1,5 +1,5 @@
-// TRIM, EXPLODE and window selection doing their own part of the work on stand-in curves that
-// answer the curve queries (StandInCurves.h): which piece a pick drops, where the pieces go, and
+// TRIM, EXPLODE and window selection doing their own share of the work on stand-in curves that
+// answer the curve queries (StandInCurves.h): which segment a pick drops, where the segments go, and
 // which entities a window holds.
 #include "HostFixture.h"
 
@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(EditCommandTest, TrimDropsThePieceUnderThePickBetweenTheNearestEdges)
+TEST_F(EditCommandTest, TrimDropsTheSegmentUnderThePickBetweenTheNearestEdges)
 {
     struct Case {
         double pickX;
@@ -67,7 +67,7 @@ TEST_F(EditCommandTest, TrimDropsThePieceUnderThePickBetweenTheNearestEdges)
         acedSSFree(ss);
         EXPECT_TRUE(line.isErased());
         EXPECT_EQ(spans({e1, e2, far}), c.left);
-        // The pieces keep the trimmed object's properties.
+        // The segments keep the trimmed object's properties.
         for (const AcDbObjectId& id : modelSpace()) {
             AcDbEntity* ent = nullptr;
             if (id == e1 || id == e2 || id == far || acdbOpenAcDbEntity(ent, id, AcDb::kForRead) != Acad::eOk)
@@ -89,7 +89,7 @@ TEST_F(EditCommandTest, TrimOfACircleDropsTheArcUnderThePickAcrossItsSeam)
         double keptStart, keptEnd; // degrees
     };
     const Case cases[] = {
-        {70, 50, a55, 360.0 - a55},          // pick at 0 degrees: the cut pieces meet across the seam
+        {70, 50, a55, 360.0 - a55},          // pick at 0 degrees: the cut segments meet across the seam
         {50, 70, 180.0 - a55, 360.0 + a55},  // pick at 90 degrees
     };
     for (const Case& c : cases) {
@@ -145,7 +145,7 @@ TEST_F(EditCommandTest, TrimWithoutACrossingLeavesTheObjectAndSaysSo)
     EXPECT_NE(transcript().find(L"Object does not intersect an edge."), std::wstring::npos);
 }
 
-TEST_F(EditCommandTest, ExplodeReplacesTheEntityWithItsPieces)
+TEST_F(EditCommandTest, ExplodeReplacesTheEntityWithWhatItExplodesInto)
 {
     auto* target = new StandInLine(AcGePoint3d(0, 0, 0), AcGePoint3d(100, 0, 0));
     target->setDatabaseDefaults(db());

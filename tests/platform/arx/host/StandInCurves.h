@@ -61,7 +61,7 @@ public:
             points.append(a + (b - a) * t);
         return Acad::eOk;
     }
-    Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& cuts, AcDbVoidPtrArray& pieces) const override
+    Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& cuts, AcDbVoidPtrArray& segments) const override
     {
         std::vector<double> at{0.0};
         for (int i = 0; i < cuts.length(); ++i) {
@@ -76,7 +76,7 @@ public:
         const AcGeVector3d dir = (endPoint() - startPoint()) / end;
         for (std::size_t i = 0; i + 1 < at.size(); ++i) {
             if (at[i + 1] - at[i] > 1e-9)
-                pieces.append(new StandInLine(startPoint() + dir * at[i], startPoint() + dir * at[i + 1]));
+                segments.append(new StandInLine(startPoint() + dir * at[i], startPoint() + dir * at[i + 1]));
         }
         return Acad::eOk;
     }
@@ -87,11 +87,11 @@ public:
         extents.addPoint(endPoint());
         return Acad::eOk;
     }
-    Acad::ErrorStatus explode(AcDbVoidPtrArray& pieces) const override
+    Acad::ErrorStatus explode(AcDbVoidPtrArray& segments) const override
     {
         const AcGePoint3d mid = startPoint() + (endPoint() - startPoint()) / 2.0;
-        pieces.append(new AcDbLine(startPoint(), mid));
-        pieces.append(new AcDbLine(mid, endPoint()));
+        segments.append(new AcDbLine(startPoint(), mid));
+        segments.append(new AcDbLine(mid, endPoint()));
         return Acad::eOk;
     }
 };
@@ -180,7 +180,7 @@ public:
         return Acad::eOk;
     }
     // k points give k arcs, the last one across angle 0.
-    Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& cuts, AcDbVoidPtrArray& pieces) const override
+    Acad::ErrorStatus getSplitCurves(const AcGePoint3dArray& cuts, AcDbVoidPtrArray& segments) const override
     {
         std::vector<double> at;
         for (int i = 0; i < cuts.length(); ++i) {
@@ -193,7 +193,7 @@ public:
             return Acad::eInvalidInput;
         std::sort(at.begin(), at.end());
         for (std::size_t i = 0; i < at.size(); ++i)
-            pieces.append(new StandInArc(center(), radius(), at[i], at[(i + 1) % at.size()]));
+            segments.append(new StandInArc(center(), radius(), at[i], at[(i + 1) % at.size()]));
         return Acad::eOk;
     }
 };

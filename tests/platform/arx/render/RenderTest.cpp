@@ -367,20 +367,20 @@ TEST_F(RenderTest, PolylineWidthsAndBulgesAreDrawn)
 
 TEST_F(RenderTest, ExternalReferenceIsDrawnInPlaceWhenItsFileIsFound)
 {
-    const std::filesystem::path file = output("xref-part.dxf");
+    const std::filesystem::path file = output("xref-frame.dxf");
     {
-        AcDbDatabase part(true, true);
+        AcDbDatabase frame(true, true);
         AcDbBlockTableRecord* ms = nullptr;
-        acdbOpenObject(ms, part.modelSpaceId(), AcDb::kForWrite);
+        acdbOpenObject(ms, frame.modelSpaceId(), AcDb::kForWrite);
         auto* l = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(0, 30, 0));
-        l->setDatabaseDefaults(&part);
+        l->setDatabaseDefaults(&frame);
         l->setLineWeight(AcDb::kLnWt100);
         ms->appendAcDbEntity(l);
         l->close();
         ms->close();
-        ASSERT_EQ(part.dxfOut(file.wstring().c_str()), Acad::eOk);
+        ASSERT_EQ(frame.dxfOut(file.wstring().c_str()), Acad::eOk);
     }
-    const AcDbObjectId xref = block(L"xref-part");
+    const AcDbObjectId xref = block(L"xref-frame");
     AcDbBlockTableRecord* rec = nullptr;
     acdbOpenObject(rec, xref, AcDb::kForWrite);
     rec->setPathName(file.wstring().c_str());
@@ -393,7 +393,7 @@ TEST_F(RenderTest, ExternalReferenceIsDrawnInPlaceWhenItsFileIsFound)
 
     // A reference whose file is gone draws nothing and is no failure.
     acdbOpenObject(rec, xref, AcDb::kForWrite);
-    rec->setPathName(L"/nonexistent/part.dxf");
+    rec->setPathName(L"/nonexistent/frame.dxf");
     rec->close();
     img = render();
     EXPECT_TRUE(white(at(img, 70, 25)));
