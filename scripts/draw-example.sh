@@ -1,13 +1,15 @@
 #!/bin/sh
-# Installs what is missing, builds everything and draws the sample design to DXF and PNG.
+# Installs what is missing, builds everything and draws the sample design to DXF and PNG
+# with cadhost, once the drawing plug-in (libcorbeldraw.so) is built.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
-if [ ! -x "$root/build/host/cadhost" ]; then
-  echo "built; the drawing command (cadhost draw) is not there yet."
+if [ ! -f "$root/build/plugin/libcorbeldraw.so" ]; then
+  echo "built; the drawing command is not there yet (the plug-in libcorbeldraw.so is not built)."
   exit 0
 fi
 mkdir -p "$root/out"
-"$root/build/host/cadhost" draw "$root/examples/sample.glt" -o "$root/out"
+cd "$root"
+"$root/build/host/cadhost" draw examples/sample.glt -o out
