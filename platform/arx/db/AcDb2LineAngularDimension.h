@@ -28,6 +28,8 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
 protected:
+    bool computeGraphics(Graphics& g) const override;
+    void transformDefinitionPoints(const AcGeMatrix3d& xform) override;
     int dxfDimensionType() const override { return 2; }
     AcGePoint3d dxfDefinitionPoint() const override { return m_xLine2End; }
     void setDxfDefinitionPoint(const AcGePoint3d& p) override { m_xLine2End = p; }

@@ -1,6 +1,11 @@
 // DXF: 15 centerPoint, 13 xLine1Point, 14 xLine2Point, 10 arcPoint.
 #include "AcDb3PointAngularDimension.h"
 
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb3PointAngularDimension, AcDbDimension, L"DIMENSION")
@@ -46,4 +51,20 @@ Acad::ErrorStatus AcDb3PointAngularDimension::dxfInFields(AcDbDxfFiler* filer)
         }
     });
     return Acad::eOk;
+}
+
+bool AcDb3PointAngularDimension::computeGraphics(Graphics& g) const
+{
+    if (m_xLine1Point.isEqualTo(m_centerPoint) || m_xLine2Point.isEqualTo(m_centerPoint))
+        return false;
+    angularGraphics(m_centerPoint, m_xLine1Point, m_xLine2Point, m_arcPoint, g);
+    return true;
+}
+
+void AcDb3PointAngularDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    m_centerPoint.transformBy(xform);
+    m_xLine1Point.transformBy(xform);
+    m_xLine2Point.transformBy(xform);
+    m_arcPoint.transformBy(xform);
 }

@@ -25,6 +25,8 @@ public:
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
 protected:
+    bool computeGraphics(Graphics& g) const override;
+    void transformDefinitionPoints(const AcGeMatrix3d& xform) override;
     int dxfDimensionType() const override { return 5; }
     AcGePoint3d dxfDefinitionPoint() const override { return m_arcPoint; }
     void setDxfDefinitionPoint(const AcGePoint3d& p) override { m_arcPoint = p; }

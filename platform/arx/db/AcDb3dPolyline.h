@@ -32,8 +32,17 @@ public:
     void setSequenceEndHandle(AcDbHandle h) override { mVertices.setSequenceEndHandle(h); }
     void appendReadVertex(AcDbObjectId id) { mVertices.appendRead(id); }
 
+    Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
+    Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+protected:
+    bool buildModel(DbCurveModel& model) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     AcDbVertexSequence mVertices;

@@ -1,6 +1,11 @@
 // DXF: 13 xLine1Point, 14 xLine2Point, 10 dimLinePoint, 52 oblique (rotation and oblique in degrees).
 #include "AcDbAlignedDimension.h"
 
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbAlignedDimension, AcDbDimension, L"DIMENSION")
@@ -45,4 +50,20 @@ Acad::ErrorStatus AcDbAlignedDimension::dxfInFields(AcDbDxfFiler* filer)
         }
     });
     return Acad::eOk;
+}
+
+bool AcDbAlignedDimension::computeGraphics(Graphics& g) const
+{
+    const AcGeVector3d dir = m_xLine2Point - m_xLine1Point;
+    if (dir.isZeroLength())
+        return false;
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
+    return true;
+}
+
+void AcDbAlignedDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    m_xLine1Point.transformBy(xform);
+    m_xLine2Point.transformBy(xform);
+    m_dimLinePoint.transformBy(xform);
 }

@@ -25,8 +25,19 @@ public:
     double thickness() const { return mThickness; }
     Acad::ErrorStatus setThickness(double t) { return setField(mThickness, t); }
 
+    Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
+    Acad::ErrorStatus extend(double newParam) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    // Scaled unevenly an arc is no longer one: the copy is an elliptical arc.
+    Acad::ErrorStatus getTransformedCopy(const AcGeMatrix3d& xform, AcDbEntity*& pEnt) const override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+protected:
+    bool buildModel(DbCurveModel& model) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     AcGePoint3d mCenter;

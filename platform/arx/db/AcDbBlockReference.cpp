@@ -4,6 +4,7 @@
 #include "AcDbBlockTableRecord.h"
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
+#include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbBlockReference, AcDbEntity, L"INSERT")
 
@@ -93,5 +94,101 @@ Acad::ErrorStatus AcDbBlockReference::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::explode(AcDbVoidPtrArray& entitySet) const
+{
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (block == nullptr)
+        return Acad::eNotApplicable;
+    const AcGeMatrix3d xform = blockTransform();
+    for (const AcDbObjectId& id : block->entityIds()) {
+        auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+        if (ent == nullptr || id.isErased())
+            continue;
+        AcDbEntity* copy = nullptr;
+        if (ent->getTransformedCopy(xform, copy) != Acad::eOk || copy == nullptr)
+            continue;
+        entitySet.append(copy);
+    }
+    return Acad::eOk;
+}
+
+bool AcDbBlockReference::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const
+{
+    // The block's entities' outlines placed by the reference (a block can hold no cycle).
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (block == nullptr)
+        return false;
+    const AcGeMatrix3d xform = blockTransform();
+    for (const AcDbObjectId& id : block->entityIds()) {
+        auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+        if (ent == nullptr || id.isErased())
+            continue;
+        std::vector<std::unique_ptr<AcGeCurve3d>> own;
+        ent->getGeCurves(own, extended);
+        for (auto& c : own) {
+            c->transformBy(xform);
+            curves.push_back(std::move(c));
+        }
+    }
+    return true;
+}
+
+Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const
+{
+    auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
+    if (block == nullptr)
+        return Acad::eNotApplicable;
+    const AcGeMatrix3d xform = blockTransform();
+    AcDbExtents box;
+    for (const AcDbObjectId& id : block->entityIds()) {
+        auto* ent = AcDbEntity::cast(AcDbDatabase::peek(id));
+        if (ent == nullptr || id.isErased())
+            continue;
+        // Transformed entities give tight boxes; a box transformed would grow under rotation.
+        AcDbEntity* copy = nullptr;
+        AcDbExtents own;
+        if (ent->getTransformedCopy(xform, copy) == Acad::eOk && copy != nullptr) {
+            if (copy->getGeomExtents(own) == Acad::eOk)
+                box.addExt(own);
+            delete copy;
+        } else if (ent->getGeomExtents(own) == Acad::eOk) {
+            own.transformBy(xform);
+            box.addExt(own);
+        }
+    }
+    if (box.isEmpty())
+        return Acad::eNotApplicable;
+    extents = box;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbBlockReference::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // The new placement is the transformation after the old one, read back as position,
+    // normal, rotation and scale; a mirror shows as a negative Y scale.
+    AcGePoint3d origin;
+    if (auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock)))
+        origin = block->origin();
+    const AcGeMatrix3d whole = xform * blockTransform();
+    AcGeVector3d ex = AcGeVector3d::kXAxis, ey = AcGeVector3d::kYAxis, ez = AcGeVector3d::kZAxis;
+    ex.transformBy(whole);
+    ey.transformBy(whole);
+    ez.transformBy(whole);
+    AcGeVector3d normal = ex.crossProduct(ey);
+    if (normal.isZeroLength() || ez.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    normal = normal.normal();
+    if (normal.dotProduct(ez) < 0.0)
+        normal = -normal;
+    const double sy = ey.length() * (ex.crossProduct(ey).dotProduct(normal) < 0.0 ? -1.0 : 1.0);
+    mPosition = whole * origin;
+    mNormal = normal;
+    mRotation = DbGeometry::ocsAngle(normal, ex);
+    mScale = AcGeScale3d(ex.length(), sy, ez.length() * (ez.dotProduct(normal) < 0.0 ? -1.0 : 1.0));
     return Acad::eOk;
 }

@@ -27,6 +27,12 @@ public:
     // Block coordinates to world: origin, scale, rotation, then position.
     AcGeMatrix3d blockTransform() const;
 
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    // Copies of the block's entities placed as this reference places them.
+    Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

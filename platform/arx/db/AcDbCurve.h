@@ -1,10 +1,14 @@
 // Base of the curve entities: parameters, points and distances along the curve, derivatives,
-// closest points, splitting, offsetting and extending. Each curve class answers for its own
-// geometry; this base answers eNotImplementedYet.
+// closest points, splitting, offsetting and extending. Each curve class describes its geometry
+// as a chain of geometry-library spans (buildModel) and the spans it splits into; the queries
+// are answered here from that description. A class with no description answers
+// eNotImplementedYet.
 #pragma once
 
 #include "AcDbEntity.h"
 #include "AcGeDoubleArray.h"
+
+class DbCurveModel;
 
 class AcDbCurve : public AcDbEntity {
 public:
@@ -35,4 +39,19 @@ public:
     virtual Acad::ErrorStatus extend(double newParam);
     virtual Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint);
     virtual Acad::ErrorStatus getArea(double& area) const;
+
+    // Every curve's spans for intersections and extents.
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+
+protected:
+    // The curve as geometry-library spans over the entity's parameter; false when it has none.
+    virtual bool buildModel(DbCurveModel& model) const;
+    // A new curve (same class where it can be) from parameter p0 to p1; for a closed curve p1
+    // may run past the end parameter, across the start. Null when the class cannot split.
+    virtual AcDbCurve* subCurve(double p0, double p1) const;
+    // Whether an offset keeps its distance from this curve everywhere; a crossed or collapsed
+    // offset comes nearer somewhere.
+    bool isCleanOffset(const AcDbCurve& offset, double distance) const;
+    // Splits at parameters already known to lie on the curve.
+    Acad::ErrorStatus splitAtParams(std::vector<double> params, AcDbVoidPtrArray& curveSegments) const;
 };

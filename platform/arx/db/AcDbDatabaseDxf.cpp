@@ -4,8 +4,10 @@
 #include "CodePage.h"
 #include "AcDbDatabase.h"
 
+#include "AcDbDimension.h"
 #include "AcDbDxfReader.h"
 #include "AcDbDxfWriter.h"
+#include "AcDbStub.h"
 #include "CString.h"
 
 #include <cerrno>
@@ -47,6 +49,14 @@ std::string nativePath(const ACHAR* fileName)
 
 std::string AcDbDatabase::dxfText() const
 {
+    // Dimensions whose inputs or styles changed since their blocks were built rebuild them,
+    // so that the file carries what they show.
+    std::vector<AcDbDimension*> dimensions;
+    for (const auto& stub : mStubs)
+        if (auto* dim = AcDbDimension::cast(stub->object()); dim != nullptr && !dim->isErased())
+            dimensions.push_back(dim);
+    for (AcDbDimension* dim : dimensions)
+        dim->updateDimensionBlock();
     AcDbDxfWriter writer(const_cast<AcDbDatabase*>(this));
     return writer.write();
 }

@@ -1,6 +1,11 @@
 // DXF: 15 chordPoint, 10 farChordPoint, 40 leaderLength.
 #include "AcDbDiametricDimension.h"
 
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbDiametricDimension, AcDbDimension, L"DIMENSION")
@@ -41,4 +46,31 @@ Acad::ErrorStatus AcDbDiametricDimension::dxfInFields(AcDbDxfFiler* filer)
         }
     });
     return Acad::eOk;
+}
+
+bool AcDbDiametricDimension::computeGraphics(Graphics& g) const
+{
+    const AcGeVector3d across = m_farChordPoint - m_chordPoint;
+    if (across.isZeroLength())
+        return false;
+    const AcGeVector3d u = across.normal();
+    g.value = across.length();
+    g.prefix = L"%%c";
+    g.lines.push_back({ m_chordPoint, m_farChordPoint });
+    g.arrows.push_back({ m_chordPoint, -u, false });
+    g.arrows.push_back({ m_farChordPoint, u, true });
+    g.textPoint = m_chordPoint + across * 0.5;
+    g.textDirection = u;
+    g.dimensionLine = 0;
+    g.definitionPoints = { m_chordPoint, m_farChordPoint };
+    return true;
+}
+
+void AcDbDiametricDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    double scale = 1.0;
+    DbGeometry::isUniform(xform, scale);
+    m_chordPoint.transformBy(xform);
+    m_farChordPoint.transformBy(xform);
+    m_leaderLength *= scale;
 }

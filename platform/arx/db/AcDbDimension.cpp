@@ -127,23 +127,15 @@ Acad::ErrorStatus AcDbDimension::setDimBlockId(const AcDbObjectId& id)
     return setField(mBlock, id);
 }
 
-Acad::ErrorStatus AcDbDimension::measurement(double&)
-{
-    return Acad::eNotImplementedYet;
-}
-
-Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
-{
-    return Acad::eNotImplementedYet;
-}
-
 void AcDbDimension::objectAddedToDatabase()
 {
     AcDbEntity::objectAddedToDatabase();
     if (mBlock.isNull() || mBlock.database() != database())
         mBlock = newDimensionBlock(database());
-    if (!mStyle.isNull() && mStyle.database() == database())
+    if (!mStyle.isNull() && mStyle.database() == database()) {
+        recomputeDimensionBlock();
         return;
+    }
     // A dimension made without a style takes the drawing's current one; the variables the
     // caller set stay as overrides.
     auto* style = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(database()->dimstyle()));
@@ -154,6 +146,7 @@ void AcDbDimension::objectAddedToDatabase()
     mStyle = database()->dimstyle();
     copyDimVariables(*style);
     copyDimVariables(mine, mOverrides);
+    recomputeDimensionBlock();
 }
 
 Acad::ErrorStatus AcDbDimension::dxfOutFields(AcDbDxfFiler* filer) const
@@ -266,5 +259,8 @@ Acad::ErrorStatus AcDbDimension::dxfInXData(const std::vector<AcDbDxfGroup>& gro
         if (dxfInDimVariable(c, value, &filer))
             mOverrides.insert(c);
     }
-    return AcDbObject::dxfInXData(rest);
+    const Acad::ErrorStatus es = AcDbObject::dxfInXData(rest);
+    // A block read with the dimension is taken as built from what was read.
+    mSignature = inputSignature();
+    return es;
 }

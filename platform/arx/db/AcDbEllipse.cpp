@@ -3,6 +3,9 @@
 #include "AcDbEllipse.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeEllipArc3d.h"
+#include "DbCurveModel.h"
+#include "DbGeometry.h"
 
 #include <cmath>
 
@@ -95,5 +98,123 @@ Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+namespace {
+
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+} // namespace
+
+// The parameter is the eccentric angle: P = C + major cos t + minor sin t.
+bool AcDbEllipse::buildModel(DbCurveModel& model) const
+{
+    const double major = mMajorAxis.length();
+    if (major <= 0.0)
+        return false;
+    double end = mEndParam;
+    while (end <= mStartParam)
+        end += kTwoPi;
+    auto* ell = new AcGeEllipArc3d(
+        mCenter, mMajorAxis.normal(), minorAxis().normal(), major, major * mRatio, mStartParam, end);
+    model.add(ell, mStartParam, end, ell->startAng(), ell->endAng());
+    model.setClosed(isClosed());
+    return true;
+}
+
+AcDbCurve* AcDbEllipse::subCurve(double p0, double p1) const
+{
+    return new AcDbEllipse(mCenter, mNormal, mMajorAxis, mRatio, std::fmod(p0, kTwoPi), std::fmod(p1, kTwoPi));
+}
+
+Acad::ErrorStatus AcDbEllipse::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    DbCurveModel model;
+    if (!buildModel(model))
+        return Acad::eDegenerateGeometry;
+    // Positive distances enlarge the ellipse; the library offsets to the left of the travel,
+    // which for a counter-clockwise ellipse is inwards. The offset of an ellipse is no ellipse.
+    AcGeVoidPointerArray spans;
+    model.spans().front().curve->getTrimmedOffset(-offsetDist, mNormal, spans, AcGe::kExtend);
+    if (spans.isEmpty())
+        return Acad::eInvalidOffset;
+    for (int i = 0; i < spans.length(); ++i) {
+        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
+        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
+        delete span;
+        // Deeper than the tightest curvature the offset would cross itself: none is made.
+        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
+            delete curve;
+            curve = nullptr;
+        }
+        if (curve == nullptr) {
+            for (int j = i + 1; j < spans.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(spans[j]);
+            return Acad::eInvalidOffset;
+        }
+        copyEntityPropertiesTo(curve);
+        offsetCurves.append(curve);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbEllipse::extend(double newParam)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (isClosed())
+        return Acad::eNotApplicable;
+    double end = mEndParam;
+    while (end <= mStartParam)
+        end += kTwoPi;
+    if (newParam > end && newParam < mStartParam + kTwoPi)
+        mEndParam = newParam;
+    else if (newParam < mStartParam && newParam > end - kTwoPi)
+        mStartParam = newParam;
+    else
+        return Acad::eInvalidInput;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbEllipse::extend(bool extendStart, const AcGePoint3d& toPoint)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (isClosed())
+        return Acad::eNotApplicable;
+    // The eccentric angle of the point's projection on the ellipse's plane.
+    const AcGeVector3d v = toPoint - mCenter;
+    const AcGeVector3d minor = minorAxis();
+    if (mMajorAxis.isZeroLength() || minor.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    double t = std::atan2(v.dotProduct(minor) / minor.lengthSqrd(), v.dotProduct(mMajorAxis) / mMajorAxis.lengthSqrd());
+    if (t < 0.0)
+        t += kTwoPi;
+    (extendStart ? mStartParam : mEndParam) = t;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbEllipse::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    DbCurveModel model;
+    if (!buildModel(model))
+        return Acad::eDegenerateGeometry;
+    // Any affine image of an ellipse is one: the library finds its new axes and angles.
+    AcGeEllipArc3d ell(*static_cast<const AcGeEllipArc3d*>(model.spans().front().curve.get()));
+    ell.transformBy(xform);
+    if (ell.majorRadius() <= 0.0 || ell.minorRadius() <= 0.0)
+        return Acad::eDegenerateGeometry;
+    mCenter = ell.center();
+    mMajorAxis = ell.majorAxis().normal() * ell.majorRadius();
+    mNormal = ell.normal().normal();
+    mRatio = ell.minorRadius() / ell.majorRadius();
+    const bool closed = ell.endAng() - ell.startAng() >= kTwoPi - 1e-12;
+    mStartParam = closed ? 0.0 : std::fmod(ell.startAng(), kTwoPi);
+    if (mStartParam < 0.0)
+        mStartParam += kTwoPi;
+    mEndParam = closed ? kTwoPi : mStartParam + (ell.endAng() - ell.startAng());
     return Acad::eOk;
 }

@@ -8,6 +8,11 @@
 #include "AcDbHostApplicationServices.h"
 #include "AcDbLayerTableRecord.h"
 #include "AcDbLinetypeTableRecord.h"
+#include "AcGeCurveCurveInt3d.h"
+#include "DbCurveModel.h"
+#include "DbGeometry.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -199,30 +204,122 @@ void AcDbEntity::copyEntityPropertiesTo(AcDbEntity* other) const
     other->mLinetypeScaleSet = mLinetypeScaleSet;
 }
 
-Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents&) const
+bool AcDbEntity::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>&, bool) const
 {
-    return Acad::eNotImplementedYet;
+    return false;
 }
+
+Acad::ErrorStatus AcDbEntity::getGeomExtents(AcDbExtents& extents) const
+{
+    std::vector<std::unique_ptr<AcGeCurve3d>> curves;
+    if (!getGeCurves(curves, false))
+        return Acad::eNotImplementedYet;
+    AcDbExtents box;
+    for (const auto& c : curves) {
+        AcGeInterval range;
+        c->getInterval(range);
+        if (!range.isBounded())
+            return Acad::eNotApplicable;
+        DbGeometry::addCurveExtents(*c, box);
+    }
+    if (box.isEmpty())
+        return Acad::eNotApplicable;
+    extents = box;
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbEntity::transformBy(const AcGeMatrix3d&)
 {
     return Acad::eNotImplementedYet;
 }
-Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d&, AcDbEntity*&) const
+
+Acad::ErrorStatus AcDbEntity::getTransformedCopy(const AcGeMatrix3d& xform, AcDbEntity*& pEnt) const
 {
-    return Acad::eNotImplementedYet;
+    AcDbEntity* copy = DbGeometry::copyEntity(this);
+    if (copy == nullptr)
+        return Acad::eNotApplicable;
+    if (Acad::ErrorStatus es = copy->transformBy(xform); es != Acad::eOk) {
+        delete copy;
+        return es;
+    }
+    pEnt = copy;
+    return Acad::eOk;
 }
-Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity*, AcDb::Intersect, AcGePoint3dArray&, int, int) const
+
+namespace {
+
+// The outline spans of an entity, or only the one a sub-entity marker names (markers count
+// the spans from 1, as a polyline numbers its segments).
+bool markedCurves(const AcDbEntity* ent, bool extended, int marker, std::vector<std::unique_ptr<AcGeCurve3d>>& curves)
 {
-    return Acad::eNotImplementedYet;
+    if (!ent->getGeCurves(curves, extended))
+        return false;
+    if (marker > 0 && marker <= static_cast<int>(curves.size()) && curves.size() > 1) {
+        auto chosen = std::move(curves[static_cast<std::size_t>(marker - 1)]);
+        curves.clear();
+        curves.push_back(std::move(chosen));
+    }
+    return true;
 }
-Acad::ErrorStatus AcDbEntity::intersectWith(
-    const AcDbEntity*, AcDb::Intersect, const AcGePlane&, AcGePoint3dArray&, int, int) const
+
+Acad::ErrorStatus intersect(const AcDbEntity* self, const AcDbEntity* other, AcDb::Intersect intType,
+    const AcGeVector3d& projection, AcGePoint3dArray& points, int thisGsMarker, int otherGsMarker)
 {
-    return Acad::eNotImplementedYet;
+    if (other == nullptr)
+        return Acad::eNullObjectPointer;
+    const bool extendThis = intType == AcDb::kExtendThis || intType == AcDb::kExtendBoth;
+    const bool extendArg = intType == AcDb::kExtendArg || intType == AcDb::kExtendBoth;
+    std::vector<std::unique_ptr<AcGeCurve3d>> mine, theirs;
+    if (!markedCurves(self, extendThis, thisGsMarker, mine) || !markedCurves(other, extendArg, otherGsMarker, theirs))
+        return Acad::eNotApplicable;
+    // Points in the order of this entity's spans, and along each span by its parameter.
+    struct Found {
+        std::size_t span;
+        double param;
+        AcGePoint3d point;
+    };
+    std::vector<Found> found;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        for (const auto& c2 : theirs) {
+            AcGeCurveCurveInt3d ints(*mine[i], *c2, projection);
+            for (int k = 0; k < ints.numIntPoints(); ++k) {
+                double p1 = 0.0, p2 = 0.0;
+                ints.getIntParams(k, p1, p2);
+                found.push_back({ i, p1, ints.intPoint(k) });
+            }
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+        [](const Found& a, const Found& b) { return a.span != b.span ? a.span < b.span : a.param < b.param; });
+    // A point where two spans meet is found on both: report it once.
+    std::vector<AcGePoint3d> kept;
+    for (const Found& f : found) {
+        const double tol = 10.0 * DbCurveModel::onCurveTolerance(f.point);
+        if (std::none_of(kept.begin(), kept.end(), [&](const AcGePoint3d& q) { return q.distanceTo(f.point) <= tol; }))
+            kept.push_back(f.point);
+    }
+    for (const AcGePoint3d& p : kept)
+        points.append(p);
+    return Acad::eOk;
 }
+
+} // namespace
+
+Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, AcGePoint3dArray& points,
+    int thisGsMarker, int otherGsMarker) const
+{
+    return intersect(this, pEnt, intType, AcGeVector3d::kIdentity, points, thisGsMarker, otherGsMarker);
+}
+
+Acad::ErrorStatus AcDbEntity::intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
+    AcGePoint3dArray& points, int thisGsMarker, int otherGsMarker) const
+{
+    return intersect(this, pEnt, intType, projPlane.normal(), points, thisGsMarker, otherGsMarker);
+}
+
 Acad::ErrorStatus AcDbEntity::explode(AcDbVoidPtrArray&) const
 {
-    return Acad::eNotImplementedYet;
+    return Acad::eNotApplicable;
 }
 
 Acad::ErrorStatus AcDbEntity::dxfOutFields(AcDbDxfFiler* filer) const

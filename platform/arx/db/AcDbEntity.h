@@ -9,6 +9,11 @@
 #include "AcGePlane.h"
 #include "AcGePoint3dArray.h"
 
+#include <memory>
+#include <vector>
+
+class AcGeCurve3d;
+
 typedef AcArray<void*> AcDbVoidPtrArray;
 
 class AcDbEntity : public AcDbObject {
@@ -62,6 +67,10 @@ public:
     virtual Acad::ErrorStatus intersectWith(const AcDbEntity* pEnt, AcDb::Intersect intType, const AcGePlane& projPlane,
         AcGePoint3dArray& points, int thisGsMarker = 0, int otherGsMarker = 0) const;
     virtual Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const;
+    // The entity's outline as world curves, for intersections and extents: curves as they are
+    // (extended, when asked, as intersectWith's extension modes extend them), texts by their
+    // boxes, block references by their exploded entities. False for an entity with no outline.
+    virtual bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const;
     Acad::ErrorStatus highlight() const { return Acad::eOk; }
     Acad::ErrorStatus unhighlight() const { return Acad::eOk; }
     Acad::ErrorStatus draw() { return Acad::eOk; }

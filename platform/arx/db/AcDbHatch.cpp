@@ -229,17 +229,6 @@ Acad::ErrorStatus AcDbHatch::removeLoopAt(int loopIndex)
     return Acad::eOk;
 }
 
-Acad::ErrorStatus AcDbHatch::evaluateHatch(bool)
-{
-    // The fill is drawn from the loops and the pattern; evaluating checks there is an area.
-    if (mLoops.empty())
-        return Acad::eInvalidInput;
-    for (const Loop& loop : mLoops)
-        if ((loop.type & kPolyline) ? loop.vertices.size() < 2 : loop.edges.empty())
-            return Acad::eInvalidInput;
-    return Acad::eOk;
-}
-
 void AcDbHatch::objectAddedToDatabase()
 {
     AcDbEntity::objectAddedToDatabase();
@@ -313,7 +302,7 @@ Acad::ErrorStatus AcDbHatch::dxfOutFields(AcDbDxfFiler* filer) const
         filer->writeAngle(52, mPatternAngle);
         filer->writeDouble(41, mPatternScale);
         filer->writeInt16(77, 0);
-        filer->writeInt16(78, 0);
+        dxfOutPatternLines(filer);
     }
     filer->writeInt32(98, 0);
     return Acad::eOk;

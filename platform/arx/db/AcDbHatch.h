@@ -4,6 +4,7 @@
 #pragma once
 
 #include "AcDbEntity.h"
+#include "AcGeCurve2d.h"
 #include "AcGeDoubleArray.h"
 #include "AcGePoint2d.h"
 #include "AcGePoint2dArray.h"
@@ -59,12 +60,24 @@ public:
     Acad::ErrorStatus getLoopEdgesAt(int loopIndex, Adesk::Int32& loopType, std::vector<Edge>& edges) const;
     Acad::ErrorStatus getAssocObjIdsAt(int loopIndex, AcDbObjectIdArray& dbObjIds) const;
     Acad::ErrorStatus removeLoopAt(int loopIndex);
-    // Computes the pattern lines from the loops; they are drawn from the pattern directly.
+    // Computes the pattern lines inside the loops (even-odd: an island inside a loop stays
+    // empty). SOLID has none. Done again whenever the hatch closes after a change.
     virtual Acad::ErrorStatus evaluateHatch(bool underEstimateNumLines = false);
+    // The pattern lines of the last evaluation, in the hatch's plane (OCS).
+    int numHatchLines() const { return static_cast<int>(mHatchLines.size()); }
+    Acad::ErrorStatus getHatchLineDataAt(int index, AcGePoint2d& startPt, AcGePoint2d& endPt) const;
+    Acad::ErrorStatus getHatchLinesData(AcGePoint2dArray& startPts, AcGePoint2dArray& endPts) const;
+
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
 
     void objectAddedToDatabase() override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+protected:
+    void subClose() override;
 
 private:
     struct Loop {
@@ -78,6 +91,11 @@ private:
     };
 
     Acad::ErrorStatus edgesFromEntity(AcDbObjectId id, Loop& loop) const;
+    // The loops as plane curves in the hatch's OCS.
+    std::vector<std::unique_ptr<AcGeCurve2d>> boundaryCurves() const;
+    // The predefined pattern's line families as DXF writes them: angle, base point and
+    // offset scaled and turned by the hatch's own scale and angle.
+    void dxfOutPatternLines(AcDbDxfFiler* filer) const;
 
     HatchPatternType mPatternType = kPreDefined;
     std::wstring mPatternName = L"SOLID";
@@ -88,4 +106,5 @@ private:
     AcGeVector3d mNormal { 0.0, 0.0, 1.0 };
     double mElevation = 0.0;
     std::vector<Loop> mLoops;
+    std::vector<std::pair<AcGePoint2d, AcGePoint2d>> mHatchLines;
 };

@@ -2,6 +2,9 @@
 #include "AcDbLine.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeLine3d.h"
+#include "AcGeLineSeg3d.h"
+#include "DbCurveModel.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbLine, AcDbCurve, L"LINE")
 
@@ -93,5 +96,84 @@ Acad::ErrorStatus AcDbLine::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+// A line's parameter is the distance from its start; every real lies on the infinite line.
+bool AcDbLine::buildModel(DbCurveModel& model) const
+{
+    model.add(new AcGeLineSeg3d(mStart, mEnd), 0.0, mStart.distanceTo(mEnd), 0.0, 1.0);
+    model.setAnyParam(true);
+    return true;
+}
+
+AcDbCurve* AcDbLine::subCurve(double p0, double p1) const
+{
+    AcGePoint3d a, b;
+    getPointAtParam(p0, a);
+    getPointAtParam(p1, b);
+    auto* line = new AcDbLine(a, b);
+    line->mNormal = mNormal;
+    line->mThickness = mThickness;
+    return line;
+}
+
+Acad::ErrorStatus AcDbLine::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    const AcGeVector3d dir = mEnd - mStart;
+    if (dir.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    // Positive distances go to the right of the drawn direction, as for polylines.
+    AcGeVector3d right = dir.crossProduct(mNormal);
+    if (right.isZeroLength())
+        right = dir.perpVector();
+    const AcGeVector3d shift = right.normal() * offsetDist;
+    auto* line = new AcDbLine(mStart + shift, mEnd + shift);
+    line->mNormal = mNormal;
+    line->mThickness = mThickness;
+    copyEntityPropertiesTo(line);
+    offsetCurves.append(line);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbLine::extend(double newParam)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    const double length = mStart.distanceTo(mEnd);
+    if (length <= 0.0)
+        return Acad::eDegenerateGeometry;
+    AcGePoint3d p;
+    getPointAtParam(newParam, p);
+    if (newParam < 0.0)
+        mStart = p;
+    else if (newParam > length)
+        mEnd = p;
+    else
+        return Acad::eInvalidInput;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbLine::extend(bool extendStart, const AcGePoint3d& toPoint)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (mStart.isEqualTo(mEnd))
+        return Acad::eDegenerateGeometry;
+    const AcGePoint3d p = AcGeLine3d(mStart, mEnd).closestPointTo(toPoint);
+    (extendStart ? mStart : mEnd) = p;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbLine::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    mStart.transformBy(xform);
+    mEnd.transformBy(xform);
+    AcGeVector3d n = mNormal;
+    n.transformBy(xform);
+    if (!n.isZeroLength())
+        mNormal = n.normal();
     return Acad::eOk;
 }

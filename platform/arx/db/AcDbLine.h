@@ -22,8 +22,17 @@ public:
     Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
     Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
 
+    Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
+    Acad::ErrorStatus extend(double newParam) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+protected:
+    bool buildModel(DbCurveModel& model) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     AcGePoint3d mStart;

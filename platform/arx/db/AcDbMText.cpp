@@ -6,7 +6,10 @@
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbTextStyleTableRecord.h"
+#include "AcGeLineSeg3d.h"
 #include "CString.h"
+#include "DbGeometry.h"
+#include "TextMetrics.h"
 
 #include <cmath>
 
@@ -153,5 +156,69 @@ Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer)
         }
     });
     mContents = chunks + last;
+    return Acad::eOk;
+}
+
+namespace {
+
+// The text's box corners in the world, from the metrics' layout about the location.
+void mtextCorners(const AcDbMText& t, AcGePoint3d corners[4])
+{
+    double widthFactor = 1.0, oblique = 0.0;
+    if (auto* style = AcDbTextStyleTableRecord::cast(AcDbDatabase::peek(t.textStyle()))) {
+        widthFactor = style->xScale() > 0.0 ? style->xScale() : 1.0;
+        oblique = style->obliquingAngle();
+    }
+    const TextMetrics::Layout layout = TextMetrics::layoutMText(
+        t.contentsConst(), t.textHeight(), widthFactor, oblique, t.width(), t.lineSpacingFactor(), t.attachment());
+    const AcGeVector3d n = t.normal().normal();
+    AcGeVector3d x = t.direction().orthoProject(n);
+    if (x.isZeroLength())
+        x = DbGeometry::ocsXAxis(n);
+    x = x.normal();
+    const AcGeVector3d y = n.crossProduct(x);
+    const TextMetrics::Box& b = layout.box;
+    corners[0] = t.location() + x * b.minX + y * b.minY;
+    corners[1] = t.location() + x * b.maxX + y * b.minY;
+    corners[2] = t.location() + x * b.maxX + y * b.maxY;
+    corners[3] = t.location() + x * b.minX + y * b.maxY;
+}
+
+} // namespace
+
+Acad::ErrorStatus AcDbMText::getGeomExtents(AcDbExtents& extents) const
+{
+    AcGePoint3d corners[4];
+    mtextCorners(*this, corners);
+    AcDbExtents box;
+    for (const AcGePoint3d& c : corners)
+        box.addPoint(c);
+    extents = box;
+    return Acad::eOk;
+}
+
+bool AcDbMText::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
+{
+    AcGePoint3d corners[4];
+    mtextCorners(*this, corners);
+    for (int i = 0; i < 4; ++i)
+        curves.push_back(std::make_unique<AcGeLineSeg3d>(corners[i], corners[(i + 1) % 4]));
+    return true;
+}
+
+Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    double scale = 1.0;
+    if (!DbGeometry::isUniform(xform, scale))
+        return Acad::eNotApplicable;
+    mLocation.transformBy(xform);
+    mDirection.transformBy(xform);
+    mDirection = mDirection.normal();
+    mNormal.transformBy(xform);
+    mNormal = mNormal.normal();
+    mTextHeight *= scale;
+    mWidth *= scale;
     return Acad::eOk;
 }

@@ -49,6 +49,10 @@ public:
     Acad::ErrorStatus setLineSpacingFactor(double f) { return setField(mLineSpacing, f); }
 
     void objectAddedToDatabase() override;
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

@@ -2,6 +2,7 @@
 #include "AcDbPoint.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeLineSeg3d.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbPoint, AcDbEntity, L"POINT")
 
@@ -42,5 +43,29 @@ Acad::ErrorStatus AcDbPoint::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbPoint::getGeomExtents(AcDbExtents& extents) const
+{
+    extents.set(mPosition, mPosition);
+    return Acad::eOk;
+}
+
+bool AcDbPoint::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
+{
+    // A point meets a curve where it lies on it: a segment of no length finds that.
+    curves.push_back(std::make_unique<AcGeLineSeg3d>(mPosition, mPosition));
+    return true;
+}
+
+Acad::ErrorStatus AcDbPoint::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    mPosition.transformBy(xform);
+    mNormal.transformBy(xform);
+    if (!mNormal.isZeroLength())
+        mNormal = mNormal.normal();
     return Acad::eOk;
 }

@@ -23,6 +23,10 @@ public:
     double ecsRotation() const { return mEcsRotation; }
     Acad::ErrorStatus setEcsRotation(double a) { return setField(mEcsRotation, a); }
 
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

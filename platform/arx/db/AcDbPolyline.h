@@ -5,6 +5,11 @@
 #include "AcDbCurve.h"
 #include "AcGePoint2d.h"
 
+class AcGeCircArc2d;
+class AcGeCircArc3d;
+class AcGeLineSeg2d;
+class AcGeLineSeg3d;
+
 #include <vector>
 
 class AcDb2dPolyline;
@@ -33,6 +38,17 @@ public:
     Acad::ErrorStatus getConstantWidth(double& width) const;
     Acad::ErrorStatus setConstantWidth(double width);
     bool isOnlyLines() const;
+    enum SegType { kLine, kArc, kCoincident, kPoint, kEmpty };
+    // Segment index runs to numVerts - 2 (numVerts - 1 when closed); a segment whose ends
+    // coincide is kCoincident, a one-vertex polyline's only "segment" kPoint.
+    SegType segType(unsigned int index) const;
+    // The segment in the polyline's plane or in the world; eInvalidIndex past the segments,
+    // eNotApplicable for a segment of the other kind. An arc runs with the polyline, about
+    // the polyline's normal when counter-clockwise, about its opposite otherwise.
+    Acad::ErrorStatus getLineSegAt(unsigned int index, AcGeLineSeg2d& ln) const;
+    Acad::ErrorStatus getLineSegAt(unsigned int index, AcGeLineSeg3d& ln) const;
+    Acad::ErrorStatus getArcSegAt(unsigned int index, AcGeCircArc2d& arc) const;
+    Acad::ErrorStatus getArcSegAt(unsigned int index, AcGeCircArc3d& arc) const;
     bool isClosed() const override { return mClosed; }
     void setClosed(bool closed);
     bool hasPlinegen() const { return mPlinegen; }
@@ -51,11 +67,30 @@ public:
 
     Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;
     Acad::ErrorStatus getEndPoint(AcGePoint3d& point) const override;
+    // Positive distances go to the right of the drawn direction (inside a clockwise loop);
+    // corners are joined by extending the offset segments to their crossing.
+    Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
+    Acad::ErrorStatus extend(double newParam) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+    // Lines and arcs, one per segment with length.
+    Acad::ErrorStatus explode(AcDbVoidPtrArray& entitySet) const override;
 
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
+protected:
+    bool buildModel(DbCurveModel& model) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
+
 private:
+    // The 2-D polyline answers through a lightweight copy of itself.
+    friend class AcDb2dPolyline;
+
+    unsigned int numSegs() const;
+    // The point at fraction f of segment i in the polyline's plane (f may run past 0..1).
+    AcGePoint2d segPoint(unsigned int i, double f) const;
+
     struct Vertex {
         AcGePoint2d point;
         double bulge = 0.0;

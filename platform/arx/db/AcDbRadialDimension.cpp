@@ -1,6 +1,11 @@
 // DXF: 10 center, 15 chordPoint, 40 leaderLength.
 #include "AcDbRadialDimension.h"
 
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRadialDimension, AcDbDimension, L"DIMENSION")
@@ -41,4 +46,33 @@ Acad::ErrorStatus AcDbRadialDimension::dxfInFields(AcDbDxfFiler* filer)
         }
     });
     return Acad::eOk;
+}
+
+bool AcDbRadialDimension::computeGraphics(Graphics& g) const
+{
+    const AcGeVector3d out = m_chordPoint - m_center;
+    if (out.isZeroLength())
+        return false;
+    const AcGeVector3d u = out.normal();
+    g.value = out.length();
+    g.prefix = L"R";
+    // The line runs from the centre through the chord point and on by the leader length,
+    // where the text sits; the arrow points at the curve from inside.
+    const AcGePoint3d end = m_chordPoint + u * std::max(m_leaderLength, 0.0);
+    g.lines.push_back({ m_center, end });
+    g.arrows.push_back({ m_chordPoint, u, false });
+    g.textPoint = m_leaderLength > 0.0 ? end : m_center + out * 0.5;
+    g.textDirection = u;
+    g.dimensionLine = 0;
+    g.definitionPoints = { m_center, m_chordPoint };
+    return true;
+}
+
+void AcDbRadialDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    double scale = 1.0;
+    DbGeometry::isUniform(xform, scale);
+    m_center.transformBy(xform);
+    m_chordPoint.transformBy(xform);
+    m_leaderLength *= scale;
 }

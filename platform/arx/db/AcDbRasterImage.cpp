@@ -4,6 +4,9 @@
 #include "AcDbRasterImage.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeLineSeg3d.h"
+
+#include <vector>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRasterImage, AcDbEntity, L"IMAGE")
 
@@ -159,5 +162,61 @@ Acad::ErrorStatus AcDbRasterImage::dxfInFields(AcDbDxfFiler* filer)
     });
     mU = pixelU * mSize.x;
     mV = pixelV * mSize.y;
+    return Acad::eOk;
+}
+
+namespace {
+
+// The clip boundary (or the whole image) as model points, in order.
+std::vector<AcGePoint3d> frameOf(const AcDbRasterImage& image)
+{
+    AcGeMatrix3d toModel;
+    image.getPixelToModelTransform(toModel);
+    const AcGeVector2d size = image.imageSize();
+    std::vector<AcGePoint2d> pixels;
+    const AcGePoint2dArray& clip = image.clipBoundary();
+    if (image.clipBoundaryType() == AcDbRasterImage::kRect && clip.length() == 2) {
+        pixels = { clip[0], AcGePoint2d(clip[1].x, clip[0].y), clip[1], AcGePoint2d(clip[0].x, clip[1].y) };
+    } else if (clip.length() >= 3) {
+        for (int i = 0; i < clip.length(); ++i)
+            pixels.push_back(clip[i]);
+    } else {
+        pixels = { AcGePoint2d(-0.5, -0.5), AcGePoint2d(size.x - 0.5, -0.5), AcGePoint2d(size.x - 0.5, size.y - 0.5),
+            AcGePoint2d(-0.5, size.y - 0.5) };
+    }
+    std::vector<AcGePoint3d> out;
+    for (const AcGePoint2d& p : pixels)
+        out.push_back(toModel * AcGePoint3d(p.x, p.y, 0.0));
+    return out;
+}
+
+} // namespace
+
+Acad::ErrorStatus AcDbRasterImage::getGeomExtents(AcDbExtents& extents) const
+{
+    AcDbExtents box;
+    for (const AcGePoint3d& p : frameOf(*this))
+        box.addPoint(p);
+    extents = box;
+    return Acad::eOk;
+}
+
+bool AcDbRasterImage::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
+{
+    const std::vector<AcGePoint3d> frame = frameOf(*this);
+    for (std::size_t i = 0; i < frame.size(); ++i)
+        if (!frame[i].isEqualTo(frame[(i + 1) % frame.size()]))
+            curves.push_back(std::make_unique<AcGeLineSeg3d>(frame[i], frame[(i + 1) % frame.size()]));
+    return true;
+}
+
+Acad::ErrorStatus AcDbRasterImage::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // The image is placed by a corner and two edge vectors: any affine map carries them.
+    mOrigin.transformBy(xform);
+    mU.transformBy(xform);
+    mV.transformBy(xform);
     return Acad::eOk;
 }

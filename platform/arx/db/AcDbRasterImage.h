@@ -38,6 +38,10 @@ public:
     Adesk::Int8 fade() const { return mFade; }
     Acad::ErrorStatus setFade(Adesk::Int8 v) { return setField(mFade, v); }
 
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

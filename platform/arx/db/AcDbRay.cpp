@@ -2,6 +2,12 @@
 #include "AcDbRay.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcDbLine.h"
+#include "AcGeRay3d.h"
+#include "DbCurveModel.h"
+
+#include <cmath>
+#include <limits>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRay, AcDbCurve, L"RAY")
 
@@ -32,5 +38,70 @@ Acad::ErrorStatus AcDbRay::dxfInFields(AcDbDxfFiler* filer)
         else if (g.code == 11)
             mUnitDir = filer->readVector3d(g);
     });
+    return Acad::eOk;
+}
+
+// The parameter is the distance from the base point, from 0 without end.
+bool AcDbRay::buildModel(DbCurveModel& model) const
+{
+    model.addUnbounded(new AcGeRay3d(mBasePoint, mUnitDir), 0.0, std::numeric_limits<double>::infinity());
+    return true;
+}
+
+AcDbCurve* AcDbRay::subCurve(double p0, double p1) const
+{
+    if (std::isfinite(p1))
+        return new AcDbLine(mBasePoint + mUnitDir * p0, mBasePoint + mUnitDir * p1);
+    auto* ray = new AcDbRay();
+    ray->mBasePoint = mBasePoint + mUnitDir * p0;
+    ray->mUnitDir = mUnitDir;
+    return ray;
+}
+
+Acad::ErrorStatus AcDbRay::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    // To the right of the direction seen from +Z, as lines and polylines offset.
+    AcGeVector3d right = mUnitDir.crossProduct(AcGeVector3d::kZAxis);
+    if (right.isZeroLength())
+        right = mUnitDir.perpVector();
+    auto* ray = new AcDbRay();
+    ray->mBasePoint = mBasePoint + right.normal() * offsetDist;
+    ray->mUnitDir = mUnitDir;
+    copyEntityPropertiesTo(ray);
+    offsetCurves.append(ray);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbRay::extend(double newParam)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    if (newParam >= 0.0)
+        return Acad::eInvalidInput;
+    mBasePoint += mUnitDir * newParam;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbRay::extend(bool extendStart, const AcGePoint3d& toPoint)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // Only the base point can move: the other end is at infinity.
+    if (!extendStart)
+        return Acad::eNotApplicable;
+    mBasePoint += mUnitDir * (toPoint - mBasePoint).dotProduct(mUnitDir);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbRay::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    AcGeVector3d dir = mUnitDir;
+    dir.transformBy(xform);
+    if (dir.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    mBasePoint.transformBy(xform);
+    mUnitDir = dir.normal();
     return Acad::eOk;
 }

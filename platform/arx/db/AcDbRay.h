@@ -13,8 +13,17 @@ public:
     // The direction is stored normalised; a zero vector is refused.
     Acad::ErrorStatus setUnitDir(const AcGeVector3d& v);
 
+    Acad::ErrorStatus getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const override;
+    Acad::ErrorStatus extend(double newParam) override;
+    Acad::ErrorStatus extend(bool extendStart, const AcGePoint3d& toPoint) override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
+
+protected:
+    bool buildModel(DbCurveModel& model) const override;
+    AcDbCurve* subCurve(double p0, double p1) const override;
 
 private:
     AcGePoint3d mBasePoint;

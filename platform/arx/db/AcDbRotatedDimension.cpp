@@ -1,6 +1,11 @@
 // DXF: 13 xLine1Point, 14 xLine2Point, 10 dimLinePoint, 50 rotation, 52 oblique (rotation and oblique in degrees).
 #include "AcDbRotatedDimension.h"
 
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
@@ -52,4 +57,24 @@ Acad::ErrorStatus AcDbRotatedDimension::dxfInFields(AcDbDxfFiler* filer)
     });
     filer->atSubclassData(L"AcDbRotatedDimension");
     return Acad::eOk;
+}
+
+bool AcDbRotatedDimension::computeGraphics(Graphics& g) const
+{
+    // Measured along the rotation's direction in the dimension's plane.
+    AcGeVector3d dir = DbGeometry::ocsXAxis(normal());
+    dir.rotateBy(m_rotation, normal());
+    linearGraphics(m_xLine1Point, m_xLine2Point, dimLineThrough(m_dimLinePoint), dir, g);
+    return true;
+}
+
+void AcDbRotatedDimension::transformDefinitionPoints(const AcGeMatrix3d& xform)
+{
+    AcGeVector3d dir = DbGeometry::ocsXAxis(normal());
+    dir.rotateBy(m_rotation, normal());
+    dir.transformBy(xform);
+    m_xLine1Point.transformBy(xform);
+    m_xLine2Point.transformBy(xform);
+    m_dimLinePoint.transformBy(xform);
+    m_rotation = DbGeometry::ocsAngle(normal(), dir);
 }

@@ -2,6 +2,7 @@
 #include "AcDbSolid.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeLineSeg3d.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSolid, AcDbEntity, L"SOLID")
 
@@ -56,5 +57,44 @@ Acad::ErrorStatus AcDbSolid::dxfInFields(AcDbDxfFiler* filer)
         else if (g.code == 210)
             mNormal = filer->readVector3d(g);
     });
+    return Acad::eOk;
+}
+
+namespace {
+
+// The drawn outline visits the corners 0, 1, 3, 2 (DXF order swaps the last two).
+constexpr int kOutline[4] = { 0, 1, 3, 2 };
+
+} // namespace
+
+Acad::ErrorStatus AcDbSolid::getGeomExtents(AcDbExtents& extents) const
+{
+    AcDbExtents box;
+    for (const AcGePoint3d& p : mPoints)
+        box.addPoint(p);
+    extents = box;
+    return Acad::eOk;
+}
+
+bool AcDbSolid::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
+{
+    for (int i = 0; i < 4; ++i) {
+        const AcGePoint3d& a = mPoints[kOutline[i]];
+        const AcGePoint3d& b = mPoints[kOutline[(i + 1) % 4]];
+        if (!a.isEqualTo(b))
+            curves.push_back(std::make_unique<AcGeLineSeg3d>(a, b));
+    }
+    return true;
+}
+
+Acad::ErrorStatus AcDbSolid::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    for (AcGePoint3d& p : mPoints)
+        p.transformBy(xform);
+    mNormal.transformBy(xform);
+    if (!mNormal.isZeroLength())
+        mNormal = mNormal.normal();
     return Acad::eOk;
 }

@@ -20,6 +20,10 @@ public:
     AcGeVector3d normal() const { return mNormal; }
     Acad::ErrorStatus setNormal(const AcGeVector3d& n) { return setField(mNormal, n); }
 
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 

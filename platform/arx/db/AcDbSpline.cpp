@@ -3,6 +3,13 @@
 #include "AcDbSpline.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcGeKnotVector.h"
+#include "AcGeNurbCurve3d.h"
+#include "DbCurveModel.h"
+#include "DbGeometry.h"
+
+#include <algorithm>
+#include <memory>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSpline, AcDbCurve, L"SPLINE")
 
@@ -184,5 +191,155 @@ Acad::ErrorStatus AcDbSpline::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
     });
+    return Acad::eOk;
+}
+
+namespace {
+
+// The spline's NURBS, from its control data or, for a spline known only by fit points,
+// interpolated through them.
+std::unique_ptr<AcGeNurbCurve3d> nurbsOf(int degree, const AcGePoint3dArray& controlPoints,
+    const AcGeDoubleArray& knots, const AcGeDoubleArray& weights, bool periodic, const AcGePoint3dArray& fitPoints,
+    const AcGeVector3d& startTangent, const AcGeVector3d& endTangent)
+{
+    if (controlPoints.length() >= degree + 1 && knots.length() == controlPoints.length() + degree + 1) {
+        const AcGeKnotVector kv(knots);
+        if (!weights.isEmpty())
+            return std::make_unique<AcGeNurbCurve3d>(degree, kv, controlPoints, weights, periodic);
+        return std::make_unique<AcGeNurbCurve3d>(degree, kv, controlPoints, periodic);
+    }
+    if (fitPoints.length() >= 2)
+        return std::make_unique<AcGeNurbCurve3d>(
+            fitPoints, startTangent, endTangent, !startTangent.isZeroLength(), !endTangent.isZeroLength());
+    return nullptr;
+}
+
+} // namespace
+
+// The parameter is the knot parameter, first to last knot.
+bool AcDbSpline::buildModel(DbCurveModel& model) const
+{
+    auto nurbs = nurbsOf(mDegree, mControlPoints, mKnots, mWeights, mPeriodic, mFitPoints, mStartTangent, mEndTangent);
+    if (!nurbs)
+        return false;
+    AcGeInterval range;
+    nurbs->getInterval(range);
+    model.add(nurbs.release(), range.lowerBound(), range.upperBound(), range.lowerBound(), range.upperBound());
+    model.setClosed(mClosed);
+    return true;
+}
+
+AcDbCurve* AcDbSpline::subCurve(double p0, double p1) const
+{
+    DbCurveModel model;
+    if (!buildModel(model))
+        return nullptr;
+    const auto& whole = static_cast<const AcGeNurbCurve3d&>(*model.spans().front().curve);
+    if (p1 <= model.endParam() + 1e-12) {
+        AcGeNurbCurve3d span(whole);
+        span.hardTrimByParams(p0, std::min(p1, model.endParam()));
+        return DbGeometry::curveFromGe(span);
+    }
+    // Across the start of a closed spline: the end of one turn joined to the start of the next.
+    if (!mClosed)
+        return nullptr;
+    const double period = model.endParam() - model.startParam();
+    AcGeNurbCurve3d head(whole), tail(whole);
+    head.hardTrimByParams(p0, model.endParam());
+    tail.hardTrimByParams(model.startParam(), p1 - period);
+    int degA = 0, degB = 0;
+    bool ratA = false, ratB = false, perA = false, perB = false;
+    AcGeKnotVector ka, kb;
+    AcGePoint3dArray pa, pb;
+    AcGeDoubleArray wa, wb;
+    head.getDefinitionData(degA, ratA, perA, ka, pa, wa);
+    tail.getDefinitionData(degB, ratB, perB, kb, pb, wb);
+    if (degA != degB || pa.isEmpty() || pb.isEmpty())
+        return nullptr;
+    // Clamped ends meet in one control point; the joint keeps the degree's multiplicity.
+    AcGePoint3dArray points = pa;
+    AcGeDoubleArray knots, weights;
+    for (int i = 0; i + 1 < ka.length(); ++i)
+        knots.append(ka[i]);
+    const double shift = ka[ka.length() - 1] - kb[0];
+    for (int i = degA + 1; i < kb.length(); ++i)
+        knots.append(kb[i] + shift);
+    for (int i = 1; i < pb.length(); ++i)
+        points.append(pb[i]);
+    if (ratA || ratB) {
+        for (int i = 0; i < pa.length(); ++i)
+            weights.append(ratA ? wa[i] : 1.0);
+        // Weights scale freely: the tail's are matched to the head's at the joint.
+        const double ratio = (ratA ? wa[wa.length() - 1] : 1.0) / (ratB ? wb[0] : 1.0);
+        for (int i = 1; i < pb.length(); ++i)
+            weights.append((ratB ? wb[i] : 1.0) * ratio);
+    }
+    auto* spline = new AcDbSpline();
+    if (spline->setNurbsData(degA, ratA || ratB, false, false, points, knots, weights) != Acad::eOk) {
+        delete spline;
+        return nullptr;
+    }
+    return spline;
+}
+
+Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    DbCurveModel model;
+    if (!buildModel(model))
+        return Acad::eDegenerateGeometry;
+    const AcGeCurve3d& curve = *model.spans().front().curve;
+    AcGePlane plane;
+    if (!curve.isPlanar(plane))
+        return Acad::eNotApplicable;
+    // Positive distances go to the right of the travel seen from the plane's +Z side, as
+    // for polylines; the library offsets to the left.
+    AcGeVector3d normal = plane.normal();
+    if (normal.z < 0.0 || (normal.z == 0.0 && (normal.y < 0.0 || (normal.y == 0.0 && normal.x < 0.0))))
+        normal = -normal;
+    AcGeVoidPointerArray spans;
+    curve.getTrimmedOffset(-offsetDist, normal, spans, AcGe::kExtend);
+    if (spans.isEmpty())
+        return Acad::eInvalidOffset;
+    for (int i = 0; i < spans.length(); ++i) {
+        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
+        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
+        delete span;
+        // An offset that crosses itself is not made.
+        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
+            delete curve;
+            curve = nullptr;
+        }
+        if (curve == nullptr) {
+            for (int j = i + 1; j < spans.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(spans[j]);
+            return Acad::eInvalidOffset;
+        }
+        copyEntityPropertiesTo(curve);
+        offsetCurves.append(curve);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbSpline::extend(double)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbSpline::extend(bool, const AcGePoint3d&)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbSpline::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    // A NURBS is affinely invariant: its control and fit data carry the transformation.
+    for (int i = 0; i < mControlPoints.length(); ++i)
+        mControlPoints[i].transformBy(xform);
+    for (int i = 0; i < mFitPoints.length(); ++i)
+        mFitPoints[i].transformBy(xform);
+    mStartTangent.transformBy(xform);
+    mEndTangent.transformBy(xform);
     return Acad::eOk;
 }

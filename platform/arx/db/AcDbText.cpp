@@ -7,6 +7,11 @@
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
 #include "AcDbTextStyleTableRecord.h"
+#include "AcGeLineSeg3d.h"
+#include "DbGeometry.h"
+#include "TextMetrics.h"
+
+#include <cwchar>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbText, AcDbEntity, L"TEXT")
 
@@ -62,9 +67,133 @@ Acad::ErrorStatus AcDbText::setTextStyle(AcDbObjectId id)
     return setField(mStyle, id);
 }
 
+void AcDbText::frame(AcGeVector3d& xDir, AcGeVector3d& yDir) const
+{
+    const AcGeVector3d n = mNormal.normal();
+    xDir = DbGeometry::ocsXAxis(n);
+    xDir.rotateBy(mRotation, n);
+    yDir = n.crossProduct(xDir);
+}
+
+// With the default alignment the position is the insertion point and nothing follows from it.
+// Aligned and fit texts span from the position to the alignment point: their rotation, and
+// their height (aligned) or width factor (fit), follow. Every other mode refers to the
+// alignment point, and the position (the baseline's left end) follows from the text's size.
 Acad::ErrorStatus AcDbText::adjustAlignment(const AcDbDatabase*)
 {
-    return Acad::eNotImplementedYet;
+    if (isDefaultAlignment())
+        return Acad::eOk;
+    if (!isWriteEnabled() && isDatabaseResident())
+        return Acad::eNotOpenForWrite;
+    const std::wstring shown = TextMetrics::decodeControlCodes(mText);
+    const int horz = mHorizontalMode;
+    const int vert = mVerticalMode;
+    if (horz == AcDb::kTextAlign || horz == AcDb::kTextFit) {
+        const AcGeVector3d span = mAlignmentPoint - mPosition;
+        const double length = span.orthoProject(mNormal).length();
+        if (length <= 0.0)
+            return Acad::eOk;
+        const TextMetrics::Placement place
+            = TextMetrics::place(shown, mHeight, mWidthFactor, mOblique, horz, AcDb::kTextBase, length);
+        mRotation = DbGeometry::ocsAngle(mNormal, span);
+        mHeight = place.height;
+        mWidthFactor = place.widthFactor;
+        return Acad::eOk;
+    }
+    const TextMetrics::Placement place = TextMetrics::place(shown, mHeight, mWidthFactor, mOblique, horz, vert);
+    AcGeVector3d xDir, yDir;
+    frame(xDir, yDir);
+    // A backward or upside-down text lies on the other side of its position.
+    if (isMirroredInX())
+        xDir = -xDir;
+    if (isMirroredInY())
+        yDir = -yDir;
+    mPosition = mAlignmentPoint + xDir * place.originX + yDir * place.originY;
+    return Acad::eOk;
+}
+
+std::wstring AcDbText::alignmentInputs() const
+{
+    std::wstring key = mText;
+    for (double v : { mAlignmentPoint.x, mAlignmentPoint.y, mAlignmentPoint.z, mNormal.x, mNormal.y, mNormal.z,
+             mOblique, mRotation, mHeight, mWidthFactor }) {
+        wchar_t exact[40];
+        std::swprintf(exact, 40, L"|%a", v);
+        key += exact;
+    }
+    key += L"|" + std::to_wstring(mHorizontalMode) + L"|" + std::to_wstring(mVerticalMode);
+    return key;
+}
+
+void AcDbText::subClose()
+{
+    if (alignmentInputs() == mAlignedFrom)
+        return;
+    adjustAlignment(database());
+    mAlignedFrom = alignmentInputs();
+}
+
+void AcDbText::boxCorners(AcGePoint3d corners[4]) const
+{
+    const TextMetrics::Box box
+        = TextMetrics::box(TextMetrics::decodeControlCodes(mText), mHeight, mWidthFactor, mOblique);
+    AcGeVector3d xDir, yDir;
+    frame(xDir, yDir);
+    // Mirrored texts run backwards (in X) or upside down (in Y) from their position.
+    if (isMirroredInX())
+        xDir = -xDir;
+    if (isMirroredInY())
+        yDir = -yDir;
+    corners[0] = mPosition + xDir * box.minX + yDir * box.minY;
+    corners[1] = mPosition + xDir * box.maxX + yDir * box.minY;
+    corners[2] = mPosition + xDir * box.maxX + yDir * box.maxY;
+    corners[3] = mPosition + xDir * box.minX + yDir * box.maxY;
+}
+
+Acad::ErrorStatus AcDbText::getGeomExtents(AcDbExtents& extents) const
+{
+    AcGePoint3d corners[4];
+    boxCorners(corners);
+    AcDbExtents box;
+    for (const AcGePoint3d& c : corners)
+        box.addPoint(c);
+    extents = box;
+    return Acad::eOk;
+}
+
+bool AcDbText::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool) const
+{
+    AcGePoint3d corners[4];
+    boxCorners(corners);
+    for (int i = 0; i < 4; ++i)
+        curves.push_back(std::make_unique<AcGeLineSeg3d>(corners[i], corners[(i + 1) % 4]));
+    return true;
+}
+
+Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    double scale = 1.0;
+    if (!DbGeometry::isUniform(xform, scale))
+        return Acad::eNotApplicable;
+    // The text's box runs from its position along its direction, or against it when the
+    // text is backward; the image of that run is where the new box runs. A mirror image reads
+    // backwards, so a mirror toggles the backward flag.
+    AcGeVector3d xDir, yDir;
+    frame(xDir, yDir);
+    AcGeVector3d runs = isMirroredInX() ? -xDir : xDir;
+    runs.transformBy(xform);
+    AcGeVector3d n = mNormal;
+    n.transformBy(xform);
+    mNormal = n.normal();
+    mPosition.transformBy(xform);
+    mAlignmentPoint.transformBy(xform);
+    if (DbGeometry::isMirroring(xform))
+        mGeneration ^= 2;
+    mRotation = DbGeometry::ocsAngle(mNormal, isMirroredInX() ? -runs : runs);
+    mHeight *= scale;
+    return Acad::eOk;
 }
 
 void AcDbText::objectAddedToDatabase()
@@ -163,5 +292,6 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer)
     filer->readSubclass(readGroup);
     if (filer->atSubclassData(L"AcDbText"))
         filer->readSubclass(readGroup);
+    mAlignedFrom = alignmentInputs();
     return Acad::eOk;
 }

@@ -49,11 +49,30 @@ public:
     // Brings the position up to date with the alignment point from the text's extents.
     virtual Acad::ErrorStatus adjustAlignment(const AcDbDatabase* pDb = nullptr);
 
+    // The box of the text from the shape-font metrics, and its four sides as curves.
+    Acad::ErrorStatus getGeomExtents(AcDbExtents& extents) const override;
+    bool getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& curves, bool extended) const override;
+    Acad::ErrorStatus transformBy(const AcGeMatrix3d& xform) override;
+
     void objectAddedToDatabase() override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
 
+protected:
+    // A text open for write is brought up to date with its alignment point when it closes.
+    void subClose() override;
+
 private:
+    // The box corners in the world: lower left, lower right, upper right, upper left.
+    void boxCorners(AcGePoint3d corners[4]) const;
+    // World vectors of the text's baseline direction and its up direction.
+    void frame(AcGeVector3d& xDir, AcGeVector3d& yDir) const;
+
+    // What the position was last worked out from; a text read from a file keeps the
+    // position the file gives until one of these changes.
+    std::wstring alignmentInputs() const;
+
+    std::wstring mAlignedFrom;
     AcGePoint3d mPosition;
     AcGePoint3d mAlignmentPoint;
     AcGeVector3d mNormal { 0.0, 0.0, 1.0 };

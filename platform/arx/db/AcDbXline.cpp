@@ -2,6 +2,13 @@
 #include "AcDbXline.h"
 
 #include "AcDbDxfFiler.h"
+#include "AcDbLine.h"
+#include "AcDbRay.h"
+#include "AcGeLine3d.h"
+#include "DbCurveModel.h"
+
+#include <cmath>
+#include <limits>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbXline, AcDbCurve, L"XLINE")
 
@@ -32,5 +39,62 @@ Acad::ErrorStatus AcDbXline::dxfInFields(AcDbDxfFiler* filer)
         else if (g.code == 11)
             mUnitDir = filer->readVector3d(g);
     });
+    return Acad::eOk;
+}
+
+// The parameter is the signed distance from the base point, without ends.
+bool AcDbXline::buildModel(DbCurveModel& model) const
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    model.addUnbounded(new AcGeLine3d(mBasePoint, mUnitDir), -inf, inf);
+    return true;
+}
+
+AcDbCurve* AcDbXline::subCurve(double p0, double p1) const
+{
+    if (std::isfinite(p0) && std::isfinite(p1))
+        return new AcDbLine(mBasePoint + mUnitDir * p0, mBasePoint + mUnitDir * p1);
+    if (!std::isfinite(p0) && !std::isfinite(p1))
+        return nullptr;
+    auto* ray = new AcDbRay();
+    ray->setBasePoint(mBasePoint + mUnitDir * (std::isfinite(p0) ? p0 : p1));
+    ray->setUnitDir(std::isfinite(p0) ? mUnitDir : -mUnitDir);
+    return ray;
+}
+
+Acad::ErrorStatus AcDbXline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
+{
+    // To the right of the direction seen from +Z, as lines and polylines offset.
+    AcGeVector3d right = mUnitDir.crossProduct(AcGeVector3d::kZAxis);
+    if (right.isZeroLength())
+        right = mUnitDir.perpVector();
+    auto* xline = new AcDbXline();
+    xline->mBasePoint = mBasePoint + right.normal() * offsetDist;
+    xline->mUnitDir = mUnitDir;
+    copyEntityPropertiesTo(xline);
+    offsetCurves.append(xline);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbXline::extend(double)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbXline::extend(bool, const AcGePoint3d&)
+{
+    return Acad::eNotApplicable;
+}
+
+Acad::ErrorStatus AcDbXline::transformBy(const AcGeMatrix3d& xform)
+{
+    if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
+        return es;
+    AcGeVector3d dir = mUnitDir;
+    dir.transformBy(xform);
+    if (dir.isZeroLength())
+        return Acad::eDegenerateGeometry;
+    mBasePoint.transformBy(xform);
+    mUnitDir = dir.normal();
     return Acad::eOk;
 }

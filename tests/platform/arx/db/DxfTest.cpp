@@ -82,6 +82,9 @@ struct Expectations {
     std::string groupName;
     std::vector<AcDbObjectId> groupMembers;
     std::vector<AcDbObjectId> drawOrder;
+    // Texts some dimension's block must show, and hatch patterns that must carry their lines.
+    std::vector<std::string> dimensionTexts;
+    std::vector<std::string> patterns;
 };
 
 class DxfTest : public DbTest {
@@ -273,6 +276,17 @@ protected:
         append(insert, ms);
         append(new AcDbBlockReference(AcGePoint3d(0, 0, 0), xrefBlock), ms);
         append(new AcDbRegion(), ms);
+        // A region bounded by curves, as the drawing code makes them.
+        AcDbLine regionBase(AcGePoint3d(600, 0, 0), AcGePoint3d(700, 0, 0));
+        AcDbArc regionTop(AcGePoint3d(650, 0, 0), 50.0, 0.0, std::numbers::pi);
+        AcDbVoidPtrArray regionCurves, regions;
+        regionCurves.append(&regionBase);
+        regionCurves.append(&regionTop);
+        EXPECT_EQ(AcDbRegion::createFromCurves(regionCurves, regions), Acad::eOk);
+        EXPECT_EQ(regions.length(), 1);
+        for (int i = 0; i < regions.length(); ++i)
+            append(static_cast<AcDbEntity*>(regions[i]), ms);
+        ex.patterns.push_back("ANSI31");
 
         auto* wipeout = new AcDbWipeout();
         wipeout->setOrientation(AcGePoint3d(0, 0, 0), AcGeVector3d(20, 0, 0), AcGeVector3d(0, 20, 0));
@@ -290,6 +304,16 @@ protected:
         rotated->setDimblk(arrowBlock);
         rotated->setDimpost(L"<>mm");
         const AcDbObjectId rotatedId = append(rotated, ms);
+        ex.dimensionTexts.push_back("{\\W0.7;200mm}");
+        // Text above the line, moved by the user with a leader, one arrow from a block.
+        auto* moved = new AcDbAlignedDimension(
+            AcGePoint3d(0, 200, 0), AcGePoint3d(80, 200, 0), AcGePoint3d(0, 230, 0), L"L=<>", dimStyleId);
+        moved->setDimtad(1);
+        moved->setDimtmove(1);
+        moved->setDimblk2(AcDbObjectId::kNull);
+        moved->setTextPosition(AcGePoint3d(120, 260, 0));
+        append(moved, ms);
+        ex.dimensionTexts.push_back("L=80");
         append(new AcDbAlignedDimension(AcGePoint3d(0, 0, 0), AcGePoint3d(0, 100, 0), AcGePoint3d(-20, 50, 0)), ms);
         append(new AcDbRadialDimension(AcGePoint3d(200, 0, 0), AcGePoint3d(225, 0, 0), 10.0), ms);
         append(new AcDbDiametricDimension(AcGePoint3d(175, 0, 0), AcGePoint3d(225, 0, 0), 10.0, L"%%c<>"), ms);
@@ -371,10 +395,14 @@ protected:
             members += (members.empty() ? "" : ",") + hex(id);
         for (const AcDbObjectId& id : ex.drawOrder)
             order += (order.empty() ? "" : ",") + hex(id);
-        const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + file.string()
+        std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + file.string()
             + "' --types LINE,ARC,CIRCLE,ELLIPSE,SPLINE,XLINE,RAY,POINT,LWPOLYLINE,POLYLINE,SOLID,"
             + "TEXT,MTEXT,HATCH,INSERT,REGION,WIPEOUT,DIMENSION" + " --group " + ex.groupName + "=" + members
             + " --sortents " + order;
+        for (const std::string& t : ex.dimensionTexts)
+            cmd += " --dimtext '" + t + "'";
+        for (const std::string& p : ex.patterns)
+            cmd += " --pattern " + p;
         return std::system(cmd.c_str());
     }
 };

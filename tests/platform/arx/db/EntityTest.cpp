@@ -235,5 +235,6 @@ TEST_F(EntityTest, TextTakesCurrentStyleAndHeight)
     addToModelSpace(text);
     EXPECT_EQ(text->textStyle(), db->textstyle());
     EXPECT_DOUBLE_EQ(text->height(), db->textsize());
-    EXPECT_EQ(text->adjustAlignment(), Acad::eNotImplementedYet);
+    // Closed, the text can no longer be changed.
+    EXPECT_EQ(text->adjustAlignment(), Acad::eNotOpenForWrite);
 }

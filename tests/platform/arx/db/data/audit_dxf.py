@@ -8,6 +8,9 @@
 #   --group     a group of that name holding exactly these entity handles (ezdxf does not
 #               keep a group's order when it reads one, so the order is not checked)
 #   --sortents  model space's draw order table lists these entities, bottom to top
+#   --dimtext   some dimension's block holds a multiline text of exactly this text, and every
+#               dimension's block holds lines and a text
+#   --pattern   some hatch with this pattern name carries its pattern's definition lines
 import sys
 
 import ezdxf
@@ -82,6 +85,23 @@ def main(argv):
         ranked = [h for h in order if h in expected]
         if ranked != expected:
             problems.append("draw order %s, expected %s" % (ranked, expected))
+
+    dimensions = [e for e in msp if e.dxftype() == "DIMENSION"]
+    shown = []
+    for dim in dimensions:
+        block = doc.blocks.get(dim.dxf.geometry)
+        kinds = [e.dxftype() for e in block] if block is not None else []
+        if "LINE" not in kinds and "ARC" not in kinds:
+            problems.append("dimension %s: block %s draws no line" % (dim.dxf.handle, dim.dxf.geometry))
+        shown += [e.text for e in block if e.dxftype() == "MTEXT"] if block is not None else []
+    for text in wanted.get("--dimtext", []):
+        if text not in shown:
+            problems.append("no dimension shows %r (shown: %r)" % (text, shown))
+
+    for name in wanted.get("--pattern", []):
+        hatches = [e for e in msp if e.dxftype() == "HATCH" and e.dxf.pattern_name == name]
+        if not any(h.pattern is not None and len(h.pattern.lines) > 0 for h in hatches):
+            problems.append("no %s hatch with pattern lines" % name)
 
     for p in problems:
         print(p)
