@@ -4,6 +4,7 @@
 
 #include "AcDbObjectId.h"
 #include "AcadErrorStatus.h"
+#include "CString.h"
 #include "CorbelkitExport.h"
 
 class AcDbBlockTableRecord;
@@ -14,6 +15,9 @@ public:
     virtual ~MavEntityLib();
     // The record stays the caller's: it is opened for write, closed and freed by the caller.
     void setBlockTableRecord(AcDbBlockTableRecord* pRecord);
+
+    // Text styles: the name of a style record.
+    Acad::ErrorStatus getTextStyleName(CString& name, AcDbObjectId textStyleId);
 
     // Text and dimension styles of the working database by name.
     Acad::ErrorStatus getTextStyleId(const wchar_t* name, AcDbObjectId& id);
