@@ -243,18 +243,22 @@ void MavUtils::acdbTextCornerPoints(
 {
     const AcGePoint3d position = pText->position();
     const double height = pText->height();
-    // 1. The width: twice the centre's offset from the position along the text's direction
-    // (the offset's full length would count the height into the width).
     const AcGeVector3d u(std::cos(rotation), std::sin(rotation), 0.0);
     const AcGeVector3d v(-std::sin(rotation), std::cos(rotation), 0.0);
     const AcGeVector3d toCenter(center.x - position.x, center.y - position.y, 0.0);
+    // 1. The box is centred on the centre: its width is twice the centre's offset from the
+    // position along the text (the offset's whole length would count the height in), and it
+    // reaches from the cap height as far below the centre as it reaches above, so that parts
+    // below the baseline are inside.
     const double width = 2.0 * std::fabs(toCenter.dotProduct(u));
-    // 2-3. The box from the position, counter-clockwise, closed.
-    points.append(position);
-    points.append(position + u * width);
+    const double bottom = std::fmin(0.0, 2.0 * toCenter.dotProduct(v) - height);
+    // 2-3. The corners from the lower left, counter-clockwise, closed.
+    const AcGePoint3d start = position + v * bottom;
+    points.append(start);
+    points.append(start + u * width);
     points.append(position + u * width + v * height);
     points.append(position + v * height);
-    points.append(position);
+    points.append(start);
 }
 
 void MavUtils::cornerPoint(const AcDbText* pText, AcArray<AcGePoint3d>& points)
