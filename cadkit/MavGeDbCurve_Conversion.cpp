@@ -50,7 +50,8 @@ AcGeNurbCurve3d* nurbsOf(const AcDbSpline* pSpline, bool& failed)
     AcGeDoubleArray weights;
     double controlTol = 0.0;
     double knotTol = 0.0;
-    failed = pSpline->getNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlTol, knotTol)
+    failed
+        = pSpline->getNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlTol, knotTol)
         != Acad::eOk;
     if (failed)
         return nullptr;

@@ -144,8 +144,8 @@ TEST(Conversion, EveryDatabaseCurveKindBecomesTheSameGeometryCurve)
         delete ge;
     }
     // Curves the conversion does not know give no curve and status 1.
-    for (AcDbCurve* other : std::initializer_list<AcDbCurve*>{
-             new AcDbRay(), new AcDb3dPolyline(AcDb::k3dSimplePoly, points({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1)}))}) {
+    for (AcDbCurve* other : std::initializer_list<AcDbCurve*> { new AcDbRay(),
+             new AcDb3dPolyline(AcDb::k3dSimplePoly, points({ AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1) })) }) {
         AcGeCurve3d* ge = reinterpret_cast<AcGeCurve3d*>(1);
         EXPECT_EQ(converter.convertDbCurveToGeCurve(other, ge), Acad::eNotImplementedYet);
         EXPECT_EQ(ge, nullptr);
@@ -236,7 +236,8 @@ TEST_F(ConversionInDrawing, ArcChainsRunningBackwardsAndWhatCannotBeAPolyline)
     // Two arcs, the first starting where the second ends: walked backwards.
     AcGeVoidPointerArray two;
     two.append(new AcGeCircArc3d(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, AcGeVector3d::kXAxis, 10.0, 0.0, kPi / 2));
-    two.append(new AcGeCircArc3d(AcGePoint3d(20, 0, 0), AcGeVector3d::kZAxis, AcGeVector3d::kXAxis, 10.0, kPi / 2, kPi));
+    two.append(
+        new AcGeCircArc3d(AcGePoint3d(20, 0, 0), AcGeVector3d::kZAxis, AcGeVector3d::kXAxis, 10.0, kPi / 2, kPi));
     AcGeCompositeCurve3d backwards(two);
     p = nullptr;
     converter.convertGeCurveToPolyline(&backwards, p);
@@ -266,7 +267,8 @@ TEST(Conversion, TwoDimensionalHelpersAndTwoDimensionalPolylines)
     EXPECT_LT(arc2d->closestPointTo(AcGePoint2d(7.0711, 7.0711)).distanceTo(AcGePoint2d(7.0711, 7.0711)), 1e-4);
     delete arc2d;
 
-    AcDb2dPolyline fitted(AcDb::k2dCubicSplinePoly, points({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(9, 0, 0)}));
+    AcDb2dPolyline fitted(
+        AcDb::k2dCubicSplinePoly, points({ AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(9, 0, 0) }));
     AcDbPolyline* untouched = reinterpret_cast<AcDbPolyline*>(8);
     EXPECT_EQ(converter.convertPoly2dToLWPoly(&fitted, untouched), Acad::eNotImplementedYet);
     EXPECT_EQ(untouched, reinterpret_cast<AcDbPolyline*>(8));
@@ -319,9 +321,10 @@ TEST_F(ConversionInDrawing, RegionBoundariesAsCurves)
     delete static_cast<AcDbEntity*>((*curves)[0]);
     curves->setLogicalLength(0);
 
-    std::unique_ptr<AcDbRegion> square = regionOf({new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(4, 0, 0)),
-        new AcDbLine(AcGePoint3d(4, 0, 0), AcGePoint3d(4, 4, 0)), new AcDbLine(AcGePoint3d(4, 4, 0), AcGePoint3d(0, 4, 0)),
-        new AcDbLine(AcGePoint3d(0, 4, 0), AcGePoint3d(0, 0, 0))});
+    std::unique_ptr<AcDbRegion> square = regionOf({ new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(4, 0, 0)),
+        new AcDbLine(AcGePoint3d(4, 0, 0), AcGePoint3d(4, 4, 0)),
+        new AcDbLine(AcGePoint3d(4, 4, 0), AcGePoint3d(0, 4, 0)),
+        new AcDbLine(AcGePoint3d(0, 4, 0), AcGePoint3d(0, 0, 0)) });
     EXPECT_EQ(converter.GetRegionBoundaryPolyline(square.get(), curves), 1);
     ASSERT_EQ(curves->length(), 1);
     auto* boundary = AcDbPolyline::cast(static_cast<AcDbEntity*>((*curves)[0]));

@@ -76,7 +76,8 @@ TEST_F(Properties, SideOfALineAndItsNearerEnd)
 TEST_F(Properties, OnlyEntitiesCrossingAPolygonsBoundaryMeetIt)
 {
     AcArray<AcGePoint3d> square;
-    for (const AcGePoint3d& p : {AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0), AcGePoint3d(0, 10, 0)})
+    for (const AcGePoint3d& p :
+        { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0), AcGePoint3d(0, 10, 0) })
         square.append(p);
     const AcDbObjectId inside = add(new AcDbLine(AcGePoint3d(2, 2, 0), AcGePoint3d(8, 8, 0)));
     const AcDbObjectId crossing = add(new AcDbLine(AcGePoint3d(5, 5, 0), AcGePoint3d(15, 5, 0)));
