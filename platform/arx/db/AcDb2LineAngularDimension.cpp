@@ -1,12 +1,9 @@
 // DXF: 13 xLine1Start, 14 xLine1End, 15 xLine2Start, 10 xLine2End, 16 arcPoint.
 #include "AcDb2LineAngularDimension.h"
 
-#include "DbGeometry.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "AcDbDxfFiler.h"
+
+#include <cmath>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb2LineAngularDimension, AcDbDimension, L"DIMENSION")
 

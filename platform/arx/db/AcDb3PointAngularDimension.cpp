@@ -1,11 +1,6 @@
 // DXF: 15 centerPoint, 13 xLine1Point, 14 xLine2Point, 10 arcPoint.
 #include "AcDb3PointAngularDimension.h"
 
-#include "DbGeometry.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb3PointAngularDimension, AcDbDimension, L"DIMENSION")

@@ -1,11 +1,6 @@
 // DXF: 13 xLine1Point, 14 xLine2Point, 10 dimLinePoint, 52 oblique (rotation and oblique in degrees).
 #include "AcDbAlignedDimension.h"
 
-#include "DbGeometry.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbAlignedDimension, AcDbDimension, L"DIMENSION")

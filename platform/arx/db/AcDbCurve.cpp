@@ -286,10 +286,11 @@ Acad::ErrorStatus AcDbCurve::splitAtParams(std::vector<double> params, AcDbVoidP
         for (std::size_t i = 0; i + 1 < cuts.size(); ++i)
             ranges.emplace_back(cuts[i], cuts[i + 1]);
     }
+    // Spans made before a failure stay in the array, as the platform leaves them.
     for (const auto& [p0, p1] : ranges) {
         AcDbCurve* span = subCurve(p0, p1);
         if (span == nullptr)
-            return curveSegments.isEmpty() ? Acad::eNotImplementedYet : Acad::eGeneralModelingFailure;
+            return Acad::eGeneralModelingFailure;
         copyEntityPropertiesTo(span);
         curveSegments.append(span);
     }

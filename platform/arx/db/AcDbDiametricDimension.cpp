@@ -1,12 +1,8 @@
 // DXF: 15 chordPoint, 10 farChordPoint, 40 leaderLength.
 #include "AcDbDiametricDimension.h"
 
-#include "DbGeometry.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "AcDbDxfFiler.h"
+#include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbDiametricDimension, AcDbDimension, L"DIMENSION")
 

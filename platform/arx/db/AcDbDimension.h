@@ -81,6 +81,7 @@ protected:
     struct Graphics {
         struct Segment {
             AcGePoint3d from, to;
+            bool extension = false; // an extension line (DIMCLRE, DIMLWE) or a dimension line
         };
         struct Arc {
             AcGePoint3d center;

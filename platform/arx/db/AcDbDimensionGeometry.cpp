@@ -78,13 +78,14 @@ private:
     bool mOpened = false;
 };
 
-// Appends a new entity to the block (on layer 0, colours and lineweights by block, as a
-// dimension's block holds them) and closes it.
-void appendToBlock(AcDbBlockTableRecord* block, AcDbEntity* ent, const ACHAR* layer = L"0")
+// Appends a new entity to the block (on layer 0, in the style's colour and lineweight for
+// its kind, by block unless the style says otherwise) and closes it.
+void appendToBlock(AcDbBlockTableRecord* block, AcDbEntity* ent, const AcCmColor& color,
+    AcDb::LineWeight weight = AcDb::kLnWtByBlock, const ACHAR* layer = L"0")
 {
     ent->setLayer(layer);
-    ent->setColorIndex(0);
-    ent->setLineWeight(AcDb::kLnWtByBlock);
+    ent->setColor(color);
+    ent->setLineWeight(weight);
     AcDbObjectId id;
     if (block->appendAcDbEntity(id, ent) == Acad::eOk)
         ent->close();
@@ -304,9 +305,19 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
     // 6. Lines and arcs.
     for (const Graphics::Segment& s : g.lines)
         if (!s.from.isEqualTo(s.to))
-            appendToBlock(block, new AcDbLine(s.from, s.to));
+            appendToBlock(block, new AcDbLine(s.from, s.to), s.extension ? dimclre() : dimclrd(),
+                s.extension ? dimlwe() : dimlwd());
     for (const Graphics::Arc& a : g.arcs)
-        appendToBlock(block, new AcDbArc(a.center, n, a.radius, a.startAngle, a.endAngle));
+        appendToBlock(block, new AcDbArc(a.center, n, a.radius, a.startAngle, a.endAngle), dimclrd(), dimlwd());
+    // A negative DIMGAP frames the text, the gap off it all round.
+    if (dimgap() < 0.0 && !text.empty()) {
+        const AcGeVector3d along = dir * (textWidth / 2.0 + gap);
+        const AcGeVector3d across = n.crossProduct(dir) * (textHeight / 2.0 + gap);
+        const AcGePoint3d corners[4]
+            = { textAt - along - across, textAt + along - across, textAt + along + across, textAt - along + across };
+        for (int i = 0; i < 4; ++i)
+            appendToBlock(block, new AcDbLine(corners[i], corners[(i + 1) % 4]), dimclrd(), dimlwd());
+    }
 
     // 7. Arrowheads: the style's blocks (DIMBLK, or DIMBLK1/DIMBLK2 with DIMSAH) scaled by
     // DIMASZ, else a closed filled triangle. An arrow block has its tip at its origin and
@@ -319,11 +330,11 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
             ref->setNormal(n);
             ref->setRotation(DbGeometry::ocsAngle(n, d));
             ref->setScaleFactors(AcGeScale3d(arrowSize));
-            appendToBlock(block, ref);
+            appendToBlock(block, ref, dimclrd(), dimlwd());
         } else if (arrowSize > 0.0) {
             const AcGeVector3d side = n.crossProduct(d) * (arrowSize / 6.0);
             const AcGePoint3d back = a.tip - d * arrowSize;
-            appendToBlock(block, new AcDbSolid(a.tip, back + side, back - side));
+            appendToBlock(block, new AcDbSolid(a.tip, back + side, back - side), dimclrd(), dimlwd());
         }
     }
 
@@ -338,13 +349,15 @@ Acad::ErrorStatus AcDbDimension::recomputeDimensionBlock(bool)
         mtext->setContents(text.c_str());
         if (!dimtxsty().isNull())
             mtext->setTextStyle(dimtxsty());
-        appendToBlock(block, mtext);
+        appendToBlock(block, mtext, dimclrt());
     }
 
     // 9. The definition points, on "Defpoints" where the drawing has that layer.
+    AcCmColor byBlock;
+    byBlock.setColorIndex(0);
     if (!db->symbolId(db->layerTableId(), L"Defpoints").isNull())
         for (const AcGePoint3d& p : g.definitionPoints)
-            appendToBlock(block, new AcDbPoint(p), L"Defpoints");
+            appendToBlock(block, new AcDbPoint(p), byBlock, AcDb::kLnWtByBlock, L"Defpoints");
     mSignature = inputSignature();
     return Acad::eOk;
 }
@@ -436,7 +449,7 @@ void AcDbDimension::linearGraphics(
         if (suppress[i] || out.isZeroLength())
             continue;
         const AcGeVector3d u = out.normal();
-        g.lines.push_back({ origins[i] + u * (dimexo() * scale), feet[i] + u * (dimexe() * scale) });
+        g.lines.push_back({ origins[i] + u * (dimexo() * scale), feet[i] + u * (dimexe() * scale), true });
     }
     if (!q1.isEqualTo(q2)) {
         g.arrows.push_back({ q1, (q1 - q2).normal(), false });
@@ -474,7 +487,7 @@ void AcDbDimension::angularGraphics(const AcGePoint3d& vertex, const AcGePoint3d
         if (suppress[i] || legs[i].distanceTo(vertex) >= radius)
             continue;
         const AcGeVector3d u = (ends[i] - vertex).normal();
-        g.lines.push_back({ legs[i] + u * (dimexo() * scale), ends[i] + u * (dimexe() * scale) });
+        g.lines.push_back({ legs[i] + u * (dimexo() * scale), ends[i] + u * (dimexe() * scale), true });
     }
     // The arrows lie along the arc's tangents, pointing out of the arc at its ends.
     g.arrows.push_back({ e1, -n.crossProduct(radial(a1)), false });

@@ -158,7 +158,9 @@ Acad::ErrorStatus AcDbPolyline::convertFrom(AcDbEntity*& pPolyline, bool transfe
     auto* source = AcDb2dPolyline::cast(pPolyline);
     if (source == nullptr)
         return Acad::eWrongObjectType;
-    if (source->polyType() != AcDb::k2dSimplePoly)
+    // Simple and curve-fit polylines convert (the latter through its vertices as they stand);
+    // a spline-fit one has no lightweight form.
+    if (source->polyType() != AcDb::k2dSimplePoly && source->polyType() != AcDb::k2dFitCurvePoly)
         return Acad::eInvalidInput;
     if (isDatabaseResident() || (transferId && source->isDatabaseResident() && !source->isWriteEnabled()))
         return Acad::eInvalidInput;

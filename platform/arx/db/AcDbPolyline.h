@@ -61,8 +61,9 @@ public:
     void setNormal(const AcGeVector3d& n);
     // Empties the polyline when reuse is false; otherwise keeps the first numVerts vertices.
     void reset(bool reuse, unsigned int numVerts);
-    // Takes the vertices of a simple 2-D polyline. With transferId this (new) polyline takes
-    // the source's id and place; the source, open for write, is deleted and the pointer nulled.
+    // Takes the vertices of a simple or curve-fit 2-D polyline (eInvalidInput for a spline-fit
+    // one). With transferId this (new) polyline takes the source's id and place; the source,
+    // open for write, is deleted and the pointer nulled.
     Acad::ErrorStatus convertFrom(AcDbEntity*& pPolyline, bool transferId = true);
 
     Acad::ErrorStatus getStartPoint(AcGePoint3d& point) const override;

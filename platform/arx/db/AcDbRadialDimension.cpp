@@ -1,12 +1,10 @@
 // DXF: 10 center, 15 chordPoint, 40 leaderLength.
 #include "AcDbRadialDimension.h"
 
+#include "AcDbDxfFiler.h"
 #include "DbGeometry.h"
 
 #include <algorithm>
-#include <cmath>
-
-#include "AcDbDxfFiler.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRadialDimension, AcDbDimension, L"DIMENSION")
 

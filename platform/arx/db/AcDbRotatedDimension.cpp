@@ -1,12 +1,8 @@
 // DXF: 13 xLine1Point, 14 xLine2Point, 10 dimLinePoint, 50 rotation, 52 oblique (rotation and oblique in degrees).
 #include "AcDbRotatedDimension.h"
 
-#include "DbGeometry.h"
-
-#include <algorithm>
-#include <cmath>
-
 #include "AcDbDxfFiler.h"
+#include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
 

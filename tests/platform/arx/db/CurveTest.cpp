@@ -484,4 +484,15 @@ TEST_F(CurveTest, PolylinesInTheDatabaseMoveTheirVertexObjects)
     double length = 0;
     lw.getDistAtParam(1.0, length);
     EXPECT_NEAR(length, 12.0, 1e-9);
+    // Curve-fit polylines convert through their vertices; spline-fit ones do not.
+    struct Kind {
+        AcDb::Poly2dType type;
+        Acad::ErrorStatus status;
+    } kinds[] = { { AcDb::k2dFitCurvePoly, Acad::eOk }, { AcDb::k2dCubicSplinePoly, Acad::eInvalidInput } };
+    for (const Kind& k : kinds) {
+        AcDb2dPolyline fitted(k.type, pts);
+        AcDbEntity* asEntity = &fitted;
+        AcDbPolyline converted;
+        EXPECT_EQ(converted.convertFrom(asEntity, false), k.status);
+    }
 }

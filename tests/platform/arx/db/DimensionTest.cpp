@@ -185,6 +185,7 @@ TEST_F(DimensionTest, BlockHoldsLinesArrowsAndTextAsTheStyleSays)
         { "DIMTAD 1: text above, line whole", [](AcDbDimension* d) { d->setDimtad(1); }, 3, 2, 0 },
         { "DIMBLK names a block for both ends", [&](AcDbDimension* d) { d->setDimblk(tick); }, 4, 0, 2 },
         { "DIMSAH with DIMBLK1 only", [&](AcDbDimension* d) { d->setDimsah(true), d->setDimblk1(tick); }, 4, 1, 1 },
+        { "a negative DIMGAP frames the text", [](AcDbDimension* d) { d->setDimgap(-1.0); }, 8, 2, 0 },
         { "DIMSE1 and DIMSE2 drop the extension lines",
             [](AcDbDimension* d) { d->setDimse1(true), d->setDimse2(true); }, 2, 2, 0 },
     };
@@ -212,13 +213,16 @@ TEST_F(DimensionTest, PlacementOfTextAndExtensionLines)
     dim->setDimgap(1.0);
     dim->setDimtxt(4.0);
     dim->setDimscale(2.0);
+    AcCmColor red;
+    red.setColorIndex(1);
+    dim->setDimclre(red);
     addToModelSpace(dim);
     const BlockContents block = contentsOf(dim->dimBlockId());
     // Extension lines start DIMEXO off the origins and end DIMEXE past the line, times DIMSCALE.
     bool found = false;
     for (const AcDbLine* l : block.lines)
         if (std::fabs(l->startPoint().x) < 1e-9 && std::fabs(l->startPoint().y - 4.0) < 1e-9)
-            found = std::fabs(l->endPoint().y - 23.0) < 1e-9;
+            found = std::fabs(l->endPoint().y - 23.0) < 1e-9 && l->colorIndex() == 1;
     EXPECT_TRUE(found);
     // Above the line by the gap and half the height, at its middle.
     EXPECT_NEAR(block.textAt.x, 50.0, 1e-9);

@@ -1,6 +1,6 @@
-// Intersections under the four extension modes and a projection plane, of curves, texts (by
-// their boxes) and block references (through their entities); extents, transformations and
-// the explosion of block references.
+// Entity geometry beyond curves: intersections under the four extension modes and a
+// projection plane (curves, texts by their boxes, block references through their entities),
+// extents, transformations, the explosion of block references, and text alignment.
 #include "AcDb2dPolyline.h"
 #include "AcDbArc.h"
 #include "AcDbBlockReference.h"
@@ -32,9 +32,9 @@ constexpr double kPi = std::numbers::pi;
 
 } // namespace
 
-using IntersectTest = DbTest;
+using EntityGeometryTest = DbTest;
 
-TEST_F(IntersectTest, ExtensionModesDecideWhichOperandGrows)
+TEST_F(EntityGeometryTest, ExtensionModesDecideWhichOperandGrows)
 {
     // A short line ending before a short arc's circle, and the arc short of the line's line.
     AcDbLine line(AcGePoint3d(0, 0, 0), AcGePoint3d(2, 0, 0));
@@ -74,7 +74,7 @@ TEST_F(IntersectTest, ExtensionModesDecideWhichOperandGrows)
     EXPECT_EQ(pts.length(), 1);
 }
 
-TEST_F(IntersectTest, PointsAreAppendedAndParallelLinesGiveNone)
+TEST_F(EntityGeometryTest, PointsAreAppendedAndParallelLinesGiveNone)
 {
     AcDbLine a(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0));
     AcDbLine b(AcGePoint3d(0, 1, 0), AcGePoint3d(10, 1, 0));
@@ -88,7 +88,7 @@ TEST_F(IntersectTest, PointsAreAppendedAndParallelLinesGiveNone)
     EXPECT_PT(pts[1], AcGePoint3d(5, 0, 0));
 }
 
-TEST_F(IntersectTest, ProjectionPlaneMeetsCurvesAtDifferentHeights)
+TEST_F(EntityGeometryTest, ProjectionPlaneMeetsCurvesAtDifferentHeights)
 {
     // Crossing in plan, 3 apart in Z: only the projection finds them, on this entity.
     AcDbLine low(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0));
@@ -105,7 +105,7 @@ TEST_F(IntersectTest, ProjectionPlaneMeetsCurvesAtDifferentHeights)
     EXPECT_PT(pts[0], AcGePoint3d(4, 0, 3));
 }
 
-TEST_F(IntersectTest, PolylineSegmentMarkerAndJointFoundOnce)
+TEST_F(EntityGeometryTest, PolylineSegmentMarkerAndJointFoundOnce)
 {
     AcDbPolyline pl;
     pl.addVertexAt(0, AcGePoint2d(0, 0));
@@ -132,7 +132,7 @@ TEST_F(IntersectTest, PolylineSegmentMarkerAndJointFoundOnce)
     EXPECT_PT(pts[0], AcGePoint3d(10, 5, 0));
 }
 
-TEST_F(IntersectTest, TextsMeetByTheirBoxesAndBlocksByTheirEntities)
+TEST_F(EntityGeometryTest, TextsMeetByTheirBoxesAndBlocksByTheirEntities)
 {
     AcDbText text(AcGePoint3d(0, 0, 0), L"AB", AcDbObjectId::kNull, 2.0);
     const double width = TextMetrics::measure(L"AB", 2.0);
@@ -175,7 +175,7 @@ TEST_F(IntersectTest, TextsMeetByTheirBoxesAndBlocksByTheirEntities)
     delete circle;
 }
 
-TEST_F(IntersectTest, ExtentsOfRotatedAndAlignedTexts)
+TEST_F(EntityGeometryTest, ExtentsOfRotatedAndAlignedTexts)
 {
     const double h = 2.5;
     const TextMetrics::Box box = TextMetrics::box(L"钢筋 12", h);
@@ -216,7 +216,7 @@ TEST_F(IntersectTest, ExtentsOfRotatedAndAlignedTexts)
     EXPECT_NEAR(middle.position().y, p.originY, 1e-12);
 }
 
-TEST_F(IntersectTest, MultilineTextExtentsFollowWidthAndAttachment)
+TEST_F(EntityGeometryTest, MultilineTextExtentsFollowWidthAndAttachment)
 {
     AcDbMText m;
     m.setLocation(AcGePoint3d(100, 100, 0));
@@ -232,7 +232,7 @@ TEST_F(IntersectTest, MultilineTextExtentsFollowWidthAndAttachment)
     EXPECT_NEAR(ext.maxPoint().x, 100, 1e-9);
 }
 
-TEST_F(IntersectTest, TransformationsPerKind)
+TEST_F(EntityGeometryTest, TransformationsPerKind)
 {
     const AcGeMatrix3d mirrorX = AcGeMatrix3d::mirroring(AcGePlane(AcGePoint3d::kOrigin, AcGeVector3d::kXAxis));
     // A mirrored arc keeps its normal and runs between its mirrored ends.
@@ -301,7 +301,7 @@ TEST_F(IntersectTest, TransformationsPerKind)
     EXPECT_PT(ext.maxPoint(), AcGePoint3d(2, 2, 0));
 }
 
-TEST_F(IntersectTest, ExplodedBlockCopiesVertexObjectsAndDimensions)
+TEST_F(EntityGeometryTest, ExplodedBlockCopiesVertexObjectsAndDimensions)
 {
     AcDbBlockTable* table = nullptr;
     ASSERT_EQ(acdbOpenObject(table, db->blockTableId(), AcDb::kForWrite), Acad::eOk);
@@ -347,4 +347,41 @@ TEST_F(IntersectTest, ExplodedBlockCopiesVertexObjectsAndDimensions)
     EXPECT_NEAR(value, 20.0, 1e-9);
     opened->close();
     addToModelSpace(poly);
+}
+
+TEST_F(EntityGeometryTest, AlignmentModesPlaceThePositionFromTheAlignmentPoint)
+{
+    const double h = 2.0;
+    const double w = TextMetrics::measure(L"AB12", h);
+    const AcGePoint3d at(100, 50, 0);
+    struct Case {
+        const char* what;
+        AcDb::TextHorzMode horz;
+        AcDb::TextVertMode vert;
+        AcGeVector3d fromAlignment; // position - alignment point
+    } cases[] = {
+        { "right on the baseline", AcDb::kTextRight, AcDb::kTextBase, { -w, 0, 0 } },
+        { "left, hanging from the top", AcDb::kTextLeft, AcDb::kTextTop, { 0, -h, 0 } },
+        { "centred on the bottom of the descent", AcDb::kTextCenter, AcDb::kTextBottom,
+            { -w / 2, TextMetrics::kDescent * h, 0 } },
+        { "right, halfway up", AcDb::kTextRight, AcDb::kTextVertMid, { -w, -h / 2, 0 } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Turned a quarter: the offsets turn with the text.
+        AcDbText text(AcGePoint3d::kOrigin, L"AB12", AcDbObjectId::kNull, h, kPi / 2);
+        text.setHorizontalMode(c.horz);
+        text.setVerticalMode(c.vert);
+        text.setAlignmentPoint(at);
+        EXPECT_EQ(text.adjustAlignment(), Acad::eOk);
+        EXPECT_PT(text.position(), at + AcGeVector3d(-c.fromAlignment.y, c.fromAlignment.x, 0));
+    }
+    // Fit keeps the height and stretches the width between its two points.
+    AcDbText fit(AcGePoint3d(0, 0, 0), L"AB12", AcDbObjectId::kNull, h);
+    fit.setHorizontalMode(AcDb::kTextFit);
+    fit.setAlignmentPoint(AcGePoint3d(2 * w, 0, 0));
+    EXPECT_EQ(fit.adjustAlignment(), Acad::eOk);
+    EXPECT_NEAR(fit.height(), h, 1e-12);
+    EXPECT_NEAR(fit.widthFactor(), 2.0, 1e-9);
+    EXPECT_PT(fit.position(), AcGePoint3d::kOrigin);
 }
