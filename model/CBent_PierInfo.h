@@ -8,10 +8,11 @@
 #include "CBent_ExtendSteel.h"
 #include "CBent_FaceInfo.h"
 #include "CBent_MoreInfo.h"
+#include "PierInfoFields.h"
 #include "CHLGZ_HlBarStruct.h"
 #include "CString.h"
 
-class CBent_PierInfo {
+class CBent_PierInfo : public PierInfoFields {
 public:
     CBent_PierInfo();
     CBent_PierInfo(const CBent_PierInfo& other);
@@ -25,49 +26,6 @@ public:
     // Copies every field, list and member record of other.
     void Copy(const CBent_PierInfo& other);
 
-    double GetElevationScale() const { return m_dElevationScale; }
-    void SetElevationScale(double scale) { m_dElevationScale = scale; }
-    double GetSectionScale() const { return m_dSectionScale; }
-    void SetSectionScale(double scale) { m_dSectionScale = scale; }
-    int GetForceWholeDrawing() const { return m_nForceWholeDrawing; }
-    void SetForceWholeDrawing(int flag) { m_nForceWholeDrawing = flag; }
-    int GetDrawTestDrawing() const { return m_nDrawTestDrawing; }
-    void SetDrawTestDrawing(int flag) { m_nDrawTestDrawing = flag; }
-
-    // The six symmetry flags, in the order of the design file.
-    int GetGeneralSymmetric() const { return m_nGeneralSymmetric; }
-    void SetGeneralSymmetric(int flag) { m_nGeneralSymmetric = flag; }
-    int GetColumnSpacingSymmetric() const { return m_nColumnSpacingSymmetric; }
-    void SetColumnSpacingSymmetric(int flag) { m_nColumnSpacingSymmetric = flag; }
-    int GetSectionStirrupsSymmetric() const { return m_nSectionStirrupsSymmetric; }
-    void SetSectionStirrupsSymmetric(int flag) { m_nSectionStirrupsSymmetric = flag; }
-    int GetSkeletonArrangementSymmetric() const { return m_nSkeletonArrangementSymmetric; }
-    void SetSkeletonArrangementSymmetric(int flag) { m_nSkeletonArrangementSymmetric = flag; }
-    int GetBarSkeletonSymmetric() const { return m_nBarSkeletonSymmetric; }
-    void SetBarSkeletonSymmetric(int flag) { m_nBarSkeletonSymmetric = flag; }
-    int GetStrengtheningSymmetric() const { return m_nStrengtheningSymmetric; }
-    void SetStrengtheningSymmetric(int flag) { m_nStrengtheningSymmetric = flag; }
-
-    double GetTopCover() const { return m_dTopCover; }
-    void SetTopCover(double cover) { m_dTopCover = cover; }
-    double GetBottomCover() const { return m_dBottomCover; }
-    void SetBottomCover(double cover) { m_dBottomCover = cover; }
-    double GetSideCover() const { return m_dSideCover; }
-    void SetSideCover(double cover) { m_dSideCover = cover; }
-    double GetEndCover() const { return m_dEndCover; }
-    void SetEndCover(double cover) { m_dEndCover = cover; }
-    double GetAnchorSealingCover() const { return m_dAnchorSealingCover; }
-    void SetAnchorSealingCover(double cover) { m_dAnchorSealingCover = cover; }
-    // Not carried by the design file; kept and copied as it stands.
-    double GetFurtherCover() const { return m_dFurtherCover; }
-    void SetFurtherCover(double cover) { m_dFurtherCover = cover; }
-
-    // The first integer of the design file's supports line, stored as it was read. The design
-    // records and the reader call it the support count; the editor, the writer and the drawing
-    // classes read and write it as the flag for equal middle spacings. The number of supports
-    // itself is the length of the support-distance list.
-    int GetSupportCount() const { return m_nSupportCount; }
-    void SetSupportCount(int value) { m_nSupportCount = value; }
     CArray<double, const double&>& GetSupportDistances() { return m_aSupportDistances; }
     const CArray<double, const double&>& GetSupportDistances() const { return m_aSupportDistances; }
     // Section codes: 0 the whole-beam mid-span, k (1 to n) the section at pier k, n + k the
@@ -83,13 +41,6 @@ public:
     // One face per extra skeleton type (A, B, ...).
     CArray<CBent_FaceInfo, const CBent_FaceInfo&>& GetFaceList() { return m_aFaceList; }
     const CArray<CBent_FaceInfo, const CBent_FaceInfo&>& GetFaceList() const { return m_aFaceList; }
-
-    // Skeleton data: per column whether top and bottom plate bars are needed ('1' or '0'),
-    // and the skeleton type of each column.
-    CString GetPlateBarsText() const { return m_strPlateBarsText; }
-    void SetPlateBarsText(const CString& text) { m_strPlateBarsText = text; }
-    CString GetSkeletonTypeText() const { return m_strSkeletonTypeText; }
-    void SetSkeletonTypeText(const CString& text) { m_strSkeletonTypeText = text; }
 
     CBent_MoreInfo& GetMoreInfo() { return m_MoreInfo; }
     const CBent_MoreInfo& GetMoreInfo() const { return m_MoreInfo; }
@@ -115,30 +66,11 @@ public:
     int CheckBeforeDrawing(CString& message, int completeStirrups); // the plug-in's, in model/drawing
 
 private:
-    double m_dElevationScale;
-    double m_dSectionScale;
-    int m_nForceWholeDrawing;
-    int m_nDrawTestDrawing;
-    int m_nGeneralSymmetric;
-    int m_nColumnSpacingSymmetric;
-    int m_nSectionStirrupsSymmetric;
-    int m_nSkeletonArrangementSymmetric;
-    int m_nBarSkeletonSymmetric;
-    int m_nStrengtheningSymmetric;
-    double m_dTopCover;
-    double m_dBottomCover;
-    double m_dSideCover;
-    double m_dEndCover;
-    double m_dAnchorSealingCover;
-    double m_dFurtherCover;
-    int m_nSupportCount;
     CArray<double, const double&> m_aSupportDistances;
     CArray<int, const int&> m_aSectionPositions;
     CBent_FaceInfo m_MainFace;
     CBent_FaceInfo m_EndFace;
     CArray<CBent_FaceInfo, const CBent_FaceInfo&> m_aFaceList;
-    CString m_strPlateBarsText;
-    CString m_strSkeletonTypeText;
     CBent_MoreInfo m_MoreInfo;
     CArray<CHLGZ_HlBarStruct, const CHLGZ_HlBarStruct&> m_aTendons;
     CBent_ExtendSteel m_ExtendSteel;
