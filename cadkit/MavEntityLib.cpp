@@ -3,10 +3,6 @@
 
 #include "MavUtils.h"
 
-#include "AcDbDatabase.h"
-#include "AcDbDimStyleTable.h"
-#include "AcDbHostApplicationServices.h"
-
 MavEntityLib::MavEntityLib()
     : mBlockTableRecord(nullptr)
 {
@@ -23,15 +19,5 @@ Acad::ErrorStatus MavEntityLib::getTextStyleId(const wchar_t* name, AcDbObjectId
 
 Acad::ErrorStatus MavEntityLib::getDimStyleId(const wchar_t* name, AcDbObjectId& id)
 {
-    id.setNull();
-    AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
-    AcDbDimStyleTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getDimStyleTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    es = pTable->getAt(name, id, false);
-    pTable->close();
-    return es;
+    return MavUtils::getDimStyleId(name, id);
 }

@@ -2,6 +2,7 @@
 // system's dimension styles: one fixed set of dimension variables, made current by name or scale.
 #include "MavEntityLib.h"
 
+#include "MavSymbolTables.h"
 #include "MavUtils.h"
 
 #include "AcDb2LineAngularDimension.h"
@@ -191,23 +192,8 @@ Acad::ErrorStatus MavEntityLib::createDimStyle(double linearScale, const wchar_t
         return es;
     }
     // 5. A new style.
-    auto* pRecord = new (std::nothrow) AcDbDimStyleTableRecord();
-    if (pRecord == nullptr) {
-        pTable->close();
-        return Acad::eOutOfMemory;
-    }
-    pRecord->setName(name);
-    writeDimStyleVariables(pRecord, settings);
-    es = pTable->upgradeOpen();
-    if (es == Acad::eOk)
-        es = pTable->add(newId, pRecord);
-    pTable->close();
-    if (es != Acad::eOk) {
-        delete pRecord;
-        return es;
-    }
-    pRecord->close();
-    return Acad::eOk;
+    return addDimStyle(pTable, name, newId,
+        [&settings](AcDbDimStyleTableRecord* pRecord) { writeDimStyleVariables(pRecord, settings); });
 }
 
 Acad::ErrorStatus MavEntityLib::selectDimStyle(double linearScale, const wchar_t* name)

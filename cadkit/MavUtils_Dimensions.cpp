@@ -2,13 +2,13 @@
 // zeros stripped from number texts.
 #include "MavUtils.h"
 
+#include "MavSymbolTables.h"
+
 #include "AcDbAlignedDimension.h"
 #include "AcDbDatabase.h"
 #include "AcDbDimStyleTable.h"
 #include "AcDbDimension.h"
 #include "AcDbHostApplicationServices.h"
-
-#include <new>
 
 namespace {
 
@@ -55,13 +55,7 @@ Acad::ErrorStatus MavUtils::getDimStyleId(const wchar_t* name, AcDbObjectId& id)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbDimStyleTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getDimStyleTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    es = pTable->getAt(name, id, false);
-    pTable->close();
-    return es;
+    return lookUpSymbol<AcDbDimStyleTable>(pDb, name, id);
 }
 
 Acad::ErrorStatus MavUtils::getDimStyleTableRecord(const wchar_t* name, AcDbDimStyleTableRecord*& pRecord)
@@ -95,23 +89,8 @@ Acad::ErrorStatus MavUtils::createDimStyleHideSideLines(
         pTable->close();
         return Acad::eOk;
     }
-    auto* pRecord = new (std::nothrow) AcDbDimStyleTableRecord();
-    if (pRecord == nullptr) {
-        pTable->close();
-        return Acad::eOutOfMemory;
-    }
-    pRecord->setName(name);
-    copyDimStyleVariables(pRecord, pSource);
-    es = pTable->upgradeOpen();
-    if (es == Acad::eOk)
-        es = pTable->add(id, pRecord);
-    pTable->close();
-    if (es != Acad::eOk) {
-        delete pRecord;
-        return es;
-    }
-    pRecord->close();
-    return Acad::eOk;
+    return addDimStyle(
+        pTable, name, id, [pSource](AcDbDimStyleTableRecord* pRecord) { copyDimStyleVariables(pRecord, pSource); });
 }
 
 Acad::ErrorStatus MavUtils::collectDimStyleNames(CStringArray& names)

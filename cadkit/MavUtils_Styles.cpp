@@ -2,6 +2,8 @@
 // up, made current, created and listed; symbol names checked and set; blocks from drawings.
 #include "MavUtils.h"
 
+#include "MavSymbolTables.h"
+
 #include "AcCmColor.h"
 #include "AcDbBlockTable.h"
 #include "AcDbBlockTableRecord.h"
@@ -13,8 +15,6 @@
 #include "AcDbSymbolTableIterator.h"
 #include "AcDbTextStyleTable.h"
 #include "aced.h"
-
-#include <new>
 
 namespace {
 
@@ -29,19 +29,6 @@ bool isReportedLoadFailure(Acad::ErrorStatus es)
 {
     const int code = static_cast<int>(es);
     return code == 15 || code == 73 || code == 162 || code == 203;
-}
-
-// Looks a name up among the live records of one table of the working database.
-template <class Table>
-Acad::ErrorStatus lookUp(AcDbDatabase* pDb, const wchar_t* name, AcDbObjectId& id)
-{
-    Table* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getSymbolTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    es = pTable->getAt(name, id, false);
-    pTable->close();
-    return es;
 }
 
 Acad::ErrorStatus collectNames(AcDbSymbolTable* pTable, CStringArray& names)
@@ -96,7 +83,7 @@ Acad::ErrorStatus MavUtils::getLayerId(const wchar_t* name, AcDbObjectId& id)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    return lookUp<AcDbLayerTable>(pDb, name, id);
+    return lookUpSymbol<AcDbLayerTable>(pDb, name, id);
 }
 
 Acad::ErrorStatus MavUtils::getLinetypeId(const wchar_t* name, AcDbObjectId& id)
@@ -105,7 +92,7 @@ Acad::ErrorStatus MavUtils::getLinetypeId(const wchar_t* name, AcDbObjectId& id)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    return lookUp<AcDbLinetypeTable>(pDb, name, id);
+    return lookUpSymbol<AcDbLinetypeTable>(pDb, name, id);
 }
 
 Acad::ErrorStatus MavUtils::getTextStyleId(const wchar_t* name, AcDbObjectId& id)
@@ -114,7 +101,7 @@ Acad::ErrorStatus MavUtils::getTextStyleId(const wchar_t* name, AcDbObjectId& id
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    return lookUp<AcDbTextStyleTable>(pDb, name, id);
+    return lookUpSymbol<AcDbTextStyleTable>(pDb, name, id);
 }
 
 Acad::ErrorStatus MavUtils::getTextStyleId(
@@ -312,30 +299,7 @@ Acad::ErrorStatus MavUtils::createLinetype(const wchar_t* name, AcDbObjectId& id
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbLinetypeTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getLinetypeTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    if (pTable->getAt(name, id, false) == Acad::eOk) {
-        pTable->close();
-        return Acad::eOk;
-    }
-    auto* pLinetype = new (std::nothrow) AcDbLinetypeTableRecord();
-    if (pLinetype == nullptr) {
-        pTable->close();
-        return Acad::eOutOfMemory;
-    }
-    es = pLinetype->setName(name);
-    if (es == Acad::eOk)
-        es = pTable->upgradeOpen();
-    if (es == Acad::eOk)
-        es = pTable->add(id, pLinetype);
-    if (es == Acad::eOk)
-        pLinetype->close();
-    else
-        delete pLinetype;
-    pTable->close();
-    return es;
+    return findOrAddSymbol<AcDbLinetypeTable, AcDbLinetypeTableRecord>(pDb, name, id);
 }
 
 Acad::ErrorStatus MavUtils::loadLineTypeFromSystemFile(const wchar_t* name, AcDbObjectId&)

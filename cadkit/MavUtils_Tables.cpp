@@ -3,6 +3,7 @@
 #include "MavUtils.h"
 
 #include "MavHelpers.h"
+#include "MavSymbolTables.h"
 
 #include "AcDbBlockTable.h"
 #include "AcDbBlockTableRecord.h"
@@ -60,31 +61,7 @@ Acad::ErrorStatus MavUtils::createLayer(const wchar_t* name, AcDbObjectId& id)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbLayerTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getLayerTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    if (pTable->getAt(name, id, false) == Acad::eOk) {
-        pTable->close();
-        return Acad::eOk;
-    }
-    auto* pLayer = new (std::nothrow) AcDbLayerTableRecord();
-    if (pLayer == nullptr) {
-        pTable->close();
-        return Acad::eOutOfMemory;
-    }
-    es = pLayer->setName(name);
-    if (es == Acad::eOk)
-        es = pTable->upgradeOpen();
-    if (es == Acad::eOk)
-        es = pTable->add(id, pLayer);
-    // A record the table refused is not in the database: it is deleted, not closed.
-    if (es == Acad::eOk)
-        pLayer->close();
-    else
-        delete pLayer;
-    pTable->close();
-    return es;
+    return findOrAddSymbol<AcDbLayerTable, AcDbLayerTableRecord>(pDb, name, id);
 }
 
 AcDbObjectId MavUtils::createNewLayer(CString name)
