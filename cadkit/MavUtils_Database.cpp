@@ -41,6 +41,20 @@ void discardUnappended(AcDbEntity* pEnt)
 // object is open more often than the platform allows readers.
 constexpr int kMaxClosePasses = 256;
 
+// The layer is given by name or by id, as the entity's two setters take it.
+template <class Layer>
+void setLayerOfEntity(const AcDbObjectId& id, const Layer& layer)
+{
+    AcDbEntity* pEnt = nullptr;
+    const Acad::ErrorStatus es = MavUtils::openEntWithID(id, AcDb::kForWrite, pEnt);
+    if (es != Acad::eOk) {
+        MavUtils::errorReport(es);
+        return;
+    }
+    pEnt->setLayer(layer, true, false);
+    pEnt->close();
+}
+
 template <class Table>
 Acad::ErrorStatus openTable(AcDbDatabase* pDb, AcDb::OpenMode mode, AcDbSymbolTable*& pTable)
 {
@@ -54,13 +68,8 @@ Acad::ErrorStatus openTable(AcDbDatabase* pDb, AcDb::OpenMode mode, AcDbSymbolTa
 
 void MavUtils::addToBlockTableRecordAndClose(AcDbEntity* pEnt, AcDbBlockTableRecord* pRecord)
 {
-    if (pEnt == nullptr || pRecord == nullptr)
-        return;
-    pRecord->appendAcDbEntity(pEnt);
-    if (pEnt->isDatabaseResident())
-        pEnt->close();
-    else
-        discardUnappended(pEnt);
+    AcDbObjectId unused;
+    addToBlockTableRecordAndClose(unused, pEnt, pRecord);
 }
 
 Acad::ErrorStatus MavUtils::addToCurrentSpace(AcDbEntity* pEnt, AcDbDatabase* pDb)
@@ -377,24 +386,10 @@ Acad::ErrorStatus MavUtils::getCurveExtents(AcDbCurve* pCurve, AcDbExtents& exte
 
 void MavUtils::sendDbEntityToLayer(const AcDbObjectId& id, const CString& layerName)
 {
-    AcDbEntity* pEnt = nullptr;
-    const Acad::ErrorStatus es = openEntWithID(id, AcDb::kForWrite, pEnt);
-    if (es != Acad::eOk) {
-        errorReport(es);
-        return;
-    }
-    pEnt->setLayer(layerName, true, false);
-    pEnt->close();
+    setLayerOfEntity(id, static_cast<const wchar_t*>(layerName));
 }
 
 void MavUtils::sendDbEntityToLayer(const AcDbObjectId& id, const AcDbObjectId& layerId)
 {
-    AcDbEntity* pEnt = nullptr;
-    const Acad::ErrorStatus es = openEntWithID(id, AcDb::kForWrite, pEnt);
-    if (es != Acad::eOk) {
-        errorReport(es);
-        return;
-    }
-    pEnt->setLayer(layerId, true, false);
-    pEnt->close();
+    setLayerOfEntity(id, layerId);
 }
