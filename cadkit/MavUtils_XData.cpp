@@ -20,22 +20,40 @@ constexpr short kXdReal = 1040;
 bool isRealCode(short code) { return code >= 1040 && code <= 1059; }
 bool isPointCode(short code) { return code >= 1010 && code <= 1039; }
 
+// Hands every item of the application's data to take, in order, so the last matching item wins.
+template <class Take>
+Acad::ErrorStatus scanXData(AcDbEntity* pEnt, Take take)
+{
+    if (pEnt == nullptr)
+        return Acad::eInvalidInput;
+    resbuf* pChain = pEnt->xData(*gRegAppName);
+    if (pChain == nullptr)
+        return Acad::eInvalidInput;
+    for (const resbuf* rb = pChain; rb != nullptr; rb = rb->rbnext)
+        take(rb);
+    acutRelRb(pChain);
+    return Acad::eOk;
+}
+
+template <class Value>
+Acad::ErrorStatus getXDataOf(AcDbObjectId id, Value& value)
+{
+    AcDbEntity* pEnt = nullptr;
+    Acad::ErrorStatus es = MavUtils::openEntWithID(id, AcDb::kForRead, pEnt);
+    if (es != Acad::eOk) {
+        MavUtils::BDTAlert(L"getXData");
+        return es;
+    }
+    es = MavUtils::getXData(pEnt, value);
+    pEnt->close();
+    return es;
+}
+
 } // namespace
 
 void MavUtils::setXData(AcDbObjectId, CString, AcGePoint3d) { }
 
-Acad::ErrorStatus MavUtils::getXData(AcDbObjectId id, double& value)
-{
-    AcDbEntity* pEnt = nullptr;
-    Acad::ErrorStatus es = openEntWithID(id, AcDb::kForRead, pEnt);
-    if (es != Acad::eOk) {
-        BDTAlert(L"getXData");
-        return es;
-    }
-    es = getXData(pEnt, value);
-    pEnt->close();
-    return es;
-}
+Acad::ErrorStatus MavUtils::getXData(AcDbObjectId id, double& value) { return getXDataOf(id, value); }
 
 Acad::ErrorStatus MavUtils::objIdToHandleStr(const AcDbObjectId& id, CString& text)
 {
@@ -86,46 +104,21 @@ void MavUtils::setXData(AcDbEntity*, CString, AcGePoint3d) { }
 
 Acad::ErrorStatus MavUtils::getXData(AcDbEntity* pEnt, double& value)
 {
-    if (pEnt == nullptr)
-        return Acad::eInvalidInput;
-    resbuf* pChain = pEnt->xData(*gRegAppName);
-    if (pChain == nullptr)
-        return Acad::eInvalidInput;
-    for (const resbuf* rb = pChain; rb != nullptr; rb = rb->rbnext) {
+    return scanXData(pEnt, [&value](const resbuf* rb) {
         if (isRealCode(rb->restype))
             value = rb->resval.rreal;
-    }
-    acutRelRb(pChain);
-    return Acad::eOk;
+    });
 }
 
 Acad::ErrorStatus MavUtils::getXData(AcDbEntity* pEnt, AcGePoint3d& point)
 {
-    if (pEnt == nullptr)
-        return Acad::eInvalidInput;
-    resbuf* pChain = pEnt->xData(*gRegAppName);
-    if (pChain == nullptr)
-        return Acad::eInvalidInput;
-    for (const resbuf* rb = pChain; rb != nullptr; rb = rb->rbnext) {
+    return scanXData(pEnt, [&point](const resbuf* rb) {
         if (isPointCode(rb->restype))
             point.set(rb->resval.rpoint[0], rb->resval.rpoint[1], rb->resval.rpoint[2]);
-    }
-    acutRelRb(pChain);
-    return Acad::eOk;
+    });
 }
 
-Acad::ErrorStatus MavUtils::getXData(AcDbObjectId id, AcGePoint3d& point)
-{
-    AcDbEntity* pEnt = nullptr;
-    Acad::ErrorStatus es = openEntWithID(id, AcDb::kForRead, pEnt);
-    if (es != Acad::eOk) {
-        BDTAlert(L"getXData");
-        return es;
-    }
-    es = getXData(pEnt, point);
-    pEnt->close();
-    return es;
-}
+Acad::ErrorStatus MavUtils::getXData(AcDbObjectId id, AcGePoint3d& point) { return getXDataOf(id, point); }
 
 Acad::ErrorStatus MavUtils::objIdToEname(const AcDbObjectId& id, ads_name& ename)
 {
