@@ -143,6 +143,23 @@ void zoomTo(const AcGePoint3d& lower, const AcGePoint3d& upper, const wchar_t* f
     MavUtils::echoEnt(saved, zero);
 }
 
+// Highlighting is a display state, so the entity is only opened for read.
+Acad::ErrorStatus showHighlight(const AcDbObjectId& id, bool on)
+{
+    if (!id.isValid())
+        return Acad::eInvalidInput;
+    AcDbEntity* pEnt = nullptr;
+    const Acad::ErrorStatus es = acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false);
+    if (es != Acad::eOk)
+        return es;
+    if (on)
+        pEnt->highlight();
+    else
+        pEnt->unhighlight();
+    pEnt->close();
+    return es;
+}
+
 } // namespace
 
 Acad::ErrorStatus MavUtils::selectEntity(const wchar_t* prompt, AcArray<AcDbObjectId>& ids)
@@ -207,15 +224,7 @@ Acad::ErrorStatus MavUtils::selectEntityInLayerEx(
 
 Acad::ErrorStatus MavUtils::highlight(const AcDbObjectId& id)
 {
-    if (!id.isValid())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    const Acad::ErrorStatus es = acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false);
-    if (es != Acad::eOk)
-        return es;
-    pEnt->highlight();
-    pEnt->close();
-    return es;
+    return showHighlight(id, true);
 }
 
 void MavUtils::refreshDisplay()
@@ -376,15 +385,7 @@ void MavUtils::deleteObjsInLayer(CString layerName)
 
 Acad::ErrorStatus MavUtils::unhighlight(const AcDbObjectId& id)
 {
-    if (!id.isValid())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    const Acad::ErrorStatus es = acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false);
-    if (es != Acad::eOk)
-        return es;
-    pEnt->unhighlight();
-    pEnt->close();
-    return es;
+    return showHighlight(id, false);
 }
 
 int MavUtils::getInsertPoint(const AcGePoint3d& base, const wchar_t* prompt, AcGePoint3d& point)
