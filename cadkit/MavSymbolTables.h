@@ -4,6 +4,8 @@
 
 #include "AcDbDatabase.h"
 #include "AcDbDimStyleTable.h"
+#include "AcDbSymbolTableIterator.h"
+#include "CArray.h"
 
 #include <new>
 
@@ -16,6 +18,30 @@ Acad::ErrorStatus lookUpSymbol(AcDbDatabase* pDb, const wchar_t* name, AcDbObjec
     if (es != Acad::eOk)
         return es;
     es = pTable->getAt(name, id, false);
+    pTable->close();
+    return es;
+}
+
+// Appends the name of every live record of one table of the database, in table order.
+template <class Table>
+Acad::ErrorStatus collectSymbolNames(AcDbDatabase* pDb, CStringArray& names)
+{
+    Table* pTable = nullptr;
+    Acad::ErrorStatus es = pDb->getSymbolTable(pTable, AcDb::kForRead);
+    if (es != Acad::eOk)
+        return es;
+    AcDbSymbolTableIterator* pIt = nullptr;
+    es = pTable->newIterator(pIt, true, true);
+    if (es == Acad::eOk) {
+        for (; !pIt->done(); pIt->step(true, true)) {
+            AcDbSymbolTableRecord* pRecord = nullptr;
+            if (pIt->getRecord(pRecord, AcDb::kForRead, false) != Acad::eOk)
+                continue;
+            names.Add(pRecord->name().c_str());
+            pRecord->close();
+        }
+        delete pIt;
+    }
     pTable->close();
     return es;
 }

@@ -98,24 +98,7 @@ Acad::ErrorStatus MavUtils::collectDimStyleNames(CStringArray& names)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbDimStyleTable* pTable = nullptr;
-    const Acad::ErrorStatus es = pDb->getDimStyleTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    AcDbDimStyleTableIterator* pIterator = nullptr;
-    pTable->newIterator(pIterator, true, true);
-    for (; !pIterator->done(); pIterator->step(true, true)) {
-        AcDbDimStyleTableRecord* pRecord = nullptr;
-        if (pIterator->getRecord(pRecord, AcDb::kForRead, false) != Acad::eOk)
-            continue;
-        const wchar_t* recordName = nullptr;
-        if (pRecord->getName(recordName) == Acad::eOk)
-            names.Add(recordName);
-        pRecord->close();
-    }
-    delete pIterator;
-    pTable->close();
-    return Acad::eOk;
+    return collectSymbolNames<AcDbDimStyleTable>(pDb, names);
 }
 
 Acad::ErrorStatus MavUtils::changeDimensionLineOblique(const AcDbObjectId& id, double oblique)

@@ -12,7 +12,6 @@
 #include "AcDbLayerTable.h"
 #include "AcDbLinetypeTable.h"
 #include "AcDbServices.h"
-#include "AcDbSymbolTableIterator.h"
 #include "AcDbTextStyleTable.h"
 #include "aced.h"
 
@@ -29,24 +28,6 @@ bool isReportedLoadFailure(Acad::ErrorStatus es)
 {
     const int code = static_cast<int>(es);
     return code == 15 || code == 73 || code == 162 || code == 203;
-}
-
-Acad::ErrorStatus collectNames(AcDbSymbolTable* pTable, CStringArray& names)
-{
-    AcDbSymbolTableIterator* pIt = nullptr;
-    Acad::ErrorStatus es = pTable->newIterator(pIt, true, true);
-    if (es == Acad::eOk) {
-        for (; !pIt->done(); pIt->step(true, true)) {
-            AcDbSymbolTableRecord* pRecord = nullptr;
-            if (pIt->getRecord(pRecord, AcDb::kForRead, false) != Acad::eOk)
-                continue;
-            names.Add(pRecord->name().c_str());
-            pRecord->close();
-        }
-        delete pIt;
-    }
-    pTable->close();
-    return es;
 }
 
 void setLayerStates(AcDbLayerTableRecord* pLayer, int color, bool frozen, bool off, bool vpdflt, bool locked)
@@ -451,11 +432,7 @@ Acad::ErrorStatus MavUtils::collectLineTypeNames(CStringArray& names)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbLinetypeTable* pTable = nullptr;
-    const Acad::ErrorStatus es = pDb->getLinetypeTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    return collectNames(pTable, names);
+    return collectSymbolNames<AcDbLinetypeTable>(pDb, names);
 }
 
 Acad::ErrorStatus MavUtils::collectTextStyleNames(CStringArray& names)
@@ -463,11 +440,7 @@ Acad::ErrorStatus MavUtils::collectTextStyleNames(CStringArray& names)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbTextStyleTable* pTable = nullptr;
-    const Acad::ErrorStatus es = pDb->getTextStyleTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    return collectNames(pTable, names);
+    return collectSymbolNames<AcDbTextStyleTable>(pDb, names);
 }
 
 Acad::ErrorStatus MavUtils::collectLineWeightNames(CStringArray& names)

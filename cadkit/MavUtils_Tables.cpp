@@ -12,7 +12,6 @@
 #include "AcDbLayerTable.h"
 #include "AcDbRasterImage.h"
 #include "AcDbServices.h"
-#include "AcDbSymbolTableIterator.h"
 #include "AcGeMatrix3d.h"
 #include "MavCounter.h"
 #include "aced.h"
@@ -142,24 +141,7 @@ Acad::ErrorStatus MavUtils::collectLayerNames(CStringArray& names)
     AcDbDatabase* pDb = workingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
-    AcDbLayerTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getLayerTable(pTable, AcDb::kForRead);
-    if (es != Acad::eOk)
-        return es;
-    AcDbLayerTableIterator* pIt = nullptr;
-    es = pTable->newIterator(pIt, true, true);
-    if (es == Acad::eOk) {
-        for (; !pIt->done(); pIt->step(true, true)) {
-            AcDbLayerTableRecord* pLayer = nullptr;
-            if (pIt->getRecord(pLayer, AcDb::kForRead, false) != Acad::eOk)
-                continue;
-            names.Add(pLayer->name().c_str());
-            pLayer->close();
-        }
-        delete pIt;
-    }
-    pTable->close();
-    return es;
+    return collectSymbolNames<AcDbLayerTable>(pDb, names);
 }
 
 Acad::ErrorStatus MavUtils::createBlockRecord(const wchar_t* name)
