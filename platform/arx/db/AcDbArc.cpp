@@ -4,6 +4,7 @@
 #include "AcDbDxfFiler.h"
 #include "AcGeCircArc3d.h"
 #include "AcGeEllipArc3d.h"
+#include "DbCircleData.h"
 #include "DbCurveModel.h"
 #include "DbGeometry.h"
 
@@ -48,13 +49,7 @@ Acad::ErrorStatus AcDbArc::setNormal(const AcGeVector3d& n)
 Acad::ErrorStatus AcDbArc::dxfOutFields(AcDbDxfFiler* filer) const
 {
     AcDbCurve::dxfOutFields(filer);
-    filer->writeSubclass(L"AcDbCircle");
-    if (mThickness != 0.0)
-        filer->writeDouble(39, mThickness);
-    filer->writePoint3d(10, mCenter);
-    filer->writeDouble(40, mRadius);
-    if (mNormal != AcGeVector3d::kZAxis)
-        filer->writeVector3d(210, mNormal);
+    DbCircleData::write(filer, mThickness, mCenter, mRadius, mNormal);
     filer->writeSubclass(L"AcDbArc");
     filer->writeAngle(50, mStartAngle);
     filer->writeAngle(51, mEndAngle);
@@ -64,26 +59,8 @@ Acad::ErrorStatus AcDbArc::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbCircle"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 39:
-            mThickness = g.asDouble();
-            break;
-        case 10:
-            mCenter = filer->readPoint3d(g);
-            break;
-        case 40:
-            mRadius = g.asDouble();
-            break;
-        case 210:
-            mNormal = filer->readVector3d(g);
-            break;
-        default:
-            break;
-        }
-    });
+    if (Acad::ErrorStatus es = DbCircleData::read(filer, mThickness, mCenter, mRadius, mNormal); es != Acad::eOk)
+        return es;
     if (!filer->atSubclassData(L"AcDbArc"))
         return Acad::eInvalidInput;
     filer->readSubclass([&](const AcDbDxfGroup& g) {
@@ -182,11 +159,7 @@ Acad::ErrorStatus AcDbArc::transformBy(const AcGeMatrix3d& xform)
     // A mirrored arc runs the other way round its (unchanged) normal: its ends swap.
     if (DbGeometry::isMirroring(xform))
         std::swap(start, end);
-    mCenter.transformBy(xform);
-    AcGeVector3d n = mNormal;
-    n.transformBy(xform);
-    mNormal = n.normal();
-    mRadius *= scale;
+    DbCircleData::transform(xform, scale, mCenter, mNormal, mRadius);
     mStartAngle = DbGeometry::ocsAngle(mNormal, start - mCenter);
     mEndAngle = DbGeometry::ocsAngle(mNormal, end - mCenter);
     return Acad::eOk;

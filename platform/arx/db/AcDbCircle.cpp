@@ -5,6 +5,7 @@
 #include "AcDbDxfFiler.h"
 #include "AcGeCircArc3d.h"
 #include "AcGeEllipArc3d.h"
+#include "DbCircleData.h"
 #include "DbCurveModel.h"
 #include "DbGeometry.h"
 
@@ -43,40 +44,14 @@ Acad::ErrorStatus AcDbCircle::setNormal(const AcGeVector3d& n)
 Acad::ErrorStatus AcDbCircle::dxfOutFields(AcDbDxfFiler* filer) const
 {
     AcDbCurve::dxfOutFields(filer);
-    filer->writeSubclass(L"AcDbCircle");
-    if (mThickness != 0.0)
-        filer->writeDouble(39, mThickness);
-    filer->writePoint3d(10, mCenter);
-    filer->writeDouble(40, mRadius);
-    if (mNormal != AcGeVector3d::kZAxis)
-        filer->writeVector3d(210, mNormal);
+    DbCircleData::write(filer, mThickness, mCenter, mRadius, mNormal);
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbCircle::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbCircle"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 39:
-            mThickness = g.asDouble();
-            break;
-        case 10:
-            mCenter = filer->readPoint3d(g);
-            break;
-        case 40:
-            mRadius = g.asDouble();
-            break;
-        case 210:
-            mNormal = filer->readVector3d(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    return DbCircleData::read(filer, mThickness, mCenter, mRadius, mNormal);
 }
 
 // The parameter is the angle from the OCS X axis, 0 to 2pi.
@@ -125,11 +100,7 @@ Acad::ErrorStatus AcDbCircle::transformBy(const AcGeMatrix3d& xform)
     double scale = 1.0;
     if (!DbGeometry::isUniform(xform, scale))
         return Acad::eNotApplicable;
-    mCenter.transformBy(xform);
-    AcGeVector3d n = mNormal;
-    n.transformBy(xform);
-    mNormal = n.normal();
-    mRadius *= scale;
+    DbCircleData::transform(xform, scale, mCenter, mNormal, mRadius);
     return Acad::eOk;
 }
 
