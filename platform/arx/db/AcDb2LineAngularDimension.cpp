@@ -2,6 +2,7 @@
 #include "AcDb2LineAngularDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 #include <cmath>
 
@@ -33,27 +34,10 @@ Acad::ErrorStatus AcDb2LineAngularDimension::dxfOutFields(AcDbDxfFiler* filer) c
 Acad::ErrorStatus AcDb2LineAngularDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDb2LineAngularDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 13:
-            m_xLine1Start = filer->readPoint3d(g);
-            break;
-        case 14:
-            m_xLine1End = filer->readPoint3d(g);
-            break;
-        case 15:
-            m_xLine2Start = filer->readPoint3d(g);
-            break;
-        case 16:
-            m_arcPoint = filer->readPoint3d(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDb2LineAngularDimension",
+        { Point { 13, m_xLine1Start }, Point { 14, m_xLine1End }, Point { 15, m_xLine2Start },
+            Point { 16, m_arcPoint } });
 }
 
 bool AcDb2LineAngularDimension::computeGraphics(Graphics& g) const

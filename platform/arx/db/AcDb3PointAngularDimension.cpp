@@ -2,6 +2,7 @@
 #include "AcDb3PointAngularDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDb3PointAngularDimension, AcDbDimension, L"DIMENSION")
 
@@ -28,24 +29,9 @@ Acad::ErrorStatus AcDb3PointAngularDimension::dxfOutFields(AcDbDxfFiler* filer) 
 Acad::ErrorStatus AcDb3PointAngularDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDb3PointAngularDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 15:
-            m_centerPoint = filer->readPoint3d(g);
-            break;
-        case 13:
-            m_xLine1Point = filer->readPoint3d(g);
-            break;
-        case 14:
-            m_xLine2Point = filer->readPoint3d(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDb3PointAngularDimension",
+        { Point { 15, m_centerPoint }, Point { 13, m_xLine1Point }, Point { 14, m_xLine2Point } });
 }
 
 bool AcDb3PointAngularDimension::computeGraphics(Graphics& g) const

@@ -2,6 +2,7 @@
 #include "AcDbAlignedDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbAlignedDimension, AcDbDimension, L"DIMENSION")
 
@@ -27,24 +28,9 @@ Acad::ErrorStatus AcDbAlignedDimension::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbAlignedDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbAlignedDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 13:
-            m_xLine1Point = filer->readPoint3d(g);
-            break;
-        case 14:
-            m_xLine2Point = filer->readPoint3d(g);
-            break;
-        case 52:
-            m_oblique = filer->readAngle(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbAlignedDimension",
+        { Point { 13, m_xLine1Point }, Point { 14, m_xLine2Point }, Angle { 52, m_oblique } });
 }
 
 bool AcDbAlignedDimension::computeGraphics(Graphics& g) const

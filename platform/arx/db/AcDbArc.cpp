@@ -6,6 +6,7 @@
 #include "AcGeEllipArc3d.h"
 #include "DbCircleData.h"
 #include "DbCurveModel.h"
+#include "DbDxfFields.h"
 #include "DbGeometry.h"
 
 #include <cmath>
@@ -61,15 +62,8 @@ Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer)
     AcDbCurve::dxfInFields(filer);
     if (Acad::ErrorStatus es = DbCircleData::read(filer, mThickness, mCenter, mRadius, mNormal); es != Acad::eOk)
         return es;
-    if (!filer->atSubclassData(L"AcDbArc"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        if (g.code == 50)
-            mStartAngle = filer->readAngle(g);
-        else if (g.code == 51)
-            mEndAngle = filer->readAngle(g);
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbArc", { Angle { 50, mStartAngle }, Angle { 51, mEndAngle } });
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #include "AcDbDiametricDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 #include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbDiametricDimension, AcDbDimension, L"DIMENSION")
@@ -27,21 +28,9 @@ Acad::ErrorStatus AcDbDiametricDimension::dxfOutFields(AcDbDxfFiler* filer) cons
 Acad::ErrorStatus AcDbDiametricDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbDiametricDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 15:
-            m_chordPoint = filer->readPoint3d(g);
-            break;
-        case 40:
-            m_leaderLength = g.asDouble();
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(
+        filer, L"AcDbDiametricDimension", { Point { 15, m_chordPoint }, Real { 40, m_leaderLength } });
 }
 
 bool AcDbDiametricDimension::computeGraphics(Graphics& g) const

@@ -5,6 +5,7 @@
 #include "AcDbDxfFiler.h"
 #include "AcGeEllipArc3d.h"
 #include "DbCurveModel.h"
+#include "DbDxfFields.h"
 #include "DbGeometry.h"
 
 #include <cmath>
@@ -72,33 +73,10 @@ Acad::ErrorStatus AcDbEllipse::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbEllipse"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 10:
-            mCenter = filer->readPoint3d(g);
-            break;
-        case 11:
-            mMajorAxis = filer->readVector3d(g);
-            break;
-        case 210:
-            mNormal = filer->readVector3d(g);
-            break;
-        case 40:
-            mRatio = g.asDouble();
-            break;
-        case 41:
-            mStartParam = g.asDouble();
-            break;
-        case 42:
-            mEndParam = g.asDouble();
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbEllipse",
+        { Point { 10, mCenter }, Vector { 11, mMajorAxis }, Vector { 210, mNormal }, Real { 40, mRatio },
+            Real { 41, mStartParam }, Real { 42, mEndParam } });
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include "AcGeLine3d.h"
 #include "AcGeLineSeg3d.h"
 #include "DbCurveModel.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbLine, AcDbCurve, L"LINE")
 
@@ -76,27 +77,9 @@ Acad::ErrorStatus AcDbLine::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbLine::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbLine"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 39:
-            mThickness = g.asDouble();
-            break;
-        case 10:
-            mStart = filer->readPoint3d(g);
-            break;
-        case 11:
-            mEnd = filer->readPoint3d(g);
-            break;
-        case 210:
-            mNormal = filer->readVector3d(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbLine",
+        { Real { 39, mThickness }, Point { 10, mStart }, Point { 11, mEnd }, Vector { 210, mNormal } });
 }
 
 // A line's parameter is the distance from its start; every real lies on the infinite line.

@@ -3,6 +3,7 @@
 
 #include "AcDbDxfFiler.h"
 #include "AcGeLineSeg3d.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbPoint, AcDbEntity, L"POINT")
 
@@ -23,27 +24,9 @@ Acad::ErrorStatus AcDbPoint::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbPoint::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbEntity::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbPoint"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 10:
-            mPosition = filer->readPoint3d(g);
-            break;
-        case 39:
-            mThickness = g.asDouble();
-            break;
-        case 210:
-            mNormal = filer->readVector3d(g);
-            break;
-        case 50:
-            mEcsRotation = filer->readAngle(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbPoint",
+        { Point { 10, mPosition }, Real { 39, mThickness }, Vector { 210, mNormal }, Angle { 50, mEcsRotation } });
 }
 
 Acad::ErrorStatus AcDbPoint::getGeomExtents(AcDbExtents& extents) const

@@ -2,6 +2,7 @@
 #include "AcDbRadialDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 #include "DbGeometry.h"
 
 #include <algorithm>
@@ -29,21 +30,9 @@ Acad::ErrorStatus AcDbRadialDimension::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbRadialDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbRadialDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 15:
-            m_chordPoint = filer->readPoint3d(g);
-            break;
-        case 40:
-            m_leaderLength = g.asDouble();
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(
+        filer, L"AcDbRadialDimension", { Point { 15, m_chordPoint }, Real { 40, m_leaderLength } });
 }
 
 bool AcDbRadialDimension::computeGraphics(Graphics& g) const

@@ -5,6 +5,7 @@
 #include "AcDbLine.h"
 #include "AcGeRay3d.h"
 #include "DbCurveModel.h"
+#include "DbDxfFields.h"
 
 #include <cmath>
 #include <limits>
@@ -30,15 +31,8 @@ Acad::ErrorStatus AcDbRay::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbRay::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbRay"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        if (g.code == 10)
-            mBasePoint = filer->readPoint3d(g);
-        else if (g.code == 11)
-            mUnitDir = filer->readVector3d(g);
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbRay", { Point { 10, mBasePoint }, Vector { 11, mUnitDir } });
 }
 
 // The parameter is the distance from the base point, from 0 without end.

@@ -2,6 +2,7 @@
 #include "AcDbRotatedDimension.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 #include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbRotatedDimension, AcDbDimension, L"DIMENSION")
@@ -31,26 +32,12 @@ Acad::ErrorStatus AcDbRotatedDimension::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbRotatedDimension::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbDimension::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbAlignedDimension"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 13:
-            m_xLine1Point = filer->readPoint3d(g);
-            break;
-        case 14:
-            m_xLine2Point = filer->readPoint3d(g);
-            break;
-        case 50:
-            m_rotation = filer->readAngle(g);
-            break;
-        case 52:
-            m_oblique = filer->readAngle(g);
-            break;
-        default:
-            break;
-        }
-    });
+    using namespace DbDxfFields;
+    const Acad::ErrorStatus es = DbDxfFields::read(filer, L"AcDbAlignedDimension",
+        { Point { 13, m_xLine1Point }, Point { 14, m_xLine2Point }, Angle { 50, m_rotation },
+            Angle { 52, m_oblique } });
+    if (es != Acad::eOk)
+        return es;
     filer->atSubclassData(L"AcDbRotatedDimension");
     return Acad::eOk;
 }

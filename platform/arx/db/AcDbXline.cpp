@@ -6,6 +6,7 @@
 #include "AcDbRay.h"
 #include "AcGeLine3d.h"
 #include "DbCurveModel.h"
+#include "DbDxfFields.h"
 
 #include <cmath>
 #include <limits>
@@ -31,15 +32,8 @@ Acad::ErrorStatus AcDbXline::dxfOutFields(AcDbDxfFiler* filer) const
 Acad::ErrorStatus AcDbXline::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    if (!filer->atSubclassData(L"AcDbXline"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        if (g.code == 10)
-            mBasePoint = filer->readPoint3d(g);
-        else if (g.code == 11)
-            mUnitDir = filer->readVector3d(g);
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbXline", { Point { 10, mBasePoint }, Vector { 11, mUnitDir } });
 }
 
 // The parameter is the signed distance from the base point, without ends.

@@ -2,6 +2,7 @@
 #include "DbCircleData.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 namespace DbCircleData {
 
@@ -19,27 +20,9 @@ void write(AcDbDxfFiler* filer, double thickness, const AcGePoint3d& center, dou
 Acad::ErrorStatus read(
     AcDbDxfFiler* filer, double& thickness, AcGePoint3d& center, double& radius, AcGeVector3d& normal)
 {
-    if (!filer->atSubclassData(L"AcDbCircle"))
-        return Acad::eInvalidInput;
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 39:
-            thickness = g.asDouble();
-            break;
-        case 10:
-            center = filer->readPoint3d(g);
-            break;
-        case 40:
-            radius = g.asDouble();
-            break;
-        case 210:
-            normal = filer->readVector3d(g);
-            break;
-        default:
-            break;
-        }
-    });
-    return Acad::eOk;
+    using namespace DbDxfFields;
+    return DbDxfFields::read(filer, L"AcDbCircle",
+        { Real { 39, thickness }, Point { 10, center }, Real { 40, radius }, Vector { 210, normal } });
 }
 
 void transform(const AcGeMatrix3d& xform, double scale, AcGePoint3d& center, AcGeVector3d& normal, double& radius)

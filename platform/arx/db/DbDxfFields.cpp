@@ -1,0 +1,44 @@
+// The fields of one DXF subclass given as data.
+#include "DbDxfFields.h"
+
+#include "AcDbDxfFiler.h"
+
+namespace DbDxfFields {
+
+namespace {
+
+int codeOf(const Field& field)
+{
+    return std::visit([](const auto& f) { return f.code; }, field);
+}
+
+void store(AcDbDxfFiler* filer, const AcDbDxfGroup& g, const Field& field)
+{
+    if (const auto* p = std::get_if<Point>(&field))
+        p->value = filer->readPoint3d(g);
+    else if (const auto* v = std::get_if<Vector>(&field))
+        v->value = filer->readVector3d(g);
+    else if (const auto* r = std::get_if<Real>(&field))
+        r->value = g.asDouble();
+    else if (const auto* a = std::get_if<Angle>(&field))
+        a->radians = filer->readAngle(g);
+}
+
+} // namespace
+
+Acad::ErrorStatus read(AcDbDxfFiler* filer, const wchar_t* subclass, std::initializer_list<Field> fields)
+{
+    if (!filer->atSubclassData(subclass))
+        return Acad::eInvalidInput;
+    filer->readSubclass([&](const AcDbDxfGroup& g) {
+        for (const Field& field : fields) {
+            if (codeOf(field) == g.code) {
+                store(filer, g, field);
+                return;
+            }
+        }
+    });
+    return Acad::eOk;
+}
+
+} // namespace DbDxfFields
