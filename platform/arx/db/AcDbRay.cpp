@@ -4,8 +4,8 @@
 #include "AcDbDxfFiler.h"
 #include "AcDbLine.h"
 #include "AcGeRay3d.h"
+#include "DbBaseDirection.h"
 #include "DbCurveModel.h"
-#include "DbDxfFields.h"
 
 #include <cmath>
 #include <limits>
@@ -22,17 +22,14 @@ Acad::ErrorStatus AcDbRay::setUnitDir(const AcGeVector3d& v)
 Acad::ErrorStatus AcDbRay::dxfOutFields(AcDbDxfFiler* filer) const
 {
     AcDbCurve::dxfOutFields(filer);
-    filer->writeSubclass(L"AcDbRay");
-    filer->writePoint3d(10, mBasePoint);
-    filer->writeVector3d(11, mUnitDir);
+    DbBaseDirection::write(filer, L"AcDbRay", mBasePoint, mUnitDir);
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbRay::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    using namespace DbDxfFields;
-    return DbDxfFields::read(filer, L"AcDbRay", { Point { 10, mBasePoint }, Vector { 11, mUnitDir } });
+    return DbBaseDirection::read(filer, L"AcDbRay", mBasePoint, mUnitDir);
 }
 
 // The parameter is the distance from the base point, from 0 without end.
@@ -54,12 +51,8 @@ AcDbCurve* AcDbRay::subCurve(double p0, double p1) const
 
 Acad::ErrorStatus AcDbRay::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
 {
-    // To the right of the direction seen from +Z, as lines and polylines offset.
-    AcGeVector3d right = mUnitDir.crossProduct(AcGeVector3d::kZAxis);
-    if (right.isZeroLength())
-        right = mUnitDir.perpVector();
     auto* ray = new AcDbRay();
-    ray->mBasePoint = mBasePoint + right.normal() * offsetDist;
+    ray->mBasePoint = DbBaseDirection::offsetBase(mBasePoint, mUnitDir, offsetDist);
     ray->mUnitDir = mUnitDir;
     copyEntityPropertiesTo(ray);
     offsetCurves.append(ray);
@@ -91,11 +84,5 @@ Acad::ErrorStatus AcDbRay::transformBy(const AcGeMatrix3d& xform)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
-    AcGeVector3d dir = mUnitDir;
-    dir.transformBy(xform);
-    if (dir.isZeroLength())
-        return Acad::eDegenerateGeometry;
-    mBasePoint.transformBy(xform);
-    mUnitDir = dir.normal();
-    return Acad::eOk;
+    return DbBaseDirection::transform(xform, mBasePoint, mUnitDir);
 }

@@ -5,8 +5,8 @@
 #include "AcDbLine.h"
 #include "AcDbRay.h"
 #include "AcGeLine3d.h"
+#include "DbBaseDirection.h"
 #include "DbCurveModel.h"
-#include "DbDxfFields.h"
 
 #include <cmath>
 #include <limits>
@@ -23,17 +23,14 @@ Acad::ErrorStatus AcDbXline::setUnitDir(const AcGeVector3d& v)
 Acad::ErrorStatus AcDbXline::dxfOutFields(AcDbDxfFiler* filer) const
 {
     AcDbCurve::dxfOutFields(filer);
-    filer->writeSubclass(L"AcDbXline");
-    filer->writePoint3d(10, mBasePoint);
-    filer->writeVector3d(11, mUnitDir);
+    DbBaseDirection::write(filer, L"AcDbXline", mBasePoint, mUnitDir);
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbXline::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbCurve::dxfInFields(filer);
-    using namespace DbDxfFields;
-    return DbDxfFields::read(filer, L"AcDbXline", { Point { 10, mBasePoint }, Vector { 11, mUnitDir } });
+    return DbBaseDirection::read(filer, L"AcDbXline", mBasePoint, mUnitDir);
 }
 
 // The parameter is the signed distance from the base point, without ends.
@@ -58,12 +55,8 @@ AcDbCurve* AcDbXline::subCurve(double p0, double p1) const
 
 Acad::ErrorStatus AcDbXline::getOffsetCurves(double offsetDist, AcDbVoidPtrArray& offsetCurves) const
 {
-    // To the right of the direction seen from +Z, as lines and polylines offset.
-    AcGeVector3d right = mUnitDir.crossProduct(AcGeVector3d::kZAxis);
-    if (right.isZeroLength())
-        right = mUnitDir.perpVector();
     auto* xline = new AcDbXline();
-    xline->mBasePoint = mBasePoint + right.normal() * offsetDist;
+    xline->mBasePoint = DbBaseDirection::offsetBase(mBasePoint, mUnitDir, offsetDist);
     xline->mUnitDir = mUnitDir;
     copyEntityPropertiesTo(xline);
     offsetCurves.append(xline);
@@ -84,11 +77,5 @@ Acad::ErrorStatus AcDbXline::transformBy(const AcGeMatrix3d& xform)
 {
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
-    AcGeVector3d dir = mUnitDir;
-    dir.transformBy(xform);
-    if (dir.isZeroLength())
-        return Acad::eDegenerateGeometry;
-    mBasePoint.transformBy(xform);
-    mUnitDir = dir.normal();
-    return Acad::eOk;
+    return DbBaseDirection::transform(xform, mBasePoint, mUnitDir);
 }
