@@ -2,6 +2,7 @@
 #include "AcDbUCSTableRecord.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbUCSTableRecord, AcDbSymbolTableRecord, L"UCS")
 
@@ -22,23 +23,9 @@ Acad::ErrorStatus AcDbUCSTableRecord::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbSymbolTableRecord::dxfInFields(filer);
     filer->atSubclassData(L"AcDbUCSTableRecord");
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 2:
-            dxfInName(g.asString());
-            break;
-        case 10:
-            mOrigin = filer->readPoint3d(g);
-            break;
-        case 11:
-            mXAxis = filer->readVector3d(g);
-            break;
-        case 12:
-            mYAxis = filer->readVector3d(g);
-            break;
-        default:
-            break;
-        }
-    });
+    using namespace DbDxfFields;
+    DbDxfFields::readGroups(filer,
+        { Text { 2, [this](const std::wstring& name) { dxfInName(name); } }, Point { 10, mOrigin },
+            Vector { 11, mXAxis }, Vector { 12, mYAxis } });
     return Acad::eOk;
 }

@@ -2,6 +2,7 @@
 #include "AcDbViewTableRecord.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbViewTableRecord, AcDbSymbolTableRecord, L"VIEW")
 
@@ -29,29 +30,9 @@ Acad::ErrorStatus AcDbViewTableRecord::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbSymbolTableRecord::dxfInFields(filer);
     filer->atSubclassData(L"AcDbViewTableRecord");
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 2:
-            dxfInName(g.asString());
-            break;
-        case 40:
-            mHeight = g.asDouble();
-            break;
-        case 10:
-            mCenter = filer->readPoint2d(g);
-            break;
-        case 41:
-            mWidth = g.asDouble();
-            break;
-        case 11:
-            mDirection = filer->readVector3d(g);
-            break;
-        case 12:
-            mTarget = filer->readPoint3d(g);
-            break;
-        default:
-            break;
-        }
-    });
+    using namespace DbDxfFields;
+    DbDxfFields::readGroups(filer,
+        { Text { 2, [this](const std::wstring& name) { dxfInName(name); } }, Real { 40, mHeight },
+            Point2d { 10, mCenter }, Real { 41, mWidth }, Vector { 11, mDirection }, Point { 12, mTarget } });
     return Acad::eOk;
 }

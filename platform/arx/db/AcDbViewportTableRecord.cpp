@@ -2,6 +2,7 @@
 #include "AcDbViewportTableRecord.h"
 
 #include "AcDbDxfFiler.h"
+#include "DbDxfFields.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbViewportTableRecord, AcDbSymbolTableRecord, L"VPORT")
 
@@ -40,35 +41,10 @@ Acad::ErrorStatus AcDbViewportTableRecord::dxfInFields(AcDbDxfFiler* filer)
 {
     AcDbSymbolTableRecord::dxfInFields(filer);
     filer->atSubclassData(L"AcDbViewportTableRecord");
-    filer->readSubclass([&](const AcDbDxfGroup& g) {
-        switch (g.code) {
-        case 2:
-            dxfInName(g.asString());
-            break;
-        case 10:
-            mLowerLeft = filer->readPoint2d(g);
-            break;
-        case 11:
-            mUpperRight = filer->readPoint2d(g);
-            break;
-        case 12:
-            mCenter = filer->readPoint2d(g);
-            break;
-        case 16:
-            mDirection = filer->readVector3d(g);
-            break;
-        case 17:
-            mTarget = filer->readPoint3d(g);
-            break;
-        case 40:
-            mHeight = g.asDouble();
-            break;
-        case 41:
-            mAspect = g.asDouble();
-            break;
-        default:
-            break;
-        }
-    });
+    using namespace DbDxfFields;
+    DbDxfFields::readGroups(filer,
+        { Text { 2, [this](const std::wstring& name) { dxfInName(name); } }, Point2d { 10, mLowerLeft },
+            Point2d { 11, mUpperRight }, Point2d { 12, mCenter }, Vector { 16, mDirection }, Point { 17, mTarget },
+            Real { 40, mHeight }, Real { 41, mAspect } });
     return Acad::eOk;
 }

@@ -2,11 +2,14 @@
 // class that only files values by code lists them once instead of spelling out the switch.
 #pragma once
 
+#include "AcGePoint2d.h"
 #include "AcGePoint3d.h"
 #include "AcGeVector3d.h"
 #include "AcadErrorStatus.h"
 
+#include <functional>
 #include <initializer_list>
+#include <string>
 #include <variant>
 
 class AcDbDxfFiler;
@@ -16,6 +19,10 @@ namespace DbDxfFields {
 struct Point {
     int code;
     AcGePoint3d& value;
+};
+struct Point2d {
+    int code;
+    AcGePoint2d& value;
 };
 struct Vector {
     int code;
@@ -30,10 +37,18 @@ struct Angle {
     int code;
     double& radians;
 };
-using Field = std::variant<Point, Vector, Real, Angle>;
+// A text handed on, for a value that is kept behind a setter (a table record's name).
+struct Text {
+    int code;
+    std::function<void(const std::wstring&)> take;
+};
+using Field = std::variant<Point, Point2d, Vector, Real, Angle, Text>;
 
-// eInvalidInput, and nothing read, when the filer is not at the subclass; otherwise every group
-// of the subclass is stored in the field of its code, groups of other codes are passed over.
+// Every group of the current subclass is stored in the field of its code, groups of other codes
+// are passed over.
+void readGroups(AcDbDxfFiler* filer, std::initializer_list<Field> fields);
+
+// eInvalidInput, and nothing read, when the filer is not at the subclass; otherwise readGroups.
 Acad::ErrorStatus read(AcDbDxfFiler* filer, const wchar_t* subclass, std::initializer_list<Field> fields);
 
 } // namespace DbDxfFields
