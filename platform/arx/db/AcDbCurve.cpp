@@ -3,6 +3,7 @@
 #include "AcDbCurve.h"
 
 #include "DbCurveModel.h"
+#include "DbGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -227,6 +228,30 @@ Acad::ErrorStatus AcDbCurve::getClosestPointTo(
 Acad::ErrorStatus AcDbCurve::getOffsetCurves(double, AcDbVoidPtrArray&) const
 {
     return Acad::eNotImplementedYet;
+}
+
+Acad::ErrorStatus AcDbCurve::appendOffsetSpans(
+    const AcDbVoidPtrArray& spans, double distance, AcDbVoidPtrArray& offsetCurves) const
+{
+    if (spans.isEmpty())
+        return Acad::eInvalidOffset;
+    for (int i = 0; i < spans.length(); ++i) {
+        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
+        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
+        delete span;
+        if (curve != nullptr && !isCleanOffset(*curve, distance)) {
+            delete curve;
+            curve = nullptr;
+        }
+        if (curve == nullptr) {
+            for (int j = i + 1; j < spans.length(); ++j)
+                delete static_cast<AcGeCurve3d*>(spans[j]);
+            return Acad::eInvalidOffset;
+        }
+        copyEntityPropertiesTo(curve);
+        offsetCurves.append(curve);
+    }
+    return Acad::eOk;
 }
 
 bool AcDbCurve::isCleanOffset(const AcDbCurve& offset, double distance) const

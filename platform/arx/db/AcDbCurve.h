@@ -52,6 +52,11 @@ protected:
     // Whether an offset keeps its distance from this curve everywhere; a crossed or collapsed
     // offset comes nearer somewhere.
     bool isCleanOffset(const AcDbCurve& offset, double distance) const;
+    // Takes the geometry-library spans of an offset: each becomes a curve with this curve's
+    // properties, appended in order. eInvalidOffset when there are none, or when a span makes no
+    // curve or one that is not clean; the spans not yet taken are then freed.
+    Acad::ErrorStatus appendOffsetSpans(
+        const AcDbVoidPtrArray& spans, double distance, AcDbVoidPtrArray& offsetCurves) const;
     // Splits at parameters already known to lie on the curve.
     Acad::ErrorStatus splitAtParams(std::vector<double> params, AcDbVoidPtrArray& curveSegments) const;
 };

@@ -6,7 +6,6 @@
 #include "AcGeEllipArc3d.h"
 #include "DbCurveModel.h"
 #include "DbDxfFields.h"
-#include "DbGeometry.h"
 
 #include <cmath>
 
@@ -115,26 +114,8 @@ Acad::ErrorStatus AcDbEllipse::getOffsetCurves(double offsetDist, AcDbVoidPtrArr
     // which for a counter-clockwise ellipse is inwards. The offset of an ellipse is no ellipse.
     AcGeVoidPointerArray spans;
     model.spans().front().curve->getTrimmedOffset(-offsetDist, mNormal, spans, AcGe::kExtend);
-    if (spans.isEmpty())
-        return Acad::eInvalidOffset;
-    for (int i = 0; i < spans.length(); ++i) {
-        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
-        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
-        delete span;
-        // Deeper than the tightest curvature the offset would cross itself: none is made.
-        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
-            delete curve;
-            curve = nullptr;
-        }
-        if (curve == nullptr) {
-            for (int j = i + 1; j < spans.length(); ++j)
-                delete static_cast<AcGeCurve3d*>(spans[j]);
-            return Acad::eInvalidOffset;
-        }
-        copyEntityPropertiesTo(curve);
-        offsetCurves.append(curve);
-    }
-    return Acad::eOk;
+    // Deeper than the tightest curvature the offset would cross itself: none is made.
+    return appendOffsetSpans(spans, offsetDist, offsetCurves);
 }
 
 Acad::ErrorStatus AcDbEllipse::extend(double newParam)

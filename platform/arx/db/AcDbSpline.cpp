@@ -298,26 +298,8 @@ Acad::ErrorStatus AcDbSpline::getOffsetCurves(double offsetDist, AcDbVoidPtrArra
         normal = -normal;
     AcGeVoidPointerArray spans;
     curve.getTrimmedOffset(-offsetDist, normal, spans, AcGe::kExtend);
-    if (spans.isEmpty())
-        return Acad::eInvalidOffset;
-    for (int i = 0; i < spans.length(); ++i) {
-        auto* span = static_cast<AcGeCurve3d*>(spans[i]);
-        AcDbCurve* curve = DbGeometry::curveFromGe(*span);
-        delete span;
-        // An offset that crosses itself is not made.
-        if (curve != nullptr && !isCleanOffset(*curve, offsetDist)) {
-            delete curve;
-            curve = nullptr;
-        }
-        if (curve == nullptr) {
-            for (int j = i + 1; j < spans.length(); ++j)
-                delete static_cast<AcGeCurve3d*>(spans[j]);
-            return Acad::eInvalidOffset;
-        }
-        copyEntityPropertiesTo(curve);
-        offsetCurves.append(curve);
-    }
-    return Acad::eOk;
+    // An offset that crosses itself is not made.
+    return appendOffsetSpans(spans, offsetDist, offsetCurves);
 }
 
 Acad::ErrorStatus AcDbSpline::extend(double)
