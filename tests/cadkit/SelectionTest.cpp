@@ -13,13 +13,6 @@
 
 namespace {
 
-std::wstring handleOf(AcDbObjectId id)
-{
-    ACHAR text[17] = {0};
-    id.handle().getIntoAsciiBuffer(text);
-    return text;
-}
-
 short variable(const wchar_t* name)
 {
     resbuf value{};

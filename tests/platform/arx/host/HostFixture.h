@@ -34,20 +34,23 @@ protected:
     static AcDbDatabase* db() { return app().database(); }
     static std::wstring transcript() { return app().transcript().text(); }
 
-    // The ids of the live model-space entities, in drawing order.
-    static std::vector<AcDbObjectId> modelSpace()
+    // The live entities of a block, in append order.
+    static std::vector<AcDbObjectId> entitiesOf(AcDbObjectId blockId)
     {
         std::vector<AcDbObjectId> ids;
-        AcDbBlockTableRecord* ms = nullptr;
-        if (acdbOpenObject(ms, db()->modelSpaceId(), AcDb::kForRead) != Acad::eOk)
+        AcDbBlockTableRecord* block = nullptr;
+        if (acdbOpenObject(block, blockId, AcDb::kForRead) != Acad::eOk)
             return ids;
-        for (const AcDbObjectId& id : ms->entityIds()) {
+        for (const AcDbObjectId& id : block->entityIds()) {
             if (!id.isErased())
                 ids.push_back(id);
         }
-        ms->close();
+        block->close();
         return ids;
     }
+
+    // The ids of the live model-space entities, in drawing order.
+    static std::vector<AcDbObjectId> modelSpace() { return entitiesOf(db()->modelSpaceId()); }
 
     // Adds the entity to model space and closes it; returns its id.
     static AcDbObjectId add(AcDbEntity* ent)
