@@ -6,39 +6,13 @@
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbBlockReference.h"
-#include "AcDbDictionary.h"
 #include "AcDbLine.h"
 #include "AcDbRotatedDimension.h"
-#include "AcDbSortentsTable.h"
 #include "AcDbWipeout.h"
 #include "AcGeMatrix3d.h"
 
 #include <algorithm>
 #include <cwctype>
-
-namespace {
-
-// The model-space draw order, bottom first, once the table exists.
-std::vector<AcDbObjectId> sortedOrder(AcDbDatabase* pDb)
-{
-    AcDbBlockTableRecord* ms = nullptr;
-    EXPECT_EQ(acdbOpenObject(ms, pDb->modelSpaceId(), AcDb::kForRead), Acad::eOk);
-    const AcDbObjectId dictId = ms->extensionDictionary();
-    ms->close();
-    AcDbDictionary* dict = nullptr;
-    EXPECT_EQ(acdbOpenObject(dict, dictId, AcDb::kForRead), Acad::eOk);
-    AcDbObjectId tableId;
-    EXPECT_EQ(dict->getAt(L"ACAD_SORTENTS", tableId), Acad::eOk);
-    dict->close();
-    AcDbSortentsTable* table = nullptr;
-    EXPECT_EQ(acdbOpenObject(table, tableId, AcDb::kForRead), Acad::eOk);
-    AcDbObjectIdArray ids;
-    table->getFullDrawOrder(ids);
-    table->close();
-    return std::vector<AcDbObjectId>(ids.begin(), ids.end());
-}
-
-} // namespace
 
 using BlocksMasks = CadkitFixture;
 
@@ -117,7 +91,7 @@ TEST_F(BlocksMasks, AnAlignedDimensionsTextIsMaskedAndRotatedOnesAreNot)
     const AcDbObjectId above = add(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(30, 30, 0)));
     EXPECT_EQ(MavUtils::createMaskForDimentionText(maskId, aligned), Acad::eOk);
     ASSERT_FALSE(maskId.isNull());
-    EXPECT_EQ(sortedOrder(db()), (std::vector<AcDbObjectId>{rotated, above, maskId, aligned}));
+    EXPECT_EQ(tableDrawOrder(), (std::vector<AcDbObjectId>{rotated, above, maskId, aligned}));
 
     // Without the host's wipeout class there is no mask, and nothing moves.
     AcRxObject* classes = app().sysRegistry().remove(ACRX_CLASS_DICTIONARY);
@@ -125,5 +99,5 @@ TEST_F(BlocksMasks, AnAlignedDimensionsTextIsMaskedAndRotatedOnesAreNot)
     EXPECT_NE(MavUtils::createMaskForDimentionText(stale, aligned), Acad::eOk);
     app().sysRegistry().atPut(ACRX_CLASS_DICTIONARY, classes);
     EXPECT_EQ(stale, above);
-    EXPECT_EQ(sortedOrder(db()), (std::vector<AcDbObjectId>{rotated, above, maskId, aligned}));
+    EXPECT_EQ(tableDrawOrder(), (std::vector<AcDbObjectId>{rotated, above, maskId, aligned}));
 }

@@ -2,8 +2,12 @@
 // that echoes nowhere, the host's variables at their defaults, message boxes scripted and logged.
 #pragma once
 
+#include "AcDbDictionary.h"
 #include "AcDbEntity.h"
+#include "AcDbSortentsTable.h"
 #include "HostFixture.h"
+
+#include <vector>
 
 class CadkitFixture : public HostFixture {
 protected:
@@ -12,5 +16,26 @@ protected:
     {
         ent->setDatabaseDefaults(db());
         return HostFixture::add(ent);
+    }
+
+    // The model-space draw order, bottom first, read from its table once the table exists.
+    static std::vector<AcDbObjectId> tableDrawOrder()
+    {
+        AcDbBlockTableRecord* ms = nullptr;
+        EXPECT_EQ(acdbOpenObject(ms, db()->modelSpaceId(), AcDb::kForRead), Acad::eOk);
+        const AcDbObjectId dictId = ms->extensionDictionary();
+        ms->close();
+        AcDbDictionary* dict = nullptr;
+        EXPECT_EQ(acdbOpenObject(dict, dictId, AcDb::kForRead), Acad::eOk);
+        AcDbObjectId tableId;
+        EXPECT_EQ(dict->getAt(L"ACAD_SORTENTS", tableId), Acad::eOk);
+        dict->close();
+        AcDbSortentsTable* table = nullptr;
+        EXPECT_EQ(acdbOpenObject(table, tableId, AcDb::kForRead), Acad::eOk);
+        AcDbObjectIdArray ids;
+        table->getFullDrawOrder(ids);
+        EXPECT_EQ(table->blockId(), db()->modelSpaceId());
+        table->close();
+        return std::vector<AcDbObjectId>(ids.begin(), ids.end());
     }
 };

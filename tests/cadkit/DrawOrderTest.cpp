@@ -4,9 +4,7 @@
 
 #include "MavUtils.h"
 
-#include "AcDbDictionary.h"
 #include "AcDbLine.h"
-#include "AcDbSortentsTable.h"
 #include "aced.h"
 
 namespace {
@@ -37,27 +35,6 @@ protected:
             id = add(new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 0)));
     }
 
-    // The model-space draw order, bottom first, read from its table.
-    std::vector<AcDbObjectId> drawOrder() const
-    {
-        AcDbBlockTableRecord* ms = nullptr;
-        EXPECT_EQ(acdbOpenObject(ms, db()->modelSpaceId(), AcDb::kForRead), Acad::eOk);
-        const AcDbObjectId dictId = ms->extensionDictionary();
-        ms->close();
-        AcDbDictionary* dict = nullptr;
-        EXPECT_EQ(acdbOpenObject(dict, dictId, AcDb::kForRead), Acad::eOk);
-        AcDbObjectId tableId;
-        EXPECT_EQ(dict->getAt(L"ACAD_SORTENTS", tableId), Acad::eOk);
-        dict->close();
-        AcDbSortentsTable* table = nullptr;
-        EXPECT_EQ(acdbOpenObject(table, tableId, AcDb::kForRead), Acad::eOk);
-        AcDbObjectIdArray ids;
-        table->getFullDrawOrder(ids);
-        EXPECT_EQ(table->blockId(), db()->modelSpaceId());
-        table->close();
-        return std::vector<AcDbObjectId>(ids.begin(), ids.end());
-    }
-
     AcDbObjectId mLines[3];
 };
 
@@ -65,16 +42,16 @@ TEST_F(DrawOrder, SendTopMakesTheBlocksTableWhenMissingAndMovesTheEntityToTheTop
 {
     const auto& [a, b, c] = mLines;
     EXPECT_EQ(MavUtils::sendTop(a), 1);
-    EXPECT_EQ(drawOrder(), (std::vector<AcDbObjectId>{b, c, a}));
+    EXPECT_EQ(tableDrawOrder(), (std::vector<AcDbObjectId>{b, c, a}));
     EXPECT_EQ(MavUtils::sendTop(b), 1);
-    EXPECT_EQ(drawOrder(), (std::vector<AcDbObjectId>{c, a, b}));
+    EXPECT_EQ(tableDrawOrder(), (std::vector<AcDbObjectId>{c, a, b}));
 }
 
 TEST_F(DrawOrder, SendAboveMovesTheEntityJustAboveTheTarget)
 {
     const auto& [a, b, c] = mLines;
     EXPECT_EQ(MavUtils::sendAbove(a, b), 1);
-    EXPECT_EQ(drawOrder(), (std::vector<AcDbObjectId>{b, a, c}));
+    EXPECT_EQ(tableDrawOrder(), (std::vector<AcDbObjectId>{b, a, c}));
 }
 
 TEST_F(DrawOrder, AnEntityThatDoesNotOpenIsNotMoved)
