@@ -1,6 +1,7 @@
 // Base of every design bar record.
 #include "CBent_BASSteel.h"
 
+#include "ColumnText.h"
 #include "DesignLimits.h"
 
 CBent_BASSteel::CBent_BASSteel() { Reset(); }
@@ -17,12 +18,6 @@ BOOL CBent_BASSteel::SetColumnCount(int n, BOOL flag)
 {
     if (n < 0 || n > kMaxBarColumns)
         return FALSE;
-    if (m_strColumnText.GetLength() > n)
-        m_strColumnText = m_strColumnText.Left(n);
-    while (m_strColumnText.GetLength() < n)
-        m_strColumnText += L'1';
-    // A text cut to nothing has no first column to clear.
-    if (flag && m_nKind != 0 && m_nKind != 2 && !m_strColumnText.IsEmpty())
-        m_strColumnText.SetAt(0, L'0');
+    FitColumnText(m_strColumnText, n, m_nKind, flag != FALSE);
     return TRUE;
 }

@@ -1,6 +1,7 @@
 // Base of every drawing-side bar record.
 #include "CHLGZ_BASSteel.h"
 
+#include "ColumnText.h"
 #include "DesignLimits.h"
 
 CHLGZ_BASSteel::CHLGZ_BASSteel() { Reset(); }
@@ -49,13 +50,7 @@ void CHLGZ_BASSteel::SetColumnCount(int n, int flag)
 {
     if (n < 0)
         return;
-    if (m_strColumnText.GetLength() > n)
-        m_strColumnText = m_strColumnText.Left(n);
-    while (m_strColumnText.GetLength() < n)
-        m_strColumnText += L'1';
-    // A text cut to nothing has no first column to clear.
-    if (flag && m_nKind != 0 && m_nKind != 2 && !m_strColumnText.IsEmpty())
-        m_strColumnText.SetAt(0, L'0');
+    FitColumnText(m_strColumnText, n, m_nKind, flag != 0);
 }
 
 void CHLGZ_BASSteel::Transform(const AcGeMatrix3d& matrix, int first, int second)
