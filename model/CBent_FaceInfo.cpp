@@ -55,16 +55,11 @@ void CBent_FaceInfo::SetColumnText(const CString& text)
 {
     m_LTLSteel.SetColumnText(text);
     m_LBLSteel.SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLUTSteels.GetSize(); ++i)
-        m_aLUTSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLUBSteels.GetSize(); ++i)
-        m_aLUBSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLUPSteels.GetSize(); ++i)
-        m_aLUPSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLUMSteels.GetSize(); ++i)
-        m_aLUMSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aSupports.GetSize(); ++i)
-        m_aSupports[i].SetColumnText(text);
+    SetListColumnText(m_aLUTSteels, text);
+    SetListColumnText(m_aLUBSteels, text);
+    SetListColumnText(m_aLUPSteels, text);
+    SetListColumnText(m_aLUMSteels, text);
+    SetListColumnText(m_aSupports, text);
 }
 
 BOOL CBent_FaceInfo::SetSupportCount(int n)

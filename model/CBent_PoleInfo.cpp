@@ -15,14 +15,10 @@ void CBent_PoleInfo::Reset()
 
 void CBent_PoleInfo::SetColumnText(const CString& text)
 {
-    for (INT_PTR i = 0; i < m_aLPTSteels.GetSize(); ++i)
-        m_aLPTSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLPBSteels.GetSize(); ++i)
-        m_aLPBSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLPPSteels.GetSize(); ++i)
-        m_aLPPSteels[i].SetColumnText(text);
-    for (INT_PTR i = 0; i < m_aLPMSteels.GetSize(); ++i)
-        m_aLPMSteels[i].SetColumnText(text);
+    SetListColumnText(m_aLPTSteels, text);
+    SetListColumnText(m_aLPBSteels, text);
+    SetListColumnText(m_aLPPSteels, text);
+    SetListColumnText(m_aLPMSteels, text);
 }
 
 void CBent_PoleInfo::MirrorFrom(const CBent_PoleInfo& other)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CArray.h"
+#include "CString.h"
 
 // Removes entries first ... last (from the last down). first > last removes nothing; a range
 // that reaches outside the list throws and leaves it whole.
@@ -31,4 +32,12 @@ bool ListsEqual(const CArray<TYPE, ARG_TYPE>& a, const CArray<TYPE, ARG_TYPE>& b
         if (!(a[i] == b[i]))
             return false;
     return true;
+}
+
+// The column text of every record of the list, design or drawing side alike.
+template <class TYPE>
+void SetListColumnText(CArray<TYPE, const TYPE&>& list, const CString& text)
+{
+    for (INT_PTR i = 0; i < list.GetSize(); ++i)
+        list[i].SetColumnText(text);
 }

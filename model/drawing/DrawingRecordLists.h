@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CArray.h"
-#include "CString.h"
+#include "RecordListHelpers.h"
 
 // Empties the drawing-side list; then, for each design record in order, a fresh record (reset
 // values) receives the design fields by its AssignFrom and a copy of it is appended.
@@ -15,12 +15,4 @@ void AssignRecordList(CArray<DRAWN, const DRAWN&>& to, const CArray<DESIGN, cons
         record.AssignFrom(from[i]);
         to.Add(record);
     }
-}
-
-// The column text of every record of the list.
-template <class DRAWN>
-void SetListColumnText(CArray<DRAWN, const DRAWN&>& list, const CString& text)
-{
-    for (INT_PTR i = 0; i < list.GetSize(); ++i)
-        list[i].SetColumnText(text);
 }
