@@ -3,7 +3,7 @@
 
 void PierInfoFields::ResetFields()
 {
-    // The covers belong to the engineer's practice rather than to one design, so a reset keeps them.
+    // Both records' Reset leaves the covers as they are, so they are carried over the defaults.
     PierInfoFields defaults;
     defaults.m_dTopCover = m_dTopCover;
     defaults.m_dBottomCover = m_dBottomCover;
