@@ -21,6 +21,9 @@ public:
     // The record stays the caller's: it is opened for write, closed and freed by the caller.
     void setBlockTableRecord(AcDbBlockTableRecord* pRecord);
 
+    // Text styles: the name of a style record.
+    Acad::ErrorStatus getTextStyleName(CString& name, AcDbObjectId textStyleId);
+
     // Text and dimension styles of the working database by name.
     Acad::ErrorStatus getTextStyleId(const wchar_t* name, AcDbObjectId& id);
     Acad::ErrorStatus getDimStyleId(const wchar_t* name, AcDbObjectId& id);

@@ -4,8 +4,11 @@
 
 class AcDbDatabase;
 class AcDbEntity;
+class AcDbRasterImage;
 class AcDbSortentsTable;
 
 AcDbDatabase* GetCurrentDocDatabase();
 AcDbSortentsTable* GetOrCreateSortentsTable(AcDbEntity* pEnt);
 int SetSortentsVar(short value);
+// A new instance of the host's wipeout class, or null when the host has no wipeout support.
+AcDbRasterImage* NewWipeout();

@@ -11,8 +11,10 @@
 #include "CArray.h"
 #include "CString.h"
 #include "CorbelkitExport.h"
+#include "MavCondition.h"
 #include "resbuf.h"
 
+class AcDbAlignedDimension;
 class AcDbBlockTableRecord;
 class AcDbCurve;
 class AcDbDatabase;
@@ -22,6 +24,7 @@ class AcDbExtents;
 class AcDbObject;
 class AcDbSymbolTable;
 class AcDbSymbolTableRecord;
+class AcDbText;
 class AcGeEntity2d;
 class AcGeMatrix2d;
 class AcGeMatrix3d;
@@ -167,4 +170,106 @@ public:
         const wchar_t* secondArrow, int extLineMode, int textMovement);
     static Acad::ErrorStatus textZeroSuppression(CString& text, int leading);
     static CString textZeroSuppressionEx(const CString& text, int leading);
+    // Selection and editor interaction: picks, selections by window, layer or colour, highlights,
+    // input, view, object snap, command echo and diagnostics on the command line.
+    static Acad::ErrorStatus selectEntity(const wchar_t* prompt, AcArray<AcDbObjectId>& ids);
+    static AcDbObjectId selectSingleEntity(char* prompt);
+    static void selectInWindow(const AcGePoint3d& corner1, const AcGePoint3d& corner2, ads_name ss);
+    static Acad::ErrorStatus selectEntityInLayerEx(
+        MavCondition condition, AcDbObjectId& first, AcDbObjectId& second, bool modelSpace);
+    static Acad::ErrorStatus highlight(const AcDbObjectId& id);
+    static void refreshDisplay();
+    static void echoStart(resbuf*& saved, resbuf*& zero);
+    static bool selectEntity(const wchar_t* prompt, AcDbObjectId& id);
+    static bool selectEntity(AcDbObjectId& id, AcGePoint3d& point, wchar_t* prompt);
+    static AcDbEntity* selectEntity(AcDbObjectId& id, wchar_t* prompt, AcDb::OpenMode mode);
+    static AcDbEntity* selectEntity(wchar_t* prompt, AcDb::OpenMode mode);
+    static AcDbObjectId selectEntity(wchar_t* prompt);
+    static AcDbObjectId selectSingleEntity(const CString& prompt);
+    static Acad::ErrorStatus selectEntityInLayer(CString layerName, AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus selectEntityInLayerEx(CString layerName, AcArray<AcDbObjectId>& ids, bool modelSpace);
+    static Acad::ErrorStatus selectEntityInLayerEx(MavCondition condition, AcDbObjectId& id, bool modelSpace);
+    static Acad::ErrorStatus selectEntityByColorIndex(int colorIndex, AcArray<AcDbObjectId>& ids, bool modelSpace);
+    static void deleteObjsInLayer(CString layerName);
+    static Acad::ErrorStatus unhighlight(const AcDbObjectId& id);
+    static int getInsertPoint(const AcGePoint3d& base, const wchar_t* prompt, AcGePoint3d& point);
+    static int getInsertPoint(const wchar_t* prompt, AcGePoint3d& point);
+    static int getInsertPoint(AcGePoint3d& point);
+    static int getInsertPointEx(const wchar_t* prompt, AcGePoint3d& point);
+    static void pressEnterToContinue();
+    static void zoomWindow(const AcGePoint3d& corner1, const AcGePoint3d& corner2);
+    static void zoomToHere(AcGePoint3d p1, AcGePoint3d p2);
+    static void turnOffOsnap();
+    static void turnOnOsnap();
+    static void echoEnt(resbuf* saved, resbuf* zero);
+    static void printDataInAcArray(AcArray<int>& values);
+    static void printDataInAcArray(AcArray<double>& values);
+    static void printAcGePoint3dCoordinate(const AcGePoint3d& point);
+    static void printCurveInfor(const AcDbObjectId& id, int number);
+
+    // Symbol tables, blocks and images: layers made, locked and listed, empty blocks, wipeouts
+    // from polygons, lineweights and shape-font names.
+    static Acad::ErrorStatus createLayer(const wchar_t* name, AcDbObjectId& id);
+    static AcDbObjectId createNewLayer(CString name);
+    static void lockLayer(const wchar_t* name, int lock);
+    static Acad::ErrorStatus setLinetypeToLayer(const wchar_t* layerName, const AcDbObjectId& linetypeId);
+    static AcDbObjectId selectLayerById(const AcDbObjectId& layerId);
+    static Acad::ErrorStatus collectLayerNames(CStringArray& names);
+    static Acad::ErrorStatus createBlockRecord(const wchar_t* name);
+    static Acad::ErrorStatus createAcDbRasterImage(AcDbObjectId& id, const AcArray<AcGePoint3d>& polygon);
+    static void getLineWidthByIndex(int value, AcDb::LineWeight& lineWeight);
+    static int isSHXFile(const wchar_t* fileName);
+
+    // Text styles, text masks and wipeout frames.
+    static AcDbObjectId createNewTextStyle(
+        CString name, int fontKind, double textSize, double xScale, CString font, CString bigFont);
+    static Acad::ErrorStatus createMaskForAcDbText(AcDbObjectId& maskId, const AcDbObjectId& textId);
+    static Acad::ErrorStatus prepareWipeout();
+    static void wipeoutFrameOff();
+
+    // Position tests on curves and regions: side of a curve, nearer end, polygon crossing,
+    // extents, text centre and line counts.
+    static int tellDirection(AcDbCurve* pCurve, const AcGePoint3d& point);
+    static Acad::ErrorStatus tellLocationOfIntersectPointInDbCurve(
+        const AcDbCurve* pCurve, const AcGePoint3d& point, double& dist, int& end);
+    static int inTheRegion(AcArray<AcGePoint3d> points, const AcDbObjectId& id);
+    static Acad::ErrorStatus getCurveExtents(const AcDbObjectId& id, AcDbExtents& extents);
+    static AcGePoint3d centerPoint(const AcDbText* pText);
+    static int ventralLinesNumber(int mode, int count);
+
+    // Entity properties and dimension edits; style queries; outlines of texts.
+    static Acad::ErrorStatus changeDbEntityProperty(
+        const AcDbObjectId& id, const CString& layerName, int changeLayer, int colorIndex, int changeColor);
+    static Acad::ErrorStatus changeDbEntityColor(const AcDbObjectId& id, int colorIndex);
+    static Acad::ErrorStatus changeDimensionText(const AcDbObjectId& id, const CString& text);
+    static Acad::ErrorStatus changeDimensionTextStyle(const AcDbObjectId& id, const CString& styleName);
+    static Acad::ErrorStatus changeDimensionTextPosition(const AcDbObjectId& id, const AcGePoint3d& position);
+    static Acad::ErrorStatus changeDimensionTextPositionAndRotation(
+        const AcDbObjectId& id, const AcGePoint3d& position, double rotation, int textMove);
+    static Acad::ErrorStatus changeDimensionTextPositionAndExtLinesStatus(
+        const AcDbObjectId& id, const AcGePoint3d& position, int selector);
+    static Acad::ErrorStatus changeDimensionArrow(const AcDbObjectId& id, const wchar_t* block1, const wchar_t* block2);
+    static Acad::ErrorStatus changeDimensionArrowTextPositionAndExtLinesStatus(const AcDbObjectId& id,
+        const wchar_t* block1, const wchar_t* block2, const AcGePoint3d& position, int selector, int textMove);
+    static Acad::ErrorStatus changeDimensionExtLinesStatus(const AcDbObjectId& id, int selector);
+    static Acad::ErrorStatus changeDimensionExtLinesOffset(const AcDbObjectId& id, int selector, double value);
+    static double getDimGap(const CString& dimStyleName);
+    static double textWHFactor(const AcDbObjectId& textStyleId);
+    static int needFixWidth(const AcDbObjectId& textStyleId);
+    static void acdbTextCornerPoints(
+        const AcGePoint3d& center, double rotation, const AcDbText* pText, AcArray<AcGePoint3d>& points);
+    static void cornerPoint(const AcDbText* pText, AcArray<AcGePoint3d>& points);
+    static void dimentionTextCornerPoints(AcDbAlignedDimension* pDim, AcArray<AcGePoint3d>& points);
+
+    // Blocks, references and masks: host commands that insert and attach, host modules, the
+    // host's folder, and wipeouts over entities and dimension texts.
+    static void insertBlock(const CString& name, const AcGePoint3d& point, double xScale, double yScale,
+        double zScale, double rotation);
+    static void attachDwg(const CString& path, const AcGePoint3d& point, double xScale, double yScale,
+        double zScale, double rotation);
+    static int loadArxFile(const CString& path);
+    static int arxFileIsLoaded(const wchar_t* name);
+    static int autoCADPathName(CString& folder);
+    static Acad::ErrorStatus createAcDbRasterImage(AcDbObjectId& id, const AcDbObjectId& entityId);
+    static Acad::ErrorStatus createMaskForDimentionText(AcDbObjectId& maskId, const AcDbObjectId& dimId);
 };
