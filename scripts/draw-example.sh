@@ -1,6 +1,6 @@
 #!/bin/sh
 # Installs what is missing, builds everything and draws the sample design to DXF and PNG
-# with cadhost, once the drawing plug-in (libcorbeldraw.so) is built.
+# with cadhost and the drawing plug-in (libcorbeldraw.so).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -12,4 +12,6 @@ if [ ! -f "$root/build/plugin/libcorbeldraw.so" ]; then
 fi
 mkdir -p "$root/out"
 cd "$root"
-"$root/build/host/cadhost" draw examples/sample.glt -o out
+# The title block of every sheet is the repository's Support/tk.dxf unless a system folder is
+# registered ("Location") or another support path is given.
+CORBEL_SUPPORT_PATH="${CORBEL_SUPPORT_PATH:-$root/Support}" "$root/build/host/cadhost" draw examples/sample.glt -o out
