@@ -6,6 +6,7 @@
 #include "AcDbText.h"
 #include "CTov_BaseDraw.h"
 #include "CTov_InitDraw.h"
+#include "ReadRegistryString.h"
 #include "Registry.h"
 
 #include <cstdlib>
@@ -110,4 +111,20 @@ TEST_F(TitleBlock, TheShippedDrawingIsAnA3SheetWithItsTitleTable)
     const std::string out = runScript("setup_dxf.py", shipped(), status);
     ASSERT_EQ(status, 0) << out;
     EXPECT_NE(out.find("audit 0 0"), std::string::npos) << out;
+}
+
+// The installation's registration: the folder the tool registers is the one the title block
+// reads, a long one too (more than the 128 characters a half-offered buffer would hold).
+TEST_F(TitleBlock, TheRegisteredFolderReadsBackWhateverItsLength)
+{
+    const std::filesystem::path folder = mFolder / std::string(150, 'f');
+    std::filesystem::create_directories(folder);
+    const std::string command = std::string(CORBEL_REGISTER_TOOL) + " '" + folder.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    CString location;
+    ASSERT_EQ(ReadRegistryString(L"Location", location, 0), 1);
+    EXPECT_EQ(std::wstring(location.GetString()), folder.wstring());
+    CString unchanged(L"kept");
+    EXPECT_EQ(ReadRegistryString(L"CurGltFile", unchanged, 1), 0);
+    EXPECT_EQ(std::wstring(unchanged.GetString()), L"kept");
 }
