@@ -50,7 +50,8 @@ AcGeNurbCurve3d* nurbsOf(const AcDbSpline* pSpline, bool& failed)
     AcGeDoubleArray weights;
     double controlTol = 0.0;
     double knotTol = 0.0;
-    failed = pSpline->getNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlTol, knotTol)
+    failed
+        = pSpline->getNurbsData(degree, rational, closed, periodic, controlPoints, knots, weights, controlTol, knotTol)
         != Acad::eOk;
     if (failed)
         return nullptr;
@@ -170,8 +171,10 @@ bool readChain(const AcGeCompositeCurve3d* pComposite, std::vector<ChainSegment>
         auto* pPiece = static_cast<AcGeCurve3d*>(p);
         ChainSegment segment;
         if (pPiece != nullptr && pPiece->type() == AcGe::kCircArc3d) {
+            // An arc turning about -Z runs clockwise in plan: its bulge is negative.
             const auto* pArc = static_cast<const AcGeCircArc3d*>(pPiece);
-            segment = {1, pArc->startPoint(), pArc->endPoint(), std::tan((pArc->endAng() - pArc->startAng()) * 0.25)};
+            const double bulge = std::tan((pArc->endAng() - pArc->startAng()) * 0.25);
+            segment = {1, pArc->startPoint(), pArc->endPoint(), pArc->normal().z < 0.0 ? -bulge : bulge};
         } else if (pPiece != nullptr && pPiece->type() == AcGe::kLineSeg3d) {
             const auto* pLine = static_cast<const AcGeLineSeg3d*>(pPiece);
             segment = {0, pLine->startPoint(), pLine->endPoint(), 0.0};

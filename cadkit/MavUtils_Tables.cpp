@@ -280,6 +280,7 @@ int MavUtils::isSHXFile(const wchar_t* fileName)
     if (name.size() < 4)
         return 0;
     std::wstring tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
+    std::transform(
+        tail.begin(), tail.end(), tail.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
     return tail == L".shx" ? 1 : 0;
 }

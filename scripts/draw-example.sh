@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds everything and draws the sample design to DXF and PNG.
+# Installs what is missing, builds everything and draws the sample design to DXF and PNG
+# with cadhost, once the drawing plug-in (libcorbeldraw.so) is built.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -8,9 +9,10 @@ cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
 # The system folder, in which the plug-in finds its title block (Support/tk.dxf), registered as
 # the installation would: the value "Location" of the system's machine key.
 "$root/build/plugin/tools/corbel-register" "$root"
-if [ ! -x "$root/build/host/cadhost" ]; then
-  echo "built; the drawing command (cadhost draw) is not there yet."
+if [ ! -f "$root/build/plugin/libcorbeldraw.so" ]; then
+  echo "built; the drawing command is not there yet (the plug-in libcorbeldraw.so is not built)."
   exit 0
 fi
 mkdir -p "$root/out"
-"$root/build/host/cadhost" draw "$root/examples/sample.glt" -o "$root/out"
+cd "$root"
+"$root/build/host/cadhost" draw examples/sample.glt -o out

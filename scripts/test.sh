@@ -11,7 +11,10 @@ run_suite() {
   dir=$1; shift
   cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
-  ctest --test-dir "$dir" -j "$jobs" --output-on-failure --no-tests=error
+  # Each suite gets temporary folders of its own, so that runs of other work trees on the same
+  # machine never write into the same files.
+  mkdir -p "$dir/tmp"
+  TMPDIR="$dir/tmp" ctest --test-dir "$dir" -j "$jobs" --output-on-failure --no-tests=error
 }
 
 run_suite "$root/build"

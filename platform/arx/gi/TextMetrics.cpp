@@ -19,20 +19,20 @@ struct State {
 };
 
 // One unit of a multiline text's paragraph: a character, or a stack of two texts.
-struct Piece {
+struct Unit {
     State state;
     wchar_t ch = 0;
     bool stack = false;
     wchar_t stackKind = L'^';
     std::wstring upper, lower;
-    bool breakAfter = false; // a line may end after this piece
+    bool breakAfter = false; // a line may end after this unit
     bool hardSpace = false;
     double width = 0.0;
 };
 
 double slantWidth(double height, double oblique) { return height * std::tan(oblique); }
 
-double stackWidth(const Piece& p)
+double stackWidth(const Unit& p)
 {
     const double s = p.state.height * TextMetrics::kStackScale;
     return std::max(TextMetrics::measure(p.upper, s, p.state.widthFactor),
@@ -53,13 +53,13 @@ bool readValue(std::wstring_view s, std::size_t& i, double& value, bool& relativ
     return stop != text.c_str();
 }
 
-std::vector<std::vector<Piece>> parseMText(std::wstring_view src, State base)
+std::vector<std::vector<Unit>> parseMText(std::wstring_view src, State base)
 {
-    std::vector<std::vector<Piece>> paragraphs(1);
+    std::vector<std::vector<Unit>> paragraphs(1);
     std::vector<State> saved;
     State st = base;
     auto addChar = [&](wchar_t ch, bool hard = false) {
-        Piece p;
+        Unit p;
         p.state = st;
         p.ch = ch;
         p.hardSpace = hard;
@@ -104,7 +104,7 @@ std::vector<std::vector<Piece>> parseMText(std::wstring_view src, State base)
                 const std::size_t end = src.find(L';', i);
                 const std::wstring body(src.substr(i, end == std::wstring_view::npos ? std::wstring_view::npos : end - i));
                 i = end == std::wstring_view::npos ? src.size() : end + 1;
-                Piece p;
+                Unit p;
                 p.state = st;
                 p.stack = true;
                 const std::size_t split = body.find_first_of(L"^/#");
@@ -281,14 +281,14 @@ TextMetrics::Layout TextMetrics::layoutMText(std::wstring_view contents, double 
                                              int attachment)
 {
     const std::wstring decoded = decodeControlCodes(contents);
-    const std::vector<std::vector<Piece>> paragraphs = parseMText(decoded, State{height, widthFactor, oblique});
+    const std::vector<std::vector<Unit>> paragraphs = parseMText(decoded, State{height, widthFactor, oblique});
 
     // Break paragraphs into lines.
-    std::vector<std::vector<Piece>> lines;
-    for (const std::vector<Piece>& para : paragraphs) {
-        std::vector<Piece> line;
+    std::vector<std::vector<Unit>> lines;
+    for (const std::vector<Unit>& para : paragraphs) {
+        std::vector<Unit> line;
         double x = 0.0;
-        for (Piece p : para) {
+        for (Unit p : para) {
             p.width = p.stack ? stackWidth(p) : charWidth(p.ch) * p.state.height * p.state.widthFactor;
             if (wrapWidth > 0.0 && !line.empty() && x + p.width > wrapWidth && !(p.ch == L' ' && !p.hardSpace)) {
                 // Back to the last place a line may end; a wide character may start a line.
@@ -299,14 +299,14 @@ TextMetrics::Layout TextMetrics::layoutMText(std::wstring_view contents, double 
                     if (cut == 0)
                         cut = line.size();
                 }
-                std::vector<Piece> rest(line.begin() + static_cast<std::ptrdiff_t>(cut), line.end());
+                std::vector<Unit> rest(line.begin() + static_cast<std::ptrdiff_t>(cut), line.end());
                 line.resize(cut);
                 while (!line.empty() && line.back().ch == L' ' && !line.back().hardSpace && !line.back().stack)
                     line.pop_back();
                 lines.push_back(line);
                 line = rest;
                 x = 0.0;
-                for (const Piece& q : line)
+                for (const Unit& q : line)
                     x += q.width;
             }
             line.push_back(p);
@@ -324,7 +324,7 @@ TextMetrics::Layout TextMetrics::layoutMText(std::wstring_view contents, double 
     double lastHeight = height;
     for (std::size_t li = 0; li < lines.size(); ++li) {
         double lineHeight = 0.0;
-        for (const Piece& p : lines[li])
+        for (const Unit& p : lines[li])
             lineHeight = std::max(lineHeight, p.state.height);
         if (lineHeight == 0.0)
             lineHeight = height;
@@ -332,7 +332,7 @@ TextMetrics::Layout TextMetrics::layoutMText(std::wstring_view contents, double 
         lastHeight = lineHeight;
         lineStarts.push_back(layout.glyphs.size());
         double x = 0.0;
-        for (const Piece& p : lines[li]) {
+        for (const Unit& p : lines[li]) {
             if (!p.stack) {
                 layout.glyphs.push_back(Glyph{p.ch, x, baseline, p.width, p.state.height, p.state.oblique});
             } else {

@@ -15,9 +15,9 @@
 
 class TextMetrics {
 public:
-    // The cap height is the text height; the lowest glyph parts reach this far below the baseline.
+    // The cap height is the text height; the lowest strokes of glyphs reach this far below the baseline.
     static constexpr double kDescent = 0.3;
-    // Stacked parts of a multiline text (\S) are this fraction of the height.
+    // The two texts of a stack in a multiline text (\S) are this fraction of the height.
     static constexpr double kStackScale = 0.7;
     // Lines of a multiline text are this many heights apart (times the spacing factor).
     static constexpr double kLineSpacing = 5.0 / 3.0;

@@ -68,3 +68,5 @@ void AcApDocManager::removeReactor(AcApDocManagerReactor* pReactor)
 AcApDocManager* acDocManagerPtr() { return &HostApplication::instance().docManager(); }
 
 AcApDocument* curDoc() { return acDocManagerPtr()->curDocument(); }
+
+AcTransactionManager* acTransactionManagerPtr() { return curDoc()->transactionManager(); }

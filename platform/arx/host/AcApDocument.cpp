@@ -3,13 +3,14 @@
 
 #include "AcDbDatabase.h"
 
+#include "HostPaths.h"
+
 #include <algorithm>
-#include <filesystem>
 
 AcApDocument::AcApDocument(std::unique_ptr<AcDbDatabase> database, std::wstring fileName)
     : mDatabase(std::move(database)), mFileName(std::move(fileName))
 {
-    mTitle = mFileName.empty() ? std::wstring(L"Drawing1.dwg") : std::filesystem::path(mFileName).filename().wstring();
+    mTitle = mFileName.empty() ? std::wstring(L"Drawing1.dwg") : HostPaths::fromPath(HostPaths::toPath(mFileName).filename());
 }
 
 AcApDocument::~AcApDocument() = default;

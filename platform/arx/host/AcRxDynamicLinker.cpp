@@ -30,7 +30,7 @@ Fn moduleSymbol(void* handle, const char* name)
 
 std::wstring baseName(const std::wstring& path)
 {
-    return std::filesystem::path(path).filename().wstring();
+    return HostPaths::fromPath(HostPaths::toPath(path).filename());
 }
 
 bool sameName(const std::wstring& a, const std::wstring& b)
@@ -52,19 +52,18 @@ std::wstring AcRxDynamicLinker::findModule(const std::wstring& fileName)
     if (fileName.empty())
         return L"";
     std::error_code ec;
-    const fs::path given(HostPaths::nativePath(fileName));
-    if (given.has_parent_path()) {
-        return fs::is_regular_file(given, ec) ? fs::absolute(given, ec).lexically_normal().wstring() : L"";
-    }
+    const fs::path given = HostPaths::toPath(fileName);
+    if (given.has_parent_path())
+        return fs::is_regular_file(given, ec) ? HostPaths::fromPath(fs::absolute(given, ec).lexically_normal()) : L"";
     std::vector<fs::path> folders{fs::current_path(ec), HostPaths::programFolder()};
     if (const char* extra = std::getenv("CORBEL_MODULE_PATH")) {
         for (const std::wstring& folder : HostPaths::splitSearchPath(extra))
-            folders.emplace_back(folder);
+            folders.push_back(HostPaths::toPath(folder));
     }
     for (const fs::path& folder : folders) {
         const fs::path candidate = folder / given;
         if (!folder.empty() && fs::is_regular_file(candidate, ec))
-            return fs::absolute(candidate, ec).lexically_normal().wstring();
+            return HostPaths::fromPath(fs::absolute(candidate, ec).lexically_normal());
     }
     return L"";
 }
@@ -111,7 +110,7 @@ bool AcRxDynamicLinker::loadModule(const ACHAR* fileName, bool printit, bool)
         return refuse(L"it exports no acrxEntryPoint.");
 
     // Filed before the entry point runs, so that it can unlock itself and say it is MDI-aware.
-    mModules.push_back(Module{path, handle, true, false});
+    mModules.push_back(Module{path, name, handle, true, false});
     if (entry(AcRx::kInitAppMsg, handle) != AcRx::kRetOK) {
         mModules.pop_back();
         return refuse(L"its initialisation failed.");
@@ -172,8 +171,9 @@ const AcRxDynamicLinker::Module* AcRxDynamicLinker::byName(const ACHAR* fileName
         return nullptr;
     const std::wstring name = fileName;
     for (const Module& m : mModules) {
-        const std::filesystem::path p(m.path);
-        if (sameName(m.path, name) || sameName(p.filename().wstring(), name) || sameName(p.stem().wstring(), name))
+        const std::filesystem::path p = HostPaths::toPath(m.path);
+        if (sameName(m.path, name) || sameName(HostPaths::fromPath(p.filename()), name)
+            || sameName(HostPaths::fromPath(p.stem()), name))
             return &m;
     }
     return nullptr;
@@ -231,6 +231,14 @@ std::vector<std::wstring> AcRxDynamicLinker::loadedModules() const
     return paths;
 }
 
+std::vector<std::wstring> AcRxDynamicLinker::loadedAppNames() const
+{
+    std::vector<std::wstring> names;
+    for (const Module& m : mModules)
+        names.push_back(m.requestedName);
+    return names;
+}
+
 bool acrxLoadModule(const ACHAR* moduleName, bool printit, bool asCmd)
 {
     return HostApplication::instance().dynamicLinker().loadModule(moduleName, printit, asCmd);
@@ -244,9 +252,9 @@ bool acrxUnloadModule(const ACHAR* moduleName, bool asCmd)
 AcDbVoidPtrArray* acrxLoadedApps()
 {
     auto* apps = new AcDbVoidPtrArray();
-    for (const std::wstring& path : HostApplication::instance().dynamicLinker().loadedModules()) {
-        auto* copy = new ACHAR[path.size() + 1];
-        std::copy(path.c_str(), path.c_str() + path.size() + 1, copy);
+    for (const std::wstring& name : HostApplication::instance().dynamicLinker().loadedAppNames()) {
+        auto* copy = new ACHAR[name.size() + 1];
+        std::copy(name.c_str(), name.c_str() + name.size() + 1, copy);
         apps->append(copy);
     }
     return apps;

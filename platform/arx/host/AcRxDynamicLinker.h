@@ -43,12 +43,15 @@ public:
 
     // The full paths of the loaded modules, in load order.
     std::vector<std::wstring> loadedModules() const;
+    // The names the loaded modules were asked for (a file name, or a path as given), in load order.
+    std::vector<std::wstring> loadedAppNames() const;
     // The full path the module would be loaded from, or "" when it is found nowhere.
     static std::wstring findModule(const std::wstring& fileName);
 
 private:
     struct Module {
         std::wstring path;
+        std::wstring requestedName;
         void* handle = nullptr;
         bool locked = true;
         bool mdiAware = false;
@@ -66,6 +69,7 @@ private:
 // The dynamic linker's loadModule and unloadModule, as modules call them.
 bool acrxLoadModule(const ACHAR* moduleName, bool printit, bool asCmd = false);
 bool acrxUnloadModule(const ACHAR* moduleName, bool asCmd = false);
-// The names of the loaded applications (full paths): a new array of new strings, each to be
-// freed with delete[] (cast back to ACHAR*) and the array with delete by the caller.
+// The names of the loaded applications, each as it was asked to load (a file name, or a path
+// as given): a new array of new strings, each to be freed with delete[] (cast back to
+// ACHAR*) and the array with delete by the caller.
 AcDbVoidPtrArray* acrxLoadedApps();

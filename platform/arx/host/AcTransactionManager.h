@@ -1,4 +1,4 @@
-// The part of the transaction manager that modules use to push pending graphics to the
+// What modules use of the transaction manager: to push pending graphics to the
 // screen. The host draws only on request (rendering a file), so there is nothing to flush.
 #pragma once
 
@@ -10,3 +10,7 @@ public:
     Acad::ErrorStatus flushGraphics() { return Acad::eOk; }
     void enableGraphicsFlush(bool doEnable) { (void)doEnable; }
 };
+
+// The current document's transaction manager.
+AcTransactionManager* acTransactionManagerPtr();
+#define actrTransactionManager acTransactionManagerPtr()

@@ -24,6 +24,8 @@ HostApplication::HostApplication()
     mSysRegistry.atPut(ACRX_DYNAMIC_LINKER, &mLinker);
     mSysRegistry.atPut(ACRX_CLASS_DICTIONARY, &mClasses);
     mSysRegistry.atPut(ACRX_COMMAND_DOCK, &mCommands);
+    // The host always has a drawing open: modules reach it through the working database.
+    mDocManager.newDocument();
 }
 
 HostApplication::~HostApplication() { shutdown(); }

@@ -77,7 +77,8 @@ private:
     // The file a command names: as given, with ".dxf" for a missing or ".dwg" extension,
     // beside the drawing, on the support path. "" when not found.
     std::wstring findDrawingFile(const std::wstring& name) const;
-    // Trims one object at one pick against the edges; false when the geometry calls failed.
+    // Trims one object at one pick against the edges; a failing geometry call is a failure
+    // of the command.
     void trimAt(const std::vector<AcDbObjectId>& edges, AcDbObjectId object, const double pick[3]);
 
     AcDbDatabase* mDb;

@@ -1,7 +1,7 @@
 // EXPLODE and TRIM edit entities through the database's own geometry: an entity explodes
 // into what its explode() gives, and a trim splits the picked curve at its crossings with
 // the cutting edges (intersectWith in plan, as with the projection mode of the current UCS)
-// and drops the piece under the pick, as TRIM does with edges not extended.
+// and drops the segment under the pick, as TRIM does with edges not extended.
 #include "HostCommandInterpreter.h"
 
 #include "AcDbBlockTableRecord.h"
@@ -32,10 +32,10 @@ struct Closer {
     }
 };
 
-void deletePieces(AcDbVoidPtrArray& pieces, int from = 0)
+void deleteSegments(AcDbVoidPtrArray& segments, int from = 0)
 {
-    for (int i = from; i < pieces.length(); ++i)
-        delete static_cast<AcDbEntity*>(pieces[i]);
+    for (int i = from; i < segments.length(); ++i)
+        delete static_cast<AcDbEntity*>(segments[i]);
 }
 
 } // namespace
@@ -51,28 +51,28 @@ int HostCommandInterpreter::explode()
             continue;
         }
         Closer entCloser{ent};
-        AcDbVoidPtrArray pieces;
-        const Acad::ErrorStatus es = ent->explode(pieces);
+        AcDbVoidPtrArray segments;
+        const Acad::ErrorStatus es = ent->explode(segments);
         if (es != Acad::eOk) {
-            deletePieces(pieces);
+            deleteSegments(segments);
             transcript().report(std::wstring(ent->isA()->name()) + L" could not be exploded (" + statusText(es) + L").");
             ++refused;
             continue;
         }
         AcDbBlockTableRecord* owner = nullptr;
         if (acdbOpenObject(owner, ent->blockId(), AcDb::kForWrite) != Acad::eOk) {
-            deletePieces(pieces);
+            deleteSegments(segments);
             ++refused;
             continue;
         }
         Closer ownerCloser{owner};
-        for (int i = 0; i < pieces.length(); ++i) {
-            auto* piece = static_cast<AcDbEntity*>(pieces[i]);
-            if (owner->appendAcDbEntity(piece) != Acad::eOk) {
-                deletePieces(pieces, i);
-                fail(L"an exploded piece cannot be added to the drawing.");
+        for (int i = 0; i < segments.length(); ++i) {
+            auto* segment = static_cast<AcDbEntity*>(segments[i]);
+            if (owner->appendAcDbEntity(segment) != Acad::eOk) {
+                deleteSegments(segments, i);
+                fail(L"an exploded entity cannot be added to the drawing.");
             }
-            piece->close();
+            segment->close();
         }
         ent->erase();
     }
@@ -209,41 +209,41 @@ void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDb
         return;
     }
 
-    // Split, keep every piece but the one under the pick.
-    AcDbVoidPtrArray pieces;
-    const Acad::ErrorStatus es = curve->getSplitCurves(cuts, pieces);
+    // Split, keep every segment but the one under the pick.
+    AcDbVoidPtrArray segments;
+    const Acad::ErrorStatus es = curve->getSplitCurves(cuts, segments);
     if (es != Acad::eOk) {
-        deletePieces(pieces);
+        deleteSegments(segments);
         check(es, L"getSplitCurves");
     }
     int dropped = -1;
     double nearest = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < pieces.length(); ++i) {
-        auto* piece = AcDbCurve::cast(static_cast<AcDbEntity*>(pieces[i]));
+    for (int i = 0; i < segments.length(); ++i) {
+        auto* segment = AcDbCurve::cast(static_cast<AcDbEntity*>(segments[i]));
         AcGePoint3d q;
-        if (piece != nullptr && piece->getClosestPointTo(pick, q) == Acad::eOk && q.distanceTo(pick) < nearest) {
+        if (segment != nullptr && segment->getClosestPointTo(pick, q) == Acad::eOk && q.distanceTo(pick) < nearest) {
             nearest = q.distanceTo(pick);
             dropped = i;
         }
     }
     AcDbBlockTableRecord* owner = nullptr;
     if (dropped < 0 || acdbOpenObject(owner, curve->blockId(), AcDb::kForWrite) != Acad::eOk) {
-        deletePieces(pieces);
-        fail(L"the pieces of the trimmed object cannot be placed.");
+        deleteSegments(segments);
+        fail(L"the segments of the trimmed object cannot be placed.");
     }
     Closer ownerCloser{owner};
-    for (int i = 0; i < pieces.length(); ++i) {
-        auto* piece = static_cast<AcDbEntity*>(pieces[i]);
+    for (int i = 0; i < segments.length(); ++i) {
+        auto* segment = static_cast<AcDbEntity*>(segments[i]);
         if (i == dropped) {
-            delete piece;
+            delete segment;
             continue;
         }
-        curve->copyEntityPropertiesTo(piece);
-        if (owner->appendAcDbEntity(piece) != Acad::eOk) {
-            deletePieces(pieces, i);
-            fail(L"a trimmed piece cannot be added to the drawing.");
+        curve->copyEntityPropertiesTo(segment);
+        if (owner->appendAcDbEntity(segment) != Acad::eOk) {
+            deleteSegments(segments, i);
+            fail(L"a trimmed segment cannot be added to the drawing.");
         }
-        piece->close();
+        segment->close();
     }
     curve->erase();
 }

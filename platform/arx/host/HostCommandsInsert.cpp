@@ -20,6 +20,13 @@
 
 namespace fs = std::filesystem;
 
+// AcDbDatabase::insert(blockId, name, db) is still being written on the database's side. It
+// is reached through a weak reference to the member, so that the host links without it and
+// inserting a drawing file says it cannot until the member is there.
+extern Acad::ErrorStatus corbelDatabaseInsert(AcDbDatabase* self, AcDbObjectId& blockId, const ACHAR* pBlockName,
+                                              AcDbDatabase* pDb, bool preserveSourceDatabase)
+    __asm__("_ZN12AcDbDatabase6insertER12AcDbObjectIdPKwPS_b") __attribute__((weak));
+
 namespace {
 
 std::wstring lower(std::wstring s)
@@ -35,28 +42,28 @@ std::wstring HostCommandInterpreter::findDrawingFile(const std::wstring& name) c
 {
     if (name.empty())
         return L"";
-    const fs::path given(HostPaths::nativePath(name));
+    const fs::path given = HostPaths::toPath(name);
     std::vector<fs::path> names{given};
-    const std::wstring ext = lower(given.extension().wstring());
+    const std::wstring ext = lower(HostPaths::fromPath(given.extension()));
     if (ext.empty())
-        names.push_back(fs::path(given).concat(L".dxf"));
+        names.push_back(fs::path(given).concat(".dxf"));
     else if (ext == L".dwg")
-        names.push_back(fs::path(given).replace_extension(L".dxf"));
+        names.push_back(fs::path(given).replace_extension(".dxf"));
 
     std::vector<fs::path> folders{fs::path()};
     if (!mDb->fileName().empty())
-        folders.push_back(fs::path(HostPaths::nativePath(mDb->fileName())).parent_path());
+        folders.push_back(HostPaths::toPath(mDb->fileName()).parent_path());
     std::error_code ec;
     for (const fs::path& folder : folders) {
         for (const fs::path& n : names) {
             const fs::path candidate = folder.empty() || n.is_absolute() ? n : folder / n;
             if (fs::is_regular_file(candidate, ec))
-                return fs::absolute(candidate, ec).lexically_normal().wstring();
+                return HostPaths::fromPath(fs::absolute(candidate, ec).lexically_normal());
         }
     }
     for (const fs::path& n : names) {
         CString found;
-        if (acdbHostApplicationServices()->findFile(found, n.filename().wstring().c_str()) == Acad::eOk)
+        if (acdbHostApplicationServices()->findFile(found, HostPaths::fromPath(n.filename()).c_str()) == Acad::eOk)
             return HostPaths::nativePath(found.GetString());
     }
     return L"";
@@ -136,13 +143,15 @@ int HostCommandInterpreter::insert()
         if (file.empty())
             fail(L"block \"" + name + L"\" is not in the drawing and no drawing file has that name.");
         // A drawing inserted before is a block of its file's name by now.
-        const std::wstring blockName = fs::path(file).stem().wstring();
+        const std::wstring blockName = HostPaths::fromPath(HostPaths::toPath(file).stem());
         blockId = mDb->symbolId(mDb->blockTableId(), blockName.c_str());
         if (blockId.isNull()) {
+            if (corbelDatabaseInsert == nullptr)
+                fail(L"inserting a drawing file needs the database's insert, which is not there yet.");
             auto source = std::make_unique<AcDbDatabase>(false, true);
             Acad::ErrorStatus es = source->readDwgFile(file.c_str());
             if (es == Acad::eOk)
-                es = mDb->insert(blockId, blockName.c_str(), source.get());
+                es = corbelDatabaseInsert(mDb, blockId, blockName.c_str(), source.get(), true);
             if (es != Acad::eOk)
                 fail(L"drawing \"" + file + L"\" cannot be inserted (" + acadErrorStatusText(es) + L").");
         }
@@ -160,7 +169,7 @@ int HostCommandInterpreter::xref()
     const std::wstring file = findDrawingFile(path);
     if (file.empty())
         fail(L"cannot find the referenced drawing \"" + path + L"\".");
-    const std::wstring blockName = fs::path(file).stem().wstring();
+    const std::wstring blockName = HostPaths::fromPath(HostPaths::toPath(file).stem());
 
     AcDbObjectId blockId = mDb->symbolId(mDb->blockTableId(), blockName.c_str());
     if (!blockId.isNull()) {

@@ -23,7 +23,7 @@ const std::map<std::wstring, int> kColourNames = {
 
 const int kLineWeights[] = {0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
 
-std::wstring nextTextPreview(double mm)
+std::wstring formatMm(double mm)
 {
     wchar_t buf[64];
     std::swprintf(buf, 64, L"%g", mm);
@@ -139,7 +139,7 @@ int HostCommandInterpreter::layer()
             const double mm = nextReal(L"lineweight in millimetres");
             const auto weight = static_cast<AcDb::LineWeight>(static_cast<int>(mm * 100.0 + 0.5));
             if (std::find(std::begin(kLineWeights), std::end(kLineWeights), weight) == std::end(kLineWeights))
-                fail(L"lineweight " + nextTextPreview(mm) + L" mm is not a standard lineweight.");
+                fail(L"lineweight " + formatMm(mm) + L" mm is not a standard lineweight.");
             forEach(nextText(L"layer names"), [&](AcDbLayerTableRecord* r) { r->setLineWeight(weight); });
         } else if (option == L"P" || option == L"PLOT") {
             const std::wstring plot = nextWord(L"Plot or No plot");

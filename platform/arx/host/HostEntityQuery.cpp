@@ -77,7 +77,7 @@ bool HostEntityQuery::wildcardMatch(const std::wstring& name, const std::wstring
 bool HostEntityQuery::filterSupported(const resbuf* filter, int& badCode)
 {
     for (const resbuf* rb = filter; rb != nullptr; rb = rb->rbnext) {
-        if (rb->restype != 0 && rb->restype != 8 && rb->restype != 62) {
+        if (rb->restype != 0 && rb->restype != RTDXF0 && rb->restype != 8 && rb->restype != 62) {
             badCode = rb->restype;
             return false;
         }
@@ -90,6 +90,7 @@ bool HostEntityQuery::matches(AcDbEntity* entity, const resbuf* filter)
     for (const resbuf* rb = filter; rb != nullptr; rb = rb->rbnext) {
         switch (rb->restype) {
         case 0:
+        case RTDXF0:
             if (!wildcardMatch(entity->isA()->dxfName(), rb->resval.rstring ? rb->resval.rstring : L""))
                 return false;
             break;

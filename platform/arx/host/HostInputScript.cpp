@@ -32,20 +32,20 @@ bool isHandle(const std::wstring& s)
 
 bool HostInputScript::parsePoint(const std::wstring& text, double point[3])
 {
-    std::vector<std::wstring> parts;
+    std::vector<std::wstring> fields;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = text.find(L',', start);
-        parts.push_back(text.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start));
+        fields.push_back(text.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start));
         if (comma == std::wstring::npos)
             break;
         start = comma + 1;
     }
-    if (parts.size() < 2 || parts.size() > 3)
+    if (fields.size() < 2 || fields.size() > 3)
         return false;
     double v[3] = {0.0, 0.0, 0.0};
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (!parseReal(parts[i], v[i]))
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!parseReal(fields[i], v[i]))
             return false;
     }
     for (int i = 0; i < 3; ++i)
@@ -80,9 +80,9 @@ bool HostInputScript::add(const std::wstring& script, std::wstring* error)
                 return fail(L"\"" + rest + L"\" is not a point");
         } else if (word == L"pick") {
             a.kind = Answer::Kind::Pick;
-            std::wistringstream parts(rest);
+            std::wistringstream fields(rest);
             std::wstring handle, where;
-            parts >> handle >> where;
+            fields >> handle >> where;
             if (!isHandle(handle))
                 return fail(L"\"" + handle + L"\" is not an entity handle");
             a.handles.push_back(handle);
@@ -93,9 +93,9 @@ bool HostInputScript::add(const std::wstring& script, std::wstring* error)
             }
         } else if (word == L"select") {
             a.kind = Answer::Kind::Select;
-            std::wistringstream parts(rest);
+            std::wistringstream fields(rest);
             std::wstring handle;
-            while (parts >> handle) {
+            while (fields >> handle) {
                 if (!isHandle(handle))
                     return fail(L"\"" + handle + L"\" is not an entity handle");
                 a.handles.push_back(handle);

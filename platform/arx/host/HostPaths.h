@@ -12,6 +12,10 @@ public:
     // The name with every backslash turned into a slash, as the system's names use both.
     static std::wstring nativePath(std::wstring_view name);
     static std::string narrowPath(std::wstring_view name);
+    // Between wide names and std::filesystem paths through UTF-8: the library's own wide
+    // conversion depends on the process locale and throws on Chinese names in the C locale.
+    static std::filesystem::path toPath(std::wstring_view name) { return std::filesystem::path(narrowPath(name)); }
+    static std::wstring fromPath(const std::filesystem::path& path) { return widen(path.string()); }
     static std::wstring widen(std::string_view utf8);
     // The folder of the running program (empty when it cannot be told).
     static std::filesystem::path programFolder();

@@ -7,6 +7,7 @@
 #include "AcDbLayerTable.h"
 #include "AcDbLayerTableRecord.h"
 #include "HostApplication.h"
+#include "HostPaths.h"
 
 #include <chrono>
 #include <ctime>
@@ -132,7 +133,7 @@ HostSystemVariables::HostSystemVariables()
                               [](resbuf& rb) {
                                   const std::wstring& f = db()->fileName();
                                   putString(rb, f.empty() ? L"Drawing1.dwg"
-                                                          : std::filesystem::path(f).filename().wstring());
+                                                          : HostPaths::fromPath(HostPaths::toPath(f).filename()));
                               },
                               nullptr};
     mVariables[L"DWGPREFIX"] = {RTSTR,
@@ -141,8 +142,8 @@ HostSystemVariables::HostSystemVariables()
                                     std::error_code ec;
                                     std::filesystem::path folder = f.empty()
                                         ? std::filesystem::current_path(ec)
-                                        : std::filesystem::path(f).parent_path();
-                                    putString(rb, folder.wstring() + L"/");
+                                        : HostPaths::toPath(f).parent_path();
+                                    putString(rb, HostPaths::fromPath(folder) + L"/");
                                 },
                                 nullptr};
 }

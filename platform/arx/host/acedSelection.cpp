@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <functional>
 
 namespace {
 

@@ -1,0 +1,28 @@
+// One run of cadhost: carries out the options on the host's current document and says why
+// it stops when it cannot go on.
+#pragma once
+
+#include "CadHostOptions.h"
+
+#include <string>
+
+class CadHostSession {
+public:
+    enum Exit { kOk = 0, kUsage = 1, kMissingFile = 2, kModule = 3, kCommand = 4, kOutput = 5, kNothingDrawn = 6 };
+
+    CadHostSession(const CadHostOptions& options, int& argc, char** argv);
+    // The exit status; `reason` holds the one-line reason for any status but kOk.
+    int run(std::string& reason);
+
+    // Where the drawing plug-in is looked for: next to the program, then in the build tree.
+    static std::vector<std::string> pluginCandidates();
+
+private:
+    int draw(std::string& reason);
+    int general(std::string& reason);
+    int output(const std::string& dxf, const std::vector<std::string>& pictures, std::string& reason);
+
+    const CadHostOptions& mOptions;
+    int& mArgc;
+    char** mArgv;
+};

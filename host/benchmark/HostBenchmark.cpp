@@ -1,0 +1,105 @@
+// Times what cadhost does with a large drawing: the DXF save and the drawing to PNG, and
+// loading a module when one is named. Prints entities per second for each.
+//   cadhost_benchmark [ENTITIES] [--module PATH]
+#include "AcDbArc.h"
+#include "AcDbBlockTableRecord.h"
+#include "AcDbCircle.h"
+#include "AcDbDatabase.h"
+#include "AcDbLine.h"
+#include "AcDbPolyline.h"
+#include "AcDbServices.h"
+#include "AcDbText.h"
+#include "DrawingRenderer.h"
+#include "HeadlessGui.h"
+#include "HostApplication.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+double seconds(std::chrono::steady_clock::time_point since)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// A sheet-like mix: mostly lines, some polylines, arcs, circles and texts, on a grid.
+void fill(AcDbDatabase* db, int count)
+{
+    AcDbBlockTableRecord* ms = nullptr;
+    acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForWrite);
+    for (int i = 0; i < count; ++i) {
+        const double x = (i % 400) * 10.0, y = (i / 400) * 10.0;
+        AcDbEntity* ent = nullptr;
+        switch (i % 10) {
+        case 0: {
+            auto* t = new AcDbText();
+            t->setPosition(AcGePoint3d(x, y, 0));
+            t->setHeight(2.5);
+            t->setTextString(L"N1 Φ25 盖梁");
+            ent = t;
+            break;
+        }
+        case 1: ent = new AcDbCircle(AcGePoint3d(x + 5, y + 5, 0), AcGeVector3d::kZAxis, 3.0); break;
+        case 2: ent = new AcDbArc(AcGePoint3d(x + 5, y + 5, 0), 4.0, 0.0, 3.0); break;
+        case 3: {
+            auto* pl = new AcDbPolyline();
+            pl->addVertexAt(0, AcGePoint2d(x, y), 0.0, 0.0, 0.0);
+            pl->addVertexAt(1, AcGePoint2d(x + 8, y), 0.5, 0.0, 0.0);
+            pl->addVertexAt(2, AcGePoint2d(x + 8, y + 8), 0.0, 0.0, 0.0);
+            ent = pl;
+            break;
+        }
+        default: ent = new AcDbLine(AcGePoint3d(x, y, 0), AcGePoint3d(x + 9, y + (i % 7), 0)); break;
+        }
+        ent->setDatabaseDefaults(db);
+        ms->appendAcDbEntity(ent);
+        ent->close();
+    }
+    ms->close();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int count = 100000;
+    std::string module;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--module" && i + 1 < argc)
+            module = argv[++i];
+        else
+            count = std::max(1, std::atoi(a.c_str()));
+    }
+    HostApplication& host = HostApplication::instance();
+    if (!module.empty()) {
+        const auto t0 = std::chrono::steady_clock::now();
+        const bool ok = acrxLoadModule(std::filesystem::path(module).wstring().c_str(), false);
+        std::printf("module load: %s in %.4f s\n", ok ? "loaded" : "FAILED", seconds(t0));
+    }
+    AcDbDatabase* db = host.database();
+    auto t0 = std::chrono::steady_clock::now();
+    fill(db, count);
+    std::printf("build:  %d entities in %.3f s\n", count, seconds(t0));
+
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "cadhost-benchmark";
+    std::filesystem::create_directories(dir);
+    t0 = std::chrono::steady_clock::now();
+    const Acad::ErrorStatus es = db->dxfOut((dir / "bench.dxf").wstring().c_str());
+    const double save = seconds(t0);
+    std::printf("DXF save: %.3f s, %.0f entities/s%s\n", save, count / save, es == Acad::eOk ? "" : " (FAILED)");
+
+    auto gui = HeadlessGui::start(argc, argv);
+    t0 = std::chrono::steady_clock::now();
+    std::wstring error;
+    const bool drawn = DrawingRenderer::renderFile(db, (dir / "bench.png").wstring(), DrawingRenderer::Options(), &error);
+    const double render = seconds(t0);
+    std::printf("PNG drawing: %.3f s, %.0f entities/s%s\n", render, count / render, drawn ? "" : " (FAILED)");
+    std::printf("DXF + PNG: %.3f s\n", save + render);
+    host.shutdown();
+    return es == Acad::eOk && drawn ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+// Paints a display list on any Qt paint device: maps a window of model space onto the
+// device (y up, aspect kept, centred), dashes linetypes in model units, gives lineweights in
+// millimetres of the sheet, and fills each glyph's outline into its measured cell.
+#pragma once
+
+#include "DisplayList.h"
+
+#include <QPainter>
+#include <QRectF>
+
+class DrawingPainter {
+public:
+    // pixelsPerMm turns lineweights (mm on the sheet) into device pixels.
+    DrawingPainter(const QRectF& modelWindow, const QRectF& deviceRect, double pixelsPerMm);
+
+    void paint(QPainter& painter, const DisplayList& list) const;
+    // Model to device.
+    const QTransform& transform() const { return mTransform; }
+
+private:
+    void paintStroke(QPainter& painter, const DisplayItem& item) const;
+    void paintPattern(QPainter& painter, const DisplayItem& item) const;
+    void paintGlyph(QPainter& painter, const DisplayItem& item) const;
+    void paintInfinite(QPainter& painter, const DisplayItem& item) const;
+    void paintPoint(QPainter& painter, const DisplayItem& item) const;
+    QPen pen(const DisplayItem& item) const;
+
+    QRectF mWindow;
+    QRectF mDevice;
+    double mPixelsPerMm;
+    double mScale = 1.0;
+    QTransform mTransform;
+};

@@ -1,0 +1,136 @@
+// One display list serves every output: the picture's size follows the window's aspect,
+// and the same painter draws on an image, an SVG generator or a PDF page.
+#include "DrawingRenderer.h"
+
+#include "DrawingCollector.h"
+#include "DrawingPainter.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QRectF modelWindow(const DisplayList& list, const DrawingRenderer::Options& o)
+{
+    QRectF w = o.useWindow ? QRectF(QPointF(std::min(o.window[0], o.window[2]), std::min(o.window[1], o.window[3])),
+                                    QPointF(std::max(o.window[0], o.window[2]), std::max(o.window[1], o.window[3])))
+                           : list.extents();
+    if (w.width() <= 0.0 && w.height() <= 0.0)
+        w = QRectF(w.center() - QPointF(1, 1), QSizeF(2, 2));
+    if (w.width() <= 0.0)
+        w.setWidth(w.height() * 1e-3);
+    if (w.height() <= 0.0)
+        w.setHeight(w.width() * 1e-3);
+    return w;
+}
+
+// Picture size in pixels for the window: the longer side gets sizePx.
+QSize pictureSize(const QRectF& window, int sizePx)
+{
+    const double aspect = window.width() / window.height();
+    const int longSide = std::max(16, sizePx);
+    const int shortSide = std::max(16, static_cast<int>(std::lround(longSide / std::max(aspect, 1.0 / aspect))));
+    return aspect >= 1.0 ? QSize(longSide, shortSide) : QSize(shortSide, longSide);
+}
+
+void paintSheet(QPainter& painter, const QSizeF& size, const DisplayList& list, const QRectF& window,
+                const DrawingRenderer::Options& o, double pixelsPerMm)
+{
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double margin = o.margin * std::max(size.width(), size.height());
+    const QRectF device(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+    DrawingPainter(window, device, pixelsPerMm).paint(painter, list);
+}
+
+std::wstring lowerExtension(const std::wstring& path)
+{
+    std::wstring ext = QFileInfo(QString::fromStdWString(path)).suffix().toLower().toStdWString();
+    return ext;
+}
+
+} // namespace
+
+DisplayList DrawingRenderer::collect(AcDbDatabase* db) { return DrawingCollector(db).collectModelSpace(); }
+
+QImage DrawingRenderer::renderImage(AcDbDatabase* db, const Options& options)
+{
+    const DisplayList list = collect(db);
+    const QRectF window = modelWindow(list, options);
+    QImage image(pictureSize(window, options.sizePx), QImage::Format_RGB32);
+    QPainter painter(&image);
+    const double pxPerMm = std::max(image.width(), image.height()) / options.sheetMm;
+    paintSheet(painter, image.size(), list, window, options, pxPerMm);
+    return image;
+}
+
+bool DrawingRenderer::renderFile(AcDbDatabase* db, const std::wstring& path, const Options& options, std::wstring* error)
+{
+    return renderFile(collect(db), path, options, error);
+}
+
+bool DrawingRenderer::renderFile(const DisplayList& list, const std::wstring& path, const Options& options,
+                                 std::wstring* error)
+{
+    auto fail = [&](const std::wstring& why) {
+        if (error != nullptr)
+            *error = why;
+        return false;
+    };
+    if (QGuiApplication::instance() == nullptr)
+        return fail(L"drawing needs the Qt application object (HeadlessGui::start)");
+    const QString file = QString::fromStdWString(path);
+    const std::wstring ext = lowerExtension(path);
+    const QRectF window = modelWindow(list, options);
+    const QSize size = pictureSize(window, options.sizePx);
+    if (ext == L"png") {
+        QImage image(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            paintSheet(painter, image.size(), list, window, options, std::max(size.width(), size.height()) / options.sheetMm);
+        }
+        if (!image.save(file, "PNG"))
+            return fail(L"cannot write " + path);
+        return true;
+    }
+    if (ext == L"svg") {
+        QSvgGenerator svg;
+        svg.setFileName(file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        // The picture's physical size is the sheet's.
+        svg.setResolution(static_cast<int>(std::lround(std::max(size.width(), size.height()) * 25.4 / options.sheetMm)));
+        svg.setTitle(QFileInfo(file).completeBaseName());
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return fail(L"cannot write " + path);
+        paintSheet(painter, size, list, window, options, std::max(size.width(), size.height()) / options.sheetMm);
+        painter.end();
+        return QFileInfo(file).size() > 0 ? true : fail(L"cannot write " + path);
+    }
+    if (ext == L"pdf") {
+        QPdfWriter pdf(file);
+        const double longMm = options.sheetMm;
+        const double aspect = static_cast<double>(size.width()) / size.height();
+        const QSizeF pageMm = aspect >= 1.0 ? QSizeF(longMm, longMm / aspect) : QSizeF(longMm * aspect, longMm);
+        pdf.setPageSize(QPageSize(pageMm, QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        pdf.setTitle(QFileInfo(file).completeBaseName());
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return fail(L"cannot write " + path);
+        const QSizeF device(pdf.width(), pdf.height());
+        paintSheet(painter, device, list, window, options, 300.0 / 25.4);
+        painter.end();
+        return QFileInfo(file).size() > 0 ? true : fail(L"cannot write " + path);
+    }
+    return fail(L"cannot tell the picture format of " + path + L" (use .png, .svg or .pdf)");
+}
