@@ -6,8 +6,12 @@
 #include "AcDbText.h"
 #include "CTov_BaseDraw.h"
 #include "CTov_InitDraw.h"
+#include "DrawingRenderer.h"
+#include "HeadlessGui.h"
 #include "ReadRegistryString.h"
 #include "Registry.h"
+
+#include <QGuiApplication>
 
 #include <cstdlib>
 
@@ -54,6 +58,33 @@ TEST_F(TitleBlock, EachSheetGetsTheReferenceTwentyLeftOfItsOrigin)
     ReadBack<AcDbBlockReference> second(refs[1]);
     EXPECT_EQ(second->position(), AcGePoint3d(-20, -350, 0));
     EXPECT_EQ(AcDbDatabase::symbolName(second->layerId()), L"01-图框");
+
+    // The rendered drawing shows both frames, read from the referenced drawing: the sheets'
+    // borders span 420 across and from 10 below the lower sheet to 287 above the upper one,
+    // and each title table's captions are drawn.
+    const DisplayList list = DrawingRenderer::collect(db());
+    EXPECT_NEAR(list.extents().width(), 420.0, 1e-6);
+    EXPECT_NEAR(list.extents().left(), -30.0, 1e-6);
+    EXPECT_NEAR(list.extents().top(), -360.0, 1e-6);
+    EXPECT_NEAR(list.extents().bottom(), 287.0, 1e-6);
+    int captionGlyphs = 0;
+    for (const DisplayItem& item : list.items())
+        captionGlyphs += item.kind == DisplayItem::Kind::Glyph && item.ch == L'审' ? 1 : 0;
+    EXPECT_EQ(captionGlyphs, 2);
+    static int argc = 1;
+    static char name[] = "test_framework";
+    static char* argv[] = { name, nullptr };
+    const auto gui = QGuiApplication::instance() == nullptr ? HeadlessGui::start(argc, argv) : nullptr;
+    DrawingRenderer::Options options;
+    options.sizePx = 800;
+    const QImage picture = DrawingRenderer::renderImage(db(), options);
+    ASSERT_FALSE(picture.isNull());
+    int dark = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 1000);
 
     const std::filesystem::path dxf = file("sheets.dxf");
     ASSERT_EQ(db()->saveAs(dxf.wstring().c_str()), Acad::eOk);
