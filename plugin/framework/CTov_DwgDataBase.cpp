@@ -138,8 +138,10 @@ int AppendToModelSpace(AcDbEntity* pEntity, AcDbObjectId& id)
         pTable->close();
         return 0;
     }
+    // The table is closed before the append: an entity that makes records of its own when it
+    // joins the database (a dimension's graphics block) needs the block table free.
+    pTable->close();
     const Acad::ErrorStatus es = pModel->appendAcDbEntity(id, pEntity);
     pModel->close();
-    pTable->close();
     return es == Acad::eOk ? 1 : 0;
 }
