@@ -15,6 +15,4 @@ if [ ! -f "$root/build/plugin/libcorbeldraw.so" ]; then
 fi
 mkdir -p "$root/out"
 cd "$root"
-# The title block of every sheet is the repository's Support/tk.dxf unless a system folder is
-# registered ("Location") or another support path is given.
-CORBEL_SUPPORT_PATH="${CORBEL_SUPPORT_PATH:-$root/Support}" "$root/build/host/cadhost" draw examples/sample.glt -o out
+"$root/build/host/cadhost" draw examples/sample.glt -o out
