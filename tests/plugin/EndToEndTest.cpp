@@ -15,9 +15,13 @@ protected:
     // Runs cadhost with a registry and an output folder of this test; its standard output.
     std::string Draw(const std::string& design, int& exitCode)
     {
+        return Host("draw '" + design + "' -o '" + mFolder.string() + "'", exitCode);
+    }
+
+    std::string Host(const std::string& arguments, int& exitCode)
+    {
         const std::string command = "CORBEL_REGISTRY='" + (mFolder / "registry").string() + "' CORBEL_SUPPORT_PATH='"
-            + CORBEL_SOURCE_DIR + "/Support' '" + CORBEL_CADHOST + "' draw '" + design + "' -o '" + mFolder.string()
-            + "' 2>&1";
+            + CORBEL_SOURCE_DIR + "/Support' '" + CORBEL_CADHOST + "' " + arguments + " 2>&1";
         std::string out;
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr) {
@@ -83,6 +87,23 @@ TEST_F(EndToEnd, EveryExampleIsDrawnSavedAndRendered)
         // One sheet so far, framed by one title block at its origin moved 20 left.
         EXPECT_EQ(Lines(report, "titleblock "), std::vector<std::string> { "01-图框 -20 0 True" }) << report;
     }
+}
+
+TEST_F(EndToEnd, TheLocalNameBCRunsTheSameDrawing)
+{
+    int code = 0;
+    Draw(std::string(CORBEL_SOURCE_DIR) + "/examples/sample.glt", code);
+    ASSERT_EQ(code, 0);
+    const std::string plugin = CORBEL_PLUGIN_FILE;
+    const std::string kit = std::filesystem::path(plugin).parent_path().parent_path() / "cadkit" / "libcorbelkit.so";
+    const std::string out
+        = Host("--load '" + kit + "' --load '" + plugin + "' --run BC --save '" + (mFolder / "bc.dxf").string() + "'", code);
+    EXPECT_EQ(code, 0) << out;
+    EXPECT_NE(out.find("采用用户设置焊缝值160mm!"), std::string::npos) << out;
+    EXPECT_NE(out.find("Command: wipeout F ON"), std::string::npos) << out;
+    int status = 0;
+    const std::string report = runScript("drawing_dxf.py", mFolder / "bc.dxf", status);
+    EXPECT_EQ(Lines(report, "titleblock "), std::vector<std::string> { "01-图框 -20 0 True" }) << report;
 }
 
 TEST_F(EndToEnd, ADesignFileThatCannotBeReadEndsWithTheReadersBoxAndNoDrawing)

@@ -12,10 +12,12 @@
 
 class PluginFixture : public FrameworkFixture {
 protected:
-    // The title block comes from the repository's support folder.
+    // A registry of this test's own, so that concurrent tests never read its current design; the
+    // title block comes from the repository's support folder.
     void SetUp() override
     {
         FrameworkFixture::SetUp();
+        setenv("CORBEL_REGISTRY", file("registry").c_str(), 1);
         setenv("CORBEL_SUPPORT_PATH", (std::string(CORBEL_SOURCE_DIR) + "/Support").c_str(), 1);
     }
 
