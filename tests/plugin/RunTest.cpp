@@ -225,6 +225,14 @@ TEST_F(Run, FurtherSkeletonTypesAreSetUpButNotDrawn)
 
 TEST_F(Run, TheCurrentDesignFileIsReadWholeAndAFileThatCannotBeOpenedEndsTheRun)
 {
+    // No current design yet: the reader says so and the run ends.
+    {
+        CorbeldrawCommand command;
+        EXPECT_EQ(command.Run(), 0);
+        EXPECT_TRUE(Has(transcript(), L"[")) << transcript();
+        EXPECT_FALSE(Has(transcript(), L"wipeout"));
+        app().transcript().clear();
+    }
     // A path far beyond 260 characters, to a copy of the sample.
     std::filesystem::path deep = mFolder;
     for (int i = 0; i < 12; ++i)
