@@ -153,7 +153,8 @@ TEST_F(TitleBlock, TheRegisteredFolderReadsBackWhateverItsLength)
     const std::string command = std::string(CORBEL_REGISTER_TOOL) + " '" + folder.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     CString location;
-    ASSERT_EQ(ReadRegistryString(L"Location", location, 0), 1);
+    ASSERT_EQ(ReadRegistryString(L"Location", location, 0), 1)
+        << std::ifstream(mFolder / "registry").rdbuf() << "\n" << getenv("CORBEL_REGISTRY");
     EXPECT_EQ(std::wstring(location.GetString()), folder.wstring());
     CString unchanged(L"kept");
     EXPECT_EQ(ReadRegistryString(L"CurGltFile", unchanged, 1), 0);
