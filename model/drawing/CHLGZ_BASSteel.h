@@ -99,6 +99,8 @@ public:
     // Appends the first and then the second entity id with the tag beside each; with the flag
     // a null id is skipped together with its tag.
     void CollectEntityIds(AcDbObjectIdArray& ids, AcGeIntArray& tags, int skipNull) const;
+    // Bar polylines: draws the vertex lists on "04-钢筋", fitting the end segments to the end length.
+    void DrawPolylines(double endLength);
 
 private:
     int m_nTag = 0;

@@ -78,3 +78,9 @@ int ParseInt(const CString& text)
         value = -value;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
+
+double SegmentDx(const AcDbExtents& record) { return record.maxPoint().x - record.minPoint().x; }
+
+double SegmentDy(const AcDbExtents& record) { return record.maxPoint().y - record.minPoint().y; }
+
+int HasEqualReals(const std::pair<double, double>& record) { return record.first == record.second ? 1 : 0; }

@@ -3,11 +3,14 @@
 // reading integers.
 #pragma once
 
+#include "AcDbExtents.h"
 #include "AcGeDoubleArray.h"
 #include "AcGeIntArray.h"
 #include "AcGePoint2d.h"
 #include "CArray.h"
 #include "CString.h"
+
+#include <utility>
 
 // out := p1 + (p2 - p1) d / |p1p2|, beyond p2 when d exceeds the distance. With p1 = p2 there is
 // no direction to go, so out := p1 rather than a point made of NaN.
@@ -28,3 +31,10 @@ double SnapToMidpoint(double x, const AcGeDoubleArray& sorted, int upward);
 // Decimal value of the text: leading blanks, an optional sign, digits; 0 when there are none.
 // A value past the range of int is clamped to it.
 int ParseInt(const CString& text);
+
+// Two-point records and compared pairs of the drawing classes.
+// x (y) of the second point minus x (y) of the first: the width (height) of an extents box.
+double SegmentDx(const AcDbExtents& record);
+double SegmentDy(const AcDbExtents& record);
+// 1 when the two reals of the record are exactly equal.
+int HasEqualReals(const std::pair<double, double>& record);

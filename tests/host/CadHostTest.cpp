@@ -106,6 +106,8 @@ TEST_F(CadHostTest, DrawSetsTheCurrentDesignAndNeedsThePlugIn)
 {
     const fs::path dir = scratch();
     const fs::path design = fs::path(CORBEL_EXAMPLES) / "sample.glt";
+    // The plug-in frames its sheet with the title block that the repository ships.
+    setenv("CORBEL_SUPPORT_PATH", (fs::path(CORBEL_EXAMPLES).parent_path() / "Support").c_str(), 1);
     const Outcome r = cadhost({"draw", design.string(), "-o", (dir / "out").string()}, dir);
 
     // The design's full path is the registry value the plug-in reads.

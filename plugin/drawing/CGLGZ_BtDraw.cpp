@@ -1,0 +1,85 @@
+#include "CGLGZ_BtDraw.h"
+
+#include "CGLGZ_Share.h"
+#include "MavUtils.h"
+
+const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0 };
+
+CGLGZ_BtDraw::CGLGZ_BtDraw()
+    : CGLGZ_CapDraw(kDefaults)
+{
+}
+
+// The steps that the later drawing work provides (side normalisation, side bars, strengthening
+// report, bar numbering, the leader arrow block) join in their places.
+int CGLGZ_BtDraw::Draw(int full)
+{
+    // 1. A cap not symmetric in construction or column spacing is drawn whole.
+    if (!m_pDesign->GetGeneralSymmetric() || !m_pDesign->GetColumnSpacingSymmetric())
+        m_bHalfDrawing = 0;
+    // 2. The support list.
+    m_pSupports = &m_pDesign->GetSupportDistances();
+    m_nSupportCode = m_pDesign->GetSupportCount();
+    // 4. The shared check; 5. text settings.
+    CGLGZ_Share share;
+    if (!share.CheckGL())
+        return 0;
+    PrepareDrawing();
+    // 6. Supports.
+    if (!CheckSupports())
+        return 0;
+    // 9. Bend allowance.
+    m_dBendAllowance = SkeletonBendAllowance();
+    // 10. The views; 11. titles; 13. masks of the full set.
+    if (!DrawViews(full))
+        return 0;
+    DrawSheetTitles();
+    if (!full)
+        return 1;
+    MaskCollectedTexts();
+    return 1;
+}
+
+// The views in their order (section view, bar shapes, span rows, grouping, main view,
+// elevation, marks, column sections, bar tables, skeleton detail, shape details, clipping)
+// follow as each view is built.
+int CGLGZ_BtDraw::DrawViews(int /*full*/)
+{
+    // 1. Abutment or pier cap.
+    if (!DecideAbutment())
+        return 0;
+    // 2. The layout.
+    OpenSheet();
+    // 12. The view back on the second sheet, or on the origin while there is one sheet.
+    AcGePoint3d corner = AcGePoint3d::kOrigin;
+    if (m_ptsSheetOrigins.length() > 1) {
+        corner = m_ptsSheetOrigins[1];
+        corner.y -= m_dAlternativeOffset;
+    }
+    MavUtils::zoomWindow(corner, AcGePoint3d(corner.x + kSheetWidth, corner.y + kSheetHeight, 0.0));
+    return 1;
+}
+
+double CGLGZ_BtDraw::GetBarOuterDiameter(int diameter)
+{
+    switch (diameter) {
+    case 10: return 11.3;
+    case 12: return 13.0;
+    case 14: return 15.5;
+    case 16: return 17.5;
+    case 18: return 20.0;
+    case 20: return 22.0;
+    case 22: return 24.0;
+    case 25: return 27.0;
+    case 28: return 30.0;
+    case 32: return 34.5;
+    case 36: return 39.5;
+    case 40: return 43.5;
+    default: return diameter;
+    }
+}
+
+double CGLGZ_BtDraw::GetWeldLength() const
+{
+    return WeldLengthFor(GetBarOuterDiameter(m_pDesign->GetMoreInfo().GetSkeletonDiameter()));
+}

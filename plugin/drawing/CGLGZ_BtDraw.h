@@ -1,0 +1,22 @@
+// The reinforcement drawing of a cap whose bent-up bars bend down in skew sections; a square
+// cap is drawn too. One skeleton kind.
+#pragma once
+
+#include "CGLGZ_CapDraw.h"
+
+class CGLGZ_BtDraw : public CGLGZ_CapDraw {
+public:
+    static const CapDrawDefaults kDefaults;
+
+    CGLGZ_BtDraw();
+    ~CGLGZ_BtDraw() override = default;
+
+    // 1 drawn, 0 refused (after the refusal's box).
+    int Draw(int full);
+    int DrawViews(int full);
+    // Outer diameter of a ribbed bar; a diameter not in the table stays as it is.
+    static double GetBarOuterDiameter(int diameter);
+    double GetWeldLength() const;
+
+    double m_dFurtherReal = 1.0;
+};

@@ -1,0 +1,118 @@
+// Construction, the entry checks that both drawings make, the scale rule, the weld length and
+// the preparation of the text settings.
+#include "CGLGZ_CapDraw.h"
+
+#include "AcDbDatabase.h"
+#include "AcDbHostApplicationServices.h"
+#include "AcDbLayerTable.h"
+#include "AcDbLayerTableRecord.h"
+#include "CTov_FileLyr.h"
+#include "CTov_FilePre.h"
+#include "RebarRules.h"
+#include "WinUser.h"
+#include "aced.h"
+
+#include <cmath>
+#include <iterator>
+
+CGLGZ_CapDraw::CGLGZ_CapDraw(const CapDrawDefaults& defaults)
+    : m_dWeldLength(defaults.weldLength)
+    , m_nSupportCode(defaults.supportCode)
+{
+}
+
+void CGLGZ_CapDraw::PrepareDrawing()
+{
+    // 1. The layer settings: the run has made the layers, so the colours stay unused here.
+    CTov_FileLyr layerFile;
+    layerFile.SetPath(m_strLayerFile);
+    layerFile.Read();
+    // 2. The drawing parameters over their defaults.
+    double params[CTov_DrawSettings::kParameterCount] = { 2.5, 5.0, 3.5, 3.0, 2.5, 0.85, 0.85 };
+    CTov_DrawSettings settings;
+    CTov_FilePre parameterFile;
+    parameterFile.SetPath(m_strParameterFile);
+    parameterFile.m_pSettings = &settings;
+    if (parameterFile.Read() == 1)
+        std::copy(std::begin(settings.m_params), std::end(settings.m_params), params);
+    // 3. The text settings.
+    m_dTitleHeight = params[1];
+    m_dFixedHeight = 4.0;
+    m_dLabelHeight = params[0];
+    m_dNoteHeight = params[2];
+    m_dParam4 = params[3];
+    m_dParam5 = params[4];
+    m_dWidthFactor = params[5];
+    m_dParam7 = params[6];
+    const double tableHeights[4] = { 3.5, 2.5, 3.0, 4.0 };
+    std::copy(std::begin(tableHeights), std::end(tableHeights), m_dTableHeights);
+    // 4. The prestressing layer is never plotted.
+    AcDbLayerTable* table = nullptr;
+    if (acdbHostApplicationServices()->workingDatabase()->getLayerTable(table, AcDb::kForRead) != Acad::eOk)
+        return;
+    AcDbLayerTableRecord* layer = nullptr;
+    if (table->has(L"03-预筋") && table->getAt(L"03-预筋", layer, AcDb::kForWrite) == Acad::eOk) {
+        layer->setIsPlottable(false);
+        layer->close();
+    }
+    table->close();
+    // 5. to 7. The arrow block "BRI-BZJT" of the two dimension styles comes with the block
+    // definitions of the drawings; until then the styles keep their own arrows.
+}
+
+void CGLGZ_CapDraw::SetScale(double userScale)
+{
+    // 1. A scale the user chose.
+    if (userScale != 0.0) {
+        m_dScale = userScale;
+        return;
+    }
+    // 2. The length in steps of 285 mm.
+    const double n = std::trunc(m_pGeometry->dLength / 285.0);
+    // 3. The first standard scale above it, the largest when none is.
+    static const double kScales[27] = { 0, 1, 5, 10, 15, 20, 25, 40, 50, 55, 60, 62.5, 65, 70, 75, 80, 100, 125, 150,
+        200, 250, 300, 400, 500, 800, 1000, 2000 };
+    m_dScale = kScales[26];
+    for (int i = 1; i < 27; ++i) {
+        if (kScales[i] > n) {
+            m_dScale = kScales[i];
+            break;
+        }
+    }
+}
+
+int CGLGZ_CapDraw::DecideAbutment()
+{
+    const CBent_BasicGeometry& g = *m_pGeometry;
+    if (g.dLeftWidth != 0.0 && g.dLeftEndHeight != 0.0)
+        return 1;
+    if (g.dRightWidth != 0.0 && g.dRightEndHeight != 0.0) {
+        MessageBox(adsw_acadMainWnd(), L"盖梁左边与右边参数不统一，无法作是否为台帽判断，请检查后重试！", L"无法确认台帽",
+            MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    m_bAbutment = 1;
+    return 1;
+}
+
+int CGLGZ_CapDraw::CheckSupports()
+{
+    if (m_pSupports != nullptr && !m_pSupports->isEmpty())
+        return 1;
+    MessageBox(adsw_acadMainWnd(), L"当前盖梁没有指定支座，无法输出盖梁图！", L"缺少支座", MB_OK | MB_ICONINFORMATION);
+    return 0;
+}
+
+double CGLGZ_CapDraw::SkeletonBendAllowance() const
+{
+    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
+    const double angle = more.GetBendAngle() * 3.1415926535 / 180.0;
+    return std::trunc(GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), angle));
+}
+
+double CGLGZ_CapDraw::WeldLengthFor(double outerDiameter) const
+{
+    if (m_dWeldLength > 1.0)
+        return m_dWeldLength;
+    return outerDiameter * (m_pDesign->GetMoreInfo().GetWeldType() != 0 ? 10.0 : 5.0);
+}

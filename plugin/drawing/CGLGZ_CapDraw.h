@@ -1,0 +1,139 @@
+// What the two reinforcement drawings share: their members, the checks of their entries that
+// read the same, the text settings, the scale rule, the sheets and their title blocks. Each
+// class gives its differing defaults in a small table and keeps its own entry and view order.
+#pragma once
+
+#include "AcDbObjectId.h"
+#include "AcGeDoubleArray.h"
+#include "AcGeIntArray.h"
+#include "AcGeMatrix3d.h"
+#include "AcGePoint2dArray.h"
+#include "AcGePoint3d.h"
+#include "AcGePoint3dArray.h"
+#include "CArray.h"
+#include "CBent_BasicGeometry.h"
+#include "CHLGZ_HlBarStruct.h"
+#include "CHLGZ_MatTotal.h"
+#include "CHLGZ_PierInfo.h"
+#include "CHLGZ_PierSteelLayer.h"
+#include "CHLGZ_SteelCode.h"
+#include "CString.h"
+#include "CTov_BaseDraw.h"
+#include "CTov_FileMj.h"
+#include "LineInfo.h"
+
+// The defaults in which the two drawings differ.
+struct CapDrawDefaults {
+    double weldLength;
+    int supportCode;
+};
+
+class CGLGZ_CapDraw : public CTov_BaseDraw {
+public:
+    static constexpr int kSectionView = 8;
+    static constexpr int kMainView = 10;
+    static constexpr double kSheetWidth = 420.0;
+    static constexpr double kSheetHeight = 277.0;
+    static constexpr double kSheetPitch = 350.0;
+
+    explicit CGLGZ_CapDraw(const CapDrawDefaults& defaults);
+    ~CGLGZ_CapDraw() override = default;
+
+    // Text settings, layer "03-预筋" not plotted.
+    void PrepareDrawing();
+    // The user scale when non-zero, else the first standard scale above length / 285.
+    void SetScale(double userScale);
+    // The origin of a new sheet, appended to the sheet origins.
+    AcGePoint3d NextViewOrigin();
+
+    // The refusals that both entries make; each shows its own box and gives 0.
+    int DecideAbutment();
+    int CheckSupports();
+    // Bend allowance of the skeleton bars, whole millimetres.
+    double SkeletonBendAllowance() const;
+    // The weld length: the run's when above 1, else 10 (single-sided weld) or 5 outer diameters.
+    double WeldLengthFor(double outerDiameter) const;
+    // Titles and title blocks of every sheet.
+    void DrawSheetTitles();
+    // A wipeout mask behind every collected label, the last first.
+    void MaskCollectedTexts();
+    // The first sheet of a layout, with the view zoomed to it.
+    AcGePoint3d OpenSheet();
+
+    AcGePoint3d& SectionViewOrigin() { return m_ptViewOrigins[kSectionView]; }
+    AcGePoint3d& MainViewOrigin() { return m_ptViewOrigins[kMainView]; }
+
+    // Sheet numerals: 一 .. 十九, 二十, 二十一 .. 一百一十 ...
+    static CString SheetNumeral(int n);
+
+    int m_bGroup = 0;
+    CString m_strLayerFile;
+    CString m_strParameterFile;
+    int m_nScaleRule = 1;
+    int m_nEndPart = 0;
+    int m_bAbutment = 0;
+    CHLGZ_PierInfo* m_pDesign = nullptr;
+    CBent_BasicGeometry* m_pGeometry = nullptr;
+    AcGeDoubleArray* m_pSupports = nullptr;
+    AcGePoint3d m_ptBase;
+    CString m_strTitle = L"盖梁普通钢筋构造";
+    int m_nSheets = 2;
+    double m_dScale = 100.0;
+    double m_dSectionScale = 40.0;
+    AcGePoint3dArray m_ptsSheetOrigins;
+    double m_dTitleHeight = 0.0;
+    double m_dFixedHeight = 4.0;
+    double m_dLabelHeight = 0.0;
+    double m_dNoteHeight = 0.0;
+    double m_dParam4 = 0.0;
+    double m_dParam5 = 0.0;
+    double m_dWidthFactor = 0.0;
+    double m_dParam7 = 0.0;
+    double m_dTableHeights[4] = { 3.5, 2.5, 3.0, 4.0 };
+    CArray<CHLGZ_PierSteelLayer, const CHLGZ_PierSteelLayer&> m_steelLayers;
+    CArray<CHLGZ_PierSteelLayer, const CHLGZ_PierSteelLayer&> m_steelLayersFurther;
+    CArray<CHLGZ_SteelCode, const CHLGZ_SteelCode&> m_steelCodes;
+    CHLGZ_SteelCode m_workCodes[3];
+    int m_nCounters[20] = {};
+    AcGePoint3d m_ptsWork[10];
+    unsigned char m_bFlags[4] = {};
+    AcGePoint3dArray m_ptsShapeLists[4];
+    CHLGZ_MatTotal m_matTotal;
+    double m_dWeldLength;
+    CArray<CHLGZ_HlBarStruct, const CHLGZ_HlBarStruct&> m_barStructs;
+    CTov_FileMj m_fileMj;
+    AcGeDoubleArray m_dSkeletonSpacings;
+    AcGePoint3dArray m_ptsViewLists[5];
+    CArray<LineInfo, const LineInfo&> m_lines;
+    CArray<LineInfo, const LineInfo&> m_linesFurther;
+    AcGePoint3d m_ptsLayout[2];
+    double m_dLayoutMargin = 4.0;
+    int m_nLayoutSwitches[3] = {};
+    AcDbObjectId m_idLeaderArrow;
+    AcGePoint3d m_ptViewOrigins[11];
+    AcGePoint3dArray m_ptsColumnSections;
+    double m_dLowestY = 0.0;
+    double m_dLowestSectionY = 0.0;
+    int m_nSectionRow = 0;
+    double m_dMovedSectionsHeight = 0.0;
+    AcGeMatrix3d m_detailTransform;
+    int m_bDetailsOnSheet = 0;
+    AcGePoint3dArray m_ptsDetailOrigins;
+    AcGePoint3d m_ptStirrupFurther;
+    AcGePoint3d m_ptStirrupDetails;
+    double m_dStirrupDetailsTop = 0.0;
+    AcGePoint3dArray m_ptsDetailLists[4];
+    double m_dBendAllowance = 0.0;
+    AcGeIntArray m_bSkeletonColumn;
+    int m_nSwitches[5] = { 0, 1, 1, 0, 1 };
+    int m_nSupportCode;
+    int m_nSwitchesFurther[4] = { 0, 1, 1, 0 };
+    double m_dSpacingFactor = 2.5;
+    int m_nStrengtheningMode = 2;
+    int m_bHalfDrawing = 1;
+    int m_nLastSwitch = 1;
+    AcDbObjectIdArray m_idsMaskedTexts;
+    int m_bHalfPlan = 0;
+    // The alternative layout's downward shift (skew-section drawing).
+    double m_dAlternativeOffset = 0.0;
+};

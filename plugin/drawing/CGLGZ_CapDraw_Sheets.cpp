@@ -1,0 +1,89 @@
+// The sheets of a drawing: their origins, the first sheet of a layout, titles with title
+// blocks, and the masks behind the labels.
+#include "CGLGZ_CapDraw.h"
+
+#include "MavUtils.h"
+
+#include <cmath>
+
+AcGePoint3d CGLGZ_CapDraw::NextViewOrigin()
+{
+    AcGePoint3d origin = m_ptBase;
+    if (!m_ptsSheetOrigins.isEmpty()) {
+        origin = m_ptsSheetOrigins[m_ptsSheetOrigins.length() - 1];
+        origin.y -= kSheetPitch;
+    }
+    m_ptsSheetOrigins.append(origin);
+    return origin;
+}
+
+AcGePoint3d CGLGZ_CapDraw::OpenSheet()
+{
+    const AcGePoint3d origin = NextViewOrigin();
+    MavUtils::zoomWindow(origin, AcGePoint3d(origin.x + kSheetWidth, origin.y + kSheetHeight, origin.z));
+    return origin;
+}
+
+CString CGLGZ_CapDraw::SheetNumeral(int n)
+{
+    static const wchar_t* const kDigits[10] = { L"", L"一", L"二", L"三", L"四", L"五", L"六", L"七", L"八", L"九" };
+    CString text;
+    if (n <= 0)
+        return text;
+    if (n < 10)
+        return kDigits[n];
+    if (n < 20) {
+        text.Format(L"十%s", kDigits[n % 10]);
+        return text;
+    }
+    if (n < 100) {
+        if (n % 10 == 0)
+            text.Format(L"%s十", kDigits[n / 10]);
+        else
+            text.Format(L"%s十%s", kDigits[n / 10], kDigits[n % 10]);
+        return text;
+    }
+    const int r = n % 100;
+    CString rest;
+    if (r == 0)
+        rest = L"";
+    else if (r < 10)
+        rest.Format(L"零%s", kDigits[r]);
+    else if (r % 10 == 0)
+        rest.Format(L"%s十", kDigits[r / 10]);
+    else
+        rest.Format(L"%s十%s", kDigits[r / 10], kDigits[r % 10]);
+    text.Format(L"%s百%s", kDigits[(n / 100) % 10], rest.GetString());
+    return text;
+}
+
+// The frame's texts: 0 title, 1 angle, 2 scale, 3 sheet number, 4 sheet count. The notes of
+// the sheets come with the note drawers.
+void CGLGZ_CapDraw::DrawSheetTitles()
+{
+    // 1. The sheet count.
+    m_nSheets = m_ptsSheetOrigins.length();
+    m_frame.m_strTitles[4].Format(L"%d", m_nSheets);
+    // 2. and 3. The title and the skew.
+    const CString title = m_bAbutment ? L"桥台盖梁钢筋构造" : L"桥墩盖梁钢筋构造";
+    m_frame.m_strTitles[1].Format(L"%.0f°", std::fabs(90.0 - m_pGeometry->dLeftAngle));
+    // 4. One title block a sheet.
+    for (int i = 0; i < m_nSheets; ++i) {
+        m_frame.SetOrigin(m_ptsSheetOrigins[i]);
+        if (m_nSheets > 1)
+            m_frame.m_strTitles[0].Format(L"%s（%s）", title.GetString(), SheetNumeral(i + 1).GetString());
+        else
+            m_frame.m_strTitles[0] = title;
+        m_frame.m_strTitles[2].Format(L"%g", m_dScale);
+        m_frame.m_strTitles[3].Format(L"%d", i + 1);
+        m_frame.InsertTitleBlock();
+    }
+}
+
+void CGLGZ_CapDraw::MaskCollectedTexts()
+{
+    for (int i = m_idsMaskedTexts.length() - 1; i >= 0; --i) {
+        AcDbObjectId mask;
+        MavUtils::createMaskForAcDbText(mask, m_idsMaskedTexts[i]);
+    }
+}

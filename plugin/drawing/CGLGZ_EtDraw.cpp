@@ -1,0 +1,78 @@
+#include "CGLGZ_EtDraw.h"
+
+#include "CGLGZ_Share.h"
+#include "RebarRules.h"
+#include "WinUser.h"
+#include "aced.h"
+
+const CapDrawDefaults CGLGZ_EtDraw::kDefaults = { 280.0, 1 };
+
+CGLGZ_EtDraw::CGLGZ_EtDraw()
+    : CGLGZ_CapDraw(kDefaults)
+{
+}
+
+// The steps that the later drawing work provides (support normalisation, strengthening report,
+// bar numbering, side bars, skeleton planning, the leader arrow block) join in their places.
+int CGLGZ_EtDraw::Draw(int drawAll)
+{
+    // 1. The support block.
+    m_pSupports = &m_pDesign->GetSupportDistances();
+    m_nSupportCode = m_pDesign->GetSupportCount();
+    // 3. Abutment or pier cap.
+    if (!DecideAbutment())
+        return 0;
+    // 4. Supports; 5. end angles.
+    if (!CheckSupports())
+        return 0;
+    if (!CheckSideAngles())
+        return 0;
+    // 8. Only a symmetric abutment cap is drawn as a half drawing.
+    if (!m_bAbutment || !m_bSymmetric)
+        m_bHalfDrawing = 0;
+    // 10. The shared check.
+    CGLGZ_Share share;
+    if (!share.CheckGL())
+        return 0;
+    // 11. Text settings; 13. bend allowance.
+    PrepareDrawing();
+    m_dBendAllowance = SkeletonBendAllowance();
+    // 14. The views.
+    if (!DrawViews(drawAll))
+        return 0;
+    // 15. Titles; 16. masks of the complete drawing.
+    DrawSheetTitles();
+    if (drawAll)
+        MaskCollectedTexts();
+    return 1;
+}
+
+// The layout opens the first sheet; the view origins, the views in their order (section view,
+// bar shapes and skeleton details, main view, elevation, column sections, stirrup details or
+// size table, clipping) follow as each view is built.
+int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
+{
+    // 1. The layout.
+    OpenSheet();
+    return 1;
+}
+
+int CGLGZ_EtDraw::CheckSideAngles()
+{
+    const CBent_BasicGeometry& g = *m_pGeometry;
+    if (g.dLeftAngle == 0.0 || g.dRightAngle == 0.0) {
+        MessageBox(adsw_acadMainWnd(), L"当前盖梁左侧或右侧角度为0，无法绘制盖梁图！", L"角度错误", MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    if (g.dLeftAngle == 90.0 && g.dRightAngle == 90.0) {
+        MessageBox(adsw_acadMainWnd(), L"当前盖梁左右两侧角度均为90°，请按斜布骨架绘制！", L"分支错误", MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    return 1;
+}
+
+double CGLGZ_EtDraw::GetWeldLength() const
+{
+    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
+    return WeldLengthFor(GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType()));
+}
