@@ -1,6 +1,6 @@
 #include "CBentCapDraw.h"
 
-#include "RegistryText.h"
+#include "ReadRegistryString.h"
 #include "WinUser.h"
 #include "aced.h"
 
@@ -17,7 +17,7 @@ CBentCapDraw::CBentCapDraw(void* /*parent*/)
     , m_bCopyName(s_bCopyName)
     , m_bGroup(s_bGroup)
 {
-    ReadRegistryText(L"CurGltFile", m_strCurrentFile, 1);
+    ReadRegistryString(L"CurGltFile", m_strCurrentFile, 1);
 }
 
 CBentCapDraw::~CBentCapDraw()

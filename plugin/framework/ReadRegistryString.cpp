@@ -2,6 +2,8 @@
 
 #include "Registry.h"
 
+#include <vector>
+
 int ReadRegistryString(const CString& name, CString& value, int currentUser)
 {
     HKEY key = nullptr;
@@ -9,15 +11,19 @@ int ReadRegistryString(const CString& name, CString& value, int currentUser)
             0, KEY_READ, &key)
         != ERROR_SUCCESS)
         return 0;
-    // The whole buffer is offered, less its last character, which stays the terminator: a folder
-    // path of up to 259 characters reads, not only one of 128.
-    wchar_t buffer[260] = {};
+    // The size is asked first: a design kept deep in folders has a path far longer than the
+    // 260 characters of a fixed buffer, and a cut path would name another file.
     DWORD type = 0;
-    DWORD size = sizeof(buffer) - sizeof(wchar_t);
-    const LONG status = RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(buffer), &size);
+    DWORD size = 0;
+    LONG status = RegQueryValueEx(key, name, nullptr, &type, nullptr, &size);
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+    if (status == ERROR_SUCCESS) {
+        size = static_cast<DWORD>((buffer.size() - 1) * sizeof(wchar_t));
+        status = RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()), &size);
+    }
     RegCloseKey(key);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return 0;
-    value = buffer;
+    value = buffer.data();
     return 1;
 }

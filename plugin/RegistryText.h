@@ -1,9 +1,0 @@
-// Texts of the system's registry key "Software\Veltra软件\Veltra盖梁设计绘图系统".
-#pragma once
-
-#include "CString.h"
-
-// The value under the current user's key (flag non-zero) or the machine's (flag 0), read whole
-// whatever its length: 1 with the text in value; 0 for a missing key or value, or a value that
-// is not text, with value unchanged.
-int ReadRegistryText(const CString& name, CString& value, int currentUser);
