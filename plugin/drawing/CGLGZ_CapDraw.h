@@ -66,6 +66,20 @@ public:
     // Sheet numerals: 一 .. 十九, 二十, 二十一 .. 一百一十 ...
     static CString SheetNumeral(int n);
 
+    // Geometry and entity helpers.
+    static AcGePoint3d PointAlongLine(const AcGePoint3d& a, const AcGePoint3d& b, double d);
+    static AcGePoint3d PointAlongRotatedLine(const AcGePoint3d& a, const AcGePoint3d& b, double d, double angle);
+    static AcGePoint3d IntersectLines(const AcGePoint3d& a1, const AcGePoint3d& a2, const AcGePoint3d& b1,
+        const AcGePoint3d& b2, int extendFirst, int extendSecond, int* found = nullptr);
+    static AcGePoint3d FindExtremePoint(const AcGePoint3dArray& points, int byX, int largest);
+    static void ClipPolylineAtX(AcDbObjectId polylineId, double x);
+    static int MoveEntities(CHLGZ_SteelCode& record, const AcGePoint3d& from, const AcGePoint3d& to);
+    static void CopyIdList(CHLGZ_SteelCode& target, const CHLGZ_SteelCode& source);
+    static int AppendId(AcDbObjectIdArray& ids, AcDbObjectId id);
+    static int ReadPolylineVertices(AcGePoint3dArray& points, AcDbObjectId polylineId);
+    static int ReadPolylineVertexList(AcDbObjectId polylineId, AcGePoint3dArray& points);
+    static double SumSpanDifferences(const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, int row);
+
     int m_bGroup = 0;
     CString m_strLayerFile;
     CString m_strParameterFile;
