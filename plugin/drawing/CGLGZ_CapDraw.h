@@ -80,6 +80,17 @@ public:
     static int ReadPolylineVertexList(AcDbObjectId polylineId, AcGePoint3dArray& points);
     static double SumSpanDifferences(const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, int row);
 
+    // Blocks and block inserts.
+    AcDbObjectId GetWeldBlock(double a, double h, int type);
+    static AcDbObjectId GetLeaderArrowBlock();
+    static AcDbObjectId GetDimArrowBlock();
+    void InsertMirroredBlock(const AcGePoint3d& a, const AcGePoint3d& b, const AcGePoint3d& q, double x, int type);
+    static void InsertMarkBlock(
+        const AcGePoint3d& position, double scale, double angle, AcDbObjectId blockId, const int* mirror = nullptr);
+    // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
+    AcDbObjectId m_idWeldBlocks[3];
+    int m_bClipAtMiddle = 0;
+
     int m_bGroup = 0;
     CString m_strLayerFile;
     CString m_strParameterFile;
