@@ -3,6 +3,7 @@
 // class gives its differing defaults in a small table and keeps its own entry and view order.
 #pragma once
 
+#include "AcDbExtents.h"
 #include "AcDbObjectId.h"
 #include "AcGeDoubleArray.h"
 #include "AcGeIntArray.h"
@@ -73,6 +74,7 @@ public:
         const AcGePoint3d& b2, int extendFirst, int extendSecond, int* found = nullptr);
     static AcGePoint3d FindExtremePoint(const AcGePoint3dArray& points, int byX, int largest);
     static void ClipPolylineAtX(AcDbObjectId polylineId, double x);
+    static AcDbObjectId CopyEntityToModelSpace(AcDbObjectId entityId, AcDbExtents* extents = nullptr);
     static int MoveEntities(CHLGZ_SteelCode& record, const AcGePoint3d& from, const AcGePoint3d& to);
     static void CopyIdList(CHLGZ_SteelCode& target, const CHLGZ_SteelCode& source);
     static int AppendId(AcDbObjectIdArray& ids, AcDbObjectId id);

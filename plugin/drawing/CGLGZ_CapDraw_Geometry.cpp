@@ -3,6 +3,7 @@
 #include "AcDbLine.h"
 #include "AcDbPolyline.h"
 #include "AcDbServices.h"
+#include "CTov_DwgDataBase.h"
 
 #include <cmath>
 
@@ -107,6 +108,28 @@ void CGLGZ_CapDraw::ClipPolylineAtX(AcDbObjectId polylineId, double x)
     if (pl->numVerts() < 2)
         pl->erase();
     pl->close();
+}
+
+AcDbObjectId CGLGZ_CapDraw::CopyEntityToModelSpace(AcDbObjectId entityId, AcDbExtents* extents)
+{
+    AcDbEntity* source = nullptr;
+    if (entityId.isNull() || acdbOpenAcDbEntity(source, entityId, AcDb::kForRead) != Acad::eOk)
+        return AcDbObjectId();
+    if (extents != nullptr)
+        source->getGeomExtents(*extents);
+    // An unmoved copy is the clone: the same entity, its own object.
+    AcDbEntity* copy = nullptr;
+    const bool copied = source->getTransformedCopy(AcGeMatrix3d::kIdentity, copy) == Acad::eOk && copy != nullptr;
+    source->close();
+    if (!copied)
+        return AcDbObjectId();
+    AcDbObjectId id;
+    if (!AppendToModelSpace(copy, id)) {
+        delete copy;
+        return AcDbObjectId();
+    }
+    copy->close();
+    return id;
 }
 
 int CGLGZ_CapDraw::MoveEntities(CHLGZ_SteelCode& record, const AcGePoint3d& from, const AcGePoint3d& to)

@@ -182,6 +182,28 @@ TEST_F(DrawingHelpersTest, ClipHalvesACutArcAndKeepsItsMiddle)
     EXPECT_EQ(got[2].bulge, 0.0);
 }
 
+TEST_F(DrawingHelpersTest, CopyIsANewEntityInModelSpaceWithTheSourceExtents)
+{
+    const AcDbObjectId id = AddPolyline({ { 1, 2 }, { 7, -3 } });
+    AcDbExtents extents;
+    const AcDbObjectId copy = CGLGZ_CapDraw::CopyEntityToModelSpace(id, &extents);
+    ASSERT_FALSE(copy.isNull());
+    EXPECT_NE(copy, id);
+    const std::vector<Vertex> got = VerticesOf(copy);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].x, 7.0);
+    EXPECT_NEAR(extents.minPoint().y, -3.0, kTol);
+    EXPECT_NEAR(extents.maxPoint().x, 7.0, kTol);
+    EXPECT_FALSE(CGLGZ_CapDraw::CopyEntityToModelSpace(copy).isNull());
+    EXPECT_TRUE(CGLGZ_CapDraw::CopyEntityToModelSpace(AcDbObjectId()).isNull());
+    // An erased entity does not open, so it is not copied.
+    AcDbEntity* entity = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(entity, id, AcDb::kForWrite), Acad::eOk);
+    entity->erase();
+    entity->close();
+    EXPECT_TRUE(CGLGZ_CapDraw::CopyEntityToModelSpace(id).isNull());
+}
+
 TEST_F(DrawingHelpersTest, MoveShiftsEntitiesAndExtentsInThePlane)
 {
     const AcDbObjectId id = AddPolyline({ { 0, 0 }, { 10, 0 } });
