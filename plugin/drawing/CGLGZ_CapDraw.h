@@ -89,6 +89,24 @@ public:
     void InsertMirroredBlock(const AcGePoint3d& a, const AcGePoint3d& b, const AcGePoint3d& q, double x, int type);
     static void InsertMarkBlock(
         const AcGePoint3d& position, double scale, double angle, AcDbObjectId blockId, const int* mirror = nullptr);
+    // Texts, labels and dimension style.
+    void SelectDimStyle(double scale);
+    int AddBoxedText(const AcGePoint3d& position, const wchar_t* title, const wchar_t* secondText);
+    int DrawTitleUnderlines(AcDbObjectId textId, AcGePoint3d* outPoint = nullptr);
+    void AddTableText(double x, double y, const wchar_t* text, double height);
+    AcDbObjectId AddLabelText(
+        AcDbObjectId& outId, const AcGePoint3d& point, const wchar_t* text, int below, double angle, int collect);
+    void AddRangeLabel(CHLGZ_SteelCode& record, double first, double second, double half, int range, int draw);
+    void AddAverageRangeLabel(CHLGZ_SteelCode& record, int halving);
+    void AddSegmentLabels(CHLGZ_SteelCode& record);
+    static int PointListAllEqual(const AcGePoint3dArray& pairs, int mode);
+    static double PointListAverage(const AcGePoint3dArray& pairs, int mode);
+    static double PointListMax(const AcGePoint3dArray& pairs, int mode);
+    static double PointListMin(const AcGePoint3dArray& pairs, int mode);
+    static void DrawAngularDimension(const AcGePoint3d& firstLeg, const AcGePoint3d& secondLeg,
+        const AcGePoint3d& vertex, const AcGePoint3d& arcPoint, AcDbObjectId* outId = nullptr);
+    void DrawAngleMark(const AcGePoint3d& first, const AcGePoint3d& second, AcDbObjectIdArray& ids);
+
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];
     int m_bClipAtMiddle = 0;
