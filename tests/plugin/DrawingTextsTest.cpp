@@ -3,11 +3,13 @@
 
 #include "AcDb3PointAngularDimension.h"
 #include "AcDbLine.h"
+#include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "CGLGZ_EtDraw.h"
 #include "CHLGZ_PierInfo.h"
 #include "CTov_DwgDataBase.h"
 #include "MavUtils.h"
+#include "RebarRules.h"
 
 #include <cmath>
 #include <string>
@@ -230,4 +232,98 @@ TEST_F(DrawingTextsTest, BoxedTitlesCarryTwoUnderlinesAndTheSecondTextAfterThem)
         EXPECT_NEAR(text->height(), 3.0, kTol);
         EXPECT_EQ(LayerOf(added[3]), L"02-结构");
     }
+}
+
+TEST_F(DrawingTextsTest, AverageRangeLabelsShowTheLengthsWithoutHooksInCentimetres)
+{
+    // Type 0 bars of 20 mm: the two 90 degree hooks take t metres off each length.
+    const double t = 2.0 * GetHookLength(20, 0, 90, 0.0) / 1000.0;
+    struct Case {
+        double longest, shortest;
+        int halving;
+        std::vector<std::wstring> texts;
+        double firstX;
+    } cases[] = {
+        { 2.0 + t, 2.0 + t, 0, { L"200" }, 5.0 },
+        { 2.0 + t, 2.0 + t, 1, { L"200/2", L"200/2" }, 5.0 },
+        { 2.5 + t, 2.0 + t, 1, { L"(200~250)/2", L"(200~250)/2" }, 5.0 },
+        { 2.5 + t, 2.0 + t, 0, { L"200~250" }, 5.0 },
+    };
+    for (const Case& c : cases) {
+        CHLGZ_SteelCode record;
+        record.nDiameter = 20;
+        record.dMaxLength = c.longest;
+        record.dMinLength = c.shortest;
+        for (const AcGePoint3d& p : { AcGePoint3d(0, 10, 0), AcGePoint3d(0, 0, 0), AcGePoint3d(20, 0, 0),
+                 AcGePoint3d(20, 10, 0) })
+            record.aPoints.append(p);
+        draw.AddAverageRangeLabel(record, c.halving);
+        ASSERT_EQ(record.aEntityIds.length(), static_cast<int>(c.texts.size()));
+        for (size_t i = 0; i < c.texts.size(); ++i)
+            EXPECT_EQ(TextOf(record.aEntityIds[static_cast<int>(i)]), c.texts[i]);
+        ReadBack<AcDbText> first(record.aEntityIds[0]);
+        ASSERT_TRUE(first);
+        EXPECT_NEAR(first->alignmentPoint().x, c.firstX, kTol);
+        if (c.halving) {
+            ReadBack<AcDbText> second(record.aEntityIds[1]);
+            ASSERT_TRUE(second);
+            EXPECT_NEAR(second->alignmentPoint().x, 15.0 - 7.0, kTol);
+        }
+    }
+    CHLGZ_SteelCode five;
+    for (int i = 0; i < 5; ++i)
+        five.aPoints.append(AcGePoint3d(i, 0, 0));
+    draw.AddAverageRangeLabel(five, 1);
+    EXPECT_EQ(five.aEntityIds.length(), 0);
+}
+
+TEST_F(DrawingTextsTest, SegmentLabelsWriteTheOwnTextsOrTheMeasuredLengths)
+{
+    draw.m_dScale = 50.0;
+    const auto shape = [](int vertices) {
+        const AcGePoint2d corners[] = { { 20, 30 }, { 0, 30 }, { 0, 0 }, { 20, 0 }, { 20, 30 } };
+        auto* pl = new AcDbPolyline();
+        for (int i = 0; i < vertices; ++i)
+            pl->addVertexAt(static_cast<unsigned int>(i), corners[i]);
+        AcDbObjectId id;
+        EXPECT_TRUE(AppendToModelSpace(pl, id));
+        pl->close();
+        CHLGZ_SteelCode record;
+        record.aEntityIds.append(id);
+        return record;
+    };
+    struct Case {
+        int vertices;
+        std::vector<std::wstring> own;
+        int suppress;
+        std::vector<std::wstring> texts;
+    } cases[] = {
+        { 5, {}, 0, { L"100", L"100", L"150", L"150" } },
+        { 5, { L"A1", L"" }, 0, { L"A1", L"A1", L"150", L"150" } },
+        { 5, { L"", L"B2" }, 1, { L"B2" } },
+        // A shape without its last segments has nothing to label.
+        { 4, {}, 0, {} },
+    };
+    for (const Case& c : cases) {
+        CHLGZ_SteelCode record = shape(c.vertices);
+        for (const std::wstring& text : c.own)
+            record.aTexts.Add(CString(text.c_str()));
+        record.nFurther3 = c.suppress;
+        draw.AddSegmentLabels(record);
+        ASSERT_EQ(record.aEntityIds.length(), static_cast<int>(c.texts.size()) + 1);
+        for (size_t i = 0; i < c.texts.size(); ++i)
+            EXPECT_EQ(TextOf(record.aEntityIds[static_cast<int>(i) + 1]), c.texts[i]);
+    }
+    // Without the repeat suppression the first label sits below the bottom segment 2-3.
+    CHLGZ_SteelCode record = shape(5);
+    draw.AddSegmentLabels(record);
+    ReadBack<AcDbText> bottom(record.aEntityIds[1]);
+    ASSERT_TRUE(bottom);
+    EXPECT_NEAR(bottom->alignmentPoint().x, 10.0, kTol);
+    EXPECT_NEAR(bottom->alignmentPoint().y, -0.25, kTol);
+    EXPECT_EQ(bottom->verticalMode(), AcDb::kTextTop);
+    // Nothing to open, nothing drawn.
+    CHLGZ_SteelCode empty;
+    draw.AddSegmentLabels(empty);
+    EXPECT_EQ(empty.aEntityIds.length(), 0);
 }
