@@ -327,3 +327,28 @@ TEST_F(DrawingTextsTest, SegmentLabelsWriteTheOwnTextsOrTheMeasuredLengths)
     draw.AddSegmentLabels(empty);
     EXPECT_EQ(empty.aEntityIds.length(), 0);
 }
+
+TEST_F(DrawingTextsTest, TableTextsAreCentredInTheirStyleWithTheDefaultHeightWhenNoneIsGiven)
+{
+    draw.m_dParam4 = 3.0;
+    MavUtils::selectLayer(L"02-结构");
+    AcDbObjectId yb;
+    MavEntityLib().getTextStyleId(L"YB", yb);
+    struct Case {
+        double height, expected;
+    } cases[] = { { 0.0, 3.0 }, { -1.0, 3.0 }, { 4.5, 4.5 } };
+    for (const Case& c : cases) {
+        draw.AddTableText(7.0, 8.0, L"N1", c.height);
+        ReadBack<AcDbText> text(modelSpace().back());
+        ASSERT_TRUE(text);
+        EXPECT_EQ(std::wstring(text->textStringConst()), L"N1");
+        EXPECT_EQ(text->textStyle(), yb);
+        EXPECT_EQ(text->horizontalMode(), AcDb::kTextCenter);
+        EXPECT_EQ(text->verticalMode(), AcDb::kTextVertMid);
+        EXPECT_NEAR(text->alignmentPoint().distanceTo(AcGePoint3d(7, 8, 0)), 0.0, kTol);
+        EXPECT_EQ(text->height(), c.expected);
+        EXPECT_EQ(text->widthFactor(), 0.85);
+        EXPECT_EQ(text->rotation(), 0.0);
+    }
+    EXPECT_EQ(LayerOf(modelSpace().back()), L"02-结构");
+}
