@@ -73,6 +73,26 @@ LONG CheckKey(const CRegistryTree& tree, const OpenKey& key) {
   return tree.KeyExists(key.path) ? ERROR_SUCCESS : ERROR_KEY_DELETED;
 }
 
+// The open key behind a handle, when the handle was opened with the access the call needs.
+LONG ResolveFor(HKEY hKey, REGSAM needed, OpenKey& key) {
+  const std::optional<OpenKey> found = Resolve(hKey);
+  if (!found)
+    return ERROR_INVALID_HANDLE;
+  if (!(found->access & needed))
+    return ERROR_ACCESS_DENIED;
+  key = *found;
+  return ERROR_SUCCESS;
+}
+
+// The handle's key and the store as it stands now, for the calls that only read.
+LONG ReadKey(HKEY hKey, REGSAM needed, OpenKey& key, CRegistryTree& tree) {
+  if (const LONG status = ResolveFor(hKey, needed, key); status != ERROR_SUCCESS)
+    return status;
+  if (const LONG status = Store().Read(tree); status != ERROR_SUCCESS)
+    return status;
+  return CheckKey(tree, key);
+}
+
 // Copies a value's type and bytes out with the size protocol of RegQueryValueEx.
 LONG CopyValue(const RegistryValue& value, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
   if (lpType)
@@ -170,17 +190,11 @@ LONG RegQueryValueEx(HKEY hKey, LPCTSTR lpValueName, LPDWORD lpReserved, LPDWORD
                      LPBYTE lpData, LPDWORD lpcbData) {
   if (lpReserved || (lpData && !lpcbData))
     return ERROR_INVALID_PARAMETER;
-  const std::optional<OpenKey> key = Resolve(hKey);
-  if (!key)
-    return ERROR_INVALID_HANDLE;
-  if (!(key->access & KEY_QUERY_VALUE))
-    return ERROR_ACCESS_DENIED;
+  OpenKey key{};
   CRegistryTree tree;
-  if (const LONG status = Store().Read(tree); status != ERROR_SUCCESS)
+  if (const LONG status = ReadKey(hKey, KEY_QUERY_VALUE, key, tree); status != ERROR_SUCCESS)
     return status;
-  if (const LONG status = CheckKey(tree, *key); status != ERROR_SUCCESS)
-    return status;
-  const RegistryValue* value = tree.FindValue(key->path, ValueName(lpValueName));
+  const RegistryValue* value = tree.FindValue(key.path, ValueName(lpValueName));
   if (!value)
     return ERROR_FILE_NOT_FOUND;
   return CopyValue(*value, lpType, lpData, lpcbData);
@@ -190,35 +204,31 @@ LONG RegSetValueEx(HKEY hKey, LPCTSTR lpValueName, DWORD, DWORD dwType, const BY
                    DWORD cbData) {
   if (!lpData && cbData != 0)
     return ERROR_INVALID_PARAMETER;
-  const std::optional<OpenKey> key = Resolve(hKey);
-  if (!key)
-    return ERROR_INVALID_HANDLE;
-  if (!(key->access & KEY_SET_VALUE))
-    return ERROR_ACCESS_DENIED;
+  OpenKey key{};
+  if (const LONG status = ResolveFor(hKey, KEY_SET_VALUE, key); status != ERROR_SUCCESS)
+    return status;
   RegistryValue value{dwType, std::vector<BYTE>(lpData, lpData + cbData)};
   const std::wstring name = ValueName(lpValueName);
   return Store().Update([&](CRegistryTree& tree, bool& changed) {
-    if (const LONG status = CheckKey(tree, *key); status != ERROR_SUCCESS)
+    if (const LONG status = CheckKey(tree, key); status != ERROR_SUCCESS)
       return status;
-    const RegistryValue* old = tree.FindValue(key->path, name);
+    const RegistryValue* old = tree.FindValue(key.path, name);
     changed = !old || !(*old == value);
     if (changed)
-      tree.SetValue(key->path, name, std::move(value));
+      tree.SetValue(key.path, name, std::move(value));
     return ERROR_SUCCESS;
   });
 }
 
 LONG RegDeleteValue(HKEY hKey, LPCTSTR lpValueName) {
-  const std::optional<OpenKey> key = Resolve(hKey);
-  if (!key)
-    return ERROR_INVALID_HANDLE;
-  if (!(key->access & KEY_SET_VALUE))
-    return ERROR_ACCESS_DENIED;
+  OpenKey key{};
+  if (const LONG status = ResolveFor(hKey, KEY_SET_VALUE, key); status != ERROR_SUCCESS)
+    return status;
   const std::wstring name = ValueName(lpValueName);
   return Store().Update([&](CRegistryTree& tree, bool& changed) {
-    if (const LONG status = CheckKey(tree, *key); status != ERROR_SUCCESS)
+    if (const LONG status = CheckKey(tree, key); status != ERROR_SUCCESS)
       return status;
-    changed = tree.DeleteValue(key->path, name);
+    changed = tree.DeleteValue(key.path, name);
     return changed ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
   });
 }
@@ -249,17 +259,11 @@ LONG RegEnumKeyEx(HKEY hKey, DWORD dwIndex, LPTSTR lpName, LPDWORD lpcchName, LP
                   LPTSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
   if (!lpName || !lpcchName || lpReserved)
     return ERROR_INVALID_PARAMETER;
-  const std::optional<OpenKey> key = Resolve(hKey);
-  if (!key)
-    return ERROR_INVALID_HANDLE;
-  if (!(key->access & KEY_ENUMERATE_SUB_KEYS))
-    return ERROR_ACCESS_DENIED;
+  OpenKey key{};
   CRegistryTree tree;
-  if (const LONG status = Store().Read(tree); status != ERROR_SUCCESS)
+  if (const LONG status = ReadKey(hKey, KEY_ENUMERATE_SUB_KEYS, key, tree); status != ERROR_SUCCESS)
     return status;
-  if (const LONG status = CheckKey(tree, *key); status != ERROR_SUCCESS)
-    return status;
-  const std::vector<std::wstring> names = tree.SubkeyNames(key->path);
+  const std::vector<std::wstring> names = tree.SubkeyNames(key.path);
   if (dwIndex >= names.size())
     return ERROR_NO_MORE_ITEMS;
   if (const LONG status = CopyName(names[dwIndex], lpName, lpcchName); status != ERROR_SUCCESS)
@@ -277,17 +281,11 @@ LONG RegEnumValue(HKEY hKey, DWORD dwIndex, LPTSTR lpValueName, LPDWORD lpcchVal
                   LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
   if (!lpValueName || !lpcchValueName || lpReserved || (lpData && !lpcbData))
     return ERROR_INVALID_PARAMETER;
-  const std::optional<OpenKey> key = Resolve(hKey);
-  if (!key)
-    return ERROR_INVALID_HANDLE;
-  if (!(key->access & KEY_QUERY_VALUE))
-    return ERROR_ACCESS_DENIED;
+  OpenKey key{};
   CRegistryTree tree;
-  if (const LONG status = Store().Read(tree); status != ERROR_SUCCESS)
+  if (const LONG status = ReadKey(hKey, KEY_QUERY_VALUE, key, tree); status != ERROR_SUCCESS)
     return status;
-  if (const LONG status = CheckKey(tree, *key); status != ERROR_SUCCESS)
-    return status;
-  const std::vector<CRegistryTree::NamedValue>& values = *tree.Values(key->path);
+  const std::vector<CRegistryTree::NamedValue>& values = *tree.Values(key.path);
   if (dwIndex >= values.size())
     return ERROR_NO_MORE_ITEMS;
   const CRegistryTree::NamedValue& entry = values[dwIndex];
