@@ -28,7 +28,8 @@ int CGLGZ_BtDraw::Draw(int full)
     // 6. Supports.
     if (!CheckSupports())
         return 0;
-    // 9. Bend allowance.
+    // 8. The leader arrow; 9. bend allowance.
+    m_idLeaderArrow = GetLeaderArrowBlock();
     m_dBendAllowance = SkeletonBendAllowance();
     // 10. The views; 11. titles; 13. masks of the full set.
     if (!DrawViews(full))
@@ -48,8 +49,11 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 1. Abutment or pier cap.
     if (!DecideAbutment())
         return 0;
-    // 2. The layout.
+    // 2. The layout; 3. the section view.
     OpenSheet();
+    double depth = 0.0;
+    DrawSectionView(SectionViewOrigin(), depth);
+    Redraw();
     // 12. The view back on the second sheet, or on the origin while there is one sheet.
     AcGePoint3d corner = AcGePoint3d::kOrigin;
     if (m_ptsSheetOrigins.length() > 1) {

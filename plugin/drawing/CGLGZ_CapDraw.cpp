@@ -4,10 +4,13 @@
 
 #include "AcDbDatabase.h"
 #include "AcDbHostApplicationServices.h"
+#include "AcDbDimStyleTable.h"
+#include "AcDbDimStyleTableRecord.h"
 #include "AcDbLayerTable.h"
 #include "AcDbLayerTableRecord.h"
 #include "CTov_FileLyr.h"
 #include "CTov_FilePre.h"
+#include "NumericHelpers.h"
 #include "RebarRules.h"
 #include "WinUser.h"
 #include "aced.h"
@@ -47,17 +50,46 @@ void CGLGZ_CapDraw::PrepareDrawing()
     const double tableHeights[4] = { 3.5, 2.5, 3.0, 4.0 };
     std::copy(std::begin(tableHeights), std::end(tableHeights), m_dTableHeights);
     // 4. The prestressing layer is never plotted.
+    if (!HidePrestressingLayer())
+        return;
+    // 5. - 7. The dimension arrow of both scales' dimension styles.
+    GetDimArrowBlock();
+    SetDimStyleArrows();
+}
+
+int CGLGZ_CapDraw::HidePrestressingLayer()
+{
     AcDbLayerTable* table = nullptr;
     if (acdbHostApplicationServices()->workingDatabase()->getLayerTable(table, AcDb::kForRead) != Acad::eOk)
-        return;
+        return 0;
     AcDbLayerTableRecord* layer = nullptr;
-    if (table->has(L"03-预筋") && table->getAt(L"03-预筋", layer, AcDb::kForWrite) == Acad::eOk) {
+    const int found = table->has(L"03-预筋") && table->getAt(L"03-预筋", layer, AcDb::kForWrite) == Acad::eOk;
+    if (found) {
         layer->setIsPlottable(false);
         layer->close();
     }
     table->close();
-    // 5. to 7. The arrow block "BRI-BZJT" of the two dimension styles comes with the block
-    // definitions of the drawings; until then the styles keep their own arrows.
+    return found;
+}
+
+void CGLGZ_CapDraw::SetDimStyleArrows()
+{
+    AcDbDimStyleTable* table = nullptr;
+    if (acdbHostApplicationServices()->workingDatabase()->getDimStyleTable(table, AcDb::kForRead) != Acad::eOk)
+        return;
+    for (double scale : { m_dScale, m_dSectionScale }) {
+        const CString name = L"DIM" + FormatFixed(scale, -7);
+        AcDbDimStyleTableRecord* style = nullptr;
+        if (!table->has(name) || table->getAt(name, style, AcDb::kForWrite) != Acad::eOk)
+            continue;
+        // One arrow at both ends: the block named for both is the one shown.
+        style->setDimsah(false);
+        style->setDimblk(L"BRI-BZJT");
+        style->setDimblk1(L"BRI-BZJT");
+        style->setDimblk2(L"BRI-BZJT");
+        style->close();
+    }
+    table->close();
 }
 
 void CGLGZ_CapDraw::SetScale(double userScale)

@@ -42,6 +42,8 @@ public:
 
     // Text settings, layer "03-预筋" not plotted.
     void PrepareDrawing();
+    int HidePrestressingLayer();
+    void SetDimStyleArrows();
     // The user scale when non-zero, else the first standard scale above length / 285.
     void SetScale(double userScale);
     // The origin of a new sheet, appended to the sheet origins.
@@ -107,6 +109,15 @@ public:
         const AcGePoint3d& vertex, const AcGePoint3d& arcPoint, AcDbObjectId* outId = nullptr);
     void DrawAngleMark(const AcGePoint3d& first, const AcGePoint3d& second, AcDbObjectIdArray& ids);
 
+    // Section view.
+    int DrawSectionView(AcGePoint3d& origin, double& depth);
+    int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);
+    int SectionViewFault();
+    void CutOutlineAtMiddle(double xm);
+    void DrawLPartOfSection(double lh, double xm);
+    void DrawColumnStubs(double d, double lh, double xm);
+    void DrawCutMarks(double lh);
+
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];
     int m_bClipAtMiddle = 0;
@@ -148,10 +159,14 @@ public:
     CArray<CHLGZ_HlBarStruct, const CHLGZ_HlBarStruct&> m_barStructs;
     CTov_FileMj m_fileMj;
     AcGeDoubleArray m_dSkeletonSpacings;
-    AcGePoint3dArray m_ptsViewLists[5];
+    // The section outline, from the right end leftward round the cap, the first point repeated.
+    AcGePoint3dArray m_ptsOutline;
+    AcGePoint3dArray m_ptsViewLists[4];
     CArray<LineInfo, const LineInfo&> m_lines;
     CArray<LineInfo, const LineInfo&> m_linesFurther;
-    AcGePoint3d m_ptsLayout[2];
+    // The origin of the section outline: the middle of the cap top in the section view.
+    AcGePoint3d m_ptOutlineOrigin;
+    AcGePoint3d m_ptLayoutFurther;
     double m_dLayoutMargin = 4.0;
     int m_nLayoutSwitches[3] = {};
     AcDbObjectId m_idLeaderArrow;

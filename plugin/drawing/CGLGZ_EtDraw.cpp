@@ -34,8 +34,9 @@ int CGLGZ_EtDraw::Draw(int drawAll)
     CGLGZ_Share share;
     if (!share.CheckGL())
         return 0;
-    // 11. Text settings; 13. bend allowance.
+    // 11. Text settings; 12. the leader arrow; 13. bend allowance.
     PrepareDrawing();
+    m_idLeaderArrow = GetLeaderArrowBlock();
     m_dBendAllowance = SkeletonBendAllowance();
     // 14. The views.
     if (!DrawViews(drawAll))
@@ -54,6 +55,10 @@ int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
 {
     // 1. The layout.
     OpenSheet();
+    // 2. The section view.
+    double depth = 0.0;
+    DrawSectionView(SectionViewOrigin(), depth);
+    Redraw();
     return 1;
 }
 
