@@ -15,4 +15,6 @@ for dimstyle in doc.dimstyles:
     print(f"dimstyle {dimstyle.dxf.name}")
 for ref in doc.modelspace().query("INSERT"):
     block = doc.blocks.get(ref.dxf.name)
+    if not block.block.is_xref:
+        continue
     print(f"titleblock {ref.dxf.layer} {ref.dxf.insert.x:g} {ref.dxf.insert.y:g} {block.block.is_xref}")
