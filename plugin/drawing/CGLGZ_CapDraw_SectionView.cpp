@@ -130,8 +130,9 @@ int CGLGZ_CapDraw::DrawSectionView(AcGePoint3d& origin, double& depth)
         DrawCutMarks(lh);
         // 14. - 15.
         depth = origin.y - m_lines[4].end.y + 9.0 + m_dLayoutMargin;
+        // The right end part of a half drawing is not drawn, nor is its width.
         if (!m_bAbutment) {
-            for (int i = 0; i < 2; ++i)
+            for (int i = 0; i < (m_bHalfDrawing ? 1 : 2); ++i)
                 DrawDimension(AcGePoint3d(m_lines[i].start.x, m_lines[i].end.y, 0.0), m_lines[i].end, -1.0, -4.0, nullptr, L"");
         }
     } catch (const std::out_of_range&) {

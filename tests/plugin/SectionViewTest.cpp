@@ -328,4 +328,6 @@ TEST_F(SectionView, TheSkewSectionDrawingCutsAHalfCapWithEndPartsAtItsEighthPoin
     EXPECT_TRUE(o.first().isEqualTo(draw.m_ptOutlineOrigin));
     EXPECT_NEAR(o.last().x, (draw.m_lines[2].end.x + draw.m_lines[3].end.x) / 2.0, kTol);
     EXPECT_NEAR(o.last().y, draw.m_ptOutlineOrigin.y - geometry.dMiddleHeight / draw.m_dScale, kTol);
+    // Only the drawn end part is dimensioned.
+    EXPECT_EQ(CountOn<AcDbDimension>(L"08-标注"), 1);
 }
