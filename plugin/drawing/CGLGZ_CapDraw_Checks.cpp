@@ -209,6 +209,7 @@ void CGLGZ_CapDraw::CheckSideBarSpacing()
 int CGLGZ_CapDraw::CollectColumnTexts(CStringArray& texts, int part)
 {
     CHLGZ_FaceInfo& face = part == 1 ? m_pDesign->GetMainFace() : m_pDesign->GetEndFace();
+    texts.RemoveAll();
     for (const CHLGZ_BASSteel* bar : BarsInNumberingOrder(face))
         texts.Add(bar->GetColumnText());
     return static_cast<int>(texts.GetSize());
