@@ -17,6 +17,8 @@ protected:
         ReadExample(example, design, geometry);
         if (change)
             change(design, geometry);
+        // A fresh record: a conversion keeps what the drawing wrote into the plate records.
+        model = CHLGZ_PierInfo();
         model = design;
     }
 
