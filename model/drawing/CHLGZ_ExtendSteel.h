@@ -28,6 +28,18 @@ public:
     // appended); then code i := 0 wherever flag i is 1.
     void ClearFlaggedEntries(const AcGeIntArray& flags);
 
+    // The switches that the drawings' strengthening report writes and their views read, kept in
+    // the four further integers: edge-column top, middle-column top, mid-span bottom, and
+    // same-as-edge (the top bars of the middle columns are those of the edge columns).
+    int GetEdgeTopSwitch() const { return GetFurtherValue1(); }
+    void SetEdgeTopSwitch(int on) { SetFurtherValue1(on); }
+    int GetMiddleTopSwitch() const { return GetFurtherValue2(); }
+    void SetMiddleTopSwitch(int on) { SetFurtherValue2(on); }
+    int GetBottomSwitch() const { return GetFurtherValue3(); }
+    void SetBottomSwitch(int on) { SetFurtherValue3(on); }
+    int GetSameAsEdgeSwitch() const { return GetFurtherValue4(); }
+    void SetSameAsEdgeSwitch(int on) { SetFurtherValue4(on); }
+
 private:
     AcGeIntArray m_aCodes;
 };

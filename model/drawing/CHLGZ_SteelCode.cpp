@@ -38,6 +38,7 @@ void CHLGZ_SteelCode::Reset()
     aEntityIds.removeAll();
     ptMin = AcGePoint3d(0.0, 0.0, 0.0);
     ptMax = AcGePoint3d(0.0, 0.0, 0.0);
+    dAverageLength = 0.0;
 }
 
 CString CHLGZ_SteelCode::FormatMark() const

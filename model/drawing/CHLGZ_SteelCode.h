@@ -55,4 +55,8 @@ public:
     AcDbObjectIdArray aEntityIds;
     AcGePoint3d ptMin;
     AcGePoint3d ptMax;
+
+    // Average length of the bars counted over their occupied columns (skew-section drawing);
+    // meaningful only while the count is above 0.
+    double dAverageLength;
 };

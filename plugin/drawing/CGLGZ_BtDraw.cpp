@@ -3,7 +3,7 @@
 #include "CGLGZ_Share.h"
 #include "MavUtils.h"
 
-const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0 };
+const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0, 0, 0 };
 
 CGLGZ_BtDraw::CGLGZ_BtDraw()
     : CGLGZ_CapDraw(kDefaults)

@@ -17,6 +17,8 @@ public:
     // Outer diameter of a ribbed bar; a diameter not in the table stays as it is.
     static double GetBarOuterDiameter(int diameter);
     double GetWeldLength() const;
+    // Bar numbering: the lengths of every bar code's bars over the columns they occupy.
+    int ComputeCodeLengths();
 
     double m_dFurtherReal = 1.0;
 };

@@ -19,7 +19,9 @@
 #include <iterator>
 
 CGLGZ_CapDraw::CGLGZ_CapDraw(const CapDrawDefaults& defaults)
-    : m_dWeldLength(defaults.weldLength)
+    : m_bConvertMeasuredDistance(defaults.convertMeasuredDistance)
+    , m_bResolveCodedX(defaults.resolveCodedX)
+    , m_dWeldLength(defaults.weldLength)
     , m_nSupportCode(defaults.supportCode)
 {
 }

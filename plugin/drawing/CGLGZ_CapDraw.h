@@ -23,10 +23,18 @@
 #include "CTov_FileMj.h"
 #include "LineInfo.h"
 
+#include <vector>
+
 // The defaults in which the two drawings differ.
 struct CapDrawDefaults {
     double weldLength;
     int supportCode;
+    // 1: a strengthening distance measured from the left end (form 2) becomes one measured
+    // from the bar end (form 1); 0: it is taken as measured from the column (form 0).
+    int convertMeasuredDistance;
+    // 1: coded X values of the upper bent-up bars are resolved at the anchorage limits and
+    // every X value is checked before drawing; 0: the bars are drawn as given.
+    int resolveCodedX;
 };
 
 class CGLGZ_CapDraw : public CTov_BaseDraw {
@@ -83,6 +91,23 @@ public:
     static int ReadPolylineVertices(AcGePoint3dArray& points, AcDbObjectId polylineId);
     static int ReadPolylineVertexList(AcDbObjectId polylineId, AcGePoint3dArray& points);
     static double SumSpanDifferences(const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, int row);
+
+    // Pre-drawing checks and corrections.
+    int NormalizeSupports();
+    // 1 continue; 0 refused after a box: more than nine section codes, or a code naming no
+    // support and no span.
+    int CheckSectionPositions();
+    void ReportStrengtheningBars();
+    void CheckSideBarSpacing();
+    int CollectColumnTexts(CStringArray& texts, int part);
+    int ClipViewAtMiddle(CHLGZ_FaceInfo& face, const CArray<LineInfo, const LineInfo&>& lines);
+    int m_bConvertMeasuredDistance;
+    // Bar numbering and bar lookup.
+    int NumberBarsAndCheck();
+    CHLGZ_BASSteel* FindBarByNumber(int number);
+    // The longitudinal bar records of a face in the order they are numbered; stirrups are not.
+    static std::vector<CHLGZ_BASSteel*> BarsInNumberingOrder(CHLGZ_FaceInfo& face);
+    int m_bResolveCodedX;
 
     // Blocks and block inserts.
     AcDbObjectId GetWeldBlock(double a, double h, int type);

@@ -5,6 +5,7 @@
 #include "AcDbServices.h"
 #include "CTov_DwgDataBase.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,6 +33,41 @@ AcDb::Intersect IntersectMode(int extendFirst, int extendSecond)
 }
 
 constexpr double kClipTolerance = 0.005;
+
+// The part of a polyline segment from its start, which lies left of x, to where it meets x on
+// its way to the end, which lies right of it.
+struct ClippedSegment {
+    AcGePoint2d end;
+    double bulge;
+};
+
+ClippedSegment ClipSegmentAtX(const AcGePoint2d& start, const AcGePoint2d& end, double bulge, double x)
+{
+    if (bulge == 0.0) {
+        const double t = (x - start.x) / (end.x - start.x);
+        return { AcGePoint2d(x, start.y + t * (end.y - start.y)), 0.0 };
+    }
+    // The arc's centre lies (1 - b^2) / (4 b) chords to the left of the chord's middle; it turns
+    // through 4 atan(b), counter-clockwise for b > 0.
+    const double sweep = 4.0 * std::atan(bulge);
+    const double offset = (1.0 - bulge * bulge) / (4.0 * bulge);
+    const double cx = (start.x + end.x) / 2.0 - offset * (end.y - start.y);
+    const double cy = (start.y + end.y) / 2.0 + offset * (end.x - start.x);
+    const double radius = std::hypot(start.x - cx, start.y - cy);
+    const double startAngle = std::atan2(start.y - cy, start.x - cx);
+    const double reach = std::acos(std::clamp((x - cx) / radius, -1.0, 1.0));
+    // Of the two points of the circle at x, the first that the arc reaches from its start.
+    const double turn = 2.0 * 3.1415926535897932;
+    double part = 1.0;
+    for (double angle : { reach, -reach }) {
+        double travelled = std::fmod(sweep > 0.0 ? angle - startAngle : startAngle - angle, turn);
+        if (travelled < 0.0)
+            travelled += turn;
+        part = std::min(part, travelled / std::fabs(sweep));
+    }
+    const double kept = startAngle + part * sweep;
+    return { AcGePoint2d(x, cy + radius * std::sin(kept)), std::tan(part * sweep / 4.0) };
+}
 
 } // namespace
 
@@ -77,13 +113,15 @@ AcGePoint3d CGLGZ_CapDraw::FindExtremePoint(const AcGePoint3dArray& points, int 
     return points[kept];
 }
 
+// The cut end lies on the clip line itself: a bar ended at the middle of the crossing segment
+// would stop short of the middle of a half drawing, or run past it.
 void CGLGZ_CapDraw::ClipPolylineAtX(AcDbObjectId polylineId, double x)
 {
     AcDbPolyline* pl = nullptr;
     if (polylineId.isNull() || acdbOpenObject(pl, polylineId, AcDb::kForWrite) != Acad::eOk)
         return;
     bool removed = false;
-    AcGePoint3d middle;
+    AcGePoint2d cutVertex;
     for (int i = static_cast<int>(pl->numVerts()) - 1; i >= 0; --i) {
         AcGePoint3d vertex;
         if (pl->getPointAt(static_cast<unsigned int>(i), vertex) != Acad::eOk)
@@ -91,17 +129,17 @@ void CGLGZ_CapDraw::ClipPolylineAtX(AcDbObjectId polylineId, double x)
         if (std::fabs(vertex.x - x) < kClipTolerance)
             break;
         if (vertex.x > x) {
-            if (i > 0 && pl->getPointAtParam(i - 0.5, middle) == Acad::eOk)
-                removed = true;
+            cutVertex.set(vertex.x, vertex.y);
+            removed = i > 0;
             pl->removeVertexAt(static_cast<unsigned int>(i));
             continue;
         }
         if (removed) {
             double bulge = 0.0;
             pl->getBulgeAt(static_cast<unsigned int>(i), bulge);
-            if (bulge != 0.0)
-                pl->setBulgeAt(static_cast<unsigned int>(i), std::tan(std::atan(bulge) / 2.0));
-            pl->addVertexAt(static_cast<unsigned int>(i) + 1, AcGePoint2d(middle.x, middle.y));
+            const ClippedSegment cut = ClipSegmentAtX(AcGePoint2d(vertex.x, vertex.y), cutVertex, bulge, x);
+            pl->setBulgeAt(static_cast<unsigned int>(i), cut.bulge);
+            pl->addVertexAt(static_cast<unsigned int>(i) + 1, cut.end);
         }
         break;
     }

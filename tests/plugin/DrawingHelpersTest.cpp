@@ -140,21 +140,26 @@ TEST(DrawingHelpers, ExtremePointKeepsTheFirstOfEqualValues)
     EXPECT_EQ(none.x, 0.0);
 }
 
-TEST_F(DrawingHelpersTest, ClipEndsThePolylineAtTheMiddleOfTheCrossingSegment)
+TEST_F(DrawingHelpersTest, ClipEndsThePolylineOnTheClipLine)
 {
+    const std::vector<AcGePoint2d> flat = { { 0, 0 }, { 10, 0 }, { 20, 0 } };
+    const std::vector<AcGePoint2d> rising = { { 0, 0 }, { 10, 10 }, { 20, 0 } };
     struct Case {
+        std::vector<AcGePoint2d> polyline;
         double x;
         std::vector<AcGePoint2d> expected;
     } cases[] = {
-        { 15.0, { { 0, 0 }, { 10, 0 }, { 15, 0 } } },
-        { 12.0, { { 0, 0 }, { 10, 0 }, { 15, 0 } } },
-        { 20.004, { { 0, 0 }, { 10, 0 }, { 20, 0 } } },
-        { 10.0, { { 0, 0 }, { 10, 0 } } },
-        { 5.0, { { 0, 0 }, { 5, 0 } } },
-        { -5.0, {} },
+        { flat, 15.0, { { 0, 0 }, { 10, 0 }, { 15, 0 } } },
+        { flat, 12.0, { { 0, 0 }, { 10, 0 }, { 12, 0 } } },
+        { flat, 20.004, { { 0, 0 }, { 10, 0 }, { 20, 0 } } },
+        { flat, 10.0, { { 0, 0 }, { 10, 0 } } },
+        { flat, 5.0, { { 0, 0 }, { 5, 0 } } },
+        { flat, -5.0, {} },
+        { rising, 4.0, { { 0, 0 }, { 4, 4 } } },
+        { rising, 16.0, { { 0, 0 }, { 10, 10 }, { 16, 4 } } },
     };
     for (const Case& c : cases) {
-        const AcDbObjectId id = AddPolyline({ { 0, 0 }, { 10, 0 }, { 20, 0 } });
+        const AcDbObjectId id = AddPolyline(c.polyline);
         CGLGZ_CapDraw::ClipPolylineAtX(id, c.x);
         const std::vector<Vertex> got = VerticesOf(id);
         ASSERT_EQ(got.size(), c.expected.size()) << c.x;
@@ -169,17 +174,38 @@ TEST_F(DrawingHelpersTest, ClipEndsThePolylineAtTheMiddleOfTheCrossingSegment)
     }
 }
 
-TEST_F(DrawingHelpersTest, ClipHalvesACutArcAndKeepsItsMiddle)
+TEST_F(DrawingHelpersTest, ClipCutsAnArcWhereItMeetsTheClipLine)
 {
-    // A half circle from (0,0) to (10,0) bulging below; its middle is (5,-5).
-    const AcDbObjectId id = AddPolyline({ { -10, 0 }, { 0, 0 }, { 10, 0 } }, { 0.0, 1.0, 0.0 });
-    CGLGZ_CapDraw::ClipPolylineAtX(id, 7.0);
+    // Half circles of radius 5 about (5, 0) from (0, 0) to (10, 0): bulge 1 runs below the
+    // chord, bulge -1 above. Cut at x = 7 the kept arc turns through pi - acos(0.4).
+    const double part = 3.1415926535897932 - std::acos(0.4);
+    const double height = std::sqrt(25.0 - 4.0);
+    struct Case {
+        double bulge;
+        double endY;
+        double keptBulge;
+    } cases[] = {
+        { 1.0, -height, std::tan(part / 4.0) },
+        { -1.0, height, -std::tan(part / 4.0) },
+    };
+    for (const Case& c : cases) {
+        const AcDbObjectId id = AddPolyline({ { -10, 0 }, { 0, 0 }, { 10, 0 } }, { 0.0, c.bulge, 0.0 });
+        CGLGZ_CapDraw::ClipPolylineAtX(id, 7.0);
+        const std::vector<Vertex> got = VerticesOf(id);
+        ASSERT_EQ(got.size(), 3u) << c.bulge;
+        EXPECT_NEAR(got[1].bulge, c.keptBulge, 1e-9) << c.bulge;
+        EXPECT_NEAR(got[2].x, 7.0, 1e-9) << c.bulge;
+        EXPECT_NEAR(got[2].y, c.endY, 1e-9) << c.bulge;
+        EXPECT_EQ(got[2].bulge, 0.0);
+    }
+    // A shallow arc over a long chord, cut near its end, keeps nearly all of its turn.
+    const AcDbObjectId id = AddPolyline({ { 0, 0 }, { 100, 0 } }, { 0.1 });
+    CGLGZ_CapDraw::ClipPolylineAtX(id, 99.0);
     const std::vector<Vertex> got = VerticesOf(id);
-    ASSERT_EQ(got.size(), 3u);
-    EXPECT_NEAR(got[1].bulge, std::tan(std::atan(1.0) / 2.0), kTol);
-    EXPECT_NEAR(got[2].x, 5.0, 1e-6);
-    EXPECT_NEAR(std::fabs(got[2].y), 5.0, 1e-6);
-    EXPECT_EQ(got[2].bulge, 0.0);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_NEAR(got[1].x, 99.0, 1e-9);
+    EXPECT_GT(got[0].bulge, 0.09);
+    EXPECT_LT(got[0].bulge, 0.1);
 }
 
 TEST_F(DrawingHelpersTest, CopyIsANewEntityInModelSpaceWithTheSourceExtents)
