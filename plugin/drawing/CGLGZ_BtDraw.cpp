@@ -10,8 +10,6 @@ CGLGZ_BtDraw::CGLGZ_BtDraw()
 {
 }
 
-// The steps that the later drawing work provides (side normalisation, side bars, strengthening
-// report, bar numbering, the leader arrow block) join in their places.
 int CGLGZ_BtDraw::Draw(int full)
 {
     // 1. A cap not symmetric in construction or column spacing is drawn whole.
@@ -20,6 +18,13 @@ int CGLGZ_BtDraw::Draw(int full)
     // 2. The support list.
     m_pSupports = &m_pDesign->GetSupportDistances();
     m_nSupportCode = m_pDesign->GetSupportCount();
+    // 3. Supports and sections in order (a section the view cannot mark refused), skeleton
+    // columns and side bars, the strengthening bars reported.
+    NormalizeSupports();
+    if (!CheckSectionPositions())
+        return 0;
+    CheckSideBarSpacing();
+    ReportStrengtheningBars();
     // 4. The shared check; 5. text settings.
     CGLGZ_Share share;
     if (!share.CheckGL())
@@ -27,6 +32,9 @@ int CGLGZ_BtDraw::Draw(int full)
     PrepareDrawing();
     // 6. Supports.
     if (!CheckSupports())
+        return 0;
+    // 7. Bar numbers.
+    if (!NumberBarsAndCheck())
         return 0;
     // 8. The leader arrow; 9. bend allowance.
     m_idLeaderArrow = GetLeaderArrowBlock();

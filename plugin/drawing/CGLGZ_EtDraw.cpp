@@ -12,13 +12,18 @@ CGLGZ_EtDraw::CGLGZ_EtDraw()
 {
 }
 
-// The steps that the later drawing work provides (support normalisation, strengthening report,
-// bar numbering, side bars, skeleton planning, the leader arrow block) join in their places.
+// Skeleton planning joins in its place when it is built.
 int CGLGZ_EtDraw::Draw(int drawAll)
 {
     // 1. The support block.
     m_pSupports = &m_pDesign->GetSupportDistances();
     m_nSupportCode = m_pDesign->GetSupportCount();
+    // 2. Supports and sections in order (a section the view cannot mark refused), the
+    // strengthening bars reported.
+    NormalizeSupports();
+    if (!CheckSectionPositions())
+        return 0;
+    ReportStrengtheningBars();
     // 3. Abutment or pier cap.
     if (!DecideAbutment())
         return 0;
@@ -27,6 +32,10 @@ int CGLGZ_EtDraw::Draw(int drawAll)
         return 0;
     if (!CheckSideAngles())
         return 0;
+    // 6. Bar numbers; 7. skeleton columns and side bars.
+    if (!NumberBarsAndCheck())
+        return 0;
+    CheckSideBarSpacing();
     // 8. Only a symmetric abutment cap is drawn as a half drawing.
     if (!m_bAbutment || !m_bSymmetric)
         m_bHalfDrawing = 0;
