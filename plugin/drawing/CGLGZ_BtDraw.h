@@ -17,6 +17,14 @@ public:
     // Outer diameter of a ribbed bar; a diameter not in the table stays as it is.
     static double GetBarOuterDiameter(int diameter);
     double GetWeldLength() const;
+    // Sheets, view layout and note lines.
+    void LayoutViews();
+    void LayoutViewsAlternative();
+
+protected:
+    void NoteLines(CStringArray& lines, int furtherSheet) const override;
+
+public:
 
     double m_dFurtherReal = 1.0;
 };
