@@ -31,6 +31,7 @@ void CGLGZ_BtDraw::NoteLines(CStringArray& lines, int furtherSheet) const
     }
     // 3. Note 5: the piers or abutments the drawing applies to.
     CString applies;
-    applies.Format(m_bAbutment ? L"5、本图适用于%s号台。" : L"5、本图适用于%s号墩。", m_pDesign->GetAddInfo().GetApplicableTo().GetString());
+    const CString where = m_pDesign->GetAddInfo().GetApplicableTo();
+    applies.Format(m_bAbutment ? L"5、本图适用于%s号台。" : L"5、本图适用于%s号墩。", where.GetString());
     lines.Add(applies);
 }

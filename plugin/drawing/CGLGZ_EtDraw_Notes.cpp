@@ -63,6 +63,7 @@ void CGLGZ_EtDraw::NoteLines(CStringArray& lines, int furtherSheet) const
     }
     // 6. The piers or abutments the drawing applies to.
     CString applies;
-    applies.Format(m_bAbutment ? L"6、本图适用于%s号台。" : L"6、本图适用于%s号墩。", m_pDesign->GetAddInfo().GetApplicableTo().GetString());
+    const CString where = m_pDesign->GetAddInfo().GetApplicableTo();
+    applies.Format(m_bAbutment ? L"6、本图适用于%s号台。" : L"6、本图适用于%s号墩。", where.GetString());
     lines.Add(applies);
 }

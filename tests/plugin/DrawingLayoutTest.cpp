@@ -188,7 +188,8 @@ TEST_F(DrawingLayout, AHalfDrawingStacksItsColumnSectionsRightOfTheViews)
     } cases[] = {
         // The second section is level with the first skeleton detail (194 - 62).
         { 2, { { x + 49.5, 273.0, 0 }, { x + 49.5, 132.0, 0 } }, 49.0 },
-        { 4, { { x + 49.5, 273.0, 0 }, { x + 49.5, 132.0, 0 }, { x + 49.5, 47.0, 0 }, { x + 49.5, -38.0, 0 } }, -121.0 },
+        { 4, { { x + 49.5, 273.0, 0 }, { x + 49.5, 132.0, 0 }, { x + 49.5, 47.0, 0 }, { x + 49.5, -38.0, 0 } },
+            -121.0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.codes);
