@@ -2,7 +2,6 @@
 // the two views at the top of the first sheet, and the placement of the column sections.
 #include "CGLGZ_CapDraw.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -6,6 +6,7 @@
 #include "CGLGZ_EtDraw.h"
 #include "CHLGZ_PierInfo.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {

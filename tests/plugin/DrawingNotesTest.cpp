@@ -9,6 +9,7 @@
 #include "MavUtils.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
