@@ -58,7 +58,10 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     if (!DecideAbutment())
         return 0;
     // 2. The layout; 3. the section view.
-    OpenSheet();
+    if (m_bHalfDrawing)
+        LayoutViews();
+    else
+        LayoutViewsAlternative();
     double depth = 0.0;
     DrawSectionView(SectionViewOrigin(), depth);
     Redraw();

@@ -19,6 +19,14 @@ public:
     double GetWeldLength() const;
     // Bar numbering: the lengths of every bar code's bars over the columns they occupy.
     int ComputeCodeLengths();
+    // Sheets, view layout and note lines.
+    void LayoutViews();
+    void LayoutViewsAlternative();
+
+protected:
+    void NoteLines(CStringArray& lines, int furtherSheet) const override;
+
+public:
 
     double m_dFurtherReal = 1.0;
 };

@@ -64,7 +64,7 @@ public:
     double SkeletonBendAllowance() const;
     // The weld length: the run's when above 1, else 10 (single-sided weld) or 5 outer diameters.
     double WeldLengthFor(double outerDiameter) const;
-    // Titles and title blocks of every sheet.
+    // Titles, title blocks and notes of every sheet.
     void DrawSheetTitles();
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
@@ -116,6 +116,50 @@ public:
     void InsertMirroredBlock(const AcGePoint3d& a, const AcGePoint3d& b, const AcGePoint3d& q, double x, int type);
     static void InsertMarkBlock(
         const AcGePoint3d& position, double scale, double angle, AcDbObjectId blockId, const int* mirror = nullptr);
+    // Sheets and view layout.
+    // The measures of the views that a layout places, in drawing units.
+    struct LayoutSizes {
+        double planWidth = 0.0;
+        double elevationHeight = 0.0;
+        double planHeight = 0.0;
+        double sectionWidth = 0.0;
+        double sectionHeight = 0.0;
+    };
+    void MeasurePlan(double& planWidth, double& elevationHeight, double& planHeight) const;
+    void MeasureColumnSection(double& width, double& height) const;
+    // m_bHalfPlan as given, then the plan and one column section measured.
+    LayoutSizes MeasureLayout(int halfPlan);
+    // One column section a code of the design's column-section list, which the views walk.
+    int ColumnSectionCount() const;
+    // The section view at the sheet's top margin and the main view under it, both at x.
+    void PlaceTopViews(const AcGePoint3d& sheet, double x, double elevationHeight);
+    // The x of both views of a whole plan: beside the column sections when they fit right of
+    // the plan, else the middle of the sheet; sets m_nSectionRow.
+    double WholePlanViewX(const AcGePoint3d& sheet, const LayoutSizes& sizes);
+    // Column sections one under the other at x: the first at the section view's y, the second
+    // at secondY, every further one 2 under the previous; records the ordinate under the last.
+    void StackColumnSections(double x, double secondY, double height);
+    // Rows of column sections right of a whole plan, from the section view's y down; a row
+    // whose bottom comes within bottomMargin of the sheet's bottom is refused. The number placed.
+    int PlaceColumnSectionRows(const AcGePoint3d& sheet, const LayoutSizes& sizes, double bottomMargin);
+    // The column sections from index first on in one row with its top at y, on a new sheet
+    // when the row does not fit on the current one. The ordinate under the row.
+    double PlaceColumnSectionRow(double y, int first, const LayoutSizes& sizes);
+
+    // Sheet titles and notes.
+    void DrawFirstSheetNotes(const AcGePoint3d& origin);
+    void DrawSheetNotes(const AcGePoint3d& origin);
+    // The notes block of the lines at a sheet origin, under the heading "注".
+    void DrawNotesBlock(const AcGePoint3d& origin, const CStringArray& lines);
+    // Notes 1 to 3 (units, welding of the skeletons, embedded parts) appended to the lines.
+    void AppendGeneralNotes(CStringArray& lines) const;
+
+protected:
+    // The note lines of the drawing: those of the first sheet of a half drawing, or of a
+    // further sheet.
+    virtual void NoteLines(CStringArray& lines, int furtherSheet) const = 0;
+
+public:
     // Texts, labels and dimension style.
     void SelectDimStyle(double scale);
     int AddBoxedText(const AcGePoint3d& position, const wchar_t* title, const wchar_t* secondText);

@@ -57,8 +57,7 @@ CString CGLGZ_CapDraw::SheetNumeral(int n)
     return text;
 }
 
-// The frame's texts: 0 title, 1 angle, 2 scale, 3 sheet number, 4 sheet count. The notes of
-// the sheets come with the note drawers.
+// The frame's texts: 0 title, 1 angle, 2 scale, 3 sheet number, 4 sheet count.
 void CGLGZ_CapDraw::DrawSheetTitles()
 {
     // 1. The sheet count.
@@ -77,6 +76,17 @@ void CGLGZ_CapDraw::DrawSheetTitles()
         m_frame.m_strTitles[2].Format(L"%g", m_dScale);
         m_frame.m_strTitles[3].Format(L"%d", i + 1);
         m_frame.InsertTitleBlock();
+    }
+    // 5. The notes of the first sheet.
+    if (m_nSheets > 0)
+        DrawFirstSheetNotes(m_ptsSheetOrigins[0]);
+    // 6. The notes of every further sheet; a bar-code list of more than 27 entries fills the
+    // third sheet's bottom right with its table, so the notes there move left.
+    for (int i = 1; i < m_nSheets; ++i) {
+        AcGePoint3d origin = m_ptsSheetOrigins[i];
+        if (i == 2 && m_steelCodes.GetSize() > 27)
+            origin.x -= 125.0;
+        DrawSheetNotes(origin);
     }
 }
 

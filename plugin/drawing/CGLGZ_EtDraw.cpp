@@ -63,7 +63,10 @@ int CGLGZ_EtDraw::Draw(int drawAll)
 int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
 {
     // 1. The layout.
-    OpenSheet();
+    if (m_bHalfDrawing)
+        LayoutViews();
+    else
+        LayoutViewsAlternative();
     // 2. The section view.
     double depth = 0.0;
     DrawSectionView(SectionViewOrigin(), depth);

@@ -19,6 +19,14 @@ public:
     int DrawViews(int drawAll);
     int CheckSideAngles();
     double GetWeldLength() const;
+    // Sheets, view layout and note lines.
+    void LayoutViews();
+    void LayoutViewsAlternative();
+
+protected:
+    void NoteLines(CStringArray& lines, int furtherSheet) const override;
+
+public:
 
     int m_bSymmetric = 0;
     // Skeleton planning.
