@@ -221,7 +221,7 @@ TEST_F(CBent_HlFileTest, SampleHoldsEveryRecordOfTheFile)
     ASSERT_EQ(Read(kExamples / "sample.glt"), 1);
     const CBent_PierInfo& d = m_design;
     const CBent_MoreInfo& m = d.GetMoreInfo();
-    EXPECT_EQ(d.GetAddInfo().GetApplicableTo(), L"1#、2#、3#桥墩");
+    EXPECT_EQ(d.GetAddInfo().GetApplicableTo(), L"1、2、3");
     EXPECT_EQ(m.GetWeldWidth(), 160);
     EXPECT_EQ(m.GetSeismicStirrups(), 1);
     EXPECT_EQ(m.GetSkeletonDiameter(), 32);
