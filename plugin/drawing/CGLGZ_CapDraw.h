@@ -66,6 +66,7 @@ public:
     double WeldLengthFor(double outerDiameter) const;
     // Titles, title blocks and notes of every sheet.
     void DrawSheetTitles();
+    void WriteTitleBlockTexts(const AcGePoint3d& sheet);
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
     // The first sheet of a layout, with the view zoomed to it.

@@ -3,6 +3,7 @@
 #include "CGLGZ_CapDraw.h"
 
 #include "MavUtils.h"
+#include "NumericHelpers.h"
 
 #include <cmath>
 
@@ -73,9 +74,10 @@ void CGLGZ_CapDraw::DrawSheetTitles()
             m_frame.m_strTitles[0].Format(L"%s（%s）", title.GetString(), SheetNumeral(i + 1).GetString());
         else
             m_frame.m_strTitles[0] = title;
-        m_frame.m_strTitles[2].Format(L"%g", m_dScale);
+        m_frame.m_strTitles[2].Format(L"1:%s", FormatFixed(m_dScale, -7).GetString());
         m_frame.m_strTitles[3].Format(L"%d", i + 1);
         m_frame.InsertTitleBlock();
+        WriteTitleBlockTexts(m_ptsSheetOrigins[i]);
     }
     // 5. The notes of the first sheet.
     if (m_nSheets > 0)
@@ -87,6 +89,24 @@ void CGLGZ_CapDraw::DrawSheetTitles()
         if (i == 2 && m_steelCodes.GetSize() > 27)
             origin.x -= 125.0;
         DrawSheetNotes(origin);
+    }
+}
+
+// The title block is the same drawing on every sheet; the sheet's own texts go into its value
+// cells: the title, the scale, the skew, the sheet count and the sheet number.
+void CGLGZ_CapDraw::WriteTitleBlockTexts(const AcGePoint3d& sheet)
+{
+    struct Cell {
+        int text;
+        double x, y, height;
+    };
+    static const Cell kCells[] = { { 0, 220.0, 10.0, 5.0 }, { 2, 327.5, 10.0, 3.5 }, { 1, 372.5, 20.0, 3.5 },
+        { 4, 372.5, 10.0, 3.5 }, { 3, 372.5, 0.0, 3.5 } };
+    MavUtils::selectLayer(L"09-文本");
+    for (const Cell& cell : kCells) {
+        AcDbObjectId id;
+        m_entityLib.createText(AcGePoint3d(sheet.x + cell.x, sheet.y + cell.y, sheet.z), m_frame.m_strTitles[cell.text],
+            L"BT", cell.height, m_dWidthFactor, 0.0, id);
     }
 }
 

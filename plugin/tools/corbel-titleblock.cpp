@@ -19,15 +19,17 @@ namespace {
 // Sheet (outer border), inner frame and title table, in the drawing's own coordinates.
 constexpr double kSheetLeft = -10.0, kSheetBottom = -10.0, kSheetWidth = 420.0, kSheetHeight = 297.0;
 constexpr double kBinding = 25.0, kMargin = 5.0;
-constexpr double kTableWidth = 180.0, kRowHeight = 10.0;
+constexpr double kTableWidth = 220.0, kRowHeight = 10.0;
 constexpr int kRows = 3;
-// Column widths of the title table: caption, value, caption, value, caption, value.
-constexpr double kColumns[6] = { 20.0, 70.0, 15.0, 25.0, 15.0, 35.0 };
+constexpr int kColumnCount = 8;
+// Column widths of the title table: caption, value, caption, value, ... The drawing writes the
+// title, the scale, the skew and the sheet numbers into the value cells (CGLGZ_CapDraw).
+constexpr double kColumns[kColumnCount] = { 20.0, 70.0, 15.0, 25.0, 15.0, 35.0, 15.0, 25.0 };
 // Captions by row (top first) and caption column; a value cell follows each.
-const wchar_t* const kCaptions[kRows][3] = {
-    { L"工程名称", L"设计", L"日期" },
-    { L"图名", L"复核", L"比例" },
-    { L"图号", L"审核", L"版次" },
+const wchar_t* const kCaptions[kRows][kColumnCount / 2] = {
+    { L"工程名称", L"设计", L"日期", L"斜交角" },
+    { L"图名", L"复核", L"比例", L"张数" },
+    { L"图号", L"审核", L"版次", L"张次" },
 };
 
 class Writer {
@@ -148,14 +150,14 @@ int main(int argc, char** argv)
     for (int r = 1; r < kRows; ++r)
         w.line(tableLeft, innerBottom + r * kRowHeight, innerRight, innerBottom + r * kRowHeight, AcDb::kLnWt025);
     double x = tableLeft;
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < kColumnCount - 1; ++c) {
         x += kColumns[c];
         w.line(x, innerBottom, x, tableTop, AcDb::kLnWt025);
     }
     for (int r = 0; r < kRows; ++r) {
         const double y = tableTop - (r + 0.5) * kRowHeight;
         double left = tableLeft;
-        for (int c = 0; c < 6; ++c) {
+        for (int c = 0; c < kColumnCount; ++c) {
             if (c % 2 == 0)
                 w.text(left + kColumns[c] / 2.0, y, kCaptions[r][c / 2], style, 3.5);
             left += kColumns[c];

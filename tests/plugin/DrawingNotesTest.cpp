@@ -54,6 +54,10 @@ protected:
             AcDbObjectId id;
             MavUtils::createLayerEx(name, L"Continuous", id, 1, false, false, false, false, 0);
         }
+        // The set-up's title style, which the title block's texts use.
+        CGLGZ_EtDraw styles;
+        AcDbObjectId style;
+        styles.CreateTextStyle(L"BT", 0.0, 0.0, style);
         CBent_PierInfo design;
         ReadExample("sample.glt", design, geometry);
         model = design;
@@ -77,7 +81,8 @@ protected:
         for (AcDbObjectId id : entitiesOf<AcDbText>()) {
             ReadBack<AcDbText> text(id);
             const AcGePoint3d p = text->position();
-            if (layerOf(id) != L"09-文本" || p.y < origin.y || p.y > origin.y + 277.0)
+            // Above the title block, whose cells hold the sheet's own texts.
+            if (layerOf(id) != L"09-文本" || p.y < origin.y + 30.0 || p.y > origin.y + 277.0)
                 continue;
             EXPECT_EQ(text->height(), 3.5);
             EXPECT_EQ(text->widthFactor(), 0.85);
@@ -351,5 +356,22 @@ TEST_F(DrawingNotes, SheetTitlesCarryTheSheetNumeralOnlyWhenThereAreSeveralSheet
         EXPECT_EQ(std::wstring(draw.m_frame.m_strTitles[1].GetString()), c.angle);
         EXPECT_EQ(std::wstring(draw.m_frame.m_strTitles[3].GetString()), std::to_wstring(c.sheets));
         EXPECT_EQ(std::wstring(draw.m_frame.m_strTitles[4].GetString()), std::to_wstring(c.sheets));
+        // The last sheet's texts stand in the title block's value cells.
+        const AcGePoint3d sheet = draw.m_ptsSheetOrigins[c.sheets - 1];
+        const struct {
+            std::wstring text;
+            double x, y;
+        } cells[] = { { c.title, 220.0, 10.0 }, { L"1:100", 327.5, 10.0 }, { c.angle, 372.5, 20.0 },
+            { std::to_wstring(c.sheets), 372.5, 10.0 }, { std::to_wstring(c.sheets), 372.5, 0.0 } };
+        for (const auto& cell : cells) {
+            int found = 0;
+            for (AcDbObjectId id : entitiesOf<AcDbText>()) {
+                ReadBack<AcDbText> text(id);
+                found += text->textStringConst() == cell.text
+                    && text->alignmentPoint().isEqualTo(AcGePoint3d(sheet.x + cell.x, sheet.y + cell.y, 0.0));
+            }
+            EXPECT_EQ(found, 1) << cell.x << "," << cell.y;
+        }
+        Fresh();
     }
 }
