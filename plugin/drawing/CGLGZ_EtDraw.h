@@ -18,6 +18,10 @@ public:
     int Draw(int drawAll);
     int DrawViews(int drawAll);
     int CheckSideAngles();
+    // Skeleton planning operations.
+    int CheckSymmetry();
+    int MeasureSkeletonColumns();
+    int PlanSkeletons();
     double GetWeldLength() const;
     // Sheets, view layout and note lines.
     void LayoutViews();
@@ -39,4 +43,6 @@ public:
     AcGePoint2d m_ptMiddleExtents;
     CArray<CGLGZ_Var, const CGLGZ_Var&> m_vars;
     int m_nNextLetter = 97;
+    // The number of the upper bent-up bar cut to each skeleton kind's ends; 0 while none is.
+    int m_nTrimmedBar = 0;
 };
