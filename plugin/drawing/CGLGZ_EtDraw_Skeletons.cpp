@@ -136,6 +136,39 @@ double BottomSlopeAngle(const CBent_BasicGeometry& g)
     return g.dLeftWidth != 0.0 ? std::atan(rise / g.dLeftWidth) : std::atan2(rise, 0.0);
 }
 
+// The end allowance: the weld's reach along the bent leg (the weld length itself at an abutment
+// cap, else as it stands on the bottom's slope) less what the bar's thickness gives back at the
+// bend. A bend angle outside 0° to 180° bends nothing to allow for: the weld length alone.
+double EndAllowance(const CHLGZ_MoreInfo& more, const CBent_BasicGeometry& g, int abutment, double weld)
+{
+    if (more.GetBendAngle() <= 0 || more.GetBendAngle() >= 180)
+        return weld;
+    const double e = Radians(more.GetBendAngle());
+    const double outer = GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+    const double o = abutment ? weld : weld * std::sin(kPi - BottomSlopeAngle(g) - e) / std::sin(e);
+    return o - outer / std::tan(e);
+}
+
+// How much comes off every skeleton's left (or right) end so that the longest column ends where
+// the outermost upper bent-up bar ends; -1 (nothing) without such a bar or when a bar at the end
+// support reaches further.
+double EndCut(const CHLGZ_FaceInfo& main, const AcGePoint2dArray& extents, bool left)
+{
+    double reach = 0.0;
+    if (!GreatestBarEnd(main.GetLUTSteels(), left, reach))
+        return -1.0;
+    const CArray<CHLGZ_PoleInfo, const CHLGZ_PoleInfo&>& supports = main.GetSupports();
+    if (!supports.IsEmpty()
+        && GreatestAxisDistance(supports[left ? 0 : supports.GetSize() - 1], left) > reach)
+        return -1.0;
+    double longest = 0.0;
+    for (int i = 0; i < extents.length(); ++i) {
+        const double extent = left ? extents[i].x : extents[i].y;
+        longest = i == 0 ? extent : std::max(longest, extent);
+    }
+    return longest - reach;
+}
+
 } // namespace
 
 int CGLGZ_EtDraw::CheckSymmetry()
@@ -231,41 +264,16 @@ int CGLGZ_EtDraw::PlanSkeletons()
     const int columns
         = std::min({ m_bSkeletonColumn.length(), m_nColumnKinds.length(), m_ptsColumnExtents.length() });
     const auto isKindOfItsOwn = [&](int i) { return m_bSkeletonColumn[i] != 0 && m_nColumnKinds[i] == i; };
-    // 1. End allowance: what the weld and the bend of a bent-up bar take from a skeleton's end.
-    // A bend angle outside 0° to 180° bends nothing to allow for: the weld length alone.
-    const double e = Radians(more.GetBendAngle());
-    const double outer = GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
-    double allowance = m_dWeldLength;
-    if (more.GetBendAngle() > 0 && more.GetBendAngle() < 180) {
-        const double o = m_bAbutment ? m_dWeldLength
-                                     : m_dWeldLength * std::sin(kPi - BottomSlopeAngle(g) - e) / std::sin(e);
-        allowance = o - outer / std::tan(e);
-    }
+    // 1. What the weld and the bend of a bent-up bar take from a skeleton's end.
+    const double allowance = EndAllowance(more, g, m_bAbutment, m_dWeldLength);
     // 2. With the ends trimmed, the skeletons end where the outermost upper bent-up bar ends,
     // unless a bar at the end support reaches further; a reach not found cuts nothing.
     double cutL = -1.0;
     double cutR = -1.0;
     const int trim = more.GetOuterUpperFixed();
     if (trim) {
-        double reachL = 0.0;
-        double reachR = 0.0;
-        bool foundL = GreatestBarEnd(main.GetLUTSteels(), true, reachL);
-        bool foundR = GreatestBarEnd(main.GetLUTSteels(), false, reachR);
-        const CArray<CHLGZ_PoleInfo, const CHLGZ_PoleInfo&>& supports = main.GetSupports();
-        if (!supports.IsEmpty()) {
-            foundL = foundL && !(GreatestAxisDistance(supports[0], true) > reachL);
-            foundR = foundR && !(GreatestAxisDistance(supports[supports.GetSize() - 1], false) > reachR);
-        }
-        double longestL = 0.0;
-        double longestR = 0.0;
-        for (int i = 0; i < m_ptsColumnExtents.length(); ++i) {
-            longestL = i == 0 ? m_ptsColumnExtents[i].x : std::max(longestL, m_ptsColumnExtents[i].x);
-            longestR = i == 0 ? m_ptsColumnExtents[i].y : std::max(longestR, m_ptsColumnExtents[i].y);
-        }
-        if (foundL)
-            cutL = longestL - reachL;
-        if (foundR)
-            cutR = longestR - reachR;
+        cutL = EndCut(main, m_ptsColumnExtents, true);
+        cutR = EndCut(main, m_ptsColumnExtents, false);
     }
     // 3. One face a kind: the main face with the branches at the end supports that do not fit the
     // kind's ends dropped, and the outermost upper bent-up bar cut to those ends.
