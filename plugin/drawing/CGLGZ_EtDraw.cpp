@@ -12,7 +12,6 @@ CGLGZ_EtDraw::CGLGZ_EtDraw()
 {
 }
 
-// Skeleton planning joins in its place when it is built.
 int CGLGZ_EtDraw::Draw(int drawAll)
 {
     // 1. The support block.
@@ -37,8 +36,12 @@ int CGLGZ_EtDraw::Draw(int drawAll)
         return 0;
     CheckSideBarSpacing();
     // 8. Only a symmetric abutment cap is drawn as a half drawing.
+    m_bSymmetric = CheckSymmetry();
     if (!m_bAbutment || !m_bSymmetric)
         m_bHalfDrawing = 0;
+    // 9. The skeleton kinds.
+    MeasureSkeletonColumns();
+    PlanSkeletons();
     // 10. The shared check.
     CGLGZ_Share share;
     if (!share.CheckGL())
