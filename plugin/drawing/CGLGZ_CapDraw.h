@@ -165,7 +165,7 @@ public:
     // The marks "N" + number of the face's bars along a view's lines (4 outline lines, then one
     // line a support); with the collect flag they are kept for the wipeout masks.
     void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect);
-    // The callout of a bar group: leader, shelf with the specification over the length text and
+    // The callout of a bar group: leader, shelf with the bars (count, grade, diameter) over the length and
     // the number in a circle at the shelf's end, running left with the left flag; every entity
     // drawn is appended to the record's ids. 0 without a record, nothing drawn.
     int DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* record, int left);

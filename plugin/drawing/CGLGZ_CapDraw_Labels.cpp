@@ -64,7 +64,8 @@ RowLabel PlaceRowLabel(const AcGePoint3d& a, const AcGePoint3d& b, int mode, dou
 
 } // namespace
 
-int CGLGZ_CapDraw::DrawRebarLabel2d(const AcGePoint2dArray& points, double offset, double textOffset, int mode, int code)
+int CGLGZ_CapDraw::DrawRebarLabel2d(
+    const AcGePoint2dArray& points, double offset, double textOffset, int mode, int code)
 {
     const int n = points.length();
     if (n < 2)

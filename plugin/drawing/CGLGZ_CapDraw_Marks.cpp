@@ -188,7 +188,8 @@ void CGLGZ_CapDraw::DrawBarMarks(const Lines& lines, const CHLGZ_FaceInfo& face,
             const AcGePoint3dArray& pts = bar.GetFirstPoints();
             if (pts.isEmpty())
                 continue;
-            const AcGePoint3d at((pts.first().x + pts.last().x) / 2.0 + aside, (pts.first().y + pts.last().y) / 2.0, 0.0);
+            const AcGePoint3d at(
+                (pts.first().x + pts.last().x) / 2.0 + aside, (pts.first().y + pts.last().y) / 2.0, 0.0);
             marks.Write(at, bar.GetFirstMarkText(), 0, 0.0, true);
         }
         for (int i = 0; i < support.GetLPTSteels().GetSize(); ++i) {
@@ -220,10 +221,10 @@ int CGLGZ_CapDraw::DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* rec
     if (record == nullptr)
         return 0;
     const double s = left ? -1.0 : 1.0;
-    // 1. - 3. Length, specification and number texts.
+    // 1. - 3. Length, bars (count, grade, diameter) and number texts.
     const CString length = CalloutLengthText(*record);
-    CString specification;
-    specification.Format(L"%d%s%d", record->nCount, record->nBarType == 1 ? L"&" : L"^", record->nDiameter);
+    CString bars;
+    bars.Format(L"%d%s%d", record->nCount, record->nBarType == 1 ? L"&" : L"^", record->nDiameter);
     CString number;
     number.Format(L"%d", record->nNumber);
     for (int i = 0; i < record->nPrimed; ++i)
@@ -231,13 +232,14 @@ int CGLGZ_CapDraw::DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* rec
     // 4. The three texts in the label style.
     AcDbObjectId style;
     CreateTextStyle(L"DM", 0.0, 0.0, style);
-    AcDbText* pLength = NewCalloutText(length, style, m_dLabelHeight, m_dWidthFactor, AcDb::kTextCenter, AcDb::kTextTop);
-    AcDbText* pSpecification
-        = NewCalloutText(specification, style, m_dLabelHeight, m_dWidthFactor, AcDb::kTextCenter, AcDb::kTextBottom);
+    AcDbText* pLength
+        = NewCalloutText(length, style, m_dLabelHeight, m_dWidthFactor, AcDb::kTextCenter, AcDb::kTextTop);
+    AcDbText* pBars
+        = NewCalloutText(bars, style, m_dLabelHeight, m_dWidthFactor, AcDb::kTextCenter, AcDb::kTextBottom);
     AcDbText* pNumber = NewCalloutText(number, style, m_dLabelHeight, m_dWidthFactor, AcDb::kTextMid, AcDb::kTextBase);
     // 5. The shelf is as long as the wider text.
     MavUtils::selectLayer(L"08-标注");
-    const double wide = std::max(TextWidth(pLength), TextWidth(pSpecification));
+    const double wide = std::max(TextWidth(pLength), TextWidth(pBars));
     // 6. - 7. Leader and shelf.
     const AcGePoint3d k(point.x + kLeaderLeg * s, point.y + kLeaderLeg, 0.0);
     const AcGePoint3d e(k.x + s * (wide + kShelfRoom), k.y, 0.0);
@@ -245,17 +247,17 @@ int CGLGZ_CapDraw::DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* rec
     AcDbObjectId shelfId;
     DrawLine(point, k, &leaderId);
     DrawLine(k, e, &shelfId);
-    // 8. Length under the shelf, specification over it.
+    // 8. Length under the shelf, the bars over it.
     const AcGePoint3d m = MidPoint(k, e);
     const AcDbObjectId lengthId = PlaceText(pLength, AcGePoint3d(m.x, m.y - kShelfGap, 0.0));
-    const AcDbObjectId specificationId = PlaceText(pSpecification, AcGePoint3d(m.x, m.y + kShelfGap, 0.0));
+    const AcDbObjectId barsId = PlaceText(pBars, AcGePoint3d(m.x, m.y + kShelfGap, 0.0));
     // 9. The number in its circle beyond the shelf's end.
     const AcGePoint3d o(e.x + s * m_dMarkRadius, e.y, 0.0);
     const AcDbObjectId numberId = PlaceText(pNumber, o);
     AcDbObjectId circleId;
     DrawCircle(o, m_dMarkRadius, &circleId);
     // 10. Everything belongs to the record.
-    for (const AcDbObjectId& id : { leaderId, shelfId, lengthId, specificationId, numberId, circleId })
+    for (const AcDbObjectId& id : { leaderId, shelfId, lengthId, barsId, numberId, circleId })
         record->aEntityIds.append(id);
     return 1;
 }

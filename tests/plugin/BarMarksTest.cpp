@@ -119,7 +119,7 @@ protected:
             for (const Drawn& t : drawn) {
                 if (t.text == m.text && t.alignment.distanceTo(anchor) < 1e-6) {
                     ++found;
-                    EXPECT_EQ(t.vertical, m.below ? AcDb::kTextTop : AcDb::kTextBottom) << std::string(m.text.begin(), m.text.end());
+                    EXPECT_EQ(t.vertical, m.below ? AcDb::kTextTop : AcDb::kTextBottom);
                     EXPECT_NEAR(t.rotation, m.angle, 1e-9);
                 }
             }
@@ -169,7 +169,8 @@ TEST_F(BarMarks, PlateAndStraightBarsAreMarkedInTheSpansOfTheViewLines)
         } else {
             // The spans between columns; the plate marks 2 left of their middles.
             for (int i = 5; i <= 6; ++i) {
-                expected.push_back({ L"N1", Mid(l[i - 1].start.x - 4.0, l[i].start.x, l[i - 1].start.y - lower), 1, 0.0 });
+                const double lowered = l[i - 1].start.y - lower;
+                expected.push_back({ L"N1", Mid(l[i - 1].start.x - 4.0, l[i].start.x, lowered), 1, 0.0 });
                 expected.push_back({ L"N2", Mid(l[i - 1].end.x - 4.0, l[i].end.x, l[i - 1].end.y), 1, 0.0 });
                 expected.push_back({ L"N3", Mid(l[i - 1].start.x, l[i].start.x, yTop), 1, 0.0 });
                 expected.push_back({ L"N4", Mid(l[i - 1].end.x, l[i].end.x, yBottom), 0, 0.0 });
@@ -393,7 +394,7 @@ TEST_F(BarMarks, ACalloutHasALeaderAShelfItsTextsAndANumberedCircleOnEitherSide)
         ASSERT_EQ(record.aEntityIds.length(), 7);
         const double s = left ? -1.0 : 1.0;
         const AcGePoint3d k(p.x + 5.0 * s, p.y + 5.0, 0.0);
-        // The texts: length under the shelf, specification over it, the number.
+        // The texts: length under the shelf, the bars over it, the number.
         const std::wstring texts[3] = { L"1250", left ? L"3&28" : L"3^28", L"7''" };
         double wide = 0.0;
         for (int i = 0; i < 3; ++i) {
