@@ -22,6 +22,8 @@ public:
     // Sheets, view layout and note lines.
     void LayoutViews();
     void LayoutViewsAlternative();
+    // Bar callouts: equal lengths within a millimetre print the shortest, others the mean.
+    CString CalloutLengthText(const CHLGZ_SteelCode& record) const override;
 
 protected:
     void NoteLines(CStringArray& lines, int furtherSheet) const override;

@@ -161,6 +161,27 @@ protected:
     virtual void NoteLines(CStringArray& lines, int furtherSheet) const = 0;
 
 public:
+    // Bar marks and callouts.
+    // The marks "N" + number of the face's bars along a view's lines (4 outline lines, then one
+    // line a support); with the collect flag they are kept for the wipeout masks.
+    void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect);
+    // The callout of a bar group: leader, shelf with the bars (count, grade, diameter) over the length and
+    // the number in a circle at the shelf's end, running left with the left flag; every entity
+    // drawn is appended to the record's ids. 0 without a record, nothing drawn.
+    int DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* record, int left);
+    // The length text of a callout; the skew-section drawing words it its own way.
+    virtual CString CalloutLengthText(const CHLGZ_SteelCode& record) const;
+    // Spacing labels over a row of points: one label a run of equal gaps ("%dX%s", or the gap
+    // alone), in centimetres, offset + textOffset off the row. Mode 1 a row along x, 0 along y,
+    // other aligned; the tens digit of the code moves the first label 3 off the row's start,
+    // its units digit the last off its end. The number of labels written.
+    int DrawRebarLabel2d(const AcGePoint2dArray& points, double offset, double textOffset, int mode, int code);
+    // One label of a length (drawing units, printed in centimetres) at a point.
+    AcDbObjectId DrawRebarLabelAt(const AcGePoint3d& point, double value);
+    // The points taken two by two, each pair labelled with its length offset off it; an odd
+    // last point has no partner. The number of labels written.
+    int DrawRebarLabelPair(const AcGePoint2dArray& points, double offset);
+
     // Texts, labels and dimension style.
     void SelectDimStyle(double scale);
     int AddBoxedText(const AcGePoint3d& position, const wchar_t* title, const wchar_t* secondText);
@@ -258,7 +279,8 @@ public:
     int m_nSwitches[5] = { 0, 1, 1, 0, 1 };
     int m_nSupportCode;
     int m_nSwitchesFurther[4] = { 0, 1, 1, 0 };
-    double m_dSpacingFactor = 2.5;
+    // Radius of the circle round a bar number.
+    double m_dMarkRadius = 2.5;
     int m_nStrengtheningMode = 2;
     int m_bHalfDrawing = 1;
     int m_nLastSwitch = 1;
