@@ -126,8 +126,8 @@ public:
     struct BarShapeWork;
     static int FindLevelOnBars(
         const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& point, int highest);
-    static int FindLevelOverRange(const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& a,
-        AcGePoint3d& b, int highest);
+    static int FindLevelOverRange(
+        const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& a, AcGePoint3d& b, int highest);
     static int FindLineHitOnBars(const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, const AcGePoint3d& a,
         AcGePoint3d& b, int highest);
     int TrimShortBarEnds(CHLGZ_BASSteel* bar) const;

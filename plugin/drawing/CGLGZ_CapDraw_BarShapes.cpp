@@ -122,6 +122,17 @@ double FirstRightDistance(const T& bar)
     return bar.GetPoints().isEmpty() ? Work::kNoBranch : bar.GetPoints()[0].y;
 }
 
+// A straight bar whose design distances reach past the plate bar's legs ends at them, inside
+// the concrete.
+AcGePoint3d WithinTopPlate(const Work& k, double x, double y)
+{
+    return At(std::clamp(x, k.topLefts.first().x, std::max(k.topLefts.first().x, k.topRights.first().x)), y);
+}
+AcGePoint3d WithinBottomPlate(const Work& k, double x, double y)
+{
+    return At(std::clamp(x, k.bottomLefts.first().x, std::max(k.bottomLefts.first().x, k.bottomRights.first().x)), y);
+}
+
 // 1. Top-plate bar: an upside-down U under the top cover, its legs p long.
 void ShapeTopPlateBar(Work& k)
 {
@@ -148,8 +159,9 @@ void ShapeTopStraightBars(Work& k)
     for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
         CHLGZ_LUPSteel& bar = bars[i];
         const double drop = k.topCover + static_cast<double>(i + 1) * k.d;
-        const AcGePoint3d left = At(xLeft - bar.GetLeftDistance() / k.scale, k.Line(2).start.y - drop);
-        const AcGePoint3d right = At(xRight + bar.GetRightDistance() / k.scale, k.Line(3).start.y - drop);
+        const AcGePoint3d left = WithinTopPlate(k, xLeft - bar.GetLeftDistance() / k.scale, k.Line(2).start.y - drop);
+        const AcGePoint3d right
+            = WithinTopPlate(k, xRight + bar.GetRightDistance() / k.scale, k.Line(3).start.y - drop);
         for (const AcGePoint3d& p : { left, At(k.crown.x, k.crown.y - drop), right })
             Append(bar.GetFirstPoints(), bar.GetFirstRadii(), p);
         k.topLefts.append(left);
@@ -168,8 +180,8 @@ void ShapeSupportTopBars(Work& k)
         for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
             CHLGZ_LPPSteel& bar = bars[i];
             const double y = k.Top(j) - k.topCover - m * k.d - static_cast<double>(i + 1) * k.d;
-            const AcGePoint3d left = At(k.Axis(j) - bar.GetLeftDistance() / k.scale, y);
-            const AcGePoint3d right = At(k.Axis(j) + bar.GetRightDistance() / k.scale, y);
+            const AcGePoint3d left = WithinTopPlate(k, k.Axis(j) - bar.GetLeftDistance() / k.scale, y);
+            const AcGePoint3d right = WithinTopPlate(k, k.Axis(j) + bar.GetRightDistance() / k.scale, y);
             Append(bar.GetFirstPoints(), bar.GetFirstRadii(), left);
             Append(bar.GetFirstPoints(), bar.GetFirstRadii(), right);
             k.topLefts.append(left);
@@ -182,8 +194,8 @@ void ShapeSupportTopBars(Work& k)
 // The pier form's leg on one side: the end part's bottom edge moved inward so that the bar keeps
 // the bottom cover square to it, met by the bottom line (corner) and by the bar's upright leg
 // (kink). A level edge gives no sloped part: kink and corner then coincide on the upright leg.
-void PierLeg(const LineInfo& edge, double shift, const AcGePoint3d& top, const AcGePoint3d& b1,
-    const AcGePoint3d& b2, AcGePoint3d& kink, AcGePoint3d& corner)
+void PierLeg(const LineInfo& edge, double shift, const AcGePoint3d& top, const AcGePoint3d& b1, const AcGePoint3d& b2,
+    AcGePoint3d& kink, AcGePoint3d& corner)
 {
     const AcGePoint3d below = At(top.x, top.y - 10.0);
     int cornerFound = 0;
@@ -226,8 +238,8 @@ void ShapeBottomStraightBars(Work& k)
     for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
         CHLGZ_LUMSteel& bar = bars[i];
         const double y = k.Line(0).end.y + k.bottomCover + static_cast<double>(i + 1) * k.d;
-        const AcGePoint3d left = At(k.Line(0).end.x + k.sideCover, y);
-        const AcGePoint3d right = At(k.Line(1).end.x - k.sideCover, y);
+        const AcGePoint3d left = WithinBottomPlate(k, k.Line(0).end.x + k.sideCover, y);
+        const AcGePoint3d right = WithinBottomPlate(k, k.Line(1).end.x - k.sideCover, y);
         Append(bar.GetFirstPoints(), bar.GetFirstRadii(), left);
         Append(bar.GetFirstPoints(), bar.GetFirstRadii(), right);
         k.bottomLefts.append(left);
@@ -246,8 +258,8 @@ void ShapeSpanBottomBars(Work& k)
         for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
             CHLGZ_LPMSteel& bar = bars[i];
             const double y = k.Under(j) + k.bottomCover + m * k.d + static_cast<double>(i + 1) * k.d;
-            const AcGePoint3d left = At(k.Axis(j) + bar.GetLeftDistance() / k.scale, y);
-            const AcGePoint3d right = At(k.Axis(j + 1) - bar.GetRightDistance() / k.scale, y);
+            const AcGePoint3d left = WithinBottomPlate(k, k.Axis(j) + bar.GetLeftDistance() / k.scale, y);
+            const AcGePoint3d right = WithinBottomPlate(k, k.Axis(j + 1) - bar.GetRightDistance() / k.scale, y);
             Append(bar.GetFirstPoints(), bar.GetFirstRadii(), left);
             Append(bar.GetFirstPoints(), bar.GetFirstRadii(), right);
             k.bottomLefts.append(left);
@@ -356,8 +368,8 @@ private:
         const AcGePoint3d& after, int bendType, double value, int j) const
     {
         int found = 0;
-        const AcGePoint3d meet
-            = CGLGZ_CapDraw::IntersectLines(before, At(before.x + k.ct, before.y + 1.0), after, At(after.x - k.ct, after.y + 1.0), 1, 1, &found);
+        const AcGePoint3d meet = CGLGZ_CapDraw::IntersectLines(
+            before, At(before.x + k.ct, before.y + 1.0), after, At(after.x - k.ct, after.y + 1.0), 1, 1, &found);
         if (bendType == 0) {
             if (found)
                 AppendNew(points, radii, meet, Missing(value) ? 0.0 : value / k.scale);
@@ -388,7 +400,8 @@ private:
             if (before[i])
                 AppendNew(points, radii, *before[i]);
             if (before[i] && after[i])
-                AppendHump(points, radii, *before[i], *after[i], bendType, values[i], firstSupport + static_cast<int>(i));
+                AppendHump(
+                    points, radii, *before[i], *after[i], bendType, values[i], firstSupport + static_cast<int>(i));
             if (after[i])
                 AppendNew(points, radii, *after[i]);
         }
@@ -426,9 +439,8 @@ private:
             const AcGePoint3dArray& entries = bar.GetPoints();
             if (entries.isEmpty())
                 continue;
-            auto entry = [&](int j) {
-                return j < entries.length() ? entries[j] : At(Work::kNoBranch, Work::kNoBranch);
-            };
+            auto entry
+                = [&](int j) { return j < entries.length() ? entries[j] : At(Work::kNoBranch, Work::kNoBranch); };
             const size_t n = static_cast<size_t>(k.n);
             std::vector<std::optional<AcGePoint3d>> before(n);
             std::vector<std::optional<AcGePoint3d>> after(n);
@@ -498,15 +510,16 @@ private:
     {
         m_upperDone.assign(static_cast<size_t>(k.n), std::vector<char>());
         for (int j = 0; j < k.n; ++j)
-            m_upperDone[static_cast<size_t>(j)].assign(static_cast<size_t>(k.face->GetSupports()[j].GetLPTSteels().GetSize()), 0);
+            m_upperDone[static_cast<size_t>(j)].assign(
+                static_cast<size_t>(k.face->GetSupports()[j].GetLPTSteels().GetSize()), 0);
         CArray<CHLGZ_LUTSteel, const CHLGZ_LUTSteel&>& bars = k.face->GetLUTSteels();
         for (INT_PTR b = 0; b < bars.GetSize(); ++b) {
             CHLGZ_LUTSteel& bar = bars[b];
             ShapeWholeUpperBar(bar);
             for (int j = 0; j < k.n; ++j) {
                 const bool has = j < bar.GetPoints().length();
-                ShapeConnectedUpperBars(j, has ? bar.GetPoints()[j].x : Work::kNoBranch,
-                    has ? bar.GetPoints()[j].y : Work::kNoBranch);
+                ShapeConnectedUpperBars(
+                    j, has ? bar.GetPoints()[j].x : Work::kNoBranch, has ? bar.GetPoints()[j].y : Work::kNoBranch);
             }
         }
         for (int j = 0; j < k.n; ++j)
@@ -515,6 +528,19 @@ private:
 
     // A leg falling outward from a run end of an upper bar, unless the run end already lies at
     // the plate bars' upright legs, where the end is turned instead.
+    // A run end beyond the vertical inside the plate bars' upright legs has no room for a leg:
+    // it is taken back to the upright leg, where the end rule turns the run down.
+    AcGePoint3d OuterEnd(const AcGePoint3d& runEnd, bool right) const
+    {
+        if (k.plate.isEmpty())
+            return runEnd;
+        if (right && runEnd.x >= RightInside())
+            return At(std::max(runEnd.x, k.plate.last().x), runEnd.y);
+        if (!right && runEnd.x <= LeftInside())
+            return At(std::min(runEnd.x, k.plate.first().x), runEnd.y);
+        return runEnd;
+    }
+
     void AppendOuterLeg(AcGePoint3dArray& points, AcGeDoubleArray& radii, const AcGePoint3d& runEnd, bool right) const
     {
         AcGePoint3d end;
@@ -525,7 +551,8 @@ private:
 
     // Between the runs over two supports: the legs fall into the span and meet, or reach the
     // bottom bars and are joined by a level run at the higher of the two leg ends.
-    void AppendSpan(AcGePoint3dArray& points, AcGeDoubleArray& radii, const AcGePoint3d& from, const AcGePoint3d& to) const
+    void AppendSpan(
+        AcGePoint3dArray& points, AcGeDoubleArray& radii, const AcGePoint3d& from, const AcGePoint3d& to) const
     {
         const AcGePoint3d fromDown = At(from.x + k.ct, from.y - 1.0);
         const AcGePoint3d toDown = At(to.x - k.ct, to.y - 1.0);
@@ -544,7 +571,8 @@ private:
         const double level = std::max(endA.y, endB.y);
         int foundA = 0;
         int foundB = 0;
-        const AcGePoint3d a = CGLGZ_CapDraw::IntersectLines(from, fromDown, At(0.0, level), At(1.0, level), 1, 1, &foundA);
+        const AcGePoint3d a
+            = CGLGZ_CapDraw::IntersectLines(from, fromDown, At(0.0, level), At(1.0, level), 1, 1, &foundA);
         const AcGePoint3d b = CGLGZ_CapDraw::IntersectLines(to, toDown, At(0.0, level), At(1.0, level), 1, 1, &foundB);
         if (foundA && foundB) {
             AppendNew(points, radii, a);
@@ -578,8 +606,12 @@ private:
         }
         AcGePoint3dArray& points = bar.GetFirstPoints();
         AcGeDoubleArray& radii = bar.GetFirstRadii();
-        if (hasLeft)
+        if (hasLeft) {
+            starts.front() = OuterEnd(starts.front(), false);
             AppendOuterLeg(points, radii, starts.front(), false);
+        }
+        if (hasRight)
+            ends.back() = OuterEnd(ends.back(), true);
         for (int t = 0; t < k.n; ++t) {
             const size_t i = static_cast<size_t>(t);
             if (t == 0 || ends[i - 1].x < starts[i].x)
@@ -614,6 +646,8 @@ private:
                 k.topLefts.append(s);
                 k.topRights.append(e);
             }
+            s = OuterEnd(s, false);
+            e = OuterEnd(e, true);
             AcGePoint3dArray& points = bar.GetFirstPoints();
             AcGeDoubleArray& radii = bar.GetFirstRadii();
             AppendOuterLeg(points, radii, s, false);
@@ -643,7 +677,8 @@ private:
                 request.offset = k.d;
                 request.radius = k.r;
                 if (!Missing(bar.GetLeftAxisDistance())) {
-                    const AcGePoint3d runEnd = TopRunEnd(k.Axis(j) - bar.GetLeftAxisDistance() / k.scale);
+                    const AcGePoint3d runEnd
+                        = OuterEnd(TopRunEnd(k.Axis(j) - bar.GetLeftAxisDistance() / k.scale), false);
                     AcGePoint3dArray& points = bar.GetFirstPoints();
                     AcGeDoubleArray& radii = bar.GetFirstRadii();
                     AppendOuterLeg(points, radii, runEnd, false);
@@ -654,7 +689,8 @@ private:
                         k.shapeEnd(request, 0);
                 }
                 if (!Missing(bar.GetRightAxisDistance())) {
-                    const AcGePoint3d runEnd = TopRunEnd(k.Axis(j) + bar.GetRightAxisDistance() / k.scale);
+                    const AcGePoint3d runEnd
+                        = OuterEnd(TopRunEnd(k.Axis(j) + bar.GetRightAxisDistance() / k.scale), true);
                     AcGePoint3dArray& points = bar.GetSecondPoints();
                     AcGeDoubleArray& radii = bar.GetSecondRadii();
                     AppendNew(points, radii, runEnd);
@@ -705,7 +741,8 @@ private:
 
 } // namespace
 
-int CGLGZ_CapDraw::PrepareBarShapeWork(BarShapeWork& work, CHLGZ_FaceInfo& face, double outerDiameter, double weldLength)
+int CGLGZ_CapDraw::PrepareBarShapeWork(
+    BarShapeWork& work, CHLGZ_FaceInfo& face, double outerDiameter, double weldLength)
 {
     if (m_pDesign == nullptr || m_pGeometry == nullptr || m_dScale <= 0.0)
         return 0;
@@ -731,7 +768,8 @@ int CGLGZ_CapDraw::PrepareBarShapeWork(BarShapeWork& work, CHLGZ_FaceInfo& face,
     work.bottomCover = m_pDesign->GetBottomCover() / s;
     work.sideCover = m_pDesign->GetSideCover() / s;
     work.endCover = m_pDesign->GetEndCover() / s;
-    for (AcGePoint3dArray* list : { &work.topLefts, &work.topRights, &work.bottomLefts, &work.bottomRights, &work.plate })
+    for (AcGePoint3dArray* list :
+        { &work.topLefts, &work.topRights, &work.bottomLefts, &work.bottomRights, &work.plate })
         list->setLogicalLength(0);
     // A face shaped before starts afresh rather than growing a second shape.
     BarShapeWork::ForEachBar(face, [](CHLGZ_BASSteel& bar) { ClearShape(bar); });
@@ -788,10 +826,14 @@ void CGLGZ_CapDraw::ShapePlateAndStraightBars(BarShapeWork& work)
 void CGLGZ_CapDraw::SortBentUpBars(CHLGZ_FaceInfo& face)
 {
     for (INT_PTR j = 0; j < face.GetSupports().GetSize(); ++j)
-        SortBars(face.GetSupports()[j].GetLPBSteels(), [](const CHLGZ_LPBSteel& b) { return b.GetLeftAxisDistance(); }, true);
+        SortBars(
+            face.GetSupports()[j].GetLPBSteels(), [](const CHLGZ_LPBSteel& b) { return b.GetLeftAxisDistance(); },
+            true);
     SortBars(face.GetLUBSteels(), FirstRightDistance<CHLGZ_LUBSteel>, true);
     for (INT_PTR j = 0; j < face.GetSupports().GetSize(); ++j)
-        SortBars(face.GetSupports()[j].GetLPTSteels(), [](const CHLGZ_LPTSteel& b) { return b.GetLeftAxisDistance(); }, false);
+        SortBars(
+            face.GetSupports()[j].GetLPTSteels(), [](const CHLGZ_LPTSteel& b) { return b.GetLeftAxisDistance(); },
+            false);
     SortBars(face.GetLUTSteels(), FirstRightDistance<CHLGZ_LUTSteel>, false);
 }
 
