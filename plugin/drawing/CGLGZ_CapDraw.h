@@ -122,7 +122,8 @@ public:
         double offset = 0.0;
         double radius = 0.0;
     };
-    // The inputs, lengths and working bar lists of one run of the bar shapes (BarShapeWork.h).
+    // The inputs, lengths and working bar lists of one run of the bar shapes
+    // (CGLGZ_CapDraw_BarShapeWork.h).
     struct BarShapeWork;
     static int FindLevelOnBars(
         const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& point, int highest);

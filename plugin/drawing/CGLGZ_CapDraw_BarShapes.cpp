@@ -362,8 +362,8 @@ private:
 
     // The hump of a lower bar over support j between the run end before it and the run start
     // after it: the two legs meet (bend type 0, value the bend radius), or are joined by a level
-    // piece at the value's height above the underside. The legs meet lower than that height when
-    // the piece would be no longer than nothing; then the meeting point is the hump.
+    // piece at the value's height above the underside (legs that meet below that height make a
+    // sharp hump where they meet).
     void AppendHump(AcGePoint3dArray& points, AcGeDoubleArray& radii, const AcGePoint3d& before,
         const AcGePoint3d& after, int bendType, double value, int j) const
     {
