@@ -74,6 +74,8 @@ int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
     double depth = 0.0;
     DrawSectionView(SectionViewOrigin(), depth);
     Redraw();
+    BuildBarShapes();
+    Redraw();
     return 1;
 }
 

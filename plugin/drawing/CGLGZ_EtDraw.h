@@ -32,6 +32,14 @@ protected:
 
 public:
 
+    // Longitudinal bar shapes.
+    // 0 without the section view's outline (nothing shaped), else 1.
+    int BuildBarShapes();
+    int ShapeFaceBars(CHLGZ_FaceInfo& face, int correctOuterBar);
+    int ShapeBarEnd(const BarEndRequest& request);
+    int ShapeBarEndOpposite(const BarEndRequest& request);
+    void CorrectOuterUpperBar(CHLGZ_FaceInfo& face);
+
     int m_bSymmetric = 0;
     // Skeleton planning.
     AcGePoint2dArray m_ptsColumnExtents;
