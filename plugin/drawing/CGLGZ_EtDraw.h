@@ -17,6 +17,7 @@ public:
     // 1 drawn, 0 refused (after the refusal's box).
     int Draw(int drawAll);
     int DrawViews(int drawAll);
+    CHLGZ_FaceInfo ShapeShownSkeletonKind();
     int CheckSideAngles();
     // Skeleton planning operations.
     int CheckSymmetry();
