@@ -48,11 +48,17 @@ int lastOneOf(const CString& text, const wchar_t* characters)
     return -1;
 }
 
+// White space, semicolons and commas in turn, until none of them is left at the start: a blank
+// after a semicolon would otherwise run the next fields together into one.
 void trimBreakStart(CString& text)
 {
-    text.TrimLeft();
-    text.TrimLeft(L';');
-    text.TrimLeft(L',');
+    int length = -1;
+    while (length != text.GetLength()) {
+        length = text.GetLength();
+        text.TrimLeft();
+        text.TrimLeft(L';');
+        text.TrimLeft(L',');
+    }
 }
 
 } // namespace
@@ -156,9 +162,10 @@ void MavUtils::getFileForwardPath(const CString& path, CString& folder)
     // (1) An empty path gives nothing.
     if (path.IsEmpty())
         return;
-    // (2) Without the extension, then without the file name.
+    // (2) Without the extension, then without the file name. Only a point in the file name
+    // starts an extension: one in a folder name would cut the folder apart.
     const int point = path.ReverseFind(L'.');
-    if (point < 1)
+    if (point < 1 || point < lastOneOf(path, kPathSeparators))
         return;
     folder = path.Left(point);
     const int separator = lastOneOf(folder, kPathSeparators);

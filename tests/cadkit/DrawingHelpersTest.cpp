@@ -135,7 +135,8 @@ TEST_F(DrawingHelpers, EveryLineFormReachesItsTargetWithItsProperties)
     } forms[] = {
         {"id", Target::CurrentSpace, true, {}, [&](R) { MavUtils::drawLine(kStart, kEnd, out); }},
         {"colour", Target::CurrentSpace, false, {true}, [&](R) { MavUtils::drawLine(kStart, kEnd, kColour); }},
-        {"layer name", Target::CurrentSpace, false, {false, true}, [&](R) { MavUtils::drawLine(kStart, kEnd, kLayer); }},
+        {"layer name", Target::CurrentSpace, false, {false, true},
+            [&](R) { MavUtils::drawLine(kStart, kEnd, kLayer); }},
         {"layer id", Target::CurrentSpace, false, {false, true}, [&](R) { MavUtils::drawLine(kStart, kEnd, layerId); }},
         {"layer id, colour, id", Target::CurrentSpace, true, {true, true},
             [&](R) { MavUtils::drawLine(kStart, kEnd, layerId, kColour, out); }},
