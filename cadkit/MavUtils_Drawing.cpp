@@ -247,6 +247,15 @@ AcDbMText::AttachmentPoint attachmentOf(int code)
     return kAttachments[code - 1];
 }
 
+// The text's length in 16-bit characters: a character beyond the basic plane takes two.
+int utf16Length(const CString& text)
+{
+    int length = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+        length += static_cast<unsigned long>(text.GetAt(i)) > 0xFFFFUL ? 2 : 1;
+    return length;
+}
+
 AcDbMText* newMText(const AcGePoint3d& position, const CString& text, const CString& styleName, int colorIndex,
     double height, double rotation, const CString& layerName, int justification)
 {
@@ -266,7 +275,7 @@ AcDbMText* newMText(const AcGePoint3d& position, const CString& text, const CStr
     pMText->setAttachment(attachmentOf(justification));
     pMText->setLocation(position);
     // (5) The box: five units per character, whatever the height.
-    pMText->setWidth(kMTextWidthPerChar * text.GetLength());
+    pMText->setWidth(kMTextWidthPerChar * utf16Length(text));
     // (6) The contents as they stand.
     pMText->setContents(text);
     // (7) Height, then rotation.

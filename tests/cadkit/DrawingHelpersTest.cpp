@@ -528,6 +528,10 @@ TEST_F(DrawingHelpers, ParagraphTextsAreFiveUnitsWidePerCharacter)
     ASSERT_TRUE(plain);
     EXPECT_STREQ(plain->contentsConst(), L"\\P{x}");
     EXPECT_DOUBLE_EQ(plain->width(), 25.0);
+    // A character beyond the basic plane counts as the two 16-bit characters it takes.
+    AcDbObjectId wide;
+    MavUtils::drawMText(wide, kStart, L"A\U0002000B", L"", kColour, 2.0, 0.0, L"", 1);
+    EXPECT_DOUBLE_EQ(ReadBack<AcDbMText>(wide)->width(), 15.0);
 }
 
 TEST_F(DrawingHelpers, PointsSetTheDrawingsDisplayModeAndMarkOnlyBoundedCurves)
