@@ -15,6 +15,7 @@
 #include "resbuf.h"
 
 class AcDbAlignedDimension;
+class AcDbArc;
 class AcDbBlockTableRecord;
 class AcDbCurve;
 class AcDbDatabase;
@@ -22,12 +23,14 @@ class AcDbDimStyleTableRecord;
 class AcDbEntity;
 class AcDbExtents;
 class AcDbObject;
+class AcDbPolyline;
 class AcDbSymbolTable;
 class AcDbSymbolTableRecord;
 class AcDbText;
 class AcGeEntity2d;
 class AcGeMatrix2d;
 class AcGeMatrix3d;
+class AcGeVector3d;
 class AcRxClass;
 
 class CORBELKIT_API MavUtils {
@@ -272,4 +275,25 @@ public:
     static int autoCADPathName(CString& folder);
     static Acad::ErrorStatus createAcDbRasterImage(AcDbObjectId& id, const AcDbObjectId& entityId);
     static Acad::ErrorStatus createMaskForDimentionText(AcDbObjectId& maskId, const AcDbObjectId& dimId);
+
+    // Curve scanning and tests: vertex lists of polylines, the ends of an arc, kinds of curves
+    // and of pairs, the side of a line, distances to a curve's nearer end, copies of curves.
+    static Acad::ErrorStatus scanPline(AcDbPolyline* pPolyline, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus scanPline(
+        AcDbPolyline* pPolyline, AcArray<AcGePoint3d>& points, AcArray<double>& bulges, AcArray<int>& indexes);
+    static Acad::ErrorStatus scanarcEx(const AcDbArc* pArc, AcGePoint3d& endPoint, AcGePoint3d& startPoint,
+        AcGeVector3d& endTangent, AcGeVector3d& startTangent, double& bulge);
+    static Acad::ErrorStatus scanLinkElements(const AcDbObjectId& first, const AcDbObjectId& second, int& code);
+    static Acad::ErrorStatus tellLocationOfIntersectPointInDbCurve(
+        const AcDbCurve* pCurve, const AcArray<AcGePoint3d>& points, AcArray<double>& distances);
+    static int tellDirection(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& point);
+    static int tellDirection(const AcGeVector3d& direction, const AcGePoint3d& point);
+    static int isDBArc(const AcDbObjectId& id, AcDbArc*& pArc);
+    static int isMavCurveThenMakeACopy(const AcDbCurve* pSource, AcDbCurve*& pCopy);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
+    static int isMavCurveThenMakeACopy(
+        AcDbBlockTableRecord* pRecord, const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
+    static int isMavCurve(const AcDbCurve* pCurve, int& kind);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& source, int& kind, AcDbCurve*& pCopy);
+    static Acad::ErrorStatus scanElementType(const AcDbObjectId& id, int& type);
 };
