@@ -15,6 +15,7 @@
 #include "resbuf.h"
 
 class AcDbAlignedDimension;
+class AcDbArc;
 class AcDbBlockTableRecord;
 class AcDbCurve;
 class AcDbDatabase;
@@ -22,6 +23,7 @@ class AcDbDimStyleTableRecord;
 class AcDbEntity;
 class AcDbExtents;
 class AcDbObject;
+class AcDbPolyline;
 class AcDbSymbolTable;
 class AcDbSymbolTableRecord;
 class AcDbText;
@@ -31,6 +33,7 @@ class AcGeEntity2d;
 class AcGeMatrix2d;
 class AcGeMatrix3d;
 class AcGePolyline2d;
+class AcGeVector3d;
 class AcRxClass;
 class CStdioFile;
 
@@ -449,4 +452,24 @@ public:
     static void jumpLineSpace(CStdioFile* pFile, CString& line);
     static int isValidFile(const CString& path);
     static void getFileForwardPath(const CString& path, CString& folder);
+    // Curve scanning and tests: vertex lists of polylines, the ends of an arc, kinds of curves
+    // and of pairs, the side of a line, distances to a curve's nearer end, copies of curves.
+    static Acad::ErrorStatus scanPline(AcDbPolyline* pPolyline, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus scanPline(
+        AcDbPolyline* pPolyline, AcArray<AcGePoint3d>& points, AcArray<double>& bulges, AcArray<int>& indexes);
+    static Acad::ErrorStatus scanarcEx(const AcDbArc* pArc, AcGePoint3d& endPoint, AcGePoint3d& startPoint,
+        AcGeVector3d& endTangent, AcGeVector3d& startTangent, double& bulge);
+    static Acad::ErrorStatus scanLinkElements(const AcDbObjectId& first, const AcDbObjectId& second, int& code);
+    static Acad::ErrorStatus tellLocationOfIntersectPointInDbCurve(
+        const AcDbCurve* pCurve, const AcArray<AcGePoint3d>& points, AcArray<double>& distances);
+    static int tellDirection(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& point);
+    static int tellDirection(const AcGeVector3d& direction, const AcGePoint3d& point);
+    static int isDBArc(const AcDbObjectId& id, AcDbArc*& pArc);
+    static int isMavCurveThenMakeACopy(const AcDbCurve* pSource, AcDbCurve*& pCopy);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
+    static int isMavCurveThenMakeACopy(
+        AcDbBlockTableRecord* pRecord, const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
+    static int isMavCurve(const AcDbCurve* pCurve, int& kind);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& source, int& kind, AcDbCurve*& pCopy);
+    static Acad::ErrorStatus scanElementType(const AcDbObjectId& id, int& type);
 };
