@@ -5,6 +5,7 @@
 #include "AcArray.h"
 #include "AcDb.h"
 #include "AcDbObjectId.h"
+#include "AcGePoint2d.h"
 #include "AcGePoint3d.h"
 #include "AcGeVector2d.h"
 #include "AcGeVector3d.h"
@@ -14,6 +15,8 @@
 
 class AcDbArc;
 class AcDbCurve;
+class AcDbEntity;
+class AcDbLine;
 class AcGeCurve2d;
 class AcGeCurve3d;
 class AcGePolyline2d;
@@ -57,4 +60,51 @@ public:
     static double maxValueInAcArray(const AcArray<double>& values);
     static void AcGePoint3d_adsPt(AcGePoint3d point, double (&adsPoint)[3]);
     MavCounter& operator=(const MavCounter& other);
+
+    // Polar points, relations of two segments, crossings nearest a reference point and the
+    // division points of a segment: what the turning side, the fillet and the division points
+    // between curves are built on.
+    static void relationOfTwoLines(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+        double y4, int& code, double& x, double& y);
+    static void get3dPoint(AcGePoint3d base, double dist, double angle, AcGePoint3d& point);
+    static void get3dPoint(AcGePoint2d base, double dist, double angle, AcGePoint2d& point);
+    static Acad::ErrorStatus getNearestPoint(AcGePoint3d ref, AcArray<AcGePoint3d> points, AcGePoint3d& nearest);
+    static Acad::ErrorStatus getIntersectPoint(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& p3,
+        const AcGePoint3d& p4, AcGePoint3d& point, AcDb::Intersect mode);
+    static Acad::ErrorStatus getIntersectPoint(AcGePoint3d ref, AcDbEntity* pEnt, AcDbObjectId id, AcGePoint3d& point);
+    static Acad::ErrorStatus getIntersectPoint(AcGePoint3d ref, AcDbEntity* pEnt1, AcDbEntity* pEnt2, AcGePoint3d& point);
+    static Acad::ErrorStatus getBisecrixPointsAtLine(AcGePoint3d p1, AcGePoint3d p2, int n, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus getBisecrixPointsAtLine(AcDbLine* pLine, int n, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus getIntersectLineBisectrixPoints(AcGePoint3d base, double angle, AcDbEntity* pEnt1,
+        AcDbEntity* pEnt2, int n, AcArray<AcGePoint3d>& points);
+
+    // Turning side of two vectors and the fillet arc between two lines.
+    static Acad::ErrorStatus tellRelationOfTwoVectors(
+        const AcGeVector3d& first, const AcGeVector3d& second, int& relation);
+    static int lineArcLine(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& p3, const AcGePoint3d& p4,
+        double radius, AcGePoint3d& center, double& startAngle, double& endAngle);
+
+    // Division points between two curves, along one cross line or along cross lines square to a
+    // base curve.
+    static Acad::ErrorStatus getIntersectLineBisectrixPoints(AcGePoint3d base, double angle, AcDbObjectId id1,
+        AcDbObjectId id2, int n, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus getIntersectLineBisectrixPoints(AcDbObjectId id1, AcDbObjectId id2, AcDbObjectId baseId,
+        int n, double spacing, AcArray<AcGePoint3d>& points);
+
+    // Azimuths of curves at the start, the middle parameter and a point; unit tangents at the
+    // ends; directions of plane curves and upward chords; degrees to radians.
+    static Acad::ErrorStatus getCurveStartAzimuth(AcDbCurve* pCurve, double& azimuth);
+    static Acad::ErrorStatus getCurveStartAzimuth(AcDbObjectId id, double& azimuth);
+    static Acad::ErrorStatus getCurveMiddleAzimuth(AcDbCurve* pCurve, double& azimuth);
+    static Acad::ErrorStatus getCurveMiddleAzimuth(AcDbObjectId id, double& azimuth);
+    static Acad::ErrorStatus getCurveAzimuthAtPoint(AcDbCurve* pCurve, const AcGePoint3d& point, double& azimuth);
+    static Acad::ErrorStatus getCurveAzimuthAtPoint(AcDbObjectId id, const AcGePoint3d& point, double& azimuth);
+    static Acad::ErrorStatus getCurveStartAzimuthEx(AcDbCurve* pCurve, AcGeVector3d& tangent);
+    static Acad::ErrorStatus getCurveEndAzimuthEx(AcDbCurve* pCurve, AcGeVector3d& tangent);
+    static Acad::ErrorStatus getGeCurveStartAzimuth(const AcGeCurve2d* pCurve, double& azimuth);
+    static Acad::ErrorStatus getGeCurveEndAzimuth(const AcGeCurve2d* pCurve, double& azimuth);
+    static Acad::ErrorStatus getFirstDerivInGeCurve(
+        const AcGeCurve2d* pCurve, const AcGePoint2d& point, AcGeVector2d& deriv);
+    static Acad::ErrorStatus getGeLineAzimuthEx(const AcGeCurve2d* pCurve, double& azimuth);
+    static double degreesToRadians(double degrees);
 };
