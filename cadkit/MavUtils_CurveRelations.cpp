@@ -32,10 +32,10 @@ EndPlace endPlace(const AcDbCurve* pCurve, const AcGePoint3d& point)
     return place;
 }
 
-AcGePoint3d snapped(const AcDbCurve* pCurve, const AcGePoint3d& point)
+AcGePoint3d snapped(const AcDbCurve* pCurve, const AcGePoint3d& point, bool extended = false)
 {
     AcGePoint3d onCurve = point;
-    pCurve->getClosestPointTo(point, onCurve, false);
+    pCurve->getClosestPointTo(point, onCurve, extended);
     return onCurve;
 }
 
@@ -201,7 +201,9 @@ Meeting bothExtended(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, const A
     Meeting m = meetingAt(pCurve1, pCurve2, points[0]);
     if (m.on1.dist > kTouch && m.on2.dist > kTouch)
         relate(m, -1111);
-    m.point = snapped(pCurve1, m.point);
+    // The point lies on the extensions only; snapped onto the curve as it is, it would move to
+    // the curve's end, away from where the two meet.
+    m.point = snapped(pCurve1, m.point, true);
     return m;
 }
 
