@@ -61,13 +61,9 @@ public:
     static void AcGePoint3d_adsPt(AcGePoint3d point, double (&adsPoint)[3]);
     MavCounter& operator=(const MavCounter& other);
 
-    // Polar points, relations of two segments, crossings nearest a reference point and the
-    // division points of a segment: what the turning side, the fillet and the division points
-    // between curves are built on.
-    static void relationOfTwoLines(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-        double y4, int& code, double& x, double& y);
+    // Polar points, crossings of two segments or nearest a reference point and the division
+    // points of a segment: what the fillet and the division points between curves are built on.
     static void get3dPoint(AcGePoint3d base, double dist, double angle, AcGePoint3d& point);
-    static void get3dPoint(AcGePoint2d base, double dist, double angle, AcGePoint2d& point);
     static Acad::ErrorStatus getNearestPoint(AcGePoint3d ref, AcArray<AcGePoint3d> points, AcGePoint3d& nearest);
     static Acad::ErrorStatus getIntersectPoint(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& p3,
         const AcGePoint3d& p4, AcGePoint3d& point, AcDb::Intersect mode);

@@ -1,6 +1,6 @@
-// Polar points, the relation of two segments given by coordinates, crossings of entities nearest
-// a reference point and the division points of a segment: the plane geometry that the turning
-// side of two vectors, the fillet of two lines and the division points between curves rest on.
+// Polar points, crossings of two segments given by their ends or of entities nearest a reference
+// point, and the division points of a segment: the geometry that the fillet of two lines and the
+// division points between curves rest on.
 #include "MavCounter.h"
 
 #include "MavUtils.h"
@@ -16,33 +16,8 @@
 
 namespace {
 
-constexpr double kParallel = 1e-20;
 constexpr double kFarAway = 1e16;
 constexpr double kCrossLineLength = 100.0;
-
-struct Segment {
-    double x1, y1, x2, y2;
-};
-
-// The products that are not positive when the point lies between the segment's ends.
-double xProduct(const Segment& s, double x) { return (s.x1 - x) * (s.x2 - x); }
-double yProduct(const Segment& s, double y) { return (s.y1 - y) * (s.y2 - y); }
-
-bool withinSegment(const Segment& s, double x, double y) { return xProduct(s, x) <= 0.0 && yProduct(s, y) <= 0.0; }
-
-// Collinear segments: how the shorter lies on the longer (-2 apart, 2 overlapping, 3 inside).
-int collinearRelation(const Segment& shorter, const Segment& longer)
-{
-    const double ex1 = xProduct(longer, shorter.x1);
-    const double ey1 = yProduct(longer, shorter.y1);
-    const double ex2 = xProduct(longer, shorter.x2);
-    const double ey2 = yProduct(longer, shorter.y2);
-    if ((ex1 > 0.0 && ex2 > 0.0) || (ey1 > 0.0 && ey2 > 0.0))
-        return -2;
-    if (ex1 > 0.0 || ey1 > 0.0 || ex2 > 0.0 || ey2 > 0.0)
-        return 2;
-    return 3;
-}
 
 // The member leaves its point as it was when nothing is found; a point that is not a number
 // going in tells that case apart.
@@ -56,48 +31,9 @@ bool isUnset(const AcGePoint3d& point) { return std::isnan(point.x); }
 
 } // namespace
 
-void MavCounter::relationOfTwoLines(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-    double y4, int& code, double& x, double& y)
-{
-    const Segment first {x1, y1, x2, y2};
-    const Segment second {x3, y3, x4, y4};
-    const double a1 = y2 - y1;
-    const double b1 = x1 - x2;
-    const double c1 = x2 * y1 - x1 * y2;
-    const double a2 = y4 - y3;
-    const double b2 = x3 - x4;
-    const double c2 = x4 * y3 - x3 * y4;
-    const double d = a1 * b2 - a2 * b1;
-    const double dx = b1 * c2 - b2 * c1;
-    const double dy = a2 * c1 - a1 * c2;
-    // 1. Lines that cross: the crossing, within both segments or not.
-    if (std::fabs(d) >= kParallel) {
-        x = dx / d;
-        y = dy / d;
-        code = withinSegment(first, x, y) && withinSegment(second, x, y) ? 1 : 0;
-        return;
-    }
-    // 2. Parallel lines apart.
-    if (std::fabs(dx) >= kParallel || std::fabs(dy) >= kParallel) {
-        code = -1;
-        return;
-    }
-    // 3. One line: the shorter segment (the first of equals) against the longer.
-    const double length1 = std::sqrt(a1 * a1 + b1 * b1);
-    const double length2 = std::sqrt(a2 * a2 + b2 * b2);
-    code = length2 >= length1 ? collinearRelation(first, second) : collinearRelation(second, first);
-}
-
 void MavCounter::get3dPoint(AcGePoint3d base, double dist, double angle, AcGePoint3d& point)
 {
     point = AcGePoint3d(base.x + dist * std::cos(angle), base.y + dist * std::sin(angle), base.z);
-}
-
-void MavCounter::get3dPoint(AcGePoint2d base, double dist, double angle, AcGePoint2d& point)
-{
-    AcGePoint3d lifted;
-    get3dPoint(AcGePoint3d(base.x, base.y, 0.0), dist, angle, lifted);
-    point = AcGePoint2d(lifted.x, lifted.y);
 }
 
 Acad::ErrorStatus MavCounter::getNearestPoint(AcGePoint3d ref, AcArray<AcGePoint3d> points, AcGePoint3d& nearest)

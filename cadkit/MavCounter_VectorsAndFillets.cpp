@@ -8,22 +8,14 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kSameDirection = 1e-6;
-constexpr double kArm = 100.0;
-constexpr double kProbe = 200.0;
 
 constexpr int kSame = 1;
 constexpr int kOpposite = -1;
 constexpr int kLeft = 7;
 constexpr int kRight = -7;
 
-bool crossesWithinBoth(const AcGePoint2d& a1, const AcGePoint2d& a2, const AcGePoint2d& b1, const AcGePoint2d& b2)
-{
-    int code = 0;
-    double x = 0.0;
-    double y = 0.0;
-    MavCounter::relationOfTwoLines(a1.x, a1.y, a2.x, a2.y, b1.x, b1.y, b2.x, b2.y, code, x, y);
-    return code == 1;
-}
+// Positive when the turn from the first to the second direction runs counter-clockwise in plan.
+double planTurn(const AcGeVector3d& from, const AcGeVector3d& to) { return from.x * to.y - from.y * to.x; }
 
 bool isZero(const AcGeVector3d& v) { return v.length() == 0.0; }
 
@@ -45,27 +37,11 @@ Acad::ErrorStatus MavCounter::tellRelationOfTwoVectors(
         relation = kOpposite;
         return Acad::eOk;
     }
-    // 2. Unit vectors and their plan angles.
-    const AcGeVector3d u1 = first.normal(AcGeContext::gTol);
-    const AcGeVector3d u2 = second.normal(AcGeContext::gTol);
-    double a1 = 0.0;
-    double a2 = 0.0;
-    vectorToAngle(u1, a1);
-    vectorToAngle(u2, a2);
-    // 3. A triangle standing on the second vector's line, on its left side.
-    const AcGePoint2d q(u2.x, u2.y);
-    AcGePoint2d left;
-    AcGePoint2d ahead;
-    AcGePoint2d behind;
-    get3dPoint(q, kArm, a2 + kPi / 2.0, left);
-    get3dPoint(q, kArm, a2, ahead);
-    get3dPoint(q, kArm, a2 + kPi, behind);
-    // 4. A probe along the first vector.
-    const AcGePoint2d s(u1.x, u1.y);
-    AcGePoint2d t;
-    get3dPoint(s, kProbe, a1, t);
-    // 5-6. The probe leaves the triangle through one of its slopes exactly when it points left.
-    relation = crossesWithinBoth(left, ahead, s, t) || crossesWithinBoth(left, behind, s, t) ? kLeft : kRight;
+    // 2. The side in plan: left when the second turns counter-clockwise to reach the first. A
+    // probe crossing a triangle on the second vector's left side answers the same, but misses
+    // the triangle's edge when that runs along an axis, where rounding moves the crossing a hair
+    // off the edge.
+    relation = planTurn(second, first) > 0.0 ? kLeft : kRight;
     return Acad::eOk;
 }
 
@@ -88,12 +64,14 @@ int MavCounter::lineArcLine(const AcGePoint3d& p1, const AcGePoint3d& p2, const 
     const double s = radius / std::sin(theta / 2.0);
     // 5. The centre on the bisector inside the corner.
     center = corner - m.normal() * s;
-    // 6. From the tangent point on leg 2 to that on leg 1, not reduced to one turn.
+    // 6. Counter-clockwise from one tangent point to the other, not reduced to one turn: from
+    // leg 2 to leg 1 when leg 2 turns left of leg 1, else from leg 1 to leg 2.
     double uAzimuth = 0.0;
     double wAzimuth = 0.0;
     vectorToAngle(u, uAzimuth);
     vectorToAngle(w, wAzimuth);
-    startAngle = wAzimuth - kPi / 2.0;
-    endAngle = uAzimuth + kPi / 2.0;
+    const bool turnsLeft = planTurn(u, w) >= 0.0;
+    startAngle = (turnsLeft ? wAzimuth : uAzimuth) - kPi / 2.0;
+    endAngle = (turnsLeft ? uAzimuth : wAzimuth) + kPi / 2.0;
     return 1;
 }
