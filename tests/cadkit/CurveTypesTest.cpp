@@ -225,6 +225,12 @@ TEST_F(CurveTypes, CopiesAddedToTheDrawingOrToABlock)
     EXPECT_TRUE(untouched.isNull());
     EXPECT_EQ(modelSpace().size(), 3u);
     EXPECT_EQ(transcript(), L"\nisMavCurveThenMakeACopy 出现异常!");
+
+    // An id that does not open: both tags.
+    MavUtils::deleteObj(source);
+    EXPECT_EQ(MavUtils::isMavCurveThenMakeACopy(source, untouched), 0);
+    EXPECT_EQ(transcript(),
+        L"\nisMavCurveThenMakeACopy 出现异常!\nisMavCurve 出现异常!\nisMavCurveThenMakeACopy 出现异常!");
 }
 
 TEST_F(CurveTypes, TextAndPolylineTestsWithTheirBoxes)
