@@ -9,7 +9,6 @@
 #include "AcDbServices.h"
 #include "AcGeCurve2d.h"
 
-#include <utility>
 
 namespace {
 
@@ -177,7 +176,7 @@ Acad::ErrorStatus MavCounter::getGeLineAzimuthEx(const AcGeCurve2d* pCurve, doub
     pCurve->hasEndPoint(end);
     // 2. Turned to run upward, or level.
     if (end.y < start.y)
-        std::swap(start, end);
+        MavUtils::swapGePoint2d(start, end);
     // 3. Its azimuth.
     vectorToAngle(end - start, azimuth);
     return Acad::eOk;

@@ -76,16 +76,10 @@ void relate(Meeting& m, int relation)
 // Of several crossings, the one that lies on both curves best (the first of equals).
 AcGePoint3d bestCrossing(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, const AcGePoint3dArray& points)
 {
-    int best = 0;
-    double least = std::numeric_limits<double>::max();
-    for (int i = 0; i < points.length(); ++i) {
-        const double sum = offCurve(pCurve1, points[i]) + offCurve(pCurve2, points[i]);
-        if (sum < least) {
-            least = sum;
-            best = i;
-        }
-    }
-    return points[best];
+    AcArray<double> sums;
+    for (const AcGePoint3d& point : points)
+        sums.append(offCurve(pCurve1, point) + offCurve(pCurve2, point));
+    return points[MavUtils::postionOfMinMaxValueInAcArray(sums, 1)];
 }
 
 // Of several points on the extended first curve, the one nearest one of its ends (the first of
