@@ -16,6 +16,8 @@
 class AcDb2dPolyline;
 class AcDbArc;
 class AcDbCurve;
+class AcDbEntity;
+class AcDbLine;
 class AcDbText;
 class AcDbEntity;
 class AcDbExtents;
@@ -265,4 +267,34 @@ public:
         double& startAzimuth, double& endAzimuth, double& length);
     static int getArcParamByLength(AcGeCircArc3d& arc, double length, AcGePoint3d& point, double& angle);
     static int getArcLengthByPt(AcGeCircArc3d& arc, AcGePoint3d point, double& arcLength, double& lengthToPoint);
+
+    // Turning side of two vectors and the fillet arc between two lines.
+    static Acad::ErrorStatus tellRelationOfTwoVectors(
+        const AcGeVector3d& first, const AcGeVector3d& second, int& relation);
+    static int lineArcLine(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcGePoint3d& p3, const AcGePoint3d& p4,
+        double radius, AcGePoint3d& center, double& startAngle, double& endAngle);
+
+    // Division points between two curves, along one cross line or along cross lines square to a
+    // base curve.
+    static Acad::ErrorStatus getIntersectLineBisectrixPoints(AcGePoint3d base, double angle, AcDbObjectId id1,
+        AcDbObjectId id2, int n, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus getIntersectLineBisectrixPoints(AcDbObjectId id1, AcDbObjectId id2, AcDbObjectId baseId,
+        int n, double spacing, AcArray<AcGePoint3d>& points);
+
+    // Azimuths of curves at the start, the middle parameter and a point; unit tangents at the
+    // ends; directions of plane curves and upward chords; degrees to radians.
+    static Acad::ErrorStatus getCurveStartAzimuth(AcDbCurve* pCurve, double& azimuth);
+    static Acad::ErrorStatus getCurveStartAzimuth(AcDbObjectId id, double& azimuth);
+    static Acad::ErrorStatus getCurveMiddleAzimuth(AcDbCurve* pCurve, double& azimuth);
+    static Acad::ErrorStatus getCurveMiddleAzimuth(AcDbObjectId id, double& azimuth);
+    static Acad::ErrorStatus getCurveAzimuthAtPoint(AcDbCurve* pCurve, const AcGePoint3d& point, double& azimuth);
+    static Acad::ErrorStatus getCurveAzimuthAtPoint(AcDbObjectId id, const AcGePoint3d& point, double& azimuth);
+    static Acad::ErrorStatus getCurveStartAzimuthEx(AcDbCurve* pCurve, AcGeVector3d& tangent);
+    static Acad::ErrorStatus getCurveEndAzimuthEx(AcDbCurve* pCurve, AcGeVector3d& tangent);
+    static Acad::ErrorStatus getGeCurveStartAzimuth(const AcGeCurve2d* pCurve, double& azimuth);
+    static Acad::ErrorStatus getGeCurveEndAzimuth(const AcGeCurve2d* pCurve, double& azimuth);
+    static Acad::ErrorStatus getFirstDerivInGeCurve(
+        const AcGeCurve2d* pCurve, const AcGePoint2d& point, AcGeVector2d& deriv);
+    static Acad::ErrorStatus getGeLineAzimuthEx(const AcGeCurve2d* pCurve, double& azimuth);
+    static double degreesToRadians(double degrees);
 };

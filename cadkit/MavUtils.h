@@ -5,8 +5,11 @@
 #include "AcArray.h"
 #include "AcDb.h"
 #include "AcDbObjectId.h"
+#include "AcGeDoubleArray.h"
 #include "AcGePoint2d.h"
 #include "AcGePoint3d.h"
+#include "AcGePoint3dArray.h"
+#include "AcGeVector3d.h"
 #include "AcadErrorStatus.h"
 #include "CArray.h"
 #include "CString.h"
@@ -14,6 +17,8 @@
 #include "MavCondition.h"
 #include "resbuf.h"
 
+class AcDb2dPolyline;
+class AcDb3dPolyline;
 class AcDbAlignedDimension;
 class AcDbArc;
 class AcDbBlockTableRecord;
@@ -22,8 +27,10 @@ class AcDbDatabase;
 class AcDbDimStyleTableRecord;
 class AcDbEntity;
 class AcDbExtents;
+class AcDbLine;
 class AcDbObject;
 class AcDbPolyline;
+class AcDbSpline;
 class AcDbSymbolTable;
 class AcDbSymbolTableRecord;
 class AcDbText;
@@ -469,7 +476,46 @@ public:
     static int isMavCurveThenMakeACopy(const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
     static int isMavCurveThenMakeACopy(
         AcDbBlockTableRecord* pRecord, const AcDbObjectId& source, AcDbObjectId& newId, const CString& layer);
-    static int isMavCurve(const AcDbCurve* pCurve, int& kind);
-    static int isMavCurveThenMakeACopy(const AcDbObjectId& source, int& kind, AcDbCurve*& pCopy);
+
+    // Polyline and arc scanning: vertex lists (points, bulges, indexes) of the library's curve
+    // kinds, chained through several curves; arc ends and tangents; element types.
+    static Acad::ErrorStatus scanPlineEx(
+        AcDbObjectId id, AcGePoint3dArray& points, AcGeDoubleArray& bulges, AcArray<int>& indexes, int& kind);
+    static Acad::ErrorStatus scanPlineConsiderLinkCurves(const AcDbObjectId& id, AcGePoint3dArray& points,
+        AcGeDoubleArray& bulges, AcArray<int>& indexes, int dropChainEnd, int dropCurveStart);
+    static Acad::ErrorStatus scanPline(AcDbPolyline* pPolyline, AcGePoint3dArray& points, AcGeDoubleArray& bulges);
+    static Acad::ErrorStatus scanPlineEx(AcDbPolyline* pPolyline, AcArray<AcGePoint3d>& points);
+    static Acad::ErrorStatus scan2dPline(
+        AcDb2dPolyline* pPolyline, AcGePoint3dArray& points, AcGeDoubleArray& bulges, AcArray<int>& indexes);
+    static Acad::ErrorStatus scan3dPline(
+        AcDb3dPolyline* pPolyline, AcGePoint3dArray& points, AcGeDoubleArray& bulges, AcArray<int>& indexes);
+    static Acad::ErrorStatus scanline(AcDbLine* pLine, AcGePoint3dArray& points);
+    static Acad::ErrorStatus scanarc(AcDbArc* pArc, AcGePoint3d& first, AcGePoint3d& second, AcGeVector3d& firstTangent,
+        AcGeVector3d& secondTangent, double& bulge, int& direction);
+    static Acad::ErrorStatus scanarcEx(const AcDbArc* pArc, const AcGePoint3d& refPoint, const AcGeVector3d& refDir,
+        AcGePoint3d& first, AcGePoint3d& second, AcGeVector3d& firstTangent, AcGeVector3d& secondTangent,
+        double& bulge, int& direction);
     static Acad::ErrorStatus scanElementType(const AcDbObjectId& id, int& type);
+
+    // Curve-type tests and curve copies: the library's five curve kinds, unattached or added
+    // copies of them, and tests for one host class each.
+    static int isMavCurve(const AcDbCurve* pCurve, int& kind);
+    static int isMavCurve(const AcDbObjectId& id, int& kind, AcDbCurve*& pCurve);
+    static int isMavCurve(const AcDbObjectId& id);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& id, int& kind, AcDbCurve*& pCopy);
+    static int isMavCurveThenMakeACopy(const AcDbObjectId& id, AcDbObjectId& newId);
+    static int isMavCurveThenMakeACopy(AcDbBlockTableRecord* pRecord, const AcDbObjectId& id, AcDbObjectId& newId);
+    static int isDBLine(const AcDbObjectId& id, AcDbLine*& pLine);
+    static int isDBPolyline(const AcDbObjectId& id, AcDbPolyline*& pPolyline);
+    static int isDBSpline(const AcDbObjectId& id, AcDbSpline*& pSpline);
+    static int isText(AcDbObjectId id, CString& text);
+    static int isPolyline(AcDbObjectId id, double& area);
+
+    // Relation of two curves: where they meet, against which ends, and which must be extended.
+    static Acad::ErrorStatus tellRelationOfTwoCurves(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2,
+        int& relation, AcGePoint3d& point, int& endFlag1, int& endFlag2);
+    static Acad::ErrorStatus tellRelationOfTwoCurves(const AcDbObjectId& id1, const AcDbObjectId& id2, int& relation,
+        AcGePoint3d& point, int& endFlag1, int& endFlag2);
+    static Acad::ErrorStatus tellRelationOfTwoCurves(
+        const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, AcArray<AcGePoint3d>& points);
 };

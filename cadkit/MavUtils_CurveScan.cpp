@@ -29,8 +29,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kSquare = 0.001;
 
-bool hasClassName(const AcDbObject* pObj, const wchar_t* name) { return std::wcscmp(pObj->isA()->name(), name) == 0; }
-
 // Reads one vertex of a polyline's vertex sequence: opened by id when the polyline is in a
 // database (the host's way), else taken straight from the iterator.
 template <class Vertex, class Read>
@@ -283,51 +281,6 @@ int MavUtils::isMavCurveThenMakeACopy(
         return 0;
     return copyOntoLayer(
         source, newId, layer, [&](AcDbCurve* pCopy) { addToBlockTableRecordAndClose(newId, pCopy, pRecord); });
-}
-
-int MavUtils::isMavCurve(const AcDbCurve* pCurve, int& kind)
-{
-    static const wchar_t* const kKinds[] = {L"AcDbPolyline", L"AcDb2dPolyline", L"AcDb3dPolyline", L"AcDbLine", L"AcDbArc"};
-    for (int i = 0; i < 5; ++i) {
-        if (hasClassName(pCurve, kKinds[i])) {
-            kind = i + 1;
-            return 1;
-        }
-    }
-    return 0;
-}
-
-int MavUtils::isMavCurveThenMakeACopy(const AcDbObjectId& source, int& kind, AcDbCurve*& pCopy)
-{
-    AcDbCurve* pCurve = nullptr;
-    if (openCurveWithID(source, AcDb::kForRead, pCurve) != Acad::eOk) {
-        BDTAlert(L"isMavCurve");
-        return 0;
-    }
-    const int result = isMavCurve(pCurve, kind);
-    if (result != 0)
-        pCopy = copyOfKind(pCurve, kind);
-    pCurve->close();
-    return result;
-}
-
-Acad::ErrorStatus MavUtils::scanElementType(const AcDbObjectId& id, int& type)
-{
-    AcDbEntity* pEnt = nullptr;
-    if (openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk) {
-        BDTAlert(L"scanLinkElements");
-        type = -1;
-        return Acad::eNotApplicable;
-    }
-    if (hasClassName(pEnt, L"AcDbLine"))
-        type = 1;
-    else if (hasClassName(pEnt, L"AcDbArc"))
-        type = 2;
-    else if (hasClassName(pEnt, L"AcDb2dPolyline") || hasClassName(pEnt, L"AcDb3dPolyline")
-        || hasClassName(pEnt, L"AcDbPolyline"))
-        type = 3;
-    pEnt->close();
-    return Acad::eOk;
 }
 
 void AppendVertexPoints(const AcDbCurve* pCurve, AcArray<AcGePoint3d>& points)
