@@ -86,7 +86,8 @@ void keepSide(const Destination& to, AcDbVoidPtrArray& pieces, int side, AcDbObj
 }
 
 // A polyline cut at one of its own ends is one piece: a copy of it with that end vertex moved
-// exactly onto the cut, when the cut lies within a unit of it.
+// exactly onto the cut, when the cut lies within a unit of it. A closed polyline's ends are
+// its first vertex, so its copy runs once round and ends there again.
 Acad::ErrorStatus keepPolylineToCut(const Destination& to, const AcDbCurve* pCurve, const AcGePoint3d& cut,
     int side, AcDbObjectId& newId)
 {
@@ -96,13 +97,11 @@ Acad::ErrorStatus keepPolylineToCut(const Destination& to, const AcDbCurve* pCur
     AcGePoint3d start;
     AcGePoint3d end;
     const Acad::ErrorStatus es = MavCurveSupport::startEndPoints(pCurve, start, end);
-    const unsigned int count = pSource->numVerts();
     const bool atEnd = side == 0;
-    if (es != Acad::eOk || count == 0 || cut.distanceTo(atEnd ? end : start) >= 1.0)
+    if (es != Acad::eOk || pSource->numVerts() == 0 || cut.distanceTo(atEnd ? end : start) >= 1.0)
         return es;
-    const unsigned int moved = atEnd ? count - 1 : 0;
-    auto* pCopy = new AcDbPolyline(count);
-    for (unsigned int i = 0; i < count; ++i) {
+    auto* pCopy = new AcDbPolyline(pSource->numVerts() + 1);
+    for (unsigned int i = 0; i < pSource->numVerts(); ++i) {
         AcGePoint2d point;
         double bulge = 0.0;
         double startWidth = 0.0;
@@ -110,10 +109,14 @@ Acad::ErrorStatus keepPolylineToCut(const Destination& to, const AcDbCurve* pCur
         pSource->getPointAt(i, point);
         pSource->getBulgeAt(i, bulge);
         pSource->getWidthsAt(i, startWidth, endWidth);
-        if (i == moved)
-            point.set(cut.x, cut.y);
         pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
     }
+    if (pSource->isClosed()) {
+        AcGePoint2d first;
+        pSource->getPointAt(0, first);
+        pCopy->addVertexAt(pCopy->numVerts(), first, 0.0, -1.0, -1.0);
+    }
+    pCopy->setPointAt(atEnd ? pCopy->numVerts() - 1 : 0, AcGePoint2d(cut.x, cut.y));
     appendPiece(to, pCopy, newId);
     return es;
 }
