@@ -97,8 +97,9 @@ TEST_F(TrimmingTest, PolylineEndingOnTheEdgeIsCopiedWithItsEndOnTheCrossing)
 TEST_F(TrimmingTest, ClosedPolylineCopyRunsOnceRoundWithDefaultProperties)
 {
     auto* pSource = makePolyline({{0, 0, 0}, {10, 0, 0}, {10, 10, 0.3}}, true);
+    pSource->setDatabaseDefaults(db());
     pSource->setColorIndex(3);
-    const AcDbObjectId curve = add(pSource);
+    const AcDbObjectId curve = HostFixture::add(pSource);
     // The edge touches the loop at its first vertex only.
     const AcDbObjectId edge = addLine(1, -1, -1, 1);
     for (int side : {0, 1}) {
