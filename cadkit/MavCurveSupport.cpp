@@ -34,8 +34,6 @@ constexpr double kTouch = 1e-10 * 1e6;
 constexpr double kNearEnd = 0.01;
 constexpr int kMaxClosePasses = 256;
 
-bool hasClassName(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
-
 double onCurveDistance(const AcDbCurve* pCurve, const AcGePoint3d& point)
 {
     return point.distanceTo(snapOnto(pCurve, point));
@@ -597,6 +595,8 @@ Acad::ErrorStatus divisionPointsAlongGuide(const AcDbObjectId& first, const AcDb
     pSecond->close();
     return Acad::eOk;
 }
+
+bool hasClassName(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
 
 int mavCurveKind(const AcDbCurve* pCurve)
 {

@@ -78,6 +78,9 @@ bool crossingOfLines(
 Acad::ErrorStatus divisionPointsAlongGuide(const AcDbObjectId& first, const AcDbObjectId& second,
     const AcDbObjectId& guide, double angleOffset, int n, double step, AcArray<AcGePoint3d>& points);
 
+// Whether the entity is of exactly that class (a derived class is not).
+bool hasClassName(const AcDbEntity* pEnt, const wchar_t* name);
+
 // The library's curve kind by exact class name: 1 lightweight polyline, 2 2-D polyline, 3 3-D
 // polyline, 4 line, 5 arc; 0 for any other class.
 int mavCurveKind(const AcDbCurve* pCurve);

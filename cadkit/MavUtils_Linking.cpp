@@ -12,15 +12,13 @@
 #include "AcDbPolyline.h"
 #include "acut.h"
 
-#include <cstring>
-
 namespace {
 
 // Within this distance a polyline's end vertex is moved onto a meeting point that it cannot
 // be extended to.
 constexpr double kEndReach = 1.0;
 
-bool hasClassName(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
+using MavCurveSupport::hasClassName;
 
 bool mustExtend(int relation) { return relation == -73 || relation == -1000; }
 

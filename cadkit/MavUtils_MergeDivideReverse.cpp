@@ -21,11 +21,10 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-bool hasClassName(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
+using MavCurveSupport::hasClassName;
 
 // Vertex lists gathered from a chain of curves.
 struct Chain {

@@ -13,7 +13,6 @@
 #include "acut.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -25,7 +24,7 @@ constexpr double kCoincidentVertex = 0.001;
 // Below this a line is not moved at all.
 constexpr double kNoOffset = 1e-5;
 
-bool isLightweightPolyline(const AcDbEntity* pEnt) { return std::wcscmp(pEnt->isA()->name(), L"AcDbPolyline") == 0; }
+bool isLightweightPolyline(const AcDbEntity* pEnt) { return MavCurveSupport::hasClassName(pEnt, L"AcDbPolyline"); }
 
 // The signed distance that puts the offset on the side of the polyline where the point lies:
 // positive toward the left of its direction.

@@ -5,6 +5,8 @@
 
 #include "MavUtils.h"
 
+#include "AcDb2dPolyline.h"
+#include "AcDb3dPolyline.h"
 #include "AcDbBlockTable.h"
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCircle.h"
@@ -95,6 +97,25 @@ TEST_F(MergeDivideReverseTest, MergedArcRunsOnFromTheChain)
     const AcDbObjectId across = addArc(0, 0, 10, 3 * kPi / 2, kPi / 2);
     EXPECT_EQ(MavUtils::mergePline(idList({across}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 10, -1.0}, {0, -10, 0}});
+}
+
+TEST_F(MergeDivideReverseTest, MergeTakesTheVerticesOfOldStylePolylines)
+{
+    AcGePoint3dArray flat;
+    flat.append(AcGePoint3d(0, 0, 0));
+    flat.append(AcGePoint3d(5, 0, 0));
+    AcGeDoubleArray bulges;
+    bulges.append(0.25);
+    bulges.append(0.0);
+    const AcDbObjectId poly2d = add(new AcDb2dPolyline(AcDb::k2dSimplePoly, flat, 0.0, false, 0.0, 0.0, &bulges));
+    AcGePoint3dArray raised;
+    raised.append(AcGePoint3d(5, 0, 0));
+    raised.append(AcGePoint3d(5, 5, 2));
+    raised.append(AcGePoint3d(9, 5, 2));
+    const AcDbObjectId poly3d = add(new AcDb3dPolyline(AcDb::k3dSimplePoly, raised));
+    AcDbObjectId newId;
+    EXPECT_EQ(MavUtils::mergePline(idList({poly2d, poly3d}), AcDbObjectId::kNull, newId), Acad::eOk);
+    expectVertices(verticesOf(newId), {{0, 0, 0.25}, {5, 0, 0}, {5, 5, 0}, {9, 5, 0}});
 }
 
 TEST_F(MergeDivideReverseTest, MergeSetsTheLayerOnlyWhenGiven)
