@@ -255,12 +255,14 @@ Acad::ErrorStatus MavUtils::mergePlineEx(AcArray<AcDbObjectId> ids, const AcDbOb
     AcGeCompositeCurve3d composite(pieces);
     AcDbPolyline* pPolyline = nullptr;
     const Acad::ErrorStatus es = converter.convertGeCurveToPolyline(&composite, pPolyline);
-    // G4. Into the current space on the given layer.
+    // G4. Into the current space on the given layer; no chain, no polyline.
     if (pPolyline != nullptr) {
         pPolyline->setLayer(layer, true, false);
         addToCurrentSpaceAndClose(pPolyline, newId);
     }
-    return unopened ? Acad::eNotApplicable : es;
+    if (unopened)
+        return Acad::eNotApplicable;
+    return es == Acad::eOk && pPolyline == nullptr ? Acad::eInvalidInput : es;
 }
 
 Acad::ErrorStatus MavUtils::reverseDbPolyline(const AcDbObjectId& id)

@@ -182,6 +182,13 @@ TEST_F(MergeDivideReverseTest, GeometryMergeChainsLinesArcsAndPolylines)
     expectVertices(verticesOf(newId), {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {15, 5, 0}});
     EXPECT_EQ(layerOf(newId), layer);
     EXPECT_NE(transcript().find(L"mergePlineEx 出现异常!"), std::wstring::npos);
+    // Nothing that chains: no polyline.
+    const std::size_t count = modelSpace().size();
+    const AcDbObjectId circle = add(new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 3.0));
+    AcDbObjectId none;
+    EXPECT_EQ(MavUtils::mergePlineEx(idList({circle}), layer, none), Acad::eInvalidInput);
+    EXPECT_TRUE(none.isNull());
+    EXPECT_EQ(modelSpace().size(), count + 1);
 }
 
 TEST_F(MergeDivideReverseTest, ReversingAPolylineMovesBulgesAndWidthsWithTheirSegments)
