@@ -33,7 +33,7 @@ struct Chain {
     AcArray<int> indexes;
 };
 
-// M1-M3: every curve's vertices in its own direction, the shared joints once. The first curve
+// Every curve's vertices in its own direction, the shared joints once. The first curve
 // that cannot be read ends the gathering; its status is kept.
 Acad::ErrorStatus gatherChain(const AcArray<AcDbObjectId>& ids, Chain& chain)
 {
@@ -48,7 +48,7 @@ Acad::ErrorStatus gatherChain(const AcArray<AcDbObjectId>& ids, Chain& chain)
     return es;
 }
 
-// M4: the merged polyline; none when fewer than two vertices were gathered.
+// The merged polyline; none when fewer than two vertices were gathered.
 AcDbPolyline* chainPolyline(const Chain& chain, const AcDbObjectId& layer)
 {
     if (chain.points.length() < 2)
@@ -78,7 +78,7 @@ Acad::ErrorStatus mergeChain(const AcArray<AcDbObjectId>& ids, const AcDbObjectI
     return es;
 }
 
-// G2: a curve as geometry pieces: a polyline's segments, a line, an arc.
+// A curve as geometry pieces: a polyline's segments, a line, an arc.
 void appendGeometry(const AcDbEntity* pEnt, MavGeDbCurve& converter, AcGeVoidPointerArray& pieces)
 {
     AcGeCurve3d* pGeCurve = nullptr;
@@ -106,7 +106,7 @@ void appendGeometry(const AcDbEntity* pEnt, MavGeDbCurve& converter, AcGeVoidPoi
     pieces.append(pGeCurve);
 }
 
-// D3: n + 1 points at equal arc lengths from the start, both ends included.
+// n + 1 points at equal arc lengths from the start, both ends included.
 AcGePoint2dArray equallySpacedPoints(const AcGeCurve3d* pGeCurve, int n)
 {
     AcGeInterval range;
@@ -121,7 +121,7 @@ AcGePoint2dArray equallySpacedPoints(const AcGeCurve3d* pGeCurve, int n)
     return points;
 }
 
-// D2-D6 on an open curve: the divided polyline with the curve's colour and layer, in the
+// The divided polyline of an open curve, with the curve's colour and layer, in the
 // current space; its id out. The curve stays as it is.
 Acad::ErrorStatus appendDivided(const AcDbCurve* pCurve, int pieces, AcDbObjectId& newId)
 {
@@ -226,7 +226,7 @@ Acad::ErrorStatus MavUtils::mergePline(AcArray<AcDbObjectId> ids, const AcDbObje
 Acad::ErrorStatus MavUtils::mergePline(
     AcArray<AcDbObjectId> ids, const AcDbObjectId& layer, AcDbObjectId& newId, AcDbBlockTableRecord* pRecord)
 {
-    // M5: a polyline no block takes is not kept.
+    // A polyline no block takes is not kept.
     return mergeChain(ids, layer, [&](AcDbPolyline* pMerged) {
         if (pRecord == nullptr)
             delete pMerged;
@@ -237,7 +237,7 @@ Acad::ErrorStatus MavUtils::mergePline(
 
 Acad::ErrorStatus MavUtils::mergePlineEx(AcArray<AcDbObjectId> ids, const AcDbObjectId& layer, AcDbObjectId& newId)
 {
-    // G1-G2. The curves as geometry pieces, until one does not open.
+    // 1-2. The curves as geometry pieces, until one does not open.
     MavGeDbCurve converter;
     AcGeVoidPointerArray pieces;
     bool unopened = false;
@@ -251,11 +251,11 @@ Acad::ErrorStatus MavUtils::mergePlineEx(AcArray<AcDbObjectId> ids, const AcDbOb
         appendGeometry(pEnt, converter, pieces);
         pEnt->close();
     }
-    // G3. One chain, one polyline.
+    // 3. One chain, one polyline.
     AcGeCompositeCurve3d composite(pieces);
     AcDbPolyline* pPolyline = nullptr;
     const Acad::ErrorStatus es = converter.convertGeCurveToPolyline(&composite, pPolyline);
-    // G4. Into the current space on the given layer; no chain, no polyline.
+    // 4. Into the current space on the given layer; no chain, no polyline.
     if (pPolyline != nullptr) {
         pPolyline->setLayer(layer, true, false);
         addToCurrentSpaceAndClose(pPolyline, newId);
@@ -316,34 +316,34 @@ Acad::ErrorStatus MavUtils::plineToLine(AcDbObjectId& id)
 
 Acad::ErrorStatus MavUtils::partDbCurve(AcDbObjectId& id, int n)
 {
-    // D1. A curve to divide, into at least one piece.
+    // 1. A curve to divide, into at least one piece.
     if (id.isNull() || n < 1) {
         acutPrintf(L"\n被等分化曲线无效！");
         return Acad::eInvalidInput;
     }
-    // D2. The curve.
+    // 2. The curve.
     AcDbCurve* pCurve = nullptr;
     const Acad::ErrorStatus es = openCurveWithID(id, AcDb::kForRead, pCurve);
     if (es != Acad::eOk)
         return es;
-    // D3-D6. The divided polyline beside it.
+    // 3-6. The divided polyline beside it.
     AcDbObjectId newId;
     const Acad::ErrorStatus appended = appendDivided(pCurve, n, newId);
     pCurve->close();
     if (appended != Acad::eOk)
         return appended;
-    // D7. It replaces the curve.
+    // 7. It replaces the curve.
     const AcDbObjectId oldId = id;
     id = newId;
     deleteObj(oldId);
     refreshDisplay();
-    // D8. The id names the polyline now.
+    // 8. The id names the polyline now.
     return id != oldId ? Acad::eOk : Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus MavUtils::partDbCurve(AcDbCurve* pCurve, int piecesPerUnit)
 {
-    // D9. So many pieces per whole unit of length.
+    // So many pieces per whole unit of length.
     const int pieces = pCurve != nullptr ? static_cast<int>(std::trunc(curveLength(pCurve))) * piecesPerUnit : 0;
     if (pieces < 1) {
         acutPrintf(L"\n被等分化曲线无效！");
@@ -380,23 +380,23 @@ Acad::ErrorStatus MavUtils::reverseDbPolyline(AcDbPolyline* pPolyline)
 {
     if (pPolyline == nullptr)
         return Acad::eInvalidInput;
-    // R1. Vertices and bulges.
+    // 1. Vertices and bulges.
     AcGePoint3dArray points;
     AcGeDoubleArray bulges;
     MavCurveSupport::scanPolyline(pPolyline, points, bulges);
     const int n = points.length();
     if (n == 0)
         return Acad::eOk;
-    // R2. Both lists reversed.
+    // 2. Both lists reversed.
     reverseDataInArray(points);
     bulges.reverse();
-    // R3. Each segment run backwards: its bulge negated and moved to its new start vertex; a
+    // 3. Each segment run backwards: its bulge negated and moved to its new start vertex; a
     // closed polyline's closing segment too.
     AcGeDoubleArray reversed;
     for (int i = 0; i + 1 < n; ++i)
         reversed.append(-bulges[i + 1]);
     reversed.append(pPolyline->isClosed() ? -bulges[0] : 0.0);
-    // R4. Written back, widths with their segments.
+    // 4. Written back, widths with their segments.
     const Acad::ErrorStatus es = writeVertices(pPolyline, points, reversed);
     const Acad::ErrorStatus widths = reverseWidths(pPolyline);
     return es != Acad::eOk ? es : widths;

@@ -116,7 +116,7 @@ Acad::ErrorStatus withPolyline(const AcDbObjectId& id, Offset offset)
 // into one polyline; the output stays as it was when nothing comes out.
 Acad::ErrorStatus offsetAndJoin(const AcDbCurve* pCurve, double distance, AcDbEntity*& pOffset)
 {
-    // C1. The platform's offset.
+    // The platform's offset.
     AcDbVoidPtrArray pieces;
     Acad::ErrorStatus es = pCurve->getOffsetCurves(distance, pieces);
     if (es != Acad::eOk) {
@@ -124,13 +124,13 @@ Acad::ErrorStatus offsetAndJoin(const AcDbCurve* pCurve, double distance, AcDbEn
             delete static_cast<AcDbEntity*>(p);
         return es;
     }
-    // C3. One piece.
+    // One piece.
     if (pieces.length() <= 1) {
         if (pieces.length() == 1 && pieces[0] != nullptr)
             pOffset = static_cast<AcDbEntity*>(pieces[0]);
         return Acad::eOk;
     }
-    // C2. Several pieces: through the drawing, merged, then erased again.
+    // Several pieces: through the drawing, merged, then erased again.
     AcArray<AcDbObjectId> ids;
     for (void* p : pieces) {
         if (p == nullptr)
@@ -272,11 +272,11 @@ int MavUtils::isValidOffsetCurve(AcDbCurve* pSource, AcDbCurve* pOffset, const A
 Acad::ErrorStatus MavUtils::offsetPolylineCommon(
     const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset)
 {
-    // P1. The side of the point.
+    // 1. The side of the point.
     const double s = distanceTowardPoint(pSource, distance, sidePoint);
-    // P2-P6. Ends square, every inner vertex mitred.
+    // 2-6. Ends square, every inner vertex mitred.
     const AcArray<AcGePoint2d> points = mitredOffsetPoints(pSource, s, false);
-    // P7. The new polyline, in the current space.
+    // 7. The new polyline, in the current space.
     pOffset = straightPolyline(points);
     addToCurrentSpaceAndClose(pOffset);
     return Acad::eOk;
@@ -336,14 +336,14 @@ Acad::ErrorStatus MavUtils::offsetCurve(
 Acad::ErrorStatus MavUtils::offsetCurve(
     const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbEntity*& pOffset)
 {
-    // K1. The source.
+    // 1. The source.
     AcDbEntity* pEnt = nullptr;
     if (openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk)
         return Acad::eNotApplicable;
-    // K2. Offset to one side.
+    // 2. Offset to one side.
     AcDbEntity* pFound = nullptr;
     Acad::ErrorStatus es = offsetCurve(pEnt, std::fabs(distance), sidePoint, pFound);
-    // K3. Not nearer the point: the other side.
+    // 3. Not nearer the point: the other side.
     if (pFound != nullptr
         && isValidOffsetCurve(AcDbCurve::cast(pEnt), AcDbCurve::cast(pFound), sidePoint) == 0) {
         delete pFound;
@@ -353,23 +353,23 @@ Acad::ErrorStatus MavUtils::offsetCurve(
     }
     if (pFound != nullptr)
         pOffset = pFound;
-    // K4. The source closed.
+    // 4. The source closed.
     pEnt->close();
     return es;
 }
 
 Acad::ErrorStatus MavUtils::offsetCurve(AcDbEntity* pSource, double distance, AcDbEntity*& pOffset)
 {
-    // C0. A curve; repeated vertices of a polyline left out of a copy.
+    // 1. A curve; repeated vertices of a polyline left out of a copy.
     const AcDbCurve* pCurve = AcDbCurve::cast(pSource);
     if (pCurve == nullptr)
         return Acad::eInvalidInput;
     pOffset = nullptr;
     AcDbPolyline* pCleaned = isLightweightPolyline(pSource) ? copyWithoutRepeats(AcDbPolyline::cast(pSource)) : nullptr;
-    // C1-C3. Offset and join.
+    // 2. Offset and join.
     const Acad::ErrorStatus es = offsetAndJoin(pCleaned != nullptr ? pCleaned : pCurve, distance, pOffset);
     delete pCleaned;
-    // C4. Nothing came out.
+    // 3. Nothing came out.
     if (es == Acad::eOk && pOffset == nullptr)
         return Acad::eInvalidInput;
     return es;
@@ -377,14 +377,14 @@ Acad::ErrorStatus MavUtils::offsetCurve(AcDbEntity* pSource, double distance, Ac
 
 Acad::ErrorStatus MavUtils::offsetCurveEx(AcDbEntity* pSource, double distance, AcDbEntity*& pOffset)
 {
-    // X1. The platform's offset.
+    // 1. The platform's offset.
     const AcDbCurve* pCurve = AcDbCurve::cast(pSource);
     if (pCurve == nullptr)
         return Acad::eInvalidInput;
     pOffset = nullptr;
     AcDbVoidPtrArray pieces;
     const Acad::ErrorStatus es = pCurve->getOffsetCurves(distance, pieces);
-    // X2. One piece is the result; several give their start points and the last end point.
+    // 2. One piece is the result; several give their start points and the last end point.
     if (es == Acad::eOk && pieces.length() == 1) {
         pOffset = static_cast<AcDbEntity*>(pieces[0]);
         return pOffset != nullptr ? Acad::eOk : Acad::eInvalidInput;
@@ -404,7 +404,7 @@ Acad::ErrorStatus MavUtils::offsetCurveEx(AcDbEntity* pSource, double distance, 
     }
     if (es != Acad::eOk)
         return es;
-    // X3. Their chords as one polyline.
+    // 3. Their chords as one polyline.
     if (points.length() >= 2)
         pOffset = straightPolyline(points);
     return pOffset != nullptr ? Acad::eOk : Acad::eInvalidInput;
@@ -413,16 +413,16 @@ Acad::ErrorStatus MavUtils::offsetCurveEx(AcDbEntity* pSource, double distance, 
 Acad::ErrorStatus MavUtils::getOffsetLineBaseOnLine(
     const AcDbObjectId& id, double distance, AcGePoint3d& first, AcGePoint3d& second)
 {
-    // L1. The ends.
+    // 1. The ends.
     AcGePoint3d start;
     AcGePoint3d end;
     const Acad::ErrorStatus es = MavCurveSupport::startEndPoints(id, start, end);
     if (es != Acad::eOk)
         return es;
-    // L2. The upper end first.
+    // 2. The upper end first.
     if (end.y > start.y)
         swapGePoint3d(start, end);
-    // L3. Both ends moved along the left normal.
+    // 3. Both ends moved along the left normal.
     if (std::fabs(distance) < kNoOffset) {
         first = start;
         second = end;

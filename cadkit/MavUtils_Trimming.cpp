@@ -78,6 +78,21 @@ Acad::ErrorStatus splitAt(const AcDbCurve* pCurve, const AcGePoint3dArray& cuts,
     return es;
 }
 
+// One cut, two pieces; any other count is refused and freed.
+Acad::ErrorStatus splitInTwo(const AcDbCurve* pCurve, const AcGePoint3d& cut, AcDbVoidPtrArray& pieces)
+{
+    AcGePoint3dArray cuts;
+    cuts.append(cut);
+    const Acad::ErrorStatus es = splitAt(pCurve, cuts, pieces);
+    if (es != Acad::eOk)
+        return es;
+    if (pieces.length() != 2) {
+        deletePieces(pieces);
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
+}
+
 // Keeps piece 0 (side 0) or piece 1 (any other side) of two; the other is freed.
 void keepSide(const Destination& to, AcDbVoidPtrArray& pieces, int side, AcDbObjectId& newId)
 {
@@ -155,18 +170,11 @@ Acad::ErrorStatus trimAtEdgeTowardPoint(const Destination& to, const AcDbCurve* 
         return Acad::eInvalidInput;
     // The crossing itself tells no direction; the caller's point does.
     MavCounter::tellRealDirection(point, pCurve, pEdge, side);
-    AcGePoint3dArray cuts;
-    cuts.append(cut);
     AcDbVoidPtrArray pieces;
-    const Acad::ErrorStatus es = splitAt(pCurve, cuts, pieces);
-    if (es != Acad::eOk)
-        return es;
-    if (pieces.length() != 2) {
-        deletePieces(pieces);
-        return Acad::eInvalidInput;
-    }
-    keepSide(to, pieces, side, newId);
-    return Acad::eOk;
+    const Acad::ErrorStatus es = splitInTwo(pCurve, cut, pieces);
+    if (es == Acad::eOk)
+        keepSide(to, pieces, side, newId);
+    return es;
 }
 
 double distanceToPiece(const AcDbVoidPtrArray& pieces, int i, const AcGePoint3d& pick)
@@ -181,16 +189,10 @@ Acad::ErrorStatus trimAtEdgeAwayFromPick(
     AcGePoint3dArray points;
     if (intersectInPlan(pCurve, pEdge, AcDb::kOnBothOperands, points) != Acad::eOk || points.isEmpty())
         return Acad::eInvalidInput;
-    AcGePoint3dArray cuts;
-    cuts.append(points[0]);
     AcDbVoidPtrArray pieces;
-    const Acad::ErrorStatus es = splitAt(pCurve, cuts, pieces);
+    const Acad::ErrorStatus es = splitInTwo(pCurve, points[0], pieces);
     if (es != Acad::eOk)
         return es;
-    if (pieces.length() != 2) {
-        deletePieces(pieces);
-        return Acad::eInvalidInput;
-    }
     const bool keepSecond = distanceToPiece(pieces, 0, pick) <= distanceToPiece(pieces, 1, pick);
     AcDbObjectId unused;
     keepSide(to, pieces, keepSecond ? 1 : 0, unused);
