@@ -28,6 +28,16 @@ TEST_F(LinkingTest, ShortLineIsExtendedToTheSecond)
     EXPECT_EQ(modelSpace().size(), 4u);
 }
 
+TEST_F(LinkingTest, PolylineMeetingAtBothExtendedEndsGrowsAtTheNearerOne)
+{
+    // Extended, the polyline meets the line 8 before its start and 1.5 past its end.
+    const AcDbObjectId first = addPolyline({{0, 0, 0}, {5, 0, 0}, {5, 5, 0}});
+    const AcDbObjectId second = addLine(-10, -1, 8, 8);
+    AcDbObjectId newId;
+    EXPECT_EQ(MavUtils::linkTwoCurvesAtIntersectPoint(first, second, newId, 0), Acad::eOk);
+    expectVertices(verticesOf(first), {{0, 0, 0}, {5, 0, 0}, {5, 6.5, 0}});
+}
+
 TEST_F(LinkingTest, CrossingLinesAreCutAndTheFirstReplaced)
 {
     for (int side : {0, 1}) {
