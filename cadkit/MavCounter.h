@@ -14,6 +14,7 @@
 
 class AcDbArc;
 class AcDbCurve;
+class AcDbText;
 class AcGeCurve2d;
 class AcGeCurve3d;
 class AcGePolyline2d;
@@ -57,4 +58,26 @@ public:
     static double maxValueInAcArray(const AcArray<double>& values);
     static void AcGePoint3d_adsPt(AcGePoint3d point, double (&adsPoint)[3]);
     MavCounter& operator=(const MavCounter& other);
+
+    // Numeric helpers: degrees, minutes and seconds of an angle and their text, the unit weight
+    // of a bar, the size of a text, reductions over number lists; five reserved operations.
+    static void degreesToDFM(double degrees, int& wholeDegrees, int& minutes, double& seconds);
+    static void degreesToDFM(double degrees, int decimals, int mode, CString& text);
+    static double density(int diameter);
+    static double widthOfText(const AcDbText* pText);
+    static double widthOfText(const AcDbObjectId& id);
+    static int maxValueInAcArray(const AcArray<int>& values);
+    static int minValueInAcArray(const AcArray<int>& values);
+    static double minValueInAcArray(const AcArray<double>& values);
+    static double sumAcArray(const AcArray<double>& values);
+    static int summate(const AcArray<int>& values);
+    static double summate(const AcArray<double>& values);
+    static void adsPt_AcGePoint3d(double* const adsPoint, AcGePoint3d& point);
+    static Acad::ErrorStatus getPolylineLength(AcDbObjectId id, double& length);
+    static Acad::ErrorStatus getStartEndPointInArc(const AcDbObjectId& id, AcGePoint3d& start, AcGePoint3d& end);
+    static Acad::ErrorStatus getStartEndPointInLine(const AcDbObjectId& id, AcGePoint3d& start, AcGePoint3d& end);
+    static Acad::ErrorStatus getStartEndPointInPolyLine(
+        const AcDbObjectId& id, AcGePoint3d& start, AcGePoint3d& end);
+    static Acad::ErrorStatus getStartEndPointIn2dPolyLine(
+        const AcDbObjectId& id, AcGePoint3d& start, AcGePoint3d& end);
 };

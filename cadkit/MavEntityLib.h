@@ -4,6 +4,7 @@
 
 #include "AcArray.h"
 #include "AcDbObjectId.h"
+#include "AcGePoint2d.h"
 #include "AcGePoint3d.h"
 #include "AcGeVector3d.h"
 #include "AcadErrorStatus.h"
@@ -98,6 +99,24 @@ public:
     Acad::ErrorStatus createPlineHatch(CArray<AcGePoint3d, AcGePoint3d&>& points, wchar_t* patternName);
     Acad::ErrorStatus modifyLine(AcGePoint3d start, AcGePoint3d end, AcDbObjectId& lineId);
     Acad::ErrorStatus getTextheight(const wchar_t* styleName, double& height);
+
+    // Annotation symbols: a leader label, a joint marker with its centre line, and a polyline
+    // from points in the user coordinate system.
+    Acad::ErrorStatus labelXYAngle(const AcGePoint3d& point, double angle, double length, int toLeft, int upward,
+        const CString& text, double height, double widthFactor, double unused);
+    Acad::ErrorStatus drawFlexSlotLineAndText(const AcGePoint3d& point, int toRight, int upward, double upLength,
+        double otherLength, double angle, double length, const CString& text, double height, double widthFactor);
+    Acad::ErrorStatus LPoly(AcArray<AcGePoint2d>& points, AcDbObjectId& newId, bool closed, bool plinegen);
+
+    // Drawing symbols: a break line, a section caption, a label with two texts on a leader,
+    // and the cut mark of a section view.
+    int createZheLine(AcGePoint3d first, AcGePoint3d second);
+    int createDuanmianSymbol(const AcGePoint3d& position, const wchar_t* styleName, double height,
+        double widthFactor, const wchar_t* caption, double scaleFactor, int withScale);
+    Acad::ErrorStatus labelXYAngleEx(const AcGePoint3d& point, double angle, double run, int toLeft, int rise,
+        const CString& lowerText, const CString& upperText, double height, double widthFactor, double unused);
+    int createPoushiLineHorVer(AcGePoint3d first, AcGePoint3d second, AcGePoint3d viewSide, const wchar_t* label,
+        const AcDbObjectId& styleId, double height);
 
 private:
     AcDbBlockTableRecord* mBlockTableRecord;

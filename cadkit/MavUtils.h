@@ -27,10 +27,14 @@ class AcDbPolyline;
 class AcDbSymbolTable;
 class AcDbSymbolTableRecord;
 class AcDbText;
+class AcGeCurve2d;
+class AcGeCurve3d;
 class AcGeEntity2d;
 class AcGeMatrix2d;
 class AcGeMatrix3d;
+class AcGePolyline2d;
 class AcRxClass;
+class CStdioFile;
 
 class CORBELKIT_API MavUtils {
 public:
@@ -274,6 +278,179 @@ public:
     static int autoCADPathName(CString& folder);
     static Acad::ErrorStatus createAcDbRasterImage(AcDbObjectId& id, const AcDbObjectId& entityId);
     static Acad::ErrorStatus createMaskForDimentionText(AcDbObjectId& maskId, const AcDbObjectId& dimId);
+
+    // Drawing helpers: one line, arc, circle, polyline, dot, text or point per call with the
+    // colour, layer, line weight and linetype given; a temporary cross on the screen. A form
+    // with a record appends to that record (open for write, the caller's to close); the others
+    // append to the current space. A non-const id argument receives the new entity's id,
+    // a const one names a layer.
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, AcDbObjectId& newId);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId,
+        int colorIndex, AcDbObjectId& newId);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const AcDbObjectId& layerId, int colorIndex);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const AcDbObjectId& layerId, int colorIndex, AcDbObjectId& newId);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex,
+        const CString& layerName, int lineWeight, const CString& linetypeName);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex,
+        const CString& layerName, int lineWeight, const CString& linetypeName, AcDbObjectId& newId);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName, AcDbObjectId& newId);
+    static void drawArc(AcDbBlockTableRecord* pRecord, const AcGePoint3d& center, double startAngle,
+        double endAngle, double radius, int colorIndex, const CString& layerName, int lineWeight,
+        const CString& linetypeName);
+    static void drawArc(const AcGePoint3d& center, double startAngle, double endAngle, double radius,
+        int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName);
+    static void drawArc(AcDbObjectId& newId, const AcGePoint3d& center, double startAngle, double endAngle,
+        double radius, int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName);
+    static void drawArc(AcDbBlockTableRecord* pRecord, AcDbObjectId& newId, const AcGePoint3d& center,
+        double startAngle, double endAngle, double radius, int colorIndex, const CString& layerName,
+        int lineWeight, const CString& linetypeName);
+    static void drawCircle(
+        AcDbObjectId& newId, const AcGePoint3d& center, int colorIndex, const CString& layerName, double diameter);
+    static void drawCircle(AcDbBlockTableRecord* pRecord, const AcGePoint3d& center, int colorIndex,
+        const CString& layerName, double diameter);
+    static void drawCircle(const AcGePoint3d& center, int colorIndex, const CString& layerName, double diameter);
+    static void drawCircle(AcDbBlockTableRecord* pRecord, AcDbObjectId& newId, const AcGePoint3d& center,
+        int colorIndex, const CString& layerName, double diameter);
+    static void drawPolyLine(const AcArray<AcGePoint3d>& points, int colorIndex, const CString& layerName,
+        int lineWeight, const CString& linetypeName, AcDbObjectId& newId);
+    static void drawPolyLine(const AcArray<AcGePoint3d>& points, int colorIndex, const CString& layerName,
+        int lineWeight, const CString& linetypeName);
+    static void drawPolyLine(AcDbBlockTableRecord* pRecord, const AcArray<AcGePoint3d>& points, int colorIndex,
+        const CString& layerName, int lineWeight, const CString& linetypeName, AcDbObjectId& newId);
+    static void drawGePolyline(AcGePolyline2d* pPolyline, const AcDbObjectId& layerId);
+    static void drawGePolylineThenScaleIt(AcDbBlockTableRecord* pRecord, AcGePolyline2d* pPolyline,
+        const CString& layerName, const AcGePoint3d& base, double factor);
+    static void drawGePolylineThenScaleIt(
+        AcGePolyline2d* pPolyline, const CString& layerName, const AcGePoint3d& base, double factor);
+    static void drawDonutAtPoint(AcDbBlockTableRecord* pRecord, const AcGePoint3d& center, int colorIndex,
+        const CString& layerName, double a, double b);
+    static void drawDonutAtPoint(AcDbBlockTableRecord* pRecord, const AcGePoint2d& center, double radius);
+    static void drawDonutAtPoint(AcDbBlockTableRecord* pRecord, const AcGePoint3d& center, double radius);
+    static void drawText(AcDbBlockTableRecord* pRecord, AcDbObjectId& newId, const AcGePoint3d& position,
+        const CString& text, const CString& styleName, int colorIndex, double height, double widthFactor,
+        double rotation, const CString& layerName, int alignment);
+    static void drawText(AcDbBlockTableRecord* pRecord, const AcGePoint3d& position, const CString& text,
+        const CString& styleName, int colorIndex, double height, double widthFactor, double rotation,
+        const CString& layerName, int alignment);
+    static void drawText(const AcGePoint3d& position, const CString& text, const CString& styleName,
+        int colorIndex, double height, double widthFactor, double rotation, const CString& layerName,
+        int alignment);
+    static void drawText(AcDbObjectId& newId, const AcGePoint3d& position, const CString& text,
+        const CString& styleName, int colorIndex, double height, double widthFactor, double rotation,
+        const CString& layerName, int alignment);
+    static void drawPoint(const AcGePoint3d& position, int colorIndex, int mode);
+    static void drawStartEndPointsOnGeCurve(const AcGeCurve3d* pCurve, int colorIndex);
+    static void drawStartEndPointsOnGeCurve(const AcGeCurve2d* pCurve, int colorIndex);
+    static void drawCrossUseAcedGrDraw(AcGePoint3d center, double size, int redraw);
+
+    // Transforms: moves, rotations about Z and scalings of points, 2D geometry and entities,
+    // and the user coordinate system's matrix. The entity pointer forms close the entity.
+    static void doTransformBy(AcGePoint3d& point, const AcGeMatrix3d& mat);
+    static void doTransformBy(const AcDbObjectId& id, const AcGeMatrix3d& mat, int report);
+    static void moveToBasePoint(AcGePoint3d& point, const AcGePoint2d& from, const AcGePoint2d& to);
+    static void moveToBasePoint(AcGeEntity2d* pEnt, const AcGePoint2d& from, const AcGePoint2d& to);
+    static void moveToBasePoint(AcDbEntity* pEnt, const AcGePoint3d& from, const AcGePoint3d& to);
+    static void moveToBasePoint(const AcDbObjectId& id, const AcGePoint3d& from, const AcGePoint3d& to);
+    static void rotateToAngle(AcGePoint3d& point, const AcGePoint3d& base, double angle);
+    static void rotateToAngle(AcGeEntity2d* pEnt, const AcGePoint2d& base, double angle);
+    static void rotateToAngle(AcDbEntity* pEnt, const AcGePoint3d& base, double angle);
+    static void rotateToAngle(const AcDbObjectId& id, const AcGePoint3d& base, double angle);
+    static void scaleToSize(AcGePoint3d& point, double factor, const AcGePoint3d& base);
+    static void scaleToSize(AcGePoint2d& point, double factor, const AcGePoint3d& base);
+    static void scaleToSize(AcArray<AcGePoint2d>& points, double factor, const AcGePoint3d& base);
+    static void scaleToSize(AcDbEntity* pEnt, double factor, const AcGePoint3d& base, int report);
+    static void scaleToSize(const AcDbObjectId& id, double factor, const AcGePoint3d& base, int report);
+    static void getUcsToWcsMatrix(AcGeMatrix3d& mat, AcDbDatabase* pDb);
+    static void transformToWcs(AcDbEntity* pEnt, AcDbDatabase* pDb);
+
+    // Array and point helpers: emptying, searching, extremes, sorting, thinning and reversing
+    // arrays; midpoints, 2D to 3D points and swaps.
+    static void clearArray(AcArray<AcGePoint2d>& points);
+    static void clearArray(AcArray<double>& values);
+    static AcGePoint3d middlePointAcGePoint3d(const AcGePoint3d& a, const AcGePoint3d& b);
+    static AcGePoint2d middlePointAcGePoint2d(const AcGePoint2d& a, const AcGePoint2d& b);
+    static AcGePoint3d fromAcGePoint2d(const AcGePoint2d& point, double z);
+    static AcArray<AcGePoint3d> fromAcGePoint2dArray(const AcArray<AcGePoint2d>& points);
+    static void swapValue(double& a, double& b);
+    static void swapValue(int& a, int& b);
+    static void swapGePoint2d(AcGePoint2d& a, AcGePoint2d& b);
+    static int positionInCArray(const CString& text, const CStringArray& texts);
+    static int positionInAcArray(AcGePoint3d point, const AcArray<AcGePoint3d>& points);
+    static int positionInAcArray(AcGePoint2d point, const AcArray<AcGePoint2d>& points);
+    static int positionInAcArray(int value, const AcArray<int>& values);
+    static int positionInAcArray(AcDbObjectId id, const AcArray<AcDbObjectId>& ids);
+    static int isMemberOfAcArray(int value, const AcArray<int>& values, int& index);
+    static int isMemberOfAcArray(double value, const AcArray<double>& values, int& index);
+    static int isMemberOfAcArray(const AcGePoint3d& point, const AcArray<AcGePoint3d>& points, int& index);
+    static int postionOfMinMaxValueInAcArray(const AcArray<double>& values, int minimum);
+    static int postionOfMinMaxValueInAcArray(const AcArray<int>& values, int minimum);
+    static int sortAcArray(AcArray<AcGePoint2d>& points, int byX, int ascending);
+    static int sortAcArray(AcArray<AcGePoint3d>& points, int byX, int ascending);
+    static int sortAcArray(AcArray<AcDbObjectId>& ids, int ascending);
+    static void purgeAcArray(AcArray<int>& values);
+    static void purgeAcArray(AcArray<double>& values);
+    static void reverseDataInArray(AcArray<double>& values);
+    static void reverseDataInArray(AcArray<AcDbObjectId>& ids);
+
+    // Drawing entities and temporary graphics: lines, dots, polylines and texts with the
+    // properties named; vectors on the screen only.
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName, int colorIndex);
+    static void drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName, int colorIndex,
+        AcDbObjectId& newId);
+    static void drawLine(
+        const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId, int colorIndex);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end);
+    static void drawLine(
+        AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end, AcDbObjectId& newId);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const CString& layerName);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const CString& layerName, int colorIndex);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const CString& layerName, int colorIndex, AcDbObjectId& newId);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        const AcDbObjectId& layerId);
+    static void drawLine(
+        AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex);
+    static void drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
+        int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName);
+    static void drawDonutAtPoint(const AcGePoint2d& center, double radius);
+    static void drawDonutAtPoint(const AcGePoint3d& center, double radius);
+    static void drawDonutAtPoint(
+        const AcGePoint3d& center, int colorIndex, const CString& layerName, double a, double b);
+    static void drawDonutAtPoint(AcDbObjectId& newId, const AcGePoint3d& center, int colorIndex,
+        const CString& layerName, double a, double b);
+    static void drawDonutAtPoint(AcDbBlockTableRecord* pRecord, AcDbObjectId& newId, const AcGePoint3d& center,
+        int colorIndex, const CString& layerName, double a, double b);
+    static void drawPolyLine(AcDbBlockTableRecord* pRecord, const AcArray<AcGePoint3d>& points, int colorIndex,
+        const CString& layerName, int lineWeight, const CString& linetypeName);
+    static void drawGePolyline(AcGePolyline2d* pPolyline, int colorIndex);
+    static void drawGePolyline(AcGePolyline2d* pPolyline, const CString& layerName);
+    static void drawMText(const AcGePoint3d& position, const CString& text, const CString& styleName, int colorIndex,
+        double height, double rotation, const CString& layerName, int justification);
+    static void drawMText(AcDbObjectId& newId, const AcGePoint3d& position, const CString& text,
+        const CString& styleName, int colorIndex, double height, double rotation, const CString& layerName,
+        int justification);
+    static void drawLineUseAcedGrDraw(AcGePoint3d start, AcGePoint3d end, int colorIndex, int refresh);
+    static void drawPlineUseAcedGrDraw(const AcArray<AcGePoint3d>& points, int closed, int red);
+    static void drawPlineUseAcedGrDraw(const AcArray<AcGePoint2d>& points, int closed, int red);
+
+    // String and file helpers: fields of a separated line, blank lines of a text file, files
+    // that can be read and the folder of a path.
+    static int numberOfStr(CString text, int& count);
+    static int calculateNumberOfSubString(CString text, int& count);
+    static CString getSubStrAt(CString text, int position);
+    static CString breakStr(CString text, int position);
+    static void jumpLineSpace(CStdioFile* pFile, CString& line);
+    static int isValidFile(const CString& path);
+    static void getFileForwardPath(const CString& path, CString& folder);
 
     // Curve trimming: cuts at one or two cutting edges that append the kept pieces as new
     // entities (the cut curve is only read), and trims through the host's TRIM command.

@@ -200,6 +200,40 @@ public:
         const AcGePoint3d& vertex, const AcGePoint3d& arcPoint, AcDbObjectId* outId = nullptr);
     void DrawAngleMark(const AcGePoint3d& first, const AcGePoint3d& second, AcDbObjectIdArray& ids);
 
+    // Bar levels and bar ends.
+    // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
+    // last (end) point is the end, the first point list of the bar when none is named; a copy of
+    // the plate bar's points; the weld length w, the offset d and the bend radius r, drawing units.
+    struct BarEndRequest {
+        CHLGZ_BASSteel* bar = nullptr;
+        AcGePoint3dArray* points = nullptr;
+        AcGeDoubleArray* radii = nullptr;
+        AcGePoint3dArray plate;
+        double weld = 0.0;
+        double offset = 0.0;
+        double radius = 0.0;
+    };
+    // The inputs, lengths and working bar lists of one run of the bar shapes
+    // (CGLGZ_CapDraw_BarShapeWork.h).
+    struct BarShapeWork;
+    static int FindLevelOnBars(
+        const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& point, int highest);
+    static int FindLevelOverRange(
+        const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, AcGePoint3d& a, AcGePoint3d& b, int highest);
+    static int FindLineHitOnBars(const AcGePoint3dArray& lefts, const AcGePoint3dArray& rights, const AcGePoint3d& a,
+        AcGePoint3d& b, int highest);
+    int TrimShortBarEnds(CHLGZ_BASSteel* bar) const;
+    // The end kind chosen and built; the margin is how far inside the plate bar's bottom corner
+    // an end must lie to be extended straight.
+    int ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin);
+    int PrepareBarShapeWork(BarShapeWork& work, CHLGZ_FaceInfo& face, double outerDiameter, double weldLength);
+    void ShapePlateAndStraightBars(BarShapeWork& work);
+    static void SortBentUpBars(CHLGZ_FaceInfo& face);
+    void ShapeBentUpBars(BarShapeWork& work);
+    int CollectPartBarIds(AcDbObjectIdArray& ids, AcGeIntArray& numbers, int mainPart);
+    int BuildSectionBarLayers();
+    AcDbObjectId m_idBottomPlateBar;
+
     // Section view.
     int DrawSectionView(AcGePoint3d& origin, double& depth);
     int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);

@@ -63,7 +63,7 @@ int CGLGZ_EtDraw::Draw(int drawAll)
 // The layout opens the first sheet; the view origins, the views in their order (section view,
 // bar shapes and skeleton details, main view, elevation, column sections, stirrup details or
 // size table, clipping) follow as each view is built.
-int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
+int CGLGZ_EtDraw::DrawViews(int drawAll)
 {
     // 1. The layout.
     if (m_bHalfDrawing)
@@ -74,7 +74,35 @@ int CGLGZ_EtDraw::DrawViews(int /*drawAll*/)
     double depth = 0.0;
     DrawSectionView(SectionViewOrigin(), depth);
     Redraw();
+    // 3. The bars of the skeleton kind shown in the main views, shaped and drawn into the
+    // elevation; the design's own main face comes back afterwards.
+    CHLGZ_FaceInfo shaped = ShapeShownSkeletonKind();
+    Redraw();
+    // 7. A half drawing is cut at its middle.
+    if (drawAll) {
+        ClipViewAtMiddle(shaped, m_lines);
+        for (int i = 0; i < m_faces.GetSize(); ++i)
+            ClipViewAtMiddle(m_faces[i], m_lines);
+    }
     return 1;
+}
+
+// The main face takes the planned kind's face while its bars are shaped, then the two trade
+// back, so that the design's face is the main face again. A design without skeleton kinds
+// shapes its own main face. The shaped face is returned.
+CHLGZ_FaceInfo CGLGZ_EtDraw::ShapeShownSkeletonKind()
+{
+    CHLGZ_FaceInfo& main = m_pDesign->GetMainFace();
+    if (m_nSkeleton < 0 || m_nSkeleton >= m_faces.GetSize()) {
+        BuildBarShapes();
+        return main;
+    }
+    CHLGZ_FaceInfo own = main;
+    main = m_faces[m_nSkeleton];
+    BuildBarShapes();
+    CHLGZ_FaceInfo shaped = main;
+    main = own;
+    return shaped;
 }
 
 int CGLGZ_EtDraw::CheckSideAngles()

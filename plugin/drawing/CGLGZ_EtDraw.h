@@ -17,6 +17,7 @@ public:
     // 1 drawn, 0 refused (after the refusal's box).
     int Draw(int drawAll);
     int DrawViews(int drawAll);
+    CHLGZ_FaceInfo ShapeShownSkeletonKind();
     int CheckSideAngles();
     // Skeleton planning operations.
     int CheckSymmetry();
@@ -31,6 +32,14 @@ protected:
     void NoteLines(CStringArray& lines, int furtherSheet) const override;
 
 public:
+
+    // Longitudinal bar shapes.
+    // 0 without the section view's outline (nothing shaped), else 1.
+    int BuildBarShapes();
+    int ShapeFaceBars(CHLGZ_FaceInfo& face, int correctOuterBar);
+    int ShapeBarEnd(const BarEndRequest& request);
+    int ShapeBarEndOpposite(const BarEndRequest& request);
+    void CorrectOuterUpperBar(CHLGZ_FaceInfo& face);
 
     int m_bSymmetric = 0;
     // Skeleton planning.
