@@ -310,7 +310,7 @@ Acad::ErrorStatus MavUtils::plineToLine(AcDbObjectId& id)
     pPolyline->getPointAt(0, start);
     pPolyline->getPointAt(1, end);
     pEnt->close();
-    addToCurrentSpaceAndClose(new AcDbLine(start, end), id);
+    drawLine(start, end, id);
     return es;
 }
 
@@ -389,7 +389,7 @@ Acad::ErrorStatus MavUtils::reverseDbPolyline(AcDbPolyline* pPolyline)
         return Acad::eOk;
     // 2. Both lists reversed.
     reverseDataInArray(points);
-    bulges.reverse();
+    reverseDataInArray(bulges);
     // 3. Each segment run backwards: its bulge negated and moved to its new start vertex; a
     // closed polyline's closing segment too.
     AcGeDoubleArray reversed;
