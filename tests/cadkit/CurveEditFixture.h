@@ -5,7 +5,11 @@
 #include "CadkitFixture.h"
 
 #include "AcDbArc.h"
+#include "AcDbBlockTable.h"
+#include "AcDbBlockTableRecord.h"
 #include "AcDbCurve.h"
+#include "AcDbLayerTable.h"
+#include "AcDbLayerTableRecord.h"
 #include "AcDbLine.h"
 #include "AcDbPolyline.h"
 
@@ -21,6 +25,31 @@ struct Vertex {
 
 class CurveEditFixture : public CadkitFixture {
 protected:
+    // A new block of the drawing, handed out open for write; its id in blockId.
+    static AcDbBlockTableRecord* openNewBlock(const wchar_t* name, AcDbObjectId& blockId)
+    {
+        AcDbBlockTable* pTable = nullptr;
+        EXPECT_EQ(db()->getBlockTable(pTable, AcDb::kForWrite), Acad::eOk);
+        auto* pRecord = new AcDbBlockTableRecord();
+        pRecord->setName(name);
+        EXPECT_EQ(pTable->add(blockId, pRecord), Acad::eOk);
+        pTable->close();
+        return pRecord;
+    }
+
+    static AcDbObjectId makeLayer(const wchar_t* name)
+    {
+        AcDbLayerTable* pTable = nullptr;
+        EXPECT_EQ(db()->getLayerTable(pTable, AcDb::kForWrite), Acad::eOk);
+        auto* pRecord = new AcDbLayerTableRecord();
+        pRecord->setName(name);
+        AcDbObjectId id;
+        EXPECT_EQ(pTable->add(id, pRecord), Acad::eOk);
+        pRecord->close();
+        pTable->close();
+        return id;
+    }
+
     static AcDbObjectId addLine(double x1, double y1, double x2, double y2, double z = 0.0)
     {
         return add(new AcDbLine(AcGePoint3d(x1, y1, z), AcGePoint3d(x2, y2, z)));

@@ -4,11 +4,6 @@
 
 #include "MavUtils.h"
 
-#include "AcDbBlockTable.h"
-#include "AcDbBlockTableRecord.h"
-#include "AcDbLayerTable.h"
-#include "AcDbLayerTableRecord.h"
-
 namespace {
 
 constexpr double kPi = 3.141592653589793;
@@ -68,21 +63,9 @@ TEST_F(DivisionPolylinesTest, ExReversesOnRequestAndKeepsRepeatedPoints)
 
 TEST_F(DivisionPolylinesTest, LayerOnlyWhereGivenAndRecordsTakeThePolylines)
 {
-    AcDbLayerTable* pLayers = nullptr;
-    ASSERT_EQ(db()->getLayerTable(pLayers, AcDb::kForWrite), Acad::eOk);
-    auto* pLayer = new AcDbLayerTableRecord();
-    pLayer->setName(L"STRIPS");
-    AcDbObjectId layer;
-    ASSERT_EQ(pLayers->add(layer, pLayer), Acad::eOk);
-    pLayer->close();
-    pLayers->close();
-    AcDbBlockTable* pBlocks = nullptr;
-    ASSERT_EQ(db()->getBlockTable(pBlocks, AcDb::kForWrite), Acad::eOk);
-    auto* pRecord = new AcDbBlockTableRecord();
-    pRecord->setName(L"STRIPS");
+    const AcDbObjectId layer = makeLayer(L"STRIPS");
     AcDbObjectId blockId;
-    ASSERT_EQ(pBlocks->add(blockId, pRecord), Acad::eOk);
-    pBlocks->close();
+    AcDbBlockTableRecord* pRecord = openNewBlock(L"STRIPS", blockId);
 
     const AcDbObjectId base = addLine(0, 3, 8, 3);
     AcArray<AcDbObjectId> ids;

@@ -4,9 +4,6 @@
 
 #include "MavUtils.h"
 
-#include "AcDbBlockTable.h"
-#include "AcDbBlockTableRecord.h"
-
 namespace {
 
 constexpr double kPi = 3.141592653589793;
@@ -105,13 +102,8 @@ TEST_F(LinkingTest, PointerFormsTrimIntoTheCurrentSpaceOrARecord)
     EXPECT_TRUE(first.isErased());
     expectLine(modelSpace().back(), 4, 0, 10, 0);
 
-    AcDbBlockTable* pTable = nullptr;
-    ASSERT_EQ(db()->getBlockTable(pTable, AcDb::kForWrite), Acad::eOk);
-    auto* pRecord = new AcDbBlockTableRecord();
-    pRecord->setName(L"LINKED");
     AcDbObjectId blockId;
-    ASSERT_EQ(pTable->add(blockId, pRecord), Acad::eOk);
-    pTable->close();
+    AcDbBlockTableRecord* pRecord = openNewBlock(L"LINKED", blockId);
     const AcDbObjectId other = addLine(0, 2, 10, 2);
     ASSERT_EQ(acdbOpenObject(pSecond, second, AcDb::kForRead), Acad::eOk);
     AcDbObjectId newId;

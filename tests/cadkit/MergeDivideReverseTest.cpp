@@ -7,12 +7,7 @@
 
 #include "AcDb2dPolyline.h"
 #include "AcDb3dPolyline.h"
-#include "AcDbBlockTable.h"
-#include "AcDbBlockTableRecord.h"
 #include "AcDbCircle.h"
-#include "AcDbDatabase.h"
-#include "AcDbLayerTable.h"
-#include "AcDbLayerTableRecord.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -24,19 +19,6 @@ constexpr double kPi = 3.141592653589793;
 
 class MergeDivideReverseTest : public CurveEditFixture {
 protected:
-    static AcDbObjectId makeLayer(const wchar_t* name)
-    {
-        AcDbLayerTable* pTable = nullptr;
-        EXPECT_EQ(db()->getLayerTable(pTable, AcDb::kForWrite), Acad::eOk);
-        auto* pRecord = new AcDbLayerTableRecord();
-        pRecord->setName(name);
-        AcDbObjectId id;
-        EXPECT_EQ(pTable->add(id, pRecord), Acad::eOk);
-        pRecord->close();
-        pTable->close();
-        return id;
-    }
-
     static AcDbObjectId layerOf(const AcDbObjectId& id)
     {
         AcDbEntity* pEnt = nullptr;
@@ -154,13 +136,8 @@ TEST_F(MergeDivideReverseTest, MergeKeepsWhatWasReadBeforeAnUnreadableCurve)
 TEST_F(MergeDivideReverseTest, MergeIntoARecordOrNowhere)
 {
     const AcDbObjectId a = addLine(0, 0, 10, 0);
-    AcDbBlockTable* pTable = nullptr;
-    ASSERT_EQ(db()->getBlockTable(pTable, AcDb::kForWrite), Acad::eOk);
-    auto* pRecord = new AcDbBlockTableRecord();
-    pRecord->setName(L"MERGED");
     AcDbObjectId blockId;
-    ASSERT_EQ(pTable->add(blockId, pRecord), Acad::eOk);
-    pTable->close();
+    AcDbBlockTableRecord* pRecord = openNewBlock(L"MERGED", blockId);
     AcDbObjectId newId;
     EXPECT_EQ(MavUtils::mergePline(idList({a}), AcDbObjectId::kNull, newId, pRecord), Acad::eOk);
     pRecord->close();

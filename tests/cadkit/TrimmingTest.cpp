@@ -4,27 +4,9 @@
 
 #include "MavUtils.h"
 
-#include "AcDbBlockTable.h"
-#include "AcDbBlockTableRecord.h"
-
 namespace {
 
-class TrimmingTest : public CurveEditFixture {
-protected:
-    // A block of our own, open for write, for the forms that append to a record.
-    AcDbBlockTableRecord* openNewBlock()
-    {
-        AcDbBlockTable* pTable = nullptr;
-        EXPECT_EQ(db()->getBlockTable(pTable, AcDb::kForWrite), Acad::eOk);
-        auto* pRecord = new AcDbBlockTableRecord();
-        pRecord->setName(L"PIECES");
-        EXPECT_EQ(pTable->add(mBlockId, pRecord), Acad::eOk);
-        pTable->close();
-        return pRecord;
-    }
-
-    AcDbObjectId mBlockId;
-};
+class TrimmingTest : public CurveEditFixture { };
 
 struct SideCase {
     int side;
@@ -164,12 +146,13 @@ TEST_F(TrimmingTest, RecordFormsAppendToTheCallersBlock)
 {
     const AcDbObjectId edge = addLine(4, -5, 4, 5);
     const AcDbObjectId curve = addLine(0, 0, 10, 0);
-    AcDbBlockTableRecord* pRecord = openNewBlock();
+    AcDbObjectId blockId;
+    AcDbBlockTableRecord* pRecord = openNewBlock(L"PIECES", blockId);
     AcDbObjectId newId;
     EXPECT_EQ(MavUtils::trimBesideEx(pRecord, edge, curve, 1, newId), Acad::eOk);
     EXPECT_EQ(MavUtils::trimBesideEx(pRecord, edge, AcGePoint3d(9, 1, 0), curve), Acad::eOk);
     pRecord->close();
-    const std::vector<AcDbObjectId> pieces = entitiesOf(mBlockId);
+    const std::vector<AcDbObjectId> pieces = entitiesOf(blockId);
     ASSERT_EQ(pieces.size(), 2u);
     expectLine(pieces[0], 4, 0, 10, 0);
     expectLine(pieces[1], 0, 0, 4, 0);
