@@ -518,4 +518,150 @@ public:
         AcGePoint3d& point, int& endFlag1, int& endFlag2);
     static Acad::ErrorStatus tellRelationOfTwoCurves(
         const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, AcArray<AcGePoint3d>& points);
+
+    // Curve trimming: cuts at one or two cutting edges that append the kept pieces as new
+    // entities (the cut curve is only read), and trims through the host's TRIM command.
+    static Acad::ErrorStatus trimBesideEx(AcDbBlockTableRecord* pRecord, const AcDbCurve* pEdge,
+        const AcDbCurve* pCurve, int side, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(const AcDbCurve* pEdge, const AcDbCurve* pCurve, int side, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(
+        const AcDbCurve* pEdge, const AcDbCurve* pCurve, int side, const AcGePoint3d& point, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(AcDbBlockTableRecord* pRecord, const AcDbCurve* pEdge,
+        const AcDbCurve* pCurve, int side, const AcGePoint3d& point, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(
+        AcDbBlockTableRecord* pRecord, const AcDbCurve* pEdge, const AcGePoint3d& pick, const AcDbCurve* pCurve);
+    static Acad::ErrorStatus trimBesideEx(const AcDbCurve* pEdge, const AcGePoint3d& pick, const AcDbCurve* pCurve);
+    static Acad::ErrorStatus trimBesideEx(
+        AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge, const AcArray<AcDbObjectId>& curves, int side);
+    static Acad::ErrorStatus trimBesideEx(const AcDbObjectId& edge, const AcArray<AcDbObjectId>& curves, int side);
+    static Acad::ErrorStatus trimBesideEx(
+        AcDbBlockTableRecord* pRecord, const AcDbCurve* pEdge, const AcDbCurve* pCurve, int side);
+    static Acad::ErrorStatus trimBesideEx(const AcDbCurve* pEdge, const AcDbCurve* pCurve, int side);
+    static Acad::ErrorStatus trimBesideEx(
+        const AcDbObjectId& edge, const AcDbObjectId& curve, int side, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(const AcDbObjectId& edge, const AcDbObjectId& curve, int side);
+    static Acad::ErrorStatus trimBesideEx(const AcDbObjectId& edge, const AcDbObjectId& curve, int side,
+        const AcGePoint3d& point, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge,
+        const AcDbObjectId& curve, int side, const AcGePoint3d& point, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge,
+        const AcDbObjectId& curve, int side, AcDbObjectId& newId);
+    static Acad::ErrorStatus trimBesideEx(
+        AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge, const AcDbObjectId& curve, int side);
+    static Acad::ErrorStatus trimBesideEx(
+        AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge, const AcGePoint3d& pick, const AcDbObjectId& curve);
+    static Acad::ErrorStatus trimBesideEx(const AcDbObjectId& edge, const AcGePoint3d& pick, const AcDbObjectId& curve);
+    static Acad::ErrorStatus trimBetweenEx(AcDbBlockTableRecord* pRecord, const AcDbCurve* pEdge1,
+        const AcDbCurve* pEdge2, const AcDbCurve* pCurve, int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(const AcDbCurve* pEdge1, const AcDbCurve* pEdge2, const AcDbCurve* pCurve,
+        int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(AcDbBlockTableRecord* pRecord, const AcDbObjectId& edge1,
+        const AcDbObjectId& edge2, const AcDbObjectId& curve, int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(const AcDbObjectId& edge1, const AcDbObjectId& edge2,
+        const AcDbObjectId& curve, int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(AcDbBlockTableRecord* pRecord, const AcGePoint3d& p1,
+        const AcGePoint3d& p2, const AcDbCurve* pCurve, int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcDbCurve* pCurve,
+        int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(AcDbBlockTableRecord* pRecord, const AcGePoint3d& p1,
+        const AcGePoint3d& p2, const AcDbObjectId& curve, int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static Acad::ErrorStatus trimBetweenEx(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcDbObjectId& curve,
+        int mode, AcDbObjectId& id1, AcDbObjectId& id2);
+    static int trimInside(long* const edge, long* const object, double* const pick);
+    static Acad::ErrorStatus trimInside(AcDbObjectId edge, AcArray<AcDbObjectId> objects);
+    static Acad::ErrorStatus trimInsideEx(
+        AcDbObjectId edge1, AcArray<AcDbObjectId> objects1, AcDbObjectId edge2, AcArray<AcDbObjectId> objects2);
+    static Acad::ErrorStatus trimBeside(AcGePoint3d pick, AcDbObjectId edge, AcArray<AcDbObjectId> objects);
+    static int trimBetween(long* const edges, long* const object, double* const pick);
+    static void trimBetween(AcDbObjectId edge1, AcDbObjectId edge2, AcDbObjectId curve);
+    static void trimBetween(AcDbObjectId edge1, AcDbObjectId edge2, AcArray<AcDbObjectId> objects);
+    static void trimBetween(AcDbObjectId edge1, AcDbObjectId edge2, AcDbObjectId curve, const AcGePoint3d& pick);
+
+    // Curve offsetting: polylines offset vertex by vertex toward a side point, curves offset by
+    // the platform with their pieces joined, offsets of straight lines.
+    static Acad::ErrorStatus offsetPolylineOnlyLines(
+        const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolyline(
+        const AcDbEntity* pSource, double distance, const AcGePoint3d& sidePoint, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus offsetCurveAuto(AcDbObjectId& id, double distance, AcDbEntity*& pOffset, int& special);
+    static int isValidOffsetCurve(AcDbCurve* pSource, AcDbCurve* pOffset, const AcGePoint3d& point);
+    static Acad::ErrorStatus offsetPolylineCommon(
+        const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolylineCommon(
+        const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolylineOnlyLines(
+        const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolylineEx(
+        const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolyline(
+        const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
+    static Acad::ErrorStatus offsetPolyline(
+        const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus offsetCurve(
+        AcDbEntity* pSource, double distance, const AcGePoint3d& sidePoint, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus offsetCurve(
+        const AcDbObjectId& id, double distance, const AcGePoint3d& sidePoint, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus offsetCurve(AcDbEntity* pSource, double distance, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus offsetCurveEx(AcDbEntity* pSource, double distance, AcDbEntity*& pOffset);
+    static Acad::ErrorStatus getOffsetLineBaseOnLine(
+        const AcDbObjectId& id, double distance, AcGePoint3d& first, AcGePoint3d& second);
+    static Acad::ErrorStatus getOffsetLineBaseOnLine(const AcDbObjectId& id, double distance, AcDbObjectId& newId);
+
+    // Merging, reversing and linking curves: one polyline from several curves, reversed
+    // polylines, a first curve made to meet a second, a two-vertex polyline as a line.
+    static Acad::ErrorStatus mergePline(
+        const AcArray<AcDbObjectId>& ids, const AcDbObjectId& layer, AcDbEntity*& pPolyline);
+    static Acad::ErrorStatus mergePline(AcArray<AcDbObjectId> ids, const AcDbObjectId& layer, AcDbObjectId& newId);
+    static Acad::ErrorStatus reverseDbPolyline(const AcDbObjectId& id);
+    static Acad::ErrorStatus reverseDbPolylineOnlyArc(const AcDbObjectId& id);
+    static Acad::ErrorStatus reverseDbPolylineOnlyArc(AcDbPolyline* pPolyline);
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(
+        const AcDbObjectId& first, const AcDbCurve* pSecond, AcDbObjectId& newId, int side);
+    static Acad::ErrorStatus plineToLine(AcDbObjectId& id);
+
+    // Curve linking and end-point editing: a first curve extended to, or cut back at, a second;
+    // one end extended to a point; end points moved; linetype generation of a polyline.
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(AcDbCurve* pFirst, AcDbCurve* pSecond, int side);
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(
+        AcDbBlockTableRecord* pRecord, AcDbCurve* pFirst, AcDbCurve* pSecond, int side);
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(
+        const AcDbObjectId& first, const AcDbObjectId& second, AcDbObjectId& newId, int side);
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
+        const AcDbObjectId& second, AcDbObjectId& newId, int side);
+    static Acad::ErrorStatus linkTwoCurvesAtIntersectPoint(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
+        const AcDbCurve* pSecond, AcDbObjectId& newId, int side);
+    static Acad::ErrorStatus extendCurveToPoint(AcDbCurve* pCurve, int extendStart, const AcGePoint3d& point);
+    static Acad::ErrorStatus resetStartEndPoint(const AcDbObjectId& id, const AcGePoint3d& start, const AcGePoint3d& end);
+    static Acad::ErrorStatus changePlinegen(const AcDbObjectId& id, int plinegen);
+
+    // Dividing, merging and reversing curves: a curve replaced by a polyline through equally
+    // spaced points, chains of curves as one polyline, lines and polylines turned around.
+    static Acad::ErrorStatus partDbCurve(AcDbObjectId& id, int n);
+    static Acad::ErrorStatus partDbCurve(AcDbCurve* pCurve, int piecesPerUnit);
+    static Acad::ErrorStatus mergePline(
+        AcArray<AcDbObjectId> ids, const AcDbObjectId& layer, AcDbObjectId& newId, AcDbBlockTableRecord* pRecord);
+    static Acad::ErrorStatus mergePlineEx(AcArray<AcDbObjectId> ids, const AcDbObjectId& layer, AcDbObjectId& newId);
+    static Acad::ErrorStatus reverseDbLine(AcDbLine* pLine);
+    static Acad::ErrorStatus reverseDbLine(const AcDbObjectId& id);
+    static Acad::ErrorStatus reverseDbPolyline(AcDbPolyline* pPolyline);
+    static Acad::ErrorStatus reverseDbCurve(const AcDbObjectId& id);
+
+    // Division polylines between curves: the k-th division points of every cross line over the
+    // band between two curves joined into one polyline each.
+    static Acad::ErrorStatus drawBisectrixBetweenCurves(const AcDbObjectId& first, const AcDbObjectId& second,
+        const AcDbObjectId& base, const AcDbObjectId& layer, int n, double distance, AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus drawBisectrixBetweenCurves(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
+        const AcDbObjectId& second, const AcDbObjectId& base, const AcDbObjectId& layer, int n, double distance,
+        AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus drawBisectrixBetweenCurvesEx(const AcDbObjectId& first, const AcDbObjectId& second,
+        const AcDbObjectId& base, int n, double distance, AcArray<AcDbObjectId>& ids, int reverse);
+    static Acad::ErrorStatus drawBisectrixBetweenCurvesEx(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
+        const AcDbObjectId& second, const AcDbObjectId& base, int n, double distance, AcArray<AcDbObjectId>& ids,
+        int reverse);
+    static Acad::ErrorStatus drawBisectrixBetweenCurvesBaseOnAngle(const AcDbObjectId& first,
+        const AcDbObjectId& second, const AcDbObjectId& guide, double angle, const AcDbObjectId& layer, int n,
+        double distance, AcArray<AcDbObjectId>& ids);
+    static Acad::ErrorStatus drawBisectrixBetweenCurvesBaseOnAngle(AcDbBlockTableRecord* pRecord,
+        const AcDbObjectId& first, const AcDbObjectId& second, const AcDbObjectId& guide, double angle,
+        const AcDbObjectId& layer, int n, double distance, AcArray<AcDbObjectId>& ids);
 };
