@@ -111,9 +111,11 @@ void CGLGZ_CapDraw::DrawBarWelds(const AcGePoint3dArray& points, int upperBar, d
             InsertMirroredBlock(At(from, a.y), At(to, a.y), before, m_dDetailMiddle, block);
             DrawWeldStack(At(from, a.y), At(to, a.y), before, upper, lower, block);
         };
+        // One weld in the middle of a short or a long run, one at each end of a run of two weld
+        // lengths or more (a run of exactly two would otherwise get none).
         if (run > 3.0 * l || run < 2.0 * l)
             weld(centre - l / 2.0, centre + l / 2.0);
-        if (run > 2.0 * l) {
+        if (run >= 2.0 * l) {
             weld(left.x, left.x + l);
             weld(right.x - l, right.x);
         }

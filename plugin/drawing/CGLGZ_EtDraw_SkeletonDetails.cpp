@@ -59,8 +59,10 @@ std::vector<double> Distinct(std::vector<double> xs)
 }
 
 // Where the bent-up bars of one face end their runs along the top (upper) or the bottom
-// (lower): the design's distances from the support axes.
-std::vector<double> RunEnds(const CHLGZ_FaceInfo& face, const std::vector<double>& axes, double scale, bool upper)
+// (lower): the design's distances from the support axes; the outer ends of the upper bar of the
+// given number are left to its shape.
+std::vector<double> RunEnds(
+    const CHLGZ_FaceInfo& face, const std::vector<double>& axes, double scale, bool upper, int outerShaped = 0)
 {
     std::vector<double> xs;
     const int n = static_cast<int>(axes.size());
@@ -73,8 +75,11 @@ std::vector<double> RunEnds(const CHLGZ_FaceInfo& face, const std::vector<double
     if (upper) {
         for (INT_PTR b = 0; b < face.GetLUTSteels().GetSize(); ++b) {
             const AcGePoint2dArray& entries = face.GetLUTSteels()[b].GetPoints();
-            for (int j = 0; j < n && j < entries.length(); ++j)
-                add(j, entries[j].x, entries[j].y);
+            const bool shaped = outerShaped != 0 && face.GetLUTSteels()[b].GetTag() == outerShaped;
+            const int last = std::min(n, entries.length()) - 1;
+            for (int j = 0; j <= last; ++j)
+                add(j, shaped && j == 0 ? Work::kNoBranch : entries[j].x,
+                    shaped && j == last ? Work::kNoBranch : entries[j].y);
         }
     } else {
         for (INT_PTR b = 0; b < face.GetLUBSteels().GetSize(); ++b) {
@@ -96,33 +101,46 @@ std::vector<double> RunEnds(const CHLGZ_FaceInfo& face, const std::vector<double
     return xs;
 }
 
-// The outermost ends of the top runs of the upper bent-up bars as drawn: the skeleton's ends
-// along the top, which move with the kind's ends. False without a top run.
+// The outermost ends of the top runs of a bar as drawn; false without a top run.
+bool TopRunEnds(const AcGePoint3dArray& p, double& left, double& right, bool found = false)
+{
+    double top = -1e300;
+    for (const AcGePoint3d& q : p)
+        top = std::max(top, q.y);
+    for (int i = 0; i + 1 < p.length(); ++i) {
+        if (std::fabs(p[i].y - top) > kSameX || std::fabs(p[i + 1].y - top) > kSameX)
+            continue;
+        const double a = std::min(p[i].x, p[i + 1].x);
+        const double b = std::max(p[i].x, p[i + 1].x);
+        left = found ? std::min(left, a) : a;
+        right = found ? std::max(right, b) : b;
+        found = true;
+    }
+    return found;
+}
+
+// The same over every upper bent-up bar of the face: the skeleton's reach along the top.
 bool TopRunEnds(CHLGZ_FaceInfo& face, double& left, double& right)
 {
     bool found = false;
-    auto scan = [&](const AcGePoint3dArray& p) {
-        double top = -1e300;
-        for (const AcGePoint3d& q : p)
-            top = std::max(top, q.y);
-        for (int i = 0; i + 1 < p.length(); ++i) {
-            if (std::fabs(p[i].y - top) > kSameX || std::fabs(p[i + 1].y - top) > kSameX)
-                continue;
-            const double a = std::min(p[i].x, p[i + 1].x);
-            const double b = std::max(p[i].x, p[i + 1].x);
-            left = found ? std::min(left, a) : a;
-            right = found ? std::max(right, b) : b;
-            found = true;
-        }
-    };
     for (INT_PTR b = 0; b < face.GetLUTSteels().GetSize(); ++b)
-        scan(face.GetLUTSteels()[b].GetFirstPoints());
+        found = TopRunEnds(face.GetLUTSteels()[b].GetFirstPoints(), left, right, found);
     for (INT_PTR j = 0; j < face.GetSupports().GetSize(); ++j)
         for (INT_PTR b = 0; b < face.GetSupports()[j].GetLPTSteels().GetSize(); ++b) {
-            scan(face.GetSupports()[j].GetLPTSteels()[b].GetFirstPoints());
-            scan(face.GetSupports()[j].GetLPTSteels()[b].GetSecondPoints());
+            const CHLGZ_LPTSteel& bar = face.GetSupports()[j].GetLPTSteels()[b];
+            found = TopRunEnds(bar.GetFirstPoints(), left, right, found);
+            found = TopRunEnds(bar.GetSecondPoints(), left, right, found);
         }
     return found;
+}
+
+size_t NearestIndex(const std::vector<double>& xs, double x)
+{
+    size_t best = 0;
+    for (size_t i = 1; i < xs.size(); ++i)
+        if (std::fabs(xs[i] - x) < std::fabs(xs[best] - x))
+            best = i;
+    return best;
 }
 
 } // namespace
@@ -473,22 +491,32 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
         DrawDimension(At(axes.back(), spanY), At(rightBend, spanY), -1.0, -6.5, &id, x4);
         MoveDimensionTextAside(id, 1.0, 0.0);
     }
-    // Along the top: the skeleton's ends (X1, X2), the ends of the upper bars' runs, the axes.
-    double left = 0.0;
-    double right = 0.0;
-    if (!TopRunEnds(face, left, right))
+    // Along the top: the ends of the upper bars' runs and the axes. The pieces from the trimmed
+    // bar's ends inward follow the kind's ends: "X1" and "X2".
+    double outerLeft = 0.0;
+    double outerRight = 0.0;
+    if (!TopRunEnds(face, outerLeft, outerRight))
         return;
+    double trimLeft = outerLeft;
+    double trimRight = outerRight;
+    const CHLGZ_BASSteel* trimmed = m_nTrimmedBar != 0 ? FindFaceBar(m_nTrimmedBar, face) : nullptr;
+    if (trimmed == nullptr || !TopRunEnds(trimmed->GetFirstPoints(), trimLeft, trimRight)) {
+        trimLeft = outerLeft;
+        trimRight = outerRight;
+    }
     std::vector<double> xs = axes;
-    for (double x : RunEnds(face, axes, m_dScale, true))
-        if (x > left + kSameX && x < right - kSameX)
+    for (double x : RunEnds(face, axes, m_dScale, true, trimmed != nullptr ? m_nTrimmedBar : 0))
+        if (x > outerLeft + kSameX && x < outerRight - kSameX)
             xs.push_back(x);
-    xs.push_back(left);
-    xs.push_back(right);
+    for (double x : { outerLeft, outerRight, trimLeft, trimRight })
+        xs.push_back(x);
     const std::vector<double> along = Distinct(xs);
-    if (along.size() < 2)
+    const size_t i = NearestIndex(along, trimLeft);
+    const size_t r = NearestIndex(along, trimRight);
+    if (i + 1 > r)
         return;
-    lengths[0] = (along[1] - along[0]) * m_dScale;
-    lengths[1] = (along[along.size() - 1] - along[along.size() - 2]) * m_dScale;
+    lengths[0] = (along[i + 1] - along[i]) * m_dScale;
+    lengths[1] = (along[r] - along[r - 1]) * m_dScale;
     CString x1 = kVariableNames[0];
     if (m_bHalfDrawing) {
         double least = 1e300;
@@ -502,14 +530,23 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
         }
         x1 = Range(least, most);
     }
-    DrawDimension(At(along[0], upper), At(along[1], upper), 0.0, 4.0, &id, x1);
-    MoveDimensionTextAside(id, -1.0, 0.0);
-    if (along.size() > 3)
-        DrawSkeletonChain(std::vector<double>(along.begin() + 1, along.end() - 1), upper, 0.0, 4.0);
-    if (!m_bHalfDrawing && along.size() > 2) {
-        DrawDimension(At(along[along.size() - 2], upper), At(along.back(), upper), 0.0, 4.0, &id, kVariableNames[1]);
-        MoveDimensionTextAside(id, 1.0, 0.0);
+    auto topChain = [&](size_t from, size_t to) {
+        if (to > from)
+            DrawSkeletonChain(std::vector<double>(along.begin() + from, along.begin() + to + 1), upper, 0.0, 4.0);
+    };
+    // A name that does not fit its piece moves off it, outward unless pieces lie further out.
+    topChain(0, i);
+    DrawDimension(At(along[i], upper), At(along[i + 1], upper), 0.0, 4.0, &id, x1);
+    MoveDimensionTextAside(id, i > 0 ? 1.0 : -1.0, 0.0);
+    if (r > i + 1) {
+        topChain(i + 1, r - 1);
+        if (!m_bHalfDrawing) {
+            DrawDimension(At(along[r - 1], upper), At(along[r], upper), 0.0, 4.0, &id, kVariableNames[1]);
+            MoveDimensionTextAside(id, r + 1 < along.size() ? -1.0 : 1.0, 0.0);
+        }
     }
+    if (!m_bHalfDrawing)
+        topChain(r, along.size() - 1);
 }
 
 void CGLGZ_EtDraw::DrawSkeletonChain(const std::vector<double>& xs, double y, double offset, double textOffset)
@@ -523,8 +560,9 @@ void CGLGZ_EtDraw::DrawSkeletonChain(const std::vector<double>& xs, double y, do
         points.append(AcGePoint2d(x, y));
     }
     if (points.length() >= 2)
-        // Texts of short pieces move off the line only over the skeleton, never into its bars.
-        DrawRebarCallout2d(points, offset, textOffset, 1, 0, nullptr, textOffset > 0.0 ? 1 : 0);
+        // Texts of short pieces are narrowed, not moved off the line: over the skeleton they would
+        // run into the title, under it into the bars.
+        DrawRebarCallout2d(points, offset, textOffset, 1, 0, nullptr, 0);
 }
 
 void CGLGZ_EtDraw::DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face)
