@@ -3,12 +3,9 @@
 #pragma once
 
 #include "AcGePoint2d.h"
-#include "AcGeVector3d.h"
 #include "CGLGZ_CapDraw.h"
 #include "CGLGZ_Var.h"
 #include "CHLGZ_FaceInfo.h"
-
-#include <vector>
 
 class CGLGZ_EtDraw : public CGLGZ_CapDraw {
 public:
@@ -40,7 +37,8 @@ public:
     int DrawSkeletonDetail(
         const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, double lengths[4], int endType);
     // The outline lines moved to a kind's ends (unless the drawing is halved) and then by the
-    // offset; the kind's extents, less the end parts and in drawing units, out.
+    // offset; the kind's extents from its skewed ends to the end supports, less the end parts,
+    // in drawing units.
     CArray<LineInfo, const LineInfo&> SkeletonKindLines(int kind, const AcGeVector3d& offset);
     AcGePoint2d SkeletonKindExtents(int kind) const;
     // The ordinate from which a detail's lines are lifted to its origin.

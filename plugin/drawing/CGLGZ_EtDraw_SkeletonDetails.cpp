@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -92,10 +93,12 @@ std::vector<double> RunEnds(
         const CHLGZ_PoleInfo& support = face.GetSupports()[j];
         if (upper) {
             for (INT_PTR b = 0; b < support.GetLPTSteels().GetSize(); ++b)
-                add(j, support.GetLPTSteels()[b].GetLeftAxisDistance(), support.GetLPTSteels()[b].GetRightAxisDistance());
+                add(j, support.GetLPTSteels()[b].GetLeftAxisDistance(),
+                    support.GetLPTSteels()[b].GetRightAxisDistance());
         } else {
             for (INT_PTR b = 0; b < support.GetLPBSteels().GetSize(); ++b)
-                add(j, support.GetLPBSteels()[b].GetLeftAxisDistance(), support.GetLPBSteels()[b].GetRightAxisDistance());
+                add(j, support.GetLPBSteels()[b].GetLeftAxisDistance(),
+                    support.GetLPBSteels()[b].GetRightAxisDistance());
         }
     }
     return xs;
@@ -153,8 +156,8 @@ double CGLGZ_EtDraw::SkeletonBaseOrdinate() const
 
 AcGePoint2d CGLGZ_EtDraw::SkeletonKindExtents(int kind) const
 {
-    const int column = static_cast<int>(
-        std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), kind) - m_nColumnKinds.begin());
+    const int column
+        = static_cast<int>(std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), kind) - m_nColumnKinds.begin());
     if (column >= m_ptsColumnExtents.length() || m_pGeometry == nullptr || m_dScale <= 0.0)
         return AcGePoint2d();
     const AcGePoint2d& extents = m_ptsColumnExtents[column];
@@ -171,7 +174,8 @@ CArray<LineInfo, const LineInfo&> CGLGZ_EtDraw::SkeletonKindLines(int kind, cons
         const AcGeDoubleArray& s = m_pDesign->GetSupportDistances();
         const CBent_BasicGeometry& g = *m_pGeometry;
         const double d1 = s.isEmpty() ? 0.0 : s.first() / m_dScale;
-        const double d2 = s.length() > 1 ? s.last() / m_dScale : (g.dLength - g.dLeftWidth - g.dRightWidth) / m_dScale - d1;
+        const double d2
+            = s.length() > 1 ? s.last() / m_dScale : (g.dLength - g.dLeftWidth - g.dRightWidth) / m_dScale - d1;
         const AcGePoint2d extents = SkeletonKindExtents(kind);
         const AcGeVector3d left(-(extents.x - d1), 0.0, 0.0);
         const AcGeVector3d right(extents.y - d2, 0.0, 0.0);
@@ -201,21 +205,22 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
         if (std::find(groups.begin(), groups.end(), g) == groups.end())
             groups.push_back(g);
     if (static_cast<int>(groups.size()) != m_nGroups) {
-        acutPrintf(L"出现内部错误，程序意外终止(%d,%d)，内部编号0607181628\n", static_cast<int>(groups.size()), m_nGroups);
+        acutPrintf(
+            L"出现内部错误，程序意外终止(%d,%d)，内部编号0607181628\n", static_cast<int>(groups.size()), m_nGroups);
         return 0;
     }
     // 4. The scale caption.
     CString caption;
     caption.Format(L"（1：%s）", FormatFixed(m_dScale, -7).GetString());
     // 5. One detail a group.
-    std::vector<int> leaders;
+    std::vector<std::pair<int, AcGePoint3d>> leaders;
     for (size_t g = 0; g < groups.size(); ++g) {
         const int k = static_cast<int>(
             std::find(m_nKindGroups.begin(), m_nKindGroups.end(), groups[g]) - m_nKindGroups.begin());
         if (k >= m_faces.GetSize())
             continue;
-        leaders.push_back(k);
         const AcGePoint3d origin = SkeletonDetailOrigin(static_cast<int>(g));
+        leaders.push_back({ k, origin });
         // Title: the letters of the group's kinds.
         CString title;
         title.Format(L"骨架大样%c", static_cast<wchar_t>(L'A' + (m_bHalfDrawing ? 0 : k)));
@@ -249,18 +254,18 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
         StoreSkeletonLengths(kinds, lengths);
     }
     // 6. The marks of the bars of each detail's leading kind.
-    for (size_t g = 0; g < leaders.size(); ++g) {
-        const Lines lines = SkeletonKindLines(leaders[g], SkeletonDetailOffset(m_ptsDetailOrigins[static_cast<int>(g)]));
+    for (const auto& [k, origin] : leaders) {
+        const Lines lines = SkeletonKindLines(k, SkeletonDetailOffset(origin));
         const int clip = m_bClipAtMiddle;
         m_bClipAtMiddle = m_bHalfDrawing;
-        DrawBarMarks(lines, m_faces[leaders[g]], 0);
+        DrawBarMarks(lines, m_faces[k], 0);
         m_bClipAtMiddle = clip;
     }
     return 1;
 }
 
-int CGLGZ_EtDraw::DrawSkeletonDetail(
-    const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, double lengths[4], [[maybe_unused]] int endType)
+int CGLGZ_EtDraw::DrawSkeletonDetail(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face,
+    double lengths[4], [[maybe_unused]] int endType)
 {
     const int n = static_cast<int>(lines.GetSize()) - 4;
     if (m_pDesign == nullptr || n < 1 || face.GetLBLSteel().GetFirstPoints().length() < 2)
@@ -307,8 +312,8 @@ AcGeVector3d CGLGZ_EtDraw::SkeletonDetailOffset(const AcGePoint3d& origin) const
 
 int CGLGZ_EtDraw::FirstColumnOfKind(int kind) const
 {
-    const int column = static_cast<int>(
-        std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), kind) - m_nColumnKinds.begin());
+    const int column
+        = static_cast<int>(std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), kind) - m_nColumnKinds.begin());
     return column < m_nColumnKinds.length() ? column : -1;
 }
 
@@ -590,7 +595,8 @@ void CGLGZ_EtDraw::DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInf
         };
         add(j - 1, true);
         add(j, false);
-        std::stable_sort(ends.begin(), ends.end(), [](const AcGePoint3d& a, const AcGePoint3d& b) { return a.x < b.x; });
+        std::stable_sort(
+            ends.begin(), ends.end(), [](const AcGePoint3d& a, const AcGePoint3d& b) { return a.x < b.x; });
         const auto right = std::find_if(ends.begin(), ends.end(), [](const AcGePoint3d& e) { return e.x > 0.0; });
         if (right == ends.end())
             continue;

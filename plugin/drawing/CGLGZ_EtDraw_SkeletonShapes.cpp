@@ -110,8 +110,8 @@ int CGLGZ_EtDraw::PrepareSkeletonShapes()
         const AcGeVector3d offset(500.0, firstY - 100.0 * k - SkeletonBaseOrdinate() + 4.0, 0.0);
         const CArray<LineInfo, const LineInfo&> lines = SkeletonKindLines(k, offset);
         // 2. Its shapes tried out and measured.
-        const int column = static_cast<int>(std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), k)
-            - m_nColumnKinds.begin());
+        const int column
+            = static_cast<int>(std::find(m_nColumnKinds.begin(), m_nColumnKinds.end(), k) - m_nColumnKinds.begin());
         BuildSkeletonBarShapes(lines, m_faces[k], GetSkeletonEndType(column), 0);
         MeasureSkeletonShapes(m_faces[k]);
         AcGeIntArray numbers;
@@ -158,8 +158,7 @@ int CGLGZ_EtDraw::GetSkeletonEndType(int column)
     return 0;
 }
 
-int CGLGZ_EtDraw::CollectFaceBarNumbers(
-    AcDbObjectIdArray& ids, AcGeIntArray& numbers, CHLGZ_FaceInfo& face, int flag)
+int CGLGZ_EtDraw::CollectFaceBarNumbers(AcDbObjectIdArray& ids, AcGeIntArray& numbers, CHLGZ_FaceInfo& face, int flag)
 {
     BarShapeWork::ForEachBar(face, [&](CHLGZ_BASSteel& bar) {
         const int before = ids.length();

@@ -114,7 +114,10 @@ protected:
 
     // The abutment example drawn by the normal-section drawing: a symmetric abutment cap, so a
     // half drawing.
-    static void BendDownInNormalSections(CBent_PierInfo& d, CBent_BasicGeometry&) { d.GetMoreInfo().SetBendDownMode(0); }
+    static void BendDownInNormalSections(CBent_PierInfo& d, CBent_BasicGeometry&)
+    {
+        d.GetMoreInfo().SetBendDownMode(0);
+    }
 
     // Texts of a layer that read as given, with their alignment points.
     static std::vector<AcGePoint3d> TextsAt(const std::wstring& text, const wchar_t* layer = nullptr)
