@@ -73,6 +73,13 @@ public:
     AcGeDoubleArray& GetSecondLengths() { return m_aSecondLengths; }
     const AcGeDoubleArray& GetSecondLengths() const { return m_aSecondLengths; }
 
+    // The lengths of the first and the last leg of a bent-up bar (model units), measured in its
+    // skeleton kind's shape; like the geometry, a copy starts without them.
+    double GetFirstLegLength() const { return m_dFirstLegLength; }
+    void SetFirstLegLength(double length) { m_dFirstLegLength = length; }
+    double GetLastLegLength() const { return m_dLastLegLength; }
+    void SetLastLegLength(double length) { m_dLastLegLength = length; }
+
     // Copied by the bar numbering into the point list of the bar's mark.
     AcGePoint2d GetMarkPoint() const { return m_ptMark; }
     void SetMarkPoint(const AcGePoint2d& point) { m_ptMark = point; }
@@ -117,6 +124,8 @@ private:
     CString m_strSecondMark;
     AcGeDoubleArray m_aFirstLengths;
     AcGeDoubleArray m_aSecondLengths;
+    double m_dFirstLegLength = 0.0;
+    double m_dLastLegLength = 0.0;
     AcGePoint2d m_ptMark;
     int m_nKind = 0;
     int m_nBarType = 1;

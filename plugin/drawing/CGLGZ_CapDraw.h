@@ -200,6 +200,32 @@ public:
         const AcGePoint3d& vertex, const AcGePoint3d& arcPoint, AcDbObjectId* outId = nullptr);
     void DrawAngleMark(const AcGePoint3d& first, const AcGePoint3d& second, AcDbObjectIdArray& ids);
 
+    // Skeleton detail pieces.
+    // Welds of a straight bar centred on the positions; below 1 welds it to the bar over it, 0
+    // to the bar under it.
+    void DrawWeldRow(
+        const AcGePoint3dArray& points, int below, double weld, const AcGeDoubleArray& positions, int block);
+    // Further welds one outer diameter apart from a weld toward the upper (or lower) level.
+    void DrawWeldStack(const AcGePoint3d& start, const AcGePoint3d& end, const AcGePoint3d& reference, double upper,
+        double lower, int block);
+    // The welds along a bent-up bar: its level runs and its two ends; upperBar 0 welds only the
+    // runs that do not lie higher than the point before them.
+    void DrawBarWelds(const AcGePoint3dArray& points, int upperBar, double upper, double lower, int block);
+    // The lengths along every rebar column (metres), n + 1 a column in one row after the other,
+    // and the positions 0, the supports, the length; 0 with one column or no support.
+    int ComputeColumnPositions(AcGeDoubleArray& table, AcGeDoubleArray& positions, int mode);
+    // The greatest and smallest length at each place over the columns, the first and the last
+    // column's rows.
+    int ComputeSpanLimits(
+        AcGeDoubleArray& greatest, AcGeDoubleArray& smallest, AcGeDoubleArray& firstRow, AcGeDoubleArray& lastRow);
+    // The rebar column layout (0: from the side cover by the spacings), the detail's weld length
+    // and outer bar diameter (drawing units), its support axes and its middle.
+    int m_nColumnMode = 0;
+    double m_dDetailWeld = 0.0;
+    double m_dDetailDiameter = 0.0;
+    AcGeDoubleArray m_dDetailAxes;
+    double m_dDetailMiddle = 0.0;
+
     // Bar levels and bar ends.
     // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
     // last (end) point is the end, the first point list of the bar when none is named; a copy of

@@ -230,7 +230,9 @@ int CGLGZ_CapDraw::ClipViewAtMiddle(CHLGZ_FaceInfo& face, const CArray<LineInfo,
     ClipList(face.GetLUTSteels(), x);
     ClipList(face.GetLUBSteels(), x);
     CArray<CHLGZ_PoleInfo, const CHLGZ_PoleInfo&>& supports = face.GetSupports();
-    for (INT_PTR s = supports.GetSize() / 2; s < supports.GetSize(); ++s) {
+    // With an even number of supports the middle lies in the span after support n / 2 - 1,
+    // whose bottom bars and right branches reach past it.
+    for (INT_PTR s = (supports.GetSize() - 1) / 2; s < supports.GetSize(); ++s) {
         const CHLGZ_PoleInfo& support = supports[s];
         ClipList(support.GetLPPSteels(), x);
         ClipList(support.GetLPMSteels(), x);

@@ -87,9 +87,9 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     return 1;
 }
 
-// The main face takes the planned kind's face while its bars are shaped, then the two trade
-// back, so that the design's face is the main face again. A design without skeleton kinds
-// shapes its own main face. The shaped face is returned.
+// The main face takes the planned kind's face while its bars are shaped and the skeleton
+// details are drawn, then the two trade back, so that the design's face is the main face
+// again. A design without skeleton kinds shapes its own main face. The shaped face is returned.
 CHLGZ_FaceInfo CGLGZ_EtDraw::ShapeShownSkeletonKind()
 {
     CHLGZ_FaceInfo& main = m_pDesign->GetMainFace();
@@ -101,6 +101,7 @@ CHLGZ_FaceInfo CGLGZ_EtDraw::ShapeShownSkeletonKind()
     main = m_faces[m_nSkeleton];
     BuildBarShapes();
     CHLGZ_FaceInfo shaped = main;
+    DrawSkeletonDetails();
     main = own;
     return shaped;
 }

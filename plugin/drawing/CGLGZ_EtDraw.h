@@ -23,6 +23,38 @@ public:
     int CheckSymmetry();
     int MeasureSkeletonColumns();
     int PlanSkeletons();
+    // Skeleton shapes and details.
+    int BuildSkeletonBarShapes(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, int endType,
+        int draw);
+    void MeasureSkeletonShapes(CHLGZ_FaceInfo& face);
+    int PrepareSkeletonShapes();
+    int GetSkeletonEndType(int column);
+    int CollectFaceBarNumbers(AcDbObjectIdArray& ids, AcGeIntArray& numbers, CHLGZ_FaceInfo& face, int flag);
+    static CHLGZ_BASSteel* FindFaceBar(int number, CHLGZ_FaceInfo& face);
+    CHLGZ_BASSteel* FindKindBar(int number);
+    int AddBarToGroup(double a, int n, CHLGZ_SteelCode& group, CHLGZ_BASSteel* bar, int left, int both);
+    int DrawSkeletonDetails();
+    int DrawSkeletonDetail(
+        const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, double lengths[4], int endType);
+    // The outline lines moved to a kind's ends (unless the drawing is halved) and then by the
+    // offset; the kind's extents from its skewed ends to the end supports, less the end parts,
+    // in drawing units.
+    CArray<LineInfo, const LineInfo&> SkeletonKindLines(int kind, const AcGeVector3d& offset);
+    AcGePoint2d SkeletonKindExtents(int kind) const;
+    // The ordinate from which a detail's lines are lifted to its origin.
+    double SkeletonBaseOrdinate() const;
+    AcGeVector3d SkeletonDetailOffset(const AcGePoint3d& origin) const;
+    // The origin of a group's detail; one the layout did not place goes on a new sheet.
+    AcGePoint3d SkeletonDetailOrigin(int group);
+    int FirstColumnOfKind(int kind) const;
+    // "X1" to "X4" of the group's kinds from its leading kind's lengths and the kinds' ends.
+    void StoreSkeletonLengths(const std::vector<int>& kinds, const double lengths[4]);
+    void DrawSkeletonCentreLines(const CArray<LineInfo, const LineInfo&>& lines, AcGeDoubleArray& positions);
+    void DrawSkeletonWelds(CHLGZ_FaceInfo& face, const AcGeDoubleArray& positions);
+    void DrawSkeletonDimensions(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face,
+        double lengths[4]);
+    void DrawSkeletonChain(const std::vector<double>& xs, double y, double offset, double textOffset);
+    void DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face);
     double GetWeldLength() const;
     // Sheets, view layout and note lines.
     void LayoutViews();
@@ -54,4 +86,8 @@ public:
     int m_nNextLetter = 97;
     // The number of the upper bent-up bar cut to each skeleton kind's ends; 0 while none is.
     int m_nTrimmedBar = 0;
+    // Skeleton shapes and details: the left and right extents of the kinds of the detail being
+    // drawn (less the end parts, drawing units), the first its leading kind's.
+    AcGeDoubleArray m_dGroupLefts;
+    AcGeDoubleArray m_dGroupRights;
 };

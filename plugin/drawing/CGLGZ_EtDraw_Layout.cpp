@@ -34,10 +34,11 @@ void CGLGZ_EtDraw::LayoutViewsAlternative()
     const double x = WholePlanViewX(sheet, s);
     PlaceTopViews(sheet, x, s.elevationHeight);
     // 5. One skeleton detail a kind group under the plan, on a new sheet when the sheet is full.
+    // A detail runs over the sheet's width, so it must stay above the title block at its bottom.
     double y = MainViewOrigin().y - s.planHeight;
     double lowest = y;
     for (int g = 0; g < m_nGroups; ++g) {
-        if (m_ptsSheetOrigins[m_ptsSheetOrigins.length() - 1].y + 10.0 > y - detailStep - 5.0)
+        if (m_ptsSheetOrigins[m_ptsSheetOrigins.length() - 1].y + m_frame.m_dFurther2 > y - detailStep - 5.0)
             y = NextViewOrigin().y + kSheetHeight - m_dLayoutMargin;
         else if (g == 0)
             m_bDetailsOnSheet = 1;

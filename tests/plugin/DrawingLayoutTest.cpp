@@ -119,8 +119,9 @@ TEST_F(DrawingLayout, ThePlanIsMeasuredOverTheCornersOfItsSkewedEnds)
 
 TEST_F(DrawingLayout, AShortCapHasItsColumnSectionsBesideThePlanAndTheRestUnderTheDetails)
 {
-    // Room of 385 - 305.10 beside the plan: one section a row, 7.45 from the plan; two rows fit,
-    // the other two sections follow the two skeleton details and need a sheet of their own.
+    // Room of 385 - 305.10 beside the plan: one section a row, 7.45 from the plan; two rows fit.
+    // The second skeleton detail would reach into the title block (75 - 57 < 30): it opens the
+    // second sheet, and the other two sections follow it there.
     CGLGZ_EtDraw draw;
     Feed(draw);
     draw.m_nGroups = 2;
@@ -131,16 +132,17 @@ TEST_F(DrawingLayout, AShortCapHasItsColumnSectionsBesideThePlanAndTheRestUnderT
     EXPECT_EQ(draw.m_nSectionRow, 1);
     ExpectPoint(draw.SectionViewOrigin(), x, 273.0, "section view");
     ExpectPoint(draw.MainViewOrigin(), x, 194.0, "main view");
-    // Details 52 + 5 apart from under the plan (194 - 62).
-    ExpectPoints(draw.m_ptsDetailOrigins, { { x, 132.0, 0 }, { x, 75.0, 0 } }, "details");
+    // The first detail under the plan (194 - 62), the second 4 under the second sheet's top.
+    ExpectPoints(draw.m_ptsDetailOrigins, { { x, 132.0, 0 }, { x, -77.0, 0 } }, "details");
     EXPECT_EQ(draw.m_bDetailsOnSheet, 1);
     const double beside = kWholePlanWidth + 7.448535783 + 32.5;
     ExpectPoints(draw.m_ptsColumnSections,
-        { { beside, 273.0, 0 }, { beside, 180.0, 0 }, { 47.5, -78.0, 0 }, { 124.5, -78.0, 0 } }, "column sections");
+        { { beside, 273.0, 0 }, { beside, 180.0, 0 }, { 47.5, -134.0, 0 }, { 124.5, -134.0, 0 } },
+        "column sections");
     ExpectPoints(draw.m_ptsSheetOrigins, { { 0, 0, 0 }, { 0, -350.0, 0 } }, "sheets");
-    EXPECT_DOUBLE_EQ(draw.m_dMovedSectionsHeight, 83.0);
-    EXPECT_NEAR(draw.m_dLowestY, -161.0, kTol);
-    EXPECT_NEAR(draw.m_dLowestSectionY, -161.0, kTol);
+    EXPECT_DOUBLE_EQ(draw.m_dMovedSectionsHeight, 0.0);
+    EXPECT_NEAR(draw.m_dLowestY, -217.0, kTol);
+    EXPECT_NEAR(draw.m_dLowestSectionY, -217.0, kTol);
 }
 
 TEST_F(DrawingLayout, ALongCapHasItsViewsInTheMiddleAndAllColumnSectionsUnderTheDetails)
@@ -155,9 +157,9 @@ TEST_F(DrawingLayout, ALongCapHasItsViewsInTheMiddleAndAllColumnSectionsUnderThe
         int detailsOnSheet;
     } cases[] = {
         { 0, {}, 132.0, 1, 0 },
-        // The third detail does not fit above 10 from the sheet's bottom: it opens the second
-        // sheet, 4 under its top, and the row follows it there.
-        { 3, { { 192.5, 132.0, 0 }, { 192.5, 75.0, 0 }, { 192.5, -77.0, 0 } }, -134.0, 2, 1 },
+        // The second detail would reach into the title block (30 over the sheet's bottom): it
+        // opens the second sheet, 4 under its top; the third and the row follow it there.
+        { 3, { { 192.5, 132.0, 0 }, { 192.5, -77.0, 0 }, { 192.5, -134.0, 0 } }, -191.0, 2, 1 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.groups);
