@@ -244,7 +244,7 @@ public:
     // stirrup onto the end when one more would stand too close to it (skew-section drawing).
     int LayoutStirrupPositions(const AcGePoint3d& q1, const AcGePoint3d& q2, const AcGePoint3d& q3,
         const AcGePoint3d& q4, AcGeDoubleArray& positions, int lastToEnd = 0) const;
-    // The stirrup spacing (drawing units) that applies from x rightward.
+    // The stirrup spacing (drawing units) that applies from x rightward; 0 without a spacing.
     double StirrupStepAt(double x) const;
     static void SortPointsByAxis(AcGePoint3dArray& points, int byX, int ascending);
     // The stirrup positions along the cap that the plan laid out (x, drawing units, ascending),

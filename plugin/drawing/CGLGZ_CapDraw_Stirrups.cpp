@@ -114,7 +114,11 @@ double CGLGZ_CapDraw::SumColumnSpacings(int i, int j) const
     return sum;
 }
 
-double CGLGZ_CapDraw::StirrupStepAt(double x) const { return RuleOf(*this).StepAt(x); }
+double CGLGZ_CapDraw::StirrupStepAt(double x) const
+{
+    const StirrupRule rule = RuleOf(*this);
+    return rule.none ? 0.0 : rule.StepAt(x);
+}
 
 int CGLGZ_CapDraw::LayoutStirrupPositions(const AcGePoint3d& q1, const AcGePoint3d& q2, const AcGePoint3d& q3,
     const AcGePoint3d& q4, AcGeDoubleArray& positions, int lastToEnd) const

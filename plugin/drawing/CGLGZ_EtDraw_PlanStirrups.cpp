@@ -99,8 +99,8 @@ struct CGLGZ_EtDraw::PlanStirrupWork {
 int CGLGZ_EtDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, AcGePoint3d p4, double leftAngle,
     double rightAngle, AcGePoint3d p5, AcGePoint3d p6, AcGePoint3d p7, AcGePoint3d p8)
 {
-    // 1. Nothing without stirrups.
-    if (m_pDesign->GetMainFace().GetStirrups().IsEmpty())
+    // 1. Nothing without stirrups (nor without the section view's ends, which place the marks).
+    if (m_pDesign->GetMainFace().GetStirrups().IsEmpty() || m_lines.GetSize() < 4)
         return 0;
     PlanStirrupWork w;
     w.p1 = p1, w.p2 = p2, w.p3 = p3, w.p4 = p4;
@@ -136,7 +136,7 @@ void CGLGZ_EtDraw::PreparePlanStirrups(PlanStirrupWork& w) const
     w.axisY = (w.p1.y + w.p2.y) / 2.0;
     w.middleTop = MidPoint(w.p1, w.p3);
     w.middleBottom = MidPoint(w.p2, w.p4);
-    w.middleX = m_lines.GetSize() > 3 ? (m_lines[2].end.x + m_lines[3].end.x) / 2.0 : (w.p2.x + w.p4.x) / 2.0;
+    w.middleX = (m_lines[2].end.x + m_lines[3].end.x) / 2.0;
     w.hook = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 90, 0.0);
     w.stirrupOuter = GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
     w.skeletonOuter = GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
@@ -328,7 +328,7 @@ void CGLGZ_EtDraw::PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const
 void CGLGZ_EtDraw::LabelStirrupPositions(const PlanStirrupWork& w)
 {
     AcGePoint2dArray row;
-    row.append(At2d(m_bHalfDrawing && m_lines.GetSize() > 2 ? m_lines[2].end.x : w.p5.x, w.p1.y));
+    row.append(At2d(m_bHalfDrawing ? m_lines[2].end.x : w.p5.x, w.p1.y));
     for (int i = 0; i < w.positions.length(); ++i) {
         const double x = w.positions[i];
         m_dStirrupPositions.append(x);
