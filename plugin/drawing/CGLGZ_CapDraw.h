@@ -260,6 +260,26 @@ public:
     int BuildSectionBarLayers();
     AcDbObjectId m_idBottomPlateBar;
 
+    // Main view helpers.
+    // The distance (mm) from bar column j to bar column i (1-based, i after j; 0 when i <= j);
+    // with either column -1 (a single-leg stirrup) the 90-degree hook of the stirrup bar.
+    double SumColumnSpacings(int i, int j) const;
+    // The stirrup positions (x, drawing units, ascending) from the larger x of the left pair of
+    // corners to the smaller x of the right pair, symmetric about their middle and densified at
+    // the pier columns. With lastToEnd a square left end of an abutment cap moves its last
+    // stirrup onto the end when one more would stand too close to it (skew-section drawing).
+    int LayoutStirrupPositions(const AcGePoint3d& q1, const AcGePoint3d& q2, const AcGePoint3d& q3,
+        const AcGePoint3d& q4, AcGeDoubleArray& positions, int lastToEnd = 0) const;
+    // The stirrup spacing (drawing units) that applies from x rightward; 0 without a spacing.
+    double StirrupStepAt(double x) const;
+    static void SortPointsByAxis(AcGePoint3dArray& points, int byX, int ascending);
+    // The stirrup positions along the cap that the plan laid out (x, drawing units, ascending),
+    // which the marks of the views stand between, and those it added at the left and the right
+    // end beyond them (outermost last).
+    AcGeDoubleArray m_dStirrupPositions;
+    AcGeDoubleArray m_dLeftEndStirrups;
+    AcGeDoubleArray m_dRightEndStirrups;
+
     // Section view.
     int DrawSectionView(AcGePoint3d& origin, double& depth);
     int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);
@@ -300,8 +320,15 @@ public:
     CArray<CHLGZ_PierSteelLayer, const CHLGZ_PierSteelLayer&> m_steelLayers;
     CArray<CHLGZ_PierSteelLayer, const CHLGZ_PierSteelLayer&> m_steelLayersFurther;
     CArray<CHLGZ_SteelCode, const CHLGZ_SteelCode&> m_steelCodes;
-    CHLGZ_SteelCode m_workCodes[3];
-    int m_nCounters[20] = {};
+    // The strengthening bars over the pier columns and in the spans, counted by the main view:
+    // the mid-span bottom bars, the edge-column top bars and the middle-column top bars (one
+    // length and one layer index a bar).
+    CHLGZ_SteelCode m_midSpanBars;
+    CHLGZ_SteelCode m_edgeTopBars;
+    CHLGZ_SteelCode m_middleTopBars;
+    // The marks of the longitudinal bars at the head of the bar-code list.
+    int m_nLongitudinalMarks = 0;
+    int m_nCounters[19] = {};
     AcGePoint3d m_ptsWork[10];
     unsigned char m_bFlags[4] = {};
     AcGePoint3dArray m_ptsShapeLists[4];

@@ -78,6 +78,9 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     // elevation; the design's own main face comes back afterwards.
     CHLGZ_FaceInfo shaped = ShapeShownSkeletonKind();
     Redraw();
+    double viewDepth = 0.0;
+    DrawMainView(MainViewOrigin(), viewDepth);
+    Redraw();
     // 7. A half drawing is cut at its middle.
     if (drawAll) {
         ClipViewAtMiddle(shaped, m_lines);
