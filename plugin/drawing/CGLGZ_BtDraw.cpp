@@ -16,8 +16,7 @@ int CGLGZ_BtDraw::Draw(int full)
     if (!m_pDesign->GetGeneralSymmetric() || !m_pDesign->GetColumnSpacingSymmetric())
         m_bHalfDrawing = 0;
     // 2. The support list.
-    m_pSupports = &m_pDesign->GetSupportDistances();
-    m_nSupportCode = m_pDesign->GetSupportCount();
+    TakeSupportBlock();
     // 3. Supports and sections in order (a section the view cannot mark refused), skeleton
     // columns and side bars, the strengthening bars reported.
     NormalizeSupports();
@@ -42,10 +41,7 @@ int CGLGZ_BtDraw::Draw(int full)
     // 10. The views; 11. titles; 13. masks of the full set.
     if (!DrawViews(full))
         return 0;
-    DrawSheetTitles();
-    if (!full)
-        return 1;
-    MaskCollectedTexts();
+    FinishSheets(full);
     return 1;
 }
 

@@ -115,6 +115,19 @@ void CGLGZ_CapDraw::SetScale(double userScale)
     }
 }
 
+void CGLGZ_CapDraw::TakeSupportBlock()
+{
+    m_pSupports = &m_pDesign->GetSupportDistances();
+    m_nSupportCode = m_pDesign->GetSupportCount();
+}
+
+void CGLGZ_CapDraw::FinishSheets(int drawAll)
+{
+    DrawSheetTitles();
+    if (drawAll)
+        MaskCollectedTexts();
+}
+
 int CGLGZ_CapDraw::DecideAbutment()
 {
     const CBent_BasicGeometry& g = *m_pGeometry;

@@ -57,6 +57,10 @@ public:
     // The origin of a new sheet, appended to the sheet origins.
     AcGePoint3d NextViewOrigin();
 
+    // The design's support block, whose first integer is its support mode.
+    void TakeSupportBlock();
+    // Titles, title blocks and notes of every sheet, then the masks of a complete drawing.
+    void FinishSheets(int drawAll);
     // The refusals that both entries make; each shows its own box and gives 0.
     int DecideAbutment();
     int CheckSupports();

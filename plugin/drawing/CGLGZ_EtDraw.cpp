@@ -15,8 +15,7 @@ CGLGZ_EtDraw::CGLGZ_EtDraw()
 int CGLGZ_EtDraw::Draw(int drawAll)
 {
     // 1. The support block.
-    m_pSupports = &m_pDesign->GetSupportDistances();
-    m_nSupportCode = m_pDesign->GetSupportCount();
+    TakeSupportBlock();
     // 2. Supports and sections in order (a section the view cannot mark refused), the
     // strengthening bars reported.
     NormalizeSupports();
@@ -54,9 +53,7 @@ int CGLGZ_EtDraw::Draw(int drawAll)
     if (!DrawViews(drawAll))
         return 0;
     // 15. Titles; 16. masks of the complete drawing.
-    DrawSheetTitles();
-    if (drawAll)
-        MaskCollectedTexts();
+    FinishSheets(drawAll);
     return 1;
 }
 
