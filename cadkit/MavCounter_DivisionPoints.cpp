@@ -1,6 +1,7 @@
 // Rows of points that divide the gap between two boundary curves into equal parts, along one
-// cross line or along cross lines set square to a base curve at a fixed spacing; the drawing
-// joins them into lines that run between and along the boundaries.
+// cross line or along cross lines laid at a fixed spacing along a guide curve, square to it or
+// turned by an angle from it; the drawing joins them into lines that run between and along the
+// boundaries.
 #include "MavCounter.h"
 
 #include "MavUtils.h"
@@ -15,12 +16,6 @@
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-// A point of the base curve with the curve's first derivative there.
-struct Station {
-    AcGePoint3d point;
-    AcGeVector3d deriv;
-};
 
 // The member leaves its point as it was when the cross line meets the boundary nowhere; a point
 // that is not a number going in tells that case apart.
@@ -37,35 +32,66 @@ Acad::ErrorStatus crossing(const AcGePoint3d& base, AcDbLine& crossLine, AcDbObj
     return Acad::eOk;
 }
 
-// Step 2 of the base-curve walk: from its start every spacing, and its end unless the walk
-// landed on it.
-std::vector<Station> stationsAlong(const AcDbCurve* pBase, double spacing)
+// A station of a guide curve: a point and the direction of travel there.
+struct Station {
+    AcGePoint3d point;
+    AcGeVector3d tangent;
+};
+
+// A station whose point or direction the curve cannot give is left out.
+void addStation(const AcDbCurve* pGuide, bool atEnd, double dist, std::vector<Station>& stations)
+{
+    Station station;
+    const Acad::ErrorStatus es
+        = atEnd ? pGuide->getEndPoint(station.point) : pGuide->getPointAtDist(dist, station.point);
+    if (es == Acad::eOk && pGuide->getFirstDeriv(station.point, station.tangent) == Acad::eOk)
+        stations.push_back(station);
+}
+
+// Stations every step from the start; the end is one more unless the walk lands on it.
+std::vector<Station> stationsAlong(const AcDbCurve* pGuide, double step)
 {
     std::vector<Station> stations;
     double endParam = 0.0;
     double length = 0.0;
-    pBase->getEndParam(endParam);
-    pBase->getDistAtParam(endParam, length);
-    double dist = 0.0;
-    for (; dist < length; dist += spacing) {
-        Station station;
-        pBase->getPointAtDist(dist, station.point);
-        pBase->getFirstDeriv(station.point, station.deriv);
-        stations.push_back(station);
-    }
-    if (dist > length) {
-        Station station;
-        pBase->getEndPoint(station.point);
-        pBase->getFirstDeriv(endParam, station.deriv);
-        stations.push_back(station);
-    }
+    pGuide->getEndParam(endParam);
+    pGuide->getDistAtParam(endParam, length);
+    double s = 0.0;
+    for (; length > s; s += step)
+        addStation(pGuide, false, s, stations);
+    if (s > length && length + step > s)
+        addStation(pGuide, true, length, stations);
     return stations;
 }
 
-void closeIfOpen(AcDbEntity* pEnt)
+// A walk that does not move on would never end, and fewer than one part divides nothing.
+bool walkRefused(int n, double step) { return n < 1 || !(step > 0.0); }
+
+// The walks' last steps: both boundaries opened, a cross line at every station turned by the
+// angle from the direction there (one that fails adds nothing), both closed again.
+Acad::ErrorStatus divideAtStations(const std::vector<Station>& stations, const AcDbObjectId& id1,
+    const AcDbObjectId& id2, double turn, int n, AcArray<AcGePoint3d>& points)
 {
-    if (pEnt != nullptr)
-        pEnt->close();
+    AcDbEntity* pEnt1 = nullptr;
+    AcDbEntity* pEnt2 = nullptr;
+    Acad::ErrorStatus es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
+    if (es == Acad::eOk) {
+        es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
+        if (es != Acad::eOk)
+            pEnt1->close();
+    }
+    if (es != Acad::eOk) {
+        MavUtils::BDTAlert(L"getIntersectPoint");
+        return es;
+    }
+    for (const Station& station : stations) {
+        double azimuth = 0.0;
+        MavCounter::vectorToAngle(station.tangent.normal(AcGeContext::gTol), azimuth);
+        MavCounter::getIntersectLineBisectrixPoints(station.point, azimuth + turn, pEnt1, pEnt2, n, points);
+    }
+    pEnt2->close();
+    pEnt1->close();
+    return Acad::eOk;
 }
 
 } // namespace
@@ -93,12 +119,11 @@ Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPoints(
 Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPoints(
     AcDbObjectId id1, AcDbObjectId id2, AcDbObjectId baseId, int n, double spacing, AcArray<AcGePoint3d>& points)
 {
-    // A walk that does not move on would never end.
-    if (!(spacing > 0.0))
+    if (walkRefused(n, spacing))
         return Acad::eInvalidInput;
     // 1. The base curve.
     AcDbEntity* pBaseEnt = nullptr;
-    Acad::ErrorStatus es = MavUtils::openEntWithID(baseId, AcDb::kForRead, pBaseEnt);
+    const Acad::ErrorStatus es = MavUtils::openEntWithID(baseId, AcDb::kForRead, pBaseEnt);
     if (es != Acad::eOk) {
         MavUtils::BDTAlert(L"getIntersectPoint");
         return es;
@@ -111,26 +136,26 @@ Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPoints(
     // 2-3. The stations along it.
     const std::vector<Station> stations = stationsAlong(pBase, spacing);
     pBaseEnt->close();
-    // 4. Both boundaries.
-    AcDbEntity* pEnt1 = nullptr;
-    AcDbEntity* pEnt2 = nullptr;
-    es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
-    if (es == Acad::eOk)
-        es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
+    // 4-6. A cross line square to the base curve at every station.
+    return divideAtStations(stations, id1, id2, kPi / 2.0, n, points);
+}
+
+Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(const AcDbObjectId& id1,
+    const AcDbObjectId& id2, const AcDbObjectId& guide, double angleOffset, int n, double step,
+    AcArray<AcGePoint3d>& points)
+{
+    if (walkRefused(n, step))
+        return Acad::eInvalidInput;
+    // 1. The guide curve.
+    AcDbCurve* pGuide = nullptr;
+    const Acad::ErrorStatus es = MavUtils::openCurveWithID(guide, AcDb::kForRead, pGuide);
     if (es != Acad::eOk) {
         MavUtils::BDTAlert(L"getIntersectPoint");
-        closeIfOpen(pEnt1);
-        closeIfOpen(pEnt2);
         return es;
     }
-    // 5. A cross line square to the base curve at every station; one that fails adds nothing.
-    for (const Station& station : stations) {
-        double azimuth = 0.0;
-        vectorToAngle(station.deriv.normal(), azimuth);
-        getIntersectLineBisectrixPoints(station.point, azimuth + kPi / 2.0, pEnt1, pEnt2, n, points);
-    }
-    // 6. Done.
-    pEnt1->close();
-    pEnt2->close();
-    return Acad::eOk;
+    // 2. Its stations.
+    const std::vector<Station> stations = stationsAlong(pGuide, step);
+    pGuide->close();
+    // 3-5. A cross line at every station, turned from the guide's direction there.
+    return divideAtStations(stations, id1, id2, angleOffset, n, points);
 }

@@ -24,7 +24,6 @@
 
 #include <cmath>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -201,37 +200,6 @@ Acad::ErrorStatus openCurvePair(
     if (es != Acad::eOk)
         pCurve1->close();
     return es;
-}
-
-// A station of a guide curve: a point and the direction of travel there.
-struct Station {
-    AcGePoint3d point;
-    AcGeVector3d tangent;
-};
-
-void addStation(const AcDbCurve* pGuide, bool atEnd, double dist, std::vector<Station>& stations)
-{
-    Station station;
-    const Acad::ErrorStatus es
-        = atEnd ? pGuide->getEndPoint(station.point) : pGuide->getPointAtDist(dist, station.point);
-    if (es == Acad::eOk && pGuide->getFirstDeriv(station.point, station.tangent) == Acad::eOk)
-        stations.push_back(station);
-}
-
-// Stations every step from the start; the end is one more unless the walk lands on it.
-std::vector<Station> stationsAlong(const AcDbCurve* pGuide, double step)
-{
-    std::vector<Station> stations;
-    double endParam = 0.0;
-    double length = 0.0;
-    pGuide->getEndParam(endParam);
-    pGuide->getDistAtParam(endParam, length);
-    double s = 0.0;
-    for (; length > s; s += step)
-        addStation(pGuide, false, s, stations);
-    if (s > length && length + step > s)
-        addStation(pGuide, true, length, stations);
-    return stations;
 }
 
 } // namespace
@@ -434,48 +402,6 @@ Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPoints(
         return Acad::eInvalidInput;
     // 3. The division points of the gap; equal crossings give none.
     getBisecrixPointsAtLine(p1, p2, n, points);
-    return Acad::eOk;
-}
-
-Acad::ErrorStatus MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(const AcDbObjectId& id1,
-    const AcDbObjectId& id2, const AcDbObjectId& guide, double angleOffset, int n, double step,
-    AcArray<AcGePoint3d>& points)
-{
-    // A walk that does not move would never end.
-    if (!(step > 0.0))
-        return Acad::eInvalidInput;
-    // 1. The guide curve.
-    AcDbCurve* pGuide = nullptr;
-    Acad::ErrorStatus es = MavUtils::openCurveWithID(guide, AcDb::kForRead, pGuide);
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPoint");
-        return es;
-    }
-    // 2. Its stations.
-    const std::vector<Station> stations = stationsAlong(pGuide, step);
-    pGuide->close();
-    // 3. The two boundaries.
-    AcDbEntity* pEnt1 = nullptr;
-    AcDbEntity* pEnt2 = nullptr;
-    es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
-    if (es == Acad::eOk) {
-        es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
-        if (es != Acad::eOk)
-            pEnt1->close();
-    }
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPoint");
-        return es;
-    }
-    // 4. A cross line at every station, turned from the guide's direction there.
-    for (const Station& station : stations) {
-        double azimuth = 0.0;
-        vectorToAngle(station.tangent.normal(AcGeContext::gTol), azimuth);
-        getIntersectLineBisectrixPoints(station.point, azimuth + angleOffset, pEnt1, pEnt2, n, points);
-    }
-    // 5. Closed again.
-    pEnt2->close();
-    pEnt1->close();
     return Acad::eOk;
 }
 

@@ -1,9 +1,13 @@
-// Helpers of the library that the library alone uses: the current document's database and
-// the draw-order table and switch. They are not exported.
+// Helpers of the library that the library alone uses: the current document's database, the
+// draw-order table and switch, and the curve queries that several topics share. They are not
+// exported.
 #pragma once
 
 #include "AcArray.h"
+#include "AcDb.h"
 #include "AcGePoint3d.h"
+#include "AcGePoint3dArray.h"
+#include "AcadErrorStatus.h"
 
 class AcDbCurve;
 class AcDbDatabase;
@@ -19,3 +23,18 @@ AcDbRasterImage* NewWipeout();
 // The vertex points of one of the library's five curve kinds, as the scans list them (a line's
 // and an arc's two ends), appended; nothing for another curve.
 void AppendVertexPoints(const AcDbCurve* pCurve, AcArray<AcGePoint3d>& points);
+
+// Whether the entity is of exactly that class (a derived class is not): the library's curve
+// kinds are told apart by class name.
+bool IsClass(const AcDbEntity* pEnt, const wchar_t* name);
+// The crossings of two entities as the library takes them, in plan: both projected onto the XY
+// plane through the origin, appended to the list. The first entity's intersectWith runs, so
+// kExtendThis extends it; its graphics marker may name one segment of a polyline.
+Acad::ErrorStatus IntersectInPlan(const AcDbEntity* pThis, const AcDbEntity* pArg, AcDb::Intersect mode,
+    AcGePoint3dArray& points, int thisMarker = 0);
+// The curve's point nearest to the given one, the curve extended only when asked; the point
+// itself when the curve cannot answer.
+AcGePoint3d ClosestPointOn(const AcDbCurve* pCurve, const AcGePoint3d& point, bool extend = false);
+// Closes an object that may have been opened more than once, until its last close. A failed
+// close is reported and ends the closing; its status is returned.
+Acad::ErrorStatus CloseFully(AcDbEntity* pEnt);

@@ -3,14 +3,12 @@
 // the k-th point of every cross line joined in order is division polyline k.
 #include "MavUtils.h"
 
-#include "MavCurveSupport.h"
+#include "MavCounter.h"
 
 #include "AcDbBlockTableRecord.h"
 #include "AcDbPolyline.h"
 
 namespace {
-
-constexpr double kQuarterTurn = 3.141592653589793 / 2.0;
 
 // How the polylines are drawn: where they go, on which layer, whether repeated points are
 // dropped and whether each runs backwards.
@@ -61,18 +59,35 @@ void drawDivisionPolylines(const DrawRule& rule, const AcArray<AcGePoint3d>& poi
     }
 }
 
-// Step 1 and the rest: the points along the guide, each cross line turned by the angle from
-// the guide's direction there.
-Acad::ErrorStatus drawAlongGuide(const DrawRule& rule, const AcDbObjectId& first, const AcDbObjectId& second,
-    const AcDbObjectId& guide, double angle, int n, double distance, AcArray<AcDbObjectId>& ids)
+// Step 1 and the rest: the points from the calculation, grouped by cross line, joined into
+// the division polylines.
+template <class Calculate>
+Acad::ErrorStatus drawFromPoints(const DrawRule& rule, int n, AcArray<AcDbObjectId>& ids, Calculate calculate)
 {
     AcArray<AcGePoint3d> points;
-    const Acad::ErrorStatus es =
-        MavCurveSupport::divisionPointsAlongGuide(first, second, guide, angle, n, distance, points);
+    const Acad::ErrorStatus es = calculate(points);
     if (es != Acad::eOk)
         return es;
     drawDivisionPolylines(rule, points, n, ids);
     return Acad::eOk;
+}
+
+// The points on cross lines square to the base curve.
+Acad::ErrorStatus drawSquareToBase(const DrawRule& rule, const AcDbObjectId& first, const AcDbObjectId& second,
+    const AcDbObjectId& base, int n, double distance, AcArray<AcDbObjectId>& ids)
+{
+    return drawFromPoints(rule, n, ids, [&](AcArray<AcGePoint3d>& points) {
+        return MavCounter::getIntersectLineBisectrixPoints(first, second, base, n, distance, points);
+    });
+}
+
+// The points on cross lines turned by the angle from the guide's direction.
+Acad::ErrorStatus drawTurnedFromGuide(const DrawRule& rule, const AcDbObjectId& first, const AcDbObjectId& second,
+    const AcDbObjectId& guide, double angle, int n, double distance, AcArray<AcDbObjectId>& ids)
+{
+    return drawFromPoints(rule, n, ids, [&](AcArray<AcGePoint3d>& points) {
+        return MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(first, second, guide, angle, n, distance, points);
+    });
 }
 
 } // namespace
@@ -80,41 +95,41 @@ Acad::ErrorStatus drawAlongGuide(const DrawRule& rule, const AcDbObjectId& first
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurves(const AcDbObjectId& first, const AcDbObjectId& second,
     const AcDbObjectId& base, const AcDbObjectId& layer, int n, double distance, AcArray<AcDbObjectId>& ids)
 {
-    return drawAlongGuide({nullptr, true, layer, true, false}, first, second, base, kQuarterTurn, n, distance, ids);
+    return drawSquareToBase({nullptr, true, layer, true, false}, first, second, base, n, distance, ids);
 }
 
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurves(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
     const AcDbObjectId& second, const AcDbObjectId& base, const AcDbObjectId& layer, int n, double distance,
     AcArray<AcDbObjectId>& ids)
 {
-    return drawAlongGuide({pRecord, false, layer, true, false}, first, second, base, kQuarterTurn, n, distance, ids);
+    return drawSquareToBase({pRecord, false, layer, true, false}, first, second, base, n, distance, ids);
 }
 
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurvesEx(const AcDbObjectId& first, const AcDbObjectId& second,
     const AcDbObjectId& base, int n, double distance, AcArray<AcDbObjectId>& ids, int reverse)
 {
-    return drawAlongGuide({nullptr, true, AcDbObjectId::kNull, false, reverse != 0}, first, second, base,
-        kQuarterTurn, n, distance, ids);
+    return drawSquareToBase(
+        {nullptr, true, AcDbObjectId::kNull, false, reverse != 0}, first, second, base, n, distance, ids);
 }
 
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurvesEx(AcDbBlockTableRecord* pRecord, const AcDbObjectId& first,
     const AcDbObjectId& second, const AcDbObjectId& base, int n, double distance, AcArray<AcDbObjectId>& ids,
     int reverse)
 {
-    return drawAlongGuide({pRecord, false, AcDbObjectId::kNull, false, reverse != 0}, first, second, base,
-        kQuarterTurn, n, distance, ids);
+    return drawSquareToBase(
+        {pRecord, false, AcDbObjectId::kNull, false, reverse != 0}, first, second, base, n, distance, ids);
 }
 
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurvesBaseOnAngle(const AcDbObjectId& first,
     const AcDbObjectId& second, const AcDbObjectId& guide, double angle, const AcDbObjectId& layer, int n,
     double distance, AcArray<AcDbObjectId>& ids)
 {
-    return drawAlongGuide({nullptr, true, layer, true, false}, first, second, guide, angle, n, distance, ids);
+    return drawTurnedFromGuide({nullptr, true, layer, true, false}, first, second, guide, angle, n, distance, ids);
 }
 
 Acad::ErrorStatus MavUtils::drawBisectrixBetweenCurvesBaseOnAngle(AcDbBlockTableRecord* pRecord,
     const AcDbObjectId& first, const AcDbObjectId& second, const AcDbObjectId& guide, double angle,
     const AcDbObjectId& layer, int n, double distance, AcArray<AcDbObjectId>& ids)
 {
-    return drawAlongGuide({pRecord, false, layer, true, false}, first, second, guide, angle, n, distance, ids);
+    return drawTurnedFromGuide({pRecord, false, layer, true, false}, first, second, guide, angle, n, distance, ids);
 }

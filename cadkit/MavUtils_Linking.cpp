@@ -4,7 +4,8 @@
 // linetype generation switched.
 #include "MavUtils.h"
 
-#include "MavCurveSupport.h"
+#include "MavCounter.h"
+#include "MavHelpers.h"
 
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCurve.h"
@@ -17,8 +18,6 @@ namespace {
 // Within this distance a polyline's end vertex is moved onto a meeting point that it cannot
 // be extended to.
 constexpr double kEndReach = 1.0;
-
-using MavCurveSupport::hasClassName;
 
 bool mustExtend(int relation) { return relation == -73 || relation == -1000; }
 
@@ -45,12 +44,12 @@ Acad::ErrorStatus eraseFirst(AcDbCurve* pFirst)
 // A polyline that cannot be extended has its end vertex moved onto a meeting point near it.
 Acad::ErrorStatus moveEndVertexOnto(AcDbCurve* pFirst, int endFlag, const AcGePoint3d& point)
 {
-    if (!hasClassName(pFirst, L"AcDbPolyline"))
+    if (!IsClass(pFirst, L"AcDbPolyline"))
         return Acad::eInvalidInput;
     auto* pPolyline = static_cast<AcDbPolyline*>(pFirst);
     AcGePoint3d start;
     AcGePoint3d end;
-    const Acad::ErrorStatus es = MavCurveSupport::startEndPoints(pFirst, start, end);
+    const Acad::ErrorStatus es = MavCounter::getStartEndPointInCurve(pFirst, start, end);
     if (es != Acad::eOk || pPolyline->numVerts() == 0)
         return es;
     const bool atEnd = endFlag == 1;
@@ -80,7 +79,7 @@ Acad::ErrorStatus link(
     int endFlag1 = 1;
     int endFlag2 = 1;
     Acad::ErrorStatus es =
-        MavCurveSupport::relationOfTwoCurves(pFirst, pSecond, relation, point, endFlag1, endFlag2);
+        MavUtils::tellRelationOfTwoCurves(pFirst, pSecond, relation, point, endFlag1, endFlag2);
     if (es != Acad::eOk) {
         if (target.full)
             acutPrintf(L"\n intersectType:%d", relation);
@@ -197,11 +196,11 @@ Acad::ErrorStatus MavUtils::resetStartEndPoint(const AcDbObjectId& id, const AcG
     if (pCurve == nullptr)
         return es;
     // 2. Lines and lightweight polylines get their ends moved.
-    if (hasClassName(pCurve, L"AcDbLine")) {
+    if (IsClass(pCurve, L"AcDbLine")) {
         auto* pLine = static_cast<AcDbLine*>(pCurve);
         pLine->setStartPoint(start);
         pLine->setEndPoint(end);
-    } else if (hasClassName(pCurve, L"AcDbPolyline")) {
+    } else if (IsClass(pCurve, L"AcDbPolyline")) {
         auto* pPolyline = static_cast<AcDbPolyline*>(pCurve);
         if (pPolyline->numVerts() > 0) {
             pPolyline->setPointAt(0, fromAcGePoint3d(start));

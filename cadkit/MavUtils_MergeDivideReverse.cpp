@@ -3,8 +3,8 @@
 // place, a two-vertex polyline drawn again as a line.
 #include "MavUtils.h"
 
-#include "MavCurveSupport.h"
 #include "MavGeDbCurve.h"
+#include "MavHelpers.h"
 
 #include "AcDbArc.h"
 #include "AcDbBlockTableRecord.h"
@@ -24,8 +24,6 @@
 
 namespace {
 
-using MavCurveSupport::hasClassName;
-
 // Vertex lists gathered from a chain of curves.
 struct Chain {
     AcGePoint3dArray points;
@@ -40,7 +38,7 @@ Acad::ErrorStatus gatherChain(const AcArray<AcDbObjectId>& ids, Chain& chain)
     Acad::ErrorStatus es = Acad::eOk;
     int kind = -1;
     for (const AcDbObjectId& id : ids) {
-        es = MavCurveSupport::scanVertices(id, chain.points, chain.bulges, chain.indexes, kind);
+        es = MavUtils::scanPlineEx(id, chain.points, chain.bulges, chain.indexes, kind);
         if (es != Acad::eOk)
             break;
     }
@@ -82,13 +80,13 @@ Acad::ErrorStatus mergeChain(const AcArray<AcDbObjectId>& ids, const AcDbObjectI
 void appendGeometry(const AcDbEntity* pEnt, MavGeDbCurve& converter, AcGeVoidPointerArray& pieces)
 {
     AcGeCurve3d* pGeCurve = nullptr;
-    if (hasClassName(pEnt, L"AcDbPolyline")) {
+    if (IsClass(pEnt, L"AcDbPolyline")) {
         converter.convertPolylineToGeCurve(static_cast<const AcDbPolyline*>(pEnt), pGeCurve);
-    } else if (hasClassName(pEnt, L"AcDbLine")) {
+    } else if (IsClass(pEnt, L"AcDbLine")) {
         AcGeLineSeg3d* pLine = nullptr;
         converter.convertAcDbLineToAcGeLineSeg3d(static_cast<const AcDbLine*>(pEnt), pLine);
         pGeCurve = pLine;
-    } else if (hasClassName(pEnt, L"AcDbArc")) {
+    } else if (IsClass(pEnt, L"AcDbArc")) {
         AcGeCircArc3d* pArc = nullptr;
         converter.convertAcDbArcToAcGeCircArc3d(static_cast<const AcDbArc*>(pEnt), pArc);
         pGeCurve = pArc;
@@ -205,7 +203,7 @@ Acad::ErrorStatus reverseById(const AcDbObjectId& id, const wchar_t* className, 
         return es;
     }
     const Acad::ErrorStatus result =
-        hasClassName(pCurve, className) ? reverse(static_cast<Curve*>(pCurve)) : Acad::eInvalidInput;
+        IsClass(pCurve, className) ? reverse(static_cast<Curve*>(pCurve)) : Acad::eInvalidInput;
     pCurve->close();
     return result;
 }
@@ -284,7 +282,7 @@ Acad::ErrorStatus MavUtils::reverseDbPolylineOnlyArc(AcDbPolyline* pPolyline)
     // 1. Vertices and bulges.
     AcGePoint3dArray points;
     AcGeDoubleArray bulges;
-    MavCurveSupport::scanPolyline(pPolyline, points, bulges);
+    scanPline(pPolyline, points, bulges);
     // 2. The points reversed; each bulge stays at its index.
     reverseDataInArray(points);
     // 3. Every bulge turned the other way.
@@ -300,7 +298,7 @@ Acad::ErrorStatus MavUtils::plineToLine(AcDbObjectId& id)
     const Acad::ErrorStatus es = openEntWithID(id, AcDb::kForRead, pEnt);
     if (es != Acad::eOk)
         return es;
-    const AcDbPolyline* pPolyline = hasClassName(pEnt, L"AcDbPolyline") ? static_cast<AcDbPolyline*>(pEnt) : nullptr;
+    const AcDbPolyline* pPolyline = IsClass(pEnt, L"AcDbPolyline") ? static_cast<AcDbPolyline*>(pEnt) : nullptr;
     if (pPolyline == nullptr || pPolyline->numVerts() != 2) {
         pEnt->close();
         return es;
@@ -383,7 +381,7 @@ Acad::ErrorStatus MavUtils::reverseDbPolyline(AcDbPolyline* pPolyline)
     // 1. Vertices and bulges.
     AcGePoint3dArray points;
     AcGeDoubleArray bulges;
-    MavCurveSupport::scanPolyline(pPolyline, points, bulges);
+    scanPline(pPolyline, points, bulges);
     const int n = points.length();
     if (n == 0)
         return Acad::eOk;
@@ -407,7 +405,7 @@ Acad::ErrorStatus MavUtils::reverseDbCurve(const AcDbObjectId& id)
     AcDbCurve* pCurve = nullptr;
     int kind = 0;
     if (openCurveWithID(id, AcDb::kForRead, pCurve) == Acad::eOk) {
-        kind = MavCurveSupport::mavCurveKind(pCurve);
+        isMavCurve(pCurve, kind);
         pCurve->close();
     } else {
         BDTAlert(L"isMavCurve");

@@ -5,7 +5,7 @@
 #include "MavUtils.h"
 
 #include "MavCounter.h"
-#include "MavCurveSupport.h"
+#include "MavHelpers.h"
 
 #include "AcDbCurve.h"
 #include "AcDbLine.h"
@@ -16,15 +16,24 @@
 
 namespace {
 
-using MavCurveSupport::shiftLeft;
-
 constexpr double kPi = 3.141592653589793;
 // Inner vertices nearer than this to the vertex handled before add no corner of their own.
 constexpr double kCoincidentVertex = 0.001;
 // Below this a line is not moved at all.
 constexpr double kNoOffset = 1e-5;
 
-bool isLightweightPolyline(const AcDbEntity* pEnt) { return MavCurveSupport::hasClassName(pEnt, L"AcDbPolyline"); }
+bool isLightweightPolyline(const AcDbEntity* pEnt) { return IsClass(pEnt, L"AcDbPolyline"); }
+
+// The point moved by a distance along the left normal (a quarter turn counter-clockwise about
+// +Z) of a direction in plan; the point itself for a direction without length.
+AcGePoint3d shiftLeft(const AcGePoint3d& point, const AcGeVector3d& direction, double distance)
+{
+    const AcGeVector3d plan(direction.x, direction.y, 0.0);
+    if (plan.isZeroLength())
+        return point;
+    const AcGeVector3d unit = plan.normal();
+    return point + AcGeVector3d(-unit.y, unit.x, 0.0) * distance;
+}
 
 // The signed distance that puts the offset on the side of the polyline where the point lies:
 // positive toward the left of its direction.
@@ -70,8 +79,8 @@ AcGePoint2d mitredCorner(
     const AcGeVector3d bisector = previousDirection.normal() + vertex.direction.normal();
     const AcGePoint3d onBisector = shiftLeft(vertex.point, bisector, s);
     AcGePoint2d corner = previous;
-    MavCurveSupport::crossingOfLines(
-        previous, plan(onPreviousOffset), plan(vertex.point), plan(onBisector), corner);
+    MavCounter::getIntersectPoint(
+        previous, plan(onPreviousOffset), plan(vertex.point), plan(onBisector), corner, AcDb::kExtendBoth);
     return corner;
 }
 
@@ -151,7 +160,7 @@ AcDbPolyline* copyWithoutRepeats(const AcDbPolyline* pSource)
 {
     AcGePoint3dArray points;
     AcGeDoubleArray bulges;
-    MavCurveSupport::scanPolyline(pSource, points, bulges);
+    MavUtils::scanPline(const_cast<AcDbPolyline*>(pSource), points, bulges);
     AcArray<int> indexes;
     for (int i = 0; i < points.length(); ++i)
         indexes.append(i);
@@ -202,10 +211,10 @@ Acad::ErrorStatus MavUtils::offsetPolyline(
     const double turn = tellDirection(const_cast<AcDbPolyline*>(pPolyline), sidePoint) != 0 ? kPi / 2.0 : -kPi / 2.0;
     // 3. Each vertex moved square to its own direction.
     AcArray<AcGePoint3d> points;
-    MavCurveSupport::scanVertexDirections(pPolyline, points);
+    scanPlineEx(const_cast<AcDbPolyline*>(pPolyline), points);
     for (AcGePoint3d& point : points) {
-        const AcGePoint3d moved =
-            MavCurveSupport::polarPoint(AcGePoint3d(point.x, point.y, 0.0), std::fabs(distance), point.z + turn);
+        AcGePoint3d moved;
+        MavCounter::get3dPoint(AcGePoint3d(point.x, point.y, 0.0), std::fabs(distance), point.z + turn, moved);
         point = moved;
     }
     // 4. Repeated points go; the new polyline is the caller's.
@@ -226,13 +235,13 @@ Acad::ErrorStatus MavUtils::offsetCurveAuto(AcDbObjectId& id, double distance, A
     }
     // 2. The platform's offset.
     es = offsetCurve(pEnt, distance, pOffset);
-    MavCurveSupport::closeFully(pEnt);
+    CloseFully(pEnt);
     if (es == Acad::eOk)
         return Acad::eOk;
     // 3. Length and vertex count.
     double length = 0.0;
     int count = 0;
-    es = MavCurveSupport::lengthAndVertexCount(id, length, count);
+    es = MavCounter::getCurveLengthEx(id, length, count);
     if (es != Acad::eOk) {
         acutPrintf(L"\n 特殊处理：%ld", static_cast<long>(id.asOldId()));
         printCurveInfor(id, 1);
@@ -257,15 +266,15 @@ Acad::ErrorStatus MavUtils::offsetCurveAuto(AcDbObjectId& id, double distance, A
         return es;
     }
     es = offsetCurve(pEnt, distance, pOffset);
-    MavCurveSupport::closeFully(pEnt);
+    CloseFully(pEnt);
     special = 1;
     return es;
 }
 
 int MavUtils::isValidOffsetCurve(AcDbCurve* pSource, AcDbCurve* pOffset, const AcGePoint3d& point)
 {
-    const double toSource = point.distanceTo(MavCurveSupport::snapOnto(pSource, point));
-    const double toOffset = point.distanceTo(MavCurveSupport::snapOnto(pOffset, point));
+    const double toSource = point.distanceTo(ClosestPointOn(pSource, point));
+    const double toOffset = point.distanceTo(ClosestPointOn(pOffset, point));
     return toOffset < toSource ? 1 : 0;
 }
 
@@ -396,7 +405,7 @@ Acad::ErrorStatus MavUtils::offsetCurveEx(AcDbEntity* pSource, double distance, 
             continue;
         AcGePoint3d start;
         AcGePoint3d end;
-        MavCurveSupport::startEndPoints(pPiece, start, end);
+        MavCounter::getStartEndPointInCurve(pPiece, start, end);
         points.append(start);
         if (i == pieces.length() - 1)
             points.append(end);
@@ -416,7 +425,7 @@ Acad::ErrorStatus MavUtils::getOffsetLineBaseOnLine(
     // 1. The ends.
     AcGePoint3d start;
     AcGePoint3d end;
-    const Acad::ErrorStatus es = MavCurveSupport::startEndPoints(id, start, end);
+    const Acad::ErrorStatus es = MavCounter::getStartEndPointInCurve(id, start, end);
     if (es != Acad::eOk)
         return es;
     // 2. The upper end first.

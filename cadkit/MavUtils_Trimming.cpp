@@ -5,7 +5,7 @@
 #include "MavUtils.h"
 
 #include "MavCounter.h"
-#include "MavCurveSupport.h"
+#include "MavHelpers.h"
 
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCurve.h"
@@ -13,9 +13,6 @@
 #include "aced.h"
 
 namespace {
-
-using MavCurveSupport::intersectInPlan;
-using MavCurveSupport::snapOnto;
 
 // Where the kept pieces go: a block the caller holds open for write, or the current space.
 struct Destination {
@@ -60,13 +57,13 @@ AcDbEntity* piece(AcDbVoidPtrArray& pieces, int i)
 bool cutPoint(const AcDbCurve* pEdge, const AcDbCurve* pCurve, bool extendEdge, AcGePoint3d& cut)
 {
     AcGePoint3dArray points;
-    if (intersectInPlan(pCurve, pEdge, AcDb::kOnBothOperands, points) != Acad::eOk)
+    if (IntersectInPlan(pCurve, pEdge, AcDb::kOnBothOperands, points) != Acad::eOk)
         return false;
-    if (points.isEmpty() && extendEdge && intersectInPlan(pCurve, pEdge, AcDb::kExtendArg, points) != Acad::eOk)
+    if (points.isEmpty() && extendEdge && IntersectInPlan(pCurve, pEdge, AcDb::kExtendArg, points) != Acad::eOk)
         return false;
     if (points.isEmpty())
         return false;
-    cut = snapOnto(pCurve, points[0]);
+    cut = ClosestPointOn(pCurve, points[0]);
     return true;
 }
 
@@ -111,7 +108,7 @@ Acad::ErrorStatus keepPolylineToCut(const Destination& to, const AcDbCurve* pCur
         return Acad::eInvalidInput;
     AcGePoint3d start;
     AcGePoint3d end;
-    const Acad::ErrorStatus es = MavCurveSupport::startEndPoints(pCurve, start, end);
+    const Acad::ErrorStatus es = MavCounter::getStartEndPointInCurve(pCurve, start, end);
     const bool atEnd = side == 0;
     if (es != Acad::eOk || pSource->numVerts() == 0 || cut.distanceTo(atEnd ? end : start) >= 1.0)
         return es;
@@ -179,7 +176,7 @@ Acad::ErrorStatus trimAtEdgeTowardPoint(const Destination& to, const AcDbCurve* 
 
 double distanceToPiece(const AcDbVoidPtrArray& pieces, int i, const AcGePoint3d& pick)
 {
-    return pick.distanceTo(snapOnto(static_cast<const AcDbCurve*>(pieces[i]), pick));
+    return pick.distanceTo(ClosestPointOn(static_cast<const AcDbCurve*>(pieces[i]), pick));
 }
 
 // The pick trim: the piece nearer the pick point goes, the other stays (piece 1 on a tie).
@@ -187,7 +184,7 @@ Acad::ErrorStatus trimAtEdgeAwayFromPick(
     const Destination& to, const AcDbCurve* pEdge, const AcGePoint3d& pick, const AcDbCurve* pCurve)
 {
     AcGePoint3dArray points;
-    if (intersectInPlan(pCurve, pEdge, AcDb::kOnBothOperands, points) != Acad::eOk || points.isEmpty())
+    if (IntersectInPlan(pCurve, pEdge, AcDb::kOnBothOperands, points) != Acad::eOk || points.isEmpty())
         return Acad::eInvalidInput;
     AcDbVoidPtrArray pieces;
     const Acad::ErrorStatus es = splitInTwo(pCurve, points[0], pieces);
@@ -285,7 +282,7 @@ Acad::ErrorStatus withThreeCurves(
         return es;
     const Acad::ErrorStatus result = trim(curves[0], curves[1], curves[2]);
     for (AcDbCurve* pCurve : curves)
-        MavCurveSupport::closeFully(pCurve);
+        CloseFully(pCurve);
     return result;
 }
 
@@ -298,7 +295,7 @@ Acad::ErrorStatus trimWhereEdgeEnds(const AcDbObjectId& edge, const AcArray<AcDb
         AcGePoint3d point;
         int endFlag1 = 1;
         int endFlag2 = 1;
-        Acad::ErrorStatus es = MavCurveSupport::relationOfTwoCurves(edge, curve, relation, point, endFlag1, endFlag2);
+        Acad::ErrorStatus es = MavUtils::tellRelationOfTwoCurves(edge, curve, relation, point, endFlag1, endFlag2);
         if (es != Acad::eOk)
             return es;
         if (relation != 1)
@@ -325,7 +322,7 @@ AcGePoint3d crossingForPick(const AcDbObjectId& edge, const AcDbObjectId& curve)
     }
     for (AcDb::Intersect mode : {AcDb::kOnBothOperands, AcDb::kExtendArg, AcDb::kExtendThis, AcDb::kExtendBoth}) {
         AcGePoint3dArray points;
-        if (intersectInPlan(pEdge, pCurve, mode, points) == Acad::eOk && !points.isEmpty()) {
+        if (IntersectInPlan(pEdge, pCurve, mode, points) == Acad::eOk && !points.isEmpty()) {
             crossing = points[0];
             break;
         }
@@ -528,7 +525,7 @@ int MavUtils::trimInside(long* const edge, long* const object, double* const pic
 Acad::ErrorStatus MavUtils::trimInside(AcDbObjectId edge, AcArray<AcDbObjectId> objects)
 {
     ads_point pick = {0.0, 0.0, 0.0};
-    MavCounter::AcGePoint3d_adsPt(MavCurveSupport::vertexCentre(edge), pick);
+    MavCounter::getCenterPoint(edge, pick);
     ads_name edgeName = {0, 0};
     objIdToEname(edge, edgeName);
     for (const AcDbObjectId& object : objects) {

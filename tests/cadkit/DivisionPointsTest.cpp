@@ -115,6 +115,7 @@ TEST_F(DivisionPoints, RefusalsAndIdsThatDoNotOpen)
     AcArray<AcGePoint3d> points;
     EXPECT_EQ(MavCounter::getIntersectLineBisectrixPoints(lower, upper, base, 2, 0.0, points), Acad::eInvalidInput);
     EXPECT_EQ(MavCounter::getIntersectLineBisectrixPoints(lower, upper, base, 2, -1.0, points), Acad::eInvalidInput);
+    EXPECT_EQ(MavCounter::getIntersectLineBisectrixPoints(lower, upper, base, 0, 1.0, points), Acad::eInvalidInput);
     const AcDbObjectId text = add(new AcDbText(AcGePoint3d(0, 0, 0), L"N3"));
     EXPECT_EQ(MavCounter::getIntersectLineBisectrixPoints(lower, upper, text, 2, 1.0, points), Acad::eInvalidInput);
     EXPECT_TRUE(points.isEmpty());

@@ -376,6 +376,8 @@ TEST_F(Intersections, CrossLinesAlongAGuideCurve)
     AcGePoint3dArray pts;
     EXPECT_EQ(MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(lower, upper, guide, kPi / 2, 2, 0.0, pts),
         Acad::eInvalidInput);
+    EXPECT_EQ(MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(lower, upper, guide, kPi / 2, 0, 1.0, pts),
+        Acad::eInvalidInput);
     MavUtils::deleteObj(guide);
     EXPECT_NE(MavCounter::getIntersectLineBisectrixPointsBaseOnAngle(lower, upper, guide, kPi / 2, 2, 1.0, pts),
         Acad::eOk);

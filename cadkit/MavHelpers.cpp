@@ -1,0 +1,51 @@
+// The curve queries that several topics of the library share: class tests by name, crossings
+// in plan, nearest points, and closing an object that was opened more than once.
+#include "MavHelpers.h"
+
+#include "MavUtils.h"
+
+#include "AcDbCurve.h"
+#include "AcDbEntity.h"
+#include "AcGePlane.h"
+#include "AcRxClass.h"
+
+#include <cwchar>
+
+namespace {
+
+// An object is never opened this often; the bound keeps a close that never reports its last
+// one from looping for ever.
+constexpr int kMaxClosePasses = 256;
+
+} // namespace
+
+bool IsClass(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
+
+Acad::ErrorStatus IntersectInPlan(
+    const AcDbEntity* pThis, const AcDbEntity* pArg, AcDb::Intersect mode, AcGePoint3dArray& points, int thisMarker)
+{
+    return pThis->intersectWith(pArg, mode, AcGePlane::kXYPlane, points, thisMarker, 0);
+}
+
+AcGePoint3d ClosestPointOn(const AcDbCurve* pCurve, const AcGePoint3d& point, bool extend)
+{
+    AcGePoint3d onCurve;
+    if (pCurve->getClosestPointTo(point, onCurve, extend) != Acad::eOk)
+        return point;
+    return onCurve;
+}
+
+Acad::ErrorStatus CloseFully(AcDbEntity* pEnt)
+{
+    for (int pass = 0; pass < kMaxClosePasses; ++pass) {
+        const bool last = pEnt->isReallyClosing();
+        const Acad::ErrorStatus es = pEnt->close();
+        if (es != Acad::eOk) {
+            MavUtils::errorReport(es);
+            return es;
+        }
+        if (last)
+            break;
+    }
+    return Acad::eOk;
+}
