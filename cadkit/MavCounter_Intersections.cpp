@@ -4,6 +4,7 @@
 #include "MavCounter.h"
 
 #include "MavGeDbCurve.h"
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbCurve.h"
@@ -17,7 +18,6 @@
 #include "AcGeLine3d.h"
 #include "AcGeLineSeg2d.h"
 #include "AcGeLineSeg3d.h"
-#include "AcGePlane.h"
 #include "AcGePoint2dArray.h"
 #include "AcGePolyline2d.h"
 #include "AcGePolyline3d.h"
@@ -29,13 +29,6 @@ namespace {
 
 constexpr double kParallel = 1e-20;
 constexpr double kCrossLineLength = 100.0;
-
-// The plan through the origin onto which database intersections are projected.
-const AcGePlane& planXY()
-{
-    static const AcGePlane plane(AcGePoint3d::kOrigin, AcGeVector3d::kZAxis);
-    return plane;
-}
 
 // The product that is not positive when v lies between the two ends.
 double betweenProduct(double end1, double end2, double v) { return (end1 - v) * (end2 - v); }
@@ -110,7 +103,25 @@ Acad::ErrorStatus crossingOfSegments(const Point& a1, const Point& a2, const Poi
 void snapOnto(const AcDbEntity* pEnt, AcGePoint3d& point)
 {
     if (const AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
-        pCurve->getClosestPointTo(point, point, false);
+        point = ClosestPointOn(pCurve, point);
+}
+
+// Opens both ids as entities for read, each failure alerted with its own tag; the first is
+// closed again when the second does not open.
+Acad::ErrorStatus openEntityPair(const AcDbObjectId& id1, const AcDbObjectId& id2, const wchar_t* tag1,
+    const wchar_t* tag2, AcDbEntity*& pEnt1, AcDbEntity*& pEnt2)
+{
+    Acad::ErrorStatus es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
+    if (es != Acad::eOk) {
+        MavUtils::BDTAlert(tag1);
+        return es;
+    }
+    es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
+    if (es != Acad::eOk) {
+        MavUtils::BDTAlert(tag2);
+        pEnt1->close();
+    }
+    return es;
 }
 
 // Opens both ids for read and lets the first meet the second in plan on both operands; `use`
@@ -119,20 +130,13 @@ template <class Use>
 Acad::ErrorStatus withPlanCrossingsOfIds(const AcDbObjectId& id1, const AcDbObjectId& id2, Use use)
 {
     AcDbEntity* pEnt1 = nullptr;
-    Acad::ErrorStatus es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPointopenEntWithID(id1");
-        return es;
-    }
     AcDbEntity* pEnt2 = nullptr;
-    es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPointopenEntWithID(id2");
-        pEnt1->close();
+    Acad::ErrorStatus es = openEntityPair(
+        id1, id2, L"getIntersectPointopenEntWithID(id1", L"getIntersectPointopenEntWithID(id2", pEnt1, pEnt2);
+    if (es != Acad::eOk)
         return es;
-    }
     AcGePoint3dArray points;
-    es = pEnt1->intersectWith(pEnt2, AcDb::kOnBothOperands, planXY(), points, 0, 0);
+    es = IntersectInPlan(pEnt1, pEnt2, AcDb::kOnBothOperands, points);
     if (es != Acad::eOk)
         MavUtils::BDTAlert(L"getIntersectPointintersectWith(pEnt2");
     else
@@ -163,7 +167,7 @@ Acad::ErrorStatus nearestPlanCrossing(
 {
     found = false;
     AcGePoint3dArray points;
-    const Acad::ErrorStatus es = pThis->intersectWith(pArg, AcDb::kExtendBoth, planXY(), points, 0, 0);
+    const Acad::ErrorStatus es = IntersectInPlan(pThis, pArg, AcDb::kExtendBoth, points);
     if (es != Acad::eOk) {
         MavUtils::BDTAlert(L"getIntersectPoint");
         return es;
@@ -178,7 +182,7 @@ Acad::ErrorStatus firstOfEscalatingModes(const AcDbEntity* pThis, const AcDbEnti
 {
     for (const AcDb::Intersect mode : {AcDb::kOnBothOperands, AcDb::kExtendThis, AcDb::kExtendArg, AcDb::kExtendBoth}) {
         AcGePoint3dArray points;
-        const Acad::ErrorStatus es = pThis->intersectWith(pArg, mode, planXY(), points, 0, 0);
+        const Acad::ErrorStatus es = IntersectInPlan(pThis, pArg, mode, points);
         if (es != Acad::eOk)
             return es;
         if (!points.isEmpty()) {
@@ -287,7 +291,7 @@ Acad::ErrorStatus MavCounter::getIntersectPoint(
         MavUtils::BDTAlert(L"getIntersectPointopenEntWithID(id)");
         return es;
     }
-    es = pEnt->intersectWith(pCurve, mode, planXY(), points, 0, 0);
+    es = IntersectInPlan(pEnt, pCurve, mode, points);
     if (es != Acad::eOk)
         MavUtils::BDTAlert(L"getIntersectPointintersectWith(pCurve)");
     pCurve->close();
@@ -441,7 +445,7 @@ Acad::ErrorStatus MavCounter::getIntersectPoint(AcDbEntity* pEnt1, AcDbEntity* p
     if (pEnt1 == nullptr || pEnt2 == nullptr)
         return Acad::eInvalidInput;
     AcGePoint3dArray points;
-    const Acad::ErrorStatus es = pEnt1->intersectWith(pEnt2, AcDb::kExtendBoth, planXY(), points, 0, 0);
+    const Acad::ErrorStatus es = IntersectInPlan(pEnt1, pEnt2, AcDb::kExtendBoth, points);
     if (es != Acad::eOk) {
         MavUtils::BDTAlert(L"getIntersectPoint");
         return es;
@@ -471,18 +475,11 @@ Acad::ErrorStatus MavCounter::getIntersectPoint(
     const AcDbObjectId& id1, const AcDbObjectId& id2, AcDb::Intersect mode, AcGePoint3d& point)
 {
     AcDbEntity* pEnt1 = nullptr;
-    Acad::ErrorStatus es = MavUtils::openEntWithID(id1, AcDb::kForRead, pEnt1);
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPointopenEntWithID(id1)");
-        return es;
-    }
     AcDbEntity* pEnt2 = nullptr;
-    es = MavUtils::openEntWithID(id2, AcDb::kForRead, pEnt2);
-    if (es != Acad::eOk) {
-        MavUtils::BDTAlert(L"getIntersectPoint");
-        pEnt1->close();
+    Acad::ErrorStatus es
+        = openEntityPair(id1, id2, L"getIntersectPointopenEntWithID(id1)", L"getIntersectPoint", pEnt1, pEnt2);
+    if (es != Acad::eOk)
         return es;
-    }
     // In space, not in plan.
     AcGePoint3dArray points;
     es = pEnt1->intersectWith(pEnt2, mode, points, 0, 0);
@@ -500,7 +497,7 @@ Acad::ErrorStatus MavCounter::getIntersectPoint(
 {
     if (pEnt1 == nullptr || pEnt2 == nullptr)
         return Acad::eInvalidInput;
-    const Acad::ErrorStatus es = pEnt1->intersectWith(pEnt2, mode, planXY(), points, 0, 0);
+    const Acad::ErrorStatus es = IntersectInPlan(pEnt1, pEnt2, mode, points);
     if (es != Acad::eOk)
         MavUtils::BDTAlert(L"getIntersectPointintersectWith(nThis)");
     return es;
@@ -518,7 +515,7 @@ Acad::ErrorStatus MavCounter::getIntersectPoint(
         return es;
     }
     AcGePoint3dArray points;
-    es = pEnt->intersectWith(pCurve, mode, planXY(), points, 0, 0);
+    es = IntersectInPlan(pEnt, pCurve, mode, points);
     if (es != Acad::eOk) {
         MavUtils::BDTAlert(L"getIntersectPointintersectWith(pCurve)");
     } else if (points.isEmpty()) {

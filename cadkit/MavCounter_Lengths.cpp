@@ -3,6 +3,7 @@
 // data in one call, and the walks along a circular arc in tenths of a degree.
 #include "MavCounter.h"
 
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDb2dPolyline.h"
@@ -19,7 +20,6 @@
 #include "AcGePolyline2d.h"
 
 #include <cmath>
-#include <cwchar>
 
 namespace {
 
@@ -303,10 +303,9 @@ Acad::ErrorStatus MavCounter::getCurveLengthEx(AcDbCurve* pCurve, double& length
     // 1. The length between the distances at both ends.
     const Acad::ErrorStatus es = getCurveLength(pCurve, length);
     // 2. The vertex count where the class has a fixed one.
-    const wchar_t* name = pCurve->isA()->name();
-    if (std::wcscmp(name, L"AcDbPolyline") == 0)
+    if (IsClass(pCurve, L"AcDbPolyline"))
         count = static_cast<int>(AcDbPolyline::cast(pCurve)->numVerts());
-    else if (std::wcscmp(name, L"AcDbLine") == 0 || std::wcscmp(name, L"AcDbArc") == 0)
+    else if (IsClass(pCurve, L"AcDbLine") || IsClass(pCurve, L"AcDbArc"))
         count = 2;
     return es;
 }

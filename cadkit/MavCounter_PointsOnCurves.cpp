@@ -20,7 +20,6 @@
 #include "acut.h"
 
 #include <cmath>
-#include <cwchar>
 #include <memory>
 
 namespace {
@@ -478,7 +477,7 @@ Acad::ErrorStatus MavCounter::getCogoOfDbCurve(
 Acad::ErrorStatus MavCounter::getCogoOfDbPolyline(const AcDbObjectId& id, double dist, AcGePoint3d& point, double& azimuth)
 {
     return onCurveReporting(id, [&](const AcDbCurve* pCurve) {
-        if (std::wcscmp(pCurve->isA()->name(), L"AcDbPolyline") != 0)
+        if (!IsClass(pCurve, L"AcDbPolyline"))
             return Acad::eInvalidInput;
         return getCogoOfDbPolyline(AcDbPolyline::cast(pCurve), dist, point, azimuth);
     });

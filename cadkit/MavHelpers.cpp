@@ -13,8 +13,8 @@
 
 namespace {
 
-// An object is never opened this often; the bound keeps a close that never reports its last
-// one from looping for ever.
+// A close that fails leaves the open count as it was, so asking again cannot help; and no
+// object is open more often than the platform allows readers.
 constexpr int kMaxClosePasses = 256;
 
 } // namespace

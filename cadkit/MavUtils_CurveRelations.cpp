@@ -4,12 +4,11 @@
 // preset value.
 #include "MavUtils.h"
 
+#include "MavHelpers.h"
+
 #include "AcDbCurve.h"
 #include "AcDbPolyline.h"
-#include "AcGePlane.h"
-#include "AcRxClass.h"
 
-#include <cwchar>
 #include <limits>
 
 namespace {
@@ -32,20 +31,13 @@ EndPlace endPlace(const AcDbCurve* pCurve, const AcGePoint3d& point)
     return place;
 }
 
-AcGePoint3d snapped(const AcDbCurve* pCurve, const AcGePoint3d& point, bool extended = false)
-{
-    AcGePoint3d onCurve = point;
-    pCurve->getClosestPointTo(point, onCurve, extended);
-    return onCurve;
-}
-
-double offCurve(const AcDbCurve* pCurve, const AcGePoint3d& point) { return point.distanceTo(snapped(pCurve, point)); }
+double offCurve(const AcDbCurve* pCurve, const AcGePoint3d& point) { return point.distanceTo(ClosestPointOn(pCurve, point)); }
 
 Acad::ErrorStatus meetings(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, AcDb::Intersect mode,
     AcGePoint3dArray& points, int marker = 0)
 {
     points.setLogicalLength(0);
-    return pCurve1->intersectWith(pCurve2, mode, AcGePlane::kXYPlane, points, marker, 0);
+    return IntersectInPlan(pCurve1, pCurve2, mode, points, marker);
 }
 
 // What every stage hands back once it has a point: the point, the end places of both curves
@@ -103,18 +95,18 @@ AcGePoint3d nearestToAnEnd(const AcDbCurve* pCurve, const AcGePoint3dArray& poin
 void relateApartAmongSeveral(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, Meeting& m)
 {
     if (m.on1.dist < kNearlyAtEnd && m.on2.dist > kTouch) {
-        const AcGePoint3d p1 = snapped(pCurve1, m.point);
-        const AcGePoint3d p2 = snapped(pCurve2, p1);
+        const AcGePoint3d p1 = ClosestPointOn(pCurve1, m.point);
+        const AcGePoint3d p2 = ClosestPointOn(pCurve2, p1);
         if (p1.distanceTo(p2) < kTouch) {
             relate(m, 1);
-            m.point = snapped(pCurve2, snapped(pCurve1, m.point));
+            m.point = ClosestPointOn(pCurve2, ClosestPointOn(pCurve1, m.point));
             return;
         }
-        m.point = snapped(pCurve2, m.point);
+        m.point = ClosestPointOn(pCurve2, m.point);
         return;
     }
     relate(m, -73);
-    m.point = snapped(pCurve2, m.point);
+    m.point = ClosestPointOn(pCurve2, m.point);
 }
 
 // Step 1: a point on both curves as they are.
@@ -130,13 +122,13 @@ Meeting onBothCurves(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, const A
         relate(m, 10);
     } else if (offCurve(pCurve1, m.point) < kTouch && offCurve(pCurve2, m.point) < kTouch) {
         relate(m, 11);
-        m.point = snapped(pCurve1, m.point);
+        m.point = ClosestPointOn(pCurve1, m.point);
     } else if (several) {
         relateApartAmongSeveral(pCurve1, pCurve2, m);
     } else {
         // Crossing in plan only, at different heights.
         relate(m, -73);
-        m.point = snapped(pCurve2, m.point);
+        m.point = ClosestPointOn(pCurve2, m.point);
     }
     return m;
 }
@@ -163,7 +155,7 @@ Meeting firstExtended(
         relate(m, -9);
     else
         relate(m, -73);
-    if (several && std::wcscmp(pCurve1->isA()->name(), L"AcDbPolyline") == 0) {
+    if (several && IsClass(pCurve1, L"AcDbPolyline")) {
         AcGePoint3dArray again;
         es = meetings(pCurve1, pCurve2, AcDb::kExtendThis, again, endSegmentMarker(pCurve1, m.on1.flag));
         if (es != Acad::eOk)
@@ -171,7 +163,7 @@ Meeting firstExtended(
         else if (!again.isEmpty())
             m.point = again[0];
     }
-    m.point = snapped(pCurve2, m.point);
+    m.point = ClosestPointOn(pCurve2, m.point);
     return m;
 }
 
@@ -185,7 +177,7 @@ Meeting secondExtended(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, const
         relate(m, -1100);
     else
         relate(m, -1000);
-    m.point = snapped(pCurve1, m.point);
+    m.point = ClosestPointOn(pCurve1, m.point);
     return m;
 }
 
@@ -197,7 +189,7 @@ Meeting bothExtended(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, const A
         relate(m, -1111);
     // The point lies on the extensions only; snapped onto the curve as it is, it would move to
     // the curve's end, away from where the two meet.
-    m.point = snapped(pCurve1, m.point, true);
+    m.point = ClosestPointOn(pCurve1, m.point, true);
     return m;
 }
 

@@ -2,6 +2,8 @@
 // them, opening entities, curves, blocks and tables, erasing, groups, transforms and layers.
 #include "MavUtils.h"
 
+#include "MavHelpers.h"
+
 #include "AcDbBlockTable.h"
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCurve.h"
@@ -36,10 +38,6 @@ void discardUnappended(AcDbEntity* pEnt)
     if (pEnt != nullptr && !pEnt->isDatabaseResident())
         delete pEnt;
 }
-
-// A close that fails leaves the open count as it was, so asking again cannot help; and no
-// object is open more often than the platform allows readers.
-constexpr int kMaxClosePasses = 256;
 
 // The layer is given by name or by id, as the entity's two setters take it.
 template <class Layer>
@@ -117,16 +115,7 @@ Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbObje
         return es;
     }
     // Close the entity until it is really closed.
-    for (int pass = 0; pass < kMaxClosePasses; ++pass) {
-        const bool last = pEnt->isReallyClosing();
-        es = pEnt->close();
-        if (es != Acad::eOk) {
-            errorReport(es);
-            break;
-        }
-        if (last)
-            break;
-    }
+    es = CloseFully(pEnt);
     pSpace->close();
     return es;
 }

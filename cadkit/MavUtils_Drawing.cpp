@@ -96,14 +96,54 @@ AcDbLine* newLine(const AcGePoint3d& start, const AcGePoint3d& end)
     return new (std::nothrow) AcDbLine(start, end);
 }
 
+// A line on a layer given by name or by id.
+template <class Layer>
+AcDbLine* newLineOnLayer(const AcGePoint3d& start, const AcGePoint3d& end, const Layer& layer)
+{
+    AcDbLine* pLine = newLine(start, end);
+    if (pLine != nullptr)
+        applyLayer(pLine, layer);
+    return pLine;
+}
+
+AcDbLine* newColouredLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex)
+{
+    AcDbLine* pLine = newLine(start, end);
+    if (pLine != nullptr)
+        applyColour(pLine, colorIndex);
+    return pLine;
+}
+
+// A coloured line on a layer given by name or by id.
+template <class Layer>
+AcDbLine* newColouredLine(const AcGePoint3d& start, const AcGePoint3d& end, const Layer& layer, int colorIndex)
+{
+    AcDbLine* pLine = newLineOnLayer(start, end, layer);
+    if (pLine != nullptr)
+        applyColour(pLine, colorIndex);
+    return pLine;
+}
+
+// A line with all four properties as given, an empty layer or linetype name included.
+AcDbLine* newLineWithEveryProperty(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex,
+    const CString& layerName, int lineWeight, const CString& linetypeName)
+{
+    AcDbLine* pLine = newColouredLine(start, end, colorIndex);
+    if (pLine == nullptr)
+        return nullptr;
+    applyLayer(pLine, layerName);
+    applyLineWeight(pLine, lineWeight);
+    applyLinetype(pLine, linetypeName);
+    return pLine;
+}
+
 // A line with colour, layer when named, a standard line weight and linetype when named.
 AcDbLine* newStyledLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex, const CString& layerName,
     int lineWeight, const CString& linetypeName)
 {
-    AcDbLine* pLine = newLine(start, end);
+    AcDbLine* pLine = newColouredLine(start, end, colorIndex);
     if (pLine == nullptr)
         return nullptr;
-    applyColour(pLine, colorIndex);
     applyLayerIfNamed(pLine, layerName);
     applyLineWeight(pLine, lineWeight);
     applyLinetypeIfNamed(pLine, linetypeName);
@@ -296,62 +336,41 @@ void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, AcDbOb
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyColour(pLine, colorIndex);
-    toCurrentSpace(pLine);
+    if (AcDbLine* pLine = newColouredLine(start, end, colorIndex))
+        toCurrentSpace(pLine);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    toCurrentSpace(pLine);
+    if (AcDbLine* pLine = newLineOnLayer(start, end, layerName))
+        toCurrentSpace(pLine);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    toCurrentSpace(pLine);
+    if (AcDbLine* pLine = newLineOnLayer(start, end, layerId))
+        toCurrentSpace(pLine);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId,
     int colorIndex, AcDbObjectId& newId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    applyColour(pLine, colorIndex);
-    toCurrentSpace(pLine, newId);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerId, colorIndex))
+        toCurrentSpace(pLine, newId);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     const AcDbObjectId& layerId, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    applyColour(pLine, colorIndex);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerId, colorIndex))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     const AcDbObjectId& layerId, int colorIndex, AcDbObjectId& newId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    applyColour(pLine, colorIndex);
-    toRecord(pLine, pRecord, newId);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerId, colorIndex))
+        toRecord(pLine, pRecord, newId);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex, const CString& layerName,
@@ -371,14 +390,8 @@ void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, int co
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName, AcDbObjectId& newId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyColour(pLine, colorIndex);
-    applyLayer(pLine, layerName);
-    applyLineWeight(pLine, lineWeight);
-    applyLinetype(pLine, linetypeName);
-    toRecord(pLine, pRecord, newId);
+    if (AcDbLine* pLine = newLineWithEveryProperty(start, end, colorIndex, layerName, lineWeight, linetypeName))
+        toRecord(pLine, pRecord, newId);
 }
 
 void MavUtils::drawArc(AcDbBlockTableRecord* pRecord, const AcGePoint3d& center, double startAngle, double endAngle,
@@ -594,33 +607,21 @@ void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end)
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    applyColour(pLine, colorIndex);
-    toCurrentSpace(pLine);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerName, colorIndex))
+        toCurrentSpace(pLine);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName, int colorIndex,
     AcDbObjectId& newId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    applyColour(pLine, colorIndex);
-    toCurrentSpace(pLine, newId);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerName, colorIndex))
+        toCurrentSpace(pLine, newId);
 }
 
 void MavUtils::drawLine(const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    applyColour(pLine, colorIndex);
-    toCurrentSpace(pLine);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerId, colorIndex))
+        toCurrentSpace(pLine);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end)
@@ -639,65 +640,42 @@ void MavUtils::drawLine(
 void MavUtils::drawLine(
     AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end, const CString& layerName)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newLineOnLayer(start, end, layerName))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     const CString& layerName, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    applyColour(pLine, colorIndex);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerName, colorIndex))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     const CString& layerName, int colorIndex, AcDbObjectId& newId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerName);
-    applyColour(pLine, colorIndex);
-    toRecord(pLine, pRecord, newId);
+    if (AcDbLine* pLine = newColouredLine(start, end, layerName, colorIndex))
+        toRecord(pLine, pRecord, newId);
 }
 
 void MavUtils::drawLine(
     AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end, const AcDbObjectId& layerId)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyLayer(pLine, layerId);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newLineOnLayer(start, end, layerId))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end, int colorIndex)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyColour(pLine, colorIndex);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newColouredLine(start, end, colorIndex))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawLine(AcDbBlockTableRecord* pRecord, const AcGePoint3d& start, const AcGePoint3d& end,
     int colorIndex, const CString& layerName, int lineWeight, const CString& linetypeName)
 {
-    AcDbLine* pLine = newLine(start, end);
-    if (pLine == nullptr)
-        return;
-    applyColour(pLine, colorIndex);
-    applyLayer(pLine, layerName);
-    applyLineWeight(pLine, lineWeight);
-    applyLinetype(pLine, linetypeName);
-    toRecord(pLine, pRecord);
+    if (AcDbLine* pLine = newLineWithEveryProperty(start, end, colorIndex, layerName, lineWeight, linetypeName))
+        toRecord(pLine, pRecord);
 }
 
 void MavUtils::drawDonutAtPoint(const AcGePoint2d& center, double radius)

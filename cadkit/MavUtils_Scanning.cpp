@@ -4,6 +4,7 @@
 #include "MavUtils.h"
 
 #include "MavCounter.h"
+#include "MavHelpers.h"
 
 #include "AcDb2dPolyline.h"
 #include "AcDb2dVertex.h"
@@ -14,19 +15,15 @@
 #include "AcDbObjectIterator.h"
 #include "AcDbPolyline.h"
 #include "AcDbServices.h"
-#include "AcRxClass.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cwchar>
 
 namespace {
 
 constexpr double kPi = 3.141592653589793;
 constexpr int kArcRunsBackward = -2003;
 constexpr int kArcRunsForward = -2008;
-
-bool isClass(const AcDbEntity* pEnt, const wchar_t* name) { return std::wcscmp(pEnt->isA()->name(), name) == 0; }
 
 int arcCode(int direction) { return direction == -1 ? kArcRunsBackward : kArcRunsForward; }
 
@@ -136,19 +133,19 @@ void appendFirstArc(AcDbArc* pArc, AcGePoint3dArray& points, AcGeDoubleArray& bu
 int appendCurveVertices(AcDbEntity* pEnt, const AcGePoint3dArray& chain, AcGePoint3dArray& points,
     AcGeDoubleArray& bulges, AcArray<int>& indexes)
 {
-    if (isClass(pEnt, L"AcDbPolyline")) {
+    if (IsClass(pEnt, L"AcDbPolyline")) {
         MavUtils::scanPline(AcDbPolyline::cast(pEnt), points, bulges, indexes);
         return 0;
     }
-    if (isClass(pEnt, L"AcDb2dPolyline")) {
+    if (IsClass(pEnt, L"AcDb2dPolyline")) {
         MavUtils::scan2dPline(AcDb2dPolyline::cast(pEnt), points, bulges, indexes);
         return 1;
     }
-    if (isClass(pEnt, L"AcDb3dPolyline")) {
+    if (IsClass(pEnt, L"AcDb3dPolyline")) {
         MavUtils::scan3dPline(AcDb3dPolyline::cast(pEnt), points, bulges, indexes);
         return 2;
     }
-    if (isClass(pEnt, L"AcDbLine")) {
+    if (IsClass(pEnt, L"AcDbLine")) {
         MavUtils::scanline(AcDbLine::cast(pEnt), points);
         bulges.append(0.0);
         bulges.append(0.0);
@@ -156,7 +153,7 @@ int appendCurveVertices(AcDbEntity* pEnt, const AcGePoint3dArray& chain, AcGePoi
         indexes.append(0);
         return 3;
     }
-    if (isClass(pEnt, L"AcDbArc")) {
+    if (IsClass(pEnt, L"AcDbArc")) {
         if (chain.isEmpty())
             appendFirstArc(AcDbArc::cast(pEnt), points, bulges, indexes);
         else
@@ -356,11 +353,11 @@ Acad::ErrorStatus MavUtils::scanElementType(const AcDbObjectId& id, int& type)
         type = -1;
         return Acad::eNotApplicable;
     }
-    if (isClass(pEnt, L"AcDbLine"))
+    if (IsClass(pEnt, L"AcDbLine"))
         type = 1;
-    else if (isClass(pEnt, L"AcDbArc"))
+    else if (IsClass(pEnt, L"AcDbArc"))
         type = 2;
-    else if (isClass(pEnt, L"AcDb2dPolyline") || isClass(pEnt, L"AcDb3dPolyline") || isClass(pEnt, L"AcDbPolyline"))
+    else if (IsClass(pEnt, L"AcDb2dPolyline") || IsClass(pEnt, L"AcDb3dPolyline") || IsClass(pEnt, L"AcDbPolyline"))
         type = 3;
     pEnt->close();
     return Acad::eOk;
