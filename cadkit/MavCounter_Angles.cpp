@@ -4,6 +4,7 @@
 #include "MavCounter.h"
 
 #include "MavGeDbCurve.h"
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbArc.h"
@@ -38,23 +39,6 @@ double azimuthOf(double dx, double dy)
     if (dx <= 0.0 && dy < 0.0)
         return kPi + a;
     return kPi + kPi - a;
-}
-
-// Opens the id for read and runs the curve form on it; the shared frame of the by-id azimuths.
-template <class CurveForm>
-Acad::ErrorStatus onCurveById(AcDbObjectId id, const wchar_t* tag, CurveForm curveForm)
-{
-    if (id.isNull())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    if (acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false) != Acad::eOk) {
-        MavUtils::BDTAlert(tag);
-        return Acad::eNotApplicable;
-    }
-    if (AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
-        curveForm(pCurve);
-    pEnt->close();
-    return Acad::eOk;
 }
 
 // The azimuth of the curve's tangent at a parameter.
@@ -134,7 +118,7 @@ Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbCurve* pCurve, const Ac
 
 Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbObjectId id, const AcGePoint3d& point, AcGeVector3d& dir)
 {
-    return onCurveById(id, L"getCurveAzimuthAtPoint",
+    return OnCurveOfId(id, L"getCurveAzimuthAtPoint",
         [&](AcDbCurve* pCurve) { getCurveAzimuthAtPoint(pCurve, point, dir); });
 }
 
@@ -151,7 +135,7 @@ Acad::ErrorStatus MavCounter::getCurveEndAzimuth(AcDbCurve* pCurve, double& azim
 
 Acad::ErrorStatus MavCounter::getCurveEndAzimuth(AcDbObjectId id, double& azimuth)
 {
-    return onCurveById(id, L"getCurveEndAzimuth", [&](AcDbCurve* pCurve) { getCurveEndAzimuth(pCurve, azimuth); });
+    return OnCurveOfId(id, L"getCurveEndAzimuth", [&](AcDbCurve* pCurve) { getCurveEndAzimuth(pCurve, azimuth); });
 }
 
 Acad::ErrorStatus MavCounter::getCurveStartEndAzimuth(AcDbCurve* pCurve, double& start, double& end)
@@ -173,7 +157,7 @@ Acad::ErrorStatus MavCounter::getCurveStartEndAzimuth(AcDbCurve* pCurve, double&
 
 Acad::ErrorStatus MavCounter::getCurveStartEndAzimuth(AcDbObjectId id, double& start, double& end)
 {
-    return onCurveById(
+    return OnCurveOfId(
         id, L"getCurveEndAzimuth", [&](AcDbCurve* pCurve) { getCurveStartEndAzimuth(pCurve, start, end); });
 }
 

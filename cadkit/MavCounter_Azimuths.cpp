@@ -3,6 +3,7 @@
 // curve's direction at its ends and its chord turned upward; degrees to radians.
 #include "MavCounter.h"
 
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbCurve.h"
@@ -32,24 +33,6 @@ Acad::ErrorStatus unitTangentAtParam(const AcDbCurve* pCurve, double param, AcGe
     return es;
 }
 
-// The frame of the by-id azimuths: the entity opened for read, a curve handed on, the pointer
-// form's status not passed back once the entity is open.
-template <class CurveForm>
-Acad::ErrorStatus onCurveById(AcDbObjectId id, const wchar_t* tag, CurveForm curveForm)
-{
-    if (id.isNull())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    if (MavUtils::openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk) {
-        MavUtils::BDTAlert(tag);
-        return Acad::eNotApplicable;
-    }
-    if (AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
-        curveForm(pCurve);
-    pEnt->close();
-    return Acad::eOk;
-}
-
 } // namespace
 
 Acad::ErrorStatus MavCounter::getCurveStartAzimuth(AcDbCurve* pCurve, double& azimuth)
@@ -65,7 +48,7 @@ Acad::ErrorStatus MavCounter::getCurveStartAzimuth(AcDbCurve* pCurve, double& az
 
 Acad::ErrorStatus MavCounter::getCurveStartAzimuth(AcDbObjectId id, double& azimuth)
 {
-    return onCurveById(id, L"getCurveEndAzimuth", [&](AcDbCurve* pCurve) { getCurveStartAzimuth(pCurve, azimuth); });
+    return OnCurveOfId(id, L"getCurveEndAzimuth", [&](AcDbCurve* pCurve) { getCurveStartAzimuth(pCurve, azimuth); });
 }
 
 Acad::ErrorStatus MavCounter::getCurveMiddleAzimuth(AcDbCurve* pCurve, double& azimuth)
@@ -85,7 +68,7 @@ Acad::ErrorStatus MavCounter::getCurveMiddleAzimuth(AcDbCurve* pCurve, double& a
 
 Acad::ErrorStatus MavCounter::getCurveMiddleAzimuth(AcDbObjectId id, double& azimuth)
 {
-    return onCurveById(
+    return OnCurveOfId(
         id, L"getCurveMiddleAzimuth", [&](AcDbCurve* pCurve) { getCurveMiddleAzimuth(pCurve, azimuth); });
 }
 
@@ -105,7 +88,7 @@ Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbCurve* pCurve, const Ac
 
 Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbObjectId id, const AcGePoint3d& point, double& azimuth)
 {
-    return onCurveById(
+    return OnCurveOfId(
         id, L"getCurveAzimuthAtPoint", [&](AcDbCurve* pCurve) { getCurveAzimuthAtPoint(pCurve, point, azimuth); });
 }
 

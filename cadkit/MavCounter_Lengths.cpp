@@ -154,17 +154,7 @@ Acad::ErrorStatus MavCounter::getCurveLength(const AcDbCurve* pCurve, double& le
 
 Acad::ErrorStatus MavCounter::getCurveLengthEx(AcDbObjectId id, double& length, int& count)
 {
-    if (id.isNull())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    if (MavUtils::openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk) {
-        MavUtils::BDTAlert(L"getCurveLength");
-        return Acad::eNotApplicable;
-    }
-    if (AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
-        getCurveLengthEx(pCurve, length, count);
-    pEnt->close();
-    return Acad::eOk;
+    return OnCurveOfId(id, L"getCurveLength", [&](AcDbCurve* pCurve) { getCurveLengthEx(pCurve, length, count); });
 }
 
 Acad::ErrorStatus MavCounter::getGeCurveLength(const AcGeCurve3d* pCurve, double& length)
@@ -285,17 +275,7 @@ Acad::ErrorStatus MavCounter::get2dPolylineLength(AcDbObjectId id, double& lengt
 
 Acad::ErrorStatus MavCounter::getCurveLength(AcDbObjectId id, double& length)
 {
-    if (id.isNull())
-        return Acad::eInvalidInput;
-    AcDbEntity* pEnt = nullptr;
-    if (MavUtils::openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk) {
-        MavUtils::BDTAlert(L"getCurveLength");
-        return Acad::eNotApplicable;
-    }
-    if (const AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
-        getCurveLength(pCurve, length);
-    pEnt->close();
-    return Acad::eOk;
+    return OnCurveOfId(id, L"getCurveLength", [&](AcDbCurve* pCurve) { getCurveLength(pCurve, length); });
 }
 
 Acad::ErrorStatus MavCounter::getCurveLengthEx(AcDbCurve* pCurve, double& length, int& count)

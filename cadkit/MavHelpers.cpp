@@ -49,3 +49,18 @@ Acad::ErrorStatus CloseFully(AcDbEntity* pEnt)
     }
     return Acad::eOk;
 }
+
+Acad::ErrorStatus OnCurveOfId(const AcDbObjectId& id, const wchar_t* tag, const std::function<void(AcDbCurve*)>& use)
+{
+    if (id.isNull())
+        return Acad::eInvalidInput;
+    AcDbEntity* pEnt = nullptr;
+    if (MavUtils::openEntWithID(id, AcDb::kForRead, pEnt) != Acad::eOk) {
+        MavUtils::BDTAlert(tag);
+        return Acad::eNotApplicable;
+    }
+    if (AcDbCurve* pCurve = AcDbCurve::cast(pEnt))
+        use(pCurve);
+    pEnt->close();
+    return Acad::eOk;
+}

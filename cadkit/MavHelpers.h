@@ -9,7 +9,10 @@
 #include "AcGePoint3dArray.h"
 #include "AcadErrorStatus.h"
 
+#include <functional>
+
 class AcDbCurve;
+class AcDbObjectId;
 class AcDbDatabase;
 class AcDbEntity;
 class AcDbRasterImage;
@@ -38,3 +41,7 @@ AcGePoint3d ClosestPointOn(const AcDbCurve* pCurve, const AcGePoint3d& point, bo
 // Closes an object that may have been opened more than once, until its last close. A failed
 // close is reported and ends the closing; its status is returned.
 Acad::ErrorStatus CloseFully(AcDbEntity* pEnt);
+// The frame of the geometry members that take an id and hand the open curve to their pointer
+// form: 3 for a null id; an id that does not open is alerted with the tag and gives 2; an
+// entity that is not a curve is passed over; otherwise 0, whatever the pointer form returned.
+Acad::ErrorStatus OnCurveOfId(const AcDbObjectId& id, const wchar_t* tag, const std::function<void(AcDbCurve*)>& use);

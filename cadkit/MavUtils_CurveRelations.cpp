@@ -31,7 +31,10 @@ EndPlace endPlace(const AcDbCurve* pCurve, const AcGePoint3d& point)
     return place;
 }
 
-double offCurve(const AcDbCurve* pCurve, const AcGePoint3d& point) { return point.distanceTo(ClosestPointOn(pCurve, point)); }
+double offCurve(const AcDbCurve* pCurve, const AcGePoint3d& point)
+{
+    return point.distanceTo(ClosestPointOn(pCurve, point));
+}
 
 Acad::ErrorStatus meetings(const AcDbCurve* pCurve1, const AcDbCurve* pCurve2, AcDb::Intersect mode,
     AcGePoint3dArray& points, int marker = 0)
