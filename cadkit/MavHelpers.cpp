@@ -6,10 +6,12 @@
 
 #include "AcDbCurve.h"
 #include "AcDbEntity.h"
+#include "AcDbPolyline.h"
 #include "AcGePlane.h"
 #include "AcRxClass.h"
 
 #include <cwchar>
+#include <new>
 
 namespace {
 
@@ -63,4 +65,22 @@ Acad::ErrorStatus OnCurveOfId(const AcDbObjectId& id, const wchar_t* tag, const 
         use(pCurve);
     pEnt->close();
     return Acad::eOk;
+}
+
+AcDbPolyline* NewPolylineWithVerticesOf(const AcDbPolyline* pSource)
+{
+    auto* pCopy = new (std::nothrow) AcDbPolyline(pSource->numVerts());
+    if (pCopy == nullptr)
+        return nullptr;
+    for (unsigned int i = 0; i < pSource->numVerts(); ++i) {
+        AcGePoint2d point;
+        double bulge = 0.0;
+        double startWidth = 0.0;
+        double endWidth = 0.0;
+        pSource->getPointAt(i, point);
+        pSource->getBulgeAt(i, bulge);
+        pSource->getWidthsAt(i, startWidth, endWidth);
+        pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
+    }
+    return pCopy;
 }

@@ -13,6 +13,7 @@
 
 class AcDbCurve;
 class AcDbObjectId;
+class AcDbPolyline;
 class AcDbDatabase;
 class AcDbEntity;
 class AcDbRasterImage;
@@ -41,6 +42,9 @@ AcGePoint3d ClosestPointOn(const AcDbCurve* pCurve, const AcGePoint3d& point, bo
 // Closes an object that may have been opened more than once, until its last close. A failed
 // close is reported and ends the closing; its status is returned.
 Acad::ErrorStatus CloseFully(AcDbEntity* pEnt);
+// A new lightweight polyline with the source's vertices, bulges and widths and nothing else:
+// open, in the world plane, with the host's default properties; null when memory runs out.
+AcDbPolyline* NewPolylineWithVerticesOf(const AcDbPolyline* pSource);
 // The frame of the geometry members that take an id and hand the open curve to their pointer
 // form: 3 for a null id; an id that does not open is alerted with the tag and gives 2; an
 // entity that is not a curve is passed over; otherwise 0, whatever the pointer form returned.

@@ -71,24 +71,6 @@ void vertices3d(const AcDb3dPolyline* pSource, AcGePoint3dArray& points)
     }
 }
 
-AcDbCurve* copyOfLightweight(const AcDbPolyline* pSource)
-{
-    auto* pCopy = new (std::nothrow) AcDbPolyline(pSource->numVerts());
-    if (pCopy == nullptr)
-        return nullptr;
-    for (unsigned int i = 0; i < pSource->numVerts(); ++i) {
-        AcGePoint2d point;
-        double bulge = 0.0;
-        double startWidth = 0.0;
-        double endWidth = 0.0;
-        pSource->getPointAt(i, point);
-        pSource->getBulgeAt(i, bulge);
-        pSource->getWidthsAt(i, startWidth, endWidth);
-        pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
-    }
-    return pCopy;
-}
-
 // The vertices go along: a polyline of type and flags alone would be an empty curve.
 AcDbCurve* copyOf2d(const AcDb2dPolyline* pSource)
 {
@@ -109,7 +91,7 @@ AcDbCurve* copyOf3d(const AcDb3dPolyline* pSource)
 AcDbCurve* copyOfKind(const AcDbCurve* pSource, int kind)
 {
     switch (kind) {
-    case 1: return copyOfLightweight(AcDbPolyline::cast(pSource));
+    case 1: return NewPolylineWithVerticesOf(AcDbPolyline::cast(pSource));
     case 2: return copyOf2d(AcDb2dPolyline::cast(pSource));
     case 3: return copyOf3d(AcDb3dPolyline::cast(pSource));
     case 4: {

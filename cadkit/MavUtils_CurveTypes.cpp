@@ -3,6 +3,8 @@
 // tests for one host class each, derived classes included.
 #include "MavUtils.h"
 
+#include "MavHelpers.h"
+
 #include "AcDb2dPolyline.h"
 #include "AcDb3dPolyline.h"
 #include "AcDbArc.h"
@@ -22,25 +24,6 @@ namespace {
 
 // The kinds in order: 1 lightweight polyline ... 5 arc.
 constexpr const wchar_t* kKindNames[] = {L"AcDbPolyline", L"AcDb2dPolyline", L"AcDb3dPolyline", L"AcDbLine", L"AcDbArc"};
-
-// Vertices, bulges and widths; the copy is open and lies in the world plane whatever the source.
-AcDbCurve* copyLightweight(const AcDbPolyline* pSource)
-{
-    auto* pCopy = new (std::nothrow) AcDbPolyline(pSource->numVerts());
-    if (pCopy == nullptr)
-        return nullptr;
-    for (unsigned int i = 0; i < pSource->numVerts(); ++i) {
-        AcGePoint2d point;
-        double bulge = 0.0;
-        double startWidth = 0.0;
-        double endWidth = 0.0;
-        pSource->getPointAt(i, point);
-        pSource->getBulgeAt(i, bulge);
-        pSource->getWidthsAt(i, startWidth, endWidth);
-        pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
-    }
-    return pCopy;
-}
 
 // Vertex positions are in the polyline's own plane: the copy takes that plane too.
 AcDbCurve* copy2d(AcDb2dPolyline* pSource)
@@ -80,7 +63,7 @@ AcDbCurve* copyArc(const AcDbArc* pSource)
 AcDbCurve* copyOfKind(const AcDbCurve* pSource, int kind)
 {
     switch (kind) {
-    case 1: return copyLightweight(AcDbPolyline::cast(pSource));
+    case 1: return NewPolylineWithVerticesOf(AcDbPolyline::cast(pSource));
     case 2: return copy2d(AcDb2dPolyline::cast(pSource));
     case 3: return copy3d(AcDb3dPolyline::cast(pSource));
     case 4: return copyLine(AcDbLine::cast(pSource));

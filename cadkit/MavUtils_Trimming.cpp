@@ -112,17 +112,9 @@ Acad::ErrorStatus keepPolylineToCut(const Destination& to, const AcDbCurve* pCur
     const bool atEnd = side == 0;
     if (es != Acad::eOk || pSource->numVerts() == 0 || cut.distanceTo(atEnd ? end : start) >= 1.0)
         return es;
-    auto* pCopy = new AcDbPolyline(pSource->numVerts() + 1);
-    for (unsigned int i = 0; i < pSource->numVerts(); ++i) {
-        AcGePoint2d point;
-        double bulge = 0.0;
-        double startWidth = 0.0;
-        double endWidth = 0.0;
-        pSource->getPointAt(i, point);
-        pSource->getBulgeAt(i, bulge);
-        pSource->getWidthsAt(i, startWidth, endWidth);
-        pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
-    }
+    AcDbPolyline* pCopy = NewPolylineWithVerticesOf(pSource);
+    if (pCopy == nullptr)
+        return es;
     if (pSource->isClosed()) {
         AcGePoint2d first;
         pSource->getPointAt(0, first);
