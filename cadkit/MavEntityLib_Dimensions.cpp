@@ -164,13 +164,9 @@ Acad::ErrorStatus MavEntityLib::createDimStyle(double linearScale, const wchar_t
 {
     const DimStyleSettings settings { linearScale, decimals, angularDecimals, textHeight, extensionBeyond,
         extensionOffset, textGap, arrowSize, arrowBlock.GetString(), textStyleName };
-    // 1. A working database.
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
-    // 2. Its dimension style table.
+    // 1-2. The working database's dimension style table.
     AcDbDimStyleTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getDimStyleTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     if (pTable->has(name)) {

@@ -4,10 +4,22 @@
 
 #include "AcDbDatabase.h"
 #include "AcDbDimStyleTable.h"
+#include "AcDbHostApplicationServices.h"
 #include "AcDbSymbolTableIterator.h"
 #include "CArray.h"
 
 #include <new>
+
+// One table of the working database, open in the given mode: 124 when there is no working
+// database, else the status of the open.
+template <class Table>
+Acad::ErrorStatus openWorkingTable(AcDb::OpenMode mode, Table*& pTable)
+{
+    AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
+    if (pDb == nullptr)
+        return Acad::eNoDatabase;
+    return pDb->getSymbolTable(pTable, mode);
+}
 
 // Looks a name up among the live records of one table of the database.
 template <class Table>

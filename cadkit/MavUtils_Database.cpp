@@ -3,6 +3,7 @@
 #include "MavUtils.h"
 
 #include "MavHelpers.h"
+#include "MavSymbolTables.h"
 
 #include "AcDbBlockTable.h"
 #include "AcDbBlockTableRecord.h"
@@ -122,11 +123,8 @@ Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbObje
 
 Acad::ErrorStatus MavUtils::addToDatabase(AcDbEntity* pEnt, AcDbObjectId& newId)
 {
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
     AcDbBlockTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getBlockTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     AcDbBlockTableRecord* pModel = nullptr;

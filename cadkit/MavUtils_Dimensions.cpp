@@ -60,11 +60,8 @@ Acad::ErrorStatus MavUtils::getDimStyleId(const wchar_t* name, AcDbObjectId& id)
 
 Acad::ErrorStatus MavUtils::getDimStyleTableRecord(const wchar_t* name, AcDbDimStyleTableRecord*& pRecord)
 {
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
     AcDbDimStyleTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getDimStyleTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     es = pTable->getAt(name, pRecord, AcDb::kForRead, false);

@@ -3,6 +3,8 @@
 // echo around the library's commands, and diagnostics on the command line.
 #include "MavUtils.h"
 
+#include "MavSymbolTables.h"
+
 #include "AcApDocManager.h"
 #include "AcApDocument.h"
 #include "AcDbBlockTable.h"
@@ -47,11 +49,8 @@ Acad::ErrorStatus appendSetMembers(const ads_name ss, AcArray<AcDbObjectId>& ids
 // read while the visitor looks at it.
 Acad::ErrorStatus scanSpace(bool modelSpace, const std::function<void(AcDbEntity*)>& visit)
 {
-    AcDbDatabase* pDb = acdbHostApplicationServices()->workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
     AcDbBlockTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getBlockTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     AcDbBlockTableRecord* pSpace = nullptr;

@@ -89,11 +89,8 @@ Acad::ErrorStatus MavUtils::getTextStyleId(
     const wchar_t* name, AcDbObjectId& id, double& textSize, double& widthFactor, double& obliquingAngle)
 {
     id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
     AcDbTextStyleTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getTextStyleTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     AcDbTextStyleTableRecord* pStyle = nullptr;

@@ -146,13 +146,9 @@ Acad::ErrorStatus MavUtils::collectLayerNames(CStringArray& names)
 
 Acad::ErrorStatus MavUtils::createBlockRecord(const wchar_t* name)
 {
-    // 1. The working database.
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
-    // 2. The block table, for read.
+    // 1-2. The working database's block table, for read.
     AcDbBlockTable* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getBlockTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     // 3. A block of that name is there already.
