@@ -193,6 +193,21 @@ Acad::ErrorStatus firstOfEscalatingModes(const AcDbEntity* pThis, const AcDbEnti
     return Acad::eOk;
 }
 
+// The length of a curve between two of its points, from the distances along it to each.
+Acad::ErrorStatus lengthBetween(
+    const AcDbObjectId& curve, const AcGePoint3d& p1, const AcGePoint3d& p2, double& length)
+{
+    double d1 = 0.0;
+    double d2 = 0.0;
+    Acad::ErrorStatus es = MavCounter::getDistAtPoint(curve, p1, d1);
+    if (es == Acad::eOk)
+        es = MavCounter::getDistAtPoint(curve, p2, d2);
+    if (es != Acad::eOk)
+        return es;
+    length = std::fabs(d1 - d2);
+    return Acad::eOk;
+}
+
 // Opens two ids as curves for read; what opened is closed again on a failure.
 Acad::ErrorStatus openCurvePair(
     const AcDbObjectId& id1, const AcDbObjectId& id2, AcDbCurve*& pCurve1, AcDbCurve*& pCurve2)
@@ -429,15 +444,7 @@ Acad::ErrorStatus MavCounter::getIntersectLineLength(AcDbObjectId id1, AcDbObjec
     // Fewer than two crossings leave nothing to measure between.
     if (count < 2)
         return Acad::eInvalidInput;
-    double d1 = 0.0;
-    double d2 = 0.0;
-    es = getDistAtPoint(id2, p1, d1);
-    if (es == Acad::eOk)
-        es = getDistAtPoint(id2, p2, d2);
-    if (es != Acad::eOk)
-        return es;
-    length = std::fabs(d1 - d2);
-    return Acad::eOk;
+    return lengthBetween(id2, p1, p2, length);
 }
 
 Acad::ErrorStatus MavCounter::getIntersectPoint(AcDbEntity* pEnt1, AcDbEntity* pEnt2, AcGePoint3d& point)
@@ -677,13 +684,5 @@ Acad::ErrorStatus MavCounter::getIntersectLineLength(
         MavUtils::BDTAlert(L"getIntersectLineLength");
         return es;
     }
-    double d1 = 0.0;
-    double d2 = 0.0;
-    es = getDistAtPoint(base, p1, d1);
-    if (es == Acad::eOk)
-        es = getDistAtPoint(base, p2, d2);
-    if (es != Acad::eOk)
-        return es;
-    length = std::fabs(d1 - d2);
-    return Acad::eOk;
+    return lengthBetween(base, p1, p2, length);
 }

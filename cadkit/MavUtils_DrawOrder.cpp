@@ -17,6 +17,18 @@ namespace {
 
 constexpr short kSortentsAll = 127;
 
+// The draw-order table of the entity's block, open for write; null when the entity does not
+// open or its block has no table and none can be made.
+AcDbSortentsTable* sortTableOf(const AcDbObjectId& id)
+{
+    AcDbEntity* pEnt = nullptr;
+    if (acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false) != Acad::eOk)
+        return nullptr;
+    AcDbSortentsTable* pTable = GetOrCreateSortentsTable(pEnt);
+    pEnt->close();
+    return pTable;
+}
+
 } // namespace
 
 void MavUtils::configureSortents()
@@ -31,11 +43,7 @@ void MavUtils::configureSortents()
 
 int MavUtils::sendTop(const AcDbObjectId& id)
 {
-    AcDbEntity* pEnt = nullptr;
-    if (acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false) != Acad::eOk)
-        return 0;
-    AcDbSortentsTable* pTable = GetOrCreateSortentsTable(pEnt);
-    pEnt->close();
+    AcDbSortentsTable* pTable = sortTableOf(id);
     if (pTable == nullptr)
         return 0;
     AcDbObjectIdArray ids;
@@ -47,11 +55,7 @@ int MavUtils::sendTop(const AcDbObjectId& id)
 
 int MavUtils::sendAbove(const AcDbObjectId& id, const AcDbObjectId& target)
 {
-    AcDbEntity* pEnt = nullptr;
-    if (acdbOpenAcDbEntity(pEnt, id, AcDb::kForRead, false) != Acad::eOk)
-        return 0;
-    AcDbSortentsTable* pTable = GetOrCreateSortentsTable(pEnt);
-    pEnt->close();
+    AcDbSortentsTable* pTable = sortTableOf(id);
     if (pTable == nullptr)
         return 0;
     AcDbObjectIdArray ids;

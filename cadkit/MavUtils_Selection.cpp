@@ -45,6 +45,21 @@ Acad::ErrorStatus appendSetMembers(const ads_name ss, AcArray<AcDbObjectId>& ids
     return Acad::eOk;
 }
 
+// The one entity of a single pick; the null id when the pick was cancelled or did not give
+// exactly one entity.
+AcDbObjectId pickedSingly()
+{
+    ads_name ss = {0, 0};
+    if (acedSSGet(L":S", nullptr, nullptr, nullptr, ss) != RTNORM)
+        return AcDbObjectId::kNull;
+    AcArray<AcDbObjectId> ids;
+    long length = 0;
+    acedSSLength(ss, &length);
+    const bool single = length == 1 && appendSetMembers(ss, ids) == Acad::eOk;
+    acedSSFree(ss);
+    return single ? ids[0] : AcDbObjectId::kNull;
+}
+
 // Walks the live entities of model space or paper space of the working database, each open for
 // read while the visitor looks at it.
 Acad::ErrorStatus scanSpace(bool modelSpace, const std::function<void(AcDbEntity*)>& visit)
@@ -178,20 +193,13 @@ AcDbObjectId MavUtils::selectSingleEntity(char* prompt)
 {
     if (prompt != nullptr)
         acutPrintf(L"\n%s", prompt);
-    ads_name ss = {0, 0};
-    if (acedSSGet(L":S", nullptr, nullptr, nullptr, ss) != RTNORM)
-        return AcDbObjectId::kNull;
-    AcArray<AcDbObjectId> ids;
-    long length = 0;
-    acedSSLength(ss, &length);
-    const bool single = length == 1 && appendSetMembers(ss, ids) == Acad::eOk;
-    acedSSFree(ss);
-    if (!single)
-        return AcDbObjectId::kNull;
-    highlight(ids[0]);
+    const AcDbObjectId id = pickedSingly();
+    if (id.isNull())
+        return id;
+    highlight(id);
     pressEnterToContinue();
-    unhighlight(ids[0]);
-    return ids[0];
+    unhighlight(id);
+    return id;
 }
 
 void MavUtils::selectInWindow(const AcGePoint3d& corner1, const AcGePoint3d& corner2, ads_name ss)
@@ -318,15 +326,7 @@ AcDbObjectId MavUtils::selectEntity(wchar_t* prompt)
 AcDbObjectId MavUtils::selectSingleEntity(const CString& prompt)
 {
     acutPrintf(L"\n%s", prompt);
-    ads_name ss = {0, 0};
-    if (acedSSGet(L":S", nullptr, nullptr, nullptr, ss) != RTNORM)
-        return AcDbObjectId::kNull;
-    AcArray<AcDbObjectId> ids;
-    long length = 0;
-    acedSSLength(ss, &length);
-    const bool single = length == 1 && appendSetMembers(ss, ids) == Acad::eOk;
-    acedSSFree(ss);
-    return single ? ids[0] : AcDbObjectId::kNull;
+    return pickedSingly();
 }
 
 Acad::ErrorStatus MavUtils::selectEntityInLayer(CString layerName, AcArray<AcDbObjectId>& ids)
