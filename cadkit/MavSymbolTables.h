@@ -58,12 +58,14 @@ Acad::ErrorStatus collectSymbolNames(AcDbDatabase* pDb, CStringArray& names)
     return es;
 }
 
-// The id of the live record of that name, or of a new empty record added under it.
+// The id of the working database's live record of that name, or of a new empty record added
+// under it; the null id when neither is had.
 template <class Table, class Record>
-Acad::ErrorStatus findOrAddSymbol(AcDbDatabase* pDb, const wchar_t* name, AcDbObjectId& id)
+Acad::ErrorStatus findOrAddSymbol(const wchar_t* name, AcDbObjectId& id)
 {
+    id.setNull();
     Table* pTable = nullptr;
-    Acad::ErrorStatus es = pDb->getSymbolTable(pTable, AcDb::kForRead);
+    Acad::ErrorStatus es = openWorkingTable(AcDb::kForRead, pTable);
     if (es != Acad::eOk)
         return es;
     if (pTable->getAt(name, id, false) == Acad::eOk) {

@@ -273,11 +273,7 @@ Acad::ErrorStatus MavUtils::createLayerEx(const wchar_t* name, const wchar_t* li
 
 Acad::ErrorStatus MavUtils::createLinetype(const wchar_t* name, AcDbObjectId& id)
 {
-    id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
-    return findOrAddSymbol<AcDbLinetypeTable, AcDbLinetypeTableRecord>(pDb, name, id);
+    return findOrAddSymbol<AcDbLinetypeTable, AcDbLinetypeTableRecord>(name, id);
 }
 
 Acad::ErrorStatus MavUtils::loadLineTypeFromSystemFile(const wchar_t* name, AcDbObjectId&)

@@ -56,11 +56,7 @@ AcDbRasterImage* NewWipeout()
 
 Acad::ErrorStatus MavUtils::createLayer(const wchar_t* name, AcDbObjectId& id)
 {
-    id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
-    if (pDb == nullptr)
-        return Acad::eNoDatabase;
-    return findOrAddSymbol<AcDbLayerTable, AcDbLayerTableRecord>(pDb, name, id);
+    return findOrAddSymbol<AcDbLayerTable, AcDbLayerTableRecord>(name, id);
 }
 
 AcDbObjectId MavUtils::createNewLayer(CString name)
