@@ -1,5 +1,6 @@
 // Azimuths in (0, 2pi] of vectors and of every curve kind at its start, end and a point; angles
 // between vectors and curves; directions toward a meeting point; bulges and number helpers.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavCounter.h"
@@ -25,14 +26,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 const double kHalf = std::sqrt(0.5);
 
-AcGePoint3dArray points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
-}
-
 struct CurveCase {
     const char* kind;
     std::function<AcDbCurve*()> make;
@@ -57,7 +50,7 @@ std::vector<CurveCase> curveCases()
         // Symmetric about x = 5: level at the top, which is +X, azimuth 2pi.
         {"spline",
             [] {
-                return new AcDbSpline(points({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}),
+                return new AcDbSpline(arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}),
                     AcGeVector3d(1, 1, 0), AcGeVector3d(1, -1, 0));
             },
             kPi / 4, 7 * kPi / 4, AcGePoint3d(5, 6, 0), AcGeVector3d(1, 0, 0)},
@@ -73,14 +66,14 @@ std::vector<CurveCase> curveCases()
         {"2d polyline",
             [] {
                 return new AcDb2dPolyline(AcDb::k2dSimplePoly,
-                    points({AcGePoint3d(0, 0, 0), AcGePoint3d(0, 10, 0), AcGePoint3d(-10, 10, 0)}));
+                    arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(0, 10, 0), AcGePoint3d(-10, 10, 0)}));
             },
             kPi / 2, kPi, AcGePoint3d(-5, 11, 0), AcGeVector3d(-1, 0, 0)},
         // Heights are left out of azimuths, not out of the direction at a point.
         {"3d polyline",
             [] {
                 return new AcDb3dPolyline(AcDb::k3dSimplePoly,
-                    points({AcGePoint3d(0, 0, 0), AcGePoint3d(0, -10, 3), AcGePoint3d(10, -10, 3)}));
+                    arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(0, -10, 3), AcGePoint3d(10, -10, 3)}));
             },
             3 * kPi / 2, 2 * kPi, AcGePoint3d(-1, -5, 1.5), AcGeVector3d(0, -10, 3).normal()},
     };

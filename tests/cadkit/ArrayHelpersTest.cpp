@@ -1,5 +1,6 @@
 // Array and point helpers of the geometry code: searches with each element type's equality,
 // extremes, sorts by a key, the two thinning rules, reversing, midpoints and lifted points.
+#include "ArrayOf.h"
 #include "MavUtils.h"
 
 #include <gtest/gtest.h>
@@ -7,21 +8,6 @@
 #include <vector>
 
 namespace {
-
-template <class T>
-AcArray<T> arrayOf(std::initializer_list<T> values)
-{
-    AcArray<T> result;
-    for (const T& v : values)
-        result.append(v);
-    return result;
-}
-
-template <class T>
-std::vector<T> vectorOf(const AcArray<T>& values)
-{
-    return std::vector<T>(values.begin(), values.end());
-}
 
 AcDbObjectId idOf(int value)
 {

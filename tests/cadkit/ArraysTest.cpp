@@ -1,5 +1,6 @@
 // Helpers on arrays and points: reversing, clearing, sorting, searching, thinning and the
 // conversions between point and array kinds.
+#include "ArrayOf.h"
 #include "MavUtils.h"
 
 #include "acut.h"
@@ -10,21 +11,6 @@
 #include <vector>
 
 namespace {
-
-template <class T>
-AcArray<T> arrayOf(std::initializer_list<T> values)
-{
-    AcArray<T> result;
-    for (const T& v : values)
-        result.append(v);
-    return result;
-}
-
-template <class T>
-std::vector<T> vectorOf(const AcArray<T>& values)
-{
-    return std::vector<T>(values.begin(), values.end());
-}
 
 } // namespace
 

@@ -54,15 +54,8 @@ TEST_F(BlocksMasks, AWipeoutOverAnEntitysExtents)
     const AcDbObjectId line = add(new AcDbLine(AcGePoint3d(2, 1, 0), AcGePoint3d(12, 6, 0)));
     AcDbObjectId id;
     ASSERT_EQ(MavUtils::createAcDbRasterImage(id, line), Acad::eOk);
-    AcDbWipeout* wipeout = nullptr;
-    ASSERT_EQ(acdbOpenObject(wipeout, id, AcDb::kForRead), Acad::eOk);
-    AcGePoint3d origin;
-    AcGeVector3d u;
-    AcGeVector3d v;
-    wipeout->getOrientation(origin, u, v);
-    EXPECT_EQ(origin, AcGePoint3d(2, 1, 0));
-    EXPECT_EQ(u, AcGeVector3d(10, 0, 0));
-    EXPECT_EQ(v, AcGeVector3d(0, 10, 0));
+    AcDbWipeout* wipeout = openWipeoutFramed(id, AcGePoint3d(2, 1, 0), AcGeVector3d(10, 0, 0), AcGeVector3d(0, 10, 0));
+    ASSERT_NE(wipeout, nullptr);
     AcGeMatrix3d pixelToModel;
     wipeout->getPixelToModelTransform(pixelToModel);
     ASSERT_EQ(wipeout->clipBoundary().length(), 5);

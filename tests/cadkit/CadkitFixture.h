@@ -2,9 +2,12 @@
 // that echoes nowhere, the host's variables at their defaults, message boxes scripted and logged.
 #pragma once
 
+#include "AcDbBlockTable.h"
+#include "AcDbBlockTableRecord.h"
 #include "AcDbDictionary.h"
 #include "AcDbEntity.h"
 #include "AcDbSortentsTable.h"
+#include "AcDbWipeout.h"
 #include "HostFixture.h"
 
 #include <vector>
@@ -16,6 +19,39 @@ protected:
     {
         ent->setDatabaseDefaults(db());
         return HostFixture::add(ent);
+    }
+
+    // A new named block of the drawing, closed.
+    static AcDbObjectId addBlock(const wchar_t* name)
+    {
+        AcDbBlockTable* table = nullptr;
+        EXPECT_EQ(db()->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
+        auto* block = new AcDbBlockTableRecord();
+        block->setName(name);
+        AcDbObjectId id;
+        EXPECT_EQ(table->add(id, block), Acad::eOk);
+        block->close();
+        table->close();
+        return id;
+    }
+
+    // The wipeout opened for read, after checking where its image lies: its origin and the two
+    // sides of the image. The caller closes it; null when it does not open.
+    static AcDbWipeout* openWipeoutFramed(
+        const AcDbObjectId& id, const AcGePoint3d& origin, const AcGeVector3d& u, const AcGeVector3d& v)
+    {
+        AcDbWipeout* wipeout = nullptr;
+        EXPECT_EQ(acdbOpenObject(wipeout, id, AcDb::kForRead), Acad::eOk);
+        if (wipeout == nullptr)
+            return nullptr;
+        AcGePoint3d actualOrigin;
+        AcGeVector3d actualU;
+        AcGeVector3d actualV;
+        wipeout->getOrientation(actualOrigin, actualU, actualV);
+        EXPECT_EQ(actualOrigin, origin);
+        EXPECT_EQ(actualU, u);
+        EXPECT_EQ(actualV, v);
+        return wipeout;
     }
 
     // The model-space draw order, bottom first, read from its table once the table exists.

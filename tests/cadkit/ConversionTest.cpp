@@ -1,5 +1,6 @@
 // Database curves of every kind as geometry curves and, for chains of lines and arcs, back as
 // polylines; region boundaries as curves.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavGeDbCurve.h"
@@ -31,14 +32,6 @@
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-AcGePoint3dArray points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
-}
 
 AcDbPolyline* polyline(std::initializer_list<std::pair<AcGePoint2d, double>> vertices, bool closed = false)
 {
@@ -117,7 +110,7 @@ TEST(Conversion, EveryDatabaseCurveKindBecomesTheSameGeometryCurve)
         {"fit spline",
             [] {
                 return new AcDbSpline(
-                    points({AcGePoint3d(0, 0, 0), AcGePoint3d(4, 3, 0), AcGePoint3d(9, -1, 0), AcGePoint3d(12, 2, 0)}));
+                    arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(4, 3, 0), AcGePoint3d(9, -1, 0), AcGePoint3d(12, 2, 0)}));
             },
             AcGe::kNurbCurve3d},
         {"lightweight polyline",
@@ -129,7 +122,7 @@ TEST(Conversion, EveryDatabaseCurveKindBecomesTheSameGeometryCurve)
         {"2d polyline",
             [] {
                 return new AcDb2dPolyline(
-                    AcDb::k2dSimplePoly, points({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}));
+                    AcDb::k2dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}));
             },
             AcGe::kCompositeCrv3d},
     };
@@ -145,7 +138,7 @@ TEST(Conversion, EveryDatabaseCurveKindBecomesTheSameGeometryCurve)
     }
     // Curves the conversion does not know give no curve and status 1.
     for (AcDbCurve* other : std::initializer_list<AcDbCurve*> { new AcDbRay(),
-             new AcDb3dPolyline(AcDb::k3dSimplePoly, points({ AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1) })) }) {
+             new AcDb3dPolyline(AcDb::k3dSimplePoly, arrayOf({ AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1) })) }) {
         AcGeCurve3d* ge = reinterpret_cast<AcGeCurve3d*>(1);
         EXPECT_EQ(converter.convertDbCurveToGeCurve(other, ge), Acad::eNotImplementedYet);
         EXPECT_EQ(ge, nullptr);
@@ -268,13 +261,13 @@ TEST(Conversion, TwoDimensionalHelpersAndTwoDimensionalPolylines)
     delete arc2d;
 
     AcDb2dPolyline fitted(
-        AcDb::k2dCubicSplinePoly, points({ AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(9, 0, 0) }));
+        AcDb::k2dCubicSplinePoly, arrayOf({ AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(9, 0, 0) }));
     AcDbPolyline* untouched = reinterpret_cast<AcDbPolyline*>(8);
     EXPECT_EQ(converter.convertPoly2dToLWPoly(&fitted, untouched), Acad::eNotImplementedYet);
     EXPECT_EQ(untouched, reinterpret_cast<AcDbPolyline*>(8));
     EXPECT_EQ(converter.convertPoly2dToLWPoly(nullptr, untouched), Acad::eInvalidInput);
 
-    AcDb2dPolyline simple(AcDb::k2dSimplePoly, points({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0)}));
+    AcDb2dPolyline simple(AcDb::k2dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0)}));
     AcDbPolyline* lw = nullptr;
     ASSERT_EQ(converter.convertPoly2dToLWPoly(&simple, lw), Acad::eOk);
     ASSERT_NE(lw, nullptr);

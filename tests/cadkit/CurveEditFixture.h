@@ -28,12 +28,9 @@ protected:
     // A new block of the drawing, handed out open for write; its id in blockId.
     static AcDbBlockTableRecord* openNewBlock(const wchar_t* name, AcDbObjectId& blockId)
     {
-        AcDbBlockTable* pTable = nullptr;
-        EXPECT_EQ(db()->getBlockTable(pTable, AcDb::kForWrite), Acad::eOk);
-        auto* pRecord = new AcDbBlockTableRecord();
-        pRecord->setName(name);
-        EXPECT_EQ(pTable->add(blockId, pRecord), Acad::eOk);
-        pTable->close();
+        blockId = addBlock(name);
+        AcDbBlockTableRecord* pRecord = nullptr;
+        EXPECT_EQ(acdbOpenObject(pRecord, blockId, AcDb::kForWrite), Acad::eOk);
         return pRecord;
     }
 

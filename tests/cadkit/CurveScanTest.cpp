@@ -1,5 +1,6 @@
 // Polylines and arcs read into lists, kinds of curves and pairs, the side of a line a point lies
 // on, distances to a curve's nearer end, and copies of the library's curve kinds.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavUtils.h"
@@ -23,14 +24,6 @@
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-AcGePoint3dArray points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
-}
 
 AcDbPolyline* fourVertexPolyline()
 {
@@ -69,7 +62,7 @@ using CurveScan = CadkitFixture;
 TEST_F(CurveScan, PolylineScansAppendEveryVertexToWhatTheListsHold)
 {
     std::unique_ptr<AcDbPolyline> polyline(fourVertexPolyline());
-    AcGePoint3dArray pts = points({AcGePoint3d(-1, -1, -1)});
+    AcGePoint3dArray pts = arrayOf({AcGePoint3d(-1, -1, -1)});
     AcGeDoubleArray bulges;
     bulges.append(9.0);
     AcArray<int> indexes;
@@ -116,7 +109,7 @@ TEST_F(CurveScan, PairCodesOfTwoEntities)
     const AcDbObjectId arc = add(new AcDbArc(AcGePoint3d(0, 0, 0), 5.0, 0.0, kPi));
     const AcDbObjectId circle = add(new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 5.0));
     const AcDbObjectId poly = add(fourVertexPolyline());
-    const AcDbObjectId poly3d = add(new AcDb3dPolyline(AcDb::k3dSimplePoly, points({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1)})));
+    const AcDbObjectId poly3d = add(new AcDb3dPolyline(AcDb::k3dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 1, 1)})));
     struct Case {
         AcDbObjectId first, second;
         int code;
@@ -140,12 +133,12 @@ TEST_F(CurveScan, DistancesToTheNearerEndAreAppended)
     AcGeDoubleArray distances;
     distances.append(-1.0);
     EXPECT_EQ(MavUtils::tellLocationOfIntersectPointInDbCurve(
-                  &line, points({AcGePoint3d(3, 1, 0), AcGePoint3d(9, 0, 0)}), distances),
+                  &line, arrayOf({AcGePoint3d(3, 1, 0), AcGePoint3d(9, 0, 0)}), distances),
         Acad::eOk);
     ASSERT_EQ(distances.length(), 3);
     EXPECT_NEAR(distances[1], std::sqrt(10.0), 1e-12);
     EXPECT_NEAR(distances[2], 1.0, 1e-12);
-    EXPECT_EQ(MavUtils::tellLocationOfIntersectPointInDbCurve(nullptr, points({}), distances), Acad::eInvalidInput);
+    EXPECT_EQ(MavUtils::tellLocationOfIntersectPointInDbCurve(nullptr, arrayOf<AcGePoint3d>({}), distances), Acad::eInvalidInput);
 }
 
 TEST_F(CurveScan, SideOfALineIsLeftOnlyAtARightAngle)
@@ -186,7 +179,7 @@ TEST_F(CurveScan, CopiesKeepTheGeometryOfEachKind)
     AcGeDoubleArray bulges;
     bulges.append(0.0);
     bulges.append(1.0);
-    const AcGePoint3dArray corners = points({AcGePoint3d(0, 0, 5), AcGePoint3d(10, 0, 5), AcGePoint3d(10, 10, 5)});
+    const AcGePoint3dArray corners = arrayOf({AcGePoint3d(0, 0, 5), AcGePoint3d(10, 0, 5), AcGePoint3d(10, 10, 5)});
     std::unique_ptr<AcDbCurve> sources[] = {std::unique_ptr<AcDbCurve>(fourVertexPolyline()),
         std::make_unique<AcDb2dPolyline>(AcDb::k2dSimplePoly, corners, 5.0, true, 0.5, 0.75, &bulges),
         std::make_unique<AcDb3dPolyline>(AcDb::k3dSimplePoly, corners, true),
@@ -249,7 +242,7 @@ TEST_F(CurveScan, CopiesByIdGoOntoTheLayerInTheCurrentSpaceOrTheRecord)
     AcGeDoubleArray bulges;
     bulges.append(0.5);
     const AcDbObjectId source = add(new AcDb2dPolyline(AcDb::k2dSimplePoly,
-        points({AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0)}), 0.0, false, 0.0, 0.0, &bulges));
+        arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0), AcGePoint3d(10, 10, 0)}), 0.0, false, 0.0, 0.0, &bulges));
     AcDbObjectId newId;
     EXPECT_EQ(MavUtils::isMavCurveThenMakeACopy(source, newId, CString(L"COPIES")), 1);
     ASSERT_EQ(modelSpace().size(), 2u);

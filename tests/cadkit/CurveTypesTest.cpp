@@ -1,5 +1,6 @@
 // The five curve kinds by exact class, copies that carry the geometry and nothing else, copies
 // added to the drawing or a block, and the one-class tests with their alerts.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavUtils.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-AcGePoint3dArray pointList(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
-}
-
 AcDbPolyline* closedSquare()
 {
     auto* square = new AcDbPolyline();
@@ -40,7 +33,7 @@ AcDbPolyline* closedSquare()
 
 AcDbSpline* spline()
 {
-    return new AcDbSpline(pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}),
+    return new AcDbSpline(arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(5, 5, 0), AcGePoint3d(10, 0, 0)}),
         AcGeVector3d(1, 1, 0), AcGeVector3d(1, -1, 0));
 }
 
@@ -55,8 +48,8 @@ TEST_F(CurveTypes, TheFiveKindsByExactClassAndNoOthers)
         int kind;
     };
     for (const Case& c : {Case{closedSquare(), 1},
-             Case{new AcDb2dPolyline(AcDb::k2dSimplePoly, pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)})), 2},
-             Case{new AcDb3dPolyline(AcDb::k3dSimplePoly, pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1)})), 3},
+             Case{new AcDb2dPolyline(AcDb::k2dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)})), 2},
+             Case{new AcDb3dPolyline(AcDb::k3dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1)})), 3},
              Case{new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)), 4},
              Case{new AcDbArc(AcGePoint3d(0, 0, 0), 1.0, 0.0, 1.0), 5}, Case{spline(), 0},
              Case{new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 1.0), 0},
@@ -158,7 +151,7 @@ TEST_F(CurveTypes, CopiesCarryTheGeometryAndNothingElse)
     bulges.append(0.0);
     pCopy = nullptr;
     EXPECT_EQ(MavUtils::isMavCurveThenMakeACopy(add(new AcDb2dPolyline(AcDb::k2dSimplePoly,
-                                                    pointList({AcGePoint3d(0, 0, 3), AcGePoint3d(4, 0, 3)}), 3.0, true,
+                                                    arrayOf({AcGePoint3d(0, 0, 3), AcGePoint3d(4, 0, 3)}), 3.0, true,
                                                     0.0, 0.0, &bulges)),
                   kind, pCopy),
         1);
@@ -176,7 +169,7 @@ TEST_F(CurveTypes, CopiesCarryTheGeometryAndNothingElse)
 
     pCopy = nullptr;
     EXPECT_EQ(MavUtils::isMavCurveThenMakeACopy(add(new AcDb3dPolyline(AcDb::k3dSimplePoly,
-                                                    pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 3),
+                                                    arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 2, 3),
                                                         AcGePoint3d(4, 5, 6)}))),
                   kind, pCopy),
         1);
@@ -254,7 +247,7 @@ TEST_F(CurveTypes, TextAndPolylineTestsWithTheirBoxes)
     EXPECT_EQ(MavUtils::isPolyline(add(square), area), 1);
     EXPECT_NEAR(area, 100.0, 1e-9);
     EXPECT_EQ(MavUtils::isPolyline(add(new AcDb3dPolyline(AcDb::k3dSimplePoly,
-                                       pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(1, 1, 0)}),
+                                       arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0), AcGePoint3d(1, 1, 0)}),
                                        true)),
                   area),
         1);

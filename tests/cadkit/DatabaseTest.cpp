@@ -63,20 +63,6 @@ bool isClosed(AcDbObjectId id)
     return true;
 }
 
-// A new, empty block of this drawing.
-AcDbObjectId makeBlock(AcDbDatabase* pDb, const wchar_t* name)
-{
-    AcDbBlockTable* table = nullptr;
-    EXPECT_EQ(pDb->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
-    auto* block = new AcDbBlockTableRecord();
-    block->setName(name);
-    AcDbObjectId id;
-    EXPECT_EQ(table->add(id, block), Acad::eOk);
-    block->close();
-    table->close();
-    return id;
-}
-
 } // namespace
 
 using DatabaseAccess = CadkitFixture;
@@ -157,7 +143,7 @@ TEST_F(DatabaseAccess, WithoutAWorkingDatabaseAppendsAnswerNoDatabase)
 
 TEST_F(DatabaseAccess, AppendingToAnOpenBlockClosesTheEntityAndLeavesTheBlockOpen)
 {
-    const AcDbObjectId blockId = makeBlock(db(), L"BRI-HLJT");
+    const AcDbObjectId blockId = addBlock(L"BRI-HLJT");
     AcDbBlockTableRecord* block = nullptr;
     ASSERT_EQ(acdbOpenObject(block, blockId, AcDb::kForWrite), Acad::eOk);
     AcDbObjectId first;

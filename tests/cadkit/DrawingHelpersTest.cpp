@@ -1,5 +1,6 @@
 // Drawing helpers: every draw puts its one entity where its arguments say (the current space or
 // a record held open) with the display properties it takes, and nothing for a null record.
+#include "ArrayOf.h"
 #include "FactoryFixture.h"
 
 #include "MavUtils.h"
@@ -99,14 +100,6 @@ protected:
     AcDbObjectId mBlockId;
 };
 
-AcArray<AcGePoint3d> pointsOf(std::initializer_list<AcGePoint3d> points)
-{
-    AcArray<AcGePoint3d> result;
-    for (const AcGePoint3d& p : points)
-        result.append(p);
-    return result;
-}
-
 void expectVertex(const AcDbPolyline* pline, unsigned int i, double x, double y, double bulge, double width)
 {
     AcGePoint2d point;
@@ -192,7 +185,7 @@ TEST_F(DrawingHelpers, ArcsCirclesAndPolylinesReachTheirTargetsWithTheirProperti
 {
     using R = AcDbBlockTableRecord*;
     AcDbObjectId out;
-    const AcArray<AcGePoint3d> points = pointsOf({AcGePoint3d(0, 0, 4), AcGePoint3d(3, 0, 4), AcGePoint3d(3, 2, 4)});
+    const AcArray<AcGePoint3d> points = arrayOf({AcGePoint3d(0, 0, 4), AcGePoint3d(3, 0, 4), AcGePoint3d(3, 2, 4)});
     const Shown all{true, true, true, true};
     const Shown colourAndLayer{true, true};
     const struct {
@@ -262,7 +255,7 @@ TEST_F(DrawingHelpers, SpecialColoursAndLineWeightsAreNotApplied)
     const int defaultWeight = db()->celweight();
     ASSERT_NE(defaultColour, 0);
     ASSERT_NE(defaultWeight, -2);
-    const AcArray<AcGePoint3d> points = pointsOf({kStart, kEnd});
+    const AcArray<AcGePoint3d> points = arrayOf({kStart, kEnd});
     const struct {
         const char* name;
         std::function<void(AcDbObjectId&)> draw;
@@ -300,7 +293,7 @@ TEST_F(DrawingHelpers, SpecialColoursAndLineWeightsAreNotApplied)
 TEST_F(DrawingHelpers, RecordFormsGivenNoRecordDrawNothing)
 {
     AcDbObjectId id;
-    const AcArray<AcGePoint3d> points = pointsOf({kStart, kEnd});
+    const AcArray<AcGePoint3d> points = arrayOf({kStart, kEnd});
     MavUtils::drawLine(nullptr, kStart, kEnd, mLayerId, kColour, id);
     MavUtils::drawLine(nullptr, kStart, kEnd, kColour, kLayer, kWeight, kLinetype, id);
     MavUtils::drawArc(nullptr, id, kStart, 0, 1, 1, kColour, kLayer, kWeight, kLinetype);

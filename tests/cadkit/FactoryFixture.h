@@ -53,20 +53,6 @@ private:
 
 class FactoryFixture : public CadkitFixture {
 protected:
-    // A new named block of the drawing, closed.
-    static AcDbObjectId addBlock(const wchar_t* name)
-    {
-        AcDbBlockTable* table = nullptr;
-        EXPECT_EQ(db()->getBlockTable(table, AcDb::kForWrite), Acad::eOk);
-        auto* block = new AcDbBlockTableRecord();
-        block->setName(name);
-        AcDbObjectId id;
-        EXPECT_EQ(table->add(id, block), Acad::eOk);
-        block->close();
-        table->close();
-        return id;
-    }
-
     // The factory's target: the block opened in the mode given, kept open until close().
     AcDbBlockTableRecord* openTarget(AcDbObjectId blockId, AcDb::OpenMode mode)
     {

@@ -1,6 +1,7 @@
 // Curves rebuilt from others: chains merged into one polyline (through vertex lists and
 // through geometry curves), curves divided into equal pieces, lines and polylines reversed,
 // a two-vertex polyline drawn as a line.
+#include "ArrayOf.h"
 #include "CurveEditFixture.h"
 
 #include "MavUtils.h"
@@ -28,14 +29,6 @@ protected:
         return layer;
     }
 
-    static AcArray<AcDbObjectId> idList(std::initializer_list<AcDbObjectId> ids)
-    {
-        AcArray<AcDbObjectId> list;
-        for (const AcDbObjectId& id : ids)
-            list.append(id);
-        return list;
-    }
-
     // An id that names an erased line: it no longer opens.
     static AcDbObjectId erasedLine()
     {
@@ -51,14 +44,14 @@ TEST_F(MergeDivideReverseTest, MergeJoinsSharedEndsButReversesNothing)
     const AcDbObjectId joined = addLine(10, 0, 10, 5);
     const AcDbObjectId backwards = addLine(10, 5, 10, 0);
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePline(idList({first, joined}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({first, joined}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}});
     AcDbPolyline* pMerged = nullptr;
     ASSERT_EQ(acdbOpenObject(pMerged, newId, AcDb::kForRead), Acad::eOk);
     EXPECT_TRUE(pMerged->hasPlinegen());
     pMerged->close();
 
-    EXPECT_EQ(MavUtils::mergePline(idList({first, backwards}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({first, backwards}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {10, 0, 0}});
     EXPECT_FALSE(first.isErased());
 }
@@ -69,15 +62,15 @@ TEST_F(MergeDivideReverseTest, MergedArcRunsOnFromTheChain)
     // Alone, an arc is taken from its end.
     const AcDbObjectId arc = addArc(0, 0, 10, 0, kPi / 2);
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePline(idList({arc}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({arc}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 10, -bulge}, {10, 0, 0}});
     // After a line ending at its start it runs along itself, counter-clockwise.
     const AcDbObjectId lead = addLine(20, 0, 10, 0);
-    EXPECT_EQ(MavUtils::mergePline(idList({lead, arc}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({lead, arc}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{20, 0, 0}, {10, 0, bulge}, {0, 10, 0}});
     // An arc across the +X direction keeps the sign of its turn.
     const AcDbObjectId across = addArc(0, 0, 10, 3 * kPi / 2, kPi / 2);
-    EXPECT_EQ(MavUtils::mergePline(idList({across}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({across}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 10, -1.0}, {0, -10, 0}});
 }
 
@@ -96,7 +89,7 @@ TEST_F(MergeDivideReverseTest, MergeTakesTheVerticesOfOldStylePolylines)
     raised.append(AcGePoint3d(9, 5, 2));
     const AcDbObjectId poly3d = add(new AcDb3dPolyline(AcDb::k3dSimplePoly, raised));
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePline(idList({poly2d, poly3d}), AcDbObjectId::kNull, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({poly2d, poly3d}), AcDbObjectId::kNull, newId), Acad::eOk);
     expectVertices(verticesOf(newId), {{0, 0, 0.25}, {5, 0, 0}, {5, 5, 0}, {9, 5, 0}});
 }
 
@@ -107,12 +100,12 @@ TEST_F(MergeDivideReverseTest, MergeSetsTheLayerOnlyWhenGiven)
     db()->setClayer(current);
     const AcDbObjectId line = addLine(0, 0, 10, 0);
     AcDbEntity* pMerged = nullptr;
-    EXPECT_EQ(MavUtils::mergePline(idList({line}), AcDbObjectId::kNull, pMerged), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({line}), AcDbObjectId::kNull, pMerged), Acad::eOk);
     ASSERT_NE(pMerged, nullptr);
     AcDbObjectId newId;
     ASSERT_EQ(MavUtils::addToCurrentSpaceAndClose(pMerged, newId), Acad::eOk);
     EXPECT_EQ(layerOf(newId), current);
-    EXPECT_EQ(MavUtils::mergePline(idList({line}), given, newId), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({line}), given, newId), Acad::eOk);
     EXPECT_EQ(layerOf(newId), given);
 }
 
@@ -122,12 +115,12 @@ TEST_F(MergeDivideReverseTest, MergeKeepsWhatWasReadBeforeAnUnreadableCurve)
     const AcDbObjectId b = addLine(10, 0, 10, 5);
     const AcDbObjectId gone = erasedLine();
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePline(idList({a, b, gone}), AcDbObjectId::kNull, newId), Acad::eNotApplicable);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({a, b, gone}), AcDbObjectId::kNull, newId), Acad::eNotApplicable);
     expectVertices(verticesOf(newId), {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}});
     // Nothing read, nothing made.
     const std::size_t count = modelSpace().size();
     AcDbObjectId none;
-    EXPECT_EQ(MavUtils::mergePline(idList({gone}), AcDbObjectId::kNull, none), Acad::eNotApplicable);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({gone}), AcDbObjectId::kNull, none), Acad::eNotApplicable);
     EXPECT_EQ(MavUtils::mergePline(AcArray<AcDbObjectId>(), AcDbObjectId::kNull, none), Acad::eInvalidInput);
     EXPECT_TRUE(none.isNull());
     EXPECT_EQ(modelSpace().size(), count);
@@ -139,11 +132,11 @@ TEST_F(MergeDivideReverseTest, MergeIntoARecordOrNowhere)
     AcDbObjectId blockId;
     AcDbBlockTableRecord* pRecord = openNewBlock(L"MERGED", blockId);
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePline(idList({a}), AcDbObjectId::kNull, newId, pRecord), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({a}), AcDbObjectId::kNull, newId, pRecord), Acad::eOk);
     pRecord->close();
     EXPECT_EQ(entitiesOf(blockId), std::vector<AcDbObjectId>{newId});
     AcDbObjectId untouched;
-    EXPECT_EQ(MavUtils::mergePline(idList({a}), AcDbObjectId::kNull, untouched, nullptr), Acad::eOk);
+    EXPECT_EQ(MavUtils::mergePline(arrayOf({a}), AcDbObjectId::kNull, untouched, nullptr), Acad::eOk);
     EXPECT_TRUE(untouched.isNull());
     EXPECT_EQ(modelSpace().size(), 1u);
 }
@@ -155,7 +148,7 @@ TEST_F(MergeDivideReverseTest, GeometryMergeChainsLinesArcsAndPolylines)
     const AcDbObjectId gone = erasedLine();
     const AcDbObjectId layer = makeLayer(L"CHAIN");
     AcDbObjectId newId;
-    EXPECT_EQ(MavUtils::mergePlineEx(idList({line, polyline, gone}), layer, newId), Acad::eNotApplicable);
+    EXPECT_EQ(MavUtils::mergePlineEx(arrayOf({line, polyline, gone}), layer, newId), Acad::eNotApplicable);
     expectVertices(verticesOf(newId), {{0, 0, 0}, {10, 0, 0}, {10, 5, 0}, {15, 5, 0}});
     EXPECT_EQ(layerOf(newId), layer);
     EXPECT_NE(transcript().find(L"mergePlineEx 出现异常!"), std::wstring::npos);
@@ -163,7 +156,7 @@ TEST_F(MergeDivideReverseTest, GeometryMergeChainsLinesArcsAndPolylines)
     const std::size_t count = modelSpace().size();
     const AcDbObjectId circle = add(new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 3.0));
     AcDbObjectId none;
-    EXPECT_EQ(MavUtils::mergePlineEx(idList({circle}), layer, none), Acad::eInvalidInput);
+    EXPECT_EQ(MavUtils::mergePlineEx(arrayOf({circle}), layer, none), Acad::eInvalidInput);
     EXPECT_TRUE(none.isNull());
     EXPECT_EQ(modelSpace().size(), count + 1);
 }

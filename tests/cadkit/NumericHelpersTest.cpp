@@ -1,5 +1,6 @@
 // Numeric helpers of the geometry calculations: degrees, minutes and seconds and their texts,
 // bar unit weights, text sizes, reductions and the reserved operations.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavCounter.h"
@@ -11,15 +12,6 @@
 #include <cmath>
 
 namespace {
-
-template <class T>
-AcArray<T> arrayOf(std::initializer_list<T> values)
-{
-    AcArray<T> result;
-    for (const T& v : values)
-        result.append(v);
-    return result;
-}
 
 TEST(NumericHelpers, AngleSplitsWithTheSignOnTheDegreesAlone)
 {

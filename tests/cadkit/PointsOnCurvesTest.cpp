@@ -1,5 +1,6 @@
 // Points on curves and segments: stations with the direction there, equal divisions, middle and
 // division points, offsets square to a curve, nearest points, feet, mirrors, polar points, sets.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavCounter.h"
@@ -37,14 +38,6 @@ AcDbPolyline* bentPolyline()
     p->addVertexAt(1, AcGePoint2d(2, 0));
     p->addVertexAt(2, AcGePoint2d(2, 8));
     return p;
-}
-
-AcGePoint3dArray points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
 }
 
 } // namespace
@@ -103,7 +96,7 @@ TEST(StationsOnGeometryCurves, EqualPartsOfAStretchLieOnTheStretch)
     for (const Case& c : {Case{0, 100, 4, 2, {25, 50, 75, 100}}, Case{0, 40, 4, 0, {10, 20, 30, 40}},
              Case{50, 0, 2, 1, {75, 100}}, Case{80, 40, 2, 2, {60, 40}}, Case{0, 100, 0, 2, {}}}) {
         for (const bool plane : {false, true}) {
-            AcGePoint3dArray pts = points({kUnset});
+            AcGePoint3dArray pts = arrayOf({kUnset});
             const AcGePoint3d from(c.from, 0, 0);
             const AcGePoint3d to(c.to, 0, 0);
             const Acad::ErrorStatus es = plane
@@ -175,7 +168,7 @@ TEST(PointsOnSegments, PolarRotatedMiddleAndDivisionPoints)
     MavCounter::getOnLinePoint(AcGePoint2d(1, 1), AcGePoint2d(11, 1), -4.0, q);
     EXPECT_TRUE(q.isEqualTo(AcGePoint2d(-3, 1)));
 
-    AcArray<AcGePoint3d> corners = points({kUnset});
+    AcArray<AcGePoint3d> corners = arrayOf({kUnset});
     MavCounter::getPointsByExtent(AcDbExtents(AcGePoint3d(0, 0, 1), AcGePoint3d(4, 3, 2)), corners);
     ASSERT_EQ(corners.length(), 5);
     EXPECT_TRUE(corners[1].isEqualTo(AcGePoint3d(0, 0, 1)));
@@ -231,20 +224,20 @@ TEST(PointSets, NearestCentreAndCorners)
     EXPECT_TRUE(nearest.isEqualTo(kUnset));
     // Of equal distances the later point wins.
     EXPECT_EQ(MavCounter::getNearestPoint(AcGePoint3d(0, 0, 0),
-                  points({AcGePoint3d(5, 0, 0), AcGePoint3d(0, 3, 0), AcGePoint3d(-3, 0, 0)}), nearest),
+                  arrayOf({AcGePoint3d(5, 0, 0), AcGePoint3d(0, 3, 0), AcGePoint3d(-3, 0, 0)}), nearest),
         Acad::eOk);
     EXPECT_TRUE(nearest.isEqualTo(AcGePoint3d(-3, 0, 0)));
 
     AcGePoint3d centre = kUnset;
     MavCounter::getCenterPoint(AcGePoint3dArray(), centre);
     EXPECT_TRUE(centre.isEqualTo(kUnset));
-    MavCounter::getCenterPoint(points({AcGePoint3d(0, 0, 0), AcGePoint3d(4, 2, 6)}), centre);
+    MavCounter::getCenterPoint(arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(4, 2, 6)}), centre);
     EXPECT_TRUE(centre.isEqualTo(AcGePoint3d(2, 1, 3)));
 
     AcGePoint3d lower = kUnset;
     AcGePoint3d upper = kUnset;
     EXPECT_EQ(MavCounter::getMinMaxPointsInPointsArray(AcGePoint3dArray(), lower, upper), Acad::eInvalidInput);
-    EXPECT_EQ(MavCounter::getMinMaxPointsInPointsArray(points({AcGePoint3d(0, 5, 7), AcGePoint3d(3, 1, 9)}), lower, upper),
+    EXPECT_EQ(MavCounter::getMinMaxPointsInPointsArray(arrayOf({AcGePoint3d(0, 5, 7), AcGePoint3d(3, 1, 9)}), lower, upper),
         Acad::eOk);
     EXPECT_TRUE(lower.isEqualTo(AcGePoint3d(0, 1, 7)));
     EXPECT_TRUE(upper.isEqualTo(AcGePoint3d(3, 5, 7)));

@@ -1,5 +1,6 @@
 // Vertex lists of every curve kind, chained arcs that keep their shape whichever way they are
 // listed, link-aware joins that keep the shared point once, arc readings and element types.
+#include "ArrayOf.h"
 #include "CadkitFixture.h"
 
 #include "MavUtils.h"
@@ -24,14 +25,6 @@ struct Lists {
     AcGeDoubleArray bulges;
     AcArray<int> indexes;
 };
-
-AcGePoint3dArray pointList(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray array;
-    for (const AcGePoint3d& p : list)
-        array.append(p);
-    return array;
-}
 
 // How far the point lies from the polyline that the merge would build from the lists.
 double offPolyline(const Lists& lists, const AcGePoint3d& point)
@@ -111,7 +104,7 @@ TEST_F(Scanning, ArcsKeepTheirShapeFirstOrAfterAChainWhateverTheirTangents)
         // After chains that end at either end of the arc; with the start the arc is turned.
         for (const AcGePoint3d& join : {start, end}) {
             Lists chain;
-            chain.points = pointList({join - AcGeVector3d(0, 5, 0), join});
+            chain.points = arrayOf({join - AcGeVector3d(0, 5, 0), join});
             chain.bulges.append(0.0);
             chain.bulges.append(0.0);
             chain.indexes.append(0);
@@ -127,7 +120,7 @@ TEST_F(Scanning, ArcsKeepTheirShapeFirstOrAfterAChainWhateverTheirTangents)
 TEST_F(Scanning, PolylinesOfEveryKindAppendToListsAlreadyFilled)
 {
     Lists lists;
-    lists.points = pointList({AcGePoint3d(-1, -1, 0)});
+    lists.points = arrayOf({AcGePoint3d(-1, -1, 0)});
     lists.bulges.append(0.25);
     lists.indexes.append(9);
     int kind = -1;
@@ -141,12 +134,12 @@ TEST_F(Scanning, PolylinesOfEveryKindAppendToListsAlreadyFilled)
     bulges.append(-0.3);
     bulges.append(0.0);
     MavUtils::scanPlineEx(add(new AcDb2dPolyline(AcDb::k2dSimplePoly,
-                              pointList({AcGePoint3d(5, 5, 0), AcGePoint3d(9, 5, 0), AcGePoint3d(9, 9, 0)}), 0.0,
+                              arrayOf({AcGePoint3d(5, 5, 0), AcGePoint3d(9, 5, 0), AcGePoint3d(9, 9, 0)}), 0.0,
                               false, 0.0, 0.0, &bulges)),
         lists.points, lists.bulges, lists.indexes, kind);
     EXPECT_EQ(kind, 1);
     MavUtils::scanPlineEx(add(new AcDb3dPolyline(AcDb::k3dSimplePoly,
-                              pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1), AcGePoint3d(1, 1, 2),
+                              arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1), AcGePoint3d(1, 1, 2),
                                   AcGePoint3d(0, 1, 3)}))),
         lists.points, lists.bulges, lists.indexes, kind);
     EXPECT_EQ(kind, 2);
@@ -209,7 +202,7 @@ TEST_F(Scanning, LinkAwareJoinKeepsTheSharedPointOnce)
     for (const Case& c : {Case{1, 0, {0, 10, 20}}, Case{0, 1, {0, 10, 20}}, Case{1, 1, {0, 20}},
              Case{0, 0, {0, 10, 10, 20}}}) {
         Lists chain;
-        chain.points = pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0)});
+        chain.points = arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0)});
         chain.bulges.append(0.0);
         chain.bulges.append(0.0);
         chain.indexes.append(0);
@@ -226,7 +219,7 @@ TEST_F(Scanning, LinkAwareJoinKeepsTheSharedPointOnce)
 
     // An arc joined to a chain is oriented against the chain's points.
     Lists chain;
-    chain.points = pointList({AcGePoint3d(-5, 10, 0), AcGePoint3d(0, 10, 0)});
+    chain.points = arrayOf({AcGePoint3d(-5, 10, 0), AcGePoint3d(0, 10, 0)});
     chain.bulges.append(0.0);
     chain.bulges.append(0.0);
     chain.indexes.append(0);
@@ -289,8 +282,8 @@ TEST_F(Scanning, ElementTypesByClass)
     for (const Case& c : {Case{new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)), 1},
              Case{new AcDbArc(AcGePoint3d(0, 0, 0), 1.0, 0.0, 1.0), 2},
              Case{lightweight({AcGePoint2d(0, 0), AcGePoint2d(1, 0)}), 3},
-             Case{new AcDb2dPolyline(AcDb::k2dSimplePoly, pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)})), 3},
-             Case{new AcDb3dPolyline(AcDb::k3dSimplePoly, pointList({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1)})), 3},
+             Case{new AcDb2dPolyline(AcDb::k2dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 0)})), 3},
+             Case{new AcDb3dPolyline(AcDb::k3dSimplePoly, arrayOf({AcGePoint3d(0, 0, 0), AcGePoint3d(1, 0, 1)})), 3},
              Case{new AcDbCircle(AcGePoint3d(0, 0, 0), AcGeVector3d::kZAxis, 1.0), 42}}) {
         int type = 42;
         EXPECT_EQ(MavUtils::scanElementType(add(c.ent), type), Acad::eOk);

@@ -97,15 +97,8 @@ TEST_F(Tables, AWipeoutOverAPolygonSpansItsRangeAndIsClippedToIt)
         rectangle.append(p);
     AcDbObjectId id;
     ASSERT_EQ(MavUtils::createAcDbRasterImage(id, rectangle), Acad::eOk);
-    AcDbWipeout* wipeout = nullptr;
-    ASSERT_EQ(acdbOpenObject(wipeout, id, AcDb::kForRead), Acad::eOk);
-    AcGePoint3d origin;
-    AcGeVector3d u;
-    AcGeVector3d v;
-    wipeout->getOrientation(origin, u, v);
-    EXPECT_EQ(origin, AcGePoint3d(0, 0, 0));
-    EXPECT_EQ(u, AcGeVector3d(10, 0, 0));
-    EXPECT_EQ(v, AcGeVector3d(0, 5, 0));
+    AcDbWipeout* wipeout = openWipeoutFramed(id, AcGePoint3d(0, 0, 0), AcGeVector3d(10, 0, 0), AcGeVector3d(0, 5, 0));
+    ASSERT_NE(wipeout, nullptr);
     EXPECT_EQ(wipeout->clipBoundaryType(), AcDbRasterImage::kPoly);
     EXPECT_EQ(wipeout->clipBoundary().length(), 5);
     wipeout->close();
