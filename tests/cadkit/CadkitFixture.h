@@ -21,6 +21,15 @@ protected:
         return HostFixture::add(ent);
     }
 
+    // The object opened for read as the class asked for; the caller closes it.
+    template <class Record>
+    static Record* openRecord(AcDbObjectId id)
+    {
+        Record* record = nullptr;
+        EXPECT_EQ(acdbOpenObject(record, id, AcDb::kForRead), Acad::eOk);
+        return record;
+    }
+
     // A new named block of the drawing, closed.
     static AcDbObjectId addBlock(const wchar_t* name)
     {

@@ -46,6 +46,16 @@ struct Shown {
 
 enum class Target { CurrentSpace, Record };
 
+// One form of a drawing helper in a table of cases: where its entity goes, whether it hands out
+// the id, which properties it shows, and the call itself (given the open target record).
+struct DrawForm {
+    const char* name;
+    Target target;
+    bool givesId;
+    Shown shown;
+    std::function<void(AcDbBlockTableRecord*)> draw;
+};
+
 class DrawingHelpers : public FactoryFixture {
 protected:
     void SetUp() override
@@ -119,13 +129,7 @@ TEST_F(DrawingHelpers, EveryLineFormReachesItsTargetWithItsProperties)
     using R = AcDbBlockTableRecord*;
     AcDbObjectId out;
     const AcDbObjectId& layerId = mLayerId;
-    const struct {
-        const char* name;
-        Target target;
-        bool givesId;
-        Shown shown;
-        std::function<void(R)> draw;
-    } forms[] = {
+    const DrawForm forms[] = {
         {"id", Target::CurrentSpace, true, {}, [&](R) { MavUtils::drawLine(kStart, kEnd, out); }},
         {"colour", Target::CurrentSpace, false, {true}, [&](R) { MavUtils::drawLine(kStart, kEnd, kColour); }},
         {"layer name", Target::CurrentSpace, false, {false, true},
@@ -188,13 +192,7 @@ TEST_F(DrawingHelpers, ArcsCirclesAndPolylinesReachTheirTargetsWithTheirProperti
     const AcArray<AcGePoint3d> points = arrayOf({AcGePoint3d(0, 0, 4), AcGePoint3d(3, 0, 4), AcGePoint3d(3, 2, 4)});
     const Shown all{true, true, true, true};
     const Shown colourAndLayer{true, true};
-    const struct {
-        const char* name;
-        Target target;
-        bool givesId;
-        Shown shown;
-        std::function<void(R)> draw;
-    } forms[] = {
+    const DrawForm forms[] = {
         {"arc, record", Target::Record, false, all,
             [&](R r) { MavUtils::drawArc(r, kStart, 0.5, 2.0, 3.0, kColour, kLayer, kWeight, kLinetype); }},
         {"arc", Target::CurrentSpace, false, all,

@@ -13,18 +13,6 @@
 
 #include <filesystem>
 
-namespace {
-
-template <class Record>
-Record* openRecord(AcDbObjectId id)
-{
-    Record* record = nullptr;
-    EXPECT_EQ(acdbOpenObject(record, id, AcDb::kForRead), Acad::eOk);
-    return record;
-}
-
-} // namespace
-
 using Styles = CadkitFixture;
 
 TEST_F(Styles, LookUpsByNameGiveTheIdOrTheMissingKeyWithANullId)

@@ -8,17 +8,6 @@
 #include "AcDbLayerTable.h"
 #include "AcDbWipeout.h"
 
-namespace {
-
-AcDbLayerTableRecord* openLayer(AcDbObjectId id)
-{
-    AcDbLayerTableRecord* layer = nullptr;
-    EXPECT_EQ(acdbOpenObject(layer, id, AcDb::kForRead), Acad::eOk);
-    return layer;
-}
-
-} // namespace
-
 using Tables = CadkitFixture;
 
 TEST_F(Tables, LayersAreMadeOnceThawedAndMadeCurrent)
@@ -38,7 +27,7 @@ TEST_F(Tables, LayersAreMadeOnceThawedAndMadeCurrent)
     layer->close();
     EXPECT_EQ(MavUtils::createNewLayer(L"钢筋"), id);
     EXPECT_EQ(db()->clayer(), id);
-    layer = openLayer(id);
+    layer = openRecord<AcDbLayerTableRecord>(id);
     EXPECT_FALSE(layer->isFrozen());
     layer->close();
     const AcDbObjectId fresh = MavUtils::createNewLayer(L"标注");
@@ -63,11 +52,11 @@ TEST_F(Tables, LocksAndLinetypesOfLayersAndMissingLayersUntouched)
     AcDbObjectId id;
     MavUtils::createLayer(L"A", id);
     MavUtils::lockLayer(L"A", 1);
-    AcDbLayerTableRecord* layer = openLayer(id);
+    AcDbLayerTableRecord* layer = openRecord<AcDbLayerTableRecord>(id);
     EXPECT_TRUE(layer->isLocked());
     layer->close();
     MavUtils::lockLayer(L"A", 2);
-    layer = openLayer(id);
+    layer = openRecord<AcDbLayerTableRecord>(id);
     EXPECT_FALSE(layer->isLocked());
     layer->close();
     MavUtils::lockLayer(L"missing", 1);
@@ -75,7 +64,7 @@ TEST_F(Tables, LocksAndLinetypesOfLayersAndMissingLayersUntouched)
     const AcDbObjectId dashed = db()->continuousLinetype();
     EXPECT_EQ(MavUtils::setLinetypeToLayer(L"A", dashed), Acad::eOk);
     EXPECT_EQ(MavUtils::setLinetypeToLayer(L"missing", dashed), Acad::eKeyNotFound);
-    layer = openLayer(id);
+    layer = openRecord<AcDbLayerTableRecord>(id);
     EXPECT_EQ(layer->linetypeObjectId(), dashed);
     layer->close();
 }
