@@ -260,6 +260,20 @@ public:
     int BuildSectionBarLayers();
     AcDbObjectId m_idBottomPlateBar;
 
+    // Bar grouping and tables.
+    // 1 when B has A's steps (dx and dy within 0.001), -1 when it has them mirrored left to
+    // right or read from its other end, 0 when the shapes differ.
+    static int IsSameShape(const AcGePoint3dArray& a, const AcGePoint3dArray& b);
+    // The polyline's length in drawing units; a polyline erased after its kind was tried out
+    // still measures. 0 for a null id or an entity that is no polyline.
+    static double GetPolylineLength(AcDbObjectId id);
+    // The number of grouped marks kept, then the two closing marks (the hooked bars) numbered
+    // after the strengthening-bar marks the drawing reserves, in the side bars' grade and size.
+    void AppendClosingMarks();
+    // The marks the grouping made, and the closing marks after them.
+    int m_nGroupedMarks = 0;
+    int m_nClosingMarks = 0;
+
     // Section view.
     int DrawSectionView(AcGePoint3d& origin, double& depth);
     int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);

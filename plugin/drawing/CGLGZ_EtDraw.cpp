@@ -103,6 +103,7 @@ CHLGZ_FaceInfo CGLGZ_EtDraw::ShapeShownSkeletonKind()
     CHLGZ_FaceInfo shaped = main;
     DrawSkeletonDetails();
     main = own;
+    CopyMarksToMainFace();
     return shaped;
 }
 
