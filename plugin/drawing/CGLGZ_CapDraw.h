@@ -270,10 +270,24 @@ public:
     // The number of grouped marks kept, then the two closing marks (the hooked bars) numbered
     // after the strengthening-bar marks the drawing reserves, in the side bars' grade and size.
     void AppendClosingMarks();
+    // kg per metre of a bar of the diameter (mm): the table's values, else the steel's weight.
+    static double GetUnitWeight(int diameter);
+    // The cap's concrete in cubic metres.
+    double GetConcreteVolume() const;
+    // The material quantity table under its title at the point, one row a mark that holds bars;
+    // the mark list stays sorted by grade, diameter and number. The summary line follows.
+    void DrawQuantityTable(const AcGePoint3d& point);
     // The marks the grouping made, and the closing marks after them.
     int m_nGroupedMarks = 0;
     int m_nClosingMarks = 0;
 
+protected:
+    // The quantity table's header height (the rows follow 2.5 under it) and what stands beside
+    // the table.
+    virtual double QuantityTableHeader() const { return 9.0; }
+    virtual void DrawBesideQuantityTable(const AcGePoint3d& /*point*/) { }
+
+public:
     // Section view.
     int DrawSectionView(AcGePoint3d& origin, double& depth);
     int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);
