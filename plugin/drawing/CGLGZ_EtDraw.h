@@ -64,6 +64,17 @@ public:
     // The marks of the kind the views show onto the main face's bars of the same numbers: a
     // face assigned back keeps the texts of the records it overwrote.
     void CopyMarksToMainFace();
+    // The size table under its title at the point: "X1" to "X4", and with the flag every row.
+    void DrawSizeTable(const AcGePoint3d& point, int all);
+    // The rows of the marks whose end parts or lengths differ between the kinds.
+    void AppendSizeRows();
+    // Where the arrangement of the details puts the quantity table.
+    AcGePoint3d QuantityTablePoint();
+
+protected:
+    void DrawBesideQuantityTable(const AcGePoint3d& point) override;
+
+public:
     double GetWeldLength() const;
     // Sheets, view layout and note lines.
     void LayoutViews();

@@ -1,6 +1,7 @@
-// The material quantity table: unit weights by diameter, the cap's concrete, the rows of a mark
-// list (sorted, rounded as they read, group cells, the concrete row and the summary) and the
-// skew-section drawing's lower header.
+// The material quantity table and the size table: unit weights by diameter, the cap's concrete,
+// the rows of a mark list (sorted, rounded as they read, group cells, the concrete row and the
+// summary), the skew-section drawing's lower header, the size rows of the marks whose end parts
+// or lengths differ between the kinds, and both tables where the drawing run places them.
 #include "PluginFixture.h"
 
 #include "AcDbLine.h"
@@ -69,6 +70,15 @@ CHLGZ_SteelCode Mark(int number, int primes, int grade, int diameter, int count,
     mark.dMaxLength = longest;
     mark.dAverageLength = (shortest + longest) / 2.0;
     return mark;
+}
+
+CGLGZ_Var Row(const wchar_t* name, std::initializer_list<double> values)
+{
+    CGLGZ_Var row;
+    row.SetName(name);
+    for (double v : values)
+        row.GetValues().append(v);
+    return row;
 }
 
 } // namespace
@@ -226,8 +236,8 @@ TEST_F(MaterialTable, RowsReadAsTheyAreComputedFromTheRoundedTexts)
     EXPECT_EQ(transcript(), L"\n钢筋总重53.1,混凝土体积29.0,配筋率1.8\n");
 }
 
-// The skew-section drawing's header is one unit lower; an abutment cap titles the table so. A
-// cap without concrete gives no ratio.
+// The skew-section drawing's header is one unit lower and no size table stands beside its
+// table; an abutment cap titles it so. A cap without concrete gives no ratio.
 TEST_F(MaterialTable, TheSkewSectionTableHasALowerHeaderAndNothingBesideIt)
 {
     CGLGZ_BtDraw draw;
@@ -244,5 +254,118 @@ TEST_F(MaterialTable, TheSkewSectionTableHasALowerHeaderAndNothingBesideIt)
     EXPECT_TRUE(HasCell(cells, -47.0 + 29.5, -6.0 - 6.0, L"(cm)"));
     EXPECT_TRUE(HasCell(cells, -47.0 + 4.5, -6.0 - 10.5, L"5"));
     EXPECT_TRUE(HasCell(cells, -47.0 + 78.5, -6.0 - 38.0 + 2.5, L"0.0")) << "8 + 5 x 6 high";
+    EXPECT_EQ(CountText(cells, L"尺寸表"), 0);
     EXPECT_EQ(transcript(), L"\n钢筋总重53.1,混凝土体积0.0,配筋率0.0\n");
+}
+
+// Rows of the marks that differ between the kinds, lettered from "a" with a prime for the
+// second of a mark; length rows from the fixed part and the differing end parts; "/" where a
+// kind lacks the mark. The fifth and sixth rows measure from the first upper bent-up bar's
+// supports; drawn without the flag only "X1" to "X4" show.
+TEST_F(MaterialTable, SizeRowsOfDifferingMarksAndTheirCells)
+{
+    CGLGZ_EtDraw draw;
+    Attach(draw);
+    draw.m_dScale = 100.0;
+    for (const wchar_t* name : { L"X1", L"X2", L"X3", L"X4" })
+        draw.m_vars.Add(Row(name, { 1234.0, 1200.0, -1.0 }));
+    CHLGZ_SteelCode alike = Mark(1, 0, 1, 32, 3, 1.0, 1.0);
+    for (int k = 0; k < 3; ++k)
+        alike.aPoints.append(AcGePoint3d(2.0, 3.0, k));
+    CHLGZ_SteelCode upward = Mark(2, 0, 1, 32, 2, 2.3, 2.5);
+    upward.dBaseLength = 2.0;
+    upward.aPoints.append(AcGePoint3d(1.0, 2.0, 0));
+    upward.aPoints.append(AcGePoint3d(1.0, 4.0, 1));
+    CHLGZ_SteelCode both = Mark(3, 1, 1, 32, 3, 1.7, 2.0);
+    both.dBaseLength = 1.5;
+    both.aPoints.append(AcGePoint3d(1.0, 1.0, 0));
+    both.aPoints.append(AcGePoint3d(2.0, 3.0, 1));
+    both.aPoints.append(AcGePoint3d(1.5, 2.0, 2));
+    for (const CHLGZ_SteelCode& mark : { alike, upward, both })
+        draw.m_steelCodes.Add(mark);
+    // The first upper bent-up bar: 100 right of the first support, 50 left of the last.
+    CHLGZ_LUTSteel upper;
+    upper.GetPoints().append(AcGePoint2d(0.0, 100.0));
+    upper.GetPoints().append(AcGePoint2d(50.0, 0.0));
+    design.GetMainFace().GetLUTSteels().Add(upper);
+    draw.DrawSizeTable(AcGePoint3d(0.0, 0.0, 0.0), 1);
+    const wchar_t* names[9] = { L"X1", L"X2", L"X3", L"X4", L"a", L"b", L"b'", L"L2", L"L3'" };
+    ASSERT_EQ(draw.m_vars.GetSize(), 9);
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(draw.m_vars[i].GetName(), names[i]);
+    const std::vector<Cell> cells = TextCells();
+    const double left = -(17.0 + 45.0) / 2.0;
+    const double top = -6.0;
+    const wchar_t* shown[9][3] = {
+        { L"123.4", L"120", L"/" },
+        { L"123.4", L"120", L"/" },
+        { L"123.4", L"120", L"/" },
+        { L"123.4", L"120", L"/" },
+        { L"10", L"30", L"/" },
+        { L"5", L"15", L"10" },
+        { L"10", L"30", L"20" },
+        { L"220", L"240", L"/" },
+        { L"170", L"200", L"185" },
+    };
+    for (int h = 0; h < 9; ++h) {
+        const double y = top - 9.0 - 6.0 * (h + 0.5);
+        EXPECT_TRUE(HasCell(cells, left + 8.5, y, std::wstring(names[h]) + L" (cm)")) << names[h];
+        for (int k = 0; k < 3; ++k)
+            EXPECT_TRUE(HasCell(cells, left + 17.0 + 15.0 * (k + 0.5), y, shown[h][k])) << names[h] << " kind " << k;
+    }
+    EXPECT_TRUE(HasCell(cells, left + 17.0 + 7.5, top - 4.5, L"骨架A"));
+    EXPECT_TRUE(HasCell(cells, left + 4.25, top - 6.75, L"符号"));
+    EXPECT_TRUE(HasCell(cells, left + 12.75, top - 2.25, L"编号"));
+    EXPECT_TRUE(HasCell(cells, 0.0, 0.0, L"尺寸表"));
+    // Without the flag: the planning's rows only, though the rows are appended again.
+    app().docManager().newDocument();
+    CTov_InitDraw setup;
+    setup.m_dElevationScale = 100.0;
+    setup.m_dSectionScale = 40.0;
+    setup.Run();
+    draw.DrawSizeTable(AcGePoint3d(0.0, 0.0, 0.0), 0);
+    EXPECT_EQ(draw.m_vars.GetSize(), 14);
+    const std::vector<Cell> planning = TextCells();
+    EXPECT_EQ(CountText(planning, L"X4 (cm)"), 1);
+    EXPECT_EQ(CountText(planning, L"a (cm)"), 0);
+}
+
+// A part drawing of the sample (a pier cap) draws the size table of "X1" to "X4" beside its
+// first sheet, an abutment cap none; the complete drawing draws the quantity table with the
+// size table beside it and prints the summary.
+TEST_F(MaterialTable, TheRunPlacesTheTables)
+{
+    CBent_PierInfo sample;
+    CBent_BasicGeometry sampleGeometry;
+    ReadExample("sample.glt", sample, sampleGeometry);
+    CorbeldrawCommand command;
+    ASSERT_EQ(command.DrawDesign(sample, sampleGeometry, 0, 0), 1);
+    std::vector<Cell> cells = TextCells();
+    EXPECT_TRUE(HasCell(cells, 450.0, 100.0, L"尺寸表"));
+    const double left = 450.0 - (17.0 + 45.0) / 2.0;
+    const wchar_t* values[4][3] = { { L"30", L"24.5", L"9.1" }, { L"8.1", L"23.6", L"39.1" },
+        { L"245.9", L"230.5", L"215" }, { L"184.1", L"199.5", L"215" } };
+    for (int h = 0; h < 4; ++h)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_TRUE(HasCell(cells, left + 17.0 + 15.0 * (k + 0.5), 94.0 - 9.0 - 6.0 * (h + 0.5), values[h][k]))
+                << "X" << h + 1 << " of kind " << k;
+    EXPECT_EQ(CountText(cells, L"a (cm)"), 0);
+    EXPECT_EQ(CountText(cells, L"一个桥墩盖梁材料数量表"), 0);
+
+    app().docManager().newDocument();
+    CBent_PierInfo abutment;
+    CBent_BasicGeometry abutmentGeometry;
+    ReadExample("abutment.glt", abutment, abutmentGeometry);
+    abutment.GetMoreInfo().SetBendDownMode(0);
+    ASSERT_EQ(command.DrawDesign(abutment, abutmentGeometry, 0, 0), 1);
+    EXPECT_EQ(CountText(TextCells(), L"尺寸表"), 0);
+
+    app().docManager().newDocument();
+    app().transcript().clear();
+    ASSERT_EQ(command.DrawDesign(sample, sampleGeometry, 1, 0), 1);
+    cells = TextCells();
+    EXPECT_EQ(CountText(cells, L"一个桥墩盖梁材料数量表"), 1);
+    EXPECT_EQ(CountText(cells, L"尺寸表"), 1);
+    EXPECT_EQ(CountText(cells, L"a (cm)"), 1);
+    EXPECT_TRUE(Has(transcript(), L",混凝土体积34.3,配筋率"));
 }
