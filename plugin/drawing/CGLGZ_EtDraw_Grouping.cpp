@@ -3,7 +3,9 @@
 // skeleton column of their kind, with their lengths for the quantity table.
 #include "CGLGZ_EtDraw.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -293,7 +295,8 @@ private:
             bool same = first != nullptr;
             for (int k = 1; k < Kinds() && same; ++k) {
                 const CHLGZ_BASSteel* bar = Resolve(m_faces[k], slot);
-                same = bar != nullptr && CGLGZ_CapDraw::IsSameShape(PointsOf(*first, slot.part), PointsOf(*bar, slot.part)) == 1;
+                same = bar != nullptr
+                    && CGLGZ_CapDraw::IsSameShape(PointsOf(*first, slot.part), PointsOf(*bar, slot.part)) == 1;
             }
             for (int k = 0; k < Kinds() && same; ++k)
                 SetTextOf(*Resolve(m_faces[k], slot), slot.part, kPending);

@@ -6,6 +6,7 @@
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -110,7 +111,8 @@ void CGLGZ_EtDraw::DrawSizeTable(const AcGePoint3d& point, int all)
     // 1. - 2. Title and sizes.
     AddBoxedText(point, L"尺寸表", L"");
     const int k = m_vars[0].GetValues().length();
-    const int rows = all ? static_cast<int>(m_vars.GetSize()) : std::min(kPlanningRows, static_cast<int>(m_vars.GetSize()));
+    const int count = static_cast<int>(m_vars.GetSize());
+    const int rows = all ? count : std::min(kPlanningRows, count);
     const double width = kNameWidth + kKindWidth * k;
     const double top = point.y - kTitleGap;
     const double bottom = top - kHeader - kRowHeight * rows;
@@ -179,7 +181,8 @@ AcGePoint3d CGLGZ_EtDraw::QuantityTablePoint()
         double sectionHeight = 0.0;
         MeasureColumnSection(sectionWidth, sectionHeight);
         const double u = frameWidth + o.x;
-        const double v = sectionWidth / 2.0 + (m_ptsColumnSections.isEmpty() ? o.x : m_ptsColumnSections.first().x) + 10.0;
+        const double first = m_ptsColumnSections.isEmpty() ? o.x : m_ptsColumnSections.first().x;
+        const double v = sectionWidth / 2.0 + first + 10.0;
         const double x = u - v > 94.0 ? (u + v) / 2.0 : o.x - 47.0 - 5.0 - 10.0;
         return AcGePoint3d(x, o.y + frameHeight - m_dLayoutMargin, 0.0);
     }

@@ -201,7 +201,8 @@ TEST_F(BarGrouping, TheSamplesBarsShareMarksByPartLengthAndShape)
     const double s = draw.m_dScale / 1000.0;
     double weighted = 0.0;
     for (int k = 0; k < 3; ++k)
-        weighted += (k < 2 ? 2 : 1) * CGLGZ_CapDraw::GetPolylineLength(draw.m_faces[k].GetLUBSteels()[0].GetFirstId()) * s;
+        weighted
+            += (k < 2 ? 2 : 1) * CGLGZ_CapDraw::GetPolylineLength(draw.m_faces[k].GetLUBSteels()[0].GetFirstId()) * s;
     EXPECT_NEAR(lower.dAverageLength, weighted / 5.0, 1e-9);
     // The closing marks (the hooked side bars) after marks 19 to 21 kept for the strengthening bars.
     for (int i : { 18, 19 }) {
@@ -246,7 +247,8 @@ TEST_F(BarGrouping, MarksHoldEqualShapesAndTheKindsEndParts)
     EXPECT_FALSE(CGLGZ_EtDraw::IsMarkUniform(*trimmed, 1));
     EXPECT_TRUE(CGLGZ_EtDraw::IsMarkUniform(*trimmed, 2));
     EXPECT_EQ(trimmed->nFurther, 0);
-    EXPECT_NEAR(trimmed->dBaseLength, trimmed->dMinLength - (trimmed->aPoints[0].x + trimmed->aPoints[0].y) * draw.m_dScale / 1000.0, 1e-9);
+    const double ends = (trimmed->aPoints[0].x + trimmed->aPoints[0].y) * draw.m_dScale / 1000.0;
+    EXPECT_NEAR(trimmed->dBaseLength, trimmed->dMinLength - ends, 1e-9) << "the part every kind shares";
 }
 
 // Counts follow the kinds' columns: with kind C in four columns each mark of its bars grows by
