@@ -39,6 +39,7 @@ void CHLGZ_SteelCode::Reset()
     ptMin = AcGePoint3d(0.0, 0.0, 0.0);
     ptMax = AcGePoint3d(0.0, 0.0, 0.0);
     dAverageLength = 0.0;
+    dBaseLength = 0.0;
 }
 
 CString CHLGZ_SteelCode::FormatMark() const

@@ -59,4 +59,8 @@ public:
     // Average length of the bars counted over their occupied columns (skew-section drawing);
     // meaningful only while the count is above 0.
     double dAverageLength;
+
+    // Bar grouping: the part of the mark's bar length (m) that every skeleton kind shares; the
+    // size table's length rows add each kind's varying end parts to it.
+    double dBaseLength;
 };

@@ -24,6 +24,9 @@ public:
     void LayoutViewsAlternative();
     // Bar callouts: equal lengths within a millimetre print the shortest, others the mean.
     CString CalloutLengthText(const CHLGZ_SteelCode& record) const override;
+    // Bar grouping and tables: the quantity table's header is one unit lower, and nothing
+    // stands beside the table.
+    double QuantityTableHeader() const override { return 8.0; }
 
 protected:
     void NoteLines(CStringArray& lines, int furtherSheet) const override;

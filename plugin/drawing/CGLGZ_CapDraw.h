@@ -284,6 +284,34 @@ public:
     AcGeDoubleArray m_dLeftEndStirrups;
     AcGeDoubleArray m_dRightEndStirrups;
 
+    // Bar grouping and tables.
+    // 1 when B has A's steps (dx and dy within 0.001), -1 when it has them mirrored left to
+    // right or read from its other end, 0 when the shapes differ.
+    static int IsSameShape(const AcGePoint3dArray& a, const AcGePoint3dArray& b);
+    // The polyline's length in drawing units; a polyline erased after its kind was tried out
+    // still measures. 0 for a null id or an entity that is no polyline.
+    static double GetPolylineLength(AcDbObjectId id);
+    // The number of grouped marks kept, then the two closing marks (the hooked bars) numbered
+    // after the strengthening-bar marks the drawing reserves, in the side bars' grade and size.
+    void AppendClosingMarks();
+    // kg per metre of a bar of the diameter (mm): the table's values, else the steel's weight.
+    static double GetUnitWeight(int diameter);
+    // The cap's concrete in cubic metres.
+    double GetConcreteVolume() const;
+    // The material quantity table under its title at the point, one row a mark that holds bars;
+    // the mark list stays sorted by grade, diameter and number. The summary line follows.
+    void DrawQuantityTable(const AcGePoint3d& point);
+    // The marks the grouping made, and the closing marks after them.
+    int m_nGroupedMarks = 0;
+    int m_nClosingMarks = 0;
+
+protected:
+    // The quantity table's header height (the rows follow 2.5 under it) and what stands beside
+    // the table.
+    virtual double QuantityTableHeader() const { return 9.0; }
+    virtual void DrawBesideQuantityTable(const AcGePoint3d& /*point*/) { }
+
+public:
     // Section view.
     int DrawSectionView(AcGePoint3d& origin, double& depth);
     int BuildSectionOutline(AcGePoint3dArray& outline, const CBent_BasicGeometry& scaled, const AcGePoint3d& origin);

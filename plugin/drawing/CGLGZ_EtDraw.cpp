@@ -80,9 +80,14 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     Redraw();
     // 7. A half drawing is cut at its middle.
     if (drawAll) {
+        // The quantity table where the arrangement of the details puts it.
+        DrawQuantityTable(QuantityTablePoint());
         ClipViewAtMiddle(shaped, m_lines);
         for (int i = 0; i < m_faces.GetSize(); ++i)
             ClipViewAtMiddle(m_faces[i], m_lines);
+    } else if (!m_bAbutment && !m_ptsSheetOrigins.isEmpty()) {
+        // A part drawing of a pier cap shows the size table beside its first sheet.
+        DrawSizeTable(m_ptsSheetOrigins.first() + AcGeVector3d(450.0, 100.0, 0.0), 0);
     }
     return 1;
 }
@@ -103,6 +108,7 @@ CHLGZ_FaceInfo CGLGZ_EtDraw::ShapeShownSkeletonKind()
     CHLGZ_FaceInfo shaped = main;
     DrawSkeletonDetails();
     main = own;
+    CopyMarksToMainFace();
     return shaped;
 }
 

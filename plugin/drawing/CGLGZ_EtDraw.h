@@ -55,6 +55,26 @@ public:
         double lengths[4]);
     void DrawSkeletonChain(const std::vector<double>& xs, double y, double offset, double textOffset);
     void DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face);
+    // Bar grouping and tables.
+    // The mark list rebuilt from the bars of every skeleton kind, the mark texts written onto
+    // the bars and the main face's marks drawn in the elevation.
+    void GroupBarShapes();
+    // Whether a mark's points agree over the kinds: 0 in x, 1 in y, 2 in x + y (zeros aside).
+    static int IsMarkUniform(const CHLGZ_SteelCode& mark, int part);
+    // The marks of the kind the views show onto the main face's bars of the same numbers: a
+    // face assigned back keeps the texts of the records it overwrote.
+    void CopyMarksToMainFace();
+    // The size table under its title at the point: "X1" to "X4", and with the flag every row.
+    void DrawSizeTable(const AcGePoint3d& point, int all);
+    // The rows of the marks whose end parts or lengths differ between the kinds.
+    void AppendSizeRows();
+    // Where the arrangement of the details puts the quantity table.
+    AcGePoint3d QuantityTablePoint();
+
+protected:
+    void DrawBesideQuantityTable(const AcGePoint3d& point) override;
+
+public:
     double GetWeldLength() const;
     // Sheets, view layout and note lines.
     void LayoutViews();

@@ -254,6 +254,7 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
         StoreSkeletonLengths(kinds, lengths);
     }
     // 6. The marks of the bars of each detail's leading kind.
+    GroupBarShapes();
     for (const auto& [k, origin] : leaders) {
         const Lines lines = SkeletonKindLines(k, SkeletonDetailOffset(origin));
         const int clip = m_bClipAtMiddle;

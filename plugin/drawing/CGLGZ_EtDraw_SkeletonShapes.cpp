@@ -5,31 +5,12 @@
 #include "CGLGZ_EtDraw.h"
 
 #include "AcDbEntity.h"
-#include "AcDbPolyline.h"
 #include "AcDbServices.h"
 #include "RebarRules.h"
 #include "acut.h"
 
 #include <cmath>
 #include <set>
-
-namespace {
-
-// The length of a drawn bar polyline, model metres at the scale; 0 when it cannot be read.
-double PolylineLength(AcDbObjectId id, double scale)
-{
-    AcDbPolyline* polyline = nullptr;
-    if (id.isNull() || acdbOpenObject(polyline, id, AcDb::kForRead) != Acad::eOk)
-        return 0.0;
-    double end = 0.0;
-    double length = 0.0;
-    if (polyline->getEndParam(end) != Acad::eOk || polyline->getDistAtParam(end, length) != Acad::eOk)
-        length = 0.0;
-    polyline->close();
-    return length * scale / 1000.0;
-}
-
-} // namespace
 
 int CGLGZ_EtDraw::BuildSkeletonBarShapes(
     const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, [[maybe_unused]] int endType, int draw)
@@ -195,8 +176,11 @@ int CGLGZ_EtDraw::AddBarToGroup(double a, int n, CHLGZ_SteelCode& group, CHLGZ_B
     if (bar == nullptr)
         return 0;
     const int count = n < 1 ? 1 : n;
-    const double leftLength = PolylineLength(bar->GetFirstId(), m_dScale);
-    const double rightLength = PolylineLength(bar->GetSecondId(), m_dScale);
+    // The bar's first and last legs, the end parts that differ from kind to kind, in drawing
+    // units: the size table turns them into rows.
+    const double unit = m_dScale > 0.0 ? 1.0 / m_dScale : 0.0;
+    const double leftLength = bar->GetFirstLegLength() * unit;
+    const double rightLength = bar->GetLastLegLength() * unit;
     const bool leftDrawn = !bar->GetFirstId().isNull();
     if ((both || left) && leftDrawn) {
         group.nCount += count;

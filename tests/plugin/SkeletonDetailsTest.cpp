@@ -434,7 +434,7 @@ TEST_F(SkeletonDetails, BarsAreFoundByNumberAndGrouped)
     EXPECT_EQ(group.nCount, 1);
     ASSERT_EQ(group.aTags.length(), 1);
     EXPECT_EQ(group.aTags[0], a.GetLTLSteel().GetTag());
-    EXPECT_GT(group.aPoints[0].x, 0.0);
+    EXPECT_EQ(group.aPoints[0].x, a.GetLTLSteel().GetFirstLegLength() / s) << "its first leg, drawing units";
     EXPECT_EQ(group.aPoints[0].y, 0.0);
     EXPECT_EQ(group.aPoints[0].z, 2.0);
     EXPECT_EQ(a.GetLTLSteel().GetFirstMarkText(), L"7");
