@@ -278,10 +278,13 @@ void CGLGZ_CapDraw::DrawElevationStirrups()
     const CBent_BasicGeometry& g = *m_pGeometry;
     const double lh = g.dLHeight / m_dScale;
     const bool squareAbutment = m_bAbutment && g.dLeftAngle == 90.0 && g.dRightAngle == 90.0;
+    // The first text goes off the chain when the end run is too short for it, as it is at a
+    // skewed end, rather than write over the next.
     const int lastAside = !m_bHalfDrawing && m_bAbutment && g.dRightAngle == 90.0 ? 1 : 0;
     const AcGePoint2d cut(ElevationMiddle(), y);
     SelectDimStyle(m_dScale);
-    DrawRebarCallout2d(row, lh + (squareAbutment ? 0.0 : 2.0), 4.0, 1, lastAside, m_bHalfDrawing ? &cut : nullptr, 0);
+    DrawRebarCallout2d(
+        row, lh + (squareAbutment ? 0.0 : 2.0), 4.0, 1, 10 + lastAside, m_bHalfDrawing ? &cut : nullptr, 0);
 }
 
 AcGeDoubleArray CGLGZ_CapDraw::ElevationSideBarLevels() const
