@@ -253,10 +253,13 @@ TEST_F(Elevation, StirrupLinesStandAtThePlansPositions)
         Prepare(example, draw, half);
         ASSERT_EQ(draw.DrawElevation(), 1);
         std::vector<double> expected;
-        for (const AcGeDoubleArray* list : { &draw.m_dLeftEndStirrups, &draw.m_dStirrupPositions, &draw.m_dRightEndStirrups })
-            for (int i = 0; i < list->length(); ++i)
+        for (const AcGeDoubleArray* list :
+            { &draw.m_dLeftEndStirrups, &draw.m_dStirrupPositions, &draw.m_dRightEndStirrups }) {
+            for (int i = 0; i < list->length(); ++i) {
                 if (!half || (*list)[i] <= xm + 1.0 / s)
                     expected.push_back((*list)[i]);
+            }
+        }
         ASSERT_FALSE(expected.empty());
         if (!half) {
             EXPECT_FALSE(draw.m_dLeftEndStirrups.isEmpty());
@@ -350,7 +353,7 @@ TEST_F(Elevation, SideBarRowsAtTheSpacings)
         int numbers = 0;
         for (AcDbObjectId id : Drawn()) {
             ReadBack<AcDbText> text(id);
-            if (!text || std::wstring(text->textString()) != L"7")
+            if (!text || std::wstring(text->textStringConst()) != L"7")
                 continue;
             ++numbers;
             EXPECT_TRUE(Same(text->alignmentPoint(), circles[0]) || Same(text->alignmentPoint(), circles.back()));
