@@ -264,6 +264,54 @@ public:
     int BuildSectionBarLayers();
     AcDbObjectId m_idBottomPlateBar;
 
+    // Elevation dimensions.
+    // What the two elevations set differently: the offsets (first, second) of the left height of
+    // a cap with end parts, of an abutment cap and of a half-drawn abutment cap; whether the
+    // overall length's extension lines begin above the L part; whether the L part gets a height.
+    struct ElevationStyle {
+        double heightWithEnds[2];
+        double heightAbutment[2];
+        double heightAbutmentHalf[2];
+        int lengthAboveLPart;
+        int lPartHeight;
+    };
+    // The intersections of the line p1-p2 (extended) with every entity that opens, appended to
+    // the points; the number of points in the list.
+    static int IntersectLineWithEntities(
+        const AcGePoint3d& p1, const AcGePoint3d& p2, const AcDbObjectIdArray& ids, AcGePoint3dArray& points);
+    // The extreme intersection (FindExtremePoint with the two flags); 0 and the point left as it
+    // is when there is none.
+    static int FindEdgeIntersection(const AcGePoint3d& p1, const AcGePoint3d& p2, const AcDbObjectIdArray& ids,
+        int byX, int largest, AcGePoint3d& point);
+    // Leaders from a row of bar points to a base line a beside the row, a tail b and a circle of
+    // radius r whose centre is returned; 0 and nothing drawn for fewer than two points.
+    int DrawLeaderFan(AcGePoint3d& centre, const AcGePoint3dArray& points, double unused, double a, double b, double r);
+    // The heights at the left end, the overall length and the pier-column spacing.
+    void DrawElevationDimensions(const ElevationStyle& style);
+    void DrawColumnSpacingChain();
+    // The middle between the end faces' bottom corners, where a half drawing is cut.
+    double ElevationMiddle() const;
+    // Every stirrup position of the plan drawn in the elevation, ascending: the left end's, the
+    // laid-out ones and the right end's; in a half drawing none beyond the middle.
+    AcGeDoubleArray ElevationStirrupPositions() const;
+    // Where a stirrup at x ends in the elevation: round the top-plate and the bottom-plate bar
+    // (half the outer diameters of a stirrup and a skeleton bar outside their centre lines).
+    int StirrupLevelsAt(double x, double& top, double& bottom) const;
+    // The bottom-plate bar's centre line at x.
+    double BottomBarLevelAt(double x) const;
+    // The height of a stirrup at x along its centre line (mm); 0 where it has no levels.
+    double StirrupHeightAt(double x) const;
+    // One line a stirrup position, and their spacings over the cap.
+    void DrawElevationStirrups();
+    // The side-bar rows from the top down, drawing units.
+    AcGeDoubleArray ElevationSideBarLevels() const;
+    // The side-bar rows with their dots, arrows, leader fans and spacing chain.
+    void DrawSideBarRows();
+    void DrawSideBarFan(const AcGePoint3dArray& dots, double a, double b, const CString& number);
+    double SideBarFanReach(const AcGePoint3dArray& dots) const;
+    // The section outline as drawn by the section view.
+    AcDbObjectId m_idOutline;
+
     // Main view helpers.
     // The distance (mm) from bar column j to bar column i (1-based, i after j; 0 when i <= j);
     // with either column -1 (a single-leg stirrup) the 90-degree hook of the stirrup bar.

@@ -122,8 +122,7 @@ int CGLGZ_CapDraw::DrawSectionView(AcGePoint3d& origin, double& depth)
         const double xm = (m_lines[2].end.x + m_lines[3].end.x) / 2.0;
         if (m_bHalfDrawing)
             CutOutlineAtMiddle(xm);
-        AcDbObjectId outlineId;
-        m_entityLib.createPolyline(m_ptsOutline, false, outlineId);
+        m_entityLib.createPolyline(m_ptsOutline, false, m_idOutline);
         // 10. - 13.
         DrawLPartOfSection(lh, xm);
         DrawColumnStubs(d, lh, xm);

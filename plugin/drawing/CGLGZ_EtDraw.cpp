@@ -78,6 +78,8 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     double viewDepth = 0.0;
     DrawMainView(MainViewOrigin(), viewDepth);
     Redraw();
+    DrawElevation();
+    Redraw();
     // 7. A half drawing is cut at its middle.
     if (drawAll) {
         // The quantity table where the arrangement of the details puts it.

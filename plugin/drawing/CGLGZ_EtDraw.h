@@ -93,6 +93,15 @@ public:
     int ShapeBarEndOpposite(const BarEndRequest& request);
     void CorrectOuterUpperBar(CHLGZ_FaceInfo& face);
 
+    // Elevation.
+    // The elevation's dimensions, stirrup lines and side-bar rows into the section view, after
+    // the plan; then the stirrups' heights and lengths. Returns 1.
+    int DrawElevation();
+    // The plan's stirrup kinds get the heights of their stirrups in the elevation: the range
+    // "%s~%s" (cm) as the second text where the heights differ, and the lengths of the legs
+    // and hooks (m) added to their totals.
+    void SettleStirrupLengths();
+
     // Main view.
     // The plan at its title point; the depth is set to 0. Counts the strengthening bars.
     int DrawMainView(const AcGePoint3d& origin, double& depth);
