@@ -10,6 +10,43 @@
 #include <algorithm>
 #include <cmath>
 
+// What one column section is drawn from: the cut, the bars it meets (heights in mm above the
+// section's bottom) and where its outline stands (drawing units of the section scale).
+struct CGLGZ_EtDraw::ColumnSectionWork {
+    AcGePoint3d origin;
+    int code = 0;
+    ColumnSectionCut cut;
+    double s2 = 40.0;
+    double left = 0.0;
+    double right = 0.0;
+    double top = 0.0;
+    double bottom = 0.0;
+    AcGeDoubleArray xs;
+    // A bar the cut meets: its number, its height and its column text ('1' where it lies).
+    struct Bar {
+        int number = 0;
+        double height = 0.0;
+        CString columns;
+    };
+    std::vector<Bar> bars;
+    // A strengthening bar: its bar column and its height.
+    struct Dot {
+        int column = 0;
+        double height = 0.0;
+    };
+    std::vector<Dot> strengthening;
+    // The arrangement tables' rows, the row next to the section first: one letter (or a blank)
+    // a bar column.
+    std::vector<CString> upperRows;
+    std::vector<CString> lowerRows;
+
+    double Y(double height) const { return bottom + height / s2; }
+    bool In(const Bar& bar, int column) const
+    {
+        return column < bar.columns.GetLength() && bar.columns[column] == L'1';
+    }
+};
+
 namespace {
 
 constexpr double kQuarterTurn = 1.57079632675;
@@ -145,45 +182,61 @@ std::vector<StirrupSpan> StirrupSpans(const CArray<CHLGZ_PAFSteel, const CHLGZ_P
     return spans;
 }
 
-} // namespace
-
-// What one column section is drawn from: the cut, the bars it meets (heights in mm above the
-// section's bottom) and where its outline stands (drawing units of the section scale).
-struct CGLGZ_EtDraw::ColumnSectionWork {
-    AcGePoint3d origin;
-    int code = 0;
-    int index = 0;
-    ColumnSectionCut cut;
-    double s2 = 40.0;
-    double left = 0.0;
-    double right = 0.0;
-    double top = 0.0;
-    double bottom = 0.0;
-    AcGeDoubleArray xs;
-    // A bar the cut meets: its number, its height and its column text ('1' where it lies).
-    struct Bar {
-        int number = 0;
-        double height = 0.0;
-        CString columns;
+// The lowest and highest level of the bars and strengthening bars in a stirrup's columns; the
+// levels stay when it holds none.
+void HeldLevels(const CGLGZ_EtDraw::ColumnSectionWork& w, const StirrupSpan& span, double& low, double& high)
+{
+    double lo = 1e300;
+    double hi = -1e300;
+    auto hold = [&](int column, double height) {
+        if (column >= span.lo && column <= span.hi) {
+            lo = std::min(lo, height);
+            hi = std::max(hi, height);
+        }
     };
-    std::vector<Bar> bars;
-    // A strengthening bar: its bar column and its height.
-    struct Dot {
-        int column = 0;
-        double height = 0.0;
-    };
-    std::vector<Dot> strengthening;
-    // The arrangement tables' rows, the row next to the section first: one letter (or a blank)
-    // a bar column.
-    std::vector<CString> upperRows;
-    std::vector<CString> lowerRows;
-
-    double Y(double height) const { return bottom + height / s2; }
-    bool In(const Bar& bar, int column) const
-    {
-        return column < bar.columns.GetLength() && bar.columns[column] == L'1';
+    for (const auto& bar : w.bars) {
+        for (int c = span.lo; c <= span.hi; ++c) {
+            if (w.In(bar, c))
+                hold(c, bar.height);
+        }
     }
-};
+    for (const auto& dot : w.strengthening)
+        hold(dot.column, dot.height);
+    if (lo <= hi) {
+        low = lo;
+        high = hi;
+    }
+}
+
+// A closed stirrup from its first hook round to its upper left corner, and on, a little further
+// out, into its second hook; h is a hook's reach along either axis.
+AcGePoint3dArray StirrupPoints(double xL, double xR, double yT, double yB, double h)
+{
+    const double xo = xL - kStirrupGap;
+    const double yo = yT + kStirrupGap;
+    AcGePoint3dArray points;
+    points.append(At(xL + h, yT - h));
+    points.append(At(xL, yT));
+    points.append(At(xR, yT));
+    points.append(At(xR, yB));
+    points.append(At(xL, yB));
+    points.append(At(xo, yo));
+    points.append(At(xo + h, yo - h));
+    return points;
+}
+
+// A single leg at x, hooked back to the left at both ends.
+AcGePoint3dArray SingleLegPoints(double x, double yT, double yB, double h)
+{
+    AcGePoint3dArray points;
+    points.append(At(x - h, yT - h));
+    points.append(At(x, yT));
+    points.append(At(x, yB));
+    points.append(At(x - h, yB + h));
+    return points;
+}
+
+} // namespace
 
 int CGLGZ_EtDraw::DrawColumnSection(AcGePoint3d& origin, int code, int index, double& depth)
 {
@@ -193,9 +246,9 @@ int CGLGZ_EtDraw::DrawColumnSection(AcGePoint3d& origin, int code, int index, do
     ColumnSectionWork w;
     w.origin = origin;
     w.code = code;
-    w.index = index;
     w.s2 = m_dSectionScale;
-    // 1. Where the cut lies; 2. the bars it meets and the strengthening bars it adds.
+    // 1. Where the cut lies; 2. the bars it meets, the strengthening bars it adds, and the rows
+    // of the tables, which place the outline under the title.
     w.cut = ClassifyColumnSection(code);
     CollectSectionBars(w);
     CollectSectionStrengthening(w);
@@ -354,51 +407,21 @@ void CGLGZ_EtDraw::DrawSectionStirrups(const ColumnSectionWork& w)
         if (span.lo < 0)
             continue;
         // The levels of the bars it holds, else the covers'.
-        double low = 1e300;
-        double high = -1e300;
-        auto hold = [&](int column, double height) {
-            if (column >= span.lo && column <= span.hi) {
-                low = std::min(low, height);
-                high = std::max(high, height);
-            }
-        };
-        for (const ColumnSectionWork::Bar& bar : w.bars)
-            for (int c = span.lo; c <= span.hi; ++c)
-                if (w.In(bar, c))
-                    hold(c, bar.height);
-        for (const ColumnSectionWork::Dot& dot : w.strengthening)
-            hold(dot.column, dot.height);
-        if (low > high) {
-            low = m_pDesign->GetBottomCover();
-            high = m_pGeometry->dMiddleHeight - m_pDesign->GetTopCover();
-        }
+        double low = m_pDesign->GetBottomCover();
+        double high = m_pGeometry->dMiddleHeight - m_pDesign->GetTopCover();
+        HeldLevels(w, span, low, high);
         const double gap = kDotRadius + kStirrupGap + kNestedGap * span.level;
         const double yT = w.Y(high) + gap;
         const double yB = w.Y(low) - gap;
         const double xL = w.xs[span.lo] - gap;
         const double xR = w.xs[span.hi] + gap;
-        AcGePoint3dArray points;
-        if (span.single) {
-            points.append(At(xR - h, yT - h));
-            points.append(At(xR, yT));
-            points.append(At(xR, yB));
-            points.append(At(xR - h, yB + h));
-        } else {
-            const double xo = xL - kStirrupGap;
-            const double yo = yT + kStirrupGap;
-            points.append(At(xL + h, yT - h));
-            points.append(At(xL, yT));
-            points.append(At(xR, yT));
-            points.append(At(xR, yB));
-            points.append(At(xL, yB));
-            points.append(At(xo, yo));
-            points.append(At(xo + h, yo - h));
-        }
+        AcGePoint3dArray points = span.single ? SingleLegPoints(xR, yT, yB, h) : StirrupPoints(xL, xR, yT, yB, h);
         MavUtils::selectLayer(L"04-钢筋");
         AcDbObjectId id;
         m_entityLib.createPolyline(points, false, id);
         // The mark of the stirrup's kind, inside the stirrup along the leg.
-        const int record = i < static_cast<size_t>(m_nStirrupRecords.length()) ? m_nStirrupRecords[static_cast<int>(i)] : -1;
+        const int at = static_cast<int>(i);
+        const int record = at < m_nStirrupRecords.length() ? m_nStirrupRecords[at] : -1;
         if (record < 0 || record >= m_steelCodes.GetSize()
             || std::find(markedRecords.begin(), markedRecords.end(), record) != markedRecords.end())
             continue;
