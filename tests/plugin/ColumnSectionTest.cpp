@@ -467,7 +467,7 @@ TEST_F(ColumnSection, SpacingChainUnderTheBottomEdge)
         ReadBack<AcDbAlignedDimension> dim(id);
         if (dim) {
             chain.push_back({ dim->xLine1Point(), dim->xLine2Point() });
-            texts.push_back(dim->dimensionText());
+            texts.push_back(dim->dimensionTextString());
         }
     }
     ASSERT_EQ(chain.size(), 3u);
