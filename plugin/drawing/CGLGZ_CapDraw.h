@@ -368,6 +368,31 @@ public:
     void DrawLPartOfSection(double lh, double xm);
     void DrawColumnStubs(double d, double lh, double xm);
     void DrawCutMarks(double lh);
+    // Column sections.
+    // Where a column-section code cuts the cap: over a pier column (an end column or not), or in
+    // a span.
+    struct ColumnSectionCut {
+        int atColumn = 0;
+        int endColumn = 0;
+    };
+    ColumnSectionCut ClassifyColumnSection(int code) const;
+    // The rows of strengthening bars (its own plate bars included) of a bar column at the cut,
+    // at the top and at the bottom; none in a skeleton column.
+    void CountStrengtheningRows(int column, const ColumnSectionCut& cut, int& top, int& bottom) const;
+    // The x of every bar column of a section whose left face is at left: the side cover, then
+    // the skeleton column spacings (drawing units of the section scale).
+    AcGeDoubleArray ColumnSectionXs(double left) const;
+    // "Ⅱ－Ⅱ" for index 0 up to "Ⅹ－Ⅹ" for index 8; none beyond.
+    static const wchar_t* ColumnSectionTitle(int index);
+    // The levels of the side bars of a section whose top is at top, from the top down.
+    AcGeDoubleArray SideBarYs(double top) const;
+    // An arrangement table's lines: cells 2.5 wide from left, rows 3 high from the first line at
+    // y, upward or downward; and the middle of one of its cells.
+    void DrawArrangementGrid(double left, double y, int columns, int rows, int upward);
+    static AcGePoint3d ArrangementCell(double left, double y, int column, int row, int upward);
+    // The side bars' mark: the first mark after those of the longitudinal bars; empty while the
+    // bars are not grouped.
+    CString SideBarMarkText() const;
 
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];

@@ -80,6 +80,12 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     Redraw();
     DrawElevation();
     Redraw();
+    // 6. One column section a code of the design's section list, at the origin laid out for it.
+    const AcGeIntArray& codes = m_pDesign->GetSectionPositions();
+    for (int i = 0; i < m_ptsColumnSections.length() && i < codes.length(); ++i) {
+        DrawColumnSection(m_ptsColumnSections[i], codes[i], i, viewDepth);
+        Redraw();
+    }
     // 7. A half drawing is cut at its middle.
     if (drawAll) {
         // The quantity table where the arrangement of the details puts it.

@@ -162,6 +162,7 @@ int CGLGZ_EtDraw::AppendStirrupRecord()
 void CGLGZ_EtDraw::SortStirrupKinds(PlanStirrupWork& w)
 {
     const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
+    m_nStirrupRecords.removeAll();
     for (INT_PTR i = 0; i < stirrups.GetSize(); ++i) {
         const int start = stirrups[i].GetStartColumn();
         const int end = stirrups[i].GetEndColumn();
@@ -181,6 +182,7 @@ void CGLGZ_EtDraw::SortStirrupKinds(PlanStirrupWork& w)
             w.kinds.push_back(kind);
             stirrup.kind = static_cast<int>(w.kinds.size()) - 1;
         }
+        m_nStirrupRecords.append(w.kinds[stirrup.kind].record);
         // A single leg stands at the column it has.
         const int column = start == -1 ? end : start;
         stirrup.low = w.p2.y + SumColumnSpacings(column, 1) / m_dScale;
