@@ -73,72 +73,6 @@ constexpr double kLeastRowStep = 2.0 * kDotRadius + 0.1;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-AcGePoint3d Offset(const AcGePoint3d& p, const AcGePoint3d& from, const AcGePoint3d& to)
-{
-    return At(p.x + to.x - from.x, p.y + to.y - from.y);
-}
-
-// A fan of leaders from a row of bar points to one numbering circle a beyond the row, with a
-// tail b and a circle of radius r (the elevation's leader fan); a single point gets a straight
-// leader in the outward direction. The circle's centre.
-AcGePoint3d DrawFan(CGLGZ_EtDraw& d, const AcGePoint3dArray& points, double a, double b, double r,
-    const AcGeVector3d& outward)
-{
-    const int n = points.length();
-    MavUtils::selectLayer(L"08-标注");
-    if (n == 1) {
-        const AcGePoint3d& p = points[0];
-        const AcGePoint3d t0 = p + outward * a;
-        const AcGePoint3d t1 = t0 + outward * b;
-        d.DrawLine(p, t0);
-        d.DrawLine(t0, t1);
-        const AcGePoint3d k = t1 + outward * r;
-        d.DrawCircle(k, r);
-        return k;
-    }
-    const AcGePoint3d& p0 = points[0];
-    const AcGePoint3d& pl = points[n - 1];
-    // 1. The base line beside the row.
-    AcGePoint3d a0 = CGLGZ_CapDraw::PointAlongRotatedLine(p0, pl, a, kQuarterTurn);
-    AcGePoint3d b0 = CGLGZ_CapDraw::PointAlongRotatedLine(pl, p0, a, -kQuarterTurn);
-    // 2. - 3. Shortened by the feet of the middle pair.
-    const int i1 = n < 4 ? 1 : n / 2 - 1;
-    const int i2 = n < 4 ? 0 : n / 2;
-    auto foot = [&](const AcGePoint3d& p) {
-        return CGLGZ_CapDraw::IntersectLines(p, Offset(p, p0, a0), a0, b0, 1, 1);
-    };
-    const double half = foot(points[i1]).distanceTo(foot(points[i2])) / 2.0;
-    const AcGePoint3d a1 = CGLGZ_CapDraw::PointAlongLine(a0, b0, half);
-    const AcGePoint3d b1 = CGLGZ_CapDraw::PointAlongLine(b0, a0, half);
-    if (n > 2)
-        d.DrawLine(a1, b1);
-    const AcGePoint3d e = d.MidPoint(a1, b1);
-    // 4. - 5. Every point joined to the base line.
-    std::vector<AcGePoint3d> ends(n, e);
-    if (n % 2 == 1)
-        d.DrawLine(points[n / 2], e);
-    for (int i = 0; i < n; ++i) {
-        if (n % 2 == 1 && i == n / 2)
-            continue;
-        const bool first = i < n / 2;
-        if (n < 3)
-            ends[i] = first ? a1 : b1;
-        else
-            ends[i] = CGLGZ_CapDraw::IntersectLines(
-                points[i], first ? Offset(points[i], p0, a1) : Offset(points[i], pl, b1), a1, b1, 1, 1);
-        d.DrawLine(points[i], ends[i]);
-    }
-    // 6. The tail, square to the base line.
-    const AcGePoint3d t0 = n % 2 == 1 ? e : d.MidPoint(ends[i1], ends[i2]);
-    const AcGePoint3d toward = n == 2 ? Offset(a1, pl, p0) : a1;
-    const AcGePoint3d t1 = CGLGZ_CapDraw::PointAlongRotatedLine(t0, toward, b, -kQuarterTurn);
-    d.DrawLine(t0, t1);
-    // 7. The circle beyond it.
-    const AcGePoint3d k = CGLGZ_CapDraw::PointAlongLine(t1, t0, -r);
-    d.DrawCircle(k, r);
-    return k;
-}
-
 // The bar columns of a stirrup (0-based; -1 when it names none of the section's columns),
 // whether it has one leg, and how many stirrups it holds inside one another.
 struct StirrupSpan {
@@ -488,15 +422,9 @@ void CGLGZ_EtDraw::DrawSectionSideBars(const ColumnSectionWork& w)
             dots.append(At(xs[side], ys[i]));
             DrawSolidDot(dots.last(), kDotRadius);
         }
-        // The fan turns left of the row: from the bottom up on the left face, down on the right.
-        if (side == 0)
-            dots.reverse();
-        const AcGeVector3d outward(side == 0 ? -1.0 : 1.0, 0.0, 0.0);
-        const AcGePoint3d centre = DrawFan(*this, dots, kFanOffset, kFanTail, m_dMarkRadius, outward);
-        if (!mark.IsEmpty()) {
-            AcDbObjectId id;
-            m_entityLib.createText(centre, mark, L"DM", m_dLabelHeight, m_dWidthFactor, 0.0, id);
-        }
+        // The fan leads out of each face.
+        const double sign = side == 0 ? -1.0 : 1.0;
+        DrawSideBarFan(dots, sign * kFanOffset, sign * kFanTail, mark);
     }
 }
 
