@@ -431,8 +431,6 @@ public:
     CHLGZ_SteelCode m_midSpanBars;
     CHLGZ_SteelCode m_edgeTopBars;
     CHLGZ_SteelCode m_middleTopBars;
-    // The marks of the longitudinal bars at the head of the bar-code list.
-    int m_nLongitudinalMarks = 0;
     int m_nCounters[19] = {};
     AcGePoint3d m_ptsWork[10];
     unsigned char m_bFlags[4] = {};

@@ -113,7 +113,7 @@ AcGePoint3d CGLGZ_CapDraw::ArrangementCell(double left, double y, int column, in
 
 CString CGLGZ_CapDraw::SideBarMarkText() const
 {
-    const int index = m_nLongitudinalMarks;
+    const int index = m_nGroupedMarks;
     if (index <= 0 || index >= m_steelCodes.GetSize())
         return CString();
     return m_steelCodes[index].FormatMark();

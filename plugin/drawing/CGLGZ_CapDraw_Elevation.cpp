@@ -347,8 +347,8 @@ void CGLGZ_CapDraw::DrawSideBarRows()
     }
     // 9. The fans with the side bars' number.
     CString number;
-    if (m_nLongitudinalMarks > 0 && m_nLongitudinalMarks < m_steelCodes.GetSize())
-        number.Format(L"%d", m_steelCodes[m_nLongitudinalMarks].nNumber);
+    if (m_nGroupedMarks > 0 && m_nGroupedMarks < m_steelCodes.GetSize())
+        number.Format(L"%d", m_steelCodes[m_nGroupedMarks].nNumber);
     DrawSideBarFan(lower, -2.0, -1.5, number);
     DrawSideBarFan(upper, 2.0, 1.5, number);
     // 10. The rows' spacings from the top over the plate bars to the bottom, and the arrows.

@@ -463,8 +463,8 @@ void CGLGZ_EtDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
 int CGLGZ_EtDraw::FirstStrengtheningMark() const
 {
     const INT_PTR n = m_steelCodes.GetSize();
-    if (m_nLongitudinalMarks > 0 && m_nLongitudinalMarks <= n)
-        return m_steelCodes[m_nLongitudinalMarks - 1].nNumber + 1;
+    if (m_nGroupedMarks > 0 && m_nGroupedMarks <= n)
+        return m_steelCodes[m_nGroupedMarks - 1].nNumber + 1;
     return n > 0 ? m_steelCodes[n - 1].nNumber + 1 : 1;
 }
 

@@ -587,7 +587,7 @@ TEST_F(ColumnSection, SideBarsOnBothFacesWithTheirMark)
             CHLGZ_SteelCode bars;
             bars.nNumber = 1;
             draw.m_steelCodes.InsertAt(0, bars);
-            draw.m_nLongitudinalMarks = 1;
+            draw.m_nGroupedMarks = 1;
         }
         DrawSection(draw, 2, 2, origin.y - 22.0);
         const std::vector<AcGePoint3d> dots = Circles(L"04-钢筋", 0.3);

@@ -317,7 +317,7 @@ TEST_F(Elevation, SideBarRowsAtTheSpacings)
         mark.nNumber = 7;
         draw.m_steelCodes.InsertAt(0, mark);
         draw.m_steelCodes.InsertAt(0, CHLGZ_SteelCode());
-        draw.m_nLongitudinalMarks = 1;
+        draw.m_nGroupedMarks = 1;
         ASSERT_EQ(draw.DrawElevation(), 1);
         const AcGeDoubleArray& spacings = model.GetMoreInfo().GetSideSpacings();
         ASSERT_GT(spacings.length(), 2);
