@@ -1,6 +1,6 @@
 // Bar number marks along the section view's lines of the sample, with bar point lists made by
 // hand; the callouts of bar groups in both drawings; the spacing labels over rows of points.
-#include "PluginFixture.h"
+#include "DrawingDesignFixture.h"
 
 #include "AcDbCircle.h"
 #include "AcDbLine.h"
@@ -49,29 +49,21 @@ AcGePoint3d Mid(double x1, double x2, double y) { return AcGePoint3d((x1 + x2) /
 
 } // namespace
 
-class BarMarks : public PluginFixture {
+class BarMarks : public DrawingDesignFixture {
 protected:
     // The sample as the run hands it over, the set-up made and the drawing prepared; with the
     // flag, one column in the middle of the part between the end parts.
     template <class Drawing>
     void Prepare(Drawing& draw, bool singleColumn = false)
     {
-        ReadExample("sample.glt", design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        model.GetSectionPositions().setLogicalLength(0);
-        if (singleColumn) {
-            model.GetSupportDistances().setLogicalLength(0);
-            model.GetSupportDistances().append((geometry.dLength - geometry.dLeftWidth - geometry.dRightWidth) / 2.0);
-        }
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.SetScale(model.GetElevationScale());
+        LoadAsTheRun("sample.glt", [&](CHLGZ_PierInfo& m, CBent_BasicGeometry& g) {
+            m.GetSectionPositions().setLogicalLength(0);
+            if (singleColumn) {
+                m.GetSupportDistances().setLogicalLength(0);
+                m.GetSupportDistances().append((g.dLength - g.dLeftWidth - g.dRightWidth) / 2.0);
+            }
+        });
+        AttachAsTheRun(draw);
         draw.m_bHalfDrawing = 0;
         draw.DecideAbutment();
         draw.PrepareDrawing();
@@ -127,9 +119,6 @@ protected:
         }
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
 };
 
 TEST_F(BarMarks, PlateAndStraightBarsAreMarkedInTheSpansOfTheViewLines)

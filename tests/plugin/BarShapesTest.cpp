@@ -1,7 +1,7 @@
 // The longitudinal bars drawn into the section view of the examples: plate bars at the covers,
 // straight bars stacked in their order, bent-up bars at the bend angle, bar ends finished at the
 // bottom-plate bar, the bars met by the section cuts; and the level searches they are built with.
-#include "PluginFixture.h"
+#include "DrawingDesignFixture.h"
 
 #include "AcDbPolyline.h"
 #include "CGLGZ_CapDraw_BarShapeWork.h"
@@ -71,24 +71,13 @@ double DistanceToLine(const AcGePoint3d& p, const AcGePoint3d& a, const AcGePoin
 
 } // namespace
 
-class BarShapes : public PluginFixture {
+class BarShapes : public DrawingDesignFixture {
 protected:
     // The example as the run hands it to the drawing, its section view drawn.
     void Prepare(const char* example, CGLGZ_EtDraw& draw, bool sectionView = true)
     {
-        ReadExample(example, design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
+        LoadAsTheRun(example);
+        AttachAsTheRun(draw);
         draw.m_bHalfDrawing = 0;
         draw.DecideAbutment();
         draw.PrepareDrawing();
@@ -128,9 +117,6 @@ protected:
         }
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
     double s = 1.0;
     double d = 0.0;
     double w = 0.0;

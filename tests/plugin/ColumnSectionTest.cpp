@@ -2,7 +2,7 @@
 // the bars of the cut's layers at their columns, the strengthening rows, the stirrups and their
 // marks, the spacing chain, the tables of the skeleton kinds and the side bars; and one section
 // a code when the whole drawing runs.
-#include "PluginFixture.h"
+#include "DrawingDesignFixture.h"
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbCircle.h"
@@ -55,30 +55,15 @@ struct Text {
 
 } // namespace
 
-class ColumnSection : public PluginFixture {
+class ColumnSection : public DrawingDesignFixture {
 protected:
-    using Change = std::function<void(CHLGZ_PierInfo&, CBent_BasicGeometry&)>;
-
     // The sample as the entry prepares it: checked, numbered, its skeletons planned, laid out,
     // the section view drawn, the shown kind's bars shaped (which records the cuts' layers) and
     // the plan with its stirrups drawn; the column sections come next.
-    void Prepare(CGLGZ_EtDraw& draw, int half = 0, const Change& change = {})
+    void Prepare(CGLGZ_EtDraw& draw, int half = 0, const ModelChange& change = {})
     {
-        ReadExample("sample.glt", design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        if (change)
-            change(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
+        LoadAsTheRun("sample.glt", change);
+        AttachAsTheRun(draw);
         draw.TakeSupportBlock();
         draw.NormalizeSupports();
         draw.ReportStrengtheningBars();
@@ -184,9 +169,6 @@ protected:
         return std::any_of(points.begin(), points.end(), [&](const AcGePoint3d& q) { return Same(p, q); });
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
     const AcGePoint3d origin { 600.0, 400.0, 0.0 };
     size_t before = 0;
     double s2 = 40.0, sectionDepth = 0.0, top = 0.0, bottom = 0.0, left = 0.0, right = 0.0;

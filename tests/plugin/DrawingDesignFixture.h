@@ -3,7 +3,10 @@
 #pragma once
 
 #include "CGLGZ_CapDraw.h"
+#include "CGLGZ_EtDraw.h"
 #include "CHLGZ_PierInfo.h"
+#include "CTov_InitDraw.h"
+#include "CorbeldrawCommand.h"
 #include "PluginFixture.h"
 
 #include <functional>
@@ -11,6 +14,7 @@
 class DrawingDesignFixture : public PluginFixture {
 protected:
     using Change = std::function<void(CBent_PierInfo&, CBent_BasicGeometry&)>;
+    using ModelChange = std::function<void(CHLGZ_PierInfo&, CBent_BasicGeometry&)>;
 
     void Load(const char* example, const Change& change = {})
     {
@@ -28,6 +32,55 @@ protected:
         draw.m_pGeometry = &geometry;
         draw.m_pSupports = &model.GetSupportDistances();
         draw.m_nSupportCode = model.GetSupportCount();
+    }
+
+    // The example as the run hands it to a drawing: converted, the skewed lengths projected and
+    // the end parts trimmed, changed by the test (the design before, the model after), and the
+    // drawing's layers, styles and scales set up.
+    void LoadAsTheRun(const char* example, const ModelChange& change = {}, const Change& designChange = {})
+    {
+        Load(example, designChange);
+        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
+        CorbeldrawCommand::TrimEndParts(model, geometry);
+        if (change)
+            change(model, geometry);
+        CTov_InitDraw setup;
+        setup.m_dElevationScale = model.GetElevationScale();
+        setup.m_dSectionScale = model.GetSectionScale();
+        setup.Run();
+    }
+
+    // The drawing pointed at the model with the run's weld length and scales.
+    void AttachAsTheRun(CGLGZ_CapDraw& draw)
+    {
+        Attach(draw);
+        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
+        draw.SetScale(model.GetElevationScale());
+        draw.m_dSectionScale = model.GetSectionScale();
+    }
+
+    // The normal-section entry's steps before its views: checks and corrections, numbering,
+    // skeleton planning, text settings, layout and the section view.
+    void RunEntryToSectionView(CGLGZ_EtDraw& draw)
+    {
+        draw.NormalizeSupports();
+        draw.ReportStrengtheningBars();
+        ASSERT_EQ(draw.DecideAbutment(), 1);
+        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
+        draw.CheckSideBarSpacing();
+        draw.m_bSymmetric = draw.CheckSymmetry();
+        if (!draw.m_bAbutment || !draw.m_bSymmetric)
+            draw.m_bHalfDrawing = 0;
+        draw.MeasureSkeletonColumns();
+        draw.PlanSkeletons();
+        draw.PrepareDrawing();
+        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
+        if (draw.m_bHalfDrawing)
+            draw.LayoutViews();
+        else
+            draw.LayoutViewsAlternative();
+        double depth = 0.0;
+        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
     }
 
     CBent_PierInfo design;

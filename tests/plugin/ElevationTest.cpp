@@ -53,31 +53,14 @@ struct Dim {
 
 } // namespace
 
-class Elevation : public PluginFixture {
+class Elevation : public DrawingDesignFixture {
 protected:
-    using Change = std::function<void(CHLGZ_PierInfo&, CBent_BasicGeometry&)>;
-
     // The example as the run hands it to the drawing, changed by the test, its checks and
     // corrections made, the section view, the bar shapes and the plan drawn; the elevation next.
-    void Prepare(const char* example, CGLGZ_EtDraw& draw, int half = 0, const Change& change = {})
+    void Prepare(const char* example, CGLGZ_EtDraw& draw, int half = 0, const ModelChange& change = {})
     {
-        ReadExample(example, design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        if (change)
-            change(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.m_pSupports = &model.GetSupportDistances();
-        draw.m_nSupportCode = model.GetSupportCount();
-        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
+        LoadAsTheRun(example, change);
+        AttachAsTheRun(draw);
         draw.NormalizeSupports();
         draw.ReportStrengtheningBars();
         draw.DecideAbutment();
@@ -150,9 +133,6 @@ protected:
             + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
     size_t before = 0;
     mutable std::vector<Dim> dims;
     double s = 1.0, lh = 0.0, top = 0.0, bottom = 0.0, xm = 0.0;

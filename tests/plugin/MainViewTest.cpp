@@ -55,31 +55,14 @@ std::vector<double> Values(const AcGeDoubleArray& list)
 
 } // namespace
 
-class MainView : public PluginFixture {
+class MainView : public DrawingDesignFixture {
 protected:
-    using Change = std::function<void(CHLGZ_PierInfo&, CBent_BasicGeometry&)>;
-
     // The example as the run hands it to the drawing, changed by the test, its entry's checks and
     // corrections made, the section view drawn and the bars shaped; the plan is drawn next.
-    void Prepare(const char* example, CGLGZ_EtDraw& draw, int half = 0, const Change& change = {})
+    void Prepare(const char* example, CGLGZ_EtDraw& draw, int half = 0, const ModelChange& change = {})
     {
-        ReadExample(example, design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        if (change)
-            change(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.m_pSupports = &model.GetSupportDistances();
-        draw.m_nSupportCode = model.GetSupportCount();
-        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
+        LoadAsTheRun(example, change);
+        AttachAsTheRun(draw);
         draw.NormalizeSupports();
         draw.ReportStrengtheningBars();
         draw.DecideAbutment();
@@ -147,9 +130,6 @@ protected:
         return y;
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
     size_t before = 0;
     const AcGePoint3d origin { 200.0, 180.0, 0.0 };
     double s = 1.0, hw = 0.0, yc = 0.0, xl = 0.0, xr = 0.0;

@@ -1,6 +1,6 @@
 // The section view "Ⅰ－Ⅰ" of the examples: outline and lines against the design's geometry, the
 // title, the cut marks of the column sections, the half drawing and the L part.
-#include "PluginFixture.h"
+#include "DrawingDesignFixture.h"
 
 #include "AcDbBlockReference.h"
 #include "AcDbDimension.h"
@@ -33,24 +33,14 @@ struct Text {
 
 } // namespace
 
-class SectionView : public PluginFixture {
+class SectionView : public DrawingDesignFixture {
 protected:
     // The example as the run hands it to the drawing, the set-up made, the drawing prepared.
     template <class Drawing = CGLGZ_EtDraw>
     void Prepare(const char* example, Drawing& draw)
     {
-        ReadExample(example, design, geometry);
-        model = design;
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        draw.m_pDesign = &model;
-        draw.m_pGeometry = &geometry;
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
+        LoadAsTheRun(example);
+        AttachAsTheRun(draw);
         draw.m_bHalfDrawing = 0;
         draw.DecideAbutment();
         draw.PrepareDrawing();
@@ -88,9 +78,6 @@ protected:
         return out;
     }
 
-    CBent_PierInfo design;
-    CBent_BasicGeometry geometry;
-    CHLGZ_PierInfo model;
     const AcGePoint3d origin { 200.0, 260.0, 0.0 };
 };
 

@@ -80,34 +80,9 @@ protected:
     // planned, the text settings made, the views laid out and the section view drawn.
     void Prepare(CGLGZ_EtDraw& draw, const char* example, const Change& change = {})
     {
-        Load(example, change);
-        CorbeldrawCommand::ProjectSkewLengths(model, geometry);
-        CorbeldrawCommand::TrimEndParts(model, geometry);
-        CTov_InitDraw setup;
-        setup.m_dElevationScale = model.GetElevationScale();
-        setup.m_dSectionScale = model.GetSectionScale();
-        setup.Run();
-        Attach(draw);
-        draw.m_dWeldLength = CorbeldrawCommand::SettleWeldLength(model);
-        draw.SetScale(model.GetElevationScale());
-        draw.m_dSectionScale = model.GetSectionScale();
-        draw.NormalizeSupports();
-        ASSERT_EQ(draw.DecideAbutment(), 1);
-        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
-        draw.CheckSideBarSpacing();
-        draw.m_bSymmetric = draw.CheckSymmetry();
-        if (!draw.m_bAbutment || !draw.m_bSymmetric)
-            draw.m_bHalfDrawing = 0;
-        draw.MeasureSkeletonColumns();
-        draw.PlanSkeletons();
-        draw.PrepareDrawing();
-        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
-        if (draw.m_bHalfDrawing)
-            draw.LayoutViews();
-        else
-            draw.LayoutViewsAlternative();
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
+        LoadAsTheRun(example, {}, change);
+        AttachAsTheRun(draw);
+        ASSERT_NO_FATAL_FAILURE(RunEntryToSectionView(draw));
         s = draw.m_dScale;
         app().transcript().clear();
     }
