@@ -31,7 +31,7 @@ struct Mark {
     double angle;
 };
 
-struct Drawn {
+struct DrawnLabel {
     std::wstring text;
     AcGePoint3d alignment;
     AcDb::TextVertMode vertical;
@@ -79,9 +79,9 @@ protected:
     }
 
     // The label texts on the label layer that begin with the prefix, in drawing order.
-    static std::vector<Drawn> LabelsOf(const wchar_t* prefix, const std::set<AcDbObjectId>& before = {})
+    static std::vector<DrawnLabel> LabelsOf(const wchar_t* prefix, const std::set<AcDbObjectId>& before = {})
     {
-        std::vector<Drawn> out;
+        std::vector<DrawnLabel> out;
         for (AcDbObjectId id : modelSpace()) {
             ReadBack<AcDbText> t(id);
             if (!t || before.count(id) != 0 || layerOf(id) != L"08-标注")
@@ -100,7 +100,7 @@ protected:
     }
 
     // Every expected mark drawn once, 0.25 clear of its point on its side, and nothing else.
-    static void ExpectMarks(const std::vector<Drawn>& drawn, const std::vector<Mark>& expected)
+    static void ExpectMarks(const std::vector<DrawnLabel>& drawn, const std::vector<Mark>& expected)
     {
         EXPECT_EQ(drawn.size(), expected.size());
         for (const Mark& m : expected) {
@@ -108,7 +108,7 @@ protected:
             const double d = m.below ? -0.25 : 0.25;
             const AcGePoint3d anchor(m.at.x + d * std::cos(normal), m.at.y + d * std::sin(normal), 0.0);
             int found = 0;
-            for (const Drawn& t : drawn) {
+            for (const DrawnLabel& t : drawn) {
                 if (t.text == m.text && t.alignment.distanceTo(anchor) < 1e-6) {
                     ++found;
                     EXPECT_EQ(t.vertical, m.below ? AcDb::kTextTop : AcDb::kTextBottom);
@@ -212,9 +212,9 @@ TEST_F(BarMarks, AViewClippedAtItsMiddleKeepsOnlyMarksLeftOfItAndTheFirstOfASing
                 { b + 20, y, 0 } });
         draw.m_bClipAtMiddle = 1;
         draw.DrawBarMarks(lines, face, 0);
-        const std::vector<Drawn> drawn = LabelsOf(L"N");
+        const std::vector<DrawnLabel> drawn = LabelsOf(L"N");
         std::vector<std::wstring> texts;
-        for (const Drawn& t : drawn) {
+        for (const DrawnLabel& t : drawn) {
             texts.push_back(t.text);
             if (!c.single) {
                 EXPECT_LT(t.alignment.x, c0);

@@ -2,6 +2,7 @@
 // straight bars stacked in their order, bent-up bars at the bend angle, bar ends finished at the
 // bottom-plate bar, the bars met by the section cuts; and the level searches they are built with.
 #include "DrawingDesignFixture.h"
+#include "DrawnGeometry.h"
 
 #include "AcDbPolyline.h"
 #include "CGLGZ_CapDraw_BarShapeWork.h"
@@ -46,22 +47,6 @@ std::vector<CHLGZ_BASSteel*> BarsOf(CHLGZ_FaceInfo& face)
     return bars;
 }
 
-// Inside the closed outline, or on it.
-bool InsideOutline(const AcGePoint3dArray& outline, const AcGePoint3d& p)
-{
-    bool inside = false;
-    for (int i = 0, j = outline.length() - 1; i < outline.length(); j = i++) {
-        const AcGePoint3d& a = outline[i];
-        const AcGePoint3d& b = outline[j];
-        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-        if (std::fabs(cross) < 1e-7 && p.x >= std::min(a.x, b.x) - 1e-7 && p.x <= std::max(a.x, b.x) + 1e-7
-            && p.y >= std::min(a.y, b.y) - 1e-7 && p.y <= std::max(a.y, b.y) + 1e-7)
-            return true;
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
-            inside = !inside;
-    }
-    return inside;
-}
 
 // Distance of a point from the line through a and b.
 double DistanceToLine(const AcGePoint3d& p, const AcGePoint3d& a, const AcGePoint3d& b)

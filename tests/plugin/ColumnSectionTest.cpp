@@ -3,6 +3,7 @@
 // marks, the spacing chain, the tables of the skeleton kinds and the side bars; and one section
 // a code when the whole drawing runs.
 #include "DrawingDesignFixture.h"
+#include "DrawnGeometry.h"
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbCircle.h"
@@ -26,24 +27,8 @@ constexpr double kQuarterTurn = 1.57079632675;
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-bool Same(const AcGePoint3d& p, const AcGePoint3d& q, double tol = kTol)
-{
-    return std::fabs(p.x - q.x) < tol && std::fabs(p.y - q.y) < tol;
-}
 
-struct Segment {
-    AcGePoint3d a;
-    AcGePoint3d b;
-};
 
-bool HasSegment(const std::vector<Segment>& lines, const AcGePoint3d& a, const AcGePoint3d& b)
-{
-    for (const Segment& l : lines) {
-        if ((Same(l.a, a) && Same(l.b, b)) || (Same(l.a, b) && Same(l.b, a)))
-            return true;
-    }
-    return false;
-}
 
 struct Text {
     std::wstring text;
@@ -106,21 +91,6 @@ protected:
         }
     }
 
-    std::vector<AcDbObjectId> Drawn() const
-    {
-        std::vector<AcDbObjectId> all = modelSpace();
-        return std::vector<AcDbObjectId>(all.begin() + static_cast<long>(before), all.end());
-    }
-    std::vector<Segment> LinesOn(const wchar_t* layer) const
-    {
-        std::vector<Segment> out;
-        for (AcDbObjectId id : Drawn()) {
-            ReadBack<AcDbLine> line(id);
-            if (line && layerOf(id) == layer)
-                out.push_back({ line->startPoint(), line->endPoint() });
-        }
-        return out;
-    }
     // The centres of the circles of one radius on a layer.
     std::vector<AcGePoint3d> Circles(const wchar_t* layer, double radius) const
     {
@@ -170,7 +140,6 @@ protected:
     }
 
     const AcGePoint3d origin { 600.0, 400.0, 0.0 };
-    size_t before = 0;
     double s2 = 40.0, sectionDepth = 0.0, top = 0.0, bottom = 0.0, left = 0.0, right = 0.0;
     std::vector<double> xs;
 };

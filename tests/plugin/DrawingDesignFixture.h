@@ -7,9 +7,13 @@
 #include "CHLGZ_PierInfo.h"
 #include "CTov_InitDraw.h"
 #include "CorbeldrawCommand.h"
+#include "DrawnGeometry.h"
 #include "PluginFixture.h"
 
+#include "AcDbLine.h"
+
 #include <functional>
+#include <vector>
 
 class DrawingDesignFixture : public PluginFixture {
 protected:
@@ -83,7 +87,26 @@ protected:
         ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
     }
 
+    // What a test's view drew: the entities added to model space since `before` was taken.
+    void MarkDrawn() { before = modelSpace().size(); }
+    std::vector<AcDbObjectId> Drawn() const
+    {
+        std::vector<AcDbObjectId> all = modelSpace();
+        return std::vector<AcDbObjectId>(all.begin() + static_cast<long>(before), all.end());
+    }
+    std::vector<Segment> LinesOn(const wchar_t* layer) const
+    {
+        std::vector<Segment> out;
+        for (AcDbObjectId id : Drawn()) {
+            ReadBack<AcDbLine> line(id);
+            if (line && layerOf(id) == layer)
+                out.push_back({ line->startPoint(), line->endPoint() });
+        }
+        return out;
+    }
+
     CBent_PierInfo design;
     CBent_BasicGeometry geometry;
     CHLGZ_PierInfo model;
+    size_t before = 0;
 };

@@ -3,6 +3,7 @@
 // dots, fans and spacings, the stirrup kinds' heights and lengths; and the leader fan and the
 // line-entity intersections it is built with.
 #include "DrawingDesignFixture.h"
+#include "DrawnGeometry.h"
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbCircle.h"
@@ -24,24 +25,8 @@ constexpr double kTol = 1e-6;
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-bool Same(const AcGePoint3d& p, const AcGePoint3d& q, double tol = kTol)
-{
-    return std::fabs(p.x - q.x) < tol && std::fabs(p.y - q.y) < tol;
-}
 
-struct Segment {
-    AcGePoint3d a;
-    AcGePoint3d b;
-};
 
-bool HasSegment(const std::vector<Segment>& lines, const AcGePoint3d& a, const AcGePoint3d& b, double tol = kTol)
-{
-    for (const Segment& l : lines) {
-        if ((Same(l.a, a, tol) && Same(l.b, b, tol)) || (Same(l.a, b, tol) && Same(l.b, a, tol)))
-            return true;
-    }
-    return false;
-}
 
 // A linear dimension as drawn: its extension-line points, its line's point and its text.
 struct Dim {
@@ -82,21 +67,6 @@ protected:
         xm = (l2.end.x + l3.end.x) / 2.0;
     }
 
-    std::vector<AcDbObjectId> Drawn() const
-    {
-        std::vector<AcDbObjectId> all = modelSpace();
-        return std::vector<AcDbObjectId>(all.begin() + static_cast<long>(before), all.end());
-    }
-    std::vector<Segment> LinesOn(const wchar_t* layer) const
-    {
-        std::vector<Segment> out;
-        for (AcDbObjectId id : Drawn()) {
-            ReadBack<AcDbLine> line(id);
-            if (line && layerOf(id) == layer)
-                out.push_back({ line->startPoint(), line->endPoint() });
-        }
-        return out;
-    }
     std::vector<Dim> Dims() const
     {
         std::vector<Dim> out;
@@ -133,7 +103,6 @@ protected:
             + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
     }
 
-    size_t before = 0;
     mutable std::vector<Dim> dims;
     double s = 1.0, lh = 0.0, top = 0.0, bottom = 0.0, xm = 0.0;
     LineInfo l0, l1, l2, l3;

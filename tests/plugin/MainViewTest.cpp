@@ -2,6 +2,7 @@
 // pier columns, the bars of each bar column, the strengthening bars and their counts, the widths,
 // the section mark and the stirrups; and the stirrup layout and column distances it is built on.
 #include "DrawingDesignFixture.h"
+#include "DrawnGeometry.h"
 
 #include "AcDb3PointAngularDimension.h"
 #include "AcDbAlignedDimension.h"
@@ -26,24 +27,8 @@ constexpr double kPi = 3.1415926535;
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-struct Segment {
-    AcGePoint3d a;
-    AcGePoint3d b;
-};
 
-bool Same(const AcGePoint3d& p, const AcGePoint3d& q, double tol = kTol)
-{
-    return std::fabs(p.x - q.x) < tol && std::fabs(p.y - q.y) < tol;
-}
 
-bool HasSegment(const std::vector<Segment>& lines, const AcGePoint3d& a, const AcGePoint3d& b, double tol = kTol)
-{
-    for (const Segment& l : lines) {
-        if ((Same(l.a, a, tol) && Same(l.b, b, tol)) || (Same(l.a, b, tol) && Same(l.b, a, tol)))
-            return true;
-    }
-    return false;
-}
 
 std::vector<double> Values(const AcGeDoubleArray& list)
 {
@@ -89,21 +74,6 @@ protected:
     }
 
     // The entities the plan drew.
-    std::vector<AcDbObjectId> Drawn() const
-    {
-        std::vector<AcDbObjectId> all = modelSpace();
-        return std::vector<AcDbObjectId>(all.begin() + static_cast<long>(before), all.end());
-    }
-    std::vector<Segment> LinesOn(const wchar_t* layer) const
-    {
-        std::vector<Segment> out;
-        for (AcDbObjectId id : Drawn()) {
-            ReadBack<AcDbLine> line(id);
-            if (line && layerOf(id) == layer)
-                out.push_back({ line->startPoint(), line->endPoint() });
-        }
-        return out;
-    }
     template <class T>
     std::vector<AcDbObjectId> Of() const
     {
@@ -130,7 +100,6 @@ protected:
         return y;
     }
 
-    size_t before = 0;
     const AcGePoint3d origin { 200.0, 180.0, 0.0 };
     double s = 1.0, hw = 0.0, yc = 0.0, xl = 0.0, xr = 0.0;
     AcGePoint3d ul, ll, ur, lr;

@@ -3,6 +3,7 @@
 // centre lines, welds, dimensions, ranges and title, and details on new sheets when they do not
 // fit; the weld pieces, the column table and the bar look-ups they are built with.
 #include "DrawingDesignFixture.h"
+#include "DrawnGeometry.h"
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbBlockReference.h"
@@ -56,21 +57,6 @@ AcGePoint3dArray Outline(const Lines& lines)
     return Points({ lines[2].start, lines[2].end, lines[0].end, lines[1].end, lines[3].end, lines[3].start });
 }
 
-bool Inside(const AcGePoint3dArray& outline, const AcGePoint3d& p)
-{
-    bool inside = false;
-    for (int i = 0, j = outline.length() - 1; i < outline.length(); j = i++) {
-        const AcGePoint3d& a = outline[i];
-        const AcGePoint3d& b = outline[j];
-        const double cross = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-        if (std::fabs(cross) < 1e-7 && p.x >= std::min(a.x, b.x) - 1e-7 && p.x <= std::max(a.x, b.x) + 1e-7
-            && p.y >= std::min(a.y, b.y) - 1e-7 && p.y <= std::max(a.y, b.y) + 1e-7)
-            return true;
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
-            inside = !inside;
-    }
-    return inside;
-}
 
 } // namespace
 
@@ -165,7 +151,7 @@ TEST_F(SkeletonDetails, EveryKindIsShapedInsideItsOwnEnds)
         CGLGZ_CapDraw::BarShapeWork::ForEachBar(draw.m_faces[k], [&](CHLGZ_BASSteel& bar) {
             for (const AcGePoint3dArray* list : { &bar.GetFirstPoints(), &bar.GetSecondPoints() })
                 for (const AcGePoint3d& p : *list)
-                    EXPECT_TRUE(Inside(outline, p)) << "bar " << bar.GetTag() << " at " << p.x << ", " << p.y;
+                    EXPECT_TRUE(InsideOutline(outline, p)) << "bar " << bar.GetTag() << " at " << p.x << ", " << p.y;
             if (bar.GetFirstPoints().isEmpty())
                 return;
             ++shaped;
