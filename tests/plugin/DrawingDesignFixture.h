@@ -87,6 +87,24 @@ protected:
         ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
     }
 
+    // The entry's checks and corrections without numbering or skeleton planning, the text
+    // settings, the section view at a fixed place and the bars shaped: the views after the
+    // shapes come next.
+    void RunToBarShapes(CGLGZ_EtDraw& draw, int half)
+    {
+        draw.NormalizeSupports();
+        draw.ReportStrengtheningBars();
+        draw.DecideAbutment();
+        draw.CheckSideBarSpacing();
+        draw.m_bHalfDrawing = half;
+        draw.PrepareDrawing();
+        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
+        AcGePoint3d section(200.0, 260.0, 0.0);
+        double depth = 0.0;
+        ASSERT_EQ(draw.DrawSectionView(section, depth), 1);
+        ASSERT_EQ(draw.BuildBarShapes(), 1);
+    }
+
     // What a test's view drew: the entities added to model space since `before` was taken.
     void MarkDrawn() { before = modelSpace().size(); }
     std::vector<AcDbObjectId> Drawn() const

@@ -46,17 +46,8 @@ protected:
     {
         LoadAsTheRun(example, change);
         AttachAsTheRun(draw);
-        draw.NormalizeSupports();
-        draw.ReportStrengtheningBars();
-        draw.DecideAbutment();
-        draw.CheckSideBarSpacing();
-        draw.m_bHalfDrawing = half;
-        draw.PrepareDrawing();
-        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
-        AcGePoint3d section(200.0, 260.0, 0.0);
+        ASSERT_NO_FATAL_FAILURE(RunToBarShapes(draw, half));
         double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(section, depth), 1);
-        ASSERT_EQ(draw.BuildBarShapes(), 1);
         ASSERT_EQ(draw.DrawMainView(AcGePoint3d(200.0, 180.0, 0.0), depth), 1);
         before = modelSpace().size();
         s = draw.m_dScale;

@@ -48,17 +48,7 @@ protected:
     {
         LoadAsTheRun(example, change);
         AttachAsTheRun(draw);
-        draw.NormalizeSupports();
-        draw.ReportStrengtheningBars();
-        draw.DecideAbutment();
-        draw.CheckSideBarSpacing();
-        draw.m_bHalfDrawing = half;
-        draw.PrepareDrawing();
-        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
-        AcGePoint3d section(200.0, 260.0, 0.0);
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(section, depth), 1);
-        ASSERT_EQ(draw.BuildBarShapes(), 1);
+        ASSERT_NO_FATAL_FAILURE(RunToBarShapes(draw, half));
         before = modelSpace().size();
         s = draw.m_dScale;
         hw = geometry.dWidth / s / 2.0;
