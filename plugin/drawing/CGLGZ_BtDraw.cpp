@@ -45,9 +45,7 @@ int CGLGZ_BtDraw::Draw(int full)
     return 1;
 }
 
-// The views in their order (section view, bar shapes, span rows, grouping, main view,
-// elevation, marks, column sections, bar tables, skeleton detail, shape details, clipping)
-// follow as each view is built.
+// The views in their order; each step's view is called under its comment.
 int CGLGZ_BtDraw::DrawViews(int /*full*/)
 {
     // 1. Abutment or pier cap.
@@ -61,6 +59,23 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     double depth = 0.0;
     DrawSectionView(SectionViewOrigin(), depth);
     Redraw();
+
+    // 4. The bar shapes.
+
+    // 5. A copy of the main face, for the cut at the middle.
+
+    // 6. The span rows.
+
+    // 7. Bars of equal shape grouped.
+
+    // 8. The main view.
+
+    // 9. The elevation.
+
+    // 10. The bar marks of the main views.
+
+    // 11. One column section an entry of the section list.
+
     // 12. The view back on the second sheet, or on the origin while there is one sheet.
     AcGePoint3d corner = AcGePoint3d::kOrigin;
     if (m_ptsSheetOrigins.length() > 1) {
@@ -68,6 +83,17 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
         corner.y -= m_dAlternativeOffset;
     }
     MavUtils::zoomWindow(corner, AcGePoint3d(corner.x + kSheetWidth, corner.y + kSheetHeight, 0.0));
+
+    // 13. The bar tables of an L-shaped section.
+
+    // 14. The skeleton detail.
+
+    // 15. The bar marks of the details.
+
+    // 16. The shape details of a full drawing.
+
+    // 17. A half drawing cut at its middle.
+
     return 1;
 }
 
