@@ -1,19 +1,15 @@
 // Bar lengths as the forms show and take them.
 #include "BarLengthText.h"
 
-#include "CLocale.h"
+#include "LenientNumber.h"
 #include "NumericHelpers.h"
 
 #include <cmath>
-#include <cwchar>
 
 namespace {
 
 constexpr double kAbsent = 99999.0;
 constexpr double kEndCode = 80000.0;
-
-// Reading stops at the first character that cannot belong to a number; no number gives 0.
-double LenientReal(const CString& text) { return wcstod_l(text.GetString(), nullptr, corbel::CLocale()); }
 
 } // namespace
 
@@ -25,10 +21,10 @@ double ParseBarLengthText(const CString& text, BOOL acceptAbsent, BOOL applyEndC
         return acceptAbsent ? kAbsent : 0.0;
     const int n = t.GetLength();
     if (n > 0 && (t[n - 1] == L'D' || t[n - 1] == L'd')) {
-        const double length = std::fabs(LenientReal(t.Left(n - 1)));
+        const double length = std::fabs(ReadLeadingReal(t.Left(n - 1)));
         return applyEndCode ? kEndCode + length : length;
     }
-    return LenientReal(t);
+    return ReadLeadingReal(t);
 }
 
 CString FormatBarLengthText(double value)
