@@ -145,11 +145,11 @@ void RunAutoSkeletonSpacingCommand(CDesignCommandHost& host, CAutoSkeletonSpacin
 {
     host.StoreCurrentForm();
     CBent_PierInfo& design = host.GetDesign();
-    CString formula;
-    if (!dialog.Run(host.GetGeometry().dWidth, design.GetSideCover(), design.GetMainFace().GetBarColumnCount() - 1,
-                    formula))
+    CSkeletonSpacingChoice choice(host.GetGeometry().dWidth, design.GetSideCover(),
+                                  design.GetMainFace().GetBarColumnCount() - 1);
+    if (!dialog.Run(choice))
         return;
-    if (!ApplySkeletonSpacingFormula(design, host.GetGeometry(), formula))
+    if (!ApplySkeletonSpacingFormula(design, host.GetGeometry(), choice.GetFormula()))
         return;
     host.SetModified();
     host.UpdateFrameTitle();
@@ -160,11 +160,11 @@ void RunAutoSideSpacingCommand(CDesignCommandHost& host, CAutoSideSpacingDialog&
 {
     host.StoreCurrentForm();
     CBent_PierInfo& design = host.GetDesign();
-    CString formula;
-    if (!dialog.Run(host.GetGeometry().dMiddleHeight, design.GetTopCover(), design.GetBottomCover(),
-                    InitialSideSpacingIndex(design, host.GetGeometry()), formula))
+    CSideSpacingChoice choice(host.GetGeometry().dMiddleHeight, design.GetTopCover(), design.GetBottomCover(),
+                              InitialSideSpacingIndex(design, host.GetGeometry()));
+    if (!dialog.Run(choice))
         return;
-    if (!ApplySideSpacingFormula(design, host.GetGeometry(), formula))
+    if (!ApplySideSpacingFormula(design, host.GetGeometry(), choice.GetFormula()))
         return;
     host.SetModified();
     host.UpdateFrameTitle();

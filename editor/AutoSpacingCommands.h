@@ -4,23 +4,25 @@
 #pragma once
 
 #include "CDesignCommandHost.h"
+#include "CSideSpacingChoice.h"
+#include "CSkeletonSpacingChoice.h"
 
-// The skeleton-spacing dialog: shows the formula of FormatSkeletonSpacing for the width, the
-// cover and index + 1 columns (SkeletonSpacingFormulaText) and lets a ticked box change cover
-// and index; its OK asks ConfirmSkeletonSpacing.
+// The skeleton-spacing dialog: shows the choice's values and formula, passes the box, the
+// cover and the column count to it, and on OK asks its Confirm.
 class CAutoSkeletonSpacingDialog {
 public:
     virtual ~CAutoSkeletonSpacingDialog() = default;
-    // TRUE on OK, with the formula the dialog showed.
-    virtual BOOL Run(double width, double cover, int index, CString& formula) = 0;
+    // TRUE on OK.
+    virtual BOOL Run(CSkeletonSpacingChoice& choice) = 0;
 };
 
-// The side-spacing dialog: shows the formula of FormatSideSpacing for the height, both covers
-// and index + 1 bars (SideSpacingFormulaText); its OK asks ConfirmSideSpacing.
+// The side-spacing dialog: shows the choice's values and formula, passes the bar count to it,
+// and on OK asks its Confirm.
 class CAutoSideSpacingDialog {
 public:
     virtual ~CAutoSideSpacingDialog() = default;
-    virtual BOOL Run(double height, double topCover, double bottomCover, int index, CString& formula) = 0;
+    // TRUE on OK.
+    virtual BOOL Run(CSideSpacingChoice& choice) = 0;
 };
 
 // Items of the count lists of both dialogs: "1" to "40".

@@ -7,6 +7,10 @@
 
 #include <map>
 
+// The open dialog that picks the source file: an existing file, with this extension and filter.
+inline constexpr const wchar_t* kDesignFileExtension = L"glt";
+inline constexpr const wchar_t* kCapCopyFileFilter = L"盖梁图文件(*.glt)|*.glt||";
+
 class CCapCopySelection {
 public:
     // The open design, in the current unit; loadFactor brings a file's millimetres to that unit.

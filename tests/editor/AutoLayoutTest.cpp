@@ -206,22 +206,17 @@ namespace {
 
 class SkeletonDialog : public CAutoSkeletonSpacingDialog {
 public:
-    BOOL Run(double width, double cover, int index, CString& formula) override
+    BOOL Run(CSkeletonSpacingChoice& choice) override
     {
-        shown = SkeletonSpacingFormulaText(width, cover, index);
-        formula = answer.IsEmpty() ? shown : answer;
+        shown = choice.GetFormula();
         return TRUE;
     }
-    CString shown, answer;
+    CString shown;
 };
 
 class SideDialog : public CAutoSideSpacingDialog {
 public:
-    BOOL Run(double height, double top, double bottom, int index, CString& formula) override
-    {
-        formula = SideSpacingFormulaText(height, top, bottom, index);
-        return TRUE;
-    }
+    BOOL Run(CSideSpacingChoice&) override { return TRUE; }
 };
 
 // Five bar columns over a width of 100 with side covers of 5.
@@ -272,13 +267,41 @@ TEST(AutoSpacingCommandTest, RefusedFormulasChangeNothing)
     for (const auto& c : cases) {
         CScopedMessageBoxAnswerer boxes;
         FakeCommandHost host = SkeletonHost();
-        SkeletonDialog dialog;
-        dialog.answer = c.formula;
-        RunAutoSkeletonSpacingCommand(host, dialog);
+        EXPECT_FALSE(ApplySkeletonSpacingFormula(host.design, host.geometry, c.formula));
         EXPECT_EQ(Texts(boxes.Script()), std::vector<std::wstring>{std::wstring(L"表达式错误|") + c.box});
         EXPECT_TRUE(host.design.GetMoreInfo().GetSkeletonSpacings().IsEmpty());
-        EXPECT_FALSE(host.modified);
     }
+}
+
+// Cover and column count change only while the box is ticked; unticking brings the opening
+// values back, and a cover counts from the next recomputation.
+TEST(AutoSpacingCommandTest, SkeletonDialogChoice)
+{
+    CSkeletonSpacingChoice choice(100, 5, 4);
+    EXPECT_EQ(choice.GetFormula(), L"4*22.5");
+    choice.SetIndex(5);
+    EXPECT_EQ(choice.GetIndex(), 4);
+    choice.AllowEdit(TRUE);
+    choice.SetCover(10);
+    EXPECT_EQ(choice.GetFormula(), L"4*22.5");
+    choice.SetIndex(3);
+    EXPECT_EQ(choice.GetFormula(), L"1*26.7+1*26.6+1*26.7");
+    {
+        CScopedMessageBoxAnswerer boxes;
+        EXPECT_FALSE(choice.Confirm());
+        EXPECT_EQ(boxes->Boxes().at(0).caption, L"数据不匹配");
+    }
+    choice.AllowEdit(FALSE);
+    EXPECT_EQ(choice.GetCover(), 5);
+    EXPECT_EQ(choice.GetIndex(), 4);
+    EXPECT_EQ(choice.GetFormula(), L"4*22.5");
+
+    CSideSpacingChoice side(100, 5, 5, 3);
+    EXPECT_EQ(side.GetFormula(), L"3*30");
+    side.SetIndex(1);
+    EXPECT_EQ(side.GetFormula(), L"1*90");
+    EXPECT_FALSE(side.Confirm());
+    EXPECT_EQ(CSideSpacingChoice(0, 5, 5, 3).GetFormula(), L"盖梁高度错误");
 }
 
 TEST(AutoSpacingCommandTest, SkeletonDialogConfirmation)
