@@ -79,7 +79,8 @@ BOOL ConfirmSkeletonSpacing(double width, double cover, int index, double opened
     if (!(width > 0.0 && cover > 0.0 && index >= 2))
         return FALSE;
     if (std::fabs(cover - openedCover) > 0.1 || index != openedIndex) {
-        ShowInformation(L"钢筋列数或保护层与当前项目不一致，必须先修改相应参数后方可使用本间距公式！", L"数据不匹配", owner);
+        ShowInformation(L"钢筋列数或保护层与当前项目不一致，必须先修改相应参数后方可使用本间距公式！", L"数据不匹配",
+                        owner);
         return FALSE;
     }
     return AskYesNo(kApplyQuestion, L"确认应用", owner);

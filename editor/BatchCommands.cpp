@@ -16,13 +16,6 @@ void Skip(const wchar_t* format, const CString& path)
     ShowInformation(message, kSkipCaption);
 }
 
-// Paths name one file whatever their case, as the system compares them.
-bool SamePath(const CString& a, const CString& b)
-{
-    CString upperA = a, upperB = b;
-    return upperA.MakeUpper() == upperB.MakeUpper();
-}
-
 // The codes of the new columns taken from their old columns. A mapping that does not fit the
 // file gives the box's text, and the codes stay.
 CString RemapCodes(CBent_PierInfo& design, const CArray<int, const int&>& mapping, const CString& path)
@@ -63,7 +56,7 @@ int BatchCopyFiles(const CString& sourcePath, const CStringArray& targets, const
     int written = 0;
     for (INT_PTR i = 0; i < targets.GetSize(); ++i) {
         const CString& path = targets[i];
-        if (SamePath(path, sourcePath)) {
+        if (CBatchFileList::IsSamePath(path, sourcePath)) {
             Skip(L"粘贴操作文件与复制文件相同，本文件被跳过！\n%s", sourcePath);
             continue;
         }

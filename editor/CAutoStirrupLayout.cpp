@@ -27,7 +27,8 @@ int CAutoStirrupLayout::CountStirrupLegs(const CBent_FaceInfo& face)
     int legs = 0;
     const CArray<CBent_PAFSteel, const CBent_PAFSteel&>& stirrups = face.GetStirrups();
     for (INT_PTR i = 0; i < stirrups.GetSize(); ++i)
-        legs += (stirrups[i].GetStartColumn() != kUnsetColumn ? 1 : 0) + (stirrups[i].GetEndColumn() != kUnsetColumn ? 1 : 0);
+        legs += (stirrups[i].GetStartColumn() != kUnsetColumn ? 1 : 0) +
+                (stirrups[i].GetEndColumn() != kUnsetColumn ? 1 : 0);
     return legs;
 }
 

@@ -24,7 +24,10 @@ CBatchColumnMap::CBatchColumnMap()
 
 CString CBatchColumnMap::GetNewColumnText(int row) const { return Number(row + 1); }
 
-CString CBatchColumnMap::GetOldColumnText(int row) const { return IsRow(row) ? Number(m_oldColumns[row] + 1) : CString(); }
+CString CBatchColumnMap::GetOldColumnText(int row) const
+{
+    return IsRow(row) ? Number(m_oldColumns[row] + 1) : CString();
+}
 
 CString CBatchColumnMap::GetChangedText(int row) const
 {

@@ -96,11 +96,12 @@ CString CBatchFileList::GetRowNumberText(int row)
     return text;
 }
 
+bool CBatchFileList::IsSamePath(const CString& a, const CString& b) { return Upper(a) == Upper(b); }
+
 bool CBatchFileList::IsListed(const CString& path) const
 {
-    const CString upper = Upper(path);
     for (INT_PTR i = 0; i < m_paths.GetSize(); ++i)
-        if (Upper(m_paths[i]) == upper)
+        if (IsSamePath(m_paths[i], path))
             return true;
     return false;
 }

@@ -33,6 +33,9 @@ public:
     // The count text below the list.
     const CString& GetCountText() const { return m_countText; }
 
+    // Paths name one file whatever their case, as the system compares them.
+    static bool IsSamePath(const CString& a, const CString& b);
+
 private:
     bool IsListed(const CString& path) const;
 

@@ -36,7 +36,10 @@ bool CCapCopySelection::IsGroupChecked(int group) const
     return it != m_checked.end() && it->second;
 }
 
-void CCapCopySelection::SetGroupChecked(int group, bool checked) { m_checked[group] = checked && IsGroupEnabled(group); }
+void CCapCopySelection::SetGroupChecked(int group, bool checked)
+{
+    m_checked[group] = checked && IsGroupEnabled(group);
+}
 
 BOOL CCapCopySelection::SelectFile(const CString& path)
 {
@@ -56,7 +59,8 @@ BOOL CCapCopySelection::SelectFile(const CString& path)
         const CapCopyCondition condition = GetCapCopyCondition(group);
         if (condition == CapCopyCondition::None)
             continue;
-        m_enabled[group] = condition == CapCopyCondition::EqualPierColumns ? piers == m_pierColumns : bars == m_barColumns;
+        m_enabled[group] =
+            condition == CapCopyCondition::EqualPierColumns ? piers == m_pierColumns : bars == m_barColumns;
         SetGroupChecked(group, IsGroupChecked(group));
     }
     return TRUE;
@@ -107,8 +111,8 @@ BOOL CCapCopySelection::ReadSource(const CString& path, CBent_PierInfo& design, 
 
 void CCapCopySelection::ShowNoFile()
 {
-    m_infoText.Format(L"●当前墩柱个数：%d%s●当前钢筋列数：%d\n\n○文件墩柱个数：0%s○文件钢筋列数：0", m_pierColumns, kBlanks,
-                      m_barColumns, kBlanks);
+    m_infoText.Format(L"●当前墩柱个数：%d%s●当前钢筋列数：%d\n\n○文件墩柱个数：0%s○文件钢筋列数：0", m_pierColumns,
+                      kBlanks, m_barColumns, kBlanks);
     m_path.Empty();
     for (int group : kCapCopyOrder)
         if (GetCapCopyCondition(group) != CapCopyCondition::None) {

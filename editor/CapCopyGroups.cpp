@@ -113,7 +113,10 @@ CapCopyCondition GetCapCopyCondition(int group)
     return info ? info->condition : CapCopyCondition::None;
 }
 
-int GetPierColumnCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
+int GetPierColumnCount(const CBent_PierInfo& design)
+{
+    return static_cast<int>(design.GetSupportDistances().GetSize());
+}
 
 int GetBarColumnCount(const CBent_PierInfo& design) { return design.GetMainFace().GetBarColumnCount(); }
 

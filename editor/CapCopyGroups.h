@@ -22,9 +22,10 @@ inline constexpr int kCopyColumnSpacing = 1097;
 inline constexpr int kCapCopyGroupCount = 12;
 // The order in which the groups are copied: the unconditional ones first.
 inline constexpr int kCapCopyOrder[kCapCopyGroupCount] = {
-    kCopyGeneralConstruction, kCopyStirrupSpacing,     kCopyCovers,         kCopyBarGrades,
-    kCopyStrengthening,       kCopySideBars,           kCopyStirrupCombination, kCopySkeletonLayout,
-    kCopySupportSpacing,      kCopySectionPositions,   kCopyColumnSpacing,  kCopyBarSkeleton,
+    kCopyGeneralConstruction, kCopyStirrupSpacing, kCopyCovers,
+    kCopyBarGrades,           kCopyStrengthening,  kCopySideBars,
+    kCopyStirrupCombination,  kCopySkeletonLayout, kCopySupportSpacing,
+    kCopySectionPositions,    kCopyColumnSpacing,  kCopyBarSkeleton,
 };
 
 enum class CapCopyCondition {

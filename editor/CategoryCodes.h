@@ -4,11 +4,11 @@
 
 #include "CString.h"
 
-inline constexpr int kCategorySummary = 0;          // "设计参数"
-inline constexpr int kCategoryBasicData = 200;      // "基本资料"
-inline constexpr int kCategorySideBars = 205;       // "侧面钢筋"
+inline constexpr int kCategorySummary = 0;           // "设计参数"
+inline constexpr int kCategoryBasicData = 200;       // "基本资料"
+inline constexpr int kCategorySideBars = 205;        // "侧面钢筋"
 inline constexpr int kCategorySectionStirrups = 206; // "断面箍筋"
-inline constexpr int kCategorySkeletonLayout = 207; // "骨架编排"
+inline constexpr int kCategorySkeletonLayout = 207;  // "骨架编排"
 
 // The category a design message's label leads to: a form's name, "N#墩柱" for support N, or
 // "N#墩柱" followed by the name of one of its bar lists; 0 for anything else.

@@ -24,8 +24,8 @@ int WriteDesignFile(const CString& path, CBent_PierInfo& design, CBent_BasicGeom
 
 void ScaleGeometryLengths(CBent_BasicGeometry& g, double factor)
 {
-    for (double* length : {&g.dLength, &g.dWidth, &g.dMiddleHeight, &g.dColumnDiameter, &g.dFurtherLength,
-                           &g.dLeftWidth, &g.dRightWidth, &g.dLeftEndHeight, &g.dRightEndHeight, &g.dLWidth,
-                           &g.dLHeight})
+    for (double* length :
+         {&g.dLength, &g.dWidth, &g.dMiddleHeight, &g.dColumnDiameter, &g.dFurtherLength, &g.dLeftWidth, &g.dRightWidth,
+          &g.dLeftEndHeight, &g.dRightEndHeight, &g.dLWidth, &g.dLHeight})
         *length = ScaleLength(*length, factor);
 }

@@ -33,7 +33,8 @@ CString GetExtendSteelOperationText(int operation)
 BOOL ConfirmExtendSteelOperation(int operation, HWND owner)
 {
     CString question;
-    question.Format(L"加强钢筋操作无法撤销，确实需要进行以下操作吗？\n\n〔%s〕", GetExtendSteelOperationText(operation));
+    question.Format(L"加强钢筋操作无法撤销，确实需要进行以下操作吗？\n\n〔%s〕",
+                    GetExtendSteelOperationText(operation));
     return AskYesNo(question, L"确认操作", owner);
 }
 

@@ -17,7 +17,7 @@ int FormatSideSpacing(double height, double topCover, double bottomCover, int ba
 enum class SpacingFormulaStatus {
     Valid,
     Empty,
-    BadTerm,  // a term whose count is no whole number above 0 or whose spacing is no real above 0
+    BadTerm, // a term whose count is no whole number above 0 or whose spacing is no real above 0
 };
 // The spacings the formula stands for, term by term; nothing is kept from a formula with a bad
 // term. Blanks around the formula and its parts do not count.

@@ -148,7 +148,8 @@ TEST(SpacingFormulaTest, ParsedFormulas)
         CArray<double, const double&> spacings;
         spacings.Add(-1);
         EXPECT_EQ(ParseSpacingFormula(c.formula, spacings), c.status) << CString(c.formula).ToUtf8();
-        const std::vector<double> expected = c.status == SpacingFormulaStatus::Valid ? c.spacings : std::vector<double>{-1};
+        const std::vector<double> expected =
+            c.status == SpacingFormulaStatus::Valid ? c.spacings : std::vector<double>{-1};
         EXPECT_EQ(Values(spacings), expected);
     }
 }
@@ -341,9 +342,11 @@ TEST(AutoSpacingCommandTest, SideFormulaIsApplied)
     CScopedMessageBoxAnswerer boxes;
     EXPECT_FALSE(ApplySideSpacingFormula(host.design, host.geometry, L"2*30+29"));
     EXPECT_FALSE(ApplySideSpacingFormula(host.design, host.geometry, L""));
-    EXPECT_EQ(Texts(boxes.Script()),
-              (std::vector<std::wstring>{L"表达式错误|间距表达式加保护层与盖梁高度不合适，请重新输入！\n盖梁高度（除去保护层）：90\n间距和：89",
-                                         L"表达式错误|侧面钢筋间距表达式错误，请重新输入"}));
+    EXPECT_EQ(
+        Texts(boxes.Script()),
+        (std::vector<std::wstring>{
+            L"表达式错误|间距表达式加保护层与盖梁高度不合适，请重新输入！\n盖梁高度（除去保护层）：90\n间距和：89",
+            L"表达式错误|侧面钢筋间距表达式错误，请重新输入"}));
     EXPECT_TRUE(ApplySideSpacingFormula(host.design, host.geometry, L"1*20+2*35"));
     EXPECT_EQ(InitialSideSpacingIndex(host.design, host.geometry), 3);
 }

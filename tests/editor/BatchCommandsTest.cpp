@@ -52,7 +52,10 @@ protected:
             texts.push_back(box.caption + L"|" + box.text);
         return texts;
     }
-    int FilesInFolder() const { return static_cast<int>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator())); }
+    int FilesInFolder() const
+    {
+        return static_cast<int>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+    }
 };
 
 } // namespace
@@ -62,7 +65,7 @@ protected:
 // get the groups that fit them.
 TEST_F(BatchTest, CopyGoesOnPastFilesItCannotChange)
 {
-    const fs::path source = Copy("abutment.glt", "source.glt");           // 4 piers, 11 bar columns
+    const fs::path source = Copy("abutment.glt", "source.glt");            // 4 piers, 11 bar columns
     const fs::path sameColumns = Copy("l-section.glt", "a-l-section.glt"); // 2 piers, 11 bar columns
     const fs::path otherCounts = Copy("sample.glt", "b-sample.glt");       // 3 piers, 9 bar columns
     const fs::path missing = m_dir / "c-missing.glt";

@@ -55,9 +55,9 @@ protected:
     std::wstring Info(int piers, int bars, const wchar_t* pierMark, int filePiers, const wchar_t* barMark, int fileBars)
     {
         const std::wstring blanks(27, L' ');
-        return L"●当前墩柱个数：" + std::to_wstring(piers) + blanks + L"●当前钢筋列数：" + std::to_wstring(bars) + L"\n\n" +
-               pierMark + L"文件墩柱个数：" + std::to_wstring(filePiers) + blanks + barMark + L"文件钢筋列数：" +
-               std::to_wstring(fileBars);
+        return L"●当前墩柱个数：" + std::to_wstring(piers) + blanks + L"●当前钢筋列数：" + std::to_wstring(bars) +
+               L"\n\n" + pierMark + L"文件墩柱个数：" + std::to_wstring(filePiers) + blanks + barMark +
+               L"文件钢筋列数：" + std::to_wstring(fileBars);
     }
 
     CBent_PierInfo m_design;
@@ -130,7 +130,8 @@ TEST_F(CapCopyTest, LayoutAndStrengtheningApart)
         const CBent_PierInfo& layoutFrom = group == kCopySkeletonLayout ? source : before;
         const CBent_PierInfo& distancesFrom = group == kCopyStrengthening ? source : before;
         EXPECT_TRUE(SameList(m_design.GetExtendSteel().GetCodes(), layoutFrom.GetExtendSteel().GetCodes()));
-        EXPECT_EQ(m_design.GetExtendSteel().GetEdgeInnerDistance(), distancesFrom.GetExtendSteel().GetEdgeInnerDistance());
+        EXPECT_EQ(m_design.GetExtendSteel().GetEdgeInnerDistance(),
+                  distancesFrom.GetExtendSteel().GetEdgeInnerDistance());
         EXPECT_EQ(m_design.GetExtendSteel().GetMultiLayerDecrement(),
                   distancesFrom.GetExtendSteel().GetMultiLayerDecrement());
         EXPECT_TRUE(m_geometry == geometryBefore);
