@@ -61,8 +61,11 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     Redraw();
 
     // 4. The bar shapes.
+    BuildBarShapes();
+    Redraw();
 
     // 5. A copy of the main face, for the cut at the middle.
+    CHLGZ_FaceInfo snapshot(m_pDesign->GetMainFace());
 
     // 6. The span rows.
 
@@ -93,6 +96,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 16. The shape details of a full drawing.
 
     // 17. A half drawing cut at its middle.
+    ClipViewAtMiddle(snapshot, m_lines);
+    ClipViewAtMiddle(m_pDesign->GetMainFace(), m_lines);
 
     return 1;
 }

@@ -34,4 +34,16 @@ protected:
 public:
 
     double m_dFurtherReal = 1.0;
+
+    // Longitudinal bar shapes: the shared families with this drawing's outer diameters, straight
+    // ends only two thirds of the weld length inside the plate bar's corner, and an abutment
+    // cap's ends near the bottom turned back along it. 0 without the section view's outline.
+    int BuildBarShapes();
+    int ShapeBarEnd(const BarEndRequest& request);
+    int ShapeBarEndOpposite(const BarEndRequest& request);
+    void DrawLPartTopLine(const BarShapeWork& work);
+    // The cut lengths of a bar less its bends: a bend count, or -1 to count them from the shape;
+    // 0 leaves them.
+    void DeductBendAllowances(CHLGZ_BASSteel& bar, int bends);
+    int CountBends(const AcGePoint3dArray& points, const AcGeDoubleArray& radii, int testEnds) const;
 };

@@ -478,4 +478,7 @@ public:
     int m_bHalfPlan = 0;
     // The alternative layout's downward shift (skew-section drawing).
     double m_dAlternativeOffset = 0.0;
+
+    // Bar ends of an upright U plate bar that may turn back along its level bottom (kind 1).
+    int ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin, int turnBack);
 };
