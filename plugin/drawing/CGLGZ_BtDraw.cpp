@@ -68,6 +68,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     CHLGZ_FaceInfo snapshot(m_pDesign->GetMainFace());
 
     // 6. The span rows.
+    ComputeSpanRows();
+    Redraw();
 
     // 7. Bars of equal shape grouped.
 

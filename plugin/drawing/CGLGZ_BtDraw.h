@@ -46,4 +46,23 @@ public:
     // 0 leaves them.
     void DeductBendAllowances(CHLGZ_BASSteel& bar, int bends);
     int CountBends(const AcGePoint3dArray& points, const AcGeDoubleArray& radii, int testEnds) const;
+
+    // Span rows: each rebar column's spans against the spans along the axis (metres), their
+    // extremes span by span, and every bar's length in every column of the main face. Returns 1.
+    int ComputeSpanRows();
+    // The span matrix (columns x spans) of the main part (1) or the end part (0) and the spans
+    // along the axis; 0 without supports.
+    int GetColumnSpanPoints(AcGeDoubleArray& matrix, AcGeDoubleArray& reference, int mainPart);
+    std::vector<double> ColumnSpanYs(int mainPart) const;
+    // The column's spans less the axis spans; a column outside the matrix throws.
+    static void GetSpanDifferences(
+        AcGeDoubleArray& list, const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, int column);
+    static void AppendSpanOffsets(
+        const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, AcGeDoubleArray& most, AcGeDoubleArray& least);
+    int ReachesCapEnd(const AcGePoint3dArray& points, int right) const;
+    // The span offsets: main part greatest and smallest, end part greatest and smallest.
+    AcGeDoubleArray m_dSpanMaxMain;
+    AcGeDoubleArray m_dSpanMinMain;
+    AcGeDoubleArray m_dSpanMaxEnd;
+    AcGeDoubleArray m_dSpanMinEnd;
 };

@@ -481,4 +481,7 @@ public:
 
     // Bar ends of an upright U plate bar that may turn back along its level bottom (kind 1).
     int ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin, int turnBack);
+    // The lengths along the rebar columns at the given distances from the axis (metres), as
+    // ComputeColumnPositions gives them for its own columns.
+    int ComputeColumnPositionsAt(const std::vector<double>& ys, AcGeDoubleArray& table, AcGeDoubleArray& positions);
 };

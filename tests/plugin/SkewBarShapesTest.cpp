@@ -2,7 +2,7 @@
 // inside the plate bar's corner, an abutment cap's ends turned back along the bottom, the bars of
 // the skew examples inside the outline with the L part's top line, and the cut lengths reduced
 // by the bends.
-#include "DrawingDesignFixture.h"
+#include "SkewDrawFixture.h"
 #include "DrawnGeometry.h"
 
 #include "AcDbLine.h"
@@ -35,25 +35,9 @@ std::vector<CHLGZ_BASSteel*> BarsOf(CHLGZ_FaceInfo& face)
 
 } // namespace
 
-class SkewBarShapes : public DrawingDesignFixture {
+class SkewBarShapes : public SkewDrawFixture {
 protected:
-    // The skew example as the run hands it over, its checks made, the section view drawn.
-    void Prepare(const char* example, CGLGZ_BtDraw& draw, const ModelChange& change = {})
-    {
-        LoadAsTheRun(example, change);
-        AttachAsTheRun(draw);
-        draw.m_bHalfDrawing = 0;
-        draw.TakeSupportBlock();
-        draw.NormalizeSupports();
-        draw.CheckSideBarSpacing();
-        ASSERT_EQ(draw.DecideAbutment(), 1);
-        draw.PrepareDrawing();
-        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
-        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
-        draw.m_dBendAllowance = draw.SkeletonBendAllowance();
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
-    }
+    void Prepare(const char* example, CGLGZ_BtDraw& draw) { PrepareSkew(example, draw); }
 };
 
 // Start and end of a bar at a pier cap's and an abutment cap's plate bar (weld length 3, so a
