@@ -74,6 +74,9 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 7. Bars of equal shape grouped.
 
     // 8. The main view.
+    if (!DrawMainView(MainViewOrigin(), depth))
+        return 0;
+    Redraw();
 
     // 9. The elevation.
 

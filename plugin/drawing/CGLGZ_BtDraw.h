@@ -65,4 +65,16 @@ public:
     AcGeDoubleArray m_dSpanMinMain;
     AcGeDoubleArray m_dSpanMaxEnd;
     AcGeDoubleArray m_dSpanMinEnd;
+
+    // Main view: the plan at its title point; the depth is set to 0. 0 when its stirrups could
+    // not be drawn (or without the section view), after what was drawn.
+    int DrawMainView(const AcGePoint3d& origin, double& depth);
+    int DrawRebarElevation(const PlanFrame& f);
+    void DrawSkewPlanColumns(const PlanFrame& f);
+    double PlanAxisGap() const override { return 15.0; }
+    double MiddleStirrupTolerance() const override;
+    double BarOuterDiameter(int diameter, int barType) const override;
+    void LabelStirrupRow(const AcGePoint2dArray& row) override;
+    BOOL MiddleTopMarkDigit() const override { return TRUE; }
+    int LastStirrupToEnd(double leftDegrees) const override;
 };
