@@ -79,6 +79,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     Redraw();
 
     // 9. The elevation.
+    DrawElevation();
+    Redraw();
 
     // 10. The bar marks of the main views.
 

@@ -77,4 +77,11 @@ public:
     void LabelStirrupRow(const AcGePoint2dArray& row) override;
     BOOL MiddleTopMarkDigit() const override { return TRUE; }
     int LastStirrupToEnd(double leftDegrees) const override;
+
+    // Elevation: its dimensions, stirrup lines and side-bar rows into the section view, after
+    // the plan; then the stirrups' heights and lengths. Returns 1.
+    int DrawElevation();
+    double StirrupHookAllowance(bool singleLeg) const override;
+    // Section view: the L part's line and its left end only.
+    int LPartHasRightEnd() const override { return 0; }
 };

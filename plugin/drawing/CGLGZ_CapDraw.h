@@ -551,4 +551,9 @@ public:
     virtual int LastStirrupToEnd(double leftDegrees) const;
     // The list that keeps each stirrup's bar-code record, where the drawing keeps one.
     virtual AcGeIntArray* StirrupRecordList() { return nullptr; }
+    // The hooks of one stirrup (mm), closed or single-legged, added to its legs' length.
+    virtual double StirrupHookAllowance(bool singleLeg) const;
+
+    // Section view: whether the L part's line closes its right end too.
+    virtual int LPartHasRightEnd() const { return 1; }
 };

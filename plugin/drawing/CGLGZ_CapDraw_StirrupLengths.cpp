@@ -78,9 +78,7 @@ void CGLGZ_CapDraw::SettleStirrupLengths()
                 heights[set].push_back(h);
         }
     }
-    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
-    const double hook90 = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 90, 0.0);
-    const double hook135 = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 135, 0.0);
+    const double hooks[2] = { StirrupHookAllowance(false), StirrupHookAllowance(true) };
     for (int set = 0; set < (skewedEnds ? 2 : 1); ++set) {
         const std::vector<double>& h = heights[set];
         if (h.empty())
@@ -93,7 +91,7 @@ void CGLGZ_CapDraw::SettleStirrupLengths()
         for (int i = 0; i < k; ++i) {
             const StirrupKind& kind = kinds[i];
             CHLGZ_SteelCode& record = m_steelCodes[first + set * k + i];
-            const double legs = kind.singleLeg ? sum + h.size() * hook135 : 2.0 * sum + h.size() * 2.0 * hook90;
+            const double legs = (kind.singleLeg ? sum : 2.0 * sum) + h.size() * hooks[kind.singleLeg ? 1 : 0];
             record.dTotalLength += legs * kind.stirrups / 1000.0;
             while (record.aTexts.GetSize() < 2)
                 record.aTexts.Add(CString());
@@ -106,4 +104,12 @@ void CGLGZ_CapDraw::SettleStirrupLengths()
                 record.aTexts[1] = low;
         }
     }
+}
+
+double CGLGZ_CapDraw::StirrupHookAllowance(bool singleLeg) const
+{
+    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
+    if (singleLeg)
+        return GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 135, 0.0);
+    return 2.0 * GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 90, 0.0);
 }
