@@ -2,6 +2,7 @@
 // from those along the axis, and every bar's length in every column, which the skeleton detail,
 // the bar tables and the quantities read.
 #include "CGLGZ_BtDraw.h"
+#include "CGLGZ_CapDraw_BarShapeWork.h"
 
 #include <algorithm>
 #include <functional>
@@ -134,8 +135,13 @@ int CGLGZ_BtDraw::ComputeSpanRows()
     if (!GetColumnSpanPoints(matrix, reference, 1))
         return 1;
     AppendSpanOffsets(matrix, reference, m_dSpanMaxMain, m_dSpanMinMain);
-    // 3. The main face's columns in the matrix.
+    // 3. The main face's columns in the matrix. A record converted into the design again keeps
+    // what an earlier drawing wrote into it; its lengths start afresh.
     CHLGZ_FaceInfo& face = m_pDesign->GetMainFace();
+    BarShapeWork::ForEachBar(face, [](CHLGZ_BASSteel& bar) {
+        bar.GetFirstLengths().setLogicalLength(0);
+        bar.GetSecondLengths().setLogicalLength(0);
+    });
     const int mainCount = face.GetBarColumnCount();
     const int endCount = m_nEndPart ? m_pDesign->GetEndFace().GetBarColumnCount() : 0;
     const int first = m_nEndPart == -1 ? endCount - 1 : 0;
