@@ -3,6 +3,9 @@
 // lines, the bars and stirrups inside the outline, and a plan whose stirrups cannot be placed.
 #include "SkewDrawFixture.h"
 
+#include "CGLGZ_CapDraw_PlanWork.h"
+#include "CGLGZ_EtDraw.h"
+
 #include "AcDb3PointAngularDimension.h"
 #include "AcDbArc.h"
 #include "AcDbCircle.h"
@@ -245,4 +248,45 @@ TEST_F(SkewMainView, NoRoomForTheStirrupsFails)
     double depth = 0.0;
     EXPECT_EQ(draw.DrawMainView(origin, depth), 0);
     EXPECT_TRUE(HasSegment(LinesOn(L"02-结构"), ll, ul));
+}
+
+// In a half plan a stirrup standing within 0.1 mm of the middle (at the drawing's scale) is drawn
+// whole in the skew-section drawing; the normal-section drawing leaves out any stirrup right of
+// the middle line, and so does the skew one beyond that tolerance.
+TEST_F(SkewMainView, StirrupOnTheMiddleStaysWhole)
+{
+    struct Case {
+        double x;
+        bool skew;
+        bool drawn;
+    };
+    const Case cases[] = {
+        { 0.0005, true, true },
+        { 0.0005, false, false },
+        { 0.002, true, false },
+        { -0.5, true, true },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + (c.skew ? " skew" : " normal"));
+        CGLGZ_BtDraw bt;
+        CGLGZ_EtDraw et;
+        CGLGZ_CapDraw& draw = c.skew ? static_cast<CGLGZ_CapDraw&>(bt) : static_cast<CGLGZ_CapDraw&>(et);
+        draw.m_dScale = 100.0;
+        draw.m_bHalfDrawing = 1;
+        draw.m_steelCodes.Add(CHLGZ_SteelCode());
+        CGLGZ_CapDraw::PlanStirrupWork w;
+        w.middleBottom = P(0.0, 0.0);
+        w.middleTop = P(0.0, 10.0);
+        MarkDrawn();
+        draw.DrawStirrupLine(w, 0, P(c.x, 1.0), P(c.x, 9.0));
+        // No layers are set up here: every line drawn counts.
+        std::vector<Segment> lines;
+        for (AcDbObjectId id : Drawn()) {
+            if (ReadBack<AcDbLine> line(id); line)
+                lines.push_back({ line->startPoint(), line->endPoint() });
+        }
+        EXPECT_EQ(HasSegment(lines, P(c.x, 1.0), P(c.x, 9.0)), c.drawn);
+        EXPECT_EQ(lines.size(), c.drawn ? 1u : 0u);
+        EXPECT_EQ(draw.m_steelCodes[0].nCount, c.drawn ? 1 : 0);
+    }
 }
