@@ -3,28 +3,11 @@
 // at the plan's positions, the side-bar rows and the stirrup kinds' heights and lengths.
 #include "CGLGZ_BtDraw.h"
 
-#include "CException.h"
-
-#include <stdexcept>
 
 int CGLGZ_BtDraw::DrawElevation()
 {
     static const ElevationStyle kStyle = { { 0.0, -9.0 }, { 0.0, -9.0 }, { 0.0, -13.5 }, 1, 1 };
-    try {
-        // 1. - 4. The dimensions.
-        DrawElevationDimensions(kStyle);
-        // 5. - 7. The stirrups.
-        DrawElevationStirrups();
-        // 8. - 10. The side bars.
-        DrawSideBarRows();
-        // 11. The stirrups' heights and lengths.
-        SettleStirrupLengths();
-    } catch (const std::out_of_range&) {
-        return 1;
-    } catch (const CInvalidArgException&) {
-        return 1;
-    }
-    return 1;
+    return DrawElevationWith(kStyle);
 }
 
 // Every stirrup's hooks are 21.86 of its diameters, whatever its legs.

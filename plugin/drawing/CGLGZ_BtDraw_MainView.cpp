@@ -5,7 +5,6 @@
 #include "CGLGZ_CapDraw_PlanWork.h"
 
 #include "MavUtils.h"
-#include "NumericHelpers.h"
 
 #include <cmath>
 
@@ -28,13 +27,7 @@ int CGLGZ_BtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
         return 0;
     PlanFrame f = MeasurePlanFrame(origin);
     // 1. - 2. Dimension style and title, over the left half in a half drawing.
-    SelectDimStyle(m_dScale);
-    CString caption;
-    caption.Format(L"（1：%s）", FormatFixed(m_dScale, -7).GetString());
-    AcGePoint3d title = origin;
-    if (m_bHalfDrawing)
-        title.x -= (f.right - f.left) / 4.0;
-    AddBoxedText(title, L"平面", caption);
+    DrawPlanTitle(f);
     // 3. - 6. Centre line, outline, skew angles and the end tapers' inner contours.
     DrawPlanOutline(f);
     DrawPlanEndAngles(f);

@@ -554,6 +554,12 @@ public:
     // The hooks of one stirrup (mm), closed or single-legged, added to its legs' length.
     virtual double StirrupHookAllowance(bool singleLeg) const;
 
+    // The elevation's dimensions in the drawing's style, its stirrup lines and side-bar rows, then
+    // the stirrups' heights and lengths; a view line that is missing ends it. Returns 1.
+    int DrawElevationWith(const ElevationStyle& style);
+    // The plan's title "平面" with its scale, over the drawn half of a half plan.
+    void DrawPlanTitle(const PlanFrame& f);
+
     // Section view: whether the L part's line closes its right end too.
     virtual int LPartHasRightEnd() const { return 1; }
 };

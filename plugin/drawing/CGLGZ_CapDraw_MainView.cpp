@@ -71,6 +71,17 @@ CGLGZ_CapDraw::PlanFrame CGLGZ_CapDraw::MeasurePlanFrame(const AcGePoint3d& orig
     return f;
 }
 
+void CGLGZ_CapDraw::DrawPlanTitle(const PlanFrame& f)
+{
+    SelectDimStyle(m_dScale);
+    CString caption;
+    caption.Format(L"（1：%s）", FormatFixed(m_dScale, -7).GetString());
+    AcGePoint3d title = f.origin;
+    if (m_bHalfDrawing)
+        title.x -= (f.right - f.left) / 4.0;
+    AddBoxedText(title, L"平面", caption);
+}
+
 // 3. - 4. The axis and the outline; a half drawing ends both at the middle line.
 void CGLGZ_CapDraw::DrawPlanOutline(const PlanFrame& f)
 {

@@ -4,7 +4,6 @@
 #include "CGLGZ_EtDraw.h"
 
 #include "MavUtils.h"
-#include "NumericHelpers.h"
 
 int CGLGZ_EtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
 {
@@ -13,13 +12,7 @@ int CGLGZ_EtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
         return 1;
     PlanFrame f = MeasurePlanFrame(origin);
     // 1. - 2. Dimension style and title, over the drawn half in a half drawing.
-    SelectDimStyle(m_dScale);
-    CString caption;
-    caption.Format(L"（1：%s）", FormatFixed(m_dScale, -7).GetString());
-    AcGePoint3d title = origin;
-    if (m_bHalfDrawing)
-        title.x -= (f.right - f.left) / 4.0;
-    AddBoxedText(title, L"平面", caption);
+    DrawPlanTitle(f);
     // 3. - 6. Axis, outline, end angles and end-part boundaries.
     DrawPlanOutline(f);
     DrawPlanEndAngles(f);
