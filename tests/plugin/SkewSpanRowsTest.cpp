@@ -102,3 +102,34 @@ TEST_F(SkewSpanRows, SpanDifferencesOutsideTheMatrixThrow)
     EXPECT_DOUBLE_EQ(list[1], 2.0);
     EXPECT_THROW(CGLGZ_BtDraw::GetSpanDifferences(list, matrix, reference, 2), std::invalid_argument);
 }
+
+// A support bar runs out at the cap's end when its end lies nearer the end face than the end
+// support's axis; one that bends down in the end span does not.
+TEST_F(SkewSpanRows, SupportBarsReachTheCapEndsNearTheEndFaces)
+{
+    CGLGZ_BtDraw draw;
+    auto line = [](double x) { return LineInfo { AcGePoint3d(x, 10.0, 0.0), AcGePoint3d(x, 0.0, 0.0) }; };
+    for (double x : { 0.0, 0.0, 0.0, 100.0, 30.0, 70.0 })
+        draw.m_lines.Add(line(x));
+    struct Case {
+        double first;
+        double last;
+        int left;
+        int right;
+    };
+    const Case cases[] = {
+        { 5.0, 95.0, 1, 1 },
+        { 20.0, 80.0, 0, 0 },
+        { 14.0, 86.0, 1, 1 },
+        { 40.0, 60.0, 0, 0 },
+    };
+    for (const Case& c : cases) {
+        AcGePoint3dArray points;
+        points.append(AcGePoint3d(c.first, 5.0, 0.0));
+        points.append(AcGePoint3d(50.0, 9.0, 0.0));
+        points.append(AcGePoint3d(c.last, 5.0, 0.0));
+        EXPECT_EQ(draw.ReachesCapEnd(points, 0), c.left) << c.first;
+        EXPECT_EQ(draw.ReachesCapEnd(points, 1), c.right) << c.last;
+    }
+    EXPECT_EQ(draw.ReachesCapEnd(AcGePoint3dArray(), 0), 0);
+}
