@@ -61,16 +61,26 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     Redraw();
 
     // 4. The bar shapes.
+    BuildBarShapes();
+    Redraw();
 
     // 5. A copy of the main face, for the cut at the middle.
+    CHLGZ_FaceInfo snapshot(m_pDesign->GetMainFace());
 
     // 6. The span rows.
+    ComputeSpanRows();
+    Redraw();
 
     // 7. Bars of equal shape grouped.
 
     // 8. The main view.
+    if (!DrawMainView(MainViewOrigin(), depth))
+        return 0;
+    Redraw();
 
     // 9. The elevation.
+    DrawElevation();
+    Redraw();
 
     // 10. The bar marks of the main views.
 
@@ -93,6 +103,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 16. The shape details of a full drawing.
 
     // 17. A half drawing cut at its middle.
+    ClipViewAtMiddle(snapshot, m_lines);
+    ClipViewAtMiddle(m_pDesign->GetMainFace(), m_lines);
 
     return 1;
 }

@@ -34,4 +34,54 @@ protected:
 public:
 
     double m_dFurtherReal = 1.0;
+
+    // Longitudinal bar shapes: the shared families with this drawing's outer diameters, straight
+    // ends only two thirds of the weld length inside the plate bar's corner, and an abutment
+    // cap's ends near the bottom turned back along it. 0 without the section view's outline.
+    int BuildBarShapes();
+    int ShapeBarEnd(const BarEndRequest& request);
+    int ShapeBarEndOpposite(const BarEndRequest& request);
+    void DrawLPartTopLine(const BarShapeWork& work);
+    // The cut lengths of a bar less its bends: a bend count, or -1 to count them from the shape;
+    // 0 leaves them.
+    void DeductBendAllowances(CHLGZ_BASSteel& bar, int bends);
+    int CountBends(const AcGePoint3dArray& points, const AcGeDoubleArray& radii, int testEnds) const;
+
+    // Span rows: each rebar column's spans against the spans along the axis (metres), their
+    // extremes span by span, and every bar's length in every column of the main face. Returns 1.
+    int ComputeSpanRows();
+    // The span matrix (columns x spans) of the main part (1) or the end part (0) and the spans
+    // along the axis; 0 without supports.
+    int GetColumnSpanPoints(AcGeDoubleArray& matrix, AcGeDoubleArray& reference, int mainPart);
+    std::vector<double> ColumnSpanYs(int mainPart) const;
+    // The column's spans less the axis spans; a column outside the matrix throws.
+    static void GetSpanDifferences(
+        AcGeDoubleArray& list, const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, int column);
+    static void AppendSpanOffsets(
+        const AcGeDoubleArray& matrix, const AcGeDoubleArray& reference, AcGeDoubleArray& most, AcGeDoubleArray& least);
+    int ReachesCapEnd(const AcGePoint3dArray& points, int right) const;
+    // The span offsets: main part greatest and smallest, end part greatest and smallest.
+    AcGeDoubleArray m_dSpanMaxMain;
+    AcGeDoubleArray m_dSpanMinMain;
+    AcGeDoubleArray m_dSpanMaxEnd;
+    AcGeDoubleArray m_dSpanMinEnd;
+
+    // Main view: the plan at its title point; the depth is set to 0. 0 when its stirrups could
+    // not be drawn (or without the section view), after what was drawn.
+    int DrawMainView(const AcGePoint3d& origin, double& depth);
+    int DrawRebarElevation(const PlanFrame& f);
+    void DrawSkewPlanColumns(const PlanFrame& f);
+    double PlanAxisGap() const override { return 15.0; }
+    double MiddleStirrupTolerance() const override;
+    double BarOuterDiameter(int diameter, int barType) const override;
+    void LabelStirrupRow(const AcGePoint2dArray& row) override;
+    BOOL MiddleTopMarkDigit() const override { return TRUE; }
+    int LastStirrupToEnd(double leftDegrees) const override;
+
+    // Elevation: its dimensions, stirrup lines and side-bar rows into the section view, after
+    // the plan; then the stirrups' heights and lengths. Returns 1.
+    int DrawElevation();
+    double StirrupHookAllowance(bool singleLeg) const override;
+    // Section view: the L part's line and its left end only.
+    int LPartHasRightEnd() const override { return 0; }
 };

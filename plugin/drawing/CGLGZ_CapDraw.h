@@ -478,4 +478,88 @@ public:
     int m_bHalfPlan = 0;
     // The alternative layout's downward shift (skew-section drawing).
     double m_dAlternativeOffset = 0.0;
+
+    // Bar ends of an upright U plate bar that may turn back along its level bottom (kind 1).
+    int ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin, int turnBack);
+    // The lengths along the rebar columns at the given distances from the axis (metres), as
+    // ComputeColumnPositions gives them for its own columns.
+    int ComputeColumnPositionsAt(const std::vector<double>& ys, AcGeDoubleArray& table, AcGeDoubleArray& positions);
+
+    // Main view: the plan's outline, axis, bar zone and stirrup positions
+    // (CGLGZ_CapDraw_PlanWork.h), and one bar column's bar: its height and its two ends.
+    struct PlanFrame;
+    struct PlanBar {
+        double y = 0.0;
+        AcGePoint3d left;
+        AcGePoint3d right;
+    };
+    static AcGePoint3d PointAtHeight(const AcGePoint3d& a, const AcGePoint3d& b, double y);
+    PlanFrame MeasurePlanFrame(const AcGePoint3d& origin) const;
+    void DrawPlanOutline(const PlanFrame& f);
+    void DrawPlanEndAngles(const PlanFrame& f);
+    void DrawPlanEndParts(const PlanFrame& f);
+    void FindPlanBarZone(PlanFrame& f);
+    void DrawPlanBarColumns(const PlanFrame& f, AcGePoint3dArray& leftEnds);
+    int PierColumnCount() const;
+    void DrawPlanFullBar(const PlanFrame& f, const PlanBar& bar);
+    static void AddStrengtheningBars(CHLGZ_SteelCode& record, int layers, double length);
+    void DrawStrengtheningBar(const PlanBar& bar, double x1, double x2, double markX);
+    void DrawEdgeTopBars(const PlanFrame& f, const PlanBar& bar, int layers);
+    void DrawMiddleTopBars(const PlanFrame& f, const PlanBar& bar, int layers);
+    void DrawPlanWidths(const PlanFrame& f, const AcGePoint3dArray& leftEnds);
+    void DrawPlanSectionMark(const PlanFrame& f);
+    void DrawPlanColumns(const PlanFrame& f);
+    // Stirrups in plan: p1..p4 the bar zone's corners (upper and lower left, upper and lower
+    // right), the end angles in degrees, p5..p8 the outline's corners (upper left, lower left,
+    // upper right, lower right). 0 without stirrups (nothing drawn), else 1; one bar-code record
+    // is appended a stirrup kind, and one a kind skewed at the ends.
+    int DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, AcGePoint3d p4, double leftAngle,
+        double rightAngle, AcGePoint3d p5, AcGePoint3d p6, AcGePoint3d p7, AcGePoint3d p8);
+    struct PlanStirrupWork;
+    void PreparePlanStirrups(PlanStirrupWork& w) const;
+    int AppendStirrupRecord();
+    void SortStirrupKinds(PlanStirrupWork& w);
+    void DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b);
+    void DrawStirrupLines(PlanStirrupWork& w);
+    void LayoutEndStirrups(PlanStirrupWork& w, int side);
+    int EndStirrupRecord(PlanStirrupWork& w, int kind);
+    void DrawEndStirrups(PlanStirrupWork& w, int side);
+    void PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const;
+    void LabelStirrupPositions(const PlanStirrupWork& w);
+    void DimensionEndStirrups(const PlanStirrupWork& w, int side);
+    void DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked = 0);
+    void DrawPlanMarks(PlanStirrupWork& w);
+    void DrawLongitudinalBarMark(const PlanStirrupWork& w);
+    int FirstStrengtheningMark() const;
+    void DrawStrengtheningBarMarks(const PlanStirrupWork& w);
+    void DrawEndStirrupMarks(const PlanStirrupWork& w, int side);
+    void FinishStirrupKinds(const PlanStirrupWork& w);
+    // The plan's stirrup kinds get the heights of their stirrups in the elevation: the range
+    // "%s~%s" (cm) as the second text where the heights differ, and the lengths of the legs
+    // and hooks (m) added to their totals.
+    void SettleStirrupLengths();
+    // What the two plans do differently: the gap from the plan's title to its outline, the
+    // tolerance within which a stirrup on the middle of a half drawing stays whole, the outer
+    // diameter of a bar, the label of the stirrup positions, the code digit that tells which
+    // bar columns carry the middle columns' top bars, and whether the last stirrup of a square
+    // abutment end moves onto the end.
+    virtual double PlanAxisGap() const { return 13.5; }
+    virtual double MiddleStirrupTolerance() const { return 0.0; }
+    virtual double BarOuterDiameter(int diameter, int barType) const;
+    virtual void LabelStirrupRow(const AcGePoint2dArray& row);
+    virtual BOOL MiddleTopMarkDigit() const { return FALSE; }
+    virtual int LastStirrupToEnd(double leftDegrees) const;
+    // The list that keeps each stirrup's bar-code record, where the drawing keeps one.
+    virtual AcGeIntArray* StirrupRecordList() { return nullptr; }
+    // The hooks of one stirrup (mm), closed or single-legged, added to its legs' length.
+    virtual double StirrupHookAllowance(bool singleLeg) const;
+
+    // The elevation's dimensions in the drawing's style, its stirrup lines and side-bar rows, then
+    // the stirrups' heights and lengths; a view line that is missing ends it. Returns 1.
+    int DrawElevationWith(const ElevationStyle& style);
+    // The plan's title "平面" with its scale, over the drawn half of a half plan.
+    void DrawPlanTitle(const PlanFrame& f);
+
+    // Section view: whether the L part's line closes its right end too.
+    virtual int LPartHasRightEnd() const { return 1; }
 };

@@ -81,11 +81,14 @@ public:
         }
     }
 
-    int Choose(double margin) const
+    int Choose(double margin, int turnBack) const
     {
         const AcGePoint3d& e = points[0];
         if (e.x - m_leg.c.x > margin)
             return 0;
+        // An end near the level bottom of an upright U turns back along it.
+        if (turnBack && !m_leg.sloped && e.x > m_leg.c.x - m_w)
+            return 1;
         if (!m_leg.sloped)
             return -1;
         int found = 0;
@@ -98,6 +101,8 @@ public:
     {
         if (kind == 0)
             return BuildStraight();
+        if (kind == 1)
+            return BuildTurnedBack();
         if (kind == 2 && BuildAlongLeg())
             return 2;
         if (kind == -1) {
@@ -159,6 +164,15 @@ private:
             Prepend(Along(e, e + (upper - lower), m_w));
         }
         return 0;
+    }
+
+    // Kind 1: the end becomes a bend of radius r, and a level piece points back into the cap
+    // toward the far corner; drawing cuts that piece to the weld length.
+    int BuildTurnedBack()
+    {
+        radii[0] = m_radius;
+        Prepend(AcGePoint3d(m_leg.far.x, points[0].y, 0.0));
+        return 1;
     }
 
     // Kind 2: cut where the bar meets the leg's inner line, then the weld length up along the leg.
@@ -245,11 +259,19 @@ private:
     double m_w;
     double m_d;
     double m_scale;
+
+public:
+    double m_radius = 0.0;
 };
 
 } // namespace
 
 int CGLGZ_CapDraw::ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin)
+{
+    return ShapeBarEndWith(request, atEnd, kindZeroMargin, 0);
+}
+
+int CGLGZ_CapDraw::ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin, int turnBack)
 {
     if (request.points == nullptr && request.bar == nullptr)
         return 0;
@@ -264,6 +286,7 @@ int CGLGZ_CapDraw::ShapeBarEndWith(const BarEndRequest& request, int atEnd, doub
     // 1. The list in the left frame, one radius a point.
     radii.setLogicalLength(points.length());
     BarStart start(leg, request.weld, request.offset, m_dScale);
+    start.m_radius = request.radius;
     const int count = points.length();
     for (int i = 0; i < count; ++i) {
         const int from = atEnd ? count - 1 - i : i;
@@ -272,7 +295,7 @@ int CGLGZ_CapDraw::ShapeBarEndWith(const BarEndRequest& request, int atEnd, doub
     }
     // 2. The kind, then its construction.
     start.DropOutsidePoints();
-    const int kind = start.Build(start.Choose(kindZeroMargin));
+    const int kind = start.Build(start.Choose(kindZeroMargin, turnBack));
     // 3. Back into the bar's own frame.
     points.setLogicalLength(0);
     radii.setLogicalLength(0);

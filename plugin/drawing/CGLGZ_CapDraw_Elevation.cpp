@@ -5,11 +5,13 @@
 
 #include "AcDbLine.h"
 #include "AcDbServices.h"
+#include "CException.h"
 #include "MavUtils.h"
 #include "RebarRules.h"
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -398,4 +400,23 @@ void CGLGZ_CapDraw::DrawSideBarFan(const AcGePoint3dArray& dots, double a, doubl
         return;
     AcDbObjectId id;
     m_entityLib.createText(centre, number, L"DM", m_dLabelHeight, m_dWidthFactor, 0.0, id);
+}
+
+int CGLGZ_CapDraw::DrawElevationWith(const ElevationStyle& style)
+{
+    try {
+        // 1. - 4. The dimensions.
+        DrawElevationDimensions(style);
+        // 5. - 7. The stirrups.
+        DrawElevationStirrups();
+        // 8. - 10. The side bars.
+        DrawSideBarRows();
+        // 11. The stirrups' heights and lengths.
+        SettleStirrupLengths();
+    } catch (const std::out_of_range&) {
+        return 1;
+    } catch (const CInvalidArgException&) {
+        return 1;
+    }
+    return 1;
 }

@@ -171,7 +171,7 @@ void CGLGZ_CapDraw::DrawLPartOfSection(double lh, double xm)
     const AcGePoint3d right = m_bHalfDrawing ? AcGePoint3d(xm, m_lines[3].start.y, 0.0) : m_lines[3].start;
     DrawLine(Raised(left, lh), Raised(right, lh));
     DrawLine(left, Raised(left, lh));
-    if (!m_bHalfDrawing)
+    if (!m_bHalfDrawing && LPartHasRightEnd())
         DrawLine(right, Raised(right, lh));
 }
 

@@ -149,26 +149,11 @@ int CGLGZ_CapDraw::ComputeColumnPositions(AcGeDoubleArray& table, AcGeDoubleArra
     if (m_pDesign == nullptr || m_pGeometry == nullptr)
         return 0;
     const CBent_BasicGeometry& g = *m_pGeometry;
-    const AcGeDoubleArray& s = m_pDesign->GetSupportDistances();
-    const int n = s.length();
+    const int n = m_pDesign->GetSupportDistances().length();
     const int columns = m_pDesign->GetMainFace().GetBarColumnCount();
     if (n < 1 || columns < 2)
         return 0;
-    // 1. The supports along the cap, metres from the left end.
-    const double length = g.dLength / 1000.0;
-    AcGeDoubleArray x;
-    x.append((g.dLeftWidth + s[0]) / 1000.0);
-    for (int i = 1; i + 1 < n; ++i)
-        x.append(x[i - 1] + s[i] / 1000.0);
-    if (n > 1)
-        x.append((g.dLength - g.dRightWidth - s[n - 1]) / 1000.0);
-    // 2. - 3. The lines of the ends and the supports, through the axis at their angles.
-    const std::vector<double> angles = AxisAngles(x, g.dLeftAngle, g.dRightAngle);
-    positions.append(0.0);
-    for (double xi : x)
-        positions.append(xi);
-    positions.append(length);
-    // 4. The columns across the cap: from the side cover by the spacings, or spread evenly over
+    // The columns across the cap: from the side cover by the spacings, or spread evenly over
     // the part of the width that holds them (the L part taken apart).
     std::vector<double> ys;
     const double sideCover = m_pDesign->GetSideCover() / 1000.0;
@@ -186,6 +171,35 @@ int CGLGZ_CapDraw::ComputeColumnPositions(AcGeDoubleArray& table, AcGeDoubleArra
         for (int c = 0; c < columns; ++c)
             ys.push_back(from + pitch * c);
     }
+    return ComputeColumnPositionsAt(ys, table, positions);
+}
+
+int CGLGZ_CapDraw::ComputeColumnPositionsAt(
+    const std::vector<double>& ys, AcGeDoubleArray& table, AcGeDoubleArray& positions)
+{
+    table.setLogicalLength(0);
+    positions.setLogicalLength(0);
+    if (m_pDesign == nullptr || m_pGeometry == nullptr)
+        return 0;
+    const CBent_BasicGeometry& g = *m_pGeometry;
+    const AcGeDoubleArray& s = m_pDesign->GetSupportDistances();
+    const int n = s.length();
+    if (n < 1 || ys.empty())
+        return 0;
+    // 1. The supports along the cap, metres from the left end.
+    const double length = g.dLength / 1000.0;
+    AcGeDoubleArray x;
+    x.append((g.dLeftWidth + s[0]) / 1000.0);
+    for (int i = 1; i + 1 < n; ++i)
+        x.append(x[i - 1] + s[i] / 1000.0);
+    if (n > 1)
+        x.append((g.dLength - g.dRightWidth - s[n - 1]) / 1000.0);
+    // 2. - 3. The lines of the ends and the supports, through the axis at their angles.
+    const std::vector<double> angles = AxisAngles(x, g.dLeftAngle, g.dRightAngle);
+    positions.append(0.0);
+    for (double xi : x)
+        positions.append(xi);
+    positions.append(length);
     for (double y : ys) {
         std::vector<double> hits;
         for (int i = 0; i < positions.length(); ++i)

@@ -82,6 +82,7 @@ public:
 
 protected:
     void NoteLines(CStringArray& lines, int furtherSheet) const override;
+    AcGeIntArray* StirrupRecordList() override { return &m_nStirrupRecords; }
 
 public:
 
@@ -97,63 +98,10 @@ public:
     // The elevation's dimensions, stirrup lines and side-bar rows into the section view, after
     // the plan; then the stirrups' heights and lengths. Returns 1.
     int DrawElevation();
-    // The plan's stirrup kinds get the heights of their stirrups in the elevation: the range
-    // "%s~%s" (cm) as the second text where the heights differ, and the lengths of the legs
-    // and hooks (m) added to their totals.
-    void SettleStirrupLengths();
 
     // Main view.
     // The plan at its title point; the depth is set to 0. Counts the strengthening bars.
     int DrawMainView(const AcGePoint3d& origin, double& depth);
-    // The plan's outline, axis, bar zone and stirrup positions (CGLGZ_EtDraw_MainView.cpp), and
-    // one bar column's bar: its height and its two ends.
-    struct PlanFrame;
-    struct PlanBar {
-        double y = 0.0;
-        AcGePoint3d left;
-        AcGePoint3d right;
-    };
-    static AcGePoint3d PointAtHeight(const AcGePoint3d& a, const AcGePoint3d& b, double y);
-    PlanFrame MeasurePlanFrame(const AcGePoint3d& origin) const;
-    void DrawPlanOutline(const PlanFrame& f);
-    void DrawPlanEndAngles(const PlanFrame& f);
-    void DrawPlanEndParts(const PlanFrame& f);
-    void FindPlanBarZone(PlanFrame& f);
-    void DrawPlanBarColumns(const PlanFrame& f, AcGePoint3dArray& leftEnds);
-    int PierColumnCount() const;
-    void DrawPlanFullBar(const PlanFrame& f, const PlanBar& bar);
-    static void AddStrengtheningBars(CHLGZ_SteelCode& record, int layers, double length);
-    void DrawStrengtheningBar(const PlanBar& bar, double x1, double x2, double markX);
-    void DrawEdgeTopBars(const PlanFrame& f, const PlanBar& bar, int layers);
-    void DrawMiddleTopBars(const PlanFrame& f, const PlanBar& bar, int layers);
-    void DrawPlanWidths(const PlanFrame& f, const AcGePoint3dArray& leftEnds);
-    void DrawPlanSectionMark(const PlanFrame& f);
-    void DrawPlanColumns(const PlanFrame& f);
-    // Stirrups in plan: p1..p4 the bar zone's corners (upper and lower left, upper and lower
-    // right), the end angles in degrees, p5..p8 the outline's corners (upper left, lower left,
-    // upper right, lower right). 0 without stirrups (nothing drawn), else 1; one bar-code record
-    // is appended a stirrup kind, and one a kind skewed at the ends.
-    int DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, AcGePoint3d p4, double leftAngle,
-        double rightAngle, AcGePoint3d p5, AcGePoint3d p6, AcGePoint3d p7, AcGePoint3d p8);
-    struct PlanStirrupWork;
-    void PreparePlanStirrups(PlanStirrupWork& w) const;
-    int AppendStirrupRecord();
-    void SortStirrupKinds(PlanStirrupWork& w);
-    void DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b);
-    void DrawStirrupLines(PlanStirrupWork& w);
-    void LayoutEndStirrups(PlanStirrupWork& w, int side);
-    int EndStirrupRecord(PlanStirrupWork& w, int kind);
-    void DrawEndStirrups(PlanStirrupWork& w, int side);
-    void PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const;
-    void LabelStirrupPositions(const PlanStirrupWork& w);
-    void DimensionEndStirrups(const PlanStirrupWork& w, int side);
-    void DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked = 0);
-    void DrawPlanMarks(PlanStirrupWork& w);
-    void DrawLongitudinalBarMark(const PlanStirrupWork& w);
-    int FirstStrengtheningMark() const;
-    void DrawStrengtheningBarMarks(const PlanStirrupWork& w);
-    void DrawEndStirrupMarks(const PlanStirrupWork& w, int side);
-    void FinishStirrupKinds(const PlanStirrupWork& w);
 
     int m_bSymmetric = 0;
     // Column sections.

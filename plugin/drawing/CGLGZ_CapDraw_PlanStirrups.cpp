@@ -1,7 +1,7 @@
 // The stirrups of the plan: one line a stirrup at every stirrup position, skewed ones parallel
 // to a skewed end beyond them, their spacing labels and dimensions, the number marks of the
 // plan's bars, and one bar-code record a stirrup kind for the stirrup details and the tables.
-#include "CGLGZ_EtDraw.h"
+#include "CGLGZ_CapDraw_PlanWork.h"
 
 #include "BarColumnCodes.h"
 #include "DrawingArrayHelpers.h"
@@ -33,70 +33,8 @@ CString Centimetres(double mm) { return FormatFixed(mm / 10.0, -1); }
 
 } // namespace
 
-// What the stirrups of one plan are drawn from, drawing units unless said otherwise.
-struct CGLGZ_EtDraw::PlanStirrupWork {
-    // The bar zone's corners (upper and lower left, upper and lower right), the end angles in
-    // degrees and the outline's corners (upper left, lower left, upper right, lower right).
-    AcGePoint3d p1, p2, p3, p4;
-    double leftDegrees = 90.0;
-    double rightDegrees = 90.0;
-    AcGePoint3d p5, p6, p7, p8;
-    double axisY = 0.0;
-    // The middle line of a half drawing and the middle of the elevation's ends.
-    AcGePoint3d middleBottom, middleTop;
-    double middleX = 0.0;
-    // The stirrup's hook (mm) and the outer diameters of the stirrup and the skeleton bars (mm).
-    double hook = 0.0;
-    double stirrupOuter = 0.0;
-    double skeletonOuter = 0.0;
-    // Where the plan's bars end on the axis, left and right: one bar and the end cover inside
-    // the outline's ends.
-    double barEnd[2] = { 0.0, 0.0 };
 
-    // A stirrup kind: its record in the bar-code list, its width (mm), whether it has one leg,
-    // and the record of its skewed copy at the ends (-1 while there is none).
-    struct Kind {
-        int record = -1;
-        double width = 0.0;
-        bool singleLeg = false;
-        int endRecord = -1;
-    };
-    // A stirrup of the main face: its kind and the heights of its lower and upper end.
-    struct Stirrup {
-        int kind = 0;
-        double low = 0.0;
-        double high = 0.0;
-    };
-    // A stirrup line at a skewed end and the record it counts under.
-    struct EndLine {
-        AcGePoint3d a, b;
-        int record = -1;
-    };
-    std::vector<Kind> kinds;
-    std::vector<Stirrup> stirrups;
-    // The records this call appends start here.
-    int firstRecord = 0;
-    AcGeDoubleArray positions;
-    std::vector<EndLine> endLines[2];
-    // Where the mark of a skewed kind stands at an end: its record, its leader's x and how many
-    // circles hang above its own on that leader.
-    struct EndMark {
-        int record = -1;
-        double x = 0.0;
-        int stacked = 0;
-    };
-    std::vector<EndMark> endMarks[2];
-    // How many circles hang under each other at an end.
-    int Depth(int side) const
-    {
-        int depth = endMarks[side].empty() ? 0 : 1;
-        for (const EndMark& mark : endMarks[side])
-            depth = std::max(depth, mark.stacked + 1);
-        return depth;
-    }
-};
-
-int CGLGZ_EtDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, AcGePoint3d p4, double leftAngle,
+int CGLGZ_CapDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p3, AcGePoint3d p4, double leftAngle,
     double rightAngle, AcGePoint3d p5, AcGePoint3d p6, AcGePoint3d p7, AcGePoint3d p8)
 {
     // 1. Nothing without stirrups (nor without the section view's ends, which place the marks).
@@ -109,7 +47,7 @@ int CGLGZ_EtDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p
     PreparePlanStirrups(w);
     // 2. - 3. Stirrup kinds and positions.
     SortStirrupKinds(w);
-    LayoutStirrupPositions(p1, p2, p3, p4, w.positions);
+    LayoutStirrupPositions(p1, p2, p3, p4, w.positions, LastStirrupToEnd(leftAngle));
     // 4. - 5. The stirrup lines, then those beyond them at the ends.
     DrawStirrupLines(w);
     LayoutEndStirrups(w, 0);
@@ -130,7 +68,7 @@ int CGLGZ_EtDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d p
     return 1;
 }
 
-void CGLGZ_EtDraw::PreparePlanStirrups(PlanStirrupWork& w) const
+void CGLGZ_CapDraw::PreparePlanStirrups(PlanStirrupWork& w) const
 {
     const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
     w.axisY = (w.p1.y + w.p2.y) / 2.0;
@@ -138,8 +76,8 @@ void CGLGZ_EtDraw::PreparePlanStirrups(PlanStirrupWork& w) const
     w.middleBottom = MidPoint(w.p2, w.p4);
     w.middleX = (m_lines[2].end.x + m_lines[3].end.x) / 2.0;
     w.hook = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 90, 0.0);
-    w.stirrupOuter = GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
-    w.skeletonOuter = GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+    w.stirrupOuter = BarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
+    w.skeletonOuter = BarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
     w.firstRecord = static_cast<int>(m_steelCodes.GetSize());
     const double inset = (w.skeletonOuter + m_pDesign->GetEndCover()) / m_dScale;
     w.barEnd[0] = PointAtHeight(w.p6, w.p5, w.axisY).x + inset;
@@ -147,7 +85,7 @@ void CGLGZ_EtDraw::PreparePlanStirrups(PlanStirrupWork& w) const
 }
 
 // A record for a new stirrup kind: the next number, the stirrups' bar.
-int CGLGZ_EtDraw::AppendStirrupRecord()
+int CGLGZ_CapDraw::AppendStirrupRecord()
 {
     const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
     CHLGZ_SteelCode record;
@@ -159,10 +97,12 @@ int CGLGZ_EtDraw::AppendStirrupRecord()
 }
 
 // 2. Stirrups of one width and one kind of leg are of one kind.
-void CGLGZ_EtDraw::SortStirrupKinds(PlanStirrupWork& w)
+void CGLGZ_CapDraw::SortStirrupKinds(PlanStirrupWork& w)
 {
     const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
-    m_nStirrupRecords.removeAll();
+    AcGeIntArray* records = StirrupRecordList();
+    if (records != nullptr)
+        records->removeAll();
     for (INT_PTR i = 0; i < stirrups.GetSize(); ++i) {
         const int start = stirrups[i].GetStartColumn();
         const int end = stirrups[i].GetEndColumn();
@@ -182,7 +122,8 @@ void CGLGZ_EtDraw::SortStirrupKinds(PlanStirrupWork& w)
             w.kinds.push_back(kind);
             stirrup.kind = static_cast<int>(w.kinds.size()) - 1;
         }
-        m_nStirrupRecords.append(w.kinds[stirrup.kind].record);
+        if (records != nullptr)
+            records->append(w.kinds[stirrup.kind].record);
         // A single leg stands at the column it has.
         const int column = start == -1 ? end : start;
         stirrup.low = w.p2.y + SumColumnSpacings(column, 1) / m_dScale;
@@ -193,11 +134,17 @@ void CGLGZ_EtDraw::SortStirrupKinds(PlanStirrupWork& w)
 
 // One stirrup line, cut at the middle line of a half drawing (none when wholly right of it),
 // counted under its record with its length.
-void CGLGZ_EtDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b)
+void CGLGZ_CapDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b)
 {
     if (m_bHalfDrawing) {
-        const bool aRight = Orientation(w.middleBottom, w.middleTop, a) < 0;
-        const bool bRight = Orientation(w.middleBottom, w.middleTop, b) < 0;
+        // A stirrup within the tolerance of the middle stays whole.
+        const double tolerance = MiddleStirrupTolerance();
+        auto right = [&](const AcGePoint3d& p) {
+            return Orientation(w.middleBottom, w.middleTop, p) < 0
+                && (tolerance <= 0.0 || p.x - PointAtHeight(w.middleBottom, w.middleTop, p.y).x > tolerance);
+        };
+        const bool aRight = right(a);
+        const bool bRight = right(b);
         if (aRight && bRight)
             return;
         if (aRight || bRight) {
@@ -213,7 +160,7 @@ void CGLGZ_EtDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoi
 }
 
 // 4. Every stirrup at every position, across the columns it spans.
-void CGLGZ_EtDraw::DrawStirrupLines(PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawStirrupLines(PlanStirrupWork& w)
 {
     for (const PlanStirrupWork::Stirrup& stirrup : w.stirrups) {
         for (int i = 0; i < w.positions.length(); ++i) {
@@ -230,7 +177,7 @@ void CGLGZ_EtDraw::DrawStirrupLines(PlanStirrupWork& w)
 // outermost one onto it. A skewed end gets stirrups parallel to the end at the spacing, the
 // first touching the outermost laid-out stirrup at a corner: one a step further out on the axis
 // would cross it.
-void CGLGZ_EtDraw::LayoutEndStirrups(PlanStirrupWork& w, int side)
+void CGLGZ_CapDraw::LayoutEndStirrups(PlanStirrupWork& w, int side)
 {
     AcGeDoubleArray& ends = side == 0 ? m_dLeftEndStirrups : m_dRightEndStirrups;
     if (w.positions.isEmpty())
@@ -265,7 +212,7 @@ void CGLGZ_EtDraw::LayoutEndStirrups(PlanStirrupWork& w, int side)
 
 // The record the stirrups of a kind count under at a skewed end: a copy of the kind with the
 // next number, made once.
-int CGLGZ_EtDraw::EndStirrupRecord(PlanStirrupWork& w, int kind)
+int CGLGZ_CapDraw::EndStirrupRecord(PlanStirrupWork& w, int kind)
 {
     PlanStirrupWork::Kind& k = w.kinds[kind];
     if (k.endRecord < 0)
@@ -275,7 +222,7 @@ int CGLGZ_EtDraw::EndStirrupRecord(PlanStirrupWork& w, int kind)
 
 // 5. The stirrups at the end positions, parallel to the end through the axis at each position;
 // a single leg reaches its hook measured along the stirrup.
-void CGLGZ_EtDraw::DrawEndStirrups(PlanStirrupWork& w, int side)
+void CGLGZ_CapDraw::DrawEndStirrups(PlanStirrupWork& w, int side)
 {
     const AcGeDoubleArray& ends = side == 0 ? m_dLeftEndStirrups : m_dRightEndStirrups;
     const double degrees = side == 0 ? w.leftDegrees : w.rightDegrees;
@@ -301,7 +248,7 @@ void CGLGZ_EtDraw::DrawEndStirrups(PlanStirrupWork& w, int side)
 // Where the marks of the skewed kinds at one end stand: from the inner end of their run outward,
 // far enough apart for their circles and so clear of the run's dimension text in its middle; a
 // run too short for that hangs the circles under one leader.
-void CGLGZ_EtDraw::PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const
+void CGLGZ_CapDraw::PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const
 {
     const AcGeDoubleArray& ends = side == 0 ? m_dLeftEndStirrups : m_dRightEndStirrups;
     const int n = ends.length();
@@ -327,7 +274,7 @@ void CGLGZ_EtDraw::PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const
 
 // 6. The laid-out positions join the drawing's list, and their spacings are written over the
 // plan between the outline's ends.
-void CGLGZ_EtDraw::LabelStirrupPositions(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::LabelStirrupPositions(const PlanStirrupWork& w)
 {
     AcGePoint2dArray row;
     row.append(At2d(m_bHalfDrawing ? m_lines[2].end.x : w.p5.x, w.p1.y));
@@ -339,14 +286,23 @@ void CGLGZ_EtDraw::LabelStirrupPositions(const PlanStirrupWork& w)
     }
     if (!m_bHalfDrawing)
         row.append(At2d(w.p7.x, w.p1.y));
-    DrawRebarLabel2d(row, 2.0, 4.0, 1, 0);
+    LabelStirrupRow(row);
 }
+
+void CGLGZ_CapDraw::LabelStirrupRow(const AcGePoint2dArray& row) { DrawRebarLabel2d(row, 2.0, 4.0, 1, 0); }
+
+double CGLGZ_CapDraw::BarOuterDiameter(int diameter, int barType) const
+{
+    return GetRebarOuterDiameter(diameter, barType);
+}
+
+int CGLGZ_CapDraw::LastStirrupToEnd(double /*leftDegrees*/) const { return 0; }
 
 // 7. Under the plan at one end: from the bars' end to the outermost end stirrup, over the end
 // stirrups ("%dX%s" gaps and spacing, or the spacing of a single gap), the gap from them to the
 // laid-out stirrups and, at a skewed end, the spacing of the skewed stirrups square to them. A
 // square end of a cap with end parts gets one chain over all of it instead.
-void CGLGZ_EtDraw::DimensionEndStirrups(const PlanStirrupWork& w, int side)
+void CGLGZ_CapDraw::DimensionEndStirrups(const PlanStirrupWork& w, int side)
 {
     const AcGeDoubleArray& ends = side == 0 ? m_dLeftEndStirrups : m_dRightEndStirrups;
     if (ends.isEmpty() || w.positions.isEmpty())
@@ -403,7 +359,7 @@ void CGLGZ_EtDraw::DimensionEndStirrups(const PlanStirrupWork& w, int side)
 
 // The mark of a bar: a leader from under the bar zone up to y, a circle under it and the number;
 // further marks on one leader hang their circles one under the other.
-void CGLGZ_EtDraw::DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked)
+void CGLGZ_CapDraw::DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked)
 {
     MavUtils::selectLayer(L"08-标注");
     const double r = m_dMarkRadius;
@@ -416,7 +372,7 @@ void CGLGZ_EtDraw::DrawPlanMark(const PlanStirrupWork& w, double x, double top, 
 }
 
 // 8. The number marks of the plan's bars.
-void CGLGZ_EtDraw::DrawPlanMarks(PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawPlanMarks(PlanStirrupWork& w)
 {
     DrawLongitudinalBarMark(w);
     DrawStrengtheningBarMarks(w);
@@ -426,7 +382,7 @@ void CGLGZ_EtDraw::DrawPlanMarks(PlanStirrupWork& w)
 
 // The longitudinal bars: one mark between stirrups near the middle, arrows where its leader
 // crosses a column with bars of its own or a strengthened one.
-void CGLGZ_EtDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
 {
     const int supports = PierColumnCount();
     const AcGeDoubleArray& positions = m_dStirrupPositions;
@@ -460,7 +416,7 @@ void CGLGZ_EtDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
 
 // The number of the first strengthening-bar mark: the one after the longitudinal bars' marks,
 // or after the last record while the bars are not grouped.
-int CGLGZ_EtDraw::FirstStrengtheningMark() const
+int CGLGZ_CapDraw::FirstStrengtheningMark() const
 {
     const INT_PTR n = m_steelCodes.GetSize();
     if (m_nGroupedMarks > 0 && m_nGroupedMarks <= n)
@@ -470,7 +426,7 @@ int CGLGZ_EtDraw::FirstStrengtheningMark() const
 
 // The strengthening bars over the pier columns: a leader up to the last column that has them,
 // between the stirrups over the bars' inner parts.
-void CGLGZ_EtDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
 {
     const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
     const int supports = PierColumnCount();
@@ -501,7 +457,7 @@ void CGLGZ_EtDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
     }
     if (!steel.GetMiddleTopSwitch() || supports < 3)
         return;
-    const double top = topOf(FALSE);
+    const double top = topOf(MiddleTopMarkDigit());
     if (top <= -1e300)
         return;
     text.Format(L"%d", number);
@@ -517,7 +473,7 @@ void CGLGZ_EtDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
 
 // The skewed stirrups at one end: for each of their kinds a leader at one of their positions,
 // arrows where it crosses that kind's stirrups, and the kind's number.
-void CGLGZ_EtDraw::DrawEndStirrupMarks(const PlanStirrupWork& w, int side)
+void CGLGZ_CapDraw::DrawEndStirrupMarks(const PlanStirrupWork& w, int side)
 {
     for (const PlanStirrupWork::EndMark& mark : w.endMarks[side]) {
         AcGePoint3dArray crossings;
@@ -545,7 +501,7 @@ void CGLGZ_EtDraw::DrawEndStirrupMarks(const PlanStirrupWork& w, int side)
 
 // 9. Each new kind's shape for its detail (its plan width down, its height across, back to the
 // start), the range of its plan lengths and its total length in metres.
-void CGLGZ_EtDraw::FinishStirrupKinds(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::FinishStirrupKinds(const PlanStirrupWork& w)
 {
     const CBent_BasicGeometry& g = *m_pGeometry;
     const double s = m_dScale;

@@ -1,0 +1,74 @@
+// The skew-section drawing's views in their order, as far as the main views go: a symmetric cap
+// drawn as a half drawing cut at its middle, an unsymmetric one whole and uncut, and a plan that
+// cannot be drawn ending the views.
+#include "SkewDrawFixture.h"
+
+#include "AcDbPolyline.h"
+#include "CGLGZ_CapDraw_BarShapeWork.h"
+
+#include <string>
+
+class SkewViews : public SkewDrawFixture {
+protected:
+    // The greatest x of the main face's drawn bars.
+    double RightmostBar()
+    {
+        double most = -1e300;
+        CGLGZ_CapDraw::BarShapeWork::ForEachBar(model.GetMainFace(), [&](CHLGZ_BASSteel& bar) {
+            for (AcDbObjectId id : { bar.GetFirstId(), bar.GetSecondId() }) {
+                AcGePoint3dArray points;
+                CGLGZ_CapDraw::ReadPolylineVertexList(id, points);
+                for (const AcGePoint3d& p : points)
+                    most = std::max(most, p.x);
+            }
+        });
+        return most;
+    }
+};
+
+// Both symmetry flags set: one sheet, and at the end no bar of the main face reaches past the
+// middle; either flag clear: two sheets and the bars run on to the right end.
+TEST_F(SkewViews, HalfDrawingIsCutAtItsMiddle)
+{
+    struct Case {
+        const char* example;
+        int general;
+        int spacing;
+    };
+    for (const Case& c : { Case { "square-two-columns.glt", 1, 1 }, Case { "abutment.glt", 1, 1 },
+             Case { "square-two-columns.glt", 0, 1 }, Case { "abutment.glt", 1, 0 } }) {
+        SCOPED_TRACE(std::string(c.example) + " " + std::to_string(c.general) + std::to_string(c.spacing));
+        app().docManager().newDocument();
+        CGLGZ_BtDraw draw;
+        LoadAsTheRun(c.example, [&](CHLGZ_PierInfo& m, CBent_BasicGeometry&) {
+            m.SetGeneralSymmetric(c.general);
+            m.SetColumnSpacingSymmetric(c.spacing);
+        });
+        AttachAsTheRun(draw);
+        ASSERT_EQ(draw.Draw(1), 1);
+        const bool half = c.general && c.spacing;
+        EXPECT_EQ(draw.m_bHalfDrawing, half ? 1 : 0);
+        const double xm = (draw.m_lines[2].end.x + draw.m_lines[3].end.x) / 2.0;
+        if (half) {
+            EXPECT_LE(RightmostBar(), xm + 1e-6);
+        } else {
+            EXPECT_GT(RightmostBar(), xm + 1.0);
+        }
+        // The span rows ran before the plan: every column of the top-plate bar has its length.
+        EXPECT_EQ(model.GetMainFace().GetLTLSteel().GetFirstLengths().length(),
+            model.GetMainFace().GetBarColumnCount());
+    }
+}
+
+// A plan whose stirrups find no room across the cap ends the views with 0; the section view
+// and the bars drawn before it stay.
+TEST_F(SkewViews, FailedMainViewEndsTheViews)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("square-two-columns.glt", [](CHLGZ_PierInfo& m, CBent_BasicGeometry& g) { m.SetSideCover(g.dWidth); });
+    AttachAsTheRun(draw);
+    MarkDrawn();
+    EXPECT_EQ(draw.Draw(1), 0);
+    EXPECT_FALSE(model.GetMainFace().GetLTLSteel().GetFirstId().isNull());
+    EXPECT_FALSE(Drawn().empty());
+}
