@@ -484,6 +484,7 @@ public:
     // The detail group of a bar-mark record: 1 to 5 by kind of detail, negated once placed, -1
     // for a record joined to another detail; and its flag for a stirrup drawn without hooks.
     static int& PlacementState(CHLGZ_SteelCode& record) { return record.nFurther1; }
+    static int PlacementState(const CHLGZ_SteelCode& record) { return record.nFurther1; }
     static int& NoHookFlag(CHLGZ_SteelCode& record) { return record.nFurther4; }
     // A straight bar with a 90-degree hook at each end, shortened with a break mark beyond
     // 4000 mm; with the flag the cap's span centre line marked at its middle. Returns 1.

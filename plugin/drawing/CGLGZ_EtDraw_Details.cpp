@@ -383,6 +383,15 @@ int CGLGZ_EtDraw::DrawStirrupDetails()
         HangDetails(reference, kindOne, run.upper, run.lower);
         DrawSpanCentreLines(reference, kindOne);
     }
+    // 12. A half drawing's details cut at its middle, while every detail still stands where its
+    // bar stands in the elevation; each box then holds what is left of it.
+    if (m_bHalfDrawing) {
+        for (int i = run.clip.length() - 1; i >= 0; --i)
+            ClipPolylineAtX(run.clip[i], run.clipX);
+        for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i)
+            if (PlacementState(m_steelCodes[i]) != -1)
+                m_steelCodes[i].GetExtents(0);
+    }
     // 11. The records without a detail take no room; the others are packed.
     for (int i : run.withoutDetail)
         MarkPlaced(m_steelCodes[i]);
@@ -401,10 +410,6 @@ int CGLGZ_EtDraw::DrawStirrupDetails()
     } else {
         ArrangeDetailsInRows();
     }
-    // 12. A half drawing's details cut at its middle.
-    if (m_bHalfDrawing)
-        for (int i = run.clip.length() - 1; i >= 0; --i)
-            ClipPolylineAtX(run.clip[i], run.clipX);
     return 1;
 }
 
