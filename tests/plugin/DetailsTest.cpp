@@ -5,7 +5,9 @@
 #include "DrawingDesignFixture.h"
 #include "DrawnGeometry.h"
 
+#include "AcDb3PointAngularDimension.h"
 #include "AcDbArc.h"
+#include "AcDbRadialDimension.h"
 #include "AcDbLine.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
@@ -511,4 +513,56 @@ TEST_F(Details, ADetailWiderThanARowFitsNowhere)
     EXPECT_EQ(draw.ArrangeDetailsInRows(), 0);
     EXPECT_TRUE(Same(draw.m_steelCodes[1].ptMin, before));
     EXPECT_TRUE(Has(transcript(), L"钢筋总重"));
+}
+
+// A bend of a bar: the angle with the arc's length (cm); a straight bar and an upper bent-up bar
+// at a support a radial dimension with the design's bend radius, a lower bent-up bar its two
+// radius lines and "R=" with the radius of the arc.
+TEST_F(Details, BendsGetTheirArcLengthAndRadius)
+{
+    CGLGZ_EtDraw draw;
+    LoadAsTheRun("sample.glt");
+    AttachAsTheRun(draw);
+    draw.PrepareDrawing();
+    const double s = draw.m_dScale;
+    // A quarter circle of radius 4 between two straight runs.
+    const double bulge = std::tan(3.1415926535 / 8.0);
+    for (int kind : { 2, 5, 7 }) {
+        CHLGZ_SteelCode record;
+        auto* pl = new AcDbPolyline();
+        pl->addVertexAt(0, AcGePoint2d(0.0, 10.0));
+        pl->addVertexAt(1, AcGePoint2d(0.0, 4.0), bulge);
+        pl->addVertexAt(2, AcGePoint2d(4.0, 0.0));
+        pl->addVertexAt(3, AcGePoint2d(20.0, 0.0));
+        AcDbObjectId id;
+        ASSERT_TRUE(AppendToModelSpace(pl, id));
+        pl->close();
+        record.aEntityIds.append(id);
+        for (const AcGePoint3d& p : { P(0, 10), P(0, 4), P(4, 0), P(20, 0) })
+            record.aPoints.append(p);
+        if (kind == 2)
+            draw.DrawStraightBarDetail(record);
+        else if (kind == 5)
+            draw.DrawSupportUpperBentBarDetail(record);
+        else
+            draw.DrawSupportLowerBentBarDetail(record);
+        const CString arc = FormatFixed(2.0 * 3.1415926535 * 4.0 / 4.0 * s / 10.0, -1);
+        int angular = 0;
+        int radial = 0;
+        for (const AcDbObjectId& e : record.aEntityIds) {
+            if (ReadBack<AcDb3PointAngularDimension> dim(e); dim) {
+                ++angular;
+                EXPECT_EQ(dim->dimensionTextString(), std::wstring(arc)) << kind;
+                EXPECT_TRUE(Same(dim->centerPoint(), P(4.0, 4.0), 1e-6)) << kind;
+            }
+            if (ReadBack<AcDbRadialDimension> dim(e); dim) {
+                ++radial;
+                EXPECT_EQ(dim->dimensionTextString(), L"R32") << kind;
+            }
+        }
+        EXPECT_EQ(angular, 1) << kind;
+        EXPECT_EQ(radial, kind == 7 ? 0 : 1) << kind;
+        EXPECT_EQ(HasText(record.aEntityIds, L"R=" + std::wstring(FormatFixed(4.0 * s / 10.0, -1))), kind == 7) << kind;
+        EXPECT_TRUE(HasText(record.aEntityIds, L"80")) << kind;
+    }
 }
