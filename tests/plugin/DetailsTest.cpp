@@ -566,3 +566,52 @@ TEST_F(Details, BendsGetTheirArcLengthAndRadius)
         EXPECT_TRUE(HasText(record.aEntityIds, L"80")) << kind;
     }
 }
+
+// Beside a half plan (the abutment cap drawn in normal sections): the top-plate detail with all
+// it holds stands at the stirrup details' level, cut at the middle; the quantity table stands
+// beside the column sections with the stirrups centred in a row under it; what finds no room
+// is stacked right of the frame.
+TEST_F(Details, DetailsBesideAHalfPlan)
+{
+    CGLGZ_EtDraw draw;
+    LoadAsTheRun("abutment.glt");
+    AttachAsTheRun(draw);
+    ASSERT_EQ(draw.Draw(1), 1);
+    ASSERT_EQ(draw.m_bHalfDrawing, 1);
+    ASSERT_EQ(draw.m_bHalfPlan, 1);
+    CHLGZ_SteelCode& top = *Mark(draw, 1);
+    top.GetExtents(0);
+    EXPECT_NEAR(top.ptMax.y, draw.m_ptStirrupDetails.y, 1e-6);
+    // The plate bars end at the middle line, which the centre-line text stands beside.
+    double middle = 0.0;
+    for (const Label& l : Texts(top.aEntityIds))
+        if (l.text == L"盖")
+            middle = l.at.x - draw.m_dLabelHeight;
+    ASSERT_NE(middle, 0.0);
+    for (const AcGePoint3d& v : Vertices(top.aEntityIds[0]))
+        EXPECT_LE(v.x, middle + 1e-6);
+    // The first row of stirrups under the table, centred under it.
+    const AcGePoint3d table = draw.HalfPlanTablePoint();
+    const double level = table.y - ((draw.m_steelCodes.GetSize() + 1) * 5.0 + 8.0 + 7.0) - 2.0;
+    double left = 1e300;
+    double right = -1e300;
+    int inRow = 0;
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+        CHLGZ_SteelCode& record = draw.m_steelCodes[i];
+        if (record.aEntityIds.isEmpty())
+            continue;
+        record.GetExtents(0);
+        if (std::abs(CGLGZ_CapDraw::PlacementState(record)) == 5 && std::fabs(record.ptMax.y - level) < 1e-6) {
+            left = std::min(left, record.ptMin.x);
+            right = std::max(right, record.ptMax.x);
+            ++inRow;
+        }
+        const AcGePoint3d& o = draw.m_ptsSheetOrigins.first();
+        // A record joined to another stands where that one put it.
+        if (CGLGZ_CapDraw::PlacementState(record) != -1 && record.ptMin.x >= o.x + draw.m_frame.m_dWidth) {
+            EXPECT_NEAR(record.ptMin.x, o.x + draw.m_frame.m_dWidth + 10.0, 1e-6) << "mark " << record.nNumber;
+        }
+    }
+    ASSERT_GT(inRow, 0);
+    EXPECT_NEAR((left + right) / 2.0, table.x + 1.5, 1e-6);
+}
