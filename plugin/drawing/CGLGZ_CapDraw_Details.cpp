@@ -14,6 +14,7 @@
 #include "RebarRules.h"
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {

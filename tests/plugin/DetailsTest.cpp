@@ -473,8 +473,20 @@ TEST_F(Details, MarksWithoutShapeOrStirrupPointsAreReportedAndLeftOut)
     CHLGZ_SteelCode& stirrup = draw.m_steelCodes[draw.m_steelCodes.GetSize() - 1];
     stirrup.aPoints.setLogicalLength(1);
     const int stirrupNumber = stirrup.nNumber;
+    // A closing mark that holds bars: a hooked bar with its length without the hooks.
+    CHLGZ_SteelCode& closing = draw.m_steelCodes[draw.m_nGroupedMarks];
+    closing.nCount = 4;
+    closing.dMinLength = closing.dMaxLength = 3.0;
+    closing.dTotalLength = 12.0;
+    const int closingNumber = closing.nNumber;
+    const double hooks = 2.0 * GetHookLength(closing.nDiameter, closing.nBarType, 90, 0.0) / 1000.0;
     app().transcript().clear();
     EXPECT_EQ(draw.DrawStirrupDetails(), 1);
+    const CHLGZ_SteelCode& hooked = *Mark(draw, closingNumber);
+    EXPECT_EQ(hooked.aFurtherPoints.length(), 4);
+    EXPECT_TRUE(HasText(hooked.aEntityIds, std::wstring(FormatFixed((3.0 - hooks) * 100.0, -1))));
+    EXPECT_NEAR(hooked.dAverageLength, 3.0, 1e-9);
+    EXPECT_TRUE(CGLGZ_CapDraw::IsPlaced(hooked));
     EXPECT_TRUE(Has(transcript(), L"内部错误0607221445\n"));
     EXPECT_TRUE(Has(transcript(), L"一个箍筋无法绘制大样!\n"));
     EXPECT_TRUE(Mark(draw, lostNumber)->aEntityIds.isEmpty());
