@@ -562,4 +562,61 @@ public:
 
     // Section view: whether the L part's line closes its right end too.
     virtual int LPartHasRightEnd() const { return 1; }
+public:
+    // Stirrup and bar details.
+    // The detail group of a bar-mark record: 1 to 5 by kind of detail, negated once placed, -1
+    // for a record joined to another detail; and its flag for a stirrup drawn without hooks.
+    static int& PlacementState(CHLGZ_SteelCode& record) { return record.nFurther1; }
+    static int PlacementState(const CHLGZ_SteelCode& record) { return record.nFurther1; }
+    static int& NoHookFlag(CHLGZ_SteelCode& record) { return record.nFurther4; }
+    // A straight bar with a 90-degree hook at each end, shortened with a break mark beyond
+    // 4000 mm; with the flag the cap's span centre line marked at its middle. Returns 1.
+    int DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark);
+    // Two straight parts on one line joined at the origin (left the mean of a1 and a2, right a3,
+    // mm), hooked at both ends (down with the downward flag). 0 when the bar has no length.
+    int DrawTwoPartBarDetail(CHLGZ_SteelCode& record, double a1, double a2, double a3, int downward, int centreMark);
+    // The drawers of the longitudinal details, each onto the polyline copy that is the first
+    // entity of the record; the bent-up drawers take the clip abscissa of a half drawing.
+    void DrawTopPlateBarDetail(CHLGZ_SteelCode& record);
+    void DrawBottomPlateBarDetail(CHLGZ_SteelCode& record);
+    void DrawStraightBarDetail(CHLGZ_SteelCode& record);
+    void DrawUpperBentBarDetail(CHLGZ_SteelCode& record, double clipX, int index);
+    void DrawSupportUpperBentBarDetail(CHLGZ_SteelCode& record);
+    void DrawLowerBentBarDetail(CHLGZ_SteelCode& record, double clipX);
+    void DrawSupportLowerBentBarDetail(CHLGZ_SteelCode& record);
+    // A stirrup whole: its polyline and, unless the record has no hooks, the closing hooks.
+    void DrawStirrupDetail(CHLGZ_SteelCode& record);
+    // The slope 1:m of the segment from the corner P to Q as a small triangle of legs a and b
+    // near Q; nothing for a vertical segment.
+    void DrawSlopeTriangle(const AcGePoint3d& p, const AcGePoint3d& q, double a, double b, AcDbObjectIdArray& ids);
+    // The packing of the details beside a half plan, the quantity table placed with them.
+    int ArrangeDetails();
+    // The hanging of the upper and lower bent-up details under the reference detail and of the
+    // bottom-plate detail under them, then the span centre lines over all of them.
+    void HangDetails(int reference, int kindOne, const std::vector<int>& upper, const std::vector<int>& lower);
+    void DrawSpanCentreLines(int reference, int kindOne);
+    // The member moved so that its top-left corner goes to (x, y) of the target's extents
+    // corner, joined to the target.
+    void JoinDetail(int target, int member, const AcGePoint3d& corner);
+    // The detail moved so that the top-left corner of its extents goes to the point; placed.
+    void PlaceDetail(CHLGZ_SteelCode& record, double x, double y);
+    static double DetailWidth(const CHLGZ_SteelCode& record) { return record.ptMax.x - record.ptMin.x; }
+    static double DetailHeight(const CHLGZ_SteelCode& record) { return record.ptMax.y - record.ptMin.y; }
+    static bool IsPlaced(const CHLGZ_SteelCode& record) { return record.nFurther1 < 0; }
+    static void MarkPlaced(CHLGZ_SteelCode& record);
+    // The frame's title strip, which the details keep clear of.
+    double TitleStripHeight() const { return m_frame.m_dFurther2; }
+    // Where the quantity table stands beside a half plan.
+    AcGePoint3d HalfPlanTablePoint() const;
+    // The label of a part whose length differs between the bars of the record: the next letter
+    // of the size table, or the range of the lengths.
+    virtual CString VaryingLengthLabel(const CHLGZ_SteelCode& record);
+    // How much consecutive details of the hooked-bar column overlap.
+    virtual double DetailColumnOverlap() const { return 3.0; }
+    // The ranges of the mark list: longitudinal records (strengthening bars included), hooked
+    // bars, then stirrups; and whether the left and right ends of the record being drawn differ
+    // from bar to bar (bits 1 and 2).
+    int m_nLongitudinalRecords = 0;
+    int m_nHookedRecords = 0;
+    int m_nVaryingEnds = 0;
 };

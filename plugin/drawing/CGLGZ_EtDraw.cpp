@@ -88,8 +88,9 @@ int CGLGZ_EtDraw::DrawViews(int drawAll)
     }
     // 7. A half drawing is cut at its middle.
     if (drawAll) {
-        // The quantity table where the arrangement of the details puts it.
-        DrawQuantityTable(QuantityTablePoint());
+        // The stirrup and bar details, packed with the quantity table.
+        DrawStirrupDetails();
+        Redraw();
         ClipViewAtMiddle(shaped, m_lines);
         for (int i = 0; i < m_faces.GetSize(); ++i)
             ClipViewAtMiddle(m_faces[i], m_lines);

@@ -143,4 +143,24 @@ public:
     // drawn (less the end parts, drawing units), the first its leading kind's.
     AcGeDoubleArray m_dGroupLefts;
     AcGeDoubleArray m_dGroupRights;
+
+public:
+    // Stirrup and bar details.
+    // Every bar mark's detail drawn, hung, grouped and packed onto the sheets with the quantity
+    // table. Returns 1.
+    int DrawStirrupDetails();
+    // The strengthening bars over the pier columns as records with their details, inserted at
+    // the end of the longitudinal records.
+    void DrawStrengtheningBars();
+    // The packing of the details in rows under the views of a whole plan; 0 when a detail is
+    // wider than a row.
+    int ArrangeDetailsInRows();
+    CString VaryingLengthLabel(const CHLGZ_SteelCode& record) override;
+    // One longitudinal record's detail; the record's index in the reference, kind-1 and hanging
+    // lists when it takes a part there.
+    struct DetailRun;
+    void DrawLongitudinalDetail(int index, DetailRun& run);
+    void DrawStrengtheningSet(CHLGZ_SteelCode& set, double length, double drawnLength, int secondSet);
+    // The size table's letter of the record being drawn; empty when its ends do not differ.
+    CString m_strDetailLetter;
 };

@@ -171,22 +171,11 @@ AcGePoint3d CGLGZ_EtDraw::QuantityTablePoint()
 {
     if (m_ptsSheetOrigins.isEmpty())
         return AcGePoint3d::kOrigin;
-    const double frameWidth = m_frame.m_dWidth;
-    const double frameHeight = m_frame.m_dHeight;
     // Beside a half plan: between the first column section and the frame's right side when
     // there is room, else left of the sheet.
-    if (m_bHalfPlan) {
-        const AcGePoint3d& o = m_ptsSheetOrigins.first();
-        double sectionWidth = 0.0;
-        double sectionHeight = 0.0;
-        MeasureColumnSection(sectionWidth, sectionHeight);
-        const double u = frameWidth + o.x;
-        const double first = m_ptsColumnSections.isEmpty() ? o.x : m_ptsColumnSections.first().x;
-        const double v = sectionWidth / 2.0 + first + 10.0;
-        const double x = u - v > 94.0 ? (u + v) / 2.0 : o.x - 47.0 - 5.0 - 10.0;
-        return AcGePoint3d(x, o.y + frameHeight - m_dLayoutMargin, 0.0);
-    }
+    if (m_bHalfPlan)
+        return HalfPlanTablePoint();
     // After rows of details: beside the last sheet.
     const AcGePoint3d& l = m_ptsSheetOrigins.last();
-    return AcGePoint3d(l.x + frameWidth + 47.0 + 10.0, frameHeight + l.y - m_dLayoutMargin, 0.0);
+    return AcGePoint3d(l.x + m_frame.m_dWidth + 47.0 + 10.0, m_frame.m_dHeight + l.y - m_dLayoutMargin, 0.0);
 }
