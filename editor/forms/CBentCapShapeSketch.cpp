@@ -53,7 +53,7 @@ CString CBentCapShapeSketch::FormatLabel(const CString& letter) const
   return letter;
 }
 
-CBentCapShapeSketch::Plan CBentCapShapeSketch::LayoutPlan(const CRect& client, const Frame&) const
+CBentCapShapeSketch::Plan CBentCapShapeSketch::LayoutPlan(const CRect& client) const
 {
   Plan plan{};
   plan.yc = (client.Height() / 2) * 3 / 2;
@@ -160,7 +160,7 @@ void CBentCapShapeSketch::OnPaint()
   GetClientRect(&client);
   const Frame frame = LayoutElevation(client);
   PaintElevation(dc, client, frame, Stub{30, 20, 15.0});
-  const Plan plan = LayoutPlan(client, frame);
+  const Plan plan = LayoutPlan(client);
   DrawPlan(dc, frame, plan);
 
   CSketchFonts fonts(m_pFont);

@@ -38,7 +38,7 @@ private:
     int s;  // end offset of the skew ends
   };
 
-  Plan LayoutPlan(const CRect& client, const Frame& frame) const;
+  Plan LayoutPlan(const CRect& client) const;
   void DrawPlan(CDC& dc, const Frame& frame, const Plan& plan) const;
   // The dimensions in drawing order; the vertical ones, drawn with the upright font, come last.
   CArray<Dimension, const Dimension&> CollectDimensions(const Frame& frame, const Plan& plan, int& firstVertical) const;

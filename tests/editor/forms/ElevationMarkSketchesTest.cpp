@@ -168,3 +168,25 @@ TEST(ElevationMarkSketchesTest, PreviewShowsTheFileOrNothing)
   EXPECT_GT(CountNear(image, kYellow, QRect(0, 220, 300, 20)), 20);
   EXPECT_EQ(preview.m_aColumnX.GetSize(), 3);
 }
+
+// Sketches made with no size and no columns paint the black ground and at most the dot the
+// collapsed outline leaves, whatever their marks.
+TEST(ElevationMarkSketchesTest, ZeroSizesAndNoColumnsDrawNothingButTheGround)
+{
+  CBentCapSpacingSketch spacing;
+  CBentCapSectionSketch section;
+  CBentCapExtendSketch extend;
+  section.m_aPositions.Add(1);
+  section.m_nSelected = 1;
+  extend.m_aSpacings.Add(1000.0);
+  for (CBentCapElevationSketch* sketch : std::initializer_list<CBentCapElevationSketch*>{&spacing, &section, &extend}) {
+    sketch->m_nColumnCount = 0;
+    sketch->m_nLength = 0;
+    sketch->m_nMiddleHeight = 0;
+    sketch->m_nEndHeight = 0;
+    sketch->m_nTaperLength = 0;
+    const QImage image = Render(*sketch, kW, kH);
+    EXPECT_LE(CountDrawn(image), 2);
+    EXPECT_EQ(sketch->m_aColumnX.GetSize(), 0);
+  }
+}
