@@ -34,4 +34,30 @@ protected:
 public:
 
     double m_dFurtherReal = 1.0;
+
+    // Bar shape details.
+    // The shape kind of a bar mark in the details (the kind of its bar, 4 a hooked bar, 5 a
+    // stirrup, 2 a strengthening bar); negated once the detail is placed.
+    static int& ShapeKind(CHLGZ_SteelCode& record) { return record.nFurther4; }
+    // The length of every segment of a mark's shape beside it (cm); the varying segment of
+    // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.
+    void LabelShapeSegments(CHLGZ_SteelCode& record);
+    // The slope triangle of the segment from corner to end, a from the end, leg b; ids appended.
+    void DrawSlopeMark(const AcGePoint3d& corner, const AcGePoint3d& end, double a, double b, AcDbObjectIdArray& ids);
+    // The strengthening bars of the top and bottom plates, and the L part's extra bar, as marks
+    // with their shapes appended to the mark list.
+    void DrawStrengtheningBarShapes();
+    // A straight bar with a 90-degree hook at each end at the origin: its length (m) the mark's
+    // longest, shortened to 4000 mm with a break mark. 0 and nothing drawn without a straight part.
+    int DrawSectionOutline(CHLGZ_SteelCode& record, const AcGePoint3d* point);
+    // A bar of two parts on one line (the left the mean of lower and upper, mm) with a hook at
+    // each end, joint at the origin; downward hooks mark a pier column's centre, else a span's.
+    // 0 and nothing drawn when the bar has no length.
+    int DrawColumnCentreLines(
+        CHLGZ_SteelCode& record, double lower, double upper, double leg, int downward, int centreMark);
+    // One detail a mark: the shapes copied from the elevation with their labels and callouts,
+    // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
+    int DrawShapeDetails();
+    // The marks the bar tables appended after the closing marks.
+    int m_nTableMarks = 0;
 };

@@ -1,0 +1,225 @@
+// The bar shape details of the skew-section drawing: the segment labels of a bottom-plate bar,
+// the strengthening-bar shapes and the details of a whole design on its sheets.
+#include "DrawingDesignFixture.h"
+
+#include "AcDbPolyline.h"
+#include "AcDbText.h"
+#include "CGLGZ_BtDraw.h"
+#include "MavUtils.h"
+#include "NumericHelpers.h"
+#include "RebarRules.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.1415926535;
+constexpr double kTol = 1e-6;
+
+struct Label {
+    std::wstring text;
+    AcGePoint3d point;
+    double angle;
+};
+
+// The texts among the ids, in order, with where they stand and how they turn.
+std::vector<Label> LabelsOf(const AcDbObjectIdArray& ids)
+{
+    std::vector<Label> out;
+    for (const AcDbObjectId& id : ids) {
+        ReadBack<AcDbText> text(id);
+        if (text)
+            out.push_back({ text->textStringConst(), text->alignmentPoint(), text->rotation() });
+    }
+    return out;
+}
+
+int LinesAmong(const AcDbObjectIdArray& ids)
+{
+    int n = 0;
+    for (const AcDbObjectId& id : ids) {
+        ReadBack<AcDbLine> line(id);
+        n += line ? 1 : 0;
+    }
+    return n;
+}
+
+} // namespace
+
+class SkewShapeLabelsTest : public FrameworkFixture {
+protected:
+    void SetUp() override
+    {
+        FrameworkFixture::SetUp();
+        for (const wchar_t* name : { L"04-钢筋", L"08-标注" }) {
+            AcDbObjectId id;
+            MavUtils::createLayerEx(name, L"Continuous", id, 1, false, false, false, false, 0);
+        }
+        draw.m_pDesign = &design;
+        draw.m_dScale = 50.0;
+        draw.m_dLabelHeight = 2.5;
+        draw.m_dWidthFactor = 0.7;
+        draw.m_dBendAllowance = 20.0;
+        draw.m_bHalfDrawing = 0;
+    }
+
+    // A mark whose shape is a polyline through the points, with its bars' lengths (m).
+    CHLGZ_SteelCode Shape(std::initializer_list<AcGePoint2d> points, double shortest, double longest)
+    {
+        auto* pl = new AcDbPolyline();
+        unsigned int i = 0;
+        for (const AcGePoint2d& p : points)
+            pl->addVertexAt(i++, p);
+        AcDbObjectId id;
+        EXPECT_TRUE(AppendToModelSpace(pl, id));
+        pl->close();
+        CHLGZ_SteelCode record;
+        record.aEntityIds.append(id);
+        record.dMinLength = shortest;
+        record.dMaxLength = longest;
+        return record;
+    }
+
+    CHLGZ_PierInfo design;
+    CGLGZ_BtDraw draw;
+};
+
+// A pier cap's bottom-plate bar: legs 10, slopes 10 by 10, bottom 80 (drawing units, scale 50).
+#define PIER_BAR { { 0, 30 }, { 0, 20 }, { 10, 10 }, { 90, 10 }, { 100, 20 }, { 100, 30 } }
+// An abutment cap's: legs 30 and a bottom of 100.
+#define ABUTMENT_BAR { { 0, 30 }, { 0, 0 }, { 100, 0 }, { 100, 30 } }
+
+TEST_F(SkewShapeLabelsTest, EverySegmentOfABarOfOneLengthIsLabelledAlongIt)
+{
+    CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
+    draw.LabelShapeSegments(record);
+    const std::vector<Label> labels = LabelsOf(record.aEntityIds);
+    // Five segment labels, then the two slope triangles' ratios.
+    ASSERT_EQ(labels.size(), 5u + 4u);
+    const Label expected[] = {
+        { L"50", { -0.25, 25, 0 }, kPi / 2 },
+        { L"70.7", { 5.0 + 0.25 * std::sqrt(0.5), 15.0 + 0.25 * std::sqrt(0.5), 0 }, -kPi / 4 },
+        { L"400", { 50, 10.25, 0 }, 0.0 },
+        { L"70.7", { 95.0 - 0.25 * std::sqrt(0.5), 15.0 + 0.25 * std::sqrt(0.5), 0 }, kPi / 4 },
+        // The last segment is turned over.
+        { L"50", { 100.25, 25, 0 }, kPi / 2 + kPi },
+    };
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(labels[i].text, expected[i].text) << i;
+        EXPECT_TRUE(Same(labels[i].point, expected[i].point, 1e-6)) << i;
+        EXPECT_NEAR(std::remainder(labels[i].angle - expected[i].angle, 2 * kPi), 0.0, 1e-6) << i;
+    }
+    EXPECT_EQ(LinesAmong(record.aEntityIds), 6);
+}
+
+TEST_F(SkewShapeLabelsTest, BarsOfDifferingLengthsGetTheVaryingRunsRange)
+{
+    struct Case {
+        const char* name;
+        int abutment;
+        int half;
+        std::vector<std::wstring> texts;
+        AcGePoint3d range;
+        int lines;
+    } cases[] = {
+        // Fixed 48.28 units = 2.414 m; the range adds 4 bend allowances of 20 mm.
+        { "pier", 0, 0, { L"50", L"70.7", L"70.7", L"50", L"406.6~376.6" }, { 50, 10.25, 0 }, 6 },
+        // Labels end with the halved run; the range is halved and moved off the cut.
+        { "pier half", 0, 1, { L"50", L"70.7", L"406.6~376.6/2" }, { 40, 10.25, 0 }, 3 },
+        // Fixed 60 units = 3 m; the range (left empty here) adds two right-angle bend allowances.
+        { "abutment", 1, 0, { L"150", L"150", L"" }, { 50, 0.25, 0 }, 0 },
+    };
+    const double h = 2.0
+        * std::trunc(GetBendAllowance(
+            design.GetMoreInfo().GetSkeletonDiameter(), design.GetMoreInfo().GetSkeletonBarType(), kPi / 2))
+        / 10.0;
+    const std::wstring abutmentRange
+        = std::wstring(FormatFixed(340.0 + h, -1).GetString()) + L"~" + FormatFixed(310.0 + h, -1).GetString();
+    for (Case& c : cases) {
+        if (c.texts.back().empty())
+            c.texts.back() = abutmentRange;
+        draw.m_bAbutment = c.abutment;
+        draw.m_bHalfDrawing = c.half;
+        CHLGZ_SteelCode record = c.abutment ? Shape(ABUTMENT_BAR, 6.1, 6.4) : Shape(PIER_BAR, 6.1, 6.4);
+        draw.LabelShapeSegments(record);
+        const std::vector<Label> labels = LabelsOf(record.aEntityIds);
+        ASSERT_GE(labels.size(), c.texts.size()) << c.name;
+        std::vector<std::wstring> texts;
+        for (size_t i = 0; i < c.texts.size(); ++i)
+            texts.push_back(labels[i].text);
+        EXPECT_TRUE(Same(labels[c.texts.size() - 1].point, c.range)) << c.name;
+        EXPECT_EQ(texts, c.texts) << c.name;
+        EXPECT_EQ(LinesAmong(record.aEntityIds), c.lines) << c.name;
+    }
+}
+
+TEST_F(SkewShapeLabelsTest, AHalfDrawingHalvesTheVaryingRunAndStopsThere)
+{
+    draw.m_bHalfDrawing = 1;
+    CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
+    draw.LabelShapeSegments(record);
+    const std::vector<Label> labels = LabelsOf(record.aEntityIds);
+    ASSERT_EQ(labels.size(), 3u + 2u);
+    EXPECT_EQ(labels[2].text, L"400/2");
+    EXPECT_TRUE(Same(labels[2].point, AcGePoint3d(40, 10.25, 0)));
+}
+
+TEST_F(SkewShapeLabelsTest, AVerticalSecondSegmentReadsDownwardAndOthersUpward)
+{
+    draw.m_bAbutment = 1;
+    CHLGZ_SteelCode record = Shape({ { 0, 0 }, { 0, 20 }, { 0, 40 }, { 30, 40 } }, 3.0, 3.0);
+    draw.LabelShapeSegments(record);
+    const std::vector<Label> labels = LabelsOf(record.aEntityIds);
+    ASSERT_EQ(labels.size(), 3u);
+    EXPECT_NEAR(labels[0].angle, kPi / 2, 1e-9);
+    EXPECT_NEAR(std::remainder(labels[1].angle + kPi / 2, 2 * kPi), 0.0, 1e-9);
+    // A level last segment is written upside down.
+    EXPECT_NEAR(labels[2].angle, kPi, 1e-9);
+}
+
+TEST_F(SkewShapeLabelsTest, AShapeThatCannotBeOpenedGetsNothing)
+{
+    CHLGZ_SteelCode record;
+    draw.LabelShapeSegments(record);
+    EXPECT_EQ(record.aEntityIds.length(), 0);
+    record.aEntityIds.append(AcDbObjectId::kNull);
+    draw.LabelShapeSegments(record);
+    EXPECT_EQ(record.aEntityIds.length(), 1);
+}
+
+TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
+{
+    struct Case {
+        AcGePoint3d corner, end;
+        AcGePoint3d q1, q2, q3;
+        std::wstring horizontal, vertical;
+    } cases[] = {
+        // Falling to the right at 1:2.5: the triangle left of the end, above its level.
+        { { 0, 20, 0 }, { 25, 10, 0 }, { 20, 10, 0 }, { 11, 10, 0 }, { 11, 13.6, 0 }, L"2.5", L"1" },
+        // Falling to the left at 2:1.
+        { { 30, 30, 0 }, { 20, 10, 0 }, { 25, 10, 0 }, { 34, 10, 0 }, { 34, 28, 0 }, L"1", L"2" },
+    };
+    for (const Case& c : cases) {
+        AcDbObjectIdArray ids;
+        draw.DrawSlopeMark(c.corner, c.end, 5.0, 9.0, ids);
+        ASSERT_EQ(ids.length(), 5);
+        std::vector<Segment> lines;
+        for (int i = 0; i < 3; ++i) {
+            ReadBack<AcDbLine> line(ids[i]);
+            ASSERT_TRUE(line);
+            lines.push_back({ line->startPoint(), line->endPoint() });
+        }
+        EXPECT_TRUE(HasSegment(lines, c.q1, c.q2));
+        EXPECT_TRUE(HasSegment(lines, c.q2, c.q3));
+        EXPECT_TRUE(HasSegment(lines, c.q3, c.q1));
+        const std::vector<Label> labels = LabelsOf(ids);
+        EXPECT_EQ(labels[0].text, c.horizontal);
+        EXPECT_EQ(labels[1].text, c.vertical);
+    }
+    // A vertical segment has no slope.
+    AcDbObjectIdArray ids;
+    draw.DrawSlopeMark({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
+    EXPECT_EQ(ids.length(), 0);
+}
