@@ -48,8 +48,9 @@ public:
     // with their shapes appended to the mark list.
     void DrawStrengtheningBarShapes();
     // A straight bar with a 90-degree hook at each end at the origin: its length (m) the mark's
-    // longest, shortened to 4000 mm with a break mark. 0 and nothing drawn without a straight part.
-    int DrawSectionOutline(CHLGZ_SteelCode& record, const AcGePoint3d* point);
+    // longest, shortened to 4000 mm with a break mark; with the flag the cap's span centre
+    // marked. 0 and nothing drawn without a straight part.
+    int DrawSectionOutline(CHLGZ_SteelCode& record, int centreMark);
     // A bar of two parts on one line (the left the mean of lower and upper, mm) with a hook at
     // each end, joint at the origin; downward hooks mark a pier column's centre, else a span's.
     // 0 and nothing drawn when the bar has no length.
@@ -58,6 +59,8 @@ public:
     // One detail a mark: the shapes copied from the elevation with their labels and callouts,
     // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
     int DrawShapeDetails();
-    // The marks the bar tables appended after the closing marks.
+    // The marks the bar tables appended after the closing marks, and the extra bars of an
+    // L-shaped section that the elevation tallies.
     int m_nTableMarks = 0;
+    int m_nExtraBars = 0;
 };

@@ -9,6 +9,7 @@
 #include "NumericHelpers.h"
 #include "RebarRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -222,4 +223,161 @@ TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
     AcDbObjectIdArray ids;
     draw.DrawSlopeMark({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
     EXPECT_EQ(ids.length(), 0);
+}
+
+class SkewStrengtheningShapesTest : public SkewShapeLabelsTest {
+protected:
+    void SetUp() override
+    {
+        SkewShapeLabelsTest::SetUp();
+        for (const wchar_t* name : { L"02-结构", L"13-中心" }) {
+            AcDbObjectId id;
+            MavUtils::createLayerEx(name, L"Continuous", id, 1, false, false, false, false, 0);
+        }
+        geometry.dLength = 12000.0;
+        draw.m_pGeometry = &geometry;
+        CHLGZ_ExtendSteel& steel = design.GetExtendSteel();
+        steel.SetEdgeInnerDistance(500.0);
+        steel.SetMiddlePierDistance(800.0);
+        steel.SetMidSpanDistance(1000.0);
+        steel.SetTopDiameter(25);
+        steel.SetBottomDiameter(22);
+        steel.SetEdgeTopSwitch(1);
+        steel.SetMiddleTopSwitch(0);
+        steel.SetBottomSwitch(0);
+        steel.SetSameAsEdgeSwitch(0);
+        CHLGZ_SteelCode last;
+        last.nNumber = 9;
+        draw.m_steelCodes.Add(last);
+    }
+
+    // Bars of a group: a layer and a length (m) each.
+    static void Bars(CHLGZ_SteelCode& group, std::initializer_list<std::pair<int, double>> bars)
+    {
+        for (const auto& [layer, length] : bars) {
+            group.aTags.append(layer);
+            group.aLengths.append(length);
+            ++group.nCount;
+        }
+    }
+
+    // The marks appended after the last one the test set.
+    std::vector<CHLGZ_SteelCode> Appended() const
+    {
+        std::vector<CHLGZ_SteelCode> out;
+        for (INT_PTR i = 1; i < draw.m_steelCodes.GetSize(); ++i)
+            out.push_back(draw.m_steelCodes[i]);
+        return out;
+    }
+
+    CBent_BasicGeometry geometry {};
+};
+
+TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorterByTheDecrement)
+{
+    design.GetExtendSteel().SetMultiLayerDecrement(50.0);
+    Bars(draw.m_edgeTopBars, { { 0, 3.0 }, { 1, 3.0 }, { 2, 3.0 }, { 0, 3.2 }, { 1, 3.2 }, { 2, 3.2 } });
+    draw.DrawStrengtheningBarShapes();
+    const std::vector<CHLGZ_SteelCode> marks = Appended();
+    ASSERT_EQ(marks.size(), 3u);
+    const double hook = GetHookLength(25, 1, 90, 0.0);
+    for (int i = 0; i < 3; ++i) {
+        const CHLGZ_SteelCode& m = marks[i];
+        EXPECT_EQ(m.nNumber, 10);
+        EXPECT_EQ(m.nPrimed, i);
+        EXPECT_EQ(m.FormatMark(), i == 0 ? CString(L"10") : CString(L"10'"));
+        EXPECT_EQ(m.nDiameter, 25);
+        EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(const_cast<CHLGZ_SteelCode&>(m)), 2);
+        // Less the inner distance and 50 mm a layer, to the centimetre.
+        EXPECT_NEAR(m.dMinLength, 2.5 - 0.05 * i, 1e-9);
+        EXPECT_NEAR(m.dMaxLength, 2.7 - 0.05 * i, 1e-9);
+        EXPECT_NEAR(m.dTotalLength, 3.1 + 2.0 * hook / 1000.0 - 0.1 * i, 1e-9);
+        // The leg drawn 50 mm shorter a layer, right of the joint.
+        ASSERT_EQ(m.aPoints.length(), 5);
+        EXPECT_NEAR(m.aPoints[3].x - m.aPoints[2].x, (500.0 - 50.0 * i) / 50.0, 1e-9);
+        EXPECT_NEAR(m.aPoints[2].x - m.aPoints[1].x, (2600.0 - 50.0 * i) / 50.0, 1e-9);
+    }
+    // The range over the left part and the leg beside it, in centimetres.
+    const std::vector<Label> labels = LabelsOf(marks[1].aEntityIds);
+    std::vector<std::wstring> texts;
+    for (const Label& l : labels)
+        texts.push_back(l.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"265~245"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"45"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"墩柱中心线"), texts.end());
+}
+
+TEST_F(SkewStrengtheningShapesTest, GroupsAreDrawnWhenSwitchedOnAndMergedWhenAlike)
+{
+    struct Case {
+        const char* name;
+        int edge, middle, bottom, same;
+        double decrement;
+        std::vector<int> diameters;
+        std::vector<double> longest;
+    } cases[] = {
+        // A decrement below a millimetre puts every bar in one layer: one shape a group.
+        { "all", 1, 1, 1, 0, 0.5, { 25, 25, 22 }, { 2.7, 3.5, 5.0 } },
+        // Alike top bars are drawn with the edge columns' (inner distance and rounding).
+        { "merged", 1, 1, 0, 1, 0.0, { 25 }, { 3.5 } },
+        { "bottom only", 0, 1, 1, 0, 0.0, { 25, 22 }, { 3.5, 5.0 } },
+    };
+    for (const Case& c : cases) {
+        draw.m_steelCodes.SetSize(1);
+        draw.m_edgeTopBars.Reset();
+        draw.m_middleTopBars.Reset();
+        draw.m_midSpanBars.Reset();
+        CHLGZ_ExtendSteel& steel = design.GetExtendSteel();
+        steel.SetEdgeTopSwitch(c.edge);
+        steel.SetMiddleTopSwitch(c.middle);
+        steel.SetBottomSwitch(c.bottom);
+        steel.SetSameAsEdgeSwitch(c.same);
+        steel.SetMultiLayerDecrement(c.decrement);
+        Bars(draw.m_edgeTopBars, { { 0, 3.0 }, { 1, 3.2 } });
+        Bars(draw.m_middleTopBars, { { 0, 4.0 }, { 1, 3.5 } });
+        Bars(draw.m_midSpanBars, { { 0, 6.0 } });
+        draw.DrawStrengtheningBarShapes();
+        const std::vector<CHLGZ_SteelCode> marks = Appended();
+        ASSERT_EQ(marks.size(), c.diameters.size()) << c.name;
+        for (size_t i = 0; i < marks.size(); ++i) {
+            EXPECT_EQ(marks[i].nDiameter, c.diameters[i]) << c.name;
+            EXPECT_NEAR(marks[i].dMaxLength, c.longest[i], 1e-9) << c.name;
+            EXPECT_EQ(marks[i].nNumber, 10 + static_cast<int>(i)) << c.name;
+        }
+        EXPECT_EQ(draw.m_middleTopBars.nCount, c.same ? 0 : 2) << c.name;
+    }
+}
+
+TEST_F(SkewStrengtheningShapesTest, AnLShapedSectionAddsItsExtraBar)
+{
+    design.GetExtendSteel().SetEdgeTopSwitch(0);
+    draw.DrawStrengtheningBarShapes();
+    EXPECT_TRUE(Appended().empty());
+    // The L part: one bar over the cap less the end covers, with its hooks.
+    geometry.dLHeight = 400.0;
+    draw.m_nExtraBars = 3;
+    draw.DrawStrengtheningBarShapes();
+    const std::vector<CHLGZ_SteelCode> marks = Appended();
+    ASSERT_EQ(marks.size(), 1u);
+    const CHLGZ_SteelCode& bar = marks[0];
+    EXPECT_EQ(bar.FormatMark(), CString(L"1'"));
+    EXPECT_EQ(bar.nCount, 4);
+    const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+    const double hook = GetHookLength(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), 90, 0.0);
+    const double length = (12000.0 - 2.0 * design.GetEndCover() + 2.0 * hook) / 1000.0;
+    EXPECT_NEAR(bar.dMinLength, length, 1e-9);
+    EXPECT_NEAR(bar.dTotalLength, length, 1e-9);
+    // Drawn 4000 mm long with a break mark.
+    ASSERT_EQ(bar.aPoints.length(), 4);
+    EXPECT_NEAR(bar.aPoints[2].x - bar.aPoints[1].x, 4000.0 / 50.0, 1e-9);
+    EXPECT_GT(bar.ptMax.x, bar.ptMin.x);
+}
+
+TEST_F(SkewStrengtheningShapesTest, AnEmptyMarkListStartsTheNumbersAtOne)
+{
+    draw.m_steelCodes.RemoveAll();
+    Bars(draw.m_edgeTopBars, { { 0, 3.0 } });
+    draw.DrawStrengtheningBarShapes();
+    ASSERT_EQ(draw.m_steelCodes.GetSize(), 1);
+    EXPECT_EQ(draw.m_steelCodes[0].nNumber, 1);
 }
