@@ -59,6 +59,27 @@ public:
     // One detail a mark: the shapes copied from the elevation with their labels and callouts,
     // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
     int DrawShapeDetails();
+    // The labels of a mark's shape by the kind of its bar: top-plate bars, straight bars, upper
+    // bent-up bars, bent-up bars at a support and lower bent-up bars (a half drawing labels
+    // them up to the cut at the middle); a stirrup drawn whole with its hooks and its sides
+    // labelled.
+    void LabelPlainShape(CHLGZ_SteelCode& record);
+    void LabelKind2Shape(CHLGZ_SteelCode& record, double cut);
+    void LabelKind4Shape(CHLGZ_SteelCode& record, double cut);
+    void LabelKind5Shape(CHLGZ_SteelCode& record, double cut);
+    void LabelKind6Shape(CHLGZ_SteelCode& record, double cut);
+    void LabelBentShape(CHLGZ_SteelCode& record, int clipped, double cut);
+    void LabelThirdRunShape(CHLGZ_SteelCode& record);
+    void AddThirdRunLabel(CHLGZ_SteelCode& record);
+    // The bent-up bars (upper, then lower) hung under the top-plate bar's detail, the bottom-plate
+    // bar under them, the support centre lines over them; all joined to the top-plate bar's.
+    void HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar);
+    // The packing of the details with the quantity table: after the half drawing's layout, and
+    // in rows after the alternative layout; what finds no room goes on further sheets.
+    int ArrangeDetails();
+    int ArrangeDetailsInRows();
+    void PlaceRemainingDetails();
+    AcGePoint3d OpenDetailSheet();
     // The marks the bar tables appended after the closing marks, and the extra bars of an
     // L-shaped section that the elevation tallies.
     int m_nTableMarks = 0;

@@ -381,3 +381,158 @@ TEST_F(SkewStrengtheningShapesTest, AnEmptyMarkListStartsTheNumbersAtOne)
     ASSERT_EQ(draw.m_steelCodes.GetSize(), 1);
     EXPECT_EQ(draw.m_steelCodes[0].nNumber, 1);
 }
+
+// A skew example shaped as the shared base shapes its bars, numbered, with one mark a bar
+// polyline and the two closing marks after them, and the skew drawing laid out to draw the
+// details.
+class SkewShapeDetailsTest : public DrawingDesignFixture {
+protected:
+    void Prepare(const char* example, int half)
+    {
+        LoadAsTheRun(example);
+        AttachAsTheRun(draw);
+        AttachAsTheRun(shaper);
+        draw.m_bHalfDrawing = half;
+        draw.NormalizeSupports();
+        draw.CheckSideBarSpacing();
+        draw.ReportStrengtheningBars();
+        draw.PrepareDrawing();
+        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
+        ASSERT_EQ(draw.DecideAbutment(), 1);
+        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
+        draw.m_dBendAllowance = draw.SkeletonBendAllowance();
+        if (half)
+            draw.LayoutViews();
+        else
+            draw.LayoutViewsAlternative();
+        ASSERT_NO_FATAL_FAILURE(RunToBarShapes(shaper, half));
+        draw.m_lines.Copy(shaper.m_lines);
+        // One mark a polyline of a bar, in numbering order.
+        int number = 0;
+        for (CHLGZ_BASSteel* bar : CGLGZ_CapDraw::BarsInNumberingOrder(model.GetMainFace()))
+            for (int side : { 1, -1 }) {
+                const AcDbObjectId id = side > 0 ? bar->GetFirstId() : bar->GetSecondId();
+                if (id.isNull())
+                    continue;
+                // A half drawing's marks name the bars of its left half.
+                const AcGePoint3dArray& points = side > 0 ? bar->GetFirstPoints() : bar->GetSecondPoints();
+                const double middle = (shaper.m_lines[2].start.x + shaper.m_lines[3].start.x) / 2.0;
+                if (half && points.length() > 0 && points[0].x > middle)
+                    continue;
+                CHLGZ_SteelCode mark;
+                mark.nNumber = ++number;
+                mark.aTags.append(side * bar->GetTag());
+                mark.nCount = 2;
+                mark.nDiameter = model.GetMoreInfo().GetSkeletonDiameter();
+                const double length = CGLGZ_CapDraw::GetPolylineLength(id) * draw.m_dScale / 1000.0;
+                mark.AddLength(length);
+                mark.AddLength(length);
+                draw.m_steelCodes.Add(mark);
+                kinds.push_back(bar->GetKind());
+            }
+        draw.AppendClosingMarks();
+        for (INT_PTR i = draw.m_nGroupedMarks; i < draw.m_steelCodes.GetSize(); ++i) {
+            draw.m_steelCodes[i].dMaxLength = 6.2;
+            draw.m_steelCodes[i].dMinLength = 6.2;
+            draw.m_steelCodes[i].nCount = 4;
+        }
+    }
+
+    // The details that the packing placed: those whose entities no other detail carries.
+    std::vector<const CHLGZ_SteelCode*> PlacedDetails() const
+    {
+        std::vector<const CHLGZ_SteelCode*> out;
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+            if (c.aEntityIds.length() == 0)
+                continue;
+            bool carried = false;
+            for (INT_PTR j = 0; j < draw.m_steelCodes.GetSize() && !carried; ++j)
+                carried = j != i && draw.m_steelCodes[j].aEntityIds.length() > c.aEntityIds.length()
+                    && draw.m_steelCodes[j].aEntityIds.contains(c.aEntityIds[0]);
+            if (!carried)
+                out.push_back(&c);
+        }
+        return out;
+    }
+
+    void ExpectOneDetailAMarkOnTheSheets(int half);
+
+    CGLGZ_BtDraw draw;
+    CGLGZ_EtDraw shaper;
+    std::vector<int> kinds;
+};
+
+void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(int half)
+{
+    {
+        ASSERT_NO_FATAL_FAILURE(Prepare("square-two-columns.glt", half));
+        const int marks = static_cast<int>(draw.m_steelCodes.GetSize());
+        ASSERT_GT(draw.m_nGroupedMarks, 3);
+        EXPECT_EQ(draw.DrawShapeDetails(), 1);
+        // Every mark has its detail and is placed, strengthening bars included.
+        EXPECT_GE(draw.m_steelCodes.GetSize(), marks);
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+            EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
+            EXPECT_LT(CGLGZ_BtDraw::ShapeKind(const_cast<CHLGZ_SteelCode&>(c)), 0) << "mark " << c.nNumber;
+        }
+        // The placed details lie on sheets and apart from one another.
+        const std::vector<const CHLGZ_SteelCode*> placed = PlacedDetails();
+        for (const CHLGZ_SteelCode* c : placed) {
+            bool onSheet = false;
+            for (const AcGePoint3d& o : draw.m_ptsSheetOrigins)
+                onSheet = onSheet
+                    || (c->ptMin.x >= o.x - kTol && c->ptMax.x <= o.x + 420.0 + kTol && c->ptMin.y >= o.y - kTol
+                        && c->ptMax.y <= o.y + 277.0 + kTol);
+            EXPECT_TRUE(onSheet) << "mark " << c->nNumber << " at " << c->ptMin.x << "," << c->ptMin.y;
+        }
+        for (size_t a = 0; a < placed.size(); ++a)
+            for (size_t b = a + 1; b < placed.size(); ++b) {
+                const CHLGZ_SteelCode& p = *placed[a];
+                const CHLGZ_SteelCode& q = *placed[b];
+                const bool overlap = p.ptMin.x < q.ptMax.x - kTol && q.ptMin.x < p.ptMax.x - kTol
+                    && p.ptMin.y < q.ptMax.y - kTol && q.ptMin.y < p.ptMax.y - kTol;
+                EXPECT_FALSE(overlap) << "marks " << p.nNumber << " and " << q.nNumber;
+            }
+        // The quantity table came with them.
+        bool table = false;
+        for (AcDbObjectId id : modelSpace()) {
+            ReadBack<AcDbText> text(id);
+            table = table || (text && std::wstring(text->textStringConst()) == L"一个桥墩盖梁材料数量表");
+        }
+        EXPECT_TRUE(table);
+    }
+}
+
+TEST_F(SkewShapeDetailsTest, AHalfDrawingGetsOneDetailAMarkOnTheSheetsWithoutOverlaps)
+{
+    ExpectOneDetailAMarkOnTheSheets(1);
+}
+
+TEST_F(SkewShapeDetailsTest, AWholeDrawingGetsOneDetailAMarkOnTheSheetsWithoutOverlaps)
+{
+    ExpectOneDetailAMarkOnTheSheets(0);
+}
+
+// The entry draws the details, and with them the quantity table, only for a full drawing.
+class SkewShapeDetailsEntryTest : public DrawingDesignFixture {
+protected:
+    bool DrawsTheQuantityTable(int full)
+    {
+        LoadAsTheRun("square-two-columns.glt");
+        CGLGZ_BtDraw draw;
+        AttachAsTheRun(draw);
+        EXPECT_EQ(draw.Draw(full), 1);
+        for (AcDbObjectId id : modelSpace()) {
+            ReadBack<AcDbText> text(id);
+            if (text && std::wstring(text->textStringConst()) == L"一个桥墩盖梁材料数量表")
+                return true;
+        }
+        return false;
+    }
+};
+
+TEST_F(SkewShapeDetailsEntryTest, AFullDrawingDrawsTheDetails) { EXPECT_TRUE(DrawsTheQuantityTable(1)); }
+
+TEST_F(SkewShapeDetailsEntryTest, APlanOnlyDrawingDrawsNoDetails) { EXPECT_FALSE(DrawsTheQuantityTable(0)); }
