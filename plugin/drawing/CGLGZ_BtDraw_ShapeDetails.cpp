@@ -204,8 +204,10 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         entry.GetExtents(0);
     }
     // 8. (before the marks are reordered) The bent-up bars and the bottom-plate bar hang under
-    // the top-plate bar between the centre lines of the supports.
-    HangShapeDetails(anchor < 0 ? 0 : anchor, hanging, bottomBar < 0 ? 1 : bottomBar);
+    // the top-plate bar between the centre lines of the supports. Without grouped marks there is
+    // nothing to hang the centre lines on.
+    if (grouped > 0)
+        HangShapeDetails(anchor < 0 ? 0 : anchor, hanging, bottomBar < 0 ? 1 : bottomBar);
     // 6. The marks in the order of their groups, the placed ones first.
     for (INT_PTR k = 0; k < codes.GetSize(); ++k)
         for (INT_PTR m = k + 1; m < codes.GetSize(); ++m)
@@ -249,7 +251,7 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
     // The bottom-plate bar under them, by its lower-left bend.
     const double topY = top.aPoints.length() > 2 ? top.aPoints[2].y + 2.0 : top.ptMax.y;
     double bottomY = top.ptMin.y;
-    if (bottomBar != anchor && bottomBar < codes.GetSize()) {
+    if (bottomBar != anchor && bottomBar < std::min<INT_PTR>(m_nGroupedMarks, codes.GetSize())) {
         CHLGZ_SteelCode& entry = codes[bottomBar];
         const int at = m_bAbutment ? 1 : 2;
         if (entry.aPoints.length() > at) {

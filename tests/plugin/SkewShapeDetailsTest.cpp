@@ -495,6 +495,13 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(int half)
                     && p.ptMin.y < q.ptMax.y - kTol && q.ptMin.y < p.ptMax.y - kTol;
                 EXPECT_FALSE(overlap) << "marks " << p.nNumber << " and " << q.nNumber;
             }
+        // A half drawing of two supports ends the hung details with the span's centre line, named
+        // one character under the other.
+        int named = 0;
+        for (const CHLGZ_SteelCode* c : placed)
+            for (const Label& l : LabelsOf(c->aEntityIds))
+                named += l.text == L"盖" || l.text == L"线" ? 1 : 0;
+        EXPECT_EQ(named, half ? 2 : 0);
         // The quantity table came with them.
         bool table = false;
         for (AcDbObjectId id : modelSpace()) {
@@ -513,6 +520,53 @@ TEST_F(SkewShapeDetailsTest, AHalfDrawingGetsOneDetailAMarkOnTheSheetsWithoutOve
 TEST_F(SkewShapeDetailsTest, AWholeDrawingGetsOneDetailAMarkOnTheSheetsWithoutOverlaps)
 {
     ExpectOneDetailAMarkOnTheSheets(0);
+}
+
+TEST_F(SkewShapeDetailsTest, StrengthenedColumnsAddPlateBarsAndStirrupsNeedTheirPoints)
+{
+    ASSERT_NO_FATAL_FAILURE(Prepare("square-two-columns.glt", 0));
+    // Two columns with top and bottom plate bars of their own.
+    AcGeIntArray& codes = model.GetExtendSteel().GetCodes();
+    codes.removeAll();
+    for (int code : { 1000, 0, 1000 })
+        codes.append(code);
+    // Two stirrups from the bar tables, the second without its outline.
+    CHLGZ_SteelCode stirrup;
+    stirrup.nNumber = 30;
+    stirrup.nCount = 40;
+    stirrup.dMinLength = stirrup.dMaxLength = stirrup.dTotalLength = 4.2;
+    for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(-20, 0, 0), AcGePoint3d(-20, -30, 0),
+             AcGePoint3d(0, -30, 0), AcGePoint3d(0, 0, 0) })
+        stirrup.aPoints.append(p);
+    draw.m_steelCodes.Add(stirrup);
+    stirrup.nNumber = 31;
+    stirrup.aPoints.setLogicalLength(1);
+    draw.m_steelCodes.Add(stirrup);
+    draw.m_nTableMarks = 2;
+    const int top = draw.m_steelCodes[0].nCount;
+    const int bottom = draw.m_steelCodes[1].nCount;
+    app().transcript().clear();
+    draw.DrawShapeDetails();
+    const auto mark = [&](int number) -> const CHLGZ_SteelCode& {
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i)
+            if (draw.m_steelCodes[i].nNumber == number)
+                return draw.m_steelCodes[i];
+        ADD_FAILURE() << "no mark " << number;
+        return draw.m_steelCodes[0];
+    };
+    EXPECT_EQ(mark(1).nCount, top + 2);
+    EXPECT_EQ(mark(2).nCount, bottom + 2);
+    // The stirrup with its outline is drawn in the stirrups' diameter with its sides labelled.
+    const CHLGZ_SteelCode& drawn = mark(30);
+    EXPECT_EQ(drawn.nDiameter, model.GetMoreInfo().GetStirrupDiameter());
+    std::vector<std::wstring> texts;
+    for (const Label& l : LabelsOf(drawn.aEntityIds))
+        texts.push_back(l.text);
+    const std::wstring width = FormatFixed(20 * draw.m_dScale / 10.0, -1).GetString();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), width), 2);
+    // The other is left out with one message.
+    EXPECT_EQ(mark(31).aEntityIds.length(), 0);
+    EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 1);
 }
 
 // The entry draws the details, and with them the quantity table, only for a full drawing.
