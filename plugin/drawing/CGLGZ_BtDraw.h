@@ -80,6 +80,19 @@ public:
     int ArrangeDetailsInRows();
     void PlaceRemainingDetails();
     AcGePoint3d OpenDetailSheet();
+    // Stirrup marks.
+    // What the stirrup arrangement gives the stirrup marks: the stirrup positions along the cap,
+    // how often the first stirrup repeats at a position, the positions of the skewed part at one
+    // end and how many of them are skew stirrups over the end's taper.
+    struct StirrupCounts {
+        int rows = 0;
+        int repeat = 0;
+        int skewPositions = 0;
+        int skewStirrups = 0;
+    };
+    // The closed stirrups appended to a non-empty mark list and counted with the bar tables'
+    // marks; the number appended.
+    int AddStirrupMarks(const StirrupCounts& counts);
     // The marks the bar tables appended after the closing marks, and the extra bars of an
     // L-shaped section that the elevation tallies.
     int m_nTableMarks = 0;

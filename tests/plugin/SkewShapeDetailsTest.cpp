@@ -590,3 +590,99 @@ protected:
 TEST_F(SkewShapeDetailsEntryTest, AFullDrawingDrawsTheDetails) { EXPECT_TRUE(DrawsTheQuantityTable(1)); }
 
 TEST_F(SkewShapeDetailsEntryTest, APlanOnlyDrawingDrawsNoDetails) { EXPECT_FALSE(DrawsTheQuantityTable(0)); }
+
+class SkewStirrupMarksTest : public SkewShapeLabelsTest {
+protected:
+    void SetUp() override
+    {
+        SkewShapeLabelsTest::SetUp();
+        geometry.dMiddleHeight = 1600.0;
+        geometry.dLeftEndHeight = 1000.0;
+        geometry.dRightAngle = 90.0;
+        draw.m_pGeometry = &geometry;
+        design.SetTopCover(50.0);
+        design.SetBottomCover(50.0);
+        for (double spacing : { 200.0, 200.0, 200.0 })
+            draw.m_dSkeletonSpacings.append(spacing);
+        // Stirrups round columns 1 to 3 and 2 to 4.
+        for (const auto& [start, end] : { std::pair(1, 3), std::pair(2, 4) }) {
+            CHLGZ_PAFSteel stirrup;
+            stirrup.SetStartColumn(start);
+            stirrup.SetEndColumn(end);
+            design.GetMainFace().GetStirrups().Add(stirrup);
+        }
+        CHLGZ_SteelCode last;
+        last.nNumber = 20;
+        draw.m_steelCodes.Add(last);
+    }
+
+    // A stirrup's length (m) round its width w and the section's height, with both hooks.
+    double Length(double w) const
+    {
+        const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+        const double outer = GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType())
+            + GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+        const double u = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 135, 5.0);
+        return 2.0 * (w + outer + Height() + u) / 1000.0;
+    }
+    double Height() const
+    {
+        const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+        return 1500.0 + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType())
+            + GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+    }
+
+    CBent_BasicGeometry geometry {};
+};
+
+TEST_F(SkewStirrupMarksTest, TheSectionsStirrupsThenTheSkewedPartsByRange)
+{
+    CGLGZ_BtDraw::StirrupCounts counts;
+    counts.rows = 10;
+    counts.skewPositions = 3;
+    counts.skewStirrups = 2;
+    EXPECT_EQ(draw.AddStirrupMarks(counts), 6);
+    ASSERT_EQ(draw.m_steelCodes.GetSize(), 7);
+    EXPECT_EQ(draw.m_nTableMarks, 6);
+    const int bars[] = { 10, 10, 4, 4, 2, 2 };
+    for (int i = 0; i < 6; ++i) {
+        const CHLGZ_SteelCode& m = draw.m_steelCodes[i + 1];
+        EXPECT_EQ(m.nNumber, 21 + i);
+        EXPECT_EQ(m.nCount, bars[i]) << i;
+        ASSERT_EQ(m.aPoints.length(), 5);
+        EXPECT_NEAR(m.aPoints[2].y, -Height() / 50.0, 1e-9);
+    }
+    // A square end: the skewed part's widths are the section's.
+    EXPECT_NEAR(draw.m_steelCodes[1].dAverageLength, Length(400.0), 1e-9);
+    EXPECT_NEAR(draw.m_steelCodes[5].dAverageLength, Length(400.0), 1e-9);
+    EXPECT_EQ(draw.m_steelCodes[5].dMinLength, draw.m_steelCodes[5].dMaxLength);
+    // The skew stirrups over the taper: lower by the end's drop, shown as an average.
+    const CHLGZ_SteelCode& skew = draw.m_steelCodes[3];
+    EXPECT_NEAR(skew.dAverageLength, Length(400.0) - 0.6, 1e-9);
+    EXPECT_GT(skew.dMinLength, skew.dMaxLength);
+    const std::wstring range = std::wstring(FormatFixed((Height() - 600.0) / 10.0, -1).GetString()) + L"~"
+        + FormatFixed(Height() / 10.0, -1).GetString();
+    EXPECT_EQ(std::wstring(skew.aTexts[1].GetString()), range);
+}
+
+TEST_F(SkewStirrupMarksTest, ARepeatedStirrupCountsTwiceAndASkewEndMeasuresAlongIt)
+{
+    geometry.dRightAngle = 60.0;
+    CGLGZ_BtDraw::StirrupCounts counts;
+    counts.rows = 10;
+    counts.repeat = 1;
+    counts.skewPositions = 3;
+    counts.skewStirrups = 3;
+    EXPECT_EQ(draw.AddStirrupMarks(counts), 2);
+    EXPECT_EQ(draw.m_steelCodes[1].nCount, 20);
+    EXPECT_EQ(draw.m_steelCodes[2].nCount, 12);
+    const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+    const double w = 400.0 + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType())
+        + GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+    const double along = w / std::sin(60.0 * kPi / 180.0) - w;
+    EXPECT_NEAR(draw.m_steelCodes[2].dAverageLength, Length(400.0) + 2.0 * along / 1000.0 - 0.6, 1e-6);
+    // No mark list, no stirrup marks.
+    draw.m_steelCodes.RemoveAll();
+    EXPECT_EQ(draw.AddStirrupMarks(counts), 0);
+    EXPECT_EQ(draw.m_steelCodes.GetSize(), 0);
+}
