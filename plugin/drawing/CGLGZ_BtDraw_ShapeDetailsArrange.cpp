@@ -162,11 +162,18 @@ int CGLGZ_BtDraw::ArrangeDetails()
 int CGLGZ_BtDraw::ArrangeDetailsInRows()
 {
     Codes& codes = m_steelCodes;
-    // The details start on the second sheet, which the layout leaves to them.
-    while (m_ptsSheetOrigins.length() < 2)
+    // The details start at the top of the second sheet when the layout leaves it to them, else
+    // under the views where the layout ended; their room is that of the sheet they start on.
+    if (m_bDetailsOnSheet)
+        while (m_ptsSheetOrigins.length() < 2)
+            OpenDetailSheet();
+    if (m_ptsSheetOrigins.length() == 0)
         OpenDetailSheet();
-    const AcGePoint3d v = m_ptsSheetOrigins[1];
+    AcGePoint3d v = m_ptsSheetOrigins[std::min(1, m_ptsSheetOrigins.length() - 1)];
     const double y0 = m_bDetailsOnSheet ? v.y + kAreaHeight : m_dLowestY;
+    for (int i = 0; i < m_ptsSheetOrigins.length(); ++i)
+        if (y0 > m_ptsSheetOrigins[i].y && y0 <= m_ptsSheetOrigins[i].y + kSheetHeight)
+            v = m_ptsSheetOrigins[i];
     const double r = v.x + kAreaWidth;
     const double tableHeight = codes.GetSize() * 5.0 + kTableBase;
     // 1. The top-plate bar and what hangs under it in a column from the top level; a detail that
@@ -220,9 +227,12 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
         if (!opened)
             sheet = OpenDetailSheet();
         table.set(sheet.x + kAreaWidth - 10.0 - 59.5, sheet.y + kAreaHeight - 10.0, 0.0);
-        // The hung details opened this sheet: the rows go beside and under them.
+        // The hung details opened this sheet: the rows go beside and under them, the table
+        // under them when they reach its place.
         const AcGePoint3d box = opened && first >= 0 ? AcGePoint3d(codes[first].ptMax.x, level, 0.0)
                                                      : AcGePoint3d(sheet.x + 5.0, sheet.y + kAreaHeight - 10.0, 0.0);
+        if (box.x + 2.0 > table.x - kTableHalfWidth)
+            table.y = level - 2.0;
         PlaceAround(codes, box, sheet, table.x - kTableHalfWidth - 2.0);
     }
     // 6. The table; what found no room goes on further sheets.
