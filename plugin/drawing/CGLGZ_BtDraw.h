@@ -36,8 +36,9 @@ public:
     double m_dFurtherReal = 1.0;
 
     // Bar shape details.
-    // The shape kind of a bar mark in the details (the kind of its bar, 4 a hooked bar, 5 a
-    // stirrup, 2 a strengthening bar); negated once the detail is placed.
+    // The shape kind of a bar mark in the details, the group its detail is packed with: 1 the
+    // top-plate bar with what hangs under it, 2 plate, straight and strengthening bars, 3 bent-up
+    // bars, 4 hooked bars, 5 stirrups; negated once the detail is placed.
     static int& ShapeKind(CHLGZ_SteelCode& record) { return record.nFurther4; }
     // The length of every segment of a mark's shape beside it (cm); the varying segment of
     // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.

@@ -132,29 +132,35 @@ int CGLGZ_BtDraw::ArrangeDetails()
         right = std::max(right, c.ptMax.x);
         belowTop = level;
     }
-    // 2. The quantity table right of the column sections when there is room, else left of the sheet.
+    // 2. The quantity table right of the column sections when there is room, else on a sheet of
+    // its own.
     const double tableHeight = codes.GetSize() * 5.0 + kTableBase;
     double width = 0.0;
     double height = 0.0;
     MeasureColumnSection(width, height);
     const double sections = m_ptsColumnSections.length() > 0 ? m_ptsColumnSections[0].x : SectionViewOrigin().x;
-    const double u = rightEdge;
     const double w = width / 2.0 + sections + 10.0;
-    const AcGePoint3d table(
-        u - w > 2.0 * kTableHalfWidth ? (u + w) / 2.0 : o.x - kTableHalfWidth - 5.0 - 10.0,
-        o.y + m_frame.m_dHeight - m_dLayoutMargin, 0.0);
+    const bool tableBeside = rightEdge - w > 2.0 * kTableHalfWidth;
+    AcGePoint3d table((rightEdge + w) / 2.0, o.y + m_frame.m_dHeight - m_dLayoutMargin, 0.0);
     // 3. - 5. The others in rows beside the hung details, under the column sections and the
     // table, then under the hung details.
     double besideTop = std::min(m_ptStirrupDetails.y, m_dStirrupDetailsTop - 2.0);
-    if (table.x > o.x)
+    if (tableBeside)
         besideTop = std::min(besideTop, table.y - 6.0 - tableHeight - 2.0);
     const double underBeside = PlaceRows(codes, { 2, 3, 4, 5 }, right, besideTop, rightEdge, std::max(bottom, belowTop));
     const double underTop = right > o.x + 5.0 ? std::min(level, besideTop) : underBeside;
     PlaceRows(codes, { 2, 3, 4, 5 }, o.x + 5.0, underTop, rightEdge, bottom);
-    DrawQuantityTable(table);
-    // 6. Round the hung details that went on a sheet of their own, then on further sheets.
+    // 6. Round the hung details that went on a sheet of their own; the table and what is left
+    // beside it on a further sheet when it had no room; then further sheets.
     for (const auto& [box, sheet] : apart)
         PlaceAround(codes, box, sheet, sheet.x + kAreaWidth);
+    if (!tableBeside) {
+        const AcGePoint3d sheet = OpenDetailSheet();
+        table.set(sheet.x + kAreaWidth - 10.0 - 59.5, sheet.y + kAreaHeight - 10.0, 0.0);
+        PlaceAround(codes, AcGePoint3d(sheet.x + 5.0, sheet.y + kAreaHeight - 10.0, 0.0), sheet,
+            table.x - kTableHalfWidth - 2.0);
+    }
+    DrawQuantityTable(table);
     PlaceRemainingDetails();
     return 1;
 }
