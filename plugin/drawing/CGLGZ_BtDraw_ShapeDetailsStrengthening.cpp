@@ -88,6 +88,8 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             }
             if (n == 0)
                 continue;
+            // The layer's bars are what the callout and the quantity table count.
+            record.nCount = n;
             // 3.3.4. Lengths less the reduction, the average with both hooks, each further layer
             // shorter by the decrement.
             record.dMinLength -= group.reduction / 1000.0;

@@ -287,6 +287,7 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
         EXPECT_EQ(m.nPrimed, i);
         EXPECT_EQ(m.FormatMark(), i == 0 ? CString(L"10") : CString(L"10'"));
         EXPECT_EQ(m.nDiameter, 25);
+        EXPECT_EQ(m.nCount, 2);
         EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(const_cast<CHLGZ_SteelCode&>(m)), 2);
         // Less the inner distance and 50 mm a layer, to the centimetre.
         EXPECT_NEAR(m.dMinLength, 2.5 - 0.05 * i, 1e-9);
