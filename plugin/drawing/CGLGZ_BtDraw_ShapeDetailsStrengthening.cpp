@@ -95,6 +95,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             record.dMinLength -= group.reduction / 1000.0;
             record.dMaxLength -= group.reduction / 1000.0;
             record.dTotalLength = record.dTotalLength / n + 2.0 * hook / 1000.0 - 2.0 * i * dec / 1000.0;
+            record.dAverageLength = record.dTotalLength;
             const double shorter = i * dec / 1000.0;
             record.dMinLength = group.rounded ? ToCentimetre(record.dMinLength - shorter) : record.dMinLength - shorter;
             record.dMaxLength = group.rounded ? ToCentimetre(record.dMaxLength - shorter) : record.dMaxLength - shorter;
@@ -103,8 +104,9 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             DrawColumnCentreLines(
                 record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.drawnLeg - i * dec, 1, 1);
             AddRangeLabel(record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.reduction - i * dec, 1, 1);
+            // Running left, clear of the centre line's name over the leg.
             if (record.aPoints.length() >= 4)
-                DrawBarCallout(MidPoint(record.aPoints[2], record.aPoints[3]), &record, 0);
+                DrawBarCallout(MidPoint(record.aPoints[2], record.aPoints[3]), &record, 1);
             record.GetExtents(0);
             // 3.3.10. Into the mark list.
             m_steelCodes.Add(record);
@@ -126,6 +128,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
     record.dMinLength = length;
     record.dMaxLength = length;
     record.dTotalLength = length;
+    record.dAverageLength = length;
     MavUtils::selectLayer(L"04-钢筋");
     DrawSectionOutline(record, 0);
     AddAverageRangeLabel(record, 0);

@@ -306,6 +306,10 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"265~245"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"45"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), L"墩柱中心线"), texts.end());
+    // The callout gives the layer's average length, bars of differing lengths.
+    CString average;
+    average.Format(L"平均%.0f", marks[1].dTotalLength * 100.0);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), std::wstring(average.GetString())), texts.end());
 }
 
 TEST_F(SkewStrengtheningShapesTest, GroupsAreDrawnWhenSwitchedOnAndMergedWhenAlike)
