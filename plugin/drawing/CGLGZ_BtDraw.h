@@ -40,6 +40,7 @@ public:
     // top-plate bar with what hangs under it, 2 plate, straight and strengthening bars, 3 bent-up
     // bars, 4 hooked bars, 5 stirrups; negated once the detail is placed.
     static int& ShapeKind(CHLGZ_SteelCode& record) { return record.nFurther4; }
+    static int ShapeKind(const CHLGZ_SteelCode& record) { return record.nFurther4; }
     // The length of every segment of a mark's shape beside it (cm); the varying segment of
     // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.
     void LabelShapeSegments(CHLGZ_SteelCode& record);

@@ -288,7 +288,7 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
         EXPECT_EQ(m.FormatMark(), i == 0 ? CString(L"10") : CString(L"10'"));
         EXPECT_EQ(m.nDiameter, 25);
         EXPECT_EQ(m.nCount, 2);
-        EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(const_cast<CHLGZ_SteelCode&>(m)), 2);
+        EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(m), 2);
         // Less the inner distance and 50 mm a layer, to the centimetre.
         EXPECT_NEAR(m.dMinLength, 2.5 - 0.05 * i, 1e-9);
         EXPECT_NEAR(m.dMaxLength, 2.7 - 0.05 * i, 1e-9);
@@ -376,6 +376,41 @@ TEST_F(SkewStrengtheningShapesTest, AnLShapedSectionAddsItsExtraBar)
     ASSERT_EQ(bar.aPoints.length(), 4);
     EXPECT_NEAR(bar.aPoints[2].x - bar.aPoints[1].x, 4000.0 / 50.0, 1e-9);
     EXPECT_GT(bar.ptMax.x, bar.ptMin.x);
+}
+
+TEST_F(SkewStrengtheningShapesTest, BarFiguresAreShortenedTo4000AndNeedALength)
+{
+    struct Case {
+        double lower, upper, leg;
+        int drawn;
+        double left, right;
+        int entities;
+    } cases[] = {
+        { 2000.0, 3000.0, 500.0, 1, 2500.0, 500.0, 1 },
+        // 8000 mm in all: both parts halved, broken left of the joint.
+        { 6000.0, 8000.0, 1000.0, 1, 3500.0, 500.0, 3 },
+        { 0.0, 0.0, 0.0, 0, 0.0, 0.0, 0 },
+    };
+    for (const Case& c : cases) {
+        CHLGZ_SteelCode record;
+        record.nBarType = 1;
+        EXPECT_EQ(draw.DrawColumnCentreLines(record, c.lower, c.upper, c.leg, 1, 0), c.drawn);
+        EXPECT_EQ(record.aEntityIds.length(), c.entities);
+        if (!c.drawn)
+            continue;
+        ASSERT_EQ(record.aPoints.length(), 5);
+        EXPECT_NEAR(record.aPoints[2].x - record.aPoints[1].x, c.left / 50.0, 1e-9);
+        EXPECT_NEAR(record.aPoints[3].x - record.aPoints[2].x, c.right / 50.0, 1e-9);
+        // Hooks down at a column.
+        EXPECT_LT(record.aPoints[0].y, 0.0);
+    }
+    // A straight bar no longer than its hooks has no figure.
+    CHLGZ_SteelCode hooked;
+    hooked.nDiameter = 12;
+    hooked.nBarType = 1;
+    hooked.dMaxLength = 0.1;
+    EXPECT_EQ(draw.DrawSectionOutline(hooked, 0), 0);
+    EXPECT_EQ(hooked.aEntityIds.length(), 0);
 }
 
 TEST_F(SkewStrengtheningShapesTest, AnEmptyMarkListStartsTheNumbersAtOne)
@@ -480,8 +515,15 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
         for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
             const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
             EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
-            EXPECT_LT(CGLGZ_BtDraw::ShapeKind(const_cast<CHLGZ_SteelCode&>(c)), 0) << "mark " << c.nNumber;
+            EXPECT_LT(CGLGZ_BtDraw::ShapeKind(c), 0) << "mark " << c.nNumber;
         }
+        // The closing marks are hooked bars, drawn whole.
+        int hooked = 0;
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+            hooked += CGLGZ_BtDraw::ShapeKind(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
+        }
+        EXPECT_EQ(hooked, 2);
         // The placed details lie on sheets and apart from one another.
         const std::vector<const CHLGZ_SteelCode*> placed = PlacedDetails();
         for (const CHLGZ_SteelCode* c : placed) {
