@@ -71,6 +71,19 @@ AcGePoint3d QuarterOfSlope(const AcGePoint3dArray& pts, int& left)
     return pts.length() > 0 ? pts[0] : AcGePoint3d::kOrigin;
 }
 
+// A straight bar's callout: three quarters along the part of it that is shown, clear of its
+// length at the middle.
+AcGePoint3d ThreeQuartersShown(const AcGePoint3dArray& pts, double cut, int clipped)
+{
+    if (pts.length() < 2)
+        return pts.length() > 0 ? pts[0] : AcGePoint3d::kOrigin;
+    AcGePoint3d a = pts[0].x < pts.last().x ? pts[0] : pts.last();
+    AcGePoint3d b = pts[0].x < pts.last().x ? pts.last() : pts[0];
+    if (clipped && a.x < cut && b.x > cut)
+        b = AcGePoint3d(cut, a.y + (b.y - a.y) * (cut - a.x) / (b.x - a.x), 0.0);
+    return CGLGZ_CapDraw::PointAlongLine(a, b, 0.75 * a.distanceTo(b));
+}
+
 } // namespace
 
 int CGLGZ_BtDraw::DrawShapeDetails()
@@ -125,10 +138,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         case 2:
         case 3:
             LabelKind2Shape(entry, cut);
-            if (p.length() >= 3 && kind == 2)
-                callout = m_bHalfDrawing ? p[1] : MidPoint(p[1], p[2]);
-            else if (p.length() >= 2)
-                callout = m_bHalfDrawing ? MidPoint(p[0], p[1]) : MidPoint(MidPoint(p[0], p[1]), p[1]);
+            callout = ThreeQuartersShown(p, m_bHalfDrawing ? cut : 0.0, m_bHalfDrawing);
             break;
         case 4:
             LabelKind4Shape(entry, cut);

@@ -130,12 +130,21 @@ void CGLGZ_BtDraw::LabelBentShape(CHLGZ_SteelCode& record, int clipped, double c
     const ShapeVertices shape = ReadShape(record);
     const std::vector<AcGePoint3d>& v = shape.points;
     AcDbObjectId id;
-    // A bar of two points: its length, or the range of the mark's bars.
-    if (v.size() == 2) {
-        CString text = FormatFixed(record.dMinLength * 100.0, -1);
-        if (!IsEqualTol(record.dMinLength, record.dMaxLength, kSameLength))
-            text = RangeText(record, 0.0, 0.0);
-        AddLabelText(id, MidPoint(v[0], v[1]), text, 0, 0.0, 0);
+    // A straight bar (its points on one level): its length, or the range of the mark's bars,
+    // over the part shown; halved where a half drawing cuts it.
+    bool level = v.size() >= 2;
+    for (size_t i = 1; level && i < v.size(); ++i)
+        level = shape.straight[i - 1] && std::fabs(v[i].y - v[0].y) < 1e-9;
+    if (level) {
+        const bool differ = !IsEqualTol(record.dMinLength, record.dMaxLength, kSameLength);
+        CString text = differ ? RangeText(record, 0.0, 0.0) : FormatFixed(record.dMinLength * 100.0, -1);
+        AcGePoint3d a = v.front().x < v.back().x ? v.front() : v.back();
+        AcGePoint3d b = v.front().x < v.back().x ? v.back() : v.front();
+        if (clipped && m_bHalfDrawing && b.x > cut + kOnCut && a.x < cut) {
+            b.x = cut;
+            text = differ ? L"(" + text + L")/2" : text + L"/2";
+        }
+        AddLabelText(id, MidPoint(a, b), text, 0, 0.0, 0);
         record.aEntityIds.append(id);
         return;
     }

@@ -190,6 +190,30 @@ TEST_F(SkewShapeLabelsTest, AShapeThatCannotBeOpenedGetsNothing)
     EXPECT_EQ(record.aEntityIds.length(), 1);
 }
 
+TEST_F(SkewShapeLabelsTest, AStraightBarShowsItsLengthOrRangeOverThePartShown)
+{
+    struct Case {
+        int half;
+        double shortest, longest;
+        std::wstring text;
+        AcGePoint3d at;
+    } cases[] = {
+        { 0, 7.9, 7.9, L"790", { 50, 10.25, 0 } },
+        { 1, 7.9, 7.9, L"790/2", { 25, 10.25, 0 } },
+        { 0, 7.8, 8.0, L"800~780", { 50, 10.25, 0 } },
+        { 1, 7.8, 8.0, L"(800~780)/2", { 25, 10.25, 0 } },
+    };
+    for (const Case& c : cases) {
+        draw.m_bHalfDrawing = c.half;
+        CHLGZ_SteelCode record = Shape({ { 0, 10 }, { 50, 10 }, { 100, 10 } }, c.shortest, c.longest);
+        draw.LabelKind2Shape(record, 50.0);
+        const std::vector<Label> labels = LabelsOf(record.aEntityIds);
+        ASSERT_EQ(labels.size(), 1u) << c.text;
+        EXPECT_EQ(labels[0].text, c.text);
+        EXPECT_TRUE(Same(labels[0].point, c.at)) << c.text;
+    }
+}
+
 TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
 {
     struct Case {
