@@ -492,7 +492,6 @@ protected:
                 mark.AddLength(length);
                 mark.AddLength(length);
                 draw.m_steelCodes.Add(mark);
-                kinds.push_back(bar->GetKind());
             }
         draw.AppendClosingMarks();
         for (INT_PTR i = draw.m_nGroupedMarks; i < draw.m_steelCodes.GetSize(); ++i) {
@@ -524,69 +523,66 @@ protected:
 
     CGLGZ_BtDraw draw;
     CGLGZ_EtDraw shaper;
-    std::vector<int> kinds;
 };
 
 void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, int half)
 {
-    {
-        ASSERT_NO_FATAL_FAILURE(Prepare(example, half));
-        const int marks = static_cast<int>(draw.m_steelCodes.GetSize());
-        ASSERT_GT(draw.m_nGroupedMarks, 3);
-        EXPECT_EQ(draw.DrawShapeDetails(), 1);
-        // Every mark has its detail and is placed, strengthening bars included.
-        EXPECT_GE(draw.m_steelCodes.GetSize(), marks);
-        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
-            const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
-            EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
-            EXPECT_LT(CGLGZ_BtDraw::ShapeKind(c), 0) << "mark " << c.nNumber;
-        }
-        // No stirrups from the bar tables, no stirrup to complain of.
-        EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 0);
-        // The closing marks are hooked bars, drawn whole.
-        int hooked = 0;
-        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
-            const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
-            hooked += CGLGZ_BtDraw::ShapeKind(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
-        }
-        EXPECT_EQ(hooked, 2);
-        // The placed details lie on sheets and apart from one another.
-        const std::vector<const CHLGZ_SteelCode*> placed = PlacedDetails();
-        for (const CHLGZ_SteelCode* c : placed) {
-            bool onSheet = false;
-            for (const AcGePoint3d& o : draw.m_ptsSheetOrigins)
-                onSheet = onSheet
-                    || (c->ptMin.x >= o.x - kTol && c->ptMax.x <= o.x + 420.0 + kTol && c->ptMin.y >= o.y - kTol
-                        && c->ptMax.y <= o.y + 277.0 + kTol);
-            EXPECT_TRUE(onSheet) << "mark " << c->nNumber << " at " << c->ptMin.x << "," << c->ptMin.y << " to " << c->ptMax.x << "," << c->ptMax.y;
-        }
-        for (size_t a = 0; a < placed.size(); ++a)
-            for (size_t b = a + 1; b < placed.size(); ++b) {
-                const CHLGZ_SteelCode& p = *placed[a];
-                const CHLGZ_SteelCode& q = *placed[b];
-                const bool overlap = p.ptMin.x < q.ptMax.x - kTol && q.ptMin.x < p.ptMax.x - kTol
-                    && p.ptMin.y < q.ptMax.y - kTol && q.ptMin.y < p.ptMax.y - kTol;
-                EXPECT_FALSE(overlap) << "marks " << p.nNumber << " and " << q.nNumber;
-            }
-        // A half drawing of two supports ends the hung details with the span's centre line, named
-        // one character under the other.
-        int named = 0;
-        for (const CHLGZ_SteelCode* c : placed)
-            for (const Label& l : LabelsOf(c->aEntityIds))
-                named += l.text == L"盖" || l.text == L"线" ? 1 : 0;
-        const int supports = draw.m_pSupports->length();
-        EXPECT_EQ(named, half && supports % 2 == 0 ? 2 : 0);
-        // The quantity table came with them.
-        bool table = false;
-        for (AcDbObjectId id : modelSpace()) {
-            ReadBack<AcDbText> text(id);
-            table = table
-                || (text
-                    && std::wstring(text->textStringConst())
-                        == (draw.m_bAbutment ? L"一个桥台盖梁材料数量表" : L"一个桥墩盖梁材料数量表"));
-        }
-        EXPECT_TRUE(table);
+    ASSERT_NO_FATAL_FAILURE(Prepare(example, half));
+    const int marks = static_cast<int>(draw.m_steelCodes.GetSize());
+    ASSERT_GT(draw.m_nGroupedMarks, 3);
+    EXPECT_EQ(draw.DrawShapeDetails(), 1);
+    // Every mark has its detail and is placed, strengthening bars included.
+    EXPECT_GE(draw.m_steelCodes.GetSize(), marks);
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+        const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+        EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
+        EXPECT_LT(CGLGZ_BtDraw::ShapeKind(c), 0) << "mark " << c.nNumber;
     }
+    // No stirrups from the bar tables, no stirrup to complain of.
+    EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 0);
+    // The closing marks are hooked bars, drawn whole.
+    int hooked = 0;
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+        const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+        hooked += CGLGZ_BtDraw::ShapeKind(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
+    }
+    EXPECT_EQ(hooked, 2);
+    // The placed details lie on sheets and apart from one another.
+    const std::vector<const CHLGZ_SteelCode*> placed = PlacedDetails();
+    for (const CHLGZ_SteelCode* c : placed) {
+        bool onSheet = false;
+        for (const AcGePoint3d& o : draw.m_ptsSheetOrigins)
+            onSheet = onSheet
+                || (c->ptMin.x >= o.x - kTol && c->ptMax.x <= o.x + 420.0 + kTol && c->ptMin.y >= o.y - kTol
+                    && c->ptMax.y <= o.y + 277.0 + kTol);
+        EXPECT_TRUE(onSheet) << "mark " << c->nNumber << " at " << c->ptMin.x << "," << c->ptMin.y << " to " << c->ptMax.x << "," << c->ptMax.y;
+    }
+    for (size_t a = 0; a < placed.size(); ++a)
+        for (size_t b = a + 1; b < placed.size(); ++b) {
+            const CHLGZ_SteelCode& p = *placed[a];
+            const CHLGZ_SteelCode& q = *placed[b];
+            const bool overlap = p.ptMin.x < q.ptMax.x - kTol && q.ptMin.x < p.ptMax.x - kTol
+                && p.ptMin.y < q.ptMax.y - kTol && q.ptMin.y < p.ptMax.y - kTol;
+            EXPECT_FALSE(overlap) << "marks " << p.nNumber << " and " << q.nNumber;
+        }
+    // A half drawing of two supports ends the hung details with the span's centre line, named
+    // one character under the other.
+    int named = 0;
+    for (const CHLGZ_SteelCode* c : placed)
+        for (const Label& l : LabelsOf(c->aEntityIds))
+            named += l.text == L"盖" || l.text == L"线" ? 1 : 0;
+    const int supports = draw.m_pSupports->length();
+    EXPECT_EQ(named, half && supports % 2 == 0 ? 2 : 0);
+    // The quantity table came with them.
+    bool table = false;
+    for (AcDbObjectId id : modelSpace()) {
+        ReadBack<AcDbText> text(id);
+        table = table
+            || (text
+                && std::wstring(text->textStringConst())
+                    == (draw.m_bAbutment ? L"一个桥台盖梁材料数量表" : L"一个桥墩盖梁材料数量表"));
+    }
+    EXPECT_TRUE(table);
 }
 
 TEST_F(SkewShapeDetailsTest, AHalfDrawingGetsOneDetailAMarkOnTheSheetsWithoutOverlaps)
