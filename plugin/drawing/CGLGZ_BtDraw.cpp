@@ -46,7 +46,7 @@ int CGLGZ_BtDraw::Draw(int full)
 }
 
 // The views in their order; each step's view is called under its comment.
-int CGLGZ_BtDraw::DrawViews(int /*full*/)
+int CGLGZ_BtDraw::DrawViews(int full)
 {
     // 1. Abutment or pier cap.
     if (!DecideAbutment())
@@ -101,6 +101,10 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 15. The bar marks of the details.
 
     // 16. The shape details of a full drawing.
+    if (full) {
+        DrawShapeDetails();
+        Redraw();
+    }
 
     // 17. A half drawing cut at its middle.
     ClipViewAtMiddle(snapshot, m_lines);

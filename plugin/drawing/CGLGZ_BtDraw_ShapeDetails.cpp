@@ -1,0 +1,301 @@
+// The bar shape details of the skew-section drawing: every mark's bar copied from the elevation
+// with its labels and callout, the strengthening bars, the hooked bars and the stirrups; the
+// bent-up bars and the bottom-plate bar hung under the top-plate bar between the support centre
+// lines; then all of them packed onto the sheets with the quantity table.
+#include "CGLGZ_BtDraw.h"
+
+#include "BarColumnCodes.h"
+#include "MavUtils.h"
+#include "acut.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// The detail groups the packing knows: the top-plate bar with what hangs under it, the straight
+// and plate bars, the bent-up bars, the hooked bars and the stirrups.
+constexpr int kHangingGroup = 1;
+constexpr int kStraightGroup = 2;
+constexpr int kBentGroup = 3;
+constexpr int kHookedGroup = 4;
+constexpr int kStirrupGroup = 5;
+// Gap between the shapes hung under the top-plate bar, and the bottom-plate bar's drop under them.
+constexpr double kHangingPitch = 8.0;
+constexpr double kBottomBarDrop = 6.0;
+// The room GetExtents leaves round a detail.
+constexpr double kExtentsMargin = 3.0;
+// A level run shorter than this keeps its callout near its end; one shorter than the least
+// carries none.
+constexpr double kShortRun = 100.0;
+constexpr double kLevelRun = 20.0;
+
+const wchar_t* const kSpanCentreText[] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
+
+bool IsLabelledKind(int kind) { return kind >= 1 && kind <= 7; }
+
+// A first-run mark's group by its bar's kind: plate and straight bars, or bent-up bars.
+int GroupOfBarKind(int kind) { return kind >= 4 && kind <= 7 ? kBentGroup : kStraightGroup; }
+
+// Where a bent bar's callout stands: on its longest level run, a quarter along it, clear of the
+// run's label at its middle (near the left end of a short run, the callout running left);
+// without a level run of some length a quarter along its longest sloped segment, the callout
+// running left off a rising one.
+AcGePoint3d QuarterOfSlope(const AcGePoint3dArray& pts, int& left)
+{
+    left = 0;
+    int level = -1;
+    for (int j = 0; j + 1 < pts.length(); ++j)
+        if (std::fabs(pts[j].y - pts[j + 1].y) <= 1e-6 && pts[j].distanceTo(pts[j + 1]) >= kLevelRun
+            && (level < 0 || pts[j].distanceTo(pts[j + 1]) > pts[level].distanceTo(pts[level + 1])))
+            level = j;
+    if (level >= 0) {
+        const AcGePoint3d& a = pts[level].x < pts[level + 1].x ? pts[level] : pts[level + 1];
+        const AcGePoint3d& b = pts[level].x < pts[level + 1].x ? pts[level + 1] : pts[level];
+        const double run = a.distanceTo(b);
+        left = run < kShortRun ? 1 : 0;
+        return CGLGZ_CapDraw::PointAlongLine(a, b, (run < kShortRun ? 0.125 : 0.25) * run);
+    }
+    int sloped = -1;
+    for (int j = 0; j + 1 < pts.length(); ++j)
+        if (std::fabs(pts[j].y - pts[j + 1].y) > 1e-6
+            && (sloped < 0 || pts[j].distanceTo(pts[j + 1]) > pts[sloped].distanceTo(pts[sloped + 1])))
+            sloped = j;
+    if (sloped >= 0) {
+        const AcGePoint3d& a = pts[sloped].y < pts[sloped + 1].y ? pts[sloped] : pts[sloped + 1];
+        const AcGePoint3d& b = pts[sloped].y < pts[sloped + 1].y ? pts[sloped + 1] : pts[sloped];
+        left = b.x > a.x ? 1 : 0;
+        return CGLGZ_CapDraw::PointAlongLine(a, b, 0.25 * a.distanceTo(b));
+    }
+    return pts.length() > 0 ? pts[0] : AcGePoint3d::kOrigin;
+}
+
+// A straight bar's callout: three quarters along the part of it that is shown, clear of its
+// length at the middle.
+AcGePoint3d ThreeQuartersShown(const AcGePoint3dArray& pts, double cut, int clipped)
+{
+    if (pts.length() < 2)
+        return pts.length() > 0 ? pts[0] : AcGePoint3d::kOrigin;
+    AcGePoint3d a = pts[0].x < pts.last().x ? pts[0] : pts.last();
+    AcGePoint3d b = pts[0].x < pts.last().x ? pts.last() : pts[0];
+    if (clipped && a.x < cut && b.x > cut)
+        b = AcGePoint3d(cut, a.y + (b.y - a.y) * (cut - a.x) / (b.x - a.x), 0.0);
+    return CGLGZ_CapDraw::PointAlongLine(a, b, 0.75 * a.distanceTo(b));
+}
+
+} // namespace
+
+int CGLGZ_BtDraw::DrawShapeDetails()
+{
+    CArray<CHLGZ_SteelCode, const CHLGZ_SteelCode&>& codes = m_steelCodes;
+    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
+    // 1. Each strengthened column adds a top-plate and a bottom-plate bar.
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    for (int i = 0; i < steel.GetCodeCount(); ++i) {
+        if (!IsStrengthenedCode(steel.GetCodeAt(i)))
+            continue;
+        for (INT_PTR k = 0; k < 2 && k < codes.GetSize(); ++k)
+            ++codes[k].nCount;
+    }
+    // 2. The grouped marks: each bar's shape copied from the elevation and labelled by its kind.
+    const int grouped = static_cast<int>(std::min<INT_PTR>(m_nGroupedMarks, codes.GetSize()));
+    AcDbObjectIdArray clips;
+    double cut = 0.0;
+    int anchor = -1;
+    int bottomBar = -1;
+    std::vector<int> hanging[2];
+    for (int e = 0; e < grouped; ++e) {
+        CHLGZ_SteelCode& entry = codes[e];
+        entry.nBarType = more.GetSkeletonBarType();
+        if (entry.aTags.length() == 0)
+            continue;
+        const int number = entry.aTags[0];
+        const CHLGZ_BASSteel* bar = FindBarByNumber(std::abs(number));
+        if (bar == nullptr)
+            continue;
+        const AcDbObjectId shape = CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
+        if (shape.isNull())
+            continue;
+        entry.aEntityIds.append(shape);
+        entry.aPoints = number > 0 ? bar->GetFirstPoints() : bar->GetSecondPoints();
+        const AcGePoint3dArray& p = entry.aPoints;
+        const int kind = bar->GetKind();
+        if (ShapeKind(entry) == 0)
+            ShapeKind(entry) = GroupOfBarKind(kind);
+        AcGePoint3d callout = p.length() > 0 ? p[0] : AcGePoint3d::kOrigin;
+        int left = 0;
+        switch (IsLabelledKind(kind) ? kind : 0) {
+        case 1: {
+            LabelShapeSegments(entry);
+            const int from = m_bAbutment ? 1 : 2;
+            const double d = m_pSupports != nullptr && m_pSupports->length() > 0 ? (*m_pSupports)[0] / m_dScale : 0.0;
+            if (p.length() > from + 1)
+                callout = PointAlongLine(p[from], p[from + 1], d);
+            bottomBar = e;
+            break;
+        }
+        case 2:
+        case 3:
+            LabelKind2Shape(entry, cut);
+            callout = ThreeQuartersShown(p, m_bHalfDrawing ? cut : 0.0, m_bHalfDrawing);
+            break;
+        case 4:
+            LabelKind4Shape(entry, cut);
+            callout = QuarterOfSlope(p, left);
+            hanging[0].push_back(e);
+            break;
+        case 5:
+        case 7:
+            LabelKind5Shape(entry, cut);
+            callout = QuarterOfSlope(p, left);
+            break;
+        case 6:
+            LabelKind6Shape(entry, cut);
+            callout = QuarterOfSlope(p, left);
+            hanging[1].push_back(e);
+            break;
+        default:
+            if (p.length() > 2)
+                cut = p[2].x;
+            LabelPlainShape(entry);
+            if (p.length() > 3)
+                callout = m_bHalfDrawing ? AcGePoint3d(p[2].x - 25.0, p[2].y, 0.0) : MidPoint(p[2], p[3]);
+            if (!m_bHalfDrawing && m_lines.GetSize() > 0)
+                callout.x = m_lines[m_lines.GetSize() - 1].start.x + 2.0;
+            anchor = e;
+            break;
+        }
+        clips.append(shape);
+        DrawBarCallout(callout, &entry, left);
+        entry.GetExtents(0);
+    }
+    // 10. (before the details are moved, where the cut still lies at its abscissa) A half
+    // drawing shows the shapes up to the middle; the boxes shrink with them.
+    if (m_bHalfDrawing) {
+        for (int k = clips.length() - 1; k >= 0; --k)
+            ClipPolylineAtX(clips[k], cut);
+        for (int e = 0; e < grouped; ++e)
+            codes[e].GetExtents(0);
+    }
+    const int tableStart = grouped + m_nClosingMarks;
+    const int tableEnd = std::min(static_cast<int>(codes.GetSize()), tableStart + m_nTableMarks);
+    // 3. The strengthening bars, appended after every other mark.
+    DrawStrengtheningBarShapes();
+    // 4. The hooked bars.
+    for (int e = grouped; e < tableStart && e < codes.GetSize(); ++e) {
+        CHLGZ_SteelCode& entry = codes[e];
+        ShapeKind(entry) = kHookedGroup;
+        MavUtils::selectLayer(L"04-钢筋");
+        if (!DrawSectionOutline(entry, 0))
+            continue;
+        AcGePoint3d callout = PointAlongLine(entry.aPoints[1], entry.aPoints[2],
+            6.0 / 8.0 * entry.aPoints[1].distanceTo(entry.aPoints[2]));
+        callout.x -= 5.0;
+        AddAverageRangeLabel(entry, 0);
+        DrawBarCallout(callout, &entry, 0);
+        entry.GetExtents(0);
+    }
+    // 5. The stirrups of the bar tables.
+    for (int e = tableStart; e < tableEnd; ++e) {
+        CHLGZ_SteelCode& entry = codes[e];
+        ShapeKind(entry) = kStirrupGroup;
+        entry.nDiameter = more.GetStirrupDiameter();
+        MavUtils::selectLayer(L"04-钢筋");
+        if (entry.aPoints.length() <= 1) {
+            acutPrintf(L"一个箍筋无法绘制大样!\n");
+            continue;
+        }
+        LabelThirdRunShape(entry);
+        const AcGePoint3d& p0 = entry.aPoints[0];
+        DrawBarCallout(MidPoint(p0, MidPoint(entry.aPoints[1], p0)), &entry, 0);
+        AddThirdRunLabel(entry);
+        entry.GetExtents(0);
+    }
+    // 8. (before the marks are reordered) The bent-up bars and the bottom-plate bar hang under
+    // the top-plate bar between the centre lines of the supports. Without grouped marks there is
+    // nothing to hang the centre lines on.
+    if (grouped > 0)
+        HangShapeDetails(anchor < 0 ? 0 : anchor, hanging, bottomBar < 0 ? 1 : bottomBar);
+    // 6. The marks in the order of their groups, the placed ones first.
+    for (INT_PTR k = 0; k < codes.GetSize(); ++k)
+        for (INT_PTR m = k + 1; m < codes.GetSize(); ++m)
+            if (ShapeKind(codes[m]) < ShapeKind(codes[k])) {
+                const CHLGZ_SteelCode swap = codes[k];
+                codes[k] = codes[m];
+                codes[m] = swap;
+            }
+    // 7. Each detail one group when the drawing groups its entities.
+    if (m_bGroup)
+        for (INT_PTR k = 0; k < codes.GetSize(); ++k)
+            MakeGroup(CString(), codes[k].aEntityIds, 1);
+    // 9. The details and the quantity table onto the sheets.
+    if (m_bHalfPlan)
+        ArrangeDetails();
+    else
+        ArrangeDetailsInRows();
+    return 1;
+}
+
+void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar)
+{
+    CArray<CHLGZ_SteelCode, const CHLGZ_SteelCode&>& codes = m_steelCodes;
+    if (anchor >= codes.GetSize())
+        return;
+    CHLGZ_SteelCode& top = codes[anchor];
+    ShapeKind(top) = kHangingGroup;
+    // The bent-up bars one under the other below the top-plate bar, each moved only up or down
+    // so that it stays over its supports.
+    double level = top.ptMin.y;
+    for (int list = 0; list < 2; ++list)
+        for (int e : hanging[list]) {
+            CHLGZ_SteelCode& entry = codes[e];
+            MoveEntities(entry, AcGePoint3d(0.0, entry.ptMax.y, 0.0), AcGePoint3d(0.0, level, 0.0));
+            entry.GetExtents(0);
+            level = entry.ptMin.y + 2.0 * kExtentsMargin - kHangingPitch;
+            CopyIdList(top, entry);
+            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+        }
+    top.GetExtents(0);
+    // The bottom-plate bar under them, by its lower-left bend.
+    const double topY = top.aPoints.length() > 2 ? top.aPoints[2].y + 2.0 : top.ptMax.y;
+    double bottomY = top.ptMin.y;
+    if (bottomBar != anchor && bottomBar < std::min<INT_PTR>(m_nGroupedMarks, codes.GetSize())) {
+        CHLGZ_SteelCode& entry = codes[bottomBar];
+        const int at = m_bAbutment ? 1 : 2;
+        if (entry.aPoints.length() > at) {
+            const double y = entry.aPoints[at].y;
+            const double target = top.ptMin.y + kExtentsMargin - kBottomBarDrop - (entry.ptMax.y - kExtentsMargin - y);
+            MoveEntities(entry, AcGePoint3d(0.0, y, 0.0), AcGePoint3d(0.0, target, 0.0));
+            for (int i = 0; i < entry.aPoints.length(); ++i)
+                entry.aPoints[i].y += target - y;
+            bottomY = entry.aPoints[at].y - 2.0;
+            CopyIdList(top, entry);
+            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+        }
+    }
+    // The support centre lines over the hung shapes; a half drawing ends with the span's middle.
+    MavUtils::selectLayer(L"13-中心");
+    const int supports = m_pSupports != nullptr ? m_pSupports->length() : 0;
+    for (int k = 0; k < supports && k + 4 < m_lines.GetSize(); ++k) {
+        if (m_bHalfDrawing && k >= (supports + 1) / 2)
+            continue;
+        const double x = m_lines[k + 4].start.x;
+        AcDbObjectId id;
+        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
+        top.aEntityIds.append(id);
+    }
+    if (m_bHalfDrawing && supports % 2 == 0 && m_lines.GetSize() > 3) {
+        const double x = (m_lines[2].start.x + m_lines[3].start.x) / 2.0;
+        AcDbObjectId id;
+        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
+        top.aEntityIds.append(id);
+        const double h = m_dLabelHeight;
+        const double step = (topY - bottomY - 2.0 * h) / 7.0;
+        for (int i = 0; i < 7; ++i) {
+            AddLabelText(id, AcGePoint3d(x + h, topY - 1.5 * h - i * step, 0.0), kSpanCentreText[i], 1, 0.0, 0);
+            top.aEntityIds.append(id);
+        }
+    }
+    top.GetExtents(0);
+}
