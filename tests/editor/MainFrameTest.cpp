@@ -262,4 +262,16 @@ TEST_F(MainFrameTest, DrawCommandHandsTheSavedFileToTheHost)
     const QStringList expected{"draw", QString::fromStdString((m_dir / "drawn.glt").string()), "-o",
                                QString::fromStdString(m_dir.string())};
     EXPECT_EQ(CCadHostDriver::DrawArguments(CurGltFile()), expected);
+
+    // A host that cannot be started any more is reported, not passed over.
+    const fs::path host = m_dir / "host.sh";
+    std::ofstream(host) << "#!/bin/sh\n";
+    fs::permissions(host, fs::perms::owner_all);
+    setenv("CORBEL_CADHOST", host.c_str(), 1);
+    ASSERT_TRUE(app.CheckAcadVersion());
+    fs::remove(host);
+    m_frame->SendMessage(WM_COMMAND, ID_DRAW_IN_ACAD);
+    ASSERT_EQ(m_boxes->Boxes().size(), 3u);
+    EXPECT_EQ(m_boxes->Boxes()[2].caption, L"平台错误");
+    EXPECT_EQ(m_boxes->Boxes()[2].text, L"无法启动绘图主程序：" + Wide(host));
 }

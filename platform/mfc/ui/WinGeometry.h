@@ -18,6 +18,7 @@ struct RECT {
   LONG right;
   LONG bottom;
 };
+typedef POINT* LPPOINT;
 typedef const RECT* LPCRECT;
 typedef RECT* LPRECT;
 

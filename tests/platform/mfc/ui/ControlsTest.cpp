@@ -243,3 +243,38 @@ TEST_F(ControlsTest, TimersArriveThroughTheEventLoopUntilKilled)
   QApplication::processEvents();
   EXPECT_EQ(m_parent.timers.size(), fired);
 }
+
+// Radio buttons form groups from each WS_GROUP button on; the parent reads its children by id.
+TEST_F(ControlsTest, DialogItemsAndRadioGroups)
+{
+  CButton pier, abutment, normal, skew;
+  const DWORD radio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+  ASSERT_TRUE(pier.Create(L"桥墩", radio | WS_GROUP, CRect(0, 0, 60, 20), &m_parent, 1101));
+  ASSERT_TRUE(abutment.Create(L"桥台", radio, CRect(0, 20, 60, 40), &m_parent, 1102));
+  ASSERT_TRUE(normal.Create(L"正弯", radio | WS_GROUP, CRect(0, 40, 60, 60), &m_parent, 1103));
+  ASSERT_TRUE(skew.Create(L"斜弯", radio, CRect(0, 60, 60, 80), &m_parent, 1104));
+  m_parent.CheckDlgButton(1101, BST_CHECKED);
+  m_parent.CheckDlgButton(1104, BST_CHECKED);
+  abutment.Click();
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1101), 0u);
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1102), 1u);
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1104), 1u);
+
+  CEdit count;
+  ASSERT_TRUE(count.Create(WS_CHILD | WS_VISIBLE, CRect(100, 0, 160, 20), &m_parent, 1105));
+  m_parent.SetDlgItemInt(1105, static_cast<UINT>(-3));
+  CString text;
+  EXPECT_EQ(m_parent.GetDlgItemText(1105, text), 2);
+  EXPECT_EQ(text, L"-3");
+  BOOL ok = FALSE;
+  EXPECT_EQ(static_cast<int>(m_parent.GetDlgItemInt(1105, &ok)), -3);
+  EXPECT_TRUE(ok);
+  m_parent.GetDlgItemInt(1105, &ok, FALSE);
+  EXPECT_FALSE(ok);
+  m_parent.SetDlgItemText(1105, L"15列");
+  EXPECT_EQ(m_parent.GetDlgItemInt(1105, &ok), 15u);
+  EXPECT_TRUE(ok);
+  m_parent.SetDlgItemText(1105, L"列");
+  EXPECT_EQ(m_parent.GetDlgItemInt(1105, &ok), 0u);
+  EXPECT_FALSE(ok);
+}
