@@ -9,6 +9,9 @@
 #include "EditorCommands.h"
 #include "EditorWindowTestSupport.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -220,6 +223,34 @@ TEST_F(MainFrameTest, AFileWithAnErrorIsTakenOnlyWhenTheUserGoesOn)
     EXPECT_TRUE(m_frame->GetProject().m_strPath.IsEmpty());
     EXPECT_EQ(m_frame->GetProject().m_nModified, 0);
     EXPECT_EQ(CurGltFile(), L"");
+}
+
+// The window's close box and a click on the status bar reach the frame as the user gives them.
+TEST_F(MainFrameTest, CloseBoxAndStatusBarClicksGoThroughTheWindowEvents)
+{
+    m_frame->ShowWindow(SW_SHOW);
+    QApplication::processEvents();
+    CBentCapStatusBar& status = m_frame->GetStatusBar();
+    const int pane = status.CommandToIndex(ID_INDICATOR_ELEVATION_SCALE);
+    CRect rect;
+    status.GetItemRect(pane, &rect);
+    ASSERT_FALSE(rect.IsRectEmpty());
+    m_dialogs->QueueMenuCommand(32801);
+    const QPointF at(rect.CenterPoint().x, rect.CenterPoint().y);
+    QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, at, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(status.GetWidget(), &press);
+    QApplication::sendEvent(status.GetWidget(), &release);
+    EXPECT_EQ(m_frame->GetProject().m_PierInfo.GetElevationScale(), 75.0);
+    EXPECT_EQ(status.GetPaneText(pane), L"立面图比例：75");
+
+    m_boxes->SetAnswerForCaption(L"保存文件", IDCANCEL);
+    EXPECT_FALSE(m_frame->GetWidget()->close());
+    EXPECT_TRUE(m_frame->IsWindowVisible());
+    m_boxes->SetAnswerForCaption(L"保存文件", IDNO);
+    m_frame->GetWidget()->close();
+    EXPECT_EQ(m_frame->GetSafeHwnd(), nullptr);
+    EXPECT_EQ(m_boxes->Boxes().size(), 2u);
 }
 
 // The status bar's scale pop-up: the pane's scale is checked, choosing it again changes

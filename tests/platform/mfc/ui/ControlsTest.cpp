@@ -4,6 +4,7 @@
 #include "CComboBox.h"
 #include "CEdit.h"
 #include "CListBox.h"
+#include "CListCtrl.h"
 #include "CStatic.h"
 #include "CTreeCtrl.h"
 
@@ -277,4 +278,50 @@ TEST_F(ControlsTest, DialogItemsAndRadioGroups)
   m_parent.SetDlgItemText(1105, L"列");
   EXPECT_EQ(m_parent.GetDlgItemInt(1105, &ok), 0u);
   EXPECT_FALSE(ok);
+}
+
+TEST_F(ControlsTest, MultiLineEditKeepsWindowsLineEnds)
+{
+  CEdit notes;
+  ASSERT_TRUE(notes.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 80), &m_parent, 1201));
+  notes.SetWindowText(L"第一行\r\n第二行");
+  CString text;
+  notes.GetWindowText(text);
+  EXPECT_EQ(text, L"第一行\r\n第二行");
+  notes.SetSel(0, 3);
+  notes.ReplaceSel(L"首行");
+  notes.GetWindowText(text);
+  EXPECT_EQ(text, L"首行\r\n第二行");
+  EXPECT_EQ(m_parent.Count(1201, EN_CHANGE), 2u);
+}
+
+TEST_F(ControlsTest, ReportListKeepsRowsColumnsAndSelection)
+{
+  CListCtrl list;
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_parent, 1054));
+  EXPECT_EQ(list.InsertColumn(0, L"编号", LVCFMT_LEFT, 60), 0);
+  EXPECT_EQ(list.InsertColumn(1, L"起始列", LVCFMT_RIGHT, 60), 1);
+  EXPECT_EQ(list.InsertColumn(1, L"直径", LVCFMT_RIGHT, 60), 1);
+  EXPECT_EQ(list.GetColumnCount(), 3);
+  EXPECT_EQ(list.InsertItem(0, L"1"), 0);
+  EXPECT_EQ(list.InsertItem(5, L"2"), 1);
+  EXPECT_TRUE(list.SetItemText(1, 2, L"3"));
+  EXPECT_FALSE(list.SetItemText(1, 3, L"x"));
+  EXPECT_FALSE(list.SetItemText(2, 0, L"x"));
+  EXPECT_TRUE(list.SetItemData(1, 99));
+  EXPECT_EQ(list.GetItemText(1, 2), L"3");
+  EXPECT_EQ(list.GetItemData(1), 99u);
+  EXPECT_TRUE(list.DeleteColumn(1));
+  EXPECT_EQ(list.GetItemText(1, 1), L"3");
+
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
+  EXPECT_TRUE(list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+  EXPECT_EQ(list.GetItemState(1, LVIS_SELECTED), LVIS_SELECTED);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+  EXPECT_TRUE(list.DeleteItem(0));
+  EXPECT_EQ(list.GetItemCount(), 1);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
+  EXPECT_TRUE(list.DeleteAllItems());
+  EXPECT_EQ(list.GetItemCount(), 0);
 }
