@@ -9,9 +9,11 @@ namespace fs = std::filesystem;
 
 void EditorWindowTest::SetUp()
 {
-    m_dir = fs::temp_directory_path() / ("corbel-editor-window-" + std::to_string(getpid()));
+    m_dir = fs::absolute(fs::temp_directory_path()) / ("corbel-editor-window-" + std::to_string(getpid()));
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
+    const char* registry = std::getenv("CORBEL_REGISTRY");
+    m_registry = registry ? registry : "";
     setenv("CORBEL_REGISTRY", (m_dir / "registry").c_str(), 1);
     // The host the editor binds to: any program that runs.
     setenv("CORBEL_CADHOST", "/bin/true", 1);
@@ -21,6 +23,10 @@ void EditorWindowTest::SetUp()
 void EditorWindowTest::TearDown()
 {
     unsetenv("CORBEL_CADHOST");
+    if (m_registry.empty())
+        unsetenv("CORBEL_REGISTRY");
+    else
+        setenv("CORBEL_REGISTRY", m_registry.c_str(), 1);
     fs::remove_all(m_dir);
 }
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 class EditorWindowTest : public ::testing::Test {
 protected:
@@ -20,6 +21,7 @@ protected:
     std::filesystem::path Sample() const;
 
     std::filesystem::path m_dir;
+    std::string m_registry;  // the registry file the program was given, put back at the end
     CScopedMessageBoxAnswerer m_boxes;
     CScopedModalAnswerer m_dialogs;
 };
