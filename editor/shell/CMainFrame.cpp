@@ -38,10 +38,12 @@ void AppendPopup(CMenu& bar, const wchar_t* title, std::initializer_list<MenuIte
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), title);
 }
 
-// Commands of dialogs and forms the editor does not have yet: shown, not offered.
+// Commands of dialogs and forms the editor does not have yet: shown, not offered. The recent-file
+// list is the framework's, to which the editor adds no file: it stays empty.
 bool IsUnavailable(UINT nID)
 {
     switch (nID) {
+    case ID_FILE_MRU_FILE1:
     case ID_CAP_COPY:
     case ID_EXTEND_STEEL:
     case ID_DRAW_SCALE:
@@ -125,6 +127,8 @@ void CMainFrame::BuildMenu()
                  {ID_FILE_OPEN, L"打开(&O)...\tCtrl+O"},
                  {ID_FILE_SAVE_PROJECT, L"保存(&S)\tCtrl+S"},
                  {ID_FILE_SAVE_PROJECT_AS, L"另存为(&A)..."},
+                 {0, nullptr},
+                 {ID_FILE_MRU_FILE1, L"最近文件"},
                  {0, nullptr},
                  {ID_APP_EXIT, L"退出(&X)"}});
     AppendPopup(m_menu, L"编辑(&E)",
