@@ -325,3 +325,20 @@ TEST_F(ControlsTest, ReportListKeepsRowsColumnsAndSelection)
   EXPECT_TRUE(list.DeleteAllItems());
   EXPECT_EQ(list.GetItemCount(), 0);
 }
+
+// Focus moves between controls of an active window and each control tells its parent.
+TEST_F(ControlsTest, FocusMovesAndIsReported)
+{
+  CEdit first, second;
+  ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_parent, 1301));
+  ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE, CRect(0, 30, 80, 50), &m_parent, 1302));
+  m_parent.GetWidget()->activateWindow();
+  QApplication::processEvents();
+  first.SetFocus();
+  EXPECT_EQ(CWnd::GetFocus(), &first);
+  EXPECT_EQ(second.SetFocus(), &first);
+  EXPECT_EQ(CWnd::GetFocus(), &second);
+  EXPECT_EQ(m_parent.Count(1301, EN_SETFOCUS), 1u);
+  EXPECT_EQ(m_parent.Count(1301, EN_KILLFOCUS), 1u);
+  EXPECT_EQ(m_parent.Count(1302, EN_SETFOCUS), 1u);
+}
