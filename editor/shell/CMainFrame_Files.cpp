@@ -52,7 +52,7 @@ void CMainFrame::OnFileOpen()
 
 // A file the reader refuses and the user goes on with is held as an untitled design: what was
 // read is there to be saved under a name of its own, never over the file it came from, whose
-// unread part it would lose.
+// unread rest it would lose.
 int CMainFrame::LoadGltFile(const CString& path)
 {
     // 1. Defaults to read into.

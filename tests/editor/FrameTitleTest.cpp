@@ -15,7 +15,7 @@ TEST(FrameTitleTest, TitleAndHandedFileByPath)
         {L"/home/u/桥/b.glt", 0, L"Veltra盖梁绘图系统->b.glt [/home/u/桥]", L"/home/u/桥/b.glt"},
         {L"", 0, L"Veltra盖梁绘图系统->无标题", L""},
         {L"", 1, L"Veltra盖梁绘图系统->无标题*", L""},
-        // No folder part (a separator only at the start counts as none): the path as it stands.
+        // No folder (a separator only at the start counts as none): the path as it stands.
         {L"b.glt", 1, L"Veltra盖梁绘图系统->b.glt*", L""},
         {L"/b.glt", 0, L"Veltra盖梁绘图系统->/b.glt", L""},
     };

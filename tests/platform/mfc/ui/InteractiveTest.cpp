@@ -2,11 +2,15 @@
 // the event loop delivers as soon as the loop runs.
 #include "CButton.h"
 #include "CDialog.h"
+#include "CFileDialog.h"
 #include "CInteractiveModalAnswerer.h"
 #include "CWidgetMessageBoxAnswerer.h"
 #include "MessageBoxService.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -78,4 +82,23 @@ TEST_F(InteractiveTest, MessageBoxAnswersWithTheButtonClicked)
   });
   EXPECT_EQ(MessageBox(nullptr, L"将文件改动保存到无标题？", L"保存文件", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
   SetMessageBoxAnswerer(previous);
+}
+
+// The file the person picks in Qt's file dialog is the dialog's path.
+TEST_F(InteractiveTest, FileDialogTakesTheFilePicked)
+{
+  const QString folder = QDir::tempPath() + QStringLiteral("/corbel-interactive-%1").arg(QCoreApplication::applicationPid());
+  QDir().mkpath(folder);
+  QFile(folder + QStringLiteral("/pier.glt")).open(QIODevice::WriteOnly);
+  WhenModal([folder](QWidget* modal) {
+    auto* files = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(files, nullptr);
+    files->setDirectory(folder);
+    files->selectFile(QStringLiteral("pier.glt"));
+    static_cast<QDialog*>(files)->accept();
+  });
+  CFileDialog open(TRUE, L"glt", nullptr, OFN_FILEMUSTEXIST, L"盖梁图文件(*.glt)|*.glt||");
+  EXPECT_EQ(open.DoModal(), IDOK);
+  EXPECT_EQ(open.GetFileName(), L"pier.glt");
+  QDir(folder).removeRecursively();
 }
