@@ -2,10 +2,34 @@
 
 #include "QtText.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+const char* const kRadioGroupProperty = "corbelRadioGroup";
+
+// A radio button joins the group of the radio buttons made before it in the same parent; a
+// button with WS_GROUP starts a new group, as Windows groups them.
+QRadioButton* MakeRadioButton(const QString& caption, DWORD dwStyle, CWnd* pParentWnd)
+{
+  auto* button = new QRadioButton(caption);
+  QWidget* parent = pParentWnd ? pParentWnd->GetWidget() : nullptr;
+  if (!parent)
+    return button;
+  auto* group = parent->property(kRadioGroupProperty).value<QButtonGroup*>();
+  if (!group || (dwStyle & WS_GROUP)) {
+    group = new QButtonGroup(parent);
+    parent->setProperty(kRadioGroupProperty, QVariant::fromValue(group));
+  }
+  group->addButton(button);
+  return button;
+}
+
+} // namespace
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -17,7 +41,7 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd*
   if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)
     button = new QCheckBox(caption);
   else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON)
-    button = new QRadioButton(caption);
+    button = MakeRadioButton(caption, dwStyle, pParentWnd);
   else {
     auto* push = new QPushButton(caption);
     push->setDefault(type == BS_DEFPUSHBUTTON);

@@ -6,6 +6,9 @@
 
 #include "CString.h"
 #include "WinGdi.h"
+#include "CPoint.h"
+#include "CRect.h"
+#include "CSize.h"
 #include "WinGeometry.h"
 
 #include <QPainter>

@@ -12,6 +12,9 @@ BOOL CDialogBar::Create(CFrameWnd* pParentWnd, int nHeight, UINT nID)
     return FALSE;
   auto* panel = new QWidget;
   panel->setMinimumHeight(nHeight);
+  // The bar's controls keep the places they are made at: the panel takes the bar's width.
+  panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  panel->setMinimumWidth(600);
   if (!AttachWidget(panel, nullptr, nID, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, nHeight)))
     return FALSE;
   auto* holder = new QToolBar(frame);

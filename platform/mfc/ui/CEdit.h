@@ -1,10 +1,12 @@
-// An edit control: one line of text on a QLineEdit. Tells its parent EN_CHANGE on every change
-// of the text, and EN_SETFOCUS / EN_KILLFOCUS.
+// An edit control: one line of text on a QLineEdit, or with ES_MULTILINE several on a
+// QPlainTextEdit, whose text comes and goes with Windows' line ends (CR LF). Tells its parent
+// EN_CHANGE on every change of the text, and EN_SETFOCUS / EN_KILLFOCUS.
 #pragma once
 
 #include "CWnd.h"
 
 class QLineEdit;
+class QPlainTextEdit;
 
 class CEdit : public CWnd {
 public:
@@ -14,10 +16,12 @@ public:
   void SetWindowText(LPCTSTR lpszString) override;
   void GetWindowText(CString& rString) const override;
 
+  // Positions in characters; in several lines a line end counts as one.
   void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
   void GetSel(int& nStartChar, int& nEndChar) const;
   void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
   BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+  // One-line edits only.
   void SetLimitText(UINT nMax);
   UINT GetLimitText() const;
 
@@ -27,4 +31,5 @@ protected:
 
 private:
   QLineEdit* Line() const;
+  QPlainTextEdit* Lines() const;
 };

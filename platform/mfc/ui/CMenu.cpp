@@ -56,9 +56,10 @@ BOOL CMenu::CreatePopupMenu()
   return TRUE;
 }
 
+// A menu this object does not own is not touched: it may be in the middle of its own end.
 BOOL CMenu::DestroyMenu()
 {
-  if (!m_menu || !m_owned)
+  if (!m_owned || !m_menu)
     return FALSE;
   delete m_menu.data();
   m_menu = nullptr;

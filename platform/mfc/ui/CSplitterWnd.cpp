@@ -55,6 +55,9 @@ void CSplitterWnd::RecalcLayout()
     for (int col = 0; col < m_nCols; ++col)
       if (CWnd* pane = GetPane(row, col))
         splitter->insertWidget(place++, pane->GetWidget());
+  // Panes keep their sizes as the splitter grows; the last pane takes the room gained.
+  for (int i = 0; i < splitter->count(); ++i)
+    splitter->setStretchFactor(i, i + 1 == splitter->count() ? 1 : 0);
 }
 
 void CSplitterWnd::SetPaneSize(int row, int col, int nIdeal)

@@ -132,6 +132,8 @@ int AfxWinMain(int argc, char** argv)
   CWinApp* app = AfxGetApp();
   if (!app)
     return 1;
+  if (argc > 1)
+    app->m_lpCmdLine = FromQString(QString::fromLocal8Bit(argv[1]));
   if (!app->m_strAppName.IsEmpty())
     AfxSetAppName(app->m_strAppName);
   if (!app->InitInstance()) {

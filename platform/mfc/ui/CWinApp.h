@@ -37,6 +37,8 @@ public:
   CWnd* GetMainWnd() const;
   void SetMainWnd(CWnd* pWnd);
 
+  // The program's first argument, empty without one.
+  CString m_lpCmdLine;
   CString m_strAppName;
   CString m_strRegistryKey;
   CString m_strProfileName;

@@ -1,12 +1,16 @@
 #include "CWnd.h"
 
+#include "CFont.h"
 #include "CWndEventBridge.h"
 #include "QtText.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 
 #include <set>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -241,6 +245,109 @@ CWnd* CWnd::SetFocus()
 
 CWnd* CWnd::GetFocus() { return FromWidget(QApplication::focusWidget()); }
 
+void CWnd::SetDlgItemText(int nID, LPCTSTR lpszString)
+{
+  if (CWnd* item = GetDlgItem(nID))
+    item->SetWindowText(lpszString);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+  rString.Empty();
+  if (CWnd* item = GetDlgItem(nID))
+    item->GetWindowText(rString);
+  return rString.GetLength();
+}
+
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+  CString text;
+  if (bSigned)
+    text.Format(L"%d", static_cast<int>(nValue));
+  else
+    text.Format(L"%u", nValue);
+  SetDlgItemText(nID, text);
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
+{
+  CString text;
+  GetDlgItemText(nID, text);
+  text.Trim();
+  const std::wstring digits = text.str();
+  std::size_t used = 0;
+  long long value = 0;
+  try {
+    value = std::stoll(digits, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  const bool ok = used > 0 && (bSigned || value >= 0);
+  if (lpTrans)
+    *lpTrans = ok;
+  return ok ? static_cast<UINT>(value) : 0;
+}
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+  CWnd* item = GetDlgItem(nIDButton);
+  auto* button = item ? qobject_cast<QAbstractButton*>(item->GetWidget()) : nullptr;
+  if (button && button->isCheckable())
+    button->setChecked(nCheck == 1);
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+  CWnd* item = GetDlgItem(nIDButton);
+  auto* button = item ? qobject_cast<QAbstractButton*>(item->GetWidget()) : nullptr;
+  return button && button->isCheckable() && button->isChecked() ? 1 : 0;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+  m_pFont = pFont;
+  if (m_widget && pFont) {
+    m_widget->setFont(pFont->GetQFont());
+    if (bRedraw)
+      m_widget->update();
+  }
+}
+
+CWnd* CWnd::SetCapture()
+{
+  CWnd* previous = GetCapture();
+  if (m_widget)
+    m_widget->grabMouse();
+  return previous;
+}
+
+CWnd* CWnd::GetCapture() { return FromWidget(QWidget::mouseGrabber()); }
+
+BOOL CWnd::ReleaseCapture()
+{
+  QWidget* grabber = QWidget::mouseGrabber();
+  if (!grabber)
+    return FALSE;
+  grabber->releaseMouse();
+  return TRUE;
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+  if (!m_widget)
+    return;
+  const QPoint p = m_widget->mapToGlobal(QPoint(lpPoint->x, lpPoint->y));
+  *lpPoint = POINT{p.x(), p.y()};
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+  if (!m_widget)
+    return;
+  const QPoint p = m_widget->mapFromGlobal(QPoint(lpPoint->x, lpPoint->y));
+  *lpPoint = POINT{p.x(), p.y()};
+}
+
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
 {
   if (!m_widget)
@@ -292,11 +399,16 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
   return TRUE;
 }
 
+// A handler may run a modal loop that delivers further events to this window; each event
+// keeps its own answer.
 bool CWnd::HandleEvent(UINT message, WPARAM wParam, LPARAM lParam)
 {
+  const bool outer = m_defaultRequested;
   m_defaultRequested = false;
   WindowProc(message, wParam, lParam);
-  return !m_defaultRequested;
+  const bool taken = !m_defaultRequested;
+  m_defaultRequested = outer;
+  return taken;
 }
 
 void CWnd::Default() { m_defaultRequested = true; }

@@ -6,6 +6,9 @@
 
 #include "CString.h"
 #include "WinDef.h"
+#include "CPoint.h"
+#include "CRect.h"
+#include "CSize.h"
 #include "WinGeometry.h"
 #include "WinMessages.h"
 
@@ -16,6 +19,7 @@
 #include <vector>
 #include <memory>
 
+class CFont;
 class CWndEventBridge;
 class QTimer;
 
@@ -61,6 +65,26 @@ public:
   BOOL IsWindowEnabled() const;
   CWnd* SetFocus();
   static CWnd* GetFocus();
+
+  // The text and number of a child control, and the check of a child button.
+  void SetDlgItemText(int nID, LPCTSTR lpszString);
+  int GetDlgItemText(int nID, CString& rString) const;
+  void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+  // The number the text starts with; *lpTrans FALSE when it starts with none.
+  UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
+  void CheckDlgButton(int nIDButton, UINT nCheck);
+  UINT IsDlgButtonChecked(int nIDButton) const;
+
+  // The font the window's text is drawn in; the caller keeps the font alive.
+  void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+  CFont* GetFont() const { return m_pFont; }
+
+  // All mouse input goes to this window until ReleaseCapture.
+  CWnd* SetCapture();
+  static CWnd* GetCapture();
+  static BOOL ReleaseCapture();
+  void ClientToScreen(LPPOINT lpPoint) const;
+  void ScreenToClient(LPPOINT lpPoint) const;
 
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
   BOOL KillTimer(UINT_PTR nIDEvent);
@@ -123,4 +147,5 @@ private:
   UINT m_nID;
   DWORD m_dwStyle;
   bool m_defaultRequested;
+  CFont* m_pFont = nullptr;
 };

@@ -51,6 +51,7 @@ typedef std::uintptr_t DWORD_PTR;
 #define WS_VSCROLL 0x00200000U
 #define WS_HSCROLL 0x00100000U
 #define WS_TABSTOP 0x00010000U
+#define WS_GROUP 0x00020000U
 #define WS_OVERLAPPEDWINDOW 0x00CF0000U
 
 // ShowWindow commands.

@@ -4,6 +4,7 @@
 #include "CComboBox.h"
 #include "CEdit.h"
 #include "CListBox.h"
+#include "CListCtrl.h"
 #include "CStatic.h"
 #include "CTreeCtrl.h"
 
@@ -242,4 +243,102 @@ TEST_F(ControlsTest, TimersArriveThroughTheEventLoopUntilKilled)
   const size_t fired = m_parent.timers.size();
   QApplication::processEvents();
   EXPECT_EQ(m_parent.timers.size(), fired);
+}
+
+// Radio buttons form groups from each WS_GROUP button on; the parent reads its children by id.
+TEST_F(ControlsTest, DialogItemsAndRadioGroups)
+{
+  CButton pier, abutment, normal, skew;
+  const DWORD radio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+  ASSERT_TRUE(pier.Create(L"桥墩", radio | WS_GROUP, CRect(0, 0, 60, 20), &m_parent, 1101));
+  ASSERT_TRUE(abutment.Create(L"桥台", radio, CRect(0, 20, 60, 40), &m_parent, 1102));
+  ASSERT_TRUE(normal.Create(L"正弯", radio | WS_GROUP, CRect(0, 40, 60, 60), &m_parent, 1103));
+  ASSERT_TRUE(skew.Create(L"斜弯", radio, CRect(0, 60, 60, 80), &m_parent, 1104));
+  m_parent.CheckDlgButton(1101, BST_CHECKED);
+  m_parent.CheckDlgButton(1104, BST_CHECKED);
+  abutment.Click();
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1101), 0u);
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1102), 1u);
+  EXPECT_EQ(m_parent.IsDlgButtonChecked(1104), 1u);
+
+  CEdit count;
+  ASSERT_TRUE(count.Create(WS_CHILD | WS_VISIBLE, CRect(100, 0, 160, 20), &m_parent, 1105));
+  m_parent.SetDlgItemInt(1105, static_cast<UINT>(-3));
+  CString text;
+  EXPECT_EQ(m_parent.GetDlgItemText(1105, text), 2);
+  EXPECT_EQ(text, L"-3");
+  BOOL ok = FALSE;
+  EXPECT_EQ(static_cast<int>(m_parent.GetDlgItemInt(1105, &ok)), -3);
+  EXPECT_TRUE(ok);
+  m_parent.GetDlgItemInt(1105, &ok, FALSE);
+  EXPECT_FALSE(ok);
+  m_parent.SetDlgItemText(1105, L"15列");
+  EXPECT_EQ(m_parent.GetDlgItemInt(1105, &ok), 15u);
+  EXPECT_TRUE(ok);
+  m_parent.SetDlgItemText(1105, L"列");
+  EXPECT_EQ(m_parent.GetDlgItemInt(1105, &ok), 0u);
+  EXPECT_FALSE(ok);
+}
+
+TEST_F(ControlsTest, MultiLineEditKeepsWindowsLineEnds)
+{
+  CEdit notes;
+  ASSERT_TRUE(notes.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 80), &m_parent, 1201));
+  notes.SetWindowText(L"第一行\r\n第二行");
+  CString text;
+  notes.GetWindowText(text);
+  EXPECT_EQ(text, L"第一行\r\n第二行");
+  notes.SetSel(0, 3);
+  notes.ReplaceSel(L"首行");
+  notes.GetWindowText(text);
+  EXPECT_EQ(text, L"首行\r\n第二行");
+  EXPECT_EQ(m_parent.Count(1201, EN_CHANGE), 2u);
+}
+
+TEST_F(ControlsTest, ReportListKeepsRowsColumnsAndSelection)
+{
+  CListCtrl list;
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 300, 200), &m_parent, 1054));
+  EXPECT_EQ(list.InsertColumn(0, L"编号", LVCFMT_LEFT, 60), 0);
+  EXPECT_EQ(list.InsertColumn(1, L"起始列", LVCFMT_RIGHT, 60), 1);
+  EXPECT_EQ(list.InsertColumn(1, L"直径", LVCFMT_RIGHT, 60), 1);
+  EXPECT_EQ(list.GetColumnCount(), 3);
+  EXPECT_EQ(list.InsertItem(0, L"1"), 0);
+  EXPECT_EQ(list.InsertItem(5, L"2"), 1);
+  EXPECT_TRUE(list.SetItemText(1, 2, L"3"));
+  EXPECT_FALSE(list.SetItemText(1, 3, L"x"));
+  EXPECT_FALSE(list.SetItemText(2, 0, L"x"));
+  EXPECT_TRUE(list.SetItemData(1, 99));
+  EXPECT_EQ(list.GetItemText(1, 2), L"3");
+  EXPECT_EQ(list.GetItemData(1), 99u);
+  EXPECT_TRUE(list.DeleteColumn(1));
+  EXPECT_EQ(list.GetItemText(1, 1), L"3");
+
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
+  EXPECT_TRUE(list.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
+  EXPECT_EQ(list.GetItemState(1, LVIS_SELECTED), LVIS_SELECTED);
+  EXPECT_EQ(list.GetSelectedCount(), 1u);
+  EXPECT_TRUE(list.DeleteItem(0));
+  EXPECT_EQ(list.GetItemCount(), 1);
+  EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
+  EXPECT_TRUE(list.DeleteAllItems());
+  EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+// Focus moves between controls of an active window and each control tells its parent.
+TEST_F(ControlsTest, FocusMovesAndIsReported)
+{
+  CEdit first, second;
+  ASSERT_TRUE(first.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &m_parent, 1301));
+  ASSERT_TRUE(second.Create(WS_CHILD | WS_VISIBLE, CRect(0, 30, 80, 50), &m_parent, 1302));
+  m_parent.GetWidget()->activateWindow();
+  QApplication::processEvents();
+  first.SetFocus();
+  EXPECT_EQ(CWnd::GetFocus(), &first);
+  EXPECT_EQ(second.SetFocus(), &first);
+  EXPECT_EQ(CWnd::GetFocus(), &second);
+  EXPECT_EQ(m_parent.Count(1301, EN_SETFOCUS), 1u);
+  EXPECT_EQ(m_parent.Count(1301, EN_KILLFOCUS), 1u);
+  EXPECT_EQ(m_parent.Count(1302, EN_SETFOCUS), 1u);
 }

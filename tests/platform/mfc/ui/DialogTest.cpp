@@ -88,7 +88,7 @@ class FileDialogTest : public ::testing::Test {
 protected:
   void SetUp() override
   {
-    m_dir = fs::temp_directory_path() / ("corbel-filedialog-" + std::to_string(getpid()));
+    m_dir = fs::absolute(fs::temp_directory_path()) / ("corbel-filedialog-" + std::to_string(getpid()));
     fs::create_directories(m_dir);
     std::ofstream(m_dir / "b.glt") << "x";
   }
