@@ -30,6 +30,10 @@ public:
     int Save();
     int Write();
 
+    // The editor's change of unit (editor/CBent_HlFile_ScaleLengths.cpp): the eleven lengths of
+    // the geometry target and every length of the design target, times the factor.
+    void ScaleLengths(double factor);
+
     // The readers of each version, run after the "VER" line with the file open.
     int ReadVersion10();
     int ReadVersion20();

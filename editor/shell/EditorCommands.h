@@ -1,0 +1,40 @@
+// Command, control and message ids of the editor's windows.
+#pragma once
+
+#include "WinMessages.h"
+
+#define ID_FILE_SAVE_PROJECT 32780
+#define ID_FILE_SAVE_PROJECT_AS 32784
+#define ID_UNIT_M 32771
+#define ID_UNIT_DM 32772
+#define ID_UNIT_CM 32773
+#define ID_UNIT_MM 32774
+#define ID_DELETE_STEEL 32775
+#define ID_MODIFY_STEEL 32776
+#define ID_ADD_STEEL 32778
+#define ID_SORT_STEEL 32779
+#define ID_NEXT_MESSAGE 32785
+#define ID_EXTEND_STEEL 32786
+#define ID_DRAW_SCALE 32787
+#define ID_SCALE_FIRST 32790  // 1：10 ... 1：75 up to ID_SCALE_LAST
+#define ID_SCALE_LAST 32801
+#define ID_SCALE_OTHER 32802
+#define ID_BATCH_COPY 32803
+#define ID_BATCH_COLUMNS 32804
+#define ID_SKELETON_SPACING 32805
+#define ID_STIRRUP_LAYOUT 32806
+#define ID_SIDE_BARS 32807
+#define ID_APPLICABLE_PIERS 32808
+#define ID_DRAW_IN_ACAD 32809
+#define ID_CAP_COPY 57634
+#define ID_FILE_MRU_FILE1 57616
+#define ID_INDICATOR_COMPANY 59142
+#define ID_INDICATOR_ELEVATION_SCALE 59143
+#define ID_INDICATOR_SECTION_SCALE 59144
+#define IDC_SUMMARY_TEXT 1036
+#define IDR_MAINFRAME 128
+
+// Messages between the tree, the forms, the information view, the status bar and the frame.
+#define WM_SELECT_CATEGORY (WM_USER + 100)
+#define WM_DATA_CHANGED (WM_USER + 102)
+#define WM_SET_DRAW_SCALE (WM_USER + 104)

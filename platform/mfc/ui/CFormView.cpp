@@ -1,0 +1,3 @@
+#include "CFormView.h"
+
+void CFormView::OnPaint() { Default(); }

@@ -1,0 +1,5 @@
+#include "CScopedModalAnswerer.h"
+
+CScopedModalAnswerer::CScopedModalAnswerer() : m_previous(SetModalAnswerer(&m_answerer)) {}
+
+CScopedModalAnswerer::~CScopedModalAnswerer() { SetModalAnswerer(m_previous); }

@@ -1,0 +1,82 @@
+#include "CSplitterWnd.h"
+
+#include <QSplitter>
+
+BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dwStyle, UINT nID)
+{
+  if (nRows < 1 || nCols < 1 || (nRows > 1 && nCols > 1))
+    return FALSE;
+  m_nRows = nRows;
+  m_nCols = nCols;
+  auto* splitter = new QSplitter(nRows > 1 ? Qt::Vertical : Qt::Horizontal);
+  splitter->setChildrenCollapsible(false);
+  return AttachWidget(splitter, pParentWnd, nID, dwStyle, CRect(0, 0, 400, 300));
+}
+
+QSplitter* CSplitterWnd::Splitter() const { return qobject_cast<QSplitter*>(GetWidget()); }
+
+UINT CSplitterWnd::IdFromRowCol(int row, int col) const
+{
+  return static_cast<UINT>(AFX_IDW_PANE_FIRST + row * 16 + col);
+}
+
+BOOL CSplitterWnd::CreateView(int row, int col, CWnd* pView, SIZE sizeInit)
+{
+  if (!pView || row < 0 || col < 0 || row >= m_nRows || col >= m_nCols)
+    return FALSE;
+  if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, sizeInit.cx, sizeInit.cy), this,
+                     IdFromRowCol(row, col)))
+    return FALSE;
+  RecalcLayout();
+  SetPaneSize(row, col, m_nRows > 1 ? sizeInit.cy : sizeInit.cx);
+  return TRUE;
+}
+
+CWnd* CSplitterWnd::GetPane(int row, int col) const
+{
+  QSplitter* splitter = Splitter();
+  if (!splitter)
+    return nullptr;
+  for (int i = 0; i < splitter->count(); ++i) {
+    CWnd* pane = CWnd::FromWidget(splitter->widget(i));
+    if (pane && pane->GetWidget() == splitter->widget(i) && pane->GetDlgCtrlID() == IdFromRowCol(row, col))
+      return pane;
+  }
+  return nullptr;
+}
+
+void CSplitterWnd::RecalcLayout()
+{
+  QSplitter* splitter = Splitter();
+  if (!splitter)
+    return;
+  int place = 0;
+  for (int row = 0; row < m_nRows; ++row)
+    for (int col = 0; col < m_nCols; ++col)
+      if (CWnd* pane = GetPane(row, col))
+        splitter->insertWidget(place++, pane->GetWidget());
+}
+
+void CSplitterWnd::SetPaneSize(int row, int col, int nIdeal)
+{
+  QSplitter* splitter = Splitter();
+  CWnd* pane = GetPane(row, col);
+  if (!splitter || !pane)
+    return;
+  QList<int> sizes = splitter->sizes();
+  const int index = splitter->indexOf(pane->GetWidget());
+  if (index < 0 || index >= sizes.size())
+    return;
+  sizes[index] = nIdeal;
+  splitter->setSizes(sizes);
+}
+
+int CSplitterWnd::GetPaneSize(int row, int col) const
+{
+  QSplitter* splitter = Splitter();
+  CWnd* pane = GetPane(row, col);
+  if (!splitter || !pane)
+    return 0;
+  const int index = splitter->indexOf(pane->GetWidget());
+  return index < 0 ? 0 : splitter->sizes().value(index);
+}

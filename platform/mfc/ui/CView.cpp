@@ -1,0 +1,13 @@
+#include "CView.h"
+
+#include "CPaintDC.h"
+
+void CView::OnInitialUpdate() {}
+
+void CView::OnDraw(CDC*) {}
+
+void CView::OnPaint()
+{
+  CPaintDC dc(this);
+  OnDraw(&dc);
+}
