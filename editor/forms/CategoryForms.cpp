@@ -1,0 +1,42 @@
+#include "CategoryForms.h"
+
+#include "CBentCapFormBSView.h"
+#include "CBentCapFormNRView.h"
+#include "CBentCapFormPTView.h"
+#include "CBentCapFormSCView.h"
+
+namespace {
+
+template <class Form>
+std::unique_ptr<CBentCapFormBaseView> Make()
+{
+    return std::make_unique<Form>();
+}
+
+// Categories whose form the editor does not have yet show an empty form that stores nothing.
+std::unique_ptr<CBentCapFormBaseView> MakeEmptyForm()
+{
+    return std::make_unique<CBentCapFormBaseView>(0);
+}
+
+} // namespace
+
+FormFactory FormFactoryForCategory(int nCode)
+{
+    switch (nCode) {
+    case 0: return &Make<CBentCapFormBSView>;
+    case 200: return &Make<CBentCapFormNRView>;
+    case 202: return &Make<CBentCapFormPTView>;
+    case 203: return &Make<CBentCapFormSCView>;
+    case 201: case 204: case 205: case 206: case 207: case 208: case 209: return &MakeEmptyForm;
+    default: break;
+    }
+    if (nCode / 100 == 1 || (nCode >= 11 && nCode <= 19))
+        return &MakeEmptyForm;
+    return nullptr;
+}
+
+int FormCodeForCategory(int nCode)
+{
+    return nCode / 100 == 1 || (nCode >= 11 && nCode <= 19) ? nCode : -1;
+}
