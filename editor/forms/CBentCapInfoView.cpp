@@ -2,6 +2,7 @@
 
 #include "CDesignValidator.h"
 #include "CMenu.h"
+#include "ContextMenuRelay.h"
 #include "CategoryCodes.h"
 #include "FormMessages.h"
 
@@ -51,6 +52,7 @@ int CBentCapInfoView::OnCreate()
     GetClientRect(&rect);
     if (!m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, rect, this, kListId))
         return -1;
+    RelayContextMenu(m_wndList);
     FillMessageList();
     return 0;
 }

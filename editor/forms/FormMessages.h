@@ -14,11 +14,6 @@
 // Information view to tree: wParam the category code to select.
 #define WM_SELECT_TREE_ITEM (WM_USER + 103)
 
-#ifndef WM_CONTEXTMENU
-// wParam the window clicked, lParam the screen point (x low word, y high word).
-#define WM_CONTEXTMENU 0x007B
-#endif
-
 // The window that receives the protocol's messages: the program's main window, or else the
 // top-level window that holds wnd.
 class CWnd;
