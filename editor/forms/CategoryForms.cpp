@@ -2,6 +2,7 @@
 
 #include "CBentCapFormBSView.h"
 #include "CBentCapFormNRView.h"
+#include "CBentCapFormPSView.h"
 #include "CBentCapFormPTView.h"
 #include "CBentCapFormSCView.h"
 
@@ -28,7 +29,8 @@ FormFactory FormFactoryForCategory(int nCode)
     case 200: return &Make<CBentCapFormNRView>;
     case 202: return &Make<CBentCapFormPTView>;
     case 203: return &Make<CBentCapFormSCView>;
-    case 201: case 204: case 205: case 206: case 207: case 208: case 209: return &MakeEmptyForm;
+    case 208: return &Make<CBentCapFormPSView>;
+    case 201: case 204: case 205: case 206: case 207: case 209: return &MakeEmptyForm;
     default: break;
     }
     if (nCode / 100 == 1 || (nCode >= 11 && nCode <= 19))
