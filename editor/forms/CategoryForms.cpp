@@ -1,6 +1,7 @@
 #include "CategoryForms.h"
 
 #include "CBentCapFormBSView.h"
+#include "CBentCapFormNFView.h"
 #include "CBentCapFormNRView.h"
 #include "CBentCapFormPSView.h"
 #include "CBentCapFormPTView.h"
@@ -33,7 +34,9 @@ FormFactory FormFactoryForCategory(int nCode)
     case 201: case 204: case 205: case 206: case 207: case 209: return &MakeEmptyForm;
     default: break;
     }
-    if (nCode / 100 == 1 || (nCode >= 11 && nCode <= 19))
+    if (nCode >= 11 && nCode <= 19)
+        return &Make<CBentCapFormNFView>;
+    if (nCode / 100 == 1)
         return &MakeEmptyForm;
     return nullptr;
 }
