@@ -9,6 +9,8 @@ int CBentCapFormBaseView::SaveData() { return 1; }
 
 int CBentCapFormBaseView::LoadData() { return 1; }
 
+BOOL CBentCapFormBaseView::UpdateCommandUI(CCmdUI*) { return FALSE; }
+
 void CBentCapFormBaseView::SetProject(CBentCapProject* pProject)
 {
     m_pProject = pProject;

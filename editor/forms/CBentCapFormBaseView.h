@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CBentCapProject.h"
+#include "CCmdUI.h"
 #include "CFormView.h"
 #include "CStatic.h"
 #include "WinGdi.h"
@@ -29,6 +30,9 @@ public:
     // WM_UPDATE_DATA: wParam nonzero loads, 0 stores; the result also goes to *lParam when given.
     LRESULT OnUpdateData(WPARAM wParam, LPARAM lParam);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The form's say on a command of the frame's menu or tool bar; FALSE leaves it to the frame.
+    virtual BOOL UpdateCommandUI(CCmdUI* pCmdUI);
 
     // Change operations for SaveData.
     void UpdateInt(int& stored, int value);

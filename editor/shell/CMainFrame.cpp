@@ -294,6 +294,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::OnUpdateCmdUI(CCmdUI* pCmdUI)
 {
+    if (m_pForm && m_pForm->UpdateCommandUI(pCmdUI))
+        return;
     const UINT nID = pCmdUI->m_nID;
     if (nID >= ID_UNIT_M && nID <= ID_UNIT_MM) {
         const int unit = m_Project.m_nUnit >= 0 && m_Project.m_nUnit <= 3 ? m_Project.m_nUnit : 3;
