@@ -1,6 +1,7 @@
 #include "CategoryForms.h"
 
 #include "CBentCapFormBSView.h"
+#include "CBentCapFormEXView.h"
 #include "CBentCapFormHPView.h"
 #include "CBentCapFormNFView.h"
 #include "CBentCapFormNRView.h"
@@ -32,8 +33,9 @@ FormFactory FormFactoryForCategory(int nCode)
     case 202: return &Make<CBentCapFormPTView>;
     case 203: return &Make<CBentCapFormSCView>;
     case 208: return &Make<CBentCapFormPSView>;
+    case 204: return &Make<CBentCapFormEXView>;
     case 206: return &Make<CBentCapFormHPView>;
-    case 201: case 204: case 205: case 207: case 209: return &MakeEmptyForm;
+    case 201: case 205: case 207: case 209: return &MakeEmptyForm;
     default: break;
     }
     if (nCode >= 11 && nCode <= 19)
