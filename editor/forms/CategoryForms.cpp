@@ -8,6 +8,7 @@
 #include "CBentCapFormPSView.h"
 #include "CBentCapFormPTView.h"
 #include "CBentCapFormSCView.h"
+#include "CBentCapFormSTView.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ FormFactory FormFactoryForCategory(int nCode)
     case 208: return &Make<CBentCapFormPSView>;
     case 204: return &Make<CBentCapFormEXView>;
     case 206: return &Make<CBentCapFormHPView>;
-    case 201: case 205: case 207: case 209: return &MakeEmptyForm;
+    case 201: return &Make<CBentCapFormSTView>;
+    case 205: case 207: case 209: return &MakeEmptyForm;
     default: break;
     }
     if (nCode >= 11 && nCode <= 19)
