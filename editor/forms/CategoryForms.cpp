@@ -8,6 +8,7 @@
 #include "CBentCapFormPSView.h"
 #include "CBentCapFormPTView.h"
 #include "CBentCapFormSCView.h"
+#include "CBentCapFormSDView.h"
 #include "CBentCapFormSTView.h"
 
 namespace {
@@ -37,7 +38,8 @@ FormFactory FormFactoryForCategory(int nCode)
     case 204: return &Make<CBentCapFormEXView>;
     case 206: return &Make<CBentCapFormHPView>;
     case 201: return &Make<CBentCapFormSTView>;
-    case 205: case 207: case 209: return &MakeEmptyForm;
+    case 205: return &Make<CBentCapFormSDView>;
+    case 207: case 209: return &MakeEmptyForm;
     default: break;
     }
     if (nCode >= 11 && nCode <= 19)
