@@ -1,5 +1,6 @@
 #include "CategoryForms.h"
 
+#include "CBentCapFormBPView.h"
 #include "CBentCapFormBSView.h"
 #include "CBentCapFormEXView.h"
 #include "CBentCapFormHPView.h"
@@ -39,7 +40,8 @@ FormFactory FormFactoryForCategory(int nCode)
     case 206: return &Make<CBentCapFormHPView>;
     case 201: return &Make<CBentCapFormSTView>;
     case 205: return &Make<CBentCapFormSDView>;
-    case 207: case 209: return &MakeEmptyForm;
+    case 207: return &Make<CBentCapFormBPView>;
+    case 209: return &MakeEmptyForm;
     default: break;
     }
     if (nCode >= 11 && nCode <= 19)
