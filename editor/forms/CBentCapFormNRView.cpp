@@ -295,7 +295,12 @@ void CBentCapFormNRView::OnRowCountChange()
     CString text;
     m_cboRowCount.GetLBText(m_cboRowCount.GetCurSel(), text);
     const int columns = static_cast<int>(ReadLeadingReal(text));
-    m_pPierInfo->GetMainFace().SetBarColumnCount(columns);
+    // A count past the columns a section can be drawn with is not taken: the list shows the
+    // count the design keeps.
+    if (!m_pPierInfo->GetMainFace().SetBarColumnCount(columns)) {
+        m_cboRowCount.SetCurSel(m_cboRowCount.FindStringExact(-1, Number(m_pPierInfo->GetMainFace().GetBarColumnCount())));
+        return;
+    }
     CBent_ExtendSteel& extend = m_pPierInfo->GetExtendSteel();
     extend.SetCodeCount(columns);
     if (m_pPierInfo->GetStrengtheningSymmetric())

@@ -170,6 +170,11 @@ TEST_F(BasicDataFormTest, TheColumnCountResizesTheCodes)
     EXPECT_EQ(Design().GetMainFace().GetBarColumnCount(), 20);
     EXPECT_EQ(Design().GetExtendSteel().GetCodeCount(), 20);
     EXPECT_EQ(Project().m_nModified, 1);
+    // More columns than a section can be drawn with are not taken.
+    Combo(1013).ChooseItem(29);
+    EXPECT_EQ(Design().GetMainFace().GetBarColumnCount(), 20);
+    EXPECT_EQ(Design().GetExtendSteel().GetCodeCount(), 20);
+    EXPECT_EQ(Combo(1013).GetCurSel(), 19);
 }
 
 TEST_F(BasicDataFormTest, SpacingSymmetryMirrorsOnCommit)
