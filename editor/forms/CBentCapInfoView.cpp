@@ -6,6 +6,8 @@
 #include "CategoryCodes.h"
 #include "FormMessages.h"
 
+#include <QFontInfo>
+
 namespace {
 
 const UINT kListId = 1002;
@@ -144,7 +146,7 @@ void CBentCapInfoView::SetListFont(CWnd* pWnd)
         return;
     const QFont font = pWnd->GetWidget()->font();
     LOGFONT lf{};
-    lf.lfHeight = -font.pixelSize();
+    lf.lfHeight = -QFontInfo(font).pixelSize();
     lf.lfWeight = font.bold() ? FW_BOLD : FW_NORMAL;
     const std::wstring face = font.family().toStdWString();
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
