@@ -3,6 +3,8 @@
 #include "CBent_HlFile.h"
 #include "CBentCapFormPTView.h"
 #include "CBentCapFormSCView.h"
+#include "CButton.h"
+#include "CEdit.h"
 #include "EditorCommands.h"
 #include "FormsTestSupport.h"
 
@@ -74,4 +76,25 @@ TEST_F(FormsTest, SavingKeepsWhatWasTyped)
     file.SetBasicGeometry(&geometry);
     ASSERT_EQ(file.Read(), 1);
     EXPECT_DOUBLE_EQ(design.GetEndCover(), 45.0);
+}
+
+TEST_F(FormsTest, TheUnitChangeTakesWhatWasTyped)
+{
+    OpenSample();
+    ASSERT_TRUE(Choose(202));
+    Current<CBentCapFormPTView>()->GetCoverCombo(0).SetWindowText(L"6");
+    m_frame->SendMessage(WM_COMMAND, ID_UNIT_MM);
+    EXPECT_DOUBLE_EQ(Design().GetTopCover(), 60);
+    EXPECT_EQ(TextOf(Current<CBentCapFormPTView>()->GetCoverCombo(0)), CString(L"60"));
+}
+
+TEST_F(FormsTest, ARefusingFormKeepsTheUnit)
+{
+    OpenSample();
+    ASSERT_TRUE(Choose(205));
+    ControlOf<CButton>(m_frame->GetCurrentForm(), 1039).Click();
+    ControlOf<CEdit>(m_frame->GetCurrentForm(), 1041).SetWindowText(L"0*3");
+    m_frame->SendMessage(WM_COMMAND, ID_UNIT_MM);
+    EXPECT_EQ(Project().m_nUnit, 2);
+    EXPECT_EQ(BoxTexts().back(), L"[表达式错误] 间距表达式中存在错误，请检查后确认！");
 }
