@@ -205,3 +205,21 @@ int CBentCapFormBPView::SaveData()
     }
     return 1;
 }
+
+void CBentCapFormBPView::StoreColumnCode(int nColumn, int nCode)
+{
+    CBent_ExtendSteel& extend = m_pPierInfo->GetExtendSteel();
+    const int nc = ColumnCount();
+    if (nColumn < 1 || nColumn > extend.GetCodeCount())
+        return;
+    if (m_pPierInfo->GetStrengtheningSymmetric()) {
+        const int index = nc - nColumn < nColumn && nc - nColumn < extend.GetCodeCount() ? nc - nColumn : nColumn - 1;
+        extend.SetCodeAt(index, nCode);
+        extend.MirrorCodes();
+    } else {
+        extend.SetCodeAt(nColumn - 1, nCode);
+    }
+    MarkModified();
+    FillColumnCodes();
+    m_wndSketch.Invalidate();
+}

@@ -22,6 +22,9 @@ public:
     void FillColumnCodes();
     void OnModeRadio();
     void UpdateSpacingControls();
+    // The code the strengthening-bar settings dialog gave column nColumn (from 1): under
+    // strengthening symmetry it goes to the left half and is mirrored; then the cells follow.
+    void StoreColumnCode(int nColumn, int nCode);
 
     CListCtrl& GetColumnTable() { return m_wndTable; }
 

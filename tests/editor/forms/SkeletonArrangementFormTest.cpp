@@ -126,3 +126,20 @@ TEST_F(SkeletonArrangementFormTest, EqualSpacingEmptiesTheList)
     EXPECT_EQ(ControlOf<CButton>(form, 1068).GetCheck(), BST_CHECKED);
     EXPECT_EQ(TextOf(ControlOf<CEdit>(form, 1070)), CString(L""));
 }
+
+TEST_F(SkeletonArrangementFormTest, AColumnCodeGoesToTheLeftHalfUnderSymmetry)
+{
+    SetCodes({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    Design().SetStrengtheningSymmetric(1);
+    auto* form = Show();
+    form->StoreColumnCode(8, 1210);
+    const CBent_ExtendSteel& extend = Design().GetExtendSteel();
+    EXPECT_EQ(extend.GetCodeAt(2), 1210);
+    EXPECT_EQ(extend.GetCodeAt(7), 1210);
+    EXPECT_EQ(Column(form, 8), (std::vector<std::wstring>{L"√", L"2", L"1", L"0"}));
+    EXPECT_EQ(Project().m_nModified, 1);
+    Design().SetStrengtheningSymmetric(0);
+    form->StoreColumnCode(9, 9000);
+    EXPECT_EQ(extend.GetCodeAt(8), 9000);
+    EXPECT_EQ(extend.GetCodeAt(1), 0);
+}
