@@ -57,7 +57,6 @@ bool IsUnavailable(UINT nID)
     case ID_MODIFY_STEEL:
     case ID_ADD_STEEL:
     case ID_SORT_STEEL:
-    case ID_NEXT_MESSAGE:
         return true;
     default:
         return false;
@@ -95,13 +94,13 @@ int CMainFrame::OnCreate()
     return 0;
 }
 
-// The tree, the current form over the information view. The panes are plain views until the
-// category tree, the forms and the information view take them.
+// The tree, the current form over the information view; the summary form first.
 BOOL CMainFrame::OnCreateClient()
 {
+    m_pForm = FormFactoryForCategory(0)();
     if (!m_wndSplitter.CreateStatic(this, 1, 2) || !m_wndSplitter.CreateView(0, 0, &m_wndTreePane, CSize(150, 100))
         || !m_wndSplitter2.CreateStatic(&m_wndSplitter, 2, 1, WS_CHILD | WS_VISIBLE, m_wndSplitter.IdFromRowCol(0, 1))
-        || !m_wndSplitter2.CreateView(0, 0, &m_wndFormPane, CSize(100, 600))
+        || !m_wndSplitter2.CreateView(0, 0, m_pForm.get(), CSize(100, 600))
         || !m_wndSplitter2.CreateView(1, 0, &m_wndInfoPane, CSize(100, 200))) {
         m_wndSplitter2.DestroyWindow();
         m_wndSplitter.DestroyWindow();
@@ -110,12 +109,12 @@ BOOL CMainFrame::OnCreateClient()
     m_wndSplitter.RecalcLayout();
     m_nCurrentCategory = 0;
     m_pClassView = &m_wndTreePane;
-    m_pCurrentForm = &m_wndFormPane;
     m_pInfoView = &m_wndInfoPane;
     const QFont font = QApplication::font();
     m_LogFont.lfHeight = -font.pixelSize();
     m_LogFont.lfWeight = font.bold() ? FW_BOLD : FW_NORMAL;
     std::wcsncpy(m_LogFont.lfFaceName, font.family().toStdWString().c_str(), LF_FACESIZE - 1);
+    ConnectPanes();
     return TRUE;
 }
 
@@ -247,22 +246,6 @@ void CMainFrame::UpdateSummaryBar()
     m_wndSummary.SetWindowText(text);
 }
 
-// No category form exists yet: nothing to commit, and nothing refuses.
-int CMainFrame::CommitCurrentForm()
-{
-    if (m_Project.m_nModified)
-        UpdateSummaryBar();
-    return 1;
-}
-
-void CMainFrame::RefreshViews(BOOL)
-{
-    UpdateSummaryBar();
-    UpdateCmdUI();
-    if (m_pCurrentForm)
-        m_pCurrentForm->Invalidate();
-}
-
 CString CMainFrame::FormatScalePane(const wchar_t* label, double scale) const
 {
     return label + FormatFixed(scale, -7);
@@ -282,6 +265,8 @@ LRESULT CMainFrame::OnSetDrawScale(WPARAM wParam, LPARAM lParam)
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (LRESULT result = 0; HandleFormMessage(message, wParam, lParam, result))
+        return result;
     if (message == WM_SET_DRAW_SCALE) {
         const LRESULT result = OnSetDrawScale(wParam, lParam);
         UpdateCmdUI();
@@ -313,6 +298,8 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 
 void CMainFrame::OnUpdateCmdUI(CCmdUI* pCmdUI)
 {
+    if (m_pForm && m_pForm->UpdateCommandUI(pCmdUI))
+        return;
     const UINT nID = pCmdUI->m_nID;
     if (nID >= ID_UNIT_M && nID <= ID_UNIT_MM) {
         const int unit = m_Project.m_nUnit >= 0 && m_Project.m_nUnit <= 3 ? m_Project.m_nUnit : 3;

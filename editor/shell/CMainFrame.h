@@ -7,6 +7,8 @@
 // CMainFrame_Files.cpp (new, open, save, close), CMainFrame_Draw.cpp (the draw command).
 #pragma once
 
+#include "CBentCapClassView.h"
+#include "CBentCapInfoView.h"
 #include "CBentCapProject.h"
 #include "CBentCapStatusBar.h"
 #include "CDialogBar.h"
@@ -16,7 +18,10 @@
 #include "CStatic.h"
 #include "CToolBar.h"
 #include "CView.h"
+#include "CategoryForms.h"
 #include "WinGdi.h"
+
+#include <memory>
 
 class CMainFrame : public CFrameWnd {
 public:
@@ -71,13 +76,30 @@ private:
     LOGFONT m_LogFont{};
     CSplitterWnd m_wndSplitter;
     CSplitterWnd m_wndSplitter2;
-    CView m_wndTreePane;
-    CView m_wndFormPane;
-    CView m_wndInfoPane;
+    CBentCapClassView m_wndTreePane;
+    CBentCapInfoView m_wndInfoPane;
     CBentCapStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     CDialogBar m_wndDlgBar;
     CStatic m_wndSummary;
     CMenu m_menu;
     int m_nCurrentCategory = -1;
+
+    // The category tree, the forms and the information view (CMainFrame_Forms.cpp).
+public:
+    int SwitchFormView(FormFactory pfnCreateForm, int nCode);
+    LRESULT OnSelectCategory(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDataChanged(WPARAM wParam, LPARAM lParam);
+    CBentCapClassView& GetClassView() { return m_wndTreePane; }
+    CBentCapInfoView& GetInfoView() { return m_wndInfoPane; }
+    CBentCapFormBaseView* GetCurrentForm() const { return m_pForm.get(); }
+
+private:
+    // Hands the panes the project, the tree and the font once the splitters hold them.
+    void ConnectPanes();
+    // The protocol's messages and the next-message key; TRUE when handled.
+    BOOL HandleFormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // The one form in the upper right pane, replaced by every switch.
+    std::unique_ptr<CBentCapFormBaseView> m_pForm;
 };

@@ -13,6 +13,7 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
   tree->setUniformRowHeights(true);
   tree->setColumnCount(0);
   tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tree->setContextMenuPolicy(Qt::CustomContextMenu);
   tree->setSelectionMode((dwStyle & LVS_SINGLESEL) ? QAbstractItemView::SingleSelection
                                                    : QAbstractItemView::ExtendedSelection);
   const HWND self = m_hWnd;
@@ -23,6 +24,12 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
   QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree, [self, tree](QTreeWidgetItem* item, int column) {
     if (CWnd* wnd = FromHandle(self))
       static_cast<CListCtrl*>(wnd)->Notify(NM_DBLCLK, tree->indexOfTopLevelItem(item), column);
+  });
+  QObject::connect(tree, &QWidget::customContextMenuRequested, tree, [self, tree](const QPoint& at) {
+    if (CWnd* wnd = FromHandle(self)) {
+      QTreeWidgetItem* item = tree->itemAt(at);
+      static_cast<CListCtrl*>(wnd)->Notify(NM_RCLICK, item ? tree->indexOfTopLevelItem(item) : -1, 0);
+    }
   });
   return AttachWidget(tree, pParentWnd, nID, dwStyle, rect);
 }
@@ -82,6 +89,18 @@ BOOL CListCtrl::DeleteColumn(int nCol)
 }
 
 int CListCtrl::GetColumnCount() const { return Tree() ? Tree()->columnCount() : 0; }
+
+CString CListCtrl::GetColumnHeading(int nCol) const
+{
+  if (nCol < 0 || nCol >= GetColumnCount())
+    return CString();
+  return FromQString(Tree()->headerItem()->text(nCol));
+}
+
+int CListCtrl::GetColumnWidth(int nCol) const
+{
+  return nCol < 0 || nCol >= GetColumnCount() ? 0 : Tree()->columnWidth(nCol);
+}
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
 {
@@ -163,8 +182,14 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
     if (nItem != -1 && r != nItem)
       continue;
     QTreeWidgetItem* item = tree->topLevelItem(r);
+    // A single-selection list keeps one selected row, as it does for the user.
+    const bool select = (nMask & LVIS_SELECTED) && (nState & LVIS_SELECTED);
+    if (select && nItem != -1 && tree->selectionMode() == QAbstractItemView::SingleSelection) {
+      tree->clearSelection();
+      tree->setCurrentItem(item);
+    }
     if (nMask & LVIS_SELECTED)
-      item->setSelected((nState & LVIS_SELECTED) != 0);
+      item->setSelected(select);
     if ((nMask & LVIS_FOCUSED) && (nState & LVIS_FOCUSED))
       tree->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
   }
@@ -195,4 +220,12 @@ BOOL CListCtrl::EnsureVisible(int nItem, BOOL)
     return FALSE;
   Tree()->scrollToItem(Tree()->topLevelItem(nItem));
   return TRUE;
+}
+
+void CListCtrl::ClickItem(int nItem, UINT nCode)
+{
+  const int row = ValidRow(nItem) ? nItem : -1;
+  if (row >= 0)
+    SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+  Notify(nCode, row, 0);
 }

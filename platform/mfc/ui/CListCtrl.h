@@ -1,6 +1,7 @@
 // A list control in report view on a QTreeWidget without branches: columns with headings,
 // rows of texts, one value per row, whole-row selection. A click and a double click tell the
-// parent NM_CLICK and NM_DBLCLK through WM_NOTIFY with an NMITEMACTIVATE naming row and column.
+// parent NM_CLICK, NM_DBLCLK or NM_RCLICK through WM_NOTIFY with an NMITEMACTIVATE naming row
+// (-1 off the rows) and column; selecting from code tells nobody.
 #pragma once
 
 #include "CWnd.h"
@@ -15,6 +16,7 @@
 #define LVNI_SELECTED 0x0002U
 #define LVIS_FOCUSED 0x0001U
 #define LVIS_SELECTED 0x0002U
+#define NM_RCLICK (0U - 5U)
 
 struct NMITEMACTIVATE {
   NMHDR hdr;
@@ -32,6 +34,8 @@ public:
   int InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1);
   BOOL DeleteColumn(int nCol);
   int GetColumnCount() const;
+  CString GetColumnHeading(int nCol) const;
+  int GetColumnWidth(int nCol) const;
 
   // The row's index, or -1 for an index past the end.
   int InsertItem(int nItem, LPCTSTR lpszItem);
@@ -49,6 +53,8 @@ public:
   UINT GetItemState(int nItem, UINT nMask) const;
   UINT GetSelectedCount() const;
   BOOL EnsureVisible(int nItem, BOOL bPartialOK);
+  // A click on a row as the user makes it (-1 off the rows): selects it and tells the parent.
+  void ClickItem(int nItem, UINT nCode);
 
 private:
   QTreeWidget* Tree() const;

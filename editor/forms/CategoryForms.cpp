@@ -1,0 +1,57 @@
+#include "CategoryForms.h"
+
+#include "CBentCapFormBPView.h"
+#include "CBentCapFormBSView.h"
+#include "CBentCapFormEXView.h"
+#include "CBentCapFormHPView.h"
+#include "CBentCapFormNFView.h"
+#include "CBentCapFormNRView.h"
+#include "CBentCapFormPSView.h"
+#include "CBentCapFormPTView.h"
+#include "CBentCapFormSCView.h"
+#include "CBentCapFormSDView.h"
+#include "CBentCapFormSTView.h"
+
+namespace {
+
+template <class Form>
+std::unique_ptr<CBentCapFormBaseView> Make()
+{
+    return std::make_unique<Form>();
+}
+
+// Categories whose form the editor does not have yet show an empty form that stores nothing.
+std::unique_ptr<CBentCapFormBaseView> MakeEmptyForm()
+{
+    return std::make_unique<CBentCapFormBaseView>(0);
+}
+
+} // namespace
+
+FormFactory FormFactoryForCategory(int nCode)
+{
+    switch (nCode) {
+    case 0: return &Make<CBentCapFormBSView>;
+    case 200: return &Make<CBentCapFormNRView>;
+    case 202: return &Make<CBentCapFormPTView>;
+    case 203: return &Make<CBentCapFormSCView>;
+    case 208: return &Make<CBentCapFormPSView>;
+    case 204: return &Make<CBentCapFormEXView>;
+    case 206: return &Make<CBentCapFormHPView>;
+    case 201: return &Make<CBentCapFormSTView>;
+    case 205: return &Make<CBentCapFormSDView>;
+    case 207: return &Make<CBentCapFormBPView>;
+    case 209: return &MakeEmptyForm;
+    default: break;
+    }
+    if (nCode >= 11 && nCode <= 19)
+        return &Make<CBentCapFormNFView>;
+    if (nCode / 100 == 1)
+        return &MakeEmptyForm;
+    return nullptr;
+}
+
+int FormCodeForCategory(int nCode)
+{
+    return nCode / 100 == 1 || (nCode >= 11 && nCode <= 19) ? nCode : -1;
+}
