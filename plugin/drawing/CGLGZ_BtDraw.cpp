@@ -67,6 +67,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 6. The span rows.
 
     // 7. Bars of equal shape grouped.
+    GroupBarShapes();
+    Redraw();
 
     // 8. The main view.
 
@@ -85,6 +87,11 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     MavUtils::zoomWindow(corner, AcGePoint3d(corner.x + kSheetWidth, corner.y + kSheetHeight, 0.0));
 
     // 13. The bar tables of an L-shaped section.
+    if (m_pGeometry->dLHeight > 0.0) {
+        if (m_nGroupedMarks >= 0 && m_nGroupedMarks < m_steelCodes.GetSize())
+            m_steelCodes[m_nGroupedMarks].nCount += m_nExtraBarCount;
+        DrawBarTables();
+    }
 
     // 14. The skeleton detail.
 

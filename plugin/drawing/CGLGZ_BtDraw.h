@@ -34,4 +34,33 @@ protected:
 public:
 
     double m_dFurtherReal = 1.0;
+
+    // Bar grouping: the main face's bars, and an L-shaped section's end face's, into marks
+    // counted over their columns; the closing marks follow (their first at m_nGroupedMarks).
+    void GroupBarShapes();
+    // Mode 0 the length at the end parameter; any other mode sums the segments, each at least
+    // one unit of 1/units long rounded to whole such units.
+    using CGLGZ_CapDraw::GetPolylineLength;
+    double GetPolylineLength(AcDbObjectId id, int mode, double units) const;
+    // The side bars of the L part that the elevation tallies, added to the side bars' mark.
+    int m_nExtraBarCount = 0;
+    // Bar tables: the closed stirrups appended to the mark list; the number appended.
+    int DrawBarTables();
+    int AddStirrupMarks();
+    // The stirrups' column ranges (1-based bar columns), the stirrups over the first range
+    // beyond one, the stirrup rows of the plan, the positions of the skewed part and those of
+    // them drawn skew.
+    struct StirrupArrangement {
+        int first[2] = { 0, 0 };
+        int second[2] = { 0, 0 };
+        int hasSecond = 0;
+        int repeats = 0;
+        int rows = 0;
+        int skewPositions = 0;
+        int skewStirrups = 0;
+    };
+    StirrupArrangement MeasureStirrupArrangement() const;
+    void StirrupSection(int a, int b, double& width, double& height) const;
+    void AppendStirrupMark(double width, double height, double length, int count, const CString& range);
+    int m_nStirrupMarks = 0;
 };

@@ -1,0 +1,301 @@
+// The skew-section drawing's bar marks, tables, column sections, number marks and skeleton
+// detail, on the skew examples run as the entry runs them up to the bar shapes.
+#include "DrawingDesignFixture.h"
+
+#include "AcDbPolyline.h"
+#include "AcDbText.h"
+#include "CGLGZ_BtDraw.h"
+#include "CGLGZ_CapDraw_BarShapeWork.h"
+#include "NumericHelpers.h"
+#include "RebarRules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const CHLGZ_SteelCode* MarkNumbered(const CGLGZ_BtDraw& draw, int number, int primed = 0)
+{
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i)
+        if (draw.m_steelCodes[i].nNumber == number && draw.m_steelCodes[i].nPrimed == primed)
+            return &draw.m_steelCodes[i];
+    return nullptr;
+}
+
+int Occupied(const CHLGZ_BASSteel& bar)
+{
+    const CString text = bar.GetColumnText();
+    return static_cast<int>(std::count(text.GetString(), text.GetString() + text.GetLength(), L'1'));
+}
+
+struct Text {
+    AcGePoint3d at;
+    std::wstring text;
+    double angle;
+};
+
+} // namespace
+
+class SkewSections : public DrawingDesignFixture {
+protected:
+    // The example as the skew-section entry has it when the views after the bar shapes begin:
+    // checked, numbered, laid out, its section view drawn and its bars shaped.
+    void Prepare(CGLGZ_BtDraw& draw, const char* example, const ModelChange& change = {})
+    {
+        LoadAsTheRun(example, change);
+        AttachAsTheRun(draw);
+        if (!model.GetGeneralSymmetric() || !model.GetColumnSpacingSymmetric())
+            draw.m_bHalfDrawing = 0;
+        draw.NormalizeSupports();
+        ASSERT_EQ(draw.CheckSectionPositions(), 1);
+        draw.CheckSideBarSpacing();
+        draw.ReportStrengtheningBars();
+        draw.PrepareDrawing();
+        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
+        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
+        draw.m_dBendAllowance = draw.SkeletonBendAllowance();
+        ASSERT_EQ(draw.DecideAbutment(), 1);
+        if (draw.m_bHalfDrawing)
+            draw.LayoutViews();
+        else
+            draw.LayoutViewsAlternative();
+        double depth = 0.0;
+        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
+        ShapeBars(draw);
+        app().transcript().clear();
+    }
+
+    // The shared steps of the bar shapes, as the skew-section drawing runs them.
+    static void ShapeBars(CGLGZ_BtDraw& draw)
+    {
+        CGLGZ_CapDraw::BarShapeWork work;
+        work.lines = &draw.m_lines;
+        work.crown = draw.m_ptOutlineOrigin;
+        work.shapeEnd = [&draw](const CGLGZ_CapDraw::BarEndRequest& request, int atEnd) {
+            return draw.ShapeBarEndWith(request, atEnd, 0.0);
+        };
+        const CHLGZ_MoreInfo& more = draw.m_pDesign->GetMoreInfo();
+        const double outer = GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
+        ASSERT_EQ(draw.PrepareBarShapeWork(work, draw.m_pDesign->GetMainFace(), outer, draw.GetWeldLength()), 1);
+        draw.ShapePlateAndStraightBars(work);
+        CGLGZ_CapDraw::SortBentUpBars(draw.m_pDesign->GetMainFace());
+        draw.ShapeBentUpBars(work);
+        draw.BuildSectionBarLayers();
+    }
+
+    // Per-column lengths as the span rows give them on a square cap: every column the drawn
+    // length (m).
+    static void FillColumnLengths(CGLGZ_BtDraw& draw)
+    {
+        for (CHLGZ_BASSteel* bar : CGLGZ_CapDraw::BarsInNumberingOrder(draw.m_pDesign->GetMainFace())) {
+            const int columns = bar->GetColumnText().GetLength();
+            const double first = CGLGZ_CapDraw::GetPolylineLength(bar->GetFirstId()) * draw.m_dScale / 1000.0;
+            const double second = CGLGZ_CapDraw::GetPolylineLength(bar->GetSecondId()) * draw.m_dScale / 1000.0;
+            bar->GetFirstLengths().setLogicalLength(0);
+            bar->GetSecondLengths().setLogicalLength(0);
+            for (int c = 0; c < columns; ++c) {
+                bar->GetFirstLengths().append(first);
+                bar->GetSecondLengths().append(second);
+            }
+        }
+    }
+
+    std::vector<Text> TextsDrawn() const
+    {
+        std::vector<Text> out;
+        for (AcDbObjectId id : Drawn())
+            if (ReadBack<AcDbText> t(id); t)
+                out.push_back({ t->alignmentPoint(), t->textString(), t->rotation() });
+        return out;
+    }
+};
+
+// Marks 1 and 2 take the plate bars, one mark all top straight bars and one all bottom ones,
+// a mark each bent-up bar of the whole elevation; bars at the supports share a mark by length
+// or shape. Every drawn bar carries its mark, and each mark counts its bars over the columns.
+TEST_F(SkewSections, GroupingGivesEveryDrawnBarAMarkCountedOverItsColumns)
+{
+    for (const char* example : { "square-two-columns.glt", "abutment.glt" }) {
+        SCOPED_TRACE(example);
+        CGLGZ_BtDraw draw;
+        Prepare(draw, example);
+        FillColumnLengths(draw);
+        draw.GroupBarShapes();
+        const CHLGZ_FaceInfo& main = model.GetMainFace();
+        EXPECT_EQ(main.GetLTLSteel().GetFirstMarkText(), L"1");
+        EXPECT_EQ(main.GetLBLSteel().GetFirstMarkText(), L"2");
+        EXPECT_EQ(MarkNumbered(draw, 2, 1), nullptr) << "no primed mark without an end face";
+        // Straight bars of the whole elevation share one mark; each bent-up bar has its own.
+        ASSERT_GE(main.GetLUPSteels().GetSize(), 1);
+        for (INT_PTR i = 0; i < main.GetLUPSteels().GetSize(); ++i)
+            EXPECT_EQ(main.GetLUPSteels()[i].GetFirstMarkText(), L"3");
+        int next = main.GetLUMSteels().IsEmpty() ? 4 : 5;
+        for (INT_PTR i = 0; i < main.GetLUTSteels().GetSize(); ++i) {
+            CString expected;
+            expected.Format(L"%d", next++);
+            EXPECT_EQ(main.GetLUTSteels()[i].GetFirstMarkText(), expected);
+        }
+        // Every mark: its count is the columns of its members, its lengths those of the rows.
+        ASSERT_GT(draw.m_nGroupedMarks, 4);
+        std::map<std::wstring, const CHLGZ_SteelCode*> byText;
+        for (int m = 0; m < draw.m_nGroupedMarks; ++m) {
+            const CHLGZ_SteelCode& mark = draw.m_steelCodes[m];
+            EXPECT_EQ(mark.nNumber, m == 0 ? 1 : draw.m_steelCodes[m - 1].nNumber + 1) << "consecutive";
+            int count = 0;
+            for (int tag : mark.aTags)
+                count += Occupied(*draw.FindBarByNumber(std::abs(tag)));
+            EXPECT_EQ(mark.nCount, count) << mark.nNumber;
+            EXPECT_EQ(mark.nDiameter, model.GetMoreInfo().GetSkeletonDiameter());
+            byText[mark.FormatMark().GetString()] = &mark;
+        }
+        // The bars at the supports: drawn ones marked; one mark one length (straight) or shape.
+        for (INT_PTR j = 0; j < main.GetSupports().GetSize(); ++j) {
+            const CHLGZ_PoleInfo& support = main.GetSupports()[j];
+            std::map<std::wstring, double> lengths;
+            for (INT_PTR b = 0; b < support.GetLPPSteels().GetSize(); ++b) {
+                const CHLGZ_LPPSteel& bar = support.GetLPPSteels()[b];
+                if (bar.GetFirstId().isNull())
+                    continue;
+                ASSERT_FALSE(bar.GetFirstMarkText().IsEmpty());
+                const double length = CGLGZ_CapDraw::GetPolylineLength(bar.GetFirstId());
+                auto [it, added] = lengths.emplace(bar.GetFirstMarkText().GetString(), length);
+                EXPECT_NEAR(it->second, length, 1e-6);
+            }
+            for (INT_PTR b = 0; b < support.GetLPTSteels().GetSize(); ++b) {
+                const CHLGZ_LPTSteel& bar = support.GetLPTSteels()[b];
+                if (!bar.GetFirstId().isNull()) {
+                    ASSERT_EQ(byText.count(bar.GetFirstMarkText().GetString()), 1u);
+                    const CHLGZ_SteelCode& mark = *byText[bar.GetFirstMarkText().GetString()];
+                    const CHLGZ_BASSteel& reference = *draw.FindBarByNumber(std::abs(mark.aTags[0]));
+                    const AcGePoint3dArray& shape
+                        = mark.aTags[0] > 0 ? reference.GetFirstPoints() : reference.GetSecondPoints();
+                    EXPECT_NE(CGLGZ_CapDraw::IsSameShape(shape, bar.GetFirstPoints()), 0);
+                }
+                if (!bar.GetSecondId().isNull()) {
+                    EXPECT_FALSE(bar.GetSecondMarkText().IsEmpty());
+                }
+            }
+        }
+        // The closing marks follow the grouped ones after the reserved strengthening numbers.
+        ASSERT_EQ(draw.m_steelCodes.GetSize(), draw.m_nGroupedMarks + 2);
+        const int last = draw.m_steelCodes[draw.m_nGroupedMarks - 1].nNumber;
+        EXPECT_EQ(draw.m_steelCodes[draw.m_nGroupedMarks].nNumber, last + draw.m_nStrengtheningMode + 1);
+        EXPECT_EQ(draw.m_steelCodes[draw.m_nGroupedMarks + 1].nNumber, last + draw.m_nStrengtheningMode + 2);
+    }
+}
+
+// The end face of an L-shaped section joins the top-plate mark and has its bottom-plate bar
+// under the primed twin of mark 2; the straight bars of both faces share their marks.
+TEST_F(SkewSections, AnLShapedSectionPrimesTheEndFacesBottomPlateMark)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "l-section.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    const CHLGZ_FaceInfo& main = model.GetMainFace();
+    const CHLGZ_FaceInfo& end = model.GetEndFace();
+    const CHLGZ_SteelCode* first = MarkNumbered(draw, 1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(std::vector<int>(first->aTags.begin(), first->aTags.end()),
+        (std::vector<int> { main.GetLTLSteel().GetTag(), end.GetLTLSteel().GetTag() }));
+    const CHLGZ_SteelCode* primed = MarkNumbered(draw, 2, 1);
+    ASSERT_NE(primed, nullptr);
+    EXPECT_EQ(primed->aTags.length(), 1);
+    EXPECT_EQ(primed->aTags[0], end.GetLBLSteel().GetTag());
+    EXPECT_EQ(end.GetLBLSteel().GetFirstMarkText(), L"2'");
+    EXPECT_EQ(draw.m_steelCodes[3].nNumber, 3) << "the next mark after 2' is 3";
+    if (!end.GetLUPSteels().IsEmpty()) {
+        EXPECT_EQ(end.GetLUPSteels()[0].GetFirstMarkText(), main.GetLUPSteels()[0].GetFirstMarkText());
+    }
+}
+
+// A polyline measured whole, and in whole units segment by segment; a short segment as it is.
+TEST_F(SkewSections, PolylineLengthsCountLongSegmentsInWholeUnits)
+{
+    CGLGZ_BtDraw draw;
+    auto* polyline = new AcDbPolyline();
+    polyline->addVertexAt(0, AcGePoint2d(0.0, 0.0));
+    polyline->addVertexAt(1, AcGePoint2d(1.234, 0.0));
+    polyline->addVertexAt(2, AcGePoint2d(1.234, 0.005));
+    AcDbObjectId id;
+    ASSERT_TRUE(AppendToModelSpace(polyline, id));
+    polyline->close();
+    EXPECT_NEAR(draw.GetPolylineLength(id, 0, 1.0), 1.239, 1e-9);
+    EXPECT_NEAR(draw.GetPolylineLength(id, 1, 100.0), 1.23 + 0.005, 1e-9);
+    EXPECT_NEAR(draw.GetPolylineLength(id, 1, 1.0), 1.0 + 0.005, 1e-9);
+    EXPECT_EQ(draw.GetPolylineLength(AcDbObjectId::kNull, 1, 1.0), 0.0);
+}
+
+// The closed stirrups join the list after the grouped bars: the main stirrup over its columns
+// with the plan's rows, and the skewed part's stirrups measured along the skew.
+TEST_F(SkewSections, BarTablesAppendTheStirrupsWithTheirSectionLengths)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "l-section.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    for (double x : { 1.0, 2.0, 3.0, 4.0 })
+        draw.m_dStirrupPositions.append(x);
+    draw.m_dLeftEndStirrups.append(0.5);
+    const INT_PTR before = draw.m_steelCodes.GetSize();
+    const int last = draw.m_steelCodes[before - 1].nNumber;
+    const int added = draw.DrawBarTables();
+    ASSERT_GE(added, 2);
+    EXPECT_EQ(draw.m_steelCodes.GetSize(), before + added);
+    const CHLGZ_SteelCode& main = draw.m_steelCodes[before];
+    EXPECT_EQ(main.nNumber, last + 1);
+    EXPECT_EQ(main.nDiameter, model.GetMoreInfo().GetStirrupDiameter());
+    const CGLGZ_BtDraw::StirrupArrangement a = draw.MeasureStirrupArrangement();
+    EXPECT_EQ(main.nCount, 4 * (a.repeats + 1));
+    double w = 0.0;
+    double h = 0.0;
+    draw.StirrupSection(a.first[0], a.first[1], w, h);
+    const CHLGZ_MoreInfo& more = model.GetMoreInfo();
+    const double u = GetHookLength(more.GetStirrupDiameter(), more.GetStirrupBarType(), 135, 5.0);
+    EXPECT_NEAR(main.dAverageLength, 2.0 * (w + h + u) / 1000.0, 1e-9);
+    EXPECT_NEAR(h, geometry.dLHeight + geometry.dMiddleHeight - model.GetTopCover() - model.GetBottomCover()
+            + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType())
+            + GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType()),
+        1e-9);
+    ASSERT_EQ(main.aPoints.length(), 5);
+    EXPECT_TRUE(Same(main.aPoints[2], AcGePoint3d(-w / draw.m_dScale, -h / draw.m_dScale, 0.0)));
+    EXPECT_EQ(draw.m_steelCodes[before + added - 1].nNumber, last + added);
+    // Without a mark before them, no stirrups are appended.
+    draw.m_steelCodes.RemoveAll();
+    EXPECT_EQ(draw.DrawBarTables(), 0);
+    EXPECT_TRUE(draw.m_steelCodes.IsEmpty());
+}
+
+// The quantity table's rows show each mark's count and length as the grouping gave them.
+TEST_F(SkewSections, QuantityTableRowsFollowTheGroupedCounts)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    const CHLGZ_SteelCode top = *MarkNumbered(draw, 1);
+    MarkDrawn();
+    draw.DrawQuantityTable(AcGePoint3d(0.0, 0.0, 0.0));
+    // Mark 1 is the first row of its grade and diameter group; find its row by its number.
+    double y = 1e9;
+    for (const Text& t : TextsDrawn())
+        if (t.text == L"1" && std::fabs(t.at.x - (-47.0 + 4.5)) < 1e-6)
+            y = t.at.y;
+    ASSERT_LT(y, 0.0);
+    CString count;
+    count.Format(L"%d", top.nCount);
+    bool countShown = false;
+    bool lengthShown = false;
+    for (const Text& t : TextsDrawn()) {
+        if (std::fabs(t.at.y - y) > 1e-6)
+            continue;
+        countShown |= std::fabs(t.at.x - (-47.0 + 43.0)) < 1e-6 && t.text == count.GetString();
+        lengthShown |= std::fabs(t.at.x - (-47.0 + 29.5)) < 1e-6
+            && t.text == std::wstring(FormatFixed(top.dAverageLength * 100.0, 0).GetString());
+    }
+    EXPECT_TRUE(countShown);
+    EXPECT_TRUE(lengthShown);
+}
