@@ -77,6 +77,11 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 10. The bar marks of the main views.
 
     // 11. One column section an entry of the section list.
+    const AcGeIntArray& sections = m_pDesign->GetSectionPositions();
+    for (int i = 0; i < sections.length() && i < m_ptsColumnSections.length(); ++i) {
+        DrawColumnSection(m_ptsColumnSections[i], sections[i], i, depth);
+        Redraw();
+    }
 
     // 12. The view back on the second sheet, or on the origin while there is one sheet.
     AcGePoint3d corner = AcGePoint3d::kOrigin;

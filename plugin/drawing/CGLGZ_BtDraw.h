@@ -63,4 +63,21 @@ public:
     void StirrupSection(int a, int b, double& width, double& height) const;
     void AppendStirrupMark(double width, double height, double length, int count, const CString& range);
     int m_nStirrupMarks = 0;
+
+    // Column sections: the cross section at a support number (the entry of the section list),
+    // the index-th, under its caption at the origin; the depth is the height it takes under
+    // the origin. Returns 0.
+    int DrawColumnSection(AcGePoint3d& origin, int support, int index, double& depth);
+    struct SkewSectionWork;
+    void MeasureSkewSection(SkewSectionWork& w);
+    void DrawSkewSectionLPart(const SkewSectionWork& w);
+    void DrawSkewSectionGrids(const SkewSectionWork& w);
+    void DrawSkewSectionBars(const SkewSectionWork& w);
+    void DrawSkewSectionStrengthening(const SkewSectionWork& w);
+    void DrawSkewSectionCallouts(const SkewSectionWork& w);
+    void DrawStirrupKey(const SkewSectionWork& w);
+    void DrawLPartStirrups(const SkewSectionWork& w);
+    void WriteGridText(const AcGePoint3d& at, const CString& text);
+    void DrawCellFrame(double x, double top, double bottom);
+    double ColumnSectionRise() const override;
 };

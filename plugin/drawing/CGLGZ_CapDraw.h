@@ -393,6 +393,16 @@ public:
     // The side bars' mark: the first mark after those of the longitudinal bars; empty while the
     // bars are not grouped.
     CString SideBarMarkText() const;
+    // The bars a section meets, the strengthening bars it adds, its outline and its side bars
+    // (CGLGZ_CapDraw_ColumnSectionWork.h).
+    struct ColumnSectionWork;
+    void CollectSectionBars(ColumnSectionWork& w);
+    void CollectSectionStrengthening(ColumnSectionWork& w) const;
+    void DrawSectionOutline(const ColumnSectionWork& w);
+    void DrawSectionSideBars(const ColumnSectionWork& w);
+    // How much higher than the normal one a column section stands over its outline (the skew
+    // section's L part and its key).
+    virtual double ColumnSectionRise() const { return 0.0; }
 
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];

@@ -2,6 +2,7 @@
 // detail, on the skew examples run as the entry runs them up to the bar shapes.
 #include "DrawingDesignFixture.h"
 
+#include "AcDbCircle.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "CGLGZ_BtDraw.h"
@@ -298,4 +299,148 @@ TEST_F(SkewSections, QuantityTableRowsFollowTheGroupedCounts)
     }
     EXPECT_TRUE(countShown);
     EXPECT_TRUE(lengthShown);
+}
+
+class SkewColumnSections : public SkewSections {
+protected:
+    std::vector<AcGePoint3d> Circles(const wchar_t* layer) const
+    {
+        std::vector<AcGePoint3d> out;
+        for (AcDbObjectId id : Drawn())
+            if (ReadBack<AcDbCircle> c(id); c && layerOf(id) == layer && std::fabs(c->radius() - 0.3) < 1e-9)
+                out.push_back(c->center());
+        return out;
+    }
+};
+
+// One section an entry of the section list, under its caption at its origin: the outline is
+// the cap's width by its middle height, lowered by the L part and the strengthening rows; every
+// bar of the cut is a dot in each of its columns inside the outline.
+TEST_F(SkewColumnSections, OneSectionAnEntryWithItsBarsInsideTheOutline)
+{
+    for (const char* example : { "square-two-columns.glt", "l-section.glt", "abutment.glt" }) {
+        SCOPED_TRACE(example);
+        CGLGZ_BtDraw draw;
+        Prepare(draw, example);
+        FillColumnLengths(draw);
+        draw.GroupBarShapes();
+        const AcGeIntArray& sections = model.GetSectionPositions();
+        ASSERT_GE(sections.length(), 1);
+        ASSERT_EQ(draw.m_ptsColumnSections.length(), sections.length());
+        const double s2 = draw.m_dSectionScale;
+        for (int i = 0; i < sections.length(); ++i) {
+            SCOPED_TRACE(i);
+            MarkDrawn();
+            AcGePoint3d origin = draw.m_ptsColumnSections[i];
+            double depth = 0.0;
+            EXPECT_EQ(draw.DrawColumnSection(origin, sections[i], i, depth), 0);
+            const std::vector<Text> texts = TextsDrawn();
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                [&](const Text& t) { return t.text == CGLGZ_CapDraw::ColumnSectionTitle(i); }));
+            // The outline's top edge.
+            int top = 0;
+            int bottom = 0;
+            int ts = 0;
+            const CGLGZ_CapDraw::ColumnSectionCut cut = draw.ClassifyColumnSection(sections[i]);
+            for (int c = 0; c < model.GetMainFace().GetBarColumnCount(); ++c) {
+                draw.CountStrengtheningRows(c, cut, top, bottom);
+                ts = std::max(ts, top);
+            }
+            const double lh = geometry.dLHeight / s2;
+            const double lift = lh > 0.0 ? lh + 13.0 : 0.0;
+            const double yTop = origin.y - (lift + (ts - 2) * 3.0 + 25.0) - (lh > 0.0 ? 3.0 : 0.0);
+            const double yBottom = yTop - geometry.dMiddleHeight / s2;
+            const double l = origin.x - geometry.dWidth / s2 / 2.0;
+            const double r = origin.x + geometry.dWidth / s2 / 2.0;
+            const std::vector<Segment> outline = LinesOn(L"02-结构");
+            EXPECT_TRUE(HasSegment(outline, AcGePoint3d(l, yTop, 0), AcGePoint3d(r, yTop, 0)));
+            EXPECT_TRUE(HasSegment(outline, AcGePoint3d(r, yBottom, 0), AcGePoint3d(l, yBottom, 0)));
+            if (lh > 0.0) {
+                EXPECT_TRUE(HasSegment(outline, AcGePoint3d(l, yTop, 0), AcGePoint3d(l, yTop + lh, 0)));
+            }
+            // The bars of the cut, each column a dot, all inside the outline.
+            const std::vector<AcGePoint3d> dots = Circles(L"04-钢筋");
+            const CHLGZ_PierSteelLayer& layer = draw.m_steelLayers[sections[i]];
+            ASSERT_GT(layer.aLayers.GetSize(), 0);
+            for (INT_PTR e = 0; e < layer.aLayers.GetSize(); ++e) {
+                const CHLGZ_BASSteel* bar = draw.FindBarByNumber(layer.aLayers[e].nBar);
+                ASSERT_NE(bar, nullptr);
+                const double y = yBottom + layer.aLayers[e].dHeight / s2;
+                EXPECT_GT(y, yBottom);
+                EXPECT_LT(y, yTop);
+                const AcGeDoubleArray xs = draw.ColumnSectionXs(l);
+                for (int c = 0; c < xs.length(); ++c) {
+                    if (bar->GetColumnText()[c] != L'1')
+                        continue;
+                    EXPECT_GT(xs[c], l);
+                    EXPECT_LT(xs[c], r);
+                    EXPECT_TRUE(std::any_of(dots.begin(), dots.end(),
+                        [&](const AcGePoint3d& p) { return Same(p, AcGePoint3d(xs[c], y, 0.0)); }))
+                        << "bar " << bar->GetTag() << " column " << c;
+                }
+            }
+            EXPECT_GT(depth, geometry.dMiddleHeight / s2);
+        }
+    }
+}
+
+// Bars all in the same columns make a uniform section: each grid one row, holding only "A" in
+// every bar column; a column with plate bars of its own would write "1" and "2" beside them,
+// none here. The stirrup key puts a stirrup on the level under the one it overlaps.
+TEST_F(SkewColumnSections, AUniformSectionHasOneGridRowOfLettersAndAStirrupKey)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt", [](CHLGZ_PierInfo& pier, CBent_BasicGeometry&) {
+        pier.GetMainFace().SetColumnText(L"1111111111111111111");
+        CHLGZ_ExtendSteel& steel = pier.GetExtendSteel();
+        for (int c = 0; c < steel.GetCodes().length(); ++c)
+            steel.GetCodes()[c] = 0;
+        auto& stirrups = pier.GetMainFace().GetStirrups();
+        stirrups.RemoveAll();
+        for (auto [a, b] : { std::pair { 1, 4 }, std::pair { 3, 6 }, std::pair { 5, 6 } }) {
+            CHLGZ_PAFSteel stirrup;
+            stirrup.SetStartColumn(a);
+            stirrup.SetEndColumn(b);
+            stirrups.Add(stirrup);
+        }
+    });
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    const int columns = model.GetMainFace().GetBarColumnCount();
+    ASSERT_GE(columns, 6);
+    MarkDrawn();
+    AcGePoint3d origin(100.0, 100.0, 0.0);
+    double depth = 0.0;
+    draw.DrawColumnSection(origin, model.GetSectionPositions()[0], 0, depth);
+    const double s2 = draw.m_dSectionScale;
+    const double yTop = origin.y - ((0 - 2) * 3.0 + 25.0);
+    const double yBottom = yTop - geometry.dMiddleHeight / s2;
+    const double gridLeft = origin.x - columns * 2.5 / 2.0;
+    int letters = 0;
+    for (const Text& t : TextsDrawn()) {
+        if (t.text == L"A") {
+            ++letters;
+            const bool upper = std::fabs(t.at.y - (yTop + 13.0 + 1.5)) < 1e-6;
+            const bool lower = std::fabs(t.at.y - (yBottom - 11.0 - 1.5)) < 1e-6;
+            EXPECT_TRUE(upper || lower) << t.at.y;
+            EXPECT_NEAR(std::fmod(t.at.x - gridLeft, 2.5), 1.25, 1e-6);
+        }
+        EXPECT_NE(t.text, L"1");
+        EXPECT_NE(t.text, L"2");
+    }
+    EXPECT_EQ(letters, 2 * columns);
+    // Grids: two horizontal lines each.
+    int gridLines = 0;
+    for (const Segment& s : LinesOn(L"08-标注"))
+        if (std::fabs(s.a.y - s.b.y) < 1e-9 && std::fabs(s.a.x - gridLeft) < 1e-6
+            && std::fabs(s.b.x - (gridLeft + columns * 2.5)) < 1e-6)
+            ++gridLines;
+    EXPECT_EQ(gridLines, 4);
+    // The key: 1-4 and 5-6 on the first level, 3-6 on the second.
+    const AcGeDoubleArray xs = draw.ColumnSectionXs(origin.x - geometry.dWidth / s2 / 2.0);
+    const std::vector<Segment> marks = LinesOn(L"08-标注");
+    const double y1 = yBottom - 0.5;
+    EXPECT_TRUE(HasSegment(marks, AcGePoint3d(xs[0] - 0.3, y1 - 1, 0), AcGePoint3d(xs[3] + 0.3, y1 - 1, 0)));
+    EXPECT_TRUE(HasSegment(marks, AcGePoint3d(xs[4] - 0.3, y1 - 1, 0), AcGePoint3d(xs[5] + 0.3, y1 - 1, 0)));
+    EXPECT_TRUE(HasSegment(marks, AcGePoint3d(xs[2] - 0.3, y1 - 2, 0), AcGePoint3d(xs[5] + 0.3, y1 - 2, 0)));
 }
