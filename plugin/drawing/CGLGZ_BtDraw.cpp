@@ -75,6 +75,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 9. The elevation.
 
     // 10. The bar marks of the main views.
+    DrawBarMarks(1, 1);
+    Redraw();
 
     // 11. One column section an entry of the section list.
     const AcGeIntArray& sections = m_pDesign->GetSectionPositions();
@@ -101,6 +103,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     // 14. The skeleton detail.
 
     // 15. The bar marks of the details.
+    DrawBarMarks(1, 0);
+    Redraw();
 
     // 16. The shape details of a full drawing.
 

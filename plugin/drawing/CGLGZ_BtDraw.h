@@ -80,4 +80,10 @@ public:
     void WriteGridText(const AcGePoint3d& at, const CString& text);
     void DrawCellFrame(double x, double top, double bottom);
     double ColumnSectionRise() const override;
+
+    // Bar number marks of the main face (1) or the end face (0) along their view lines; with the
+    // mask flag the marks get wipeout masks at the end. The plate bars' marks go through the
+    // placement that the skeleton detail makes current (identity until then).
+    using CGLGZ_CapDraw::DrawBarMarks;
+    void DrawBarMarks(int mainFace, int mask);
 };

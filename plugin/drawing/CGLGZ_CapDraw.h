@@ -169,6 +169,19 @@ public:
     // The marks "N" + number of the face's bars along a view's lines (4 outline lines, then one
     // line a support); with the collect flag they are kept for the wipeout masks.
     void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect);
+    // How the drawings' marks differ: the plate bars' marks between supports moved the shift
+    // leftward and mapped through the placement; the second top-plate mark of a single support
+    // lowered under line 1 (else at line 4's height); primed companions of the top-plate marks
+    // at a rise (none at 0); whether a straight bar's first mark of a single support is clipped.
+    struct BarMarkStyle {
+        double plateShift = 2.0;
+        AcGeMatrix3d placement;
+        int secondTopFromEndLine = 0;
+        double primedRise = 0.0;
+        int clipFirstStraight = 0;
+    };
+    void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect,
+        const BarMarkStyle& style);
     // The callout of a bar group: leader, shelf with the bars (count, grade, diameter) over the length and
     // the number in a circle at the shelf's end, running left with the left flag; every entity
     // drawn is appended to the record's ids. 0 without a record, nothing drawn.

@@ -444,3 +444,117 @@ TEST_F(SkewColumnSections, AUniformSectionHasOneGridRowOfLettersAndAStirrupKey)
     EXPECT_TRUE(HasSegment(marks, AcGePoint3d(xs[4] - 0.3, y1 - 1, 0), AcGePoint3d(xs[5] + 0.3, y1 - 1, 0)));
     EXPECT_TRUE(HasSegment(marks, AcGePoint3d(xs[2] - 0.3, y1 - 2, 0), AcGePoint3d(xs[5] + 0.3, y1 - 2, 0)));
 }
+
+// The plate marks of a single support: one in each outer span, the second lowered under the
+// cap's right end line and doubled primed over an L part; the first is written even beyond the
+// middle of a half view. Marks go through the placement of the detail; masks only on request.
+TEST_F(SkewSections, PlateMarksOfASingleSupportWithTheLPartAndThePlacement)
+{
+    CGLGZ_BtDraw draw;
+    Load("square-two-columns.glt");
+    Attach(draw);
+    draw.PrepareDrawing();
+    geometry.dLHeight = 300.0;
+    draw.m_dScale = 100.0;
+    model.SetTopCover(50.0);
+    auto line = [](double x0, double y0, double x1, double y1) {
+        return LineInfo { AcGePoint3d(x0, y0, 0.0), AcGePoint3d(x1, y1, 0.0) };
+    };
+    // The end lines at 0 and 100, the middle at 40, one support at 60.
+    for (const LineInfo& l : { line(0, 20, 0, 0), line(100, 18, 100, 2), line(40, 20, 40, 0), line(40, 20, 40, 0),
+             line(60, 20, 60, 1) })
+        draw.m_lines.Add(l);
+    CHLGZ_FaceInfo& face = model.GetMainFace();
+    face.GetLTLSteel().SetFirstMarkText(L"1");
+    face.GetLBLSteel().SetFirstMarkText(L"2");
+    face.GetLUPSteels().RemoveAll();
+    face.GetLUMSteels().RemoveAll();
+    face.GetLUTSteels().RemoveAll();
+    face.GetLUBSteels().RemoveAll();
+    face.GetSupports().RemoveAll();
+    struct Case {
+        const char* name;
+        int half;
+        double dx;
+        int mask;
+        std::vector<std::pair<std::wstring, AcGePoint3d>> marks;
+    };
+    const Case cases[] = {
+        { "whole", 0, 0.0, 1,
+            { { L"N1", { 30, 19.5, 0 } }, { L"N1", { 80, 17.5, 0 } }, { L"N1'", { 80, 20.5, 0 } },
+                { L"N2", { 30, 1, 0 } }, { L"N2", { 80, 1, 0 } } } },
+        { "half: the first beyond the middle stays", 1, 0.0, 1,
+            { { L"N1", { 30, 19.5, 0 } }, { L"N2", { 30, 1, 0 } } } },
+        { "placed 200 right, no masks", 0, 200.0, 0,
+            { { L"N1", { 230, 19.5, 0 } }, { L"N1", { 280, 17.5, 0 } }, { L"N1'", { 280, 20.5, 0 } },
+                { L"N2", { 230, 1, 0 } }, { L"N2", { 280, 1, 0 } } } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        draw.m_bHalfDrawing = c.half;
+        draw.m_detailTransform = AcGeMatrix3d::translation(AcGeVector3d(c.dx, 0.0, 0.0));
+        draw.m_idsMaskedTexts.removeAll();
+        MarkDrawn();
+        draw.DrawBarMarks(1, c.mask);
+        std::vector<Text> texts = TextsDrawn();
+        ASSERT_EQ(texts.size(), c.marks.size());
+        for (const auto& [text, at] : c.marks) {
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Text& t) {
+                // Hanging marks stand 0.25 under their point.
+                return t.text == text && Same(t.at, AcGePoint3d(at.x, at.y - 0.25, 0.0));
+            })) << std::string(text.begin(), text.end()) << " at " << at.x << "," << at.y;
+        }
+        EXPECT_EQ(draw.m_idsMaskedTexts.length(), c.mask ? static_cast<int>(c.marks.size()) : 0);
+    }
+    // One support mark in the middle of the first pair of a view of three supports only.
+    draw.m_lines.Add(line(80, 20, 80, 1));
+    draw.m_lines.Add(line(90, 20, 90, 1));
+    draw.m_bHalfDrawing = 0;
+    draw.m_detailTransform = AcGeMatrix3d();
+    MarkDrawn();
+    draw.DrawBarMarks(1, 0);
+    int plateMarks = 0;
+    for (const Text& t : TextsDrawn())
+        plateMarks += t.text == L"N1" ? 1 : 0;
+    EXPECT_EQ(plateMarks, 2) << "one an inner span, none in the end spans";
+}
+
+// On an example every bent-up bar gets a mark on each inner segment at the bend angle, along
+// the segment; in a half view none at or right of the middle.
+TEST_F(SkewSections, BentUpBarsAreMarkedOnTheirSlopedSegments)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    const double slope = std::tan(model.GetMoreInfo().GetBendAngle() * 3.1415926535 / 180.0);
+    const double middle = (draw.m_lines[2].end.x + draw.m_lines[3].end.x) / 2.0;
+    for (int half : { 0, 1 }) {
+        SCOPED_TRACE(half);
+        draw.m_bHalfDrawing = half;
+        MarkDrawn();
+        draw.DrawBarMarks(1, 1);
+        const std::vector<Text> texts = TextsDrawn();
+        int expected = 0;
+        for (INT_PTR i = 0; i < model.GetMainFace().GetLUTSteels().GetSize(); ++i) {
+            const CHLGZ_LUTSteel& bar = model.GetMainFace().GetLUTSteels()[i];
+            const AcGePoint3dArray& p = bar.GetFirstPoints();
+            for (int k = 1; k + 3 <= p.length(); ++k) {
+                const double dx = p[k + 1].x - p[k].x;
+                const double dy = p[k + 1].y - p[k].y;
+                if (dx == 0.0 || dy == 0.0 || std::fabs(std::fabs(dy / dx) - slope) >= 1e-6)
+                    continue;
+                const AcGePoint3d mid((p[k].x + p[k + 1].x) / 2.0, (p[k].y + p[k + 1].y) / 2.0, 0.0);
+                const bool shown = std::any_of(texts.begin(), texts.end(), [&](const Text& t) {
+                    return t.text == L"N" + std::wstring(bar.GetFirstMarkText().GetString())
+                        && std::fabs(t.at.x - mid.x) < 0.5 && std::fabs(t.at.y - mid.y) < 0.5;
+                });
+                EXPECT_EQ(shown, !half || mid.x < middle);
+                ++expected;
+            }
+        }
+        EXPECT_GT(expected, 0);
+        for (const Text& t : texts)
+            EXPECT_TRUE(!half || t.at.x < middle + 0.5) << "nothing beyond the middle";
+    }
+}
