@@ -101,6 +101,8 @@ int CGLGZ_BtDraw::DrawViews(int /*full*/)
     }
 
     // 14. The skeleton detail.
+    if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))
+        return 0;
 
     // 15. The bar marks of the details.
     DrawBarMarks(1, 0);

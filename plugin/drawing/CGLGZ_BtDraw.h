@@ -86,4 +86,30 @@ public:
     // placement that the skeleton detail makes current (identity until then).
     using CGLGZ_CapDraw::DrawBarMarks;
     void DrawBarMarks(int mainFace, int mask);
+
+    // Skeleton detail A at the layout's place for it (else at the top of the sheet at the
+    // corner): the main part's bars moved there by m_detailTransform and drawn again, with
+    // centre lines, welds and dimensions. Returns 1.
+    int DrawSkeletonDetail(const AcGePoint3dArray& sheets, const AcGePoint3d& corner);
+    void TransformPartBars(const AcGeMatrix3d& matrix, int mainPart);
+    void MarkStraightBar(AcDbObjectIdArray& ids, int top, double height, const AcGePoint3dArray& points,
+        double middle);
+    void DimensionBentBar(const AcGePoint3dArray& vertices, int upper, double top, double bottom, double middle,
+        double unused);
+    void DrawDetailCentreLines();
+    void DrawDetailBars(CHLGZ_FaceInfo& face);
+    void DrawDetailDimensions(CHLGZ_FaceInfo& face, int full);
+    void DrawDetailDimension(
+        const AcGePoint3d& a, const AcGePoint3d& b, double offset, double textOffset, const CString& text);
+    void DrawDetailChain(std::vector<double> xs, double y, double offset, double textOffset);
+    // A bar's length over the columns in centimetres: "%s~%s" where it varies; empty without
+    // per-column lengths.
+    static CString ColumnLengthRange(const CHLGZ_BASSteel& bar);
+    // The detail's weld positions (axes, then span middles), the top-plate bar's and the
+    // bottom-plate bar's heights and the x of the height dimension, and the bar being drawn.
+    AcGeDoubleArray m_dDetailPositions;
+    double m_dDetailTop = 0.0;
+    double m_dDetailBottom = 0.0;
+    double m_dDetailPlateX = 0.0;
+    const CHLGZ_BASSteel* m_pCurrentBar = nullptr;
 };
