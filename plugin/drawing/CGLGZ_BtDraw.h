@@ -112,4 +112,8 @@ public:
     double m_dDetailBottom = 0.0;
     double m_dDetailPlateX = 0.0;
     const CHLGZ_BASSteel* m_pCurrentBar = nullptr;
+    AcGeDoubleArray m_dDetailUpperBends;
+    AcGeDoubleArray m_dDetailLowerBends;
+    int m_nDetailTopRows = 0;
+    int m_nDetailBottomRows = 0;
 };

@@ -18,6 +18,7 @@ constexpr double kCentreUnder = 5.0;
 constexpr double kOnMiddle = 0.05;
 constexpr double kRightOfMiddle = 0.001;
 constexpr double kSameX = 1e-6;
+constexpr double kRowPitch = 4.0;
 const wchar_t* const kCentreLineText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
@@ -61,11 +62,12 @@ CString CGLGZ_BtDraw::ColumnLengthRange(const CHLGZ_BASSteel& bar)
         least = std::min(least, l);
         most = std::max(most, l);
     }
-    const CString low = FormatFixed(least * 100.0, -7);
-    if (std::fabs(most - least) * 100.0 < 0.005)
+    const CString low = FormatFixed(least * 100.0, -1);
+    const CString high = FormatFixed(most * 100.0, -1);
+    if (low == high)
         return low;
     CString text;
-    text.Format(L"%s~%s", low.GetString(), FormatFixed(most * 100.0, -7).GetString());
+    text.Format(L"%s~%s", low.GetString(), high.GetString());
     return text;
 }
 
@@ -115,7 +117,8 @@ void CGLGZ_BtDraw::DrawDetailChain(std::vector<double> xs, double y, double offs
 }
 
 // A straight bar: welded at the axes and span middles to the bar beside it, its length along
-// it with the range over the columns (over a top bar, under a bottom one).
+// it with the range over the columns (over a top bar, under a bottom one), a row further out
+// than the bar before it.
 void CGLGZ_BtDraw::MarkStraightBar(
     AcDbObjectIdArray& /*ids*/, int top, double height, const AcGePoint3dArray& points, double middle)
 {
@@ -127,31 +130,30 @@ void CGLGZ_BtDraw::MarkStraightBar(
     const CString range = m_pCurrentBar != nullptr ? ColumnLengthRange(*m_pCurrentBar) : CString();
     const double saved = m_dDetailMiddle;
     m_dDetailMiddle = middle;
+    // Each further bar's length a row further out, past the plate bars' lengths.
+    const double row = kRowPitch * (top ? ++m_nDetailTopRows : ++m_nDetailBottomRows);
     if (top)
-        DrawDetailDimension(a, b, 9.0, 0.0, range);
+        DrawDetailDimension(a, b, 9.0 + row, 0.0, range);
     else
-        DrawDetailDimension(a, b, -7.5, -1.0, range);
+        DrawDetailDimension(a, b, -7.5 - row, -1.0, range);
     m_dDetailMiddle = saved;
 }
 
-// A bent-up bar's polyline: welds along its runs and ends, and the chain of its vertices along
-// its run (over an upper bar, under a lower one).
+// A bent-up bar's polyline: welds along its runs and ends; its vertices join the chain of the
+// upper (lower) bars' bends that the dimensions draw over (under) the skeleton.
 void CGLGZ_BtDraw::DimensionBentBar(const AcGePoint3dArray& vertices, int upper, double top, double bottom,
     double middle, double /*unused*/)
 {
     if (vertices.length() < 2)
         return;
-    DrawBarWelds(vertices, upper, top, bottom, 0);
-    std::vector<double> xs;
-    double y = vertices[0].y;
-    for (const AcGePoint3d& p : vertices) {
-        xs.push_back(p.x);
-        y = upper ? std::max(y, p.y) : std::min(y, p.y);
-    }
     const double saved = m_dDetailMiddle;
     m_dDetailMiddle = middle;
-    DrawDetailChain(xs, y, upper ? 4.0 : -4.0, 0.0);
+    DrawBarWelds(vertices, upper, top, bottom, 0);
     m_dDetailMiddle = saved;
+    // Its bends join the one chain of the upper (lower) bars' bends along the top (bottom).
+    AcGeDoubleArray& xs = upper ? m_dDetailUpperBends : m_dDetailLowerBends;
+    for (const AcGePoint3d& p : vertices)
+        xs.append(p.x);
 }
 
 int CGLGZ_BtDraw::DrawSkeletonDetail(const AcGePoint3dArray& /*sheets*/, const AcGePoint3d& corner)
@@ -173,6 +175,10 @@ int CGLGZ_BtDraw::DrawSkeletonDetail(const AcGePoint3dArray& /*sheets*/, const A
     m_dDetailWeld = GetWeldLength() / m_dScale;
     m_dDetailAxes.setLogicalLength(0);
     m_dDetailPositions.setLogicalLength(0);
+    m_dDetailUpperBends.setLogicalLength(0);
+    m_nDetailTopRows = 0;
+    m_nDetailBottomRows = 0;
+    m_dDetailLowerBends.setLogicalLength(0);
     m_dDetailMiddle = 0.0;
     if (lineCount > 3) {
         TransformPartBars(m_detailTransform, 1);
@@ -309,6 +315,12 @@ void CGLGZ_BtDraw::DrawDetailBars(CHLGZ_FaceInfo& face)
 
 void CGLGZ_BtDraw::DrawDetailDimensions(CHLGZ_FaceInfo& face, int full)
 {
+    for (int upper : { 1, 0 }) {
+        const AcGeDoubleArray& bends = upper ? m_dDetailUpperBends : m_dDetailLowerBends;
+        if (bends.length() >= 2)
+            DrawDetailChain(std::vector<double>(bends.begin(), bends.end()), upper ? m_dDetailTop : m_dDetailBottom,
+                upper ? 4.0 : -4.0, 0.0);
+    }
     const bool shaped = face.GetLTLSteel().GetFirstPoints().length() >= 2 && face.GetLBLSteel().GetFirstPoints().length() > 2;
     if (full && shaped) {
         // The skeleton's height at the bottom-plate bar's first x.

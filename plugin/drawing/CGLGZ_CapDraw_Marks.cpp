@@ -12,6 +12,7 @@ namespace {
 
 constexpr double kPi = 3.1415926535;
 constexpr double kSlopeTolerance = 1e-6;
+constexpr double kOnMiddle = 1e-6;
 constexpr double kLeaderLeg = 5.0;
 constexpr double kShelfRoom = 2.0;
 constexpr double kShelfGap = 0.25;
@@ -54,6 +55,7 @@ public:
         const AcGeMatrix3d* placement = nullptr;
         double primedRise = 0.0;
         bool clipFirst = false;
+        double middleShift = 0.0;
     };
 
     // A bar's marks over a view's spans at the given heights: one in each outer span for a
@@ -77,6 +79,9 @@ public:
     {
         if (how.placement != nullptr)
             at.transformBy(*how.placement);
+        // A mark on the very middle of a cut view moves left, off the cut.
+        if (how.middleShift > 0.0 && Clipped(at, clippable) && std::fabs(at.x - m_middle) < kOnMiddle)
+            at.x -= how.middleShift;
         Write(at, number, below, 0.0, clippable);
         if (!clippable || how.primedRise <= 0.0 || Clipped(at, clippable) || number.IsEmpty())
             return;
@@ -181,6 +186,7 @@ void CGLGZ_CapDraw::DrawBarMarks(const Lines& lines, const CHLGZ_FaceInfo& face,
     plates.shift = style.plateShift;
     plates.placement = &style.placement;
     plates.clipFirst = false;
+    plates.middleShift = style.middleShift;
     MarkWriter::SpanMarks topPlates = plates;
     topPlates.primedRise = style.primedRise;
     MarkWriter::SpanMarks straight;

@@ -3,6 +3,7 @@
 #include "DrawingDesignFixture.h"
 
 #include "AcDbCircle.h"
+#include "AcDbDimension.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "CGLGZ_BtDraw.h"
@@ -557,4 +558,150 @@ TEST_F(SkewSections, BentUpBarsAreMarkedOnTheirSlopedSegments)
         for (const Text& t : texts)
             EXPECT_TRUE(!half || t.at.x < middle + 0.5) << "nothing beyond the middle";
     }
+}
+
+class SkewSkeletonDetail : public SkewSections {
+protected:
+    std::vector<std::wstring> DimensionTexts() const
+    {
+        std::vector<std::wstring> out;
+        for (AcDbObjectId id : Drawn())
+            if (ReadBack<AcDbDimension> d(id); d)
+                out.push_back(d->dimensionTextString());
+        return out;
+    }
+    // The centre lines drawn, by their x.
+    std::vector<double> CentreLines() const
+    {
+        std::vector<double> xs;
+        for (const Segment& s : LinesOn(L"13-中心"))
+            xs.push_back(s.a.x);
+        std::sort(xs.begin(), xs.end());
+        return xs;
+    }
+};
+
+// A bar's length over the columns: the one length, or the shortest and longest in centimetres.
+TEST(SkewColumnLengths, RangeOfTheColumnsLengthsInCentimetres)
+{
+    CHLGZ_BASSteel bar;
+    EXPECT_EQ(CGLGZ_BtDraw::ColumnLengthRange(bar), L"");
+    for (double l : { 3.2, 3.2, 3.2 })
+        bar.GetFirstLengths().append(l);
+    EXPECT_EQ(CGLGZ_BtDraw::ColumnLengthRange(bar), L"320");
+    bar.GetFirstLengths().append(3.256);
+    bar.GetFirstLengths().append(3.1);
+    EXPECT_EQ(CGLGZ_BtDraw::ColumnLengthRange(bar), L"310~325.6");
+}
+
+// The detail stands where the layout put it, the bars moved by the stored translation: its
+// caption a quarter of the cap left in a half view, the centre lines up to the middle with
+// their labels outside, the span's centre line of an even number of supports with its seven
+// characters, the weld blocks, and the plate bars' lengths over the columns as ranges.
+TEST_F(SkewSkeletonDetail, PlacedWhereTheLayoutPutsItWithCentreLinesAndRanges)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    CHLGZ_LTLSteel& plate = model.GetMainFace().GetLTLSteel();
+    const AcGePoint3d plateStart = plate.GetFirstPoints()[0];
+    for (int c = 0; c < plate.GetFirstLengths().length(); ++c)
+        plate.GetFirstLengths()[c] = 10.0 + 0.05 * c;
+    const CString range = CGLGZ_BtDraw::ColumnLengthRange(plate);
+    ASSERT_NE(range.Find(L'~'), -1);
+    ASSERT_EQ(draw.m_bHalfDrawing, 1);
+    ASSERT_EQ(draw.m_bDetailsOnSheet, 1);
+    MarkDrawn();
+    EXPECT_EQ(draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin), 1);
+    const AcGePoint3d p = draw.m_ptsDetailOrigins[0];
+    const AcGeVector3d shift(p.x - draw.m_ptBase.x, p.y - draw.SectionViewOrigin().y + 3.0, 0.0);
+    EXPECT_TRUE(Same(plate.GetFirstPoints()[0], plateStart + shift));
+    const std::vector<Text> texts = TextsDrawn();
+    const AcGePoint3d caption = draw.SectionViewOrigin() + shift - AcGeVector3d(geometry.dLength / draw.m_dScale / 4.0, 0, 0);
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Text& t) {
+        return t.text == L"骨架大样A" && std::fabs(t.at.x - caption.x) < 20.0 && std::fabs(t.at.y - caption.y) < 5.0;
+    }));
+    // Two supports, half view: the left support line and the span's centre line.
+    const double middle = (draw.m_lines[2].end.x + draw.m_lines[3].end.x) / 2.0 + shift.x;
+    const std::vector<double> lines = CentreLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NEAR(lines[0], draw.m_lines[4].start.x + shift.x, 1e-6);
+    EXPECT_NEAR(lines[1], middle, 1e-6);
+    int labels = 0;
+    int characters = 0;
+    for (const Text& t : texts) {
+        if (t.text == L"墩柱中心线") {
+            ++labels;
+            EXPECT_LT(t.at.x, lines[0]) << "left of a left-half line";
+        }
+        for (const wchar_t* c : { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" })
+            characters += t.text == c ? 1 : 0;
+    }
+    EXPECT_EQ(labels, 1);
+    EXPECT_EQ(characters, 7);
+    for (int t = 0; t < 3; ++t)
+        EXPECT_FALSE(draw.m_idWeldBlocks[t].isNull());
+    // The plate bar's length crosses the middle of the half view: its range is halved.
+    const std::vector<std::wstring> dims = DimensionTexts();
+    EXPECT_NE(std::find(dims.begin(), dims.end(), std::wstring(range.GetString()) + L"/2"), dims.end());
+    // The second marks go through the detail's translation.
+    MarkDrawn();
+    draw.DrawBarMarks(1, 0);
+    const double topY = draw.m_lines[4].start.y - model.GetTopCover() / draw.m_dScale + shift.y - 0.25;
+    bool placed = false;
+    for (const Text& t : TextsDrawn())
+        placed |= t.text == L"N1" && std::fabs(t.at.y - topY) < 1e-6 && t.at.x < draw.m_dDetailMiddle;
+    EXPECT_TRUE(placed);
+}
+
+// Three supports in a half view: only the lines at or left of the middle, and no span centre
+// line; a whole view draws every line, labels of the right half right of their lines. With the
+// outline lines only, nothing but the dimensions is drawn.
+TEST_F(SkewSkeletonDetail, CentreLinesOfOddAndWholeViewsAndAViewWithoutSupports)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "abutment.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    ASSERT_EQ(draw.m_lines.GetSize(), 8);
+    CArray<LineInfo, const LineInfo&> all = draw.m_lines;
+    draw.m_lines.RemoveAt(7);
+    draw.m_bHalfDrawing = 1;
+    MarkDrawn();
+    draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin);
+    const double dx = draw.m_detailTransform.translation().x;
+    const double middle = (all[2].end.x + all[3].end.x) / 2.0 + dx;
+    std::vector<double> lines = CentreLines();
+    int left = 0;
+    for (int i = 4; i < 7; ++i)
+        left += all[i].start.x + dx <= middle + 0.001 ? 1 : 0;
+    EXPECT_EQ(static_cast<int>(lines.size()), left);
+    for (double x : lines)
+        EXPECT_LE(x, middle + 0.001);
+    // Whole: every support line, the right half's labels on their right.
+    draw.m_lines = all;
+    draw.m_bHalfDrawing = 0;
+    draw.m_detailTransform = AcGeMatrix3d();
+    MarkDrawn();
+    draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin);
+    lines = CentreLines();
+    ASSERT_EQ(lines.size(), 4u);
+    std::vector<double> labels;
+    for (const Text& t : TextsDrawn())
+        if (t.text == L"墩柱中心线")
+            labels.push_back(t.at.x);
+    std::sort(labels.begin(), labels.end());
+    ASSERT_EQ(labels.size(), 4u);
+    EXPECT_LT(labels[0], lines[0]);
+    EXPECT_LT(labels[1], lines[1]);
+    EXPECT_GT(labels[2], lines[2]);
+    EXPECT_GT(labels[3], lines[3]);
+    // Outline lines only.
+    draw.m_lines.SetSize(3);
+    MarkDrawn();
+    EXPECT_EQ(draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin), 1);
+    EXPECT_TRUE(CentreLines().empty());
+    for (const Text& t : TextsDrawn())
+        EXPECT_NE(t.text, L"骨架大样A");
 }
