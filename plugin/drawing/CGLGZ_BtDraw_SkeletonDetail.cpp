@@ -2,6 +2,7 @@
 // to the detail's place, drawn again with their welds, the support and span centre lines, and
 // the dimensions, the lengths that vary over the bar columns given as ranges.
 #include "CGLGZ_BtDraw.h"
+#include "CGLGZ_CapDraw_BarShapeWork.h"
 
 #include "MavUtils.h"
 #include "NumericHelpers.h"
@@ -19,35 +20,8 @@ constexpr double kOnMiddle = 0.05;
 constexpr double kRightOfMiddle = 0.001;
 constexpr double kSameX = 1e-6;
 constexpr double kRowPitch = 4.0;
-const wchar_t* const kCentreLineText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
-
-template <class Bar, class Apply>
-void ForList(CArray<Bar, const Bar&>& bars, Apply apply)
-{
-    for (INT_PTR i = 0; i < bars.GetSize(); ++i)
-        apply(bars[i]);
-}
-
-// Every bar record of a face, plate bars first.
-template <class Apply>
-void ForEachBar(CHLGZ_FaceInfo& face, Apply apply)
-{
-    apply(face.GetLTLSteel());
-    apply(face.GetLBLSteel());
-    ForList(face.GetLUPSteels(), apply);
-    ForList(face.GetLUMSteels(), apply);
-    ForList(face.GetLUTSteels(), apply);
-    ForList(face.GetLUBSteels(), apply);
-    for (INT_PTR j = 0; j < face.GetSupports().GetSize(); ++j) {
-        CHLGZ_PoleInfo& support = face.GetSupports()[j];
-        ForList(support.GetLPTSteels(), apply);
-        ForList(support.GetLPBSteels(), apply);
-        ForList(support.GetLPPSteels(), apply);
-        ForList(support.GetLPMSteels(), apply);
-    }
-}
 
 } // namespace
 
@@ -74,7 +48,7 @@ CString CGLGZ_BtDraw::ColumnLengthRange(const CHLGZ_BASSteel& bar)
 void CGLGZ_BtDraw::TransformPartBars(const AcGeMatrix3d& matrix, int mainPart)
 {
     CHLGZ_FaceInfo& face = mainPart ? m_pDesign->GetMainFace() : m_pDesign->GetEndFace();
-    ForEachBar(face, [&](CHLGZ_BASSteel& bar) { bar.Transform(matrix, 1, 1); });
+    BarShapeWork::ForEachBar(face, [&](CHLGZ_BASSteel& bar) { bar.Transform(matrix, 1, 1); });
 }
 
 // A dimension of the detail; in a half view one wholly right of the middle is left out and
@@ -237,12 +211,7 @@ void CGLGZ_BtDraw::DrawDetailCentreLines()
             bottom.transformBy(m_detailTransform);
             MavUtils::selectLayer(L"13-中心");
             DrawLine(top, bottom);
-            const double h = m_dLabelHeight;
-            for (int k = 0; k < 7; ++k) {
-                AcDbObjectId id;
-                AddLabelText(id, At(top.x + h, top.y - 1.5 * h - k * (top.y - bottom.y - 2.0 * h) / 7.0),
-                    kCentreLineText[k], 0, 0.0, 0);
-            }
+            WriteSpanCentreText(top.x, top.y, bottom.y);
         }
     }
     // 7. The straight bars are welded at the axes and in the middle of every span.

@@ -230,6 +230,9 @@ public:
     // The welds along a bent-up bar: its level runs and its two ends; upperBar 0 welds only the
     // runs that do not lie higher than the point before them.
     void DrawBarWelds(const AcGePoint3dArray& points, int upperBar, double upper, double lower, int block);
+    // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
+    // 1.5 label heights under its top, spread evenly to its bottom.
+    void WriteSpanCentreText(double x, double top, double bottom);
     // The lengths along every rebar column (metres), n + 1 a column in one row after the other,
     // and the positions 0, the supports, the length; 0 with one column or no support.
     int ComputeColumnPositions(AcGeDoubleArray& table, AcGeDoubleArray& positions, int mode);
