@@ -101,15 +101,7 @@ void CGLGZ_BtDraw::MeasureSkewSection(SkewSectionWork& w)
         w.topRows = std::max(w.topRows, top);
         w.bottomRows = std::max(w.bottomRows, bottom);
     }
-    // 5. The outline under the caption, lowered by the L part and the strengthening rows.
-    w.lHeight = g.dLHeight > 0.0 ? g.dLHeight / b.s2 : 0.0;
-    w.lift = w.lHeight > 0.0 ? w.lHeight + 13.0 : 0.0;
-    b.top = b.origin.y - (w.lift + (w.topRows - 2) * kCellHeight + 25.0) - (w.lHeight > 0.0 ? 3.0 : 0.0);
-    b.bottom = b.top - g.dMiddleHeight / b.s2;
-    b.left = b.origin.x - g.dWidth / b.s2 / 2.0;
-    b.right = b.origin.x + g.dWidth / b.s2 / 2.0;
-    // 6. The bar columns; 7. the bars and whether they all lie in the same columns.
-    b.xs = ColumnSectionXs(b.left);
+    // 7. The bars and whether they all lie in the same columns.
     CollectSectionBars(b);
     CollectSectionStrengthening(b);
     const double middle = g.dMiddleHeight / 2.0;
@@ -133,12 +125,23 @@ void CGLGZ_BtDraw::MeasureSkewSection(SkewSectionWork& w)
             w.lowerCount = std::max(w.lowerCount, lower);
         }
     }
+    // 5. The outline under the caption, lowered by the L part and the strengthening rows, and
+    // by the further rows of the upper grid, which would otherwise reach the caption's scale.
+    w.upperRows = w.uniform ? 1 : std::max(w.upperCount, 1);
+    w.lowerRows = w.uniform ? 1 : std::max(w.lowerCount, 1);
+    w.lHeight = g.dLHeight > 0.0 ? g.dLHeight / b.s2 : 0.0;
+    w.lift = w.lHeight > 0.0 ? w.lHeight + 13.0 : 0.0;
+    b.top = b.origin.y - (w.lift + (w.topRows - 2) * kCellHeight + 25.0) - (w.lHeight > 0.0 ? 3.0 : 0.0)
+        - kCellHeight * (w.upperRows - 1);
+    b.bottom = b.top - g.dMiddleHeight / b.s2;
+    b.left = b.origin.x - g.dWidth / b.s2 / 2.0;
+    b.right = b.origin.x + g.dWidth / b.s2 / 2.0;
+    // 6. The bar columns.
+    b.xs = ColumnSectionXs(b.left);
     // 8. The grids above and below.
     w.gridLeft = b.origin.x - columns * kCellWidth / 2.0;
     w.upperBase = b.top + w.lift + 13.0 + (w.topRows >= 2 ? kCellHeight * (w.topRows - 1) : 0.0);
     w.lowerBase = b.bottom - 11.0 - (w.bottomRows > 1 ? kCellHeight * (w.bottomRows - 1) : 0.0);
-    w.upperRows = w.uniform ? 1 : std::max(w.upperCount, 1);
-    w.lowerRows = w.uniform ? 1 : std::max(w.lowerCount, 1);
 }
 
 // The L part rises over the left face by its height, as wide as the design gives it.

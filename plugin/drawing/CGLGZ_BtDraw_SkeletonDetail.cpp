@@ -222,9 +222,9 @@ void CGLGZ_BtDraw::DrawDetailCentreLines()
 
 void CGLGZ_BtDraw::DrawDetailBars(CHLGZ_FaceInfo& face)
 {
-    const double top0 = face.GetLTLSteel().GetFirstPoints().length() > 1 ? face.GetLTLSteel().GetFirstPoints()[1].y : 0.0;
+    const AcGePoint3dArray& topPlate = face.GetLTLSteel().GetFirstPoints();
     const AcGePoint3dArray& plate = face.GetLBLSteel().GetFirstPoints();
-    m_dDetailTop = top0;
+    m_dDetailTop = topPlate.length() > 1 ? topPlate[1].y : 0.0;
     m_dDetailBottom = plate.length() > 2 ? plate[2].y : (plate.isEmpty() ? 0.0 : plate.first().y);
     m_dDetailPlateX = plate.isEmpty() ? 0.0 : plate.first().x;
     std::set<int> seen;
@@ -290,7 +290,8 @@ void CGLGZ_BtDraw::DrawDetailDimensions(CHLGZ_FaceInfo& face, int full)
             DrawDetailChain(std::vector<double>(bends.begin(), bends.end()), upper ? m_dDetailTop : m_dDetailBottom,
                 upper ? 4.0 : -4.0, 0.0);
     }
-    const bool shaped = face.GetLTLSteel().GetFirstPoints().length() >= 2 && face.GetLBLSteel().GetFirstPoints().length() > 2;
+    const bool shaped
+        = face.GetLTLSteel().GetFirstPoints().length() >= 2 && face.GetLBLSteel().GetFirstPoints().length() > 2;
     if (full && shaped) {
         // The skeleton's height at the bottom-plate bar's first x.
         DrawDimension(At(m_dDetailPlateX, m_dDetailTop), At(m_dDetailPlateX, m_dDetailBottom), -2.0, -4.0);

@@ -349,11 +349,14 @@ TEST_F(SkewColumnSections, OneSectionAnEntryWithItsBarsInsideTheOutline)
             }
             const double lh = geometry.dLHeight / s2;
             const double lift = lh > 0.0 ? lh + 13.0 : 0.0;
-            const double yTop = origin.y - (lift + (ts - 2) * 3.0 + 25.0) - (lh > 0.0 ? 3.0 : 0.0);
-            const double yBottom = yTop - geometry.dMiddleHeight / s2;
+            // Lowered 3 a further row of the upper grid.
             const double l = origin.x - geometry.dWidth / s2 / 2.0;
             const double r = origin.x + geometry.dWidth / s2 / 2.0;
             const std::vector<Segment> outline = LinesOn(L"02-结构");
+            double yTop = origin.y - (lift + (ts - 2) * 3.0 + 25.0) - (lh > 0.0 ? 3.0 : 0.0);
+            for (int k = 0; k < 12 && !HasSegment(outline, AcGePoint3d(l, yTop, 0), AcGePoint3d(r, yTop, 0)); ++k)
+                yTop -= 3.0;
+            const double yBottom = yTop - geometry.dMiddleHeight / s2;
             EXPECT_TRUE(HasSegment(outline, AcGePoint3d(l, yTop, 0), AcGePoint3d(r, yTop, 0)));
             EXPECT_TRUE(HasSegment(outline, AcGePoint3d(r, yBottom, 0), AcGePoint3d(l, yBottom, 0)));
             if (lh > 0.0) {
@@ -618,9 +621,11 @@ TEST_F(SkewSkeletonDetail, PlacedWhereTheLayoutPutsItWithCentreLinesAndRanges)
     const AcGeVector3d shift(p.x - draw.m_ptBase.x, p.y - draw.SectionViewOrigin().y + 3.0, 0.0);
     EXPECT_TRUE(Same(plate.GetFirstPoints()[0], plateStart + shift));
     const std::vector<Text> texts = TextsDrawn();
-    const AcGePoint3d caption = draw.SectionViewOrigin() + shift - AcGeVector3d(geometry.dLength / draw.m_dScale / 4.0, 0, 0);
+    const AcGePoint3d caption
+        = draw.SectionViewOrigin() + shift - AcGeVector3d(geometry.dLength / draw.m_dScale / 4.0, 0, 0);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Text& t) {
-        return t.text == L"骨架大样A" && std::fabs(t.at.x - caption.x) < 20.0 && std::fabs(t.at.y - caption.y) < 5.0;
+        return t.text == L"骨架大样A" && std::fabs(t.at.x - caption.x) < 20.0
+            && std::fabs(t.at.y - caption.y) < 5.0;
     }));
     // Two supports, half view: the left support line and the span's centre line.
     const double middle = (draw.m_lines[2].end.x + draw.m_lines[3].end.x) / 2.0 + shift.x;
@@ -704,4 +709,73 @@ TEST_F(SkewSkeletonDetail, CentreLinesOfOddAndWholeViewsAndAViewWithoutSupports)
     EXPECT_TRUE(CentreLines().empty());
     for (const Text& t : TextsDrawn())
         EXPECT_NE(t.text, L"骨架大样A");
+}
+
+// Bars in differing columns: where the columns differ, each bar's mark stands in its grid row
+// (lower bars from the section up, upper ones ending at the top row); where they agree, one "A"
+// a grid.
+TEST_F(SkewColumnSections, DifferingColumnsShowTheBarsMarksAndAgreeingOnesALetter)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt", [](CHLGZ_PierInfo& pier, CBent_BasicGeometry&) {
+        CHLGZ_ExtendSteel& steel = pier.GetExtendSteel();
+        for (int c = 0; c < steel.GetCodes().length(); ++c)
+            steel.GetCodes()[c] = 0;
+    });
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    CHLGZ_FaceInfo& face = model.GetMainFace();
+    const int columns = face.GetBarColumnCount();
+    ASSERT_GE(columns, 3);
+    CString all;
+    CString some;
+    for (int c = 0; c < columns; ++c) {
+        all += L"1";
+        some += c == 2 ? L"0" : L"1";
+    }
+    face.GetLBLSteel().SetColumnText(all);
+    face.GetLTLSteel().SetColumnText(all);
+    ASSERT_FALSE(face.GetLUPSteels().IsEmpty());
+    CHLGZ_LUPSteel& straight = face.GetLUPSteels()[0];
+    straight.SetColumnText(some);
+    const int code = model.GetSectionPositions()[0];
+    CHLGZ_PierSteelLayer& cut = draw.m_steelLayers[code];
+    cut.aLayers.RemoveAll();
+    const double h = geometry.dMiddleHeight;
+    for (const auto& [bar, height] : { std::pair<const CHLGZ_BASSteel*, double> { &face.GetLBLSteel(), 60.0 },
+             { &straight, h - 120.0 }, { &face.GetLTLSteel(), h - 60.0 } }) {
+        CHLGZ_SteelLayer layer;
+        layer.nBar = bar->GetTag();
+        layer.dHeight = height;
+        cut.aLayers.Add(layer);
+    }
+    MarkDrawn();
+    AcGePoint3d origin(100.0, 100.0, 0.0);
+    double depth = 0.0;
+    draw.DrawColumnSection(origin, code, 0, depth);
+    const double gridLeft = origin.x - columns * 2.5 / 2.0;
+    std::map<std::pair<int, bool>, std::vector<std::wstring>> cells;
+    std::vector<Text> grid;
+    for (const Text& t : TextsDrawn()) {
+        const double column = (t.at.x - gridLeft - 1.25) / 2.5;
+        // The caption stands over the grids.
+        if (std::fabs(column - std::round(column)) > 1e-6 || column < 0 || column >= columns || t.at.y > origin.y - 1.0)
+            continue;
+        grid.push_back(t);
+    }
+    // The section's middle lies between the grids.
+    const double middle = origin.y - 19.0 - geometry.dMiddleHeight / draw.m_dSectionScale / 2.0 - 3.0;
+    for (const Text& t : grid)
+        cells[std::make_pair(static_cast<int>(std::lround((t.at.x - gridLeft - 1.25) / 2.5)), t.at.y > middle)]
+            .push_back(t.text);
+    const std::wstring plate = face.GetLBLSteel().GetFirstMarkText().GetString();
+    const std::wstring top = face.GetLTLSteel().GetFirstMarkText().GetString();
+    using Texts = std::vector<std::wstring>;
+    auto at = [&](int column, bool upper) { return cells[std::make_pair(column, upper)]; };
+    EXPECT_EQ(at(2, false), Texts { plate });
+    EXPECT_EQ(at(2, true), Texts { top });
+    for (int c : { 0, 1 }) {
+        EXPECT_EQ(at(c, false), Texts { L"A" }) << c;
+        EXPECT_EQ(at(c, true), Texts { L"A" }) << c;
+    }
 }
