@@ -169,21 +169,6 @@ public:
     // The marks "N" + number of the face's bars along a view's lines (4 outline lines, then one
     // line a support); with the collect flag they are kept for the wipeout masks.
     void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect);
-    // How the drawings' marks differ: the plate bars' marks between supports moved the shift
-    // leftward and mapped through the placement; the second top-plate mark of a single support
-    // lowered under line 1 (else at line 4's height); primed companions of the top-plate marks
-    // at a rise (none at 0); whether a straight bar's first mark of a single support is clipped.
-    struct BarMarkStyle {
-        double plateShift = 2.0;
-        AcGeMatrix3d placement;
-        int secondTopFromEndLine = 0;
-        double primedRise = 0.0;
-        int clipFirstStraight = 0;
-        // A plate mark on the middle of a cut view moved this far left (0: left out).
-        double middleShift = 0.0;
-    };
-    void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect,
-        const BarMarkStyle& style);
     // The callout of a bar group: leader, shelf with the bars (count, grade, diameter) over the length and
     // the number in a circle at the shelf's end, running left with the left flag; every entity
     // drawn is appended to the record's ids. 0 without a record, nothing drawn.
@@ -200,6 +185,21 @@ public:
     // The points taken two by two, each pair labelled with its length offset off it; an odd
     // last point has no partner. The number of labels written.
     int DrawRebarLabelPair(const AcGePoint2dArray& points, double offset);
+    // How the drawings' marks differ: the plate bars' marks between supports moved the shift
+    // leftward and mapped through the placement; the second top-plate mark of a single support
+    // lowered under line 1 (else at line 4's height); primed companions of the top-plate marks
+    // at a rise (none at 0); whether a straight bar's first mark of a single support is clipped.
+    struct BarMarkStyle {
+        double plateShift = 2.0;
+        AcGeMatrix3d placement;
+        int secondTopFromEndLine = 0;
+        double primedRise = 0.0;
+        int clipFirstStraight = 0;
+        // A plate mark on the middle of a cut view moved this far left (0: left out).
+        double middleShift = 0.0;
+    };
+    void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect,
+        const BarMarkStyle& style);
 
     // Texts, labels and dimension style.
     void SelectDimStyle(double scale);
@@ -230,9 +230,6 @@ public:
     // The welds along a bent-up bar: its level runs and its two ends; upperBar 0 welds only the
     // runs that do not lie higher than the point before them.
     void DrawBarWelds(const AcGePoint3dArray& points, int upperBar, double upper, double lower, int block);
-    // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
-    // 1.5 label heights under its top, spread evenly to its bottom.
-    void WriteSpanCentreText(double x, double top, double bottom);
     // The lengths along every rebar column (metres), n + 1 a column in one row after the other,
     // and the positions 0, the supports, the length; 0 with one column or no support.
     int ComputeColumnPositions(AcGeDoubleArray& table, AcGeDoubleArray& positions, int mode);
@@ -247,6 +244,9 @@ public:
     double m_dDetailDiameter = 0.0;
     AcGeDoubleArray m_dDetailAxes;
     double m_dDetailMiddle = 0.0;
+    // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
+    // 1.5 label heights under its top, spread evenly to its bottom.
+    void WriteSpanCentreText(double x, double top, double bottom);
 
     // Bar levels and bar ends.
     // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
