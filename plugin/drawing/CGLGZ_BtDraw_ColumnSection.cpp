@@ -345,29 +345,28 @@ void CGLGZ_BtDraw::DrawStirrupKey(const SkewSectionWork& w)
     }
 }
 
-// 14. The L part's two stirrups round their pairs of columns, from over the L part's bars down
-// to under the bottom bars, marked with the numbers after the last mark; a key row over the L
-// part's columns.
+// 14. The first two stirrups of the section run up round the L part's bars, from over its
+// top bars down to under the bottom bars, marked with the numbers the bar tables give them
+// after the last mark (one number when both start at the same column); a key row over the L
+// part, a cell an end-face column.
 void CGLGZ_BtDraw::DrawLPartStirrups(const SkewSectionWork& w)
 {
     if (w.lHeight <= 0.0)
         return;
     const ColumnSectionWork& b = w.base;
-    const auto& stirrups = m_pDesign->GetEndFace().GetStirrups();
+    const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
     const double top = b.top - m_pDesign->GetTopCover() / b.s2 + w.lHeight + kLStirrupGap;
     const double bottom = b.bottom + m_pDesign->GetBottomCover() / b.s2 - kLStirrupGap;
     const INT_PTR n = m_steelCodes.GetSize();
     const int last = n > 0 ? m_steelCodes[n - 1].nNumber : 0;
     int firstStart = -1;
-    int lColumns = 0;
     for (INT_PTR i = 0; i < stirrups.GetSize() && i < 2; ++i) {
         int lo = std::min(stirrups[i].GetStartColumn(), stirrups[i].GetEndColumn());
-        int hi = std::max(stirrups[i].GetStartColumn(), stirrups[i].GetEndColumn());
+        const int hi = std::max(stirrups[i].GetStartColumn(), stirrups[i].GetEndColumn());
         if (lo < 1)
             lo = hi;
         if (lo < 1 || hi > b.xs.length())
             continue;
-        lColumns = std::max(lColumns, hi);
         const double l = b.xs[lo - 1] - kLStirrupGap;
         const double r = b.xs[hi - 1] + kLStirrupGap;
         AcGePoint3dArray points;
@@ -376,14 +375,15 @@ void CGLGZ_BtDraw::DrawLPartStirrups(const SkewSectionWork& w)
         MavUtils::selectLayer(L"04-钢筋");
         AcDbObjectId id;
         m_entityLib.createPolyline(points, true, id);
-        const int number = last + (i == 0 ? 1 : (lo == firstStart ? 1 : 2));
+        const int number = last + (i == 0 || lo == firstStart ? 1 : 2);
         if (i == 0)
             firstStart = lo;
         CString text;
         text.Format(L"N%d", number);
         AcDbObjectId textId;
-        AddLabelText(textId, At(l, (top + bottom) / 2.0), text, 0, kQuarterTurn, 0);
+        AddLabelText(textId, At(r, (top + bottom) / 2.0), text, 0, kQuarterTurn, 0);
     }
+    const int lColumns = m_pDesign->GetEndFace().GetBarColumnCount();
     if (lColumns <= 0)
         return;
     const double y = b.top + w.lHeight + 3.0;

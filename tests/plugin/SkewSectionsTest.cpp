@@ -779,3 +779,54 @@ TEST_F(SkewColumnSections, DifferingColumnsShowTheBarsMarksAndAgreeingOnesALette
         EXPECT_EQ(at(c, true), Texts { L"A" }) << c;
     }
 }
+
+// An L-shaped section: its L part rises over the left face; the first two stirrups run up round
+// it, marked with the numbers after the last mark (the second the next unless both start at
+// one column), and a key row over the L part has a "1" in every end-face column but the first.
+TEST_F(SkewColumnSections, TheLPartsStirrupsRunUpRoundItWithTheNextNumbers)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "l-section.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    const auto& stirrups = model.GetMainFace().GetStirrups();
+    ASSERT_GE(stirrups.GetSize(), 1);
+    const int last = draw.m_steelCodes[draw.m_steelCodes.GetSize() - 1].nNumber;
+    MarkDrawn();
+    AcGePoint3d origin(100.0, 100.0, 0.0);
+    double depth = 0.0;
+    draw.DrawColumnSection(origin, model.GetSectionPositions()[0], 0, depth);
+    int closed = 0;
+    double highest = -1e9;
+    for (AcDbObjectId id : Drawn())
+        if (ReadBack<AcDbPolyline> p(id); p && p->isClosed() && layerOf(id) == L"04-钢筋") {
+            ++closed;
+            AcGePoint3d q;
+            p->getPointAt(0, q);
+            highest = std::max(highest, q.y);
+        }
+    EXPECT_EQ(closed, std::min<int>(2, static_cast<int>(stirrups.GetSize())));
+    const double s2 = draw.m_dSectionScale;
+    const double lh = geometry.dLHeight / s2;
+    // The stirrups' tops stand over the L part's bars, lh over the section's top bars.
+    double top = -1e9;
+    for (const Segment& line : LinesOn(L"02-结构"))
+        if (std::fabs(std::fabs(line.b.x - line.a.x) - geometry.dWidth / s2) < 1e-6)
+            top = std::max(top, line.a.y);
+    EXPECT_NEAR(highest, top - model.GetTopCover() / s2 + lh + 0.4, 1e-6);
+    std::vector<std::wstring> marks;
+    int ones = 0;
+    for (const Text& t : TextsDrawn()) {
+        if (!t.text.empty() && t.text[0] == L'N')
+            marks.push_back(t.text);
+        ones += t.text == L"1" && t.at.y > highest ? 1 : 0;
+    }
+    ASSERT_FALSE(marks.empty());
+    EXPECT_EQ(marks[0], L"N" + std::to_wstring(last + 1));
+    if (stirrups.GetSize() >= 2) {
+        const bool same = std::min(stirrups[0].GetStartColumn(), stirrups[0].GetEndColumn())
+            == std::min(stirrups[1].GetStartColumn(), stirrups[1].GetEndColumn());
+        EXPECT_EQ(marks[1], L"N" + std::to_wstring(last + (same ? 1 : 2)));
+    }
+    EXPECT_GE(ones, model.GetEndFace().GetBarColumnCount() - 1);
+}
