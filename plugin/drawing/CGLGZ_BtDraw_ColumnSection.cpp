@@ -224,11 +224,11 @@ void CGLGZ_BtDraw::DrawSkewSectionStrengthening(const SkewSectionWork& w)
         if (dot.column < b.xs.length())
             DrawSolidDot(At(b.xs[dot.column], b.Y(dot.height)), kDotRadius);
     const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
-    const int first = m_nGroupedMarks > 0 && m_nGroupedMarks <= m_steelCodes.GetSize()
-        ? m_steelCodes[m_nGroupedMarks - 1].nNumber + 1
-        : 1;
-    const int topNumber = b.cut.endColumn ? first : first + 1;
-    const int bottomNumber = first + 2;
+    int edge = 0;
+    int middle = 0;
+    int bottomNumber = 0;
+    StrengtheningMarkNumbers(edge, middle, bottomNumber);
+    const int topNumber = b.cut.endColumn ? edge : middle;
     for (int c = 0; c < b.xs.length() && c < steel.GetCodeCount(); ++c) {
         int top = 0;
         int bottom = 0;
@@ -396,4 +396,21 @@ void CGLGZ_BtDraw::DrawLPartStirrups(const SkewSectionWork& w)
 double CGLGZ_BtDraw::ColumnSectionRise() const
 {
     return m_pGeometry->dLHeight > 0.0 ? m_pGeometry->dLHeight / m_dSectionScale + 13.0 + 3.0 : 0.0;
+}
+
+// The numbers the grouping reserved after its marks, in the plan's order: the edge columns' top
+// bars, the middle columns' (the edge columns' number when they are the same bars), the
+// mid-span bottom bars; 0 for a group the design does not have.
+void CGLGZ_BtDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const
+{
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    int number = m_nGroupedMarks > 0 && m_nGroupedMarks <= m_steelCodes.GetSize()
+        ? m_steelCodes[m_nGroupedMarks - 1].nNumber + 1
+        : 1;
+    edge = steel.GetEdgeTopSwitch() ? number++ : 0;
+    if (steel.GetMiddleTopSwitch())
+        middle = edge != 0 && steel.GetSameAsEdgeSwitch() ? edge : number++;
+    else
+        middle = 0;
+    bottom = steel.GetBottomSwitch() ? number : 0;
 }

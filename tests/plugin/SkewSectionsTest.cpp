@@ -830,3 +830,41 @@ TEST_F(SkewColumnSections, TheLPartsStirrupsRunUpRoundItWithTheNextNumbers)
     }
     EXPECT_GE(ones, model.GetEndFace().GetBarColumnCount() - 1);
 }
+
+// The strengthening bars in the sections take the numbers reserved after the grouped marks: the
+// edge columns' top bars first, the middle columns' next (the edge columns' when they are the
+// same bars), the mid-span bottom bars last; a group the design lacks takes none.
+TEST(SkewStrengtheningNumbers, FollowTheGroupedMarksInThePlansOrder)
+{
+    struct Case {
+        int edgeSwitch, middleSwitch, sameAsEdge, bottomSwitch;
+        int edge, middle, bottom;
+    };
+    const Case cases[] = {
+        { 1, 1, 0, 1, 8, 9, 10 },
+        { 1, 1, 1, 1, 8, 8, 9 },
+        { 0, 1, 1, 0, 0, 8, 0 },
+        { 0, 0, 0, 1, 0, 0, 8 },
+    };
+    CGLGZ_BtDraw draw;
+    CHLGZ_PierInfo pier;
+    draw.m_pDesign = &pier;
+    for (int n = 1; n <= 7; ++n) {
+        CHLGZ_SteelCode mark;
+        mark.nNumber = n;
+        draw.m_steelCodes.Add(mark);
+    }
+    draw.m_nGroupedMarks = 7;
+    for (const Case& c : cases) {
+        CHLGZ_ExtendSteel& steel = pier.GetExtendSteel();
+        steel.SetEdgeTopSwitch(c.edgeSwitch);
+        steel.SetMiddleTopSwitch(c.middleSwitch);
+        steel.SetSameAsEdgeSwitch(c.sameAsEdge);
+        steel.SetBottomSwitch(c.bottomSwitch);
+        int edge = -1, middle = -1, bottom = -1;
+        draw.StrengtheningMarkNumbers(edge, middle, bottom);
+        EXPECT_EQ(edge, c.edge);
+        EXPECT_EQ(middle, c.middle);
+        EXPECT_EQ(bottom, c.bottom);
+    }
+}
