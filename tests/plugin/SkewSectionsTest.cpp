@@ -868,3 +868,31 @@ TEST(SkewStrengtheningNumbers, FollowTheGroupedMarksInThePlansOrder)
         EXPECT_EQ(bottom, c.bottom);
     }
 }
+
+// The view order: the marks grouped, one column section an entry of the section list, and for
+// an L-shaped section the elevation's extra side bars added to the side bars' mark and the
+// stirrups appended by the bar tables; a rectangular section gets neither.
+TEST_F(SkewSections, TheViewOrderGroupsDrawsTheSectionsAndTheTablesOfAnLSection)
+{
+    for (const char* example : { "l-section.glt", "square-two-columns.glt" }) {
+        SCOPED_TRACE(example);
+        app().docManager().newDocument();
+        LoadAsTheRun(example);
+        CGLGZ_BtDraw draw;
+        AttachAsTheRun(draw);
+        draw.m_nExtraBarCount = 4;
+        MarkDrawn();
+        ASSERT_EQ(draw.Draw(0), 1);
+        const bool l = geometry.dLHeight > 0.0;
+        ASSERT_GT(draw.m_nGroupedMarks, 0);
+        EXPECT_EQ(MarkNumbered(draw, 1)->nNumber, 1);
+        EXPECT_EQ(draw.m_steelCodes[draw.m_nGroupedMarks].nCount, l ? 4 : 0);
+        EXPECT_EQ(draw.m_nStirrupMarks > 0, l);
+        EXPECT_EQ(draw.m_steelCodes.GetSize(), draw.m_nGroupedMarks + 2 + draw.m_nStirrupMarks);
+        int captions = 0;
+        for (const Text& t : TextsDrawn())
+            for (int i = 0; i < 9; ++i)
+                captions += t.text == CGLGZ_CapDraw::ColumnSectionTitle(i) ? 1 : 0;
+        EXPECT_EQ(captions, model.GetSectionPositions().length());
+    }
+}
