@@ -15,7 +15,7 @@ constexpr double kSameLength = 0.000001;
 constexpr double kSegmentTolerance = 0.001;
 
 // One drawn polyline of a bar: its first (whole, or left branch) or its second (right branch).
-struct BarPiece {
+struct DrawnBranch {
     CHLGZ_BASSteel* bar = nullptr;
     bool second = false;
 
@@ -35,15 +35,15 @@ public:
         Open();
     }
 
-    void Add(const BarPiece& piece)
+    void Add(const DrawnBranch& branch)
     {
-        m_mark.aTags.append(piece.second ? -piece.bar->GetTag() : piece.bar->GetTag());
-        if (piece.second)
-            piece.bar->SetSecondMarkText(m_mark.FormatMark());
+        m_mark.aTags.append(branch.second ? -branch.bar->GetTag() : branch.bar->GetTag());
+        if (branch.second)
+            branch.bar->SetSecondMarkText(m_mark.FormatMark());
         else
-            piece.bar->SetFirstMarkText(m_mark.FormatMark());
+            branch.bar->SetFirstMarkText(m_mark.FormatMark());
     }
-    void Add(CHLGZ_BASSteel& bar) { Add(BarPiece { &bar, false }); }
+    void Add(CHLGZ_BASSteel& bar) { Add(DrawnBranch { &bar, false }); }
 
     // The next mark takes the number of the last one, with a prime.
     void Prime()
@@ -75,51 +75,46 @@ private:
 };
 
 template <class Bar>
-void AppendPieces(std::vector<BarPiece>& pieces, CArray<Bar, const Bar&>& bars, bool both)
+void AppendBranches(std::vector<DrawnBranch>& branches, CArray<Bar, const Bar&>& bars, bool both)
 {
     for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
-        pieces.push_back({ &bars[i], false });
+        branches.push_back({ &bars[i], false });
         if (both)
-            pieces.push_back({ &bars[i], true });
+            branches.push_back({ &bars[i], true });
     }
 }
 
-// 5. Every unmarked drawn bar of the reference's length joins its mark, the reference first.
-void GroupByLength(MarkCollector& marks, const std::vector<BarPiece>& pieces)
+// The first unmarked drawn branch is the reference; every unmarked one that is the same as it
+// joins its mark; until none is left.
+template <class Same>
+void GroupBy(MarkCollector& marks, const std::vector<DrawnBranch>& branches, Same same)
 {
     for (;;) {
-        const BarPiece* reference = nullptr;
-        for (const BarPiece& piece : pieces)
-            if (reference == nullptr && piece.Unmarked())
-                reference = &piece;
+        const DrawnBranch* reference = nullptr;
+        for (const DrawnBranch& branch : branches)
+            if (reference == nullptr && branch.Unmarked())
+                reference = &branch;
         if (reference == nullptr)
             return;
-        const double length = CGLGZ_CapDraw::GetPolylineLength(reference->Id());
-        for (const BarPiece& piece : pieces)
-            if (piece.Unmarked() && std::fabs(CGLGZ_CapDraw::GetPolylineLength(piece.Id()) - length) <= kSameLength)
-                marks.Add(piece);
-        marks.Close();
-    }
-}
-
-// 6. Every unmarked drawn piece of the reference's shape (mirrored or read backwards) joins its
-// mark, the reference first.
-void GroupByShape(MarkCollector& marks, const std::vector<BarPiece>& pieces)
-{
-    for (;;) {
-        const BarPiece* reference = nullptr;
-        for (const BarPiece& piece : pieces)
-            if (reference == nullptr && piece.Unmarked())
-                reference = &piece;
-        if (reference == nullptr)
-            return;
-        const AcGePoint3dArray shape = reference->Points();
         marks.Add(*reference);
-        for (const BarPiece& piece : pieces)
-            if (piece.Unmarked() && CGLGZ_CapDraw::IsSameShape(shape, piece.Points()) != 0)
-                marks.Add(piece);
+        for (const DrawnBranch& branch : branches)
+            if (branch.Unmarked() && same(*reference, branch))
+                marks.Add(branch);
         marks.Close();
     }
+}
+
+// 5. The straight bars by the length of their polylines.
+bool SameLength(const DrawnBranch& a, const DrawnBranch& b)
+{
+    return std::fabs(CGLGZ_CapDraw::GetPolylineLength(a.Id()) - CGLGZ_CapDraw::GetPolylineLength(b.Id()))
+        <= kSameLength;
+}
+
+// 6. The bent-up bars by their shapes, mirrored or read backwards.
+bool SameShape(const DrawnBranch& a, const DrawnBranch& b)
+{
+    return CGLGZ_CapDraw::IsSameShape(a.Points(), b.Points()) != 0;
 }
 
 } // namespace
@@ -202,19 +197,19 @@ void CGLGZ_BtDraw::GroupBarShapes()
         }
     // 5. - 6. The bars at the supports over the faces, the main face's first: straight bars by
     // length, top bars first; bent-up bars by the shape of each drawn branch, upper bars first.
-    std::vector<BarPiece> pieces[4];
+    std::vector<DrawnBranch> branches[4];
     for (CHLGZ_FaceInfo* face : faces)
         for (INT_PTR j = 0; j < face->GetSupports().GetSize(); ++j) {
             CHLGZ_PoleInfo& support = face->GetSupports()[j];
-            AppendPieces(pieces[0], support.GetLPPSteels(), false);
-            AppendPieces(pieces[1], support.GetLPMSteels(), false);
-            AppendPieces(pieces[2], support.GetLPTSteels(), true);
-            AppendPieces(pieces[3], support.GetLPBSteels(), false);
+            AppendBranches(branches[0], support.GetLPPSteels(), false);
+            AppendBranches(branches[1], support.GetLPMSteels(), false);
+            AppendBranches(branches[2], support.GetLPTSteels(), true);
+            AppendBranches(branches[3], support.GetLPBSteels(), false);
         }
-    GroupByLength(marks, pieces[0]);
-    GroupByLength(marks, pieces[1]);
-    GroupByShape(marks, pieces[2]);
-    GroupByShape(marks, pieces[3]);
+    GroupBy(marks, branches[0], SameLength);
+    GroupBy(marks, branches[1], SameLength);
+    GroupBy(marks, branches[2], SameShape);
+    GroupBy(marks, branches[3], SameShape);
     // The marks' bars counted over their columns, with their lengths.
     ComputeCodeLengths();
     // 7. The closing marks; the index of the first of them is kept.
