@@ -72,6 +72,8 @@ int CGLGZ_BtDraw::DrawViews(int full)
     Redraw();
 
     // 7. Bars of equal shape grouped.
+    GroupBarShapes();
+    Redraw();
 
     // 8. The main view.
     if (!DrawMainView(MainViewOrigin(), depth))
@@ -83,8 +85,15 @@ int CGLGZ_BtDraw::DrawViews(int full)
     Redraw();
 
     // 10. The bar marks of the main views.
+    DrawBarMarks(1, 1);
+    Redraw();
 
     // 11. One column section an entry of the section list.
+    const AcGeIntArray& sections = m_pDesign->GetSectionPositions();
+    for (int i = 0; i < sections.length() && i < m_ptsColumnSections.length(); ++i) {
+        DrawColumnSection(m_ptsColumnSections[i], sections[i], i, depth);
+        Redraw();
+    }
 
     // 12. The view back on the second sheet, or on the origin while there is one sheet.
     AcGePoint3d corner = AcGePoint3d::kOrigin;
@@ -95,10 +104,19 @@ int CGLGZ_BtDraw::DrawViews(int full)
     MavUtils::zoomWindow(corner, AcGePoint3d(corner.x + kSheetWidth, corner.y + kSheetHeight, 0.0));
 
     // 13. The bar tables of an L-shaped section.
+    if (m_pGeometry->dLHeight > 0.0) {
+        if (m_nGroupedMarks >= 0 && m_nGroupedMarks < m_steelCodes.GetSize())
+            m_steelCodes[m_nGroupedMarks].nCount += m_nExtraBarCount;
+        DrawBarTables();
+    }
 
     // 14. The skeleton detail.
+    if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))
+        return 0;
 
     // 15. The bar marks of the details.
+    DrawBarMarks(1, 0);
+    Redraw();
 
     // 16. The shape details of a full drawing.
     if (full) {

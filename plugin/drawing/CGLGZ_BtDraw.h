@@ -101,6 +101,7 @@ public:
     // A straight bar with a 90-degree hook at each end at the origin: its length (m) the mark's
     // longest, shortened to 4000 mm with a break mark; with the flag the cap's span centre
     // marked. 0 and nothing drawn without a straight part.
+    using CGLGZ_CapDraw::DrawSectionOutline;
     int DrawSectionOutline(CHLGZ_SteelCode& record, int centreMark);
     // A bar of two parts on one line (the left the mean of lower and upper, mm) with a hook at
     // each end, joint at the origin; downward hooks mark a pier column's centre, else a span's.
@@ -131,21 +132,88 @@ public:
     int ArrangeDetailsInRows();
     void PlaceRemainingDetails();
     AcGePoint3d OpenDetailSheet();
-    // Stirrup marks.
-    // What the stirrup arrangement gives the stirrup marks: the stirrup positions along the cap,
-    // how often the first stirrup repeats at a position, the positions of the skewed part at one
-    // end and how many of them are skew stirrups over the end's taper.
-    struct StirrupCounts {
+    // Bar grouping: the main face's bars, and an L-shaped section's end face's, into marks
+    // counted over their columns; the closing marks follow (their first at m_nGroupedMarks).
+    void GroupBarShapes();
+    // Mode 0 the length at the end parameter; any other mode sums the segments, each at least
+    // one unit of 1/units long rounded to whole such units.
+    using CGLGZ_CapDraw::GetPolylineLength;
+    double GetPolylineLength(AcDbObjectId id, int mode, double units) const;
+    // The side bars of the L part that the elevation tallies, added to the side bars' mark.
+    int m_nExtraBarCount = 0;
+    // Bar tables: the closed stirrups appended to the mark list; the number appended.
+    int DrawBarTables();
+    int AddStirrupMarks();
+    // The stirrups' column ranges (1-based bar columns), the stirrups over the first range
+    // beyond one, the stirrup rows of the plan, the positions of the skewed part and those of
+    // them drawn skew.
+    struct StirrupArrangement {
+        int first[2] = { 0, 0 };
+        int second[2] = { 0, 0 };
+        int hasSecond = 0;
+        int repeats = 0;
         int rows = 0;
-        int repeat = 0;
         int skewPositions = 0;
         int skewStirrups = 0;
     };
-    // The closed stirrups appended to a non-empty mark list and counted with the bar tables'
-    // marks; the number appended.
-    int AddStirrupMarks(const StirrupCounts& counts);
-    // The marks the bar tables appended after the closing marks, and the extra bars of an
-    // L-shaped section that the elevation tallies.
-    int m_nTableMarks = 0;
-    int m_nExtraBars = 0;
+    StirrupArrangement MeasureStirrupArrangement() const;
+    // The stirrup marks of a given arrangement; the number appended.
+    int AddStirrupMarks(const StirrupArrangement& a);
+    void StirrupSection(int a, int b, double& width, double& height) const;
+    void AppendStirrupMark(double width, double height, double length, int count, const CString& range);
+    int m_nStirrupMarks = 0;
+
+    // Column sections: the cross section at a support number (the entry of the section list),
+    // the index-th, under its caption at the origin; the depth is the height it takes under
+    // the origin. Returns 0.
+    int DrawColumnSection(AcGePoint3d& origin, int support, int index, double& depth);
+    struct SkewSectionWork;
+    void MeasureSkewSection(SkewSectionWork& w);
+    void DrawSkewSectionLPart(const SkewSectionWork& w);
+    void DrawSkewSectionGrids(const SkewSectionWork& w);
+    void DrawSkewSectionBars(const SkewSectionWork& w);
+    void DrawSkewSectionStrengthening(const SkewSectionWork& w);
+    void DrawSkewSectionCallouts(const SkewSectionWork& w);
+    void DrawStirrupKey(const SkewSectionWork& w);
+    void DrawLPartStirrups(const SkewSectionWork& w);
+    void WriteGridText(const AcGePoint3d& at, const CString& text);
+    void DrawCellFrame(double x, double top, double bottom);
+    double ColumnSectionRise() const override;
+    void StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const;
+
+    // Bar number marks of the main face (1) or the end face (0) along their view lines; with the
+    // mask flag the marks get wipeout masks at the end. The plate bars' marks go through the
+    // placement that the skeleton detail makes current (identity until then).
+    using CGLGZ_CapDraw::DrawBarMarks;
+    void DrawBarMarks(int mainFace, int mask);
+
+    // Skeleton detail A at the layout's place for it (else at the top of the sheet at the
+    // corner): the main part's bars moved there by m_detailTransform and drawn again, with
+    // centre lines, welds and dimensions. Returns 1.
+    int DrawSkeletonDetail(const AcGePoint3dArray& sheets, const AcGePoint3d& corner);
+    void TransformPartBars(const AcGeMatrix3d& matrix, int mainPart);
+    void MarkStraightBar(AcDbObjectIdArray& ids, int top, double height, const AcGePoint3dArray& points,
+        double middle);
+    void DimensionBentBar(const AcGePoint3dArray& vertices, int upper, double top, double bottom, double middle,
+        double unused);
+    void DrawDetailCentreLines();
+    void DrawDetailBars(CHLGZ_FaceInfo& face);
+    void DrawDetailDimensions(CHLGZ_FaceInfo& face, int full);
+    void DrawDetailDimension(
+        const AcGePoint3d& a, const AcGePoint3d& b, double offset, double textOffset, const CString& text);
+    void DrawDetailChain(std::vector<double> xs, double y, double offset, double textOffset);
+    // A bar's length over the columns in centimetres: "%s~%s" where it varies; empty without
+    // per-column lengths.
+    static CString ColumnLengthRange(const CHLGZ_BASSteel& bar);
+    // The detail's weld positions (axes, then span middles), the top-plate bar's and the
+    // bottom-plate bar's heights and the x of the height dimension, and the bar being drawn.
+    AcGeDoubleArray m_dDetailPositions;
+    double m_dDetailTop = 0.0;
+    double m_dDetailBottom = 0.0;
+    double m_dDetailPlateX = 0.0;
+    const CHLGZ_BASSteel* m_pCurrentBar = nullptr;
+    AcGeDoubleArray m_dDetailUpperBends;
+    AcGeDoubleArray m_dDetailLowerBends;
+    int m_nDetailTopRows = 0;
+    int m_nDetailBottomRows = 0;
 };

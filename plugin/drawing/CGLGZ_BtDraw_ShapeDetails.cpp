@@ -179,7 +179,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             codes[e].GetExtents(0);
     }
     const int tableStart = grouped + m_nClosingMarks;
-    const int tableEnd = std::min(static_cast<int>(codes.GetSize()), tableStart + m_nTableMarks);
+    const int tableEnd = std::min(static_cast<int>(codes.GetSize()), tableStart + m_nStirrupMarks);
     // 3. The strengthening bars, appended after every other mark.
     DrawStrengtheningBarShapes();
     // 4. The hooked bars.

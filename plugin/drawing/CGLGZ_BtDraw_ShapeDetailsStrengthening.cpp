@@ -121,7 +121,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
     record.nDiameter = more.GetSkeletonDiameter();
     record.nNumber = 1;
     record.nPrimed = 1;
-    record.nCount = m_nExtraBars + 1;
+    record.nCount = m_nExtraBarCount + 1;
     ShapeKind(record) = kStrengtheningKind;
     const double length = (m_pGeometry->dLength - 2.0 * m_pDesign->GetEndCover()) / 1000.0
         + 2.0 * GetHookLength(record.nDiameter, record.nBarType, 90, 0.0) / 1000.0;

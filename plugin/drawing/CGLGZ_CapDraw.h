@@ -185,6 +185,21 @@ public:
     // The points taken two by two, each pair labelled with its length offset off it; an odd
     // last point has no partner. The number of labels written.
     int DrawRebarLabelPair(const AcGePoint2dArray& points, double offset);
+    // How the drawings' marks differ: the plate bars' marks between supports moved the shift
+    // leftward and mapped through the placement; the second top-plate mark of a single support
+    // lowered under line 1 (else at line 4's height); primed companions of the top-plate marks
+    // at a rise (none at 0); whether a straight bar's first mark of a single support is clipped.
+    struct BarMarkStyle {
+        double plateShift = 2.0;
+        AcGeMatrix3d placement;
+        int secondTopFromEndLine = 0;
+        double primedRise = 0.0;
+        int clipFirstStraight = 0;
+        // A plate mark on the middle of a cut view moved this far left (0: left out).
+        double middleShift = 0.0;
+    };
+    void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect,
+        const BarMarkStyle& style);
 
     // Texts, labels and dimension style.
     void SelectDimStyle(double scale);
@@ -229,6 +244,9 @@ public:
     double m_dDetailDiameter = 0.0;
     AcGeDoubleArray m_dDetailAxes;
     double m_dDetailMiddle = 0.0;
+    // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
+    // 1.5 label heights under its top, spread evenly to its bottom.
+    void WriteSpanCentreText(double x, double top, double bottom);
 
     // Bar levels and bar ends.
     // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
@@ -393,6 +411,16 @@ public:
     // The side bars' mark: the first mark after those of the longitudinal bars; empty while the
     // bars are not grouped.
     CString SideBarMarkText() const;
+    // The bars a section meets, the strengthening bars it adds, its outline and its side bars
+    // (CGLGZ_CapDraw_ColumnSectionWork.h).
+    struct ColumnSectionWork;
+    void CollectSectionBars(ColumnSectionWork& w);
+    void CollectSectionStrengthening(ColumnSectionWork& w) const;
+    void DrawSectionOutline(const ColumnSectionWork& w);
+    void DrawSectionSideBars(const ColumnSectionWork& w);
+    // How much higher than the normal one a column section stands over its outline (the skew
+    // section's L part and its key).
+    virtual double ColumnSectionRise() const { return 0.0; }
 
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];

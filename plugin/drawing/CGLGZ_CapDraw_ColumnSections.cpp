@@ -1,10 +1,13 @@
 // What the column sections of both drawings share: where a section code cuts the cap, the
 // strengthening rows a bar column gets there, the bar columns across the width, the titles, the
 // side-bar levels and the grid of the arrangement tables.
-#include "CGLGZ_CapDraw.h"
+#include "CGLGZ_CapDraw_ColumnSectionWork.h"
 
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
+#include "RebarRules.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +16,16 @@ const wchar_t* const kSectionTitles[] = { L"Ⅱ－Ⅱ", L"Ⅲ－Ⅲ", L"Ⅳ－�
 constexpr int kSectionTitleCount = static_cast<int>(sizeof(kSectionTitles) / sizeof(kSectionTitles[0]));
 constexpr double kCellWidth = 2.5;
 constexpr double kCellHeight = 3.0;
+constexpr double kDotRadius = 0.3;
+// The side bars stand outside the outer stirrup: a dot, the stirrup, a dot's radius and a gap.
+constexpr double kSideBarOffset = 0.8;
+constexpr double kFanOffset = 2.0;
+constexpr double kFanTail = 1.5;
+// Strengthening bars stacked under (over) each other keep at least this distance, so that their
+// dots stay apart.
+constexpr double kLeastRowStep = 2.0 * kDotRadius + 0.1;
+
+AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 } // namespace
 
@@ -117,4 +130,87 @@ CString CGLGZ_CapDraw::SideBarMarkText() const
     if (index <= 0 || index >= m_steelCodes.GetSize())
         return CString();
     return m_steelCodes[index].FormatMark();
+}
+
+// The cut's record of bar layers has the code's index: the middle of the cap, the supports, the
+// middles of the spans.
+void CGLGZ_CapDraw::CollectSectionBars(ColumnSectionWork& w)
+{
+    if (w.code < 0 || w.code >= m_steelLayers.GetSize())
+        return;
+    const CHLGZ_PierSteelLayer& cut = m_steelLayers[w.code];
+    for (INT_PTR i = 0; i < cut.aLayers.GetSize(); ++i) {
+        ColumnSectionWork::Bar bar;
+        bar.number = cut.aLayers[i].nBar;
+        bar.height = cut.aLayers[i].dHeight;
+        // A number the numbering never gave lies in no column.
+        const CHLGZ_BASSteel* record = FindBarByNumber(bar.number);
+        if (record != nullptr)
+            bar.columns = record->GetColumnText();
+        w.bars.push_back(bar);
+    }
+}
+
+// The strengthening bars of a column stack down from the top-plate bar's level and up from the
+// bottom-plate bar's, each one bar further.
+void CGLGZ_CapDraw::CollectSectionStrengthening(ColumnSectionWork& w) const
+{
+    const CHLGZ_FaceInfo& face = m_pDesign->GetMainFace();
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    double topLevel = m_pGeometry->dMiddleHeight - m_pDesign->GetTopCover();
+    double bottomLevel = m_pDesign->GetBottomCover();
+    if (!w.bars.empty()) {
+        topLevel = w.bars.back().height;
+        bottomLevel = w.bars.front().height;
+    }
+    for (const ColumnSectionWork::Bar& bar : w.bars) {
+        if (bar.number == face.GetLTLSteel().GetTag())
+            topLevel = bar.height;
+        if (bar.number == face.GetLBLSteel().GetTag())
+            bottomLevel = bar.height;
+    }
+    const double least = kLeastRowStep * w.s2;
+    const double topStep = std::max(GetRebarOuterDiameter(steel.GetTopDiameter(), steel.GetTopBarType()), least);
+    const double bottomStep
+        = std::max(GetRebarOuterDiameter(steel.GetBottomDiameter(), steel.GetBottomBarType()), least);
+    for (int c = 0; c < face.GetBarColumnCount(); ++c) {
+        int top = 0;
+        int bottom = 0;
+        CountStrengtheningRows(c, w.cut, top, bottom);
+        for (int k = 0; k < top; ++k)
+            w.strengthening.push_back({ c, topLevel - k * topStep });
+        for (int k = 0; k < bottom; ++k)
+            w.strengthening.push_back({ c, bottomLevel + k * bottomStep });
+    }
+}
+
+void CGLGZ_CapDraw::DrawSectionOutline(const ColumnSectionWork& w)
+{
+    MavUtils::selectLayer(L"02-结构");
+    DrawLine(At(w.left, w.top), At(w.right, w.top));
+    DrawLine(At(w.right, w.top), At(w.right, w.bottom));
+    DrawLine(At(w.right, w.bottom), At(w.left, w.bottom));
+    DrawLine(At(w.left, w.bottom), At(w.left, w.top));
+}
+
+// Both faces carry the side bars, each column of them led to one circle outside its face with
+// the side bars' mark.
+void CGLGZ_CapDraw::DrawSectionSideBars(const ColumnSectionWork& w)
+{
+    const AcGeDoubleArray ys = SideBarYs(w.top);
+    if (ys.isEmpty() || w.xs.isEmpty())
+        return;
+    const double xs[2] = { w.xs[0] - kSideBarOffset, w.xs[w.xs.length() - 1] + kSideBarOffset };
+    const CString mark = SideBarMarkText();
+    for (int side = 0; side < 2; ++side) {
+        AcGePoint3dArray dots;
+        MavUtils::selectLayer(L"04-钢筋");
+        for (int i = 0; i < ys.length(); ++i) {
+            dots.append(At(xs[side], ys[i]));
+            DrawSolidDot(dots.last(), kDotRadius);
+        }
+        // The fan leads out of each face.
+        const double sign = side == 0 ? -1.0 : 1.0;
+        DrawSideBarFan(dots, sign * kFanOffset, sign * kFanTail, mark);
+    }
 }

@@ -45,7 +45,7 @@ void CGLGZ_CapDraw::MeasureColumnSection(double& width, double& height) const
 {
     const double k = 1.0 / m_dSectionScale;
     width = m_bHalfPlan ? m_pGeometry->dWidth * k : m_pGeometry->dWidth * k + 20.0;
-    height = m_pGeometry->dMiddleHeight * k + 20.0 + 23.0;
+    height = m_pGeometry->dMiddleHeight * k + 20.0 + 23.0 + ColumnSectionRise();
 }
 
 CGLGZ_CapDraw::LayoutSizes CGLGZ_CapDraw::MeasureLayout(int halfPlan)

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kPi = 3.1415926535;
 constexpr double kSlopeTolerance = 1e-6;
-constexpr double kSpanShift = 2.0;
+constexpr double kOnMiddle = 1e-6;
 constexpr double kLeaderLeg = 5.0;
 constexpr double kShelfRoom = 2.0;
 constexpr double kShelfGap = 0.25;
@@ -39,7 +39,7 @@ public:
 
     void Write(const AcGePoint3d& at, const CString& number, int below, double angle, bool clippable)
     {
-        if (number.IsEmpty() || (clippable && m_draw.m_bClipAtMiddle && at.x >= m_middle))
+        if (number.IsEmpty() || Clipped(at, clippable))
             return;
         CString text;
         text.Format(L"N%s", number.GetString());
@@ -47,22 +47,50 @@ public:
         m_draw.AddLabelText(id, at, text, below, angle, m_collect);
     }
 
+    // How the marks of one bar go over the spans: moved the shift leftward between supports,
+    // mapped through a placement, companions primed at a rise over every mark that may be
+    // clipped, and whether the first mark of a single support may be clipped.
+    struct SpanMarks {
+        double shift = 0.0;
+        const AcGeMatrix3d* placement = nullptr;
+        double primedRise = 0.0;
+        bool clipFirst = false;
+        double middleShift = 0.0;
+    };
+
     // A bar's marks over a view's spans at the given heights: one in each outer span for a
-    // single support (the first never clipped), else one in each span between two supports,
-    // moved the given shift leftward.
+    // single support, else one in each span between two supports.
     template <class SpanHeight>
-    void WriteSpans(const Lines& lines, bool starts, double firstY, double secondY, SpanHeight spanY, double shift,
-        const CString& number, int below)
+    void WriteSpans(const Lines& lines, bool starts, double firstY, double secondY, SpanHeight spanY,
+        const SpanMarks& how, const CString& number, int below)
     {
         const int k = static_cast<int>(lines.GetSize()) - 4;
         auto x = [&](int i) { return starts ? lines[i].start.x : lines[i].end.x; };
         if (k == 1) {
-            Write(AcGePoint3d((x(0) + x(4)) / 2.0, firstY, 0.0), number, below, 0.0, false);
-            Write(AcGePoint3d((x(4) + x(1)) / 2.0, secondY, 0.0), number, below, 0.0, true);
+            WriteSpan(AcGePoint3d((x(0) + x(4)) / 2.0, firstY, 0.0), how, number, below, how.clipFirst);
+            WriteSpan(AcGePoint3d((x(4) + x(1)) / 2.0, secondY, 0.0), how, number, below, true);
             return;
         }
         for (int i = 5; k >= 2 && i <= k + 3; ++i)
-            Write(AcGePoint3d((x(i - 1) + x(i)) / 2.0 - shift, spanY(i - 1), 0.0), number, below, 0.0, true);
+            WriteSpan(AcGePoint3d((x(i - 1) + x(i)) / 2.0 - how.shift, spanY(i - 1), 0.0), how, number, below, true);
+    }
+
+    void WriteSpan(AcGePoint3d at, const SpanMarks& how, const CString& number, int below, bool clippable)
+    {
+        if (how.placement != nullptr)
+            at.transformBy(*how.placement);
+        // A mark on the very middle of a cut view moves left, off the cut.
+        if (how.middleShift > 0.0 && Clipped(at, clippable) && std::fabs(at.x - m_middle) < kOnMiddle)
+            at.x -= how.middleShift;
+        Write(at, number, below, 0.0, clippable);
+        if (!clippable || how.primedRise <= 0.0 || Clipped(at, clippable) || number.IsEmpty())
+            return;
+        Write(AcGePoint3d(at.x, at.y + how.primedRise, 0.0), number + L"'", below, 0.0, clippable);
+    }
+
+    bool Clipped(const AcGePoint3d& at, bool clippable) const
+    {
+        return clippable && m_draw.m_bClipAtMiddle && at.x >= m_middle;
     }
 
     // The sloped inner segments of a bent-up bar: at the bend angle, neither the first nor the
@@ -135,34 +163,53 @@ AcDbObjectId PlaceText(AcDbText* pText, const AcGePoint3d& at)
 
 void CGLGZ_CapDraw::DrawBarMarks(const Lines& lines, const CHLGZ_FaceInfo& face, int collect)
 {
+    DrawBarMarks(lines, face, collect, BarMarkStyle());
+}
+
+void CGLGZ_CapDraw::DrawBarMarks(const Lines& lines, const CHLGZ_FaceInfo& face, int collect, const BarMarkStyle& style)
+{
     // Without the outline lines there is no middle and no span to mark.
     if (lines.GetSize() < 4)
         return;
     MavUtils::configureSortents();
-    const double middle = (lines[2].end.x + lines[3].end.x) / 2.0;
+    // The middle where the view is cut, placed as the bars are.
+    AcGePoint3d centre((lines[2].end.x + lines[3].end.x) / 2.0, 0.0, 0.0);
+    centre.transformBy(style.placement);
+    const double middle = centre.x;
     const double theta = m_pDesign->GetMoreInfo().GetBendAngle() * kPi / 180.0;
     const double lower = m_pDesign->GetTopCover() / m_dScale;
     MarkWriter marks(*this, middle, theta, collect);
     const int k = static_cast<int>(lines.GetSize()) - 4;
     const double topY = k >= 1 ? lines[4].start.y : 0.0;
     const double bottomY = k >= 1 ? lines[4].end.y : 0.0;
-    // 1. Top-plate bars.
-    marks.WriteSpans(lines, true, lines[0].start.y - lower, topY,
-        [&](int i) { return lines[i].start.y - lower; }, kSpanShift, face.GetLTLSteel().GetFirstMarkText(), 1);
+    MarkWriter::SpanMarks plates;
+    plates.shift = style.plateShift;
+    plates.placement = &style.placement;
+    plates.clipFirst = false;
+    plates.middleShift = style.middleShift;
+    MarkWriter::SpanMarks topPlates = plates;
+    topPlates.primedRise = style.primedRise;
+    MarkWriter::SpanMarks straight;
+    straight.clipFirst = style.clipFirstStraight != 0;
+    // 1. Top-plate bars; the second mark of a single support lowered under line 1 or taken at
+    // line 4's height.
+    const double secondTopY = style.secondTopFromEndLine ? lines[1].start.y - lower : topY;
+    marks.WriteSpans(lines, true, lines[0].start.y - lower, secondTopY,
+        [&](int i) { return lines[i].start.y - lower; }, topPlates, face.GetLTLSteel().GetFirstMarkText(), 1);
     // 2. Bottom-plate bars.
-    marks.WriteSpans(lines, false, bottomY, bottomY, [&](int i) { return lines[i].end.y; }, kSpanShift,
+    marks.WriteSpans(lines, false, bottomY, bottomY, [&](int i) { return lines[i].end.y; }, plates,
         face.GetLBLSteel().GetFirstMarkText(), 1);
     // 3. - 4. Straight bars over the whole elevation, at their own heights.
     double y = 0.0;
     for (int i = 0; i < face.GetLUPSteels().GetSize(); ++i) {
         const CHLGZ_LUPSteel& bar = face.GetLUPSteels()[i];
         if (BarHeight(bar, y))
-            marks.WriteSpans(lines, true, y, y, [&](int) { return y; }, 0.0, bar.GetFirstMarkText(), 1);
+            marks.WriteSpans(lines, true, y, y, [&](int) { return y; }, straight, bar.GetFirstMarkText(), 1);
     }
     for (int i = 0; i < face.GetLUMSteels().GetSize(); ++i) {
         const CHLGZ_LUMSteel& bar = face.GetLUMSteels()[i];
         if (BarHeight(bar, y))
-            marks.WriteSpans(lines, false, y, y, [&](int) { return y; }, 0.0, bar.GetFirstMarkText(), 0);
+            marks.WriteSpans(lines, false, y, y, [&](int) { return y; }, straight, bar.GetFirstMarkText(), 0);
     }
     // 5. Bent-up bars over the whole elevation.
     for (int i = 0; i < face.GetLUTSteels().GetSize(); ++i)

@@ -10,6 +10,7 @@ namespace {
 
 constexpr double kPi = 3.1415926535;
 constexpr double kLevel = 1e-9;
+const wchar_t* const kSpanCentreText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -242,4 +243,13 @@ int CGLGZ_CapDraw::ComputeSpanLimits(
         lastRow.append(table[(rows - 1) * places + k]);
     }
     return 1;
+}
+
+void CGLGZ_CapDraw::WriteSpanCentreText(double x, double top, double bottom)
+{
+    const double h = m_dLabelHeight;
+    for (int i = 0; i < 7; ++i) {
+        AcDbObjectId id;
+        AddLabelText(id, At(x + h, top - 1.5 * h - i * (top - bottom - 2.0 * h) / 7.0), kSpanCentreText[i], 0, 0.0, 0);
+    }
 }

@@ -110,18 +110,12 @@ public:
     // columns, the arrangement tables of the skeleton kinds and the side bars; the depth is the
     // height it takes under the origin. Returns 1.
     int DrawColumnSection(AcGePoint3d& origin, int code, int index, double& depth);
-    // The bars a section meets and where it stands (CGLGZ_EtDraw_ColumnSection.cpp).
-    struct ColumnSectionWork;
-    void CollectSectionBars(ColumnSectionWork& w);
-    void CollectSectionStrengthening(ColumnSectionWork& w) const;
     std::vector<CString> ArrangementRows(const ColumnSectionWork& w, int upper) const;
     void PlaceColumnSection(ColumnSectionWork& w) const;
-    void DrawSectionOutline(const ColumnSectionWork& w);
     void DrawSectionBars(const ColumnSectionWork& w);
     void DrawSectionStirrups(const ColumnSectionWork& w);
     void DrawSectionSpacings(const ColumnSectionWork& w);
     void DrawArrangementTable(double left, double y, const std::vector<CString>& rows, int upward);
-    void DrawSectionSideBars(const ColumnSectionWork& w);
     // The letter of the skeleton kind standing in a bar column ("A" throughout a half drawing).
     wchar_t KindLetter(int column) const;
     // The bar-code record of the kind of each stirrup of the main face, in stirrup order, as the

@@ -1,6 +1,7 @@
 // The column sections "Ⅱ－Ⅱ" ... of the normal-section drawing: one cross-section of the cap a
 // section code, with the bars the cut meets, the strengthening bars, the stirrups and their
 // marks, the spacing of the bar columns, the tables of the skeleton kinds and the side bars.
+#include "CGLGZ_CapDraw_ColumnSectionWork.h"
 #include "CGLGZ_EtDraw.h"
 
 #include "MavUtils.h"
@@ -9,43 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-
-// What one column section is drawn from: the cut, the bars it meets (heights in mm above the
-// section's bottom) and where its outline stands (drawing units of the section scale).
-struct CGLGZ_EtDraw::ColumnSectionWork {
-    AcGePoint3d origin;
-    int code = 0;
-    ColumnSectionCut cut;
-    double s2 = 40.0;
-    double left = 0.0;
-    double right = 0.0;
-    double top = 0.0;
-    double bottom = 0.0;
-    AcGeDoubleArray xs;
-    // A bar the cut meets: its number, its height and its column text ('1' where it lies).
-    struct Bar {
-        int number = 0;
-        double height = 0.0;
-        CString columns;
-    };
-    std::vector<Bar> bars;
-    // A strengthening bar: its bar column and its height.
-    struct Dot {
-        int column = 0;
-        double height = 0.0;
-    };
-    std::vector<Dot> strengthening;
-    // The arrangement tables' rows, the row next to the section first: one letter (or a blank)
-    // a bar column.
-    std::vector<CString> upperRows;
-    std::vector<CString> lowerRows;
-
-    double Y(double height) const { return bottom + height / s2; }
-    bool In(const Bar& bar, int column) const
-    {
-        return column < bar.columns.GetLength() && bar.columns[column] == L'1';
-    }
-};
 
 namespace {
 
@@ -63,13 +27,6 @@ constexpr double kLowerTableGap = 12.0;
 constexpr double kRowHeight = 3.0;
 constexpr double kCellWidth = 2.5;
 constexpr double kCellWidthFactor = 0.75;
-// The side bars stand outside the outer stirrup: a dot, the stirrup, a dot's radius and a gap.
-constexpr double kSideBarOffset = 0.8;
-constexpr double kFanOffset = 2.0;
-constexpr double kFanTail = 1.5;
-// Strengthening bars stacked under (over) each other keep at least this distance, so that their
-// dots stay apart.
-constexpr double kLeastRowStep = 2.0 * kDotRadius + 0.1;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -212,58 +169,6 @@ int CGLGZ_EtDraw::DrawColumnSection(AcGePoint3d& origin, int code, int index, do
     return 1;
 }
 
-// The cut's record of bar layers has the code's index: the middle of the cap, the supports, the
-// middles of the spans.
-void CGLGZ_EtDraw::CollectSectionBars(ColumnSectionWork& w)
-{
-    if (w.code < 0 || w.code >= m_steelLayers.GetSize())
-        return;
-    const CHLGZ_PierSteelLayer& cut = m_steelLayers[w.code];
-    for (INT_PTR i = 0; i < cut.aLayers.GetSize(); ++i) {
-        ColumnSectionWork::Bar bar;
-        bar.number = cut.aLayers[i].nBar;
-        bar.height = cut.aLayers[i].dHeight;
-        // A number the numbering never gave lies in no column.
-        const CHLGZ_BASSteel* record = FindBarByNumber(bar.number);
-        if (record != nullptr)
-            bar.columns = record->GetColumnText();
-        w.bars.push_back(bar);
-    }
-}
-
-// The strengthening bars of a column stack down from the top-plate bar's level and up from the
-// bottom-plate bar's, each one bar further.
-void CGLGZ_EtDraw::CollectSectionStrengthening(ColumnSectionWork& w) const
-{
-    const CHLGZ_FaceInfo& face = m_pDesign->GetMainFace();
-    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
-    double topLevel = m_pGeometry->dMiddleHeight - m_pDesign->GetTopCover();
-    double bottomLevel = m_pDesign->GetBottomCover();
-    if (!w.bars.empty()) {
-        topLevel = w.bars.back().height;
-        bottomLevel = w.bars.front().height;
-    }
-    for (const ColumnSectionWork::Bar& bar : w.bars) {
-        if (bar.number == face.GetLTLSteel().GetTag())
-            topLevel = bar.height;
-        if (bar.number == face.GetLBLSteel().GetTag())
-            bottomLevel = bar.height;
-    }
-    const double least = kLeastRowStep * w.s2;
-    const double topStep = std::max(GetRebarOuterDiameter(steel.GetTopDiameter(), steel.GetTopBarType()), least);
-    const double bottomStep
-        = std::max(GetRebarOuterDiameter(steel.GetBottomDiameter(), steel.GetBottomBarType()), least);
-    for (int c = 0; c < face.GetBarColumnCount(); ++c) {
-        int top = 0;
-        int bottom = 0;
-        CountStrengtheningRows(c, w.cut, top, bottom);
-        for (int k = 0; k < top; ++k)
-            w.strengthening.push_back({ c, topLevel - k * topStep });
-        for (int k = 0; k < bottom; ++k)
-            w.strengthening.push_back({ c, bottomLevel + k * bottomStep });
-    }
-}
-
 // The letters of the skeleton kinds at the bars of each layer above (or below) mid-height, the
 // layer next to that face first; one row when every layer shows the same letters.
 std::vector<CString> CGLGZ_EtDraw::ArrangementRows(const ColumnSectionWork& w, int upper) const
@@ -297,15 +202,6 @@ void CGLGZ_EtDraw::PlaceColumnSection(ColumnSectionWork& w) const
     w.left = w.origin.x - width / 2.0;
     w.right = w.origin.x + width / 2.0;
     w.xs = ColumnSectionXs(w.left);
-}
-
-void CGLGZ_EtDraw::DrawSectionOutline(const ColumnSectionWork& w)
-{
-    MavUtils::selectLayer(L"02-结构");
-    DrawLine(At(w.left, w.top), At(w.right, w.top));
-    DrawLine(At(w.right, w.top), At(w.right, w.bottom));
-    DrawLine(At(w.right, w.bottom), At(w.left, w.bottom));
-    DrawLine(At(w.left, w.bottom), At(w.left, w.top));
 }
 
 void CGLGZ_EtDraw::DrawSectionBars(const ColumnSectionWork& w)
@@ -403,28 +299,6 @@ void CGLGZ_EtDraw::DrawArrangementTable(double left, double y, const std::vector
             m_entityLib.createText(ArrangementCell(left, y, c, static_cast<int>(r), upward), letter, L"DM",
                 m_dLabelHeight, kCellWidthFactor, 0.0, id);
         }
-    }
-}
-
-// Both faces carry the side bars, each column of them led to one circle outside its face with
-// the side bars' mark.
-void CGLGZ_EtDraw::DrawSectionSideBars(const ColumnSectionWork& w)
-{
-    const AcGeDoubleArray ys = SideBarYs(w.top);
-    if (ys.isEmpty() || w.xs.isEmpty())
-        return;
-    const double xs[2] = { w.xs[0] - kSideBarOffset, w.xs[w.xs.length() - 1] + kSideBarOffset };
-    const CString mark = SideBarMarkText();
-    for (int side = 0; side < 2; ++side) {
-        AcGePoint3dArray dots;
-        MavUtils::selectLayer(L"04-钢筋");
-        for (int i = 0; i < ys.length(); ++i) {
-            dots.append(At(xs[side], ys[i]));
-            DrawSolidDot(dots.last(), kDotRadius);
-        }
-        // The fan leads out of each face.
-        const double sign = side == 0 ? -1.0 : 1.0;
-        DrawSideBarFan(dots, sign * kFanOffset, sign * kFanTail, mark);
     }
 }
 

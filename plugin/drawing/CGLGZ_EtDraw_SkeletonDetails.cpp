@@ -32,7 +32,6 @@ constexpr double kCentreUnder = 5.0;
 constexpr double kRowPitch = 5.0;
 constexpr double kArrowScale = 2.5;
 const wchar_t* const kVariableNames[4] = { L"X1", L"X2", L"X3", L"X4" };
-const wchar_t* const kCentreLineText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -363,11 +362,7 @@ void CGLGZ_EtDraw::DrawSkeletonCentreLines(const CArray<LineInfo, const LineInfo
     const double y1 = std::max(lines[2].start.y, lines[3].start.y) + kCentreOver;
     const double y2 = std::min(lines[0].end.y, lines[1].end.y) - kCentreUnder;
     DrawLine(At(x, y1), At(x, y2));
-    const double h = m_dLabelHeight;
-    for (int i = 0; i < 7; ++i) {
-        AcDbObjectId id;
-        AddLabelText(id, At(x + h, y1 - 1.5 * h - i * (y1 - y2 - 2.0 * h) / 7.0), kCentreLineText[i], 0, 0.0, 0);
-    }
+    WriteSpanCentreText(x, y1, y2);
 }
 
 void CGLGZ_EtDraw::DrawSkeletonWelds(CHLGZ_FaceInfo& face, const AcGeDoubleArray& positions)

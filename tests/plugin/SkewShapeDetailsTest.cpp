@@ -384,7 +384,7 @@ TEST_F(SkewStrengtheningShapesTest, AnLShapedSectionAddsItsExtraBar)
     EXPECT_TRUE(Appended().empty());
     // The L part: one bar over the cap less the end covers, with its hooks.
     geometry.dLHeight = 400.0;
-    draw.m_nExtraBars = 3;
+    draw.m_nExtraBarCount = 3;
     draw.DrawStrengtheningBarShapes();
     const std::vector<CHLGZ_SteelCode> marks = Appended();
     ASSERT_EQ(marks.size(), 1u);
@@ -627,7 +627,7 @@ TEST_F(SkewShapeDetailsTest, StrengthenedColumnsAddPlateBarsAndStirrupsNeedTheir
     stirrup.nNumber = 31;
     stirrup.aPoints.setLogicalLength(1);
     draw.m_steelCodes.Add(stirrup);
-    draw.m_nTableMarks = 2;
+    draw.m_nStirrupMarks = 2;
     const int top = draw.m_steelCodes[0].nCount;
     const int bottom = draw.m_steelCodes[1].nCount;
     app().transcript().clear();
@@ -717,18 +717,30 @@ protected:
             + GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType());
     }
 
+    // The two stirrups' column ranges: 1 to 3 and 2 to 4.
+    static CGLGZ_BtDraw::StirrupArrangement Arrangement()
+    {
+        CGLGZ_BtDraw::StirrupArrangement a;
+        a.first[0] = 1;
+        a.first[1] = 3;
+        a.second[0] = 2;
+        a.second[1] = 4;
+        a.hasSecond = 1;
+        return a;
+    }
+
     CBent_BasicGeometry geometry {};
 };
 
 TEST_F(SkewStirrupMarksTest, TheSectionsStirrupsThenTheSkewedPartsByRange)
 {
-    CGLGZ_BtDraw::StirrupCounts counts;
+    CGLGZ_BtDraw::StirrupArrangement counts = Arrangement();
     counts.rows = 10;
     counts.skewPositions = 3;
     counts.skewStirrups = 2;
     EXPECT_EQ(draw.AddStirrupMarks(counts), 6);
     ASSERT_EQ(draw.m_steelCodes.GetSize(), 7);
-    EXPECT_EQ(draw.m_nTableMarks, 6);
+    EXPECT_EQ(draw.m_nStirrupMarks, 6);
     const int bars[] = { 10, 10, 4, 4, 2, 2 };
     for (int i = 0; i < 6; ++i) {
         const CHLGZ_SteelCode& m = draw.m_steelCodes[i + 1];
@@ -753,9 +765,9 @@ TEST_F(SkewStirrupMarksTest, TheSectionsStirrupsThenTheSkewedPartsByRange)
 TEST_F(SkewStirrupMarksTest, ARepeatedStirrupCountsTwiceAndASkewEndMeasuresAlongIt)
 {
     geometry.dRightAngle = 60.0;
-    CGLGZ_BtDraw::StirrupCounts counts;
+    CGLGZ_BtDraw::StirrupArrangement counts = Arrangement();
     counts.rows = 10;
-    counts.repeat = 1;
+    counts.repeats = 1;
     counts.skewPositions = 3;
     counts.skewStirrups = 3;
     EXPECT_EQ(draw.AddStirrupMarks(counts), 2);

@@ -1,0 +1,416 @@
+// The cross sections "Ⅱ－Ⅱ" ... of the skew-section drawing: the outline (with its L part), the
+// bars the cut meets as dots, the grids that tell in which bar columns each bar lies, the
+// strengthening bars, the plate callouts, the width, the key of the stirrups and the side bars.
+#include "CGLGZ_BtDraw.h"
+#include "CGLGZ_CapDraw_ColumnSectionWork.h"
+
+#include "BarColumnCodes.h"
+#include "MavUtils.h"
+#include "NumericHelpers.h"
+
+#include <algorithm>
+#include <cmath>
+
+// One skew cross section: the shared work and what this drawing adds to it.
+struct CGLGZ_BtDraw::SkewSectionWork {
+    ColumnSectionWork base;
+    int support = 0;
+    // The most strengthening rows of a column at the top and at the bottom.
+    int topRows = 0;
+    int bottomRows = 0;
+    // The L part's height (drawing units) and how much higher it puts the upper grid.
+    double lHeight = 0.0;
+    double lift = 0.0;
+    // Every bar lies in the same columns; else the columns where the bars differ and the most
+    // bars such a column holds above and below mid-height.
+    bool uniform = true;
+    std::vector<bool> alike;
+    int upperCount = 0;
+    int lowerCount = 0;
+    // The grids: their left edge, base lines and rows.
+    double gridLeft = 0.0;
+    double upperBase = 0.0;
+    double lowerBase = 0.0;
+    int upperRows = 1;
+    int lowerRows = 1;
+};
+
+namespace {
+
+constexpr double kDotRadius = 0.3;
+constexpr double kCellWidth = 2.5;
+constexpr double kCellHeight = 3.0;
+constexpr double kGridWidthFactor = 0.75;
+constexpr double kQuarterTurn = 1.57079632675;
+// The stirrup key: brackets 1 deep, 0.3 outside the columns, the first 0.5 under the section.
+constexpr double kKeyDepth = 1.0;
+constexpr double kKeyReach = 0.3;
+constexpr double kKeyTop = 0.5;
+// The L part's stirrups stand this far outside its bars.
+constexpr double kLStirrupGap = 0.4;
+
+AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
+
+} // namespace
+
+int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index, double& depth)
+{
+    depth = 0.0;
+    if (m_pDesign == nullptr || m_pGeometry == nullptr || m_dSectionScale <= 0.0)
+        return 0;
+    SkewSectionWork w;
+    w.support = support;
+    w.base.origin = origin;
+    w.base.code = support;
+    w.base.s2 = m_dSectionScale;
+    // 1. - 2. Where the cut lies and the strengthening rows it shows.
+    MeasureSkewSection(w);
+    // 3. - 4. The section scale and the caption.
+    SelectDimStyle(w.base.s2);
+    CString scale;
+    scale.Format(L"（1：%s）", FormatFixed(w.base.s2, -7).GetString());
+    if (const wchar_t* title = ColumnSectionTitle(index))
+        AddBoxedText(origin, title, scale);
+    // 5. The outline; 6. - 8. the grids; 9. the bars; 10. the strengthening bars.
+    DrawSectionOutline(w.base);
+    DrawSkewSectionLPart(w);
+    DrawSkewSectionGrids(w);
+    DrawSkewSectionBars(w);
+    DrawSkewSectionStrengthening(w);
+    // 11. - 12. The plate callouts and the width.
+    DrawSkewSectionCallouts(w);
+    // 13. The key of the stirrups; 14. the L part's stirrups; 15. the side bars.
+    DrawStirrupKey(w);
+    DrawLPartStirrups(w);
+    DrawSectionSideBars(w.base);
+    depth = origin.y - (w.lowerBase - kCellHeight * w.lowerRows);
+    return 0;
+}
+
+void CGLGZ_BtDraw::MeasureSkewSection(SkewSectionWork& w)
+{
+    ColumnSectionWork& b = w.base;
+    const CBent_BasicGeometry& g = *m_pGeometry;
+    const int columns = m_pDesign->GetMainFace().GetBarColumnCount();
+    // 1. The cut; 2. the most strengthening rows over the columns.
+    b.cut = ClassifyColumnSection(w.support);
+    for (int c = 0; c < columns; ++c) {
+        int top = 0;
+        int bottom = 0;
+        CountStrengtheningRows(c, b.cut, top, bottom);
+        w.topRows = std::max(w.topRows, top);
+        w.bottomRows = std::max(w.bottomRows, bottom);
+    }
+    // 7. The bars and whether they all lie in the same columns.
+    CollectSectionBars(b);
+    CollectSectionStrengthening(b);
+    const double middle = g.dMiddleHeight / 2.0;
+    w.alike.assign(static_cast<size_t>(columns), true);
+    for (const ColumnSectionWork::Bar& bar : b.bars)
+        if (bar.columns != b.bars.front().columns)
+            w.uniform = false;
+    if (!w.uniform) {
+        for (int c = 0; c < columns; ++c) {
+            for (const ColumnSectionWork::Bar& bar : b.bars)
+                if (b.In(bar, c) != b.In(b.bars.front(), c))
+                    w.alike[static_cast<size_t>(c)] = false;
+            if (w.alike[static_cast<size_t>(c)])
+                continue;
+            int upper = 0;
+            int lower = 0;
+            for (const ColumnSectionWork::Bar& bar : b.bars)
+                if (b.In(bar, c))
+                    ++(bar.height > middle ? upper : lower);
+            w.upperCount = std::max(w.upperCount, upper);
+            w.lowerCount = std::max(w.lowerCount, lower);
+        }
+    }
+    // 5. The outline under the caption, lowered by the L part and the strengthening rows, and
+    // by the further rows of the upper grid, which would otherwise reach the caption's scale.
+    w.upperRows = w.uniform ? 1 : std::max(w.upperCount, 1);
+    w.lowerRows = w.uniform ? 1 : std::max(w.lowerCount, 1);
+    w.lHeight = g.dLHeight > 0.0 ? g.dLHeight / b.s2 : 0.0;
+    w.lift = w.lHeight > 0.0 ? w.lHeight + 13.0 : 0.0;
+    b.top = b.origin.y - (w.lift + (w.topRows - 2) * kCellHeight + 25.0) - (w.lHeight > 0.0 ? 3.0 : 0.0)
+        - kCellHeight * (w.upperRows - 1);
+    b.bottom = b.top - g.dMiddleHeight / b.s2;
+    b.left = b.origin.x - g.dWidth / b.s2 / 2.0;
+    b.right = b.origin.x + g.dWidth / b.s2 / 2.0;
+    // 6. The bar columns.
+    b.xs = ColumnSectionXs(b.left);
+    // 8. The grids above and below.
+    w.gridLeft = b.origin.x - columns * kCellWidth / 2.0;
+    w.upperBase = b.top + w.lift + 13.0 + (w.topRows >= 2 ? kCellHeight * (w.topRows - 1) : 0.0);
+    w.lowerBase = b.bottom - 11.0 - (w.bottomRows > 1 ? kCellHeight * (w.bottomRows - 1) : 0.0);
+}
+
+// The L part rises over the left face by its height, as wide as the design gives it.
+void CGLGZ_BtDraw::DrawSkewSectionLPart(const SkewSectionWork& w)
+{
+    if (w.lHeight <= 0.0)
+        return;
+    const ColumnSectionWork& b = w.base;
+    const double right = std::min(b.left + m_pGeometry->dLWidth / b.s2, b.right);
+    MavUtils::selectLayer(L"02-结构");
+    DrawLine(At(b.left, b.top), At(b.left, b.top + w.lHeight));
+    DrawLine(At(b.left, b.top + w.lHeight), At(right, b.top + w.lHeight));
+    DrawLine(At(right, b.top + w.lHeight), At(right, b.top));
+}
+
+void CGLGZ_BtDraw::WriteGridText(const AcGePoint3d& at, const CString& text)
+{
+    if (text.IsEmpty())
+        return;
+    AcDbObjectId styleId;
+    CreateTextStyle(L"DM", 0.0, 0.0, styleId);
+    MavUtils::selectLayer(L"08-标注");
+    AcDbObjectId id;
+    m_entityLib.createText(at, text, L"DM", m_dLabelHeight, kGridWidthFactor, 0.0, id);
+}
+
+void CGLGZ_BtDraw::DrawSkewSectionGrids(const SkewSectionWork& w)
+{
+    const int columns = w.base.xs.length();
+    DrawArrangementGrid(w.gridLeft, w.upperBase, columns, w.upperRows, 1);
+    DrawArrangementGrid(w.gridLeft, w.lowerBase, columns, w.lowerRows, 0);
+}
+
+// 9. A dot in every column a bar lies in, and its letter or its mark in the grids: "A" where
+// the columns agree, the bar's mark where they differ.
+void CGLGZ_BtDraw::DrawSkewSectionBars(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    const double middle = m_pGeometry->dMiddleHeight / 2.0;
+    const int entries = static_cast<int>(b.bars.size());
+    int upperMet = 0;
+    for (int e = 0; e < entries; ++e) {
+        const ColumnSectionWork::Bar& bar = b.bars[static_cast<size_t>(e)];
+        const bool upper = bar.height > middle;
+        const CHLGZ_BASSteel* record = FindBarByNumber(bar.number);
+        const CString label = record != nullptr ? record->GetFirstMarkText() : CString();
+        for (int m = 0; m < b.xs.length(); ++m) {
+            if (!b.In(bar, m))
+                continue;
+            MavUtils::selectLayer(L"04-钢筋");
+            DrawSolidDot(At(b.xs[m], b.Y(bar.height)), kDotRadius);
+            // The grid cell: upper or lower grid and its row; none when the rules give none.
+            int row = -1;
+            CString text = L"A";
+            if (w.uniform) {
+                row = (upper ? upperMet == 0 : e == 0) ? 0 : -1;
+            } else if (!w.alike[static_cast<size_t>(m)]) {
+                text = label;
+                row = upper ? e + w.upperCount - entries : e;
+            } else {
+                row = upper ? (upperMet == w.upperCount - 1 ? w.upperCount - 1 : -1) : (e == 0 ? 0 : -1);
+            }
+            const int rows = upper ? w.upperRows : w.lowerRows;
+            if (row < 0 || row >= rows)
+                continue;
+            WriteGridText(ArrangementCell(w.gridLeft, upper ? w.upperBase : w.lowerBase, m, row, upper ? 1 : 0), text);
+        }
+        if (upper)
+            ++upperMet;
+    }
+}
+
+// 10. The strengthening dots; "1" and "2" over the columns with plate bars of their own, and
+// the marks of the further rows in cells hung under the upper grid and stood on the lower one.
+void CGLGZ_BtDraw::DrawSkewSectionStrengthening(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    MavUtils::selectLayer(L"04-钢筋");
+    for (const ColumnSectionWork::Dot& dot : b.strengthening)
+        if (dot.column < b.xs.length())
+            DrawSolidDot(At(b.xs[dot.column], b.Y(dot.height)), kDotRadius);
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    int edge = 0;
+    int middle = 0;
+    int bottomNumber = 0;
+    StrengtheningMarkNumbers(edge, middle, bottomNumber);
+    const int topNumber = b.cut.endColumn ? edge : middle;
+    for (int c = 0; c < b.xs.length() && c < steel.GetCodeCount(); ++c) {
+        int top = 0;
+        int bottom = 0;
+        CountStrengtheningRows(c, b.cut, top, bottom);
+        const int own = IsStrengthenedCode(steel.GetCodeAt(c)) ? 1 : 0;
+        const double x = w.gridLeft + (c + 0.5) * kCellWidth;
+        if (own && top + bottom > 0) {
+            WriteGridText(At(x, w.upperBase + 1.5), L"1");
+            WriteGridText(At(x, w.lowerBase - 1.5), L"2");
+        }
+        CString text;
+        for (int k = 0; k < top - own; ++k) {
+            const double cellTop = w.upperBase - kCellHeight * k;
+            DrawCellFrame(x, cellTop, cellTop - kCellHeight);
+            text.Format(L"%d", topNumber);
+            WriteGridText(At(x, cellTop - kCellHeight / 2.0), text);
+        }
+        for (int k = 0; k < bottom - own; ++k) {
+            const double cellTop = w.lowerBase + kCellHeight * (k + 1);
+            DrawCellFrame(x, cellTop, cellTop - kCellHeight);
+            text.Format(L"%d", bottomNumber);
+            WriteGridText(At(x, cellTop - kCellHeight / 2.0), text);
+        }
+    }
+}
+
+// A cell round the middle x: its top and its two sides.
+void CGLGZ_BtDraw::DrawCellFrame(double x, double top, double bottom)
+{
+    MavUtils::selectLayer(L"08-标注");
+    const double l = x - kCellWidth / 2.0;
+    const double r = x + kCellWidth / 2.0;
+    DrawLine(At(l, top), At(r, top));
+    DrawLine(At(l, top), At(l, bottom));
+    DrawLine(At(r, top), At(r, bottom));
+}
+
+// 11. The plate callouts through the columns that differ from their neighbours: removed,
+// strengthened or with further rows at this cut; 12. the width over the top.
+void CGLGZ_BtDraw::DrawSkewSectionCallouts(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    AcGePoint2dArray top;
+    AcGePoint2dArray bottom;
+    top.append(AcGePoint2d(b.left, b.top));
+    bottom.append(AcGePoint2d(b.left, b.bottom));
+    for (int c = 0; c < b.xs.length(); ++c) {
+        const bool removed = c < m_bSkeletonColumn.length() && m_bSkeletonColumn[c];
+        const int code = c < steel.GetCodeCount() ? steel.GetCodeAt(c) : 0;
+        const bool own = IsStrengthenedCode(code) != 0;
+        const bool topRows = b.cut.atColumn && GetCodeDigit(code, b.cut.endColumn ? TRUE : FALSE) >= 1;
+        const bool bottomRows = !b.cut.atColumn && GetCodeUnits(code) >= 1;
+        if (removed || own || topRows)
+            top.append(AcGePoint2d(b.xs[c], b.top));
+        if (removed || own || bottomRows)
+            bottom.append(AcGePoint2d(b.xs[c], b.bottom));
+    }
+    top.append(AcGePoint2d(b.right, b.top));
+    bottom.append(AcGePoint2d(b.right, b.bottom));
+    DrawRebarCallout2d(top, w.lift, 3.0, 1, 11, nullptr, 1);
+    DrawRebarCallout2d(bottom, -6.0, -3.0, 1, 11, nullptr, 1);
+    MavUtils::selectLayer(L"08-标注");
+    DrawDimension(At(b.right, b.top), At(b.left, b.top), w.lift, 9.0);
+}
+
+// 13. Every stirrup of the main face as a bracket under its columns, placed greedily level by
+// level: a stirrup goes on a level when it starts right of the last one placed there.
+void CGLGZ_BtDraw::DrawStirrupKey(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
+    const int columns = b.xs.length();
+    std::vector<int> los;
+    std::vector<int> his;
+    for (INT_PTR i = 0; i < stirrups.GetSize(); ++i) {
+        int lo = stirrups[i].GetStartColumn();
+        int hi = stirrups[i].GetEndColumn();
+        // A single leg stands at the one column it names.
+        if (lo == -1)
+            lo = hi;
+        if (hi == -1)
+            hi = lo;
+        if (lo > hi)
+            std::swap(lo, hi);
+        // A stirrup naming no column of the section has no bracket.
+        if (lo < 1 || hi > columns) {
+            los.push_back(0);
+            his.push_back(-1);
+            continue;
+        }
+        los.push_back(lo - 1);
+        his.push_back(hi - 1);
+    }
+    std::vector<bool> placed(los.size(), false);
+    for (size_t i = 0; i < los.size(); ++i)
+        placed[i] = his[i] < 0;
+    MavUtils::selectLayer(L"08-标注");
+    double y = b.bottom - kKeyTop;
+    while (std::find(placed.begin(), placed.end(), false) != placed.end()) {
+        int lastEnd = -1;
+        for (size_t i = 0; i < los.size(); ++i) {
+            if (placed[i] || los[i] <= lastEnd)
+                continue;
+            const double l = b.xs[los[i]] - kKeyReach;
+            const double r = b.xs[his[i]] + kKeyReach;
+            DrawLine(At(l, y), At(l, y - kKeyDepth));
+            DrawLine(At(l, y - kKeyDepth), At(r, y - kKeyDepth));
+            DrawLine(At(r, y - kKeyDepth), At(r, y));
+            placed[i] = true;
+            lastEnd = his[i];
+        }
+        y -= kKeyDepth;
+    }
+}
+
+// 14. The first two stirrups of the section run up round the L part's bars, from over its
+// top bars down to under the bottom bars, marked with the numbers the bar tables give them
+// after the last mark (one number when both start at the same column); a key row over the L
+// part, a cell an end-face column.
+void CGLGZ_BtDraw::DrawLPartStirrups(const SkewSectionWork& w)
+{
+    if (w.lHeight <= 0.0)
+        return;
+    const ColumnSectionWork& b = w.base;
+    const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
+    const double top = b.top - m_pDesign->GetTopCover() / b.s2 + w.lHeight + kLStirrupGap;
+    const double bottom = b.bottom + m_pDesign->GetBottomCover() / b.s2 - kLStirrupGap;
+    const INT_PTR n = m_steelCodes.GetSize();
+    const int last = n > 0 ? m_steelCodes[n - 1].nNumber : 0;
+    int firstStart = -1;
+    for (INT_PTR i = 0; i < stirrups.GetSize() && i < 2; ++i) {
+        int lo = std::min(stirrups[i].GetStartColumn(), stirrups[i].GetEndColumn());
+        const int hi = std::max(stirrups[i].GetStartColumn(), stirrups[i].GetEndColumn());
+        if (lo < 1)
+            lo = hi;
+        if (lo < 1 || hi > b.xs.length())
+            continue;
+        const double l = b.xs[lo - 1] - kLStirrupGap;
+        const double r = b.xs[hi - 1] + kLStirrupGap;
+        AcGePoint3dArray points;
+        for (const AcGePoint3d& p : { At(l, top), At(r, top), At(r, bottom), At(l, bottom) })
+            points.append(p);
+        MavUtils::selectLayer(L"04-钢筋");
+        AcDbObjectId id;
+        m_entityLib.createPolyline(points, true, id);
+        const int number = last + (i == 0 || lo == firstStart ? 1 : 2);
+        if (i == 0)
+            firstStart = lo;
+        CString text;
+        text.Format(L"N%d", number);
+        AcDbObjectId textId;
+        AddLabelText(textId, At(r, (top + bottom) / 2.0), text, 0, kQuarterTurn, 0);
+    }
+    const int lColumns = m_pDesign->GetEndFace().GetBarColumnCount();
+    if (lColumns <= 0)
+        return;
+    const double y = b.top + w.lHeight + 3.0;
+    DrawArrangementGrid(w.gridLeft, y, lColumns, 1, 1);
+    for (int c = 1; c < lColumns; ++c)
+        WriteGridText(ArrangementCell(w.gridLeft, y, c, 0, 1), L"1");
+}
+
+// The L part lifts the outline by its height, 13 and 3 more.
+double CGLGZ_BtDraw::ColumnSectionRise() const
+{
+    return m_pGeometry->dLHeight > 0.0 ? m_pGeometry->dLHeight / m_dSectionScale + 13.0 + 3.0 : 0.0;
+}
+
+// The numbers the grouping reserved after its marks, in the plan's order: the edge columns' top
+// bars, the middle columns' (the edge columns' number when they are the same bars), the
+// mid-span bottom bars; 0 for a group the design does not have.
+void CGLGZ_BtDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const
+{
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    int number = m_nGroupedMarks > 0 && m_nGroupedMarks <= m_steelCodes.GetSize()
+        ? m_steelCodes[m_nGroupedMarks - 1].nNumber + 1
+        : 1;
+    edge = steel.GetEdgeTopSwitch() ? number++ : 0;
+    if (steel.GetMiddleTopSwitch())
+        middle = edge != 0 && steel.GetSameAsEdgeSwitch() ? edge : number++;
+    else
+        middle = 0;
+    bottom = steel.GetBottomSwitch() ? number : 0;
+}
