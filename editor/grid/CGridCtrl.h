@@ -176,6 +176,22 @@ public:
 protected:
   BOOL SortTextItems(int nCol, BOOL bAscending, int low, int high);
 
+  // Keyboard and mouse.
+  virtual void OnFixedRowClick(CCellID& cell);
+  virtual void OnFixedColumnClick(CCellID& cell);
+  BOOL MouseOverRowResizeArea(CPoint point) const;
+  BOOL MouseOverColumnResizeArea(CPoint point) const;
+  void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  UINT OnGetDlgCode();
+  void OnLButtonDown(UINT nFlags, CPoint point) override;
+  void OnLButtonUp(UINT nFlags, CPoint point) override;
+  void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+  void OnMouseMove(UINT nFlags, CPoint point) override;
+  BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
+  void OnTimer(UINT_PTR nIDEvent) override;
+  void OnCaptureChanged(CWnd* pWnd);
+  BOOL OnSetCursor(UINT nHitTest);
+
   virtual CGridCell* CreateCell(int nRow, int nCol);
   virtual void DestroyCell(CGridCell* pCell, int nRow, int nCol);
   // Tells the owner by WM_NOTIFY; the owner's result.
@@ -281,11 +297,23 @@ protected:
   bool m_bPerColumnOptions = false;
 
 private:
+  // The divider band of a row or column being sized, drawn inverted over the grid.
+  void MoveSizingBand(const CRect& band);
+  // The point held inside the area the cursor is confined to while a divider is dragged.
+  CPoint ConfinedPoint(CPoint point) const;
+  void ShowTitleTip(const CCellID& cell);
+
   BOOL ResizeRows(int nRows);
   BOOL ResizeColumns(int nCols);
   void ApplyFont(const LOGFONT& lf);
   void LayoutScrollBars();
   static DWORD CellKey(int nRow, int nCol) { return (static_cast<DWORD>(nCol) << 16) | (static_cast<DWORD>(nRow) & 0xFFFF); }
+
+  CRect m_rectSizingBand;
+  bool m_bCursorConfined = false;
+  CRect m_rectCursorClip;
+  int m_nSizingIndex = -1;
+  std::unique_ptr<QObject> m_pKeyFilter;
 
   CScrollBar m_HScroll;
   CScrollBar m_VScroll;

@@ -3,6 +3,7 @@
 #include "CGridCtrl.h"
 
 #include "AfxMessageBox.h"
+#include "CGridKeyFilter.h"
 #include "Registry.h"
 #include "SystemSettings.h"
 #include "WinError.h"
@@ -67,6 +68,8 @@ BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSty
   if (!CWnd::Create(L"CorbelGridCtrl", nullptr, dwStyle, rect, pParentWnd, nID))
     return FALSE;
   GetWidget()->setMouseTracking(true);
+  m_pKeyFilter = std::make_unique<CGridKeyFilter>(this, CGridKeyFilter::Chars::Backspace);
+  GetWidget()->installEventFilter(m_pKeyFilter.get());
   m_HScroll.Create(WS_CHILD | SBS_HORZ, CRect(0, 0, 0, 0), this, 0);
   m_VScroll.Create(WS_CHILD | SBS_VERT, CRect(0, 0, 0, 0), this, 0);
   ApplyFont(m_Logfont);

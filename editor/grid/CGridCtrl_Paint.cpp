@@ -16,21 +16,25 @@
 void CGridCtrl::OnPaint()
 {
   CPaintDC dc(this);
+  CRect clip;
   if (!m_bDoubleBuffer) {
     OnDraw(&dc);
-    return;
+  } else if (dc.GetClipBox(&clip) != NULLREGION) {
+    // Through an off-screen image the size of the clip box.
+    QImage image(clip.Width(), clip.Height(), QImage::Format_RGB32);
+    {
+      CDC memDC(&image);
+      memDC.SetWindowOrg(clip.left, clip.top);
+      OnDraw(&memDC);
+    }
+    dc.GetPainter()->drawImage(clip.left, clip.top, image);
   }
-  // Through an off-screen image the size of the clip box.
-  CRect clip;
-  if (dc.GetClipBox(&clip) == NULLREGION)
-    return;
-  QImage image(clip.Width(), clip.Height(), QImage::Format_RGB32);
-  {
-    CDC memDC(&image);
-    memDC.SetWindowOrg(clip.left, clip.top);
-    OnDraw(&memDC);
+  // The divider band of a row or column being sized, over everything.
+  if (!m_rectSizingBand.IsRectEmpty()) {
+    dc.SetROP2(R2_NOT);
+    dc.FillSolidRect(m_rectSizingBand, RGB(0, 0, 0));
+    dc.SetROP2(R2_COPYPEN);
   }
-  dc.GetPainter()->drawImage(clip.left, clip.top, image);
 }
 
 void CGridCtrl::EraseBkgnd(CDC* pDC)

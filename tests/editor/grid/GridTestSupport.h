@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <memory>
 #include <vector>
@@ -85,3 +88,41 @@ protected:
 
   GridOwner m_owner;
 };
+
+// Input as the user gives it: Qt events sent to the grid's window.
+inline void SendMouse(CWnd& wnd, QEvent::Type type, CPoint point, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                      Qt::MouseButtons held = Qt::NoButton)
+{
+  const QPointF local(point.x, point.y);
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : (held | button);
+  QMouseEvent event(type, local, wnd.GetWidget()->mapToGlobal(local), button, buttons, modifiers);
+  QApplication::sendEvent(wnd.GetWidget(), &event);
+}
+
+inline void Click(CWnd& wnd, CPoint point, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+  SendMouse(wnd, QEvent::MouseButtonPress, point, modifiers);
+  SendMouse(wnd, QEvent::MouseButtonRelease, point, modifiers);
+}
+
+inline void SendKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                    const QString& text = QString())
+{
+  QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(widget, &event);
+}
+
+inline void SendKey(CWnd& wnd, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                    const QString& text = QString())
+{
+  SendKey(wnd.GetWidget(), key, modifiers, text);
+}
+
+// The centre of a cell in the grid's client area.
+inline CPoint CentreOf(const CGridCtrl& grid, int row, int col)
+{
+  CRect rect;
+  grid.GetCellRect(row, col, &rect);
+  return rect.CenterPoint();
+}
