@@ -192,6 +192,18 @@ protected:
   void OnCaptureChanged(CWnd* pWnd);
   BOOL OnSetCursor(UINT nHitTest);
 
+  // In-place editing.
+  void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  // nChar: the character typed, VK_LBUTTON for a mouse start, or the navigation key that led here.
+  virtual void OnEditCell(int nRow, int nCol, UINT nChar);
+  virtual CWnd* CreateInPlaceEditor(const RECT& rect, DWORD dwStyle, UINT nID, int nRow, int nCol, LPCTSTR szText,
+                                    UINT nChar);
+  virtual void OnEndEditCell(int nRow, int nCol, CString str);
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  // Opens the editor of the focus cell with the key that led there.
+  void OnEditFocusCell(UINT nChar);
+  static constexpr UINT kEditFocusCell = WM_USER + 0x4E0;
+
   virtual CGridCell* CreateCell(int nRow, int nCol);
   virtual void DestroyCell(CGridCell* pCell, int nRow, int nCol);
   // Tells the owner by WM_NOTIFY; the owner's result.

@@ -397,7 +397,9 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
     KillTimer(m_nTimerID);
     m_nTimerID = 0;
   }
-  if (m_MouseMode == MOUSE_PREPARE_DRAG) {
+  if (m_MouseMode == MOUSE_PREPARE_EDIT) {
+    OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, VK_LBUTTON);
+  } else if (m_MouseMode == MOUSE_PREPARE_DRAG) {
     ResetSelectedRange();
   } else if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
     MoveSizingBand(CRect());
@@ -436,6 +438,17 @@ void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
       else
         AutoSizeRow(point.y - start.y <= m_nResizeCaptureRange ? cell.row - 1 : cell.row);
       Invalidate();
+    }
+  } else if (m_MouseMode == MOUSE_NOTHING) {
+    // A double click on a data cell edits the focus cell; in list mode one on a row header
+    // edits that header.
+    const CCellID down = m_LeftClickDownCell;
+    if (IsValid(down) && down.row >= m_nFixedRows && down.col >= m_nFixedCols) {
+      OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, VK_LBUTTON);
+    } else if (m_bListMode) {
+      const CCellID cell = GetCellFromPt(point);
+      if (IsValid(cell) && cell.row >= m_nFixedRows && cell.col < m_nFixedCols)
+        OnEditCell(cell.row, cell.col, VK_LBUTTON);
     }
   }
   CWnd::OnLButtonDblClk(nFlags, point);

@@ -9,6 +9,7 @@ LRESULT CGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   case WM_SETFONT: OnSetFont(reinterpret_cast<CFont*>(wParam)); return 0;
   case WM_GETFONT: return reinterpret_cast<LRESULT>(OnGetFont());
   case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
+  case kEditFocusCell: OnEditFocusCell(static_cast<UINT>(wParam)); return 0;
   case WM_GETDLGCODE: return OnGetDlgCode();
   case WM_CAPTURECHANGED: OnCaptureChanged(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))); return 0;
   case WM_SETCURSOR:
