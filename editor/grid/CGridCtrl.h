@@ -14,6 +14,7 @@
 #include "CTitleTip.h"
 #include "CWnd.h"
 #include "GridDefs.h"
+#include "OleDataExchange.h"
 #include "WinInputMessages.h"
 
 #include <map>
@@ -21,8 +22,12 @@
 #include <utility>
 #include <vector>
 
+class CCmdUI;
 class CDC;
+class CGridCtrlDropTarget;
 class CImageList;
+class COleDataObject;
+class COleDataSource;
 
 class CGridCtrl : public CWnd {
 public:
@@ -171,9 +176,30 @@ public:
   void EnsureVisible(const CCellID& cell) { EnsureVisible(cell.row, cell.col); }
   BOOL SortTextItems(int nCol, BOOL bAscending);
 
+  // Clipboard, drag and drop. Blocks of text: rows on lines, cells between tabs.
+  virtual COleDataSource* CopyTextFromGrid();
+  virtual BOOL PasteTextToGrid(CCellID cell, COleDataObject* pDataObject);
+  virtual void CutSelectedText();
+  virtual void OnEditCut();
+  virtual void OnEditCopy();
+  virtual void OnEditPaste();
+  virtual void OnEditSelectAll();
+  virtual void OnUpdateEditCut(CCmdUI* pCmdUI);
+  virtual void OnUpdateEditCopy(CCmdUI* pCmdUI);
+  virtual void OnUpdateEditPaste(CCmdUI* pCmdUI);
+  virtual void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+  // An image of the focus cell for a drag; the caller owns it.
+  virtual CImageList* CreateDragImage(POINT* pHotSpot);
+  void OnBeginDrag();
+  DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+  DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+  void OnDragLeave();
+  BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+  BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   BOOL SortTextItems(int nCol, BOOL bAscending, int low, int high);
 
   // Keyboard and mouse.
@@ -292,6 +318,7 @@ protected:
 
   CTitleTip m_TitleTip;
   CCellID m_LastDragOverCell;
+  std::unique_ptr<CGridCtrlDropTarget> m_pDropTarget;
 
   // Printing.
   CSize m_CharSize;

@@ -37,6 +37,18 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
     return;
   }
+  if (ControlHeld()) {
+    switch (nChar) {
+    case 'A': OnEditSelectAll(); break;
+    case 'X': OnEditCut(); break;
+    case 'C': OnEditCopy(); break;
+    case 'V': OnEditPaste(); break;
+    default: break;
+    }
+    // A focused grid takes its edit keys before the frame's accelerators.
+    if (nChar == 'A' || nChar == 'X' || nChar == 'C' || nChar == 'V')
+      return;
+  }
   CCellID next = m_idCurrentCell;
   bool changeLine = false;
   const bool shift = ShiftHeld();
@@ -381,6 +393,9 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
     break;
   case MOUSE_SIZING_ROW:
     MoveSizingBand(CRect(client.left, point.y, client.right, point.y + 2));
+    break;
+  case MOUSE_PREPARE_DRAG:
+    OnBeginDrag();
     break;
   default:
     break;

@@ -3,6 +3,7 @@
 #include "CGridCtrl.h"
 
 #include "AfxMessageBox.h"
+#include "CGridCtrlDropTarget.h"
 #include "CGridKeyFilter.h"
 #include "Registry.h"
 #include "SystemSettings.h"
@@ -47,7 +48,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_cr3DFace(GetSysColor(COLOR_BTNFACE)),
       m_crShadow(GetSysColor(COLOR_BTNSHADOW)),
       m_Logfont(GetMessageFont()),
-      m_nRowsPerWheelNotch(WheelScrollLines())
+      m_nRowsPerWheelNotch(WheelScrollLines()),
+      m_pDropTarget(std::make_unique<CGridCtrlDropTarget>())
 {
   SetRowCount(nRows);
   SetColumnCount(nCols);
@@ -57,6 +59,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+  m_pDropTarget->Revoke();
   m_SelectedCellMap.clear();
   m_PrevSelectedCellMap.clear();
   m_RowData.clear();
@@ -74,6 +77,7 @@ BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwSty
   m_VScroll.Create(WS_CHILD | SBS_VERT, CRect(0, 0, 0, 0), this, 0);
   ApplyFont(m_Logfont);
 
+  m_pDropTarget->Register(this);
   if (m_bTitleTips)
     m_TitleTip.Create(this);
   try {

@@ -86,3 +86,9 @@ struct LV_DISPINFO {
 #define MOUSE_PREPARE_EDIT 10
 #define MOUSE_PREPARE_DRAG 11
 #define MOUSE_DRAGGING 12
+
+// The edit commands of the class library the grid answers.
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_SELECT_ALL 0xE12A
