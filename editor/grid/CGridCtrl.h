@@ -28,6 +28,7 @@ class CGridCtrlDropTarget;
 class CImageList;
 class COleDataObject;
 class COleDataSource;
+class CPrintInfo;
 
 class CGridCtrl : public CWnd {
 public:
@@ -196,9 +197,24 @@ public:
   void OnDragLeave();
   BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
 
+  // Printing through a view's print protocol: OnBeginPrinting, OnPrint per page, OnEndPrinting.
+  virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+  virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+  virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+  virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+  virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
+  // The title a printed page shows: the text of the nearest window above the grid that has one.
+  CString GetPrintTitle() const;
+  // The first non-fixed row the page prints; the row count when the page holds none.
+  int FirstRowOfPage(UINT nPage) const;
+  // The grid lines along a printed cell: its bottom and right edges, and its top or left edge
+  // for the first row or column.
+  void PrintCellLines(CDC* pDC, const CRect& rect, int nRow, int nCol, bool firstOnPage);
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   BOOL SortTextItems(int nCol, BOOL bAscending, int low, int high);
 
