@@ -32,16 +32,6 @@ class QPaintDevice;
 #define R2_NOTXORPEN 10
 #define R2_COPYPEN 13
 
-// Mapping modes, region kinds and device capabilities.
-#define MM_TEXT 1
-#define MM_ANISOTROPIC 8
-#define NULLREGION 1
-#define SIMPLEREGION 2
-#define HORZRES 8
-#define VERTRES 10
-#define LOGPIXELSX 88
-#define LOGPIXELSY 90
-
 class CDC {
 public:
   CDC();
@@ -99,6 +89,7 @@ private:
   COLORREF m_bkColor;
   int m_bkMode = OPAQUE;
   int m_rop2 = R2_COPYPEN;
+
   // Mapping of logical units onto the device, the clip box and the device's size, and whether
   // the device is a printer's page.
 public:
@@ -119,9 +110,20 @@ public:
 private:
   void ApplyMapping();
 
-  int m_mapMode = MM_TEXT;
+  // MM_TEXT.
+  int m_mapMode = 1;
   QPoint m_windowOrg;
   QPoint m_viewportOrg;
   QSize m_windowExt{1, 1};
   QSize m_viewportExt{1, 1};
 };
+
+// Mapping modes, region kinds and device capabilities.
+#define MM_TEXT 1
+#define MM_ANISOTROPIC 8
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define HORZRES 8
+#define VERTRES 10
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90

@@ -192,3 +192,19 @@ TEST_F(GridEditTest, ReadOnlyCellsAndLockedGridsOpenNothing)
   EXPECT_EQ(Editor(), nullptr);
   EXPECT_EQ(m_owner.Count(GVN_BEGINLABELEDIT), 0u);
 }
+
+TEST_F(GridEditTest, FieldWidensToItsTextUpToTheGridsEdge)
+{
+  m_grid->SetFocusCell(2, 2);
+  SendKey(*m_grid, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+  ASSERT_NE(Field(), nullptr);
+  const int narrow = Field()->width();
+  for (int i = 0; i < 40; ++i)
+    SendKey(Field(), Qt::Key_0, Qt::NoModifier, QStringLiteral("0"));
+  Settle();
+  ASSERT_NE(Field(), nullptr) << m_grid->GetItemText(2, 2).GetString() << " " << m_owner.Count(GVN_ENDLABELEDIT);
+  EXPECT_GT(Field()->width(), narrow);
+  CRect client;
+  m_grid->GetClientRect(&client);
+  EXPECT_LE(Field()->geometry().right() + 1, client.right);
+}

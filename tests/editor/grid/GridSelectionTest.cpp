@@ -255,3 +255,18 @@ TEST_F(GridSelectionTest, WheelScrollsByRows)
   QApplication::processEvents();
   EXPECT_EQ(tall->GetTopleftNonFixedCell().row, 4);
 }
+
+TEST_F(GridSelectionTest, HeldButtonBelowTheGridGrowsTheSelectionDownwards)
+{
+  auto tall = MakeGrid(40, 4, 1, 1, CRect(0, 0, 250, 120));
+  SendMouse(*tall, QEvent::MouseButtonPress, CentreOf(*tall, 2, 1));
+  QCursor::setPos(tall->GetWidget()->mapToGlobal(QPoint(60, 200)));
+  if (tall->GetWidget()->mapFromGlobal(QCursor::pos()).y() <= 120)
+    GTEST_SKIP() << "the platform does not move the pointer";
+  const int before = tall->GetSelectedCellRange().GetMaxRow();
+  tall->SendMessage(WM_TIMER, WM_LBUTTONDOWN);
+  tall->SendMessage(WM_TIMER, WM_LBUTTONDOWN);
+  EXPECT_GT(tall->GetSelectedCellRange().GetMaxRow(), before);
+  EXPECT_EQ(tall->GetSelectedCellRange().GetMinRow(), 2);
+  SendMouse(*tall, QEvent::MouseButtonRelease, CentreOf(*tall, 2, 1));
+}

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <QCursor>
 
 #include <memory>
 #include <vector>
@@ -59,6 +60,14 @@ protected:
   {
     m_owner.Create(L"Owner", L"表格", WS_VISIBLE, CRect(50, 50, 650, 450), nullptr, 0);
     QApplication::setActiveWindow(m_owner.GetWidget());
+  }
+
+  // What the test's windows left queued (posted messages, their going, the activation moving
+  // away from them) is over while they still exist, so that nothing reaches the next test.
+  ~GridTestBase()
+  {
+    for (int round = 0; round < 4; ++round)
+      QApplication::processEvents();
   }
 
   // A grid of the given counts in the owner, every cell holding "r,c".

@@ -1,6 +1,7 @@
 // The title tip shows a cut-off text over its cell, and hands the pointer's moves and clicks to
 // the window underneath once it hides.
 #include "CTitleTip.h"
+#include "GridTestSupport.h"
 #include "MouseCapture.h"
 
 #include <QApplication>
@@ -42,6 +43,12 @@ protected:
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(m_tip.GetWidget(), &event);
     QApplication::processEvents();
+  }
+
+  void TearDown() override
+  {
+    for (int round = 0; round < 4; ++round)
+      QApplication::processEvents();
   }
 
   MouseRecorder m_parent;
@@ -92,4 +99,44 @@ TEST_F(TitleTipTest, ClickOnTheTipReachesTheWindowUnderneathAsAClientClick)
   ASSERT_EQ(m_parent.messages.size(), 1u);
   EXPECT_EQ(m_parent.messages[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
   EXPECT_EQ(m_parent.messages[0].point, CPoint(23, 44));
+}
+
+namespace {
+
+class GridTitleTipTest : public ::testing::Test, protected GridTestBase {
+protected:
+  // The grid's tip window, shown or not.
+  static QWidget* Tip()
+  {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->objectName() == QStringLiteral("CorbelTitleTip") && widget->isVisible())
+        return widget;
+    return nullptr;
+  }
+};
+
+} // namespace
+
+TEST_F(GridTitleTipTest, CutOffCellsShowTheirTextUntilThePointerMovesOn)
+{
+  auto grid = MakeGrid(5, 4, 1, 1);
+  grid->SetColumnWidth(2, 40);
+  grid->SetItemText(2, 2, L"上部主筋间距 100+200+300");
+  grid->SetItemText(3, 2, L"1");
+  grid->SetFocus();
+
+  SendMouse(*grid, QEvent::MouseMove, CentreOf(*grid, 3, 2));
+  EXPECT_EQ(Tip(), nullptr);
+  SendMouse(*grid, QEvent::MouseMove, CentreOf(*grid, 2, 2));
+  QWidget* tip = Tip();
+  ASSERT_NE(tip, nullptr);
+
+  // Leaving the cell hides the tip, and the move reaches the grid underneath.
+  const QPoint below = grid->GetWidget()->mapToGlobal(QPoint(CentreOf(*grid, 3, 2).x, CentreOf(*grid, 3, 2).y));
+  QMouseEvent leave(QEvent::MouseMove, QPointF(tip->mapFromGlobal(below)), QPointF(below), Qt::NoButton,
+                    Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(tip, &leave);
+  QApplication::processEvents();
+  EXPECT_EQ(Tip(), nullptr);
+  EXPECT_EQ(GetCapture(), nullptr);
 }
