@@ -59,6 +59,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+  // An editor still open goes with the grid; it can no longer report to it.
+  delete GetDlgItem(IDC_INPLACE_CONTROL);
   m_pDropTarget->Revoke();
   m_SelectedCellMap.clear();
   m_PrevSelectedCellMap.clear();
