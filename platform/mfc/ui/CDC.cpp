@@ -293,3 +293,93 @@ int CDC::SetROP2(int nDrawMode)
   }
   return previous;
 }
+
+#include <QPaintEngine>
+
+int CDC::SetMapMode(int nMapMode)
+{
+  const int previous = m_mapMode;
+  m_mapMode = nMapMode;
+  ApplyMapping();
+  return previous;
+}
+
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+  const CPoint previous(m_windowOrg.x(), m_windowOrg.y());
+  m_windowOrg = QPoint(x, y);
+  ApplyMapping();
+  return previous;
+}
+
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+  const CPoint previous(m_viewportOrg.x(), m_viewportOrg.y());
+  m_viewportOrg = QPoint(x, y);
+  ApplyMapping();
+  return previous;
+}
+
+CSize CDC::SetWindowExt(int cx, int cy)
+{
+  const CSize previous(m_windowExt.width(), m_windowExt.height());
+  if (m_mapMode == MM_ANISOTROPIC && cx != 0 && cy != 0)
+    m_windowExt = QSize(cx, cy);
+  ApplyMapping();
+  return previous;
+}
+
+CSize CDC::SetViewportExt(int cx, int cy)
+{
+  const CSize previous(m_viewportExt.width(), m_viewportExt.height());
+  if (m_mapMode == MM_ANISOTROPIC && cx != 0 && cy != 0)
+    m_viewportExt = QSize(cx, cy);
+  ApplyMapping();
+  return previous;
+}
+
+// device = (logical - window origin) * viewport extent / window extent + viewport origin.
+void CDC::ApplyMapping()
+{
+  if (!m_painter)
+    return;
+  double sx = 1.0;
+  double sy = 1.0;
+  if (m_mapMode == MM_ANISOTROPIC) {
+    sx = static_cast<double>(m_viewportExt.width()) / m_windowExt.width();
+    sy = static_cast<double>(m_viewportExt.height()) / m_windowExt.height();
+  }
+  m_painter->setWorldTransform(QTransform(sx, 0, 0, sy, m_viewportOrg.x() - m_windowOrg.x() * sx,
+                                          m_viewportOrg.y() - m_windowOrg.y() * sy));
+}
+
+int CDC::GetClipBox(LPRECT lpRect) const
+{
+  QRect device;
+  if (m_painter && m_painter->device()) {
+    if (m_painter->hasClipping())
+      device = m_painter->clipBoundingRect().toAlignedRect();
+    else if (m_painter->paintEngine() && !m_painter->paintEngine()->systemClip().isEmpty())
+      device = m_painter->paintEngine()->systemClip().boundingRect();
+    else
+      device = QRect(0, 0, m_painter->device()->width(), m_painter->device()->height());
+    if (!m_painter->hasClipping())
+      device = m_painter->worldTransform().inverted().mapRect(device);
+  }
+  *lpRect = RECT{device.left(), device.top(), device.left() + device.width(), device.top() + device.height()};
+  return device.isEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+int CDC::GetDeviceCaps(int nIndex) const
+{
+  const QPaintDevice* device = m_painter ? m_painter->device() : nullptr;
+  if (!device)
+    return 0;
+  switch (nIndex) {
+  case HORZRES: return device->width();
+  case VERTRES: return device->height();
+  case LOGPIXELSX: return device->logicalDpiX();
+  case LOGPIXELSY: return device->logicalDpiY();
+  default: return 0;
+  }
+}

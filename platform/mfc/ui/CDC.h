@@ -92,4 +92,41 @@ private:
   COLORREF m_bkColor;
   int m_bkMode = OPAQUE;
   int m_rop2 = R2_COPYPEN;
+
+  // Mapping of logical units onto the device, the clip box and the device's size, and whether
+  // the device is a printer's page.
+public:
+  int SetMapMode(int nMapMode);
+  int GetMapMode() const { return m_mapMode; }
+  CPoint SetWindowOrg(int x, int y);
+  CPoint SetViewportOrg(int x, int y);
+  CSize SetWindowExt(int cx, int cy);
+  CSize SetViewportExt(int cx, int cy);
+  // The logical rectangle painting may reach: the paint event's region on a window, the whole
+  // device elsewhere. SIMPLEREGION, or NULLREGION when it is empty.
+  int GetClipBox(LPRECT lpRect) const;
+  int GetDeviceCaps(int nIndex) const;
+  BOOL IsPrinting() const { return m_bPrinting; }
+
+  BOOL m_bPrinting = FALSE;
+
+private:
+  void ApplyMapping();
+
+  // MM_TEXT.
+  int m_mapMode = 1;
+  QPoint m_windowOrg;
+  QPoint m_viewportOrg;
+  QSize m_windowExt{1, 1};
+  QSize m_viewportExt{1, 1};
 };
+
+// Mapping modes, region kinds and device capabilities.
+#define MM_TEXT 1
+#define MM_ANISOTROPIC 8
+#define NULLREGION 1
+#define SIMPLEREGION 2
+#define HORZRES 8
+#define VERTRES 10
+#define LOGPIXELSX 88
+#define LOGPIXELSY 90

@@ -1,5 +1,7 @@
 #include "CWnd.h"
 
+#include "MouseCapture.h"
+
 #include "CFont.h"
 #include "CWndEventBridge.h"
 #include "QtText.h"
@@ -313,24 +315,13 @@ void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
   }
 }
 
-CWnd* CWnd::SetCapture()
-{
-  CWnd* previous = GetCapture();
-  if (m_widget)
-    m_widget->grabMouse();
-  return previous;
-}
+// One capture for the whole layer, kept by the free functions (MouseCapture.h), so that a
+// window that loses it hears WM_CAPTURECHANGED whichever way it was taken.
+CWnd* CWnd::SetCapture() { return ::SetCapture(this); }
 
-CWnd* CWnd::GetCapture() { return FromWidget(QWidget::mouseGrabber()); }
+CWnd* CWnd::GetCapture() { return ::GetCapture(); }
 
-BOOL CWnd::ReleaseCapture()
-{
-  QWidget* grabber = QWidget::mouseGrabber();
-  if (!grabber)
-    return FALSE;
-  grabber->releaseMouse();
-  return TRUE;
-}
+BOOL CWnd::ReleaseCapture() { return ::ReleaseCapture(); }
 
 void CWnd::ClientToScreen(LPPOINT lpPoint) const
 {
