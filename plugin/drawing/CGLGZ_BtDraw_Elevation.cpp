@@ -12,8 +12,8 @@
 
 namespace {
 
-// The L part's rows: arrows at 270 degrees and scale 2, their spacings 6 beside the left end
-// face with the texts 3 further out.
+// The L part's rows: arrows at 270 degrees and scale 2, their spacings 6 beside the end face
+// with the texts 3 further out.
 constexpr double kArrowScale = 2.0;
 constexpr double kArrowAngle = 270.0;
 constexpr double kChainOffset = -6.0;
@@ -85,22 +85,30 @@ void CGLGZ_BtDraw::DrawLPartSideBarRows()
     const double right = m_bHalfDrawing ? ElevationMiddle() : m_lines[3].start.x;
     const double x0 = left + DotInset(g.dLeftAngle) + kRowInset;
     const double x1 = m_bHalfDrawing ? right : right - DotInset(g.dRightAngle) - kRowInset;
+    // The spacings stand over the main part's side-bar spacings: beside the right end face of a
+    // whole drawing, read upward so that they fall outside it; beside the left end face of a
+    // half drawing, read downward.
+    const double chainX = m_bHalfDrawing ? left : m_lines[3].start.x;
+    const double side = m_bHalfDrawing ? -1.0 : 1.0;
     AcGePoint2dArray chain;
-    chain.append(AcGePoint2d(left, top + lh));
-    chain.append(AcGePoint2d(left, top + lh - m_pDesign->GetTopCover() / m_dScale));
+    chain.append(AcGePoint2d(chainX, top));
+    for (int i = levels.length() - 1; i >= 0; --i)
+        chain.append(AcGePoint2d(chainX, levels[i]));
+    chain.append(AcGePoint2d(chainX, top + lh - m_pDesign->GetTopCover() / m_dScale));
+    chain.append(AcGePoint2d(chainX, top + lh));
+    if (m_bHalfDrawing)
+        chain.reverse();
     for (int i = 0; i < levels.length(); ++i) {
         const double y = levels[i];
         MavUtils::selectLayer(L"08-标注");
-        InsertMarkBlock(At(left + kChainOffset, y), kArrowScale, kArrowAngle, m_idLeaderArrow);
+        InsertMarkBlock(At(chainX - side * kChainOffset, y), kArrowScale, kArrowAngle, m_idLeaderArrow);
         MavUtils::selectLayer(L"04-钢筋");
         DrawLine(At(x0, y), At(x1, y));
         DrawSolidDot(At(x0, y), kDotRadius);
         if (!m_bHalfDrawing)
             DrawSolidDot(At(x1, y), kDotRadius);
-        chain.append(AcGePoint2d(left, y));
         m_nExtraBarCount += kFacesOfLPart;
     }
-    chain.append(AcGePoint2d(left, top));
     MavUtils::selectLayer(L"08-标注");
     SelectDimStyle(m_dScale);
     DrawRebarCallout2d(chain, kChainOffset, kChainTextOffset, 0, 11, nullptr, 0);
