@@ -244,4 +244,7 @@ public:
     };
     std::vector<SectionStirrupAnchor> m_sectionStirrupAnchors;
     void WriteSectionStirrupMarks();
+    // Half drawing layout: the column sections that would run under the first sheet's bottom
+    // moved to a further sheet.
+    void MoveOverflowingSections(const AcGePoint3d& sheet, const LayoutSizes& s);
 };
