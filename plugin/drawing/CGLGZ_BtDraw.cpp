@@ -109,6 +109,7 @@ int CGLGZ_BtDraw::DrawViews(int full)
             m_steelCodes[m_nGroupedMarks].nCount += m_nExtraBarCount;
         DrawBarTables();
     }
+    WriteSectionStirrupMarks();
 
     // 14. The skeleton detail.
     if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))

@@ -216,4 +216,35 @@ public:
     AcGeDoubleArray m_dDetailLowerBends;
     int m_nDetailTopRows = 0;
     int m_nDetailBottomRows = 0;
+
+    // Elevation of an L-shaped section: the side bars of the L part, a row every nominal
+    // side-bar spacing under its top bar down to the main part's top, with their arrows and
+    // spacings; each row is a bar on either face of the L part, tallied in m_nExtraBarCount.
+    // The levels (drawing units) of those rows.
+    AcGeDoubleArray LPartSideBarLevels() const;
+    void DrawLPartSideBarRows();
+    // The plan's stirrup kinds, their totals settled by the elevation, get their mean length
+    // for the quantity table.
+    void SettlePlanStirrupAverages();
+    // The record of the plan's stirrup kind of the main face's stirrup i; -1 without one.
+    int PlanStirrupRecord(int stirrup) const;
+    int m_nPlanStirrupRecords = -1;
+    // Cross sections: the side bars of each face as dots, every dot led out by a short leader
+    // and the leaders of a face joined to one mark.
+    void DrawSkewSectionSideBars(const SkewSectionWork& w);
+    void DrawSideBarFace(const AcGeDoubleArray& ys, double x, int side, const CString& mark);
+    // A leader over the points from the start on, run on by the tail; the end where its text goes.
+    AcGePoint3d BuildLeader(AcGePoint3d& end, const AcGePoint3dArray& points, int start, double tail, double gap,
+        double tick, int side);
+    // The stirrup marks of the cross sections, written once the marks are numbered: the first
+    // bracket of each stirrup kind in a section's key gets the kind's mark under the key.
+    struct SectionStirrupAnchor {
+        AcGePoint3d at;
+        int stirrup = 0;
+    };
+    std::vector<SectionStirrupAnchor> m_sectionStirrupAnchors;
+    void WriteSectionStirrupMarks();
+    // Half drawing layout: the column sections that would run under the first sheet's bottom
+    // moved to a further sheet.
+    void MoveOverflowingSections(const AcGePoint3d& sheet, const LayoutSizes& s);
 };

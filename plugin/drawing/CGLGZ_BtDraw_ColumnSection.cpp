@@ -48,6 +48,17 @@ constexpr double kKeyReach = 0.3;
 constexpr double kKeyTop = 0.5;
 // The L part's stirrups stand this far outside its bars.
 constexpr double kLStirrupGap = 0.4;
+// The side bars: 0.3 + 0.3 + 0.2 outside the outer columns, each led out 2 at 60 degrees; the
+// leaders joined and run on 1.5, the mark 2 beyond, with a tick of 0.4 where they turn.
+constexpr double kSideBarReach = 0.8;
+constexpr double kSideLeader = 2.0;
+constexpr double kSideLeaderAngle = -1.0471975511666667;
+constexpr double kLeaderTail = 1.5;
+constexpr double kLeaderGap = 2.0;
+constexpr double kLeaderTick = 0.4;
+// The stirrup marks: inside the bracket's left leg, one under the other.
+constexpr double kMarkInset = 1.5;
+constexpr double kMarkPitch = 6.0;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -82,7 +93,7 @@ int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index,
     // 13. The key of the stirrups; 14. the L part's stirrups; 15. the side bars.
     DrawStirrupKey(w);
     DrawLPartStirrups(w);
-    DrawSectionSideBars(w.base);
+    DrawSkewSectionSideBars(w);
     depth = origin.y - (w.lowerBase - kCellHeight * w.lowerRows);
     return 0;
 }
@@ -328,6 +339,7 @@ void CGLGZ_BtDraw::DrawStirrupKey(const SkewSectionWork& w)
         placed[i] = his[i] < 0;
     MavUtils::selectLayer(L"08-标注");
     double y = b.bottom - kKeyTop;
+    std::vector<std::pair<size_t, double>> keyed;
     while (std::find(placed.begin(), placed.end(), false) != placed.end()) {
         int lastEnd = -1;
         for (size_t i = 0; i < los.size(); ++i) {
@@ -340,8 +352,23 @@ void CGLGZ_BtDraw::DrawStirrupKey(const SkewSectionWork& w)
             DrawLine(At(r, y - kKeyDepth), At(r, y));
             placed[i] = true;
             lastEnd = his[i];
+            keyed.push_back({ i, l });
         }
         y -= kKeyDepth;
+    }
+    // Each stirrup kind's mark stands upright inside the section beside the left leg of its
+    // first bracket, the marks of one section one above the other from mid-height down; an L
+    // part's two stirrups have theirs on their sides.
+    const size_t firstMarked = w.lHeight > 0.0 ? 2 : 0;
+    std::vector<int> marked;
+    const double middle = (b.top + b.bottom) / 2.0;
+    for (const auto& [i, l] : keyed) {
+        const int record = PlanStirrupRecord(static_cast<int>(i));
+        if (i < firstMarked || record < 0 || std::find(marked.begin(), marked.end(), record) != marked.end())
+            continue;
+        const double y = middle - kMarkPitch * static_cast<double>(marked.size());
+        marked.push_back(record);
+        m_sectionStirrupAnchors.push_back({ At(l + kMarkInset, y), static_cast<int>(i) });
     }
 }
 
@@ -413,4 +440,101 @@ void CGLGZ_BtDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom)
     else
         middle = 0;
     bottom = steel.GetBottomSwitch() ? number : 0;
+}
+
+// 15. Each face's side bars from under the top-plate bar down by the side spacings (an L part's
+// from under its top bar by the nominal spacing), led out and joined to the side bars' mark.
+void CGLGZ_BtDraw::DrawSkewSectionSideBars(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    if (b.xs.isEmpty())
+        return;
+    const CString mark = SideBarMarkText();
+    DrawSideBarFace(SideBarYs(b.top), b.xs[0] - kSideBarReach, -1, mark);
+    DrawSideBarFace(SideBarYs(b.top), b.xs[b.xs.length() - 1] + kSideBarReach, 1, mark);
+    if (w.lHeight <= 0.0)
+        return;
+    // The L part's side bars stand on both its faces, over the main part's top.
+    const double spacing = m_pDesign->GetMoreInfo().GetSideBarSpacing() / b.s2;
+    if (spacing <= 0.0)
+        return;
+    AcGeDoubleArray ys;
+    for (double y = b.top + w.lHeight - m_pDesign->GetTopCover() / b.s2 - spacing; y > b.top + 1e-6; y -= spacing)
+        ys.append(y);
+    const double right = std::min(b.left + m_pGeometry->dLWidth / b.s2, b.right);
+    const double inset = m_pDesign->GetSideCover() / b.s2;
+    MavUtils::selectLayer(L"04-钢筋");
+    for (int i = 0; i < ys.length(); ++i) {
+        DrawSolidDot(At(b.left + inset, ys[i]), kDotRadius);
+        DrawSolidDot(At(right - inset, ys[i]), kDotRadius);
+    }
+}
+
+// One face: a dot a level, a leader 2 out of each, the leaders joined (the lowest first) and
+// the mark at the end.
+void CGLGZ_BtDraw::DrawSideBarFace(const AcGeDoubleArray& ys, double x, int side, const CString& mark)
+{
+    if (ys.isEmpty())
+        return;
+    AcGePoint3dArray tips;
+    for (int i = 0; i < ys.length(); ++i) {
+        const AcGePoint3d dot = At(x, ys[i]);
+        MavUtils::selectLayer(L"04-钢筋");
+        DrawSolidDot(dot, kDotRadius);
+        // Out of the face and up, mirrored on the left face.
+        const AcGePoint3d toward = At(x + side, ys[i]);
+        const AcGePoint3d tip = PointAlongRotatedLine(dot, toward, kSideLeader, side * -kSideLeaderAngle);
+        MavUtils::selectLayer(L"08-标注");
+        DrawLine(dot, tip);
+        tips.append(tip);
+    }
+    tips.reverse();
+    AcGePoint3d end;
+    BuildLeader(end, tips, 0, kLeaderTail, kLeaderGap, kLeaderTick, side);
+    if (mark.IsEmpty())
+        return;
+    AcDbObjectId styleId;
+    CreateTextStyle(L"DM", 0.0, 0.0, styleId);
+    AcDbObjectId id;
+    m_entityLib.createText(end, mark, L"DM", m_dLabelHeight, m_dWidthFactor, 0.0, id);
+}
+
+// The leader joins the points from the start on, then runs on the tail along the last point's
+// level out of the face (side -1 left, 1 right), with a tick where it turns; the end lies the
+// gap and half the text room beyond.
+AcGePoint3d CGLGZ_BtDraw::BuildLeader(
+    AcGePoint3d& end, const AcGePoint3dArray& points, int start, double tail, double gap, double tick, int side)
+{
+    if (start < 0 || start >= points.length()) {
+        end = AcGePoint3d::kOrigin;
+        return end;
+    }
+    MavUtils::selectLayer(L"08-标注");
+    AcGePoint3dArray line;
+    for (int i = start; i < points.length(); ++i)
+        line.append(points[i]);
+    const AcGePoint3d turn = line.last();
+    const AcGePoint3d tailEnd = At(turn.x + side * tail, turn.y);
+    line.append(tailEnd);
+    AcDbObjectId id;
+    m_entityLib.createPolyline(line, false, id);
+    DrawLine(At(turn.x, turn.y - tick / 2.0), At(turn.x, turn.y + tick / 2.0));
+    end = At(tailEnd.x + side * gap, tailEnd.y);
+    return end;
+}
+
+// The stirrup marks of the sections, written once every mark is numbered: each stirrup kind of
+// the plan "N" and its mark, upright.
+void CGLGZ_BtDraw::WriteSectionStirrupMarks()
+{
+    for (const SectionStirrupAnchor& anchor : m_sectionStirrupAnchors) {
+        const int record = PlanStirrupRecord(anchor.stirrup);
+        if (record < 0)
+            continue;
+        CString text;
+        text.Format(L"N%s", m_steelCodes[record].FormatMark().GetString());
+        AcDbObjectId id;
+        AddLabelText(id, anchor.at, text, 0, kQuarterTurn, 0);
+    }
+    m_sectionStirrupAnchors.clear();
 }

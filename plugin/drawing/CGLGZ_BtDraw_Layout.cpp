@@ -2,7 +2,19 @@
 // skeleton detail from the sheet's left edge, placed after the column sections.
 #include "CGLGZ_BtDraw.h"
 
+#include "MavUtils.h"
+
 #include <algorithm>
+
+namespace {
+
+// The room a column section keeps over the sheet's bottom edge; the left margin of a row of
+// sections and their pitch beyond a section's width.
+constexpr double kSheetBottomRoom = 5.0;
+constexpr double kSectionsLeft = 15.0;
+constexpr double kSectionPitch = 12.0;
+
+} // namespace
 
 void CGLGZ_BtDraw::LayoutViews()
 {
@@ -22,6 +34,39 @@ void CGLGZ_BtDraw::LayoutViews()
     // 4. The column sections right of the views, one under the other.
     StackColumnSections(x + 20.0 + 5.0 + 20.0 + s.sectionWidth / 2.0,
         SectionViewOrigin().y - s.sectionHeight - 2.0, s.sectionHeight);
+    // 5. Sections that would run under the sheet's bottom go on a sheet of their own.
+    MoveOverflowingSections(sheet, s);
+}
+
+// The first section that would reach under the sheet's bottom and those after it go in rows
+// from the top of a further sheet, a section's width and 12 apart, as the whole drawing's last
+// row; the stirrup details of the first sheet start under the last section left on it.
+void CGLGZ_BtDraw::MoveOverflowingSections(const AcGePoint3d& sheet, const LayoutSizes& s)
+{
+    const int count = m_ptsColumnSections.length();
+    int first = 1;
+    while (first < count && m_ptsColumnSections[first].y - s.sectionHeight >= sheet.y + kSheetBottomRoom)
+        ++first;
+    if (first >= count)
+        return;
+    const double bottom = m_ptsColumnSections[first - 1].y - s.sectionHeight;
+    m_dStirrupDetailsTop = bottom;
+    m_dLowestSectionY = bottom;
+    m_dLowestY = bottom;
+    const AcGePoint3d further = NextViewOrigin();
+    const double pitch = s.sectionWidth + kSectionPitch;
+    const double left = further.x + kSectionsLeft + s.sectionWidth / 2.0;
+    double x = left;
+    double y = further.y + kSheetHeight - m_dLayoutMargin;
+    for (int i = first; i < count; ++i) {
+        if (x > left && x + s.sectionWidth / 2.0 > further.x + kSheetWidth - kSectionsLeft) {
+            x = left;
+            y -= s.sectionHeight + kSectionPitch;
+        }
+        m_ptsColumnSections[i] = AcGePoint3d(x, y, 0.0);
+        x += pitch;
+    }
+    MavUtils::zoomWindow(sheet, AcGePoint3d(sheet.x + kSheetWidth, sheet.y + kSheetHeight, 0.0));
 }
 
 void CGLGZ_BtDraw::LayoutViewsAlternative()

@@ -226,10 +226,15 @@ TEST_F(DrawingLayout, TheSkewSectionHalfDrawingPutsItsSkeletonAtTheSheetEdge)
     EXPECT_EQ(draw.m_bDetailsOnSheet, 1);
     ExpectPoint(draw.m_ptStirrupDetails, 0.0, 129.0 - (69.0 - 5.0), "stirrup details");
     EXPECT_EQ(draw.m_nSectionRow, 1);
+    // Three sections of 83 stand one under the other; the fourth would end 65 under the sheet's
+    // bottom and goes to the top left of a further sheet, 350 lower.
     const double sx = x + 45.0 + 22.5;
-    ExpectPoints(draw.m_ptsColumnSections, { { sx, 273.0, 0 }, { sx, 188.0, 0 }, { sx, 103.0, 0 }, { sx, 18.0, 0 } },
+    ExpectPoints(draw.m_ptsColumnSections,
+        { { sx, 273.0, 0 }, { sx, 188.0, 0 }, { sx, 103.0, 0 }, { 15.0 + 22.5, -350.0 + 273.0, 0 } },
         "column sections");
-    EXPECT_DOUBLE_EQ(draw.m_dStirrupDetailsTop, -65.0);
+    EXPECT_EQ(draw.m_ptsSheetOrigins.length(), 2);
+    EXPECT_DOUBLE_EQ(draw.m_dStirrupDetailsTop, 20.0);
+    EXPECT_DOUBLE_EQ(draw.m_dLowestY, 20.0);
 }
 
 TEST_F(DrawingLayout, RowsBesideThePlanKeep10OrForTheSkewSectionDetail65AboveTheSheetBottom)
