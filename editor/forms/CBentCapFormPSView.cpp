@@ -69,7 +69,11 @@ int CBentCapFormPSView::LoadData()
         m_aMarked.front() = WholeMidSpanCode();
     m_nHighlighted = -1;
     m_wndDescription.SetWindowText(L"");
-    m_wndSketch.Invalidate();
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_nAbutment = m_pBasicGeometry ? m_pBasicGeometry->nAbutmentCap : 0;
+    m_wndSketch.m_nColumnCount = PierCount();
+    m_wndSketch.m_aColumnX.RemoveAll();
+    ShowInSketch();
     return 1;
 }
 
@@ -120,5 +124,14 @@ void CBentCapFormPSView::OnSectionChange()
     m_wndDescription.SetWindowText(text);
     CollectMarked();
     m_nHighlighted = b == 0 ? WholeMidSpanCode() : b;
+    ShowInSketch();
+}
+
+void CBentCapFormPSView::ShowInSketch()
+{
+    m_wndSketch.m_aPositions.RemoveAll();
+    for (int code : m_aMarked)
+        m_wndSketch.m_aPositions.Add(code);
+    m_wndSketch.m_nSelected = m_nHighlighted;
     m_wndSketch.Invalidate();
 }

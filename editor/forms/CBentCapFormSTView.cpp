@@ -84,7 +84,12 @@ int CBentCapFormSTView::LoadData()
         if (m_labels[i])
             m_labels[i]->EnableWindow(enabled);
     }
-    // 4. The sketch.
+    // 4. The sketch: the cap's kind and its piers, the columns placed anew.
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_pGeometry = m_pBasicGeometry;
+    m_wndSketch.m_nAbutment = abutment ? 1 : 0;
+    m_wndSketch.m_nColumnCount = static_cast<int>(m_pPierInfo->GetSupportDistances().GetSize());
+    m_wndSketch.m_aColumnX.RemoveAll();
     m_wndSketch.Invalidate();
     return 1;
 }
@@ -137,5 +142,6 @@ void CBentCapFormSTView::HighlightLabel(const wchar_t* letter)
 {
     SaveData();
     m_strHighlight = letter;
+    m_wndSketch.m_strFocusedLetter = m_strHighlight;
     m_wndSketch.Invalidate();
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QWidget>
 
@@ -111,7 +112,8 @@ BOOL CMainFrame::OnCreateClient()
     m_pClassView = &m_wndTreePane;
     m_pInfoView = &m_wndInfoPane;
     const QFont font = QApplication::font();
-    m_LogFont.lfHeight = -font.pixelSize();
+    // A font given in points has no pixel size of its own: the size it is shown with counts.
+    m_LogFont.lfHeight = -QFontInfo(font).pixelSize();
     m_LogFont.lfWeight = font.bold() ? FW_BOLD : FW_NORMAL;
     std::wcsncpy(m_LogFont.lfFaceName, font.family().toStdWString().c_str(), LF_FACESIZE - 1);
     ConnectPanes();
