@@ -54,7 +54,8 @@ void CBentCapFormHPView::OnInitialUpdate()
     m_wndList.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, CRect(8, 198, 720, 360),
                      this, kListId);
     AddLabel(L"箍筋示意：", CRect(8, 368, 300, 388));
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 600), this, 1024);
+    // Tall enough for the numbers above the section and the selected stirrup's numbers below.
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 700), this, 1024);
 }
 
 void CBentCapFormHPView::CreateSpacingControls()
