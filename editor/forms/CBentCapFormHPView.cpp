@@ -6,6 +6,8 @@
 #include "LenientNumber.h"
 #include "NumericHelpers.h"
 
+#include <QWidget>
+
 #include <utility>
 
 namespace {
@@ -56,6 +58,9 @@ void CBentCapFormHPView::OnInitialUpdate()
     AddLabel(L"箍筋示意：", CRect(8, 368, 300, 388));
     // Tall enough for the numbers above the section and the selected stirrup's numbers below.
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 700), this, 1024);
+    // Moves over the sketch reach the form without a button held, for the sketch's cursor.
+    if (QWidget* sketch = m_wndSketch.GetWidget())
+        sketch->setMouseTracking(true);
 }
 
 void CBentCapFormHPView::CreateSpacingControls()

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -94,4 +95,23 @@ TEST_F(OpenDialogTest, AnUnreadableFileKeepsThePreviousPreview)
     });
     m_frame->SendMessage(WM_COMMAND, ID_FILE_OPEN);
     EXPECT_TRUE(m_frame->GetProject().m_strPath.IsEmpty());
+}
+
+// The same file under the cursor again is not read again: a file with an error says so once.
+TEST_F(OpenDialogTest, TheSameFileIsReadOnce)
+{
+    const auto bad = m_dir / "bad.glt";
+    std::ofstream(bad) << "not a design file\n";
+    std::size_t boxes = 0;
+    m_dialogs->QueueDialog([&](CDialog& d) {
+        auto& dialog = dynamic_cast<CBentCapFileDialog&>(d);
+        const std::size_t before = m_boxes->Boxes().size();
+        dialog.OnFileNameChange(Wide(bad));
+        dialog.OnFileNameChange(Wide(bad));
+        boxes = m_boxes->Boxes().size() - before;
+        EXPECT_EQ(dialog.GetPreview()->m_nColumnCount, 0);
+        d.PressButton(IDCANCEL);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_FILE_OPEN);
+    EXPECT_EQ(boxes, 1u);
 }
