@@ -9,6 +9,8 @@
 #include "EditorCommands.h"
 #include "EditorWindowTestSupport.h"
 
+#include <QWidget>
+
 #include <filesystem>
 #include <memory>
 
@@ -175,6 +177,7 @@ TEST_F(ToolCommandsTest, BatchCopyWritesTheListedFiles)
         EXPECT_EQ(dynamic_cast<CListCtrl&>(*d.GetDlgItem(1103)).GetItemCount(), 1);
         d.PressButton(1102);
         Tick(d, 1088);
+        d.GetWidget()->grab().save(QString::fromStdString("/tmp/corbel-batch-copy-" + std::to_string(getpid()) + ".png"));
         d.PressButton(IDOK);
     });
     m_dialogs->QueueFileName(Wide(target));
