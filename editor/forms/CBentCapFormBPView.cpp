@@ -1,6 +1,7 @@
 #include "CBentCapFormBPView.h"
 
 #include "BarColumnCodes.h"
+#include "CBentCapExtendSetDlg.h"
 #include "EditorMessageBoxes.h"
 #include "NumericHelpers.h"
 #include "SpacingExpression.h"
@@ -131,6 +132,8 @@ int CBentCapFormBPView::LoadData()
 {
     if (!m_pPierInfo || !m_edtExpression.GetSafeHwnd())
         return 1;
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_pDesign = m_pPierInfo;
     m_wndSketch.Invalidate();
     FillColumnTable();
     FillColumnCodes();
@@ -223,3 +226,47 @@ void CBentCapFormBPView::StoreColumnCode(int nColumn, int nCode)
     FillColumnCodes();
     m_wndSketch.Invalidate();
 }
+
+BOOL CBentCapFormBPView::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* notice = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
+    if (notice->hdr.idFrom != 1048 || notice->hdr.code != NM_CLICK)
+        return FALSE;
+    *pResult = 0;
+    if (notice->iItem >= 0)
+        OnGridClick(notice->iSubItem);
+    return TRUE;
+}
+
+void CBentCapFormBPView::OnGridClick(int nColumn)
+{
+    if (!m_pPierInfo || nColumn < 1 || nColumn > m_pPierInfo->GetExtendSteel().GetCodeCount())
+        return;
+    int code = m_pPierInfo->GetExtendSteel().GetCodeAt(nColumn - 1);
+    const int pierCount = static_cast<int>(m_pPierInfo->GetSupportDistances().GetSize());
+    CBentCapExtendSetDlg dialog(code, nColumn - 1, pierCount, this);
+    if (dialog.DoModal() == IDOK)
+        StoreColumnCode(nColumn, code);
+}
+
+void CBentCapFormBPView::EditAtSketch(CPoint point, bool add)
+{
+    if (!m_pPierInfo || !m_wndSketch.GetSafeHwnd())
+        return;
+    ClientToScreen(&point);
+    m_wndSketch.ScreenToClient(&point);
+    CRect client;
+    m_wndSketch.GetClientRect(&client);
+    if (point.x < 0 || point.y < 0 || point.x > client.Width() || point.y > client.Height())
+        return;
+    if (add)
+        m_wndSketch.AddAtColumn(point);
+    else
+        m_wndSketch.RemoveAtColumn(point);
+    MarkModified();
+    FillColumnCodes();
+}
+
+void CBentCapFormBPView::OnLButtonDown(UINT, CPoint point) { EditAtSketch(point, true); }
+
+void CBentCapFormBPView::OnRButtonDown(UINT, CPoint point) { EditAtSketch(point, false); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapSkeletonSketch.h"
 #include "CButton.h"
 #include "CEdit.h"
 #include "CListCtrl.h"
@@ -27,20 +28,27 @@ public:
     void StoreColumnCode(int nColumn, int nCode);
 
     CListCtrl& GetColumnTable() { return m_wndTable; }
+    CBentCapSkeletonSketch& GetSketch() { return m_wndSketch; }
+    // A click on column nColumn (from 1) of the table: the strengthening-bar settings of its code.
+    void OnGridClick(int nColumn);
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT nType, int cx, int cy) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnRButtonDown(UINT nFlags, CPoint point) override;
 
 private:
     int ColumnCount() const;
     bool HasMiddleRow() const;
     int RefuseExpression(const CString& text);
+    // A press on the sketch: one more (add) or one less at the column under it.
+    void EditAtSketch(CPoint point, bool add);
 
     CButton m_grpSketch, m_grpParameters;
-    // The skeleton sketch CBentCapSkeletonSketch goes in this place; its clicks add and remove
-    // skeleton columns.
-    CStatic m_wndSketch;
+    // Its clicks add to and take from the columns' codes.
+    CBentCapSkeletonSketch m_wndSketch;
     CStatic m_wndIcon, m_wndNote, m_wndSpacingLabel, m_wndExpressionLabel;
     CListCtrl m_wndTable;
     CButton m_radEqual, m_radUnequal;

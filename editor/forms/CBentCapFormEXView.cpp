@@ -122,8 +122,15 @@ int CBentCapFormEXView::LoadData()
     // 3. The rules of the decrement check and the outer form.
     m_edtDecrement.EnableWindow(m_chkDecrement.GetCheck() == BST_CHECKED);
     OnOuterFormChange();
-    // 4. The sketch's segments.
+    // 4. The sketch's segments, with the cap's kind and its piers.
     BuildSegments();
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_nAbutment = m_pBasicGeometry ? m_pBasicGeometry->nAbutmentCap : 0;
+    m_wndSketch.m_nColumnCount = n;
+    m_wndSketch.m_aColumnX.RemoveAll();
+    m_wndSketch.m_aSpacings.RemoveAll();
+    for (double segment : m_aSegments)
+        m_wndSketch.m_aSpacings.Add(segment);
     m_wndSketch.Invalidate();
     return 1;
 }

@@ -3,6 +3,7 @@
 // the strengthening sketch, which is given the segment lengths along the cap.
 #pragma once
 
+#include "CBentCapExtendSketch.h"
 #include "CBentCapFormBaseView.h"
 #include "CButton.h"
 #include "CComboBox.h"
@@ -36,7 +37,6 @@ private:
     CComboBox m_cboInner, m_cboOuter, m_cboMidSpan, m_cboMiddle;
     CButton m_chkDecrement;
     CStatic* m_pOuterLength = nullptr;
-    // The strengthening sketch CBentCapExtendSketch goes in this place.
-    CStatic m_wndSketch;
+    CBentCapExtendSketch m_wndSketch;
     std::vector<double> m_aSegments;
 };

@@ -6,6 +6,8 @@
 #include "LenientNumber.h"
 #include "NumericHelpers.h"
 
+#include <QWidget>
+
 #include <utility>
 
 namespace {
@@ -54,7 +56,11 @@ void CBentCapFormHPView::OnInitialUpdate()
     m_wndList.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, CRect(8, 198, 720, 360),
                      this, kListId);
     AddLabel(L"箍筋示意：", CRect(8, 368, 300, 388));
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 600), this, 1024);
+    // Tall enough for the numbers above the section and the selected stirrup's numbers below.
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 700), this, 1024);
+    // Moves over the sketch reach the form without a button held, for the sketch's cursor.
+    if (QWidget* sketch = m_wndSketch.GetWidget())
+        sketch->setMouseTracking(true);
 }
 
 void CBentCapFormHPView::CreateSpacingControls()
@@ -119,7 +125,7 @@ void CBentCapFormHPView::RefreshStirrupList()
         m_nSelectedRow = -1;
     if (m_nSelectedRow >= 0)
         m_wndList.SetItemState(m_nSelectedRow, LVIS_SELECTED, LVIS_SELECTED);
-    m_wndSketch.Invalidate();
+    ShowInSketch();
 }
 
 int CBentCapFormHPView::LoadData()
@@ -257,7 +263,7 @@ void CBentCapFormHPView::OnGridClick()
     if (row == m_nSelectedRow)
         return;
     m_nSelectedRow = row;
-    m_wndSketch.Invalidate();
+    ShowInSketch();
 }
 
 void CBentCapFormHPView::OnDeleteSteel()
@@ -345,4 +351,46 @@ BOOL CBentCapFormHPView::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
         return FALSE;
     }
     return TRUE;
+}
+
+void CBentCapFormHPView::ShowInSketch()
+{
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_pDesign = m_pPierInfo;
+    m_wndSketch.m_nSelected = m_nSelectedRow;
+    m_wndSketch.Invalidate();
+}
+
+BOOL CBentCapFormHPView::ToSketch(CPoint& point) const
+{
+    if (!m_wndSketch.GetSafeHwnd())
+        return FALSE;
+    ClientToScreen(&point);
+    m_wndSketch.ScreenToClient(&point);
+    CRect client;
+    m_wndSketch.GetClientRect(&client);
+    return point.x >= 0 && point.y >= 0 && point.x <= client.Width() && point.y <= client.Height();
+}
+
+// A press on a stirrup's leg selects that stirrup in the list and in the sketch.
+void CBentCapFormHPView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CPoint inSketch = point;
+    int index = -1;
+    if (!m_pPierInfo || !ToSketch(inSketch) || !m_wndSketch.HitTestStirrup(inSketch, index)) {
+        CBentCapFormBaseView::OnLButtonDown(nFlags, point);
+        return;
+    }
+    for (int row = 0; row < m_wndList.GetItemCount(); ++row)
+        m_wndList.SetItemState(row, row == index ? LVIS_SELECTED : 0U, LVIS_SELECTED);
+    m_nSelectedRow = index;
+    ShowInSketch();
+}
+
+void CBentCapFormHPView::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CPoint inSketch = point;
+    if (ToSketch(inSketch))
+        m_wndSketch.ShowDragCursor();
+    CBentCapFormBaseView::OnMouseMove(nFlags, point);
 }

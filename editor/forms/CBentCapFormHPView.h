@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapStirrupSketch.h"
 #include "CButton.h"
 #include "CComboBox.h"
 #include "CListCtrl.h"
@@ -34,6 +35,9 @@ public:
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Presses and moves over the sketch reach the form.
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
 
 private:
     void CreateSpacingControls();
@@ -42,14 +46,17 @@ private:
     int ColumnCount() const;
     CBent_FaceInfo& Face() { return m_pPierInfo->GetMainFace(); }
     void StirrupsChanged();
+    // The design and the selected stirrup into the sketch, then a repaint.
+    void ShowInSketch();
+    // The point from form to sketch coordinates; FALSE when it lies outside the sketch.
+    BOOL ToSketch(CPoint& point) const;
 
     CComboBox m_cboSpacing, m_cboDense, m_cboSkew, m_cboEdgeOuter, m_cboEdgeInner, m_cboMiddle;
     CStatic *m_pLblDense = nullptr, *m_pLblSkew = nullptr, *m_pLblEdgeOuter = nullptr, *m_pLblEdgeInner = nullptr,
             *m_pLblMiddle = nullptr;
     CButton m_chkDensify, m_chkSeismic;
     CListCtrl m_wndList;
-    // The stirrup sketch CBentCapStirrupSketch goes in this place: it shows the selected stirrup
-    // and tells which stirrup a press on it picks.
-    CStatic m_wndSketch;
+    // Shows the selected stirrup and tells which stirrup a press on it picks.
+    CBentCapStirrupSketch m_wndSketch;
     int m_nSelectedRow = -1;
 };

@@ -23,6 +23,12 @@ void CBentCapFormNFView::OnInitialUpdate()
 
 int CBentCapFormNFView::LoadData()
 {
+    m_wndSketch.m_nAbutment = m_pBasicGeometry ? m_pBasicGeometry->nAbutmentCap : 0;
+    m_wndSketch.m_pDesign = m_pPierInfo;
+    m_wndSketch.m_nPier = GetPier();
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_aLeftSpacings.RemoveAll();
+    m_wndSketch.m_aRightSpacings.RemoveAll();
     m_wndSketch.Invalidate();
     return 1;
 }
@@ -38,8 +44,18 @@ BOOL CBentCapFormNFView::IsDerivedPier() const
 
 // The derived half of a symmetric skeleton is edited through its partner; elsewhere a double
 // click on a spacing is the pier sketch's to take.
-void CBentCapFormNFView::OnLButtonDblClk(UINT, CPoint)
+void CBentCapFormNFView::OnLButtonDblClk(UINT, CPoint point)
 {
-    if (m_pPierInfo && m_pPierInfo->GetBarSkeletonSymmetric() && IsDerivedPier())
+    if (m_pPierInfo && m_pPierInfo->GetBarSkeletonSymmetric() && IsDerivedPier()) {
         ShowInformation(L"对称情况下，本墩柱不能进行修改操作，请修改其对称墩柱！", L"不能操作", GetSafeHwnd());
+        return;
+    }
+    ClientToScreen(&point);
+    m_wndSketch.ScreenToClient(&point);
+    CRect client;
+    m_wndSketch.GetClientRect(&client);
+    if (point.x < 0 || point.y < 0 || point.x > client.Width() || point.y > client.Height())
+        return;
+    if (m_wndSketch.EditSpacingAt(point))
+        MarkModified();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapPierSketch.h"
 #include "CButton.h"
 
 class CBentCapFormNFView : public CBentCapFormBaseView {
@@ -22,7 +23,6 @@ protected:
 
 private:
     CButton m_grpSketch;
-    // The pier sketch CBentCapPierSketch goes in this place; its EditSpacingAt takes the double
-    // clicks that land on it.
-    CStatic m_wndSketch;
+    // Takes the double clicks that land on it through EditSpacingAt.
+    CBentCapPierSketch m_wndSketch;
 };

@@ -11,12 +11,13 @@ CBentCapFormPSView::CBentCapFormPSView() : CBentCapFormBaseView(kTemplate) {}
 
 void CBentCapFormPSView::OnInitialUpdate()
 {
-    m_grpSketch.Create(L"剖面位置示意：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 8, 720, 300), this, 0xFFFF);
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(16, 28, 712, 292), this, 1075);
-    m_grpList.Create(L"剖面位置：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 308, 260, 560), this, 0xFFFF);
-    m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, CRect(16, 328, 252, 552), this, kListId);
-    AddLabel(L"剖面位置说明：", CRect(272, 316, 720, 336));
-    m_wndDescription.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(272, 340, 720, 380), this, 1027);
+    // The sketch's elevation is 700 pixels long with the cut marks above and below it.
+    m_grpSketch.Create(L"剖面位置示意：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 8, 760, 356), this, 0xFFFF);
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(16, 28, 752, 348), this, 1075);
+    m_grpList.Create(L"剖面位置：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 364, 260, 616), this, 0xFFFF);
+    m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, CRect(16, 384, 252, 608), this, kListId);
+    AddLabel(L"剖面位置说明：", CRect(272, 372, 760, 392));
+    m_wndDescription.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(272, 396, 760, 436), this, 1027);
 }
 
 BOOL CBentCapFormPSView::OnCommand(WPARAM wParam, LPARAM)
@@ -69,7 +70,11 @@ int CBentCapFormPSView::LoadData()
         m_aMarked.front() = WholeMidSpanCode();
     m_nHighlighted = -1;
     m_wndDescription.SetWindowText(L"");
-    m_wndSketch.Invalidate();
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_nAbutment = m_pBasicGeometry ? m_pBasicGeometry->nAbutmentCap : 0;
+    m_wndSketch.m_nColumnCount = PierCount();
+    m_wndSketch.m_aColumnX.RemoveAll();
+    ShowInSketch();
     return 1;
 }
 
@@ -120,5 +125,14 @@ void CBentCapFormPSView::OnSectionChange()
     m_wndDescription.SetWindowText(text);
     CollectMarked();
     m_nHighlighted = b == 0 ? WholeMidSpanCode() : b;
+    ShowInSketch();
+}
+
+void CBentCapFormPSView::ShowInSketch()
+{
+    m_wndSketch.m_aPositions.RemoveAll();
+    for (int code : m_aMarked)
+        m_wndSketch.m_aPositions.Add(code);
+    m_wndSketch.m_nSelected = m_nHighlighted;
     m_wndSketch.Invalidate();
 }

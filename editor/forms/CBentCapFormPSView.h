@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapSectionSketch.h"
 #include "CButton.h"
 #include "CCheckListBox.h"
 
@@ -32,12 +33,13 @@ private:
     // The section the whole-beam mid-span is: the middle pier, or the middle mid-span.
     int WholeMidSpanCode() const;
     void CollectMarked();
+    // The marked and highlighted sections into the sketch, then a repaint.
+    void ShowInSketch();
 
     CButton m_grpSketch, m_grpList;
     CCheckListBox m_wndList;
     CStatic m_wndDescription;
-    // The section sketch CBentCapSectionSketch goes in this place.
-    CStatic m_wndSketch;
+    CBentCapSectionSketch m_wndSketch;
     std::vector<int> m_aMarked;
     int m_nHighlighted = -1;
 };

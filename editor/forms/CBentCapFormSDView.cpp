@@ -1,5 +1,7 @@
 #include "CBentCapFormSDView.h"
 
+#include "CBentCapRefListDlg.h"
+
 #include "EditorMessageBoxes.h"
 #include "LenientNumber.h"
 #include "NumericHelpers.h"
@@ -42,7 +44,17 @@ BOOL CBentCapFormSDView::OnCommand(WPARAM wParam, LPARAM)
         OnSpacingMode();
         return TRUE;
     }
+    if (nID == 1111 && HIWORD(wParam) == BN_CLICKED) {
+        OnRefList();
+        return TRUE;
+    }
     return FALSE;
+}
+
+void CBentCapFormSDView::OnRefList()
+{
+    CBentCapRefListDlg dialog(this);
+    dialog.DoModal();
 }
 
 int CBentCapFormSDView::LoadData()

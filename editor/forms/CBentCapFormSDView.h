@@ -18,6 +18,8 @@ public:
     int SaveData() override;
 
     void OnSpacingMode();
+    // The reference value list, for reading only.
+    void OnRefList();
     void UpdateSpacingControls();
 
 protected:

@@ -40,10 +40,11 @@ CBentCapFormSTView::CBentCapFormSTView() : CBentCapFormBaseView(kTemplate) {}
 
 void CBentCapFormSTView::OnInitialUpdate()
 {
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 8, 720, 300), this, 1077);
+    // Room for the elevation above and the plan below with their dimensions apart.
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 8, 720, 400), this, 1077);
     for (int i = 0; i < 12; ++i) {
         const int left = 8 + (i % 2) * 300;
-        const int top = 312 + (i / 2) * 30;
+        const int top = 412 + (i / 2) * 30;
         m_labels[i] = AddLabel(kFields[i].label, CRect(left, top + 2, left + 110, top + 22), kFields[i].labelId);
         m_edits[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(left + 114, top, left + 234, top + 22),
                           this, kFields[i].nID);
@@ -84,7 +85,12 @@ int CBentCapFormSTView::LoadData()
         if (m_labels[i])
             m_labels[i]->EnableWindow(enabled);
     }
-    // 4. The sketch.
+    // 4. The sketch: the cap's kind and its piers, the columns placed anew.
+    m_wndSketch.m_pFont = m_pLogFont;
+    m_wndSketch.m_pGeometry = m_pBasicGeometry;
+    m_wndSketch.m_nAbutment = abutment ? 1 : 0;
+    m_wndSketch.m_nColumnCount = static_cast<int>(m_pPierInfo->GetSupportDistances().GetSize());
+    m_wndSketch.m_aColumnX.RemoveAll();
     m_wndSketch.Invalidate();
     return 1;
 }
@@ -137,5 +143,6 @@ void CBentCapFormSTView::HighlightLabel(const wchar_t* letter)
 {
     SaveData();
     m_strHighlight = letter;
+    m_wndSketch.m_strFocusedLetter = m_strHighlight;
     m_wndSketch.Invalidate();
 }

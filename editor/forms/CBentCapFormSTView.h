@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapShapeSketch.h"
 #include "CEdit.h"
 
 class CBentCapFormSTView : public CBentCapFormBaseView {
@@ -30,7 +31,6 @@ private:
 
     CEdit m_edits[12];
     CStatic* m_labels[12] = {};
-    // The general-construction sketch CBentCapShapeSketch goes in this place.
-    CStatic m_wndSketch;
+    CBentCapShapeSketch m_wndSketch;
     CString m_strHighlight;
 };

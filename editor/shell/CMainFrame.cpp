@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QWidget>
 
@@ -38,21 +39,13 @@ void AppendPopup(CMenu& bar, const wchar_t* title, std::initializer_list<MenuIte
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), title);
 }
 
-// Commands of dialogs and forms the editor does not have yet: shown, not offered. The recent-file
-// list is the framework's, to which the editor adds no file: it stays empty.
+// Commands offered only where a form takes them (the bar commands): shown, not offered
+// elsewhere. The recent-file list is the framework's, to which the editor adds no file: it
+// stays empty.
 bool IsUnavailable(UINT nID)
 {
     switch (nID) {
     case ID_FILE_MRU_FILE1:
-    case ID_CAP_COPY:
-    case ID_EXTEND_STEEL:
-    case ID_DRAW_SCALE:
-    case ID_BATCH_COPY:
-    case ID_BATCH_COLUMNS:
-    case ID_SKELETON_SPACING:
-    case ID_STIRRUP_LAYOUT:
-    case ID_SIDE_BARS:
-    case ID_APPLICABLE_PIERS:
     case ID_DELETE_STEEL:
     case ID_MODIFY_STEEL:
     case ID_ADD_STEEL:
@@ -111,7 +104,8 @@ BOOL CMainFrame::OnCreateClient()
     m_pClassView = &m_wndTreePane;
     m_pInfoView = &m_wndInfoPane;
     const QFont font = QApplication::font();
-    m_LogFont.lfHeight = -font.pixelSize();
+    // A font given in points has no pixel size of its own: the size it is shown with counts.
+    m_LogFont.lfHeight = -QFontInfo(font).pixelSize();
     m_LogFont.lfWeight = font.bold() ? FW_BOLD : FW_NORMAL;
     std::wcsncpy(m_LogFont.lfFaceName, font.family().toStdWString().c_str(), LF_FACESIZE - 1);
     ConnectPanes();
@@ -292,7 +286,10 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
         if (auto* app = dynamic_cast<CCorbeldeskApp*>(AfxGetApp()))
             app->OnAppAbout();
         return TRUE;
-    default: return CFrameWnd::OnCommand(wParam, lParam);
+    default:
+        if (OnToolCommand(nID))
+            return TRUE;
+        return CFrameWnd::OnCommand(wParam, lParam);
     }
 }
 

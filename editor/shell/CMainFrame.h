@@ -4,7 +4,8 @@
 // title and the registry value "CurGltFile" in step with the current file, converts the design
 // when the unit changes, and carries the file commands and the draw command.
 // Implementation by topic: CMainFrame.cpp (creation, title, unit, scales, commands),
-// CMainFrame_Files.cpp (new, open, save, close), CMainFrame_Draw.cpp (the draw command).
+// CMainFrame_Files.cpp (new, open, save, close), CMainFrame_Draw.cpp (the draw command),
+// CMainFrame_Tools.cpp (the dialog commands of the tools menu).
 #pragma once
 
 #include "CBentCapClassView.h"
@@ -102,4 +103,19 @@ private:
 
     // The one form in the upper right pane, replaced by every switch.
     std::unique_ptr<CBentCapFormBaseView> m_pForm;
+
+    // The dialog commands of the tools menu (CMainFrame_Tools.cpp).
+public:
+    void OnCapCopy();
+    void OnExtendSteel();
+    void OnDrawScale();
+    void OnApplyPier();
+    void OnBatchCopy();
+    void OnBatchAdjustColumns();
+    void OnAutoSkeletonSpacing();
+    void OnAutoStirrup();
+    void OnAutoSideSpacing();
+
+private:
+    BOOL OnToolCommand(UINT nID);
 };

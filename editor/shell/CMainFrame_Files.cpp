@@ -2,6 +2,7 @@
 // close: no command loses a change the user did not agree to drop.
 #include "CMainFrame.h"
 
+#include "CBentCapFileDialog.h"
 #include "CBent_HlFile.h"
 #include "CFileDialog.h"
 #include "WinUser.h"
@@ -45,7 +46,10 @@ void CMainFrame::OnFileOpen()
 {
     if (!PromptSave())
         return;
-    CFileDialog dialog(TRUE, L"glt", m_Project.m_strPath, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kDesignFilter, this);
+    CBentCapFileDialog dialog(TRUE, L"glt", m_Project.m_strPath, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kDesignFilter,
+                              this);
+    dialog.m_dLoadFactor = m_Project.GetLoadFactor();
+    dialog.m_pFont = &m_LogFont;
     if (dialog.DoModal() == IDOK)
         LoadGltFile(dialog.GetPathName());
 }
