@@ -85,28 +85,12 @@ public:
     // Section view: the L part's line and its left end only.
     int LPartHasRightEnd() const override { return 0; }
     // Bar shape details.
-    // The shape kind of a bar mark in the details, the group its detail is packed with: 1 the
-    // top-plate bar with what hangs under it, 2 plate, straight and strengthening bars, 3 bent-up
-    // bars, 4 hooked bars, 5 stirrups; negated once the detail is placed.
-    static int& ShapeKind(CHLGZ_SteelCode& record) { return record.nFurther4; }
-    static int ShapeKind(const CHLGZ_SteelCode& record) { return record.nFurther4; }
     // The length of every segment of a mark's shape beside it (cm); the varying segment of
     // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.
     void LabelShapeSegments(CHLGZ_SteelCode& record);
-    // The slope triangle of the segment from corner to end, a from the end, leg b; ids appended.
-    void DrawSlopeMark(const AcGePoint3d& corner, const AcGePoint3d& end, double a, double b, AcDbObjectIdArray& ids);
     // The strengthening bars of the top and bottom plates, and the L part's extra bar, as marks
     // with their shapes appended to the mark list.
     void DrawStrengtheningBarShapes();
-    // A straight bar with a 90-degree hook at each end at the origin: its length (m) the mark's
-    // longest, shortened to 4000 mm with a break mark; with the flag the cap's span centre
-    // marked. 0 and nothing drawn without a straight part.
-    int DrawSectionOutline(CHLGZ_SteelCode& record, int centreMark);
-    // A bar of two parts on one line (the left the mean of lower and upper, mm) with a hook at
-    // each end, joint at the origin; downward hooks mark a pier column's centre, else a span's.
-    // 0 and nothing drawn when the bar has no length.
-    int DrawColumnCentreLines(
-        CHLGZ_SteelCode& record, double lower, double upper, double leg, int downward, int centreMark);
     // One detail a mark: the shapes copied from the elevation with their labels and callouts,
     // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
     int DrawShapeDetails();
@@ -120,8 +104,6 @@ public:
     void LabelKind5Shape(CHLGZ_SteelCode& record, double cut);
     void LabelKind6Shape(CHLGZ_SteelCode& record, double cut);
     void LabelBentShape(CHLGZ_SteelCode& record, int clipped, double cut);
-    void LabelThirdRunShape(CHLGZ_SteelCode& record);
-    void AddThirdRunLabel(CHLGZ_SteelCode& record);
     // The bent-up bars (upper, then lower) hung under the top-plate bar's detail, the bottom-plate
     // bar under them, the support centre lines over them; all joined to the top-plate bar's.
     void HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar);

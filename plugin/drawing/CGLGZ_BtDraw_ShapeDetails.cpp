@@ -108,21 +108,22 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     for (int e = 0; e < grouped; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
         entry.nBarType = more.GetSkeletonBarType();
-        if (entry.aTags.length() == 0)
+        // A mark without a bar shape has no detail and takes no room.
+        const int number = entry.aTags.length() > 0 ? entry.aTags[0] : 0;
+        const CHLGZ_BASSteel* bar = number != 0 ? FindBarByNumber(std::abs(number)) : nullptr;
+        const AcDbObjectId shape = bar == nullptr
+            ? AcDbObjectId()
+            : CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
+        if (shape.isNull()) {
+            MarkPlaced(entry);
             continue;
-        const int number = entry.aTags[0];
-        const CHLGZ_BASSteel* bar = FindBarByNumber(std::abs(number));
-        if (bar == nullptr)
-            continue;
-        const AcDbObjectId shape = CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
-        if (shape.isNull())
-            continue;
+        }
         entry.aEntityIds.append(shape);
         entry.aPoints = number > 0 ? bar->GetFirstPoints() : bar->GetSecondPoints();
         const AcGePoint3dArray& p = entry.aPoints;
         const int kind = bar->GetKind();
-        if (ShapeKind(entry) == 0)
-            ShapeKind(entry) = GroupOfBarKind(kind);
+        if (PlacementState(entry) != kStraightGroup && PlacementState(entry) != kBentGroup)
+            PlacementState(entry) = GroupOfBarKind(kind);
         AcGePoint3d callout = p.length() > 0 ? p[0] : AcGePoint3d::kOrigin;
         int left = 0;
         switch (IsLabelledKind(kind) ? kind : 0) {
@@ -185,10 +186,12 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 4. The hooked bars.
     for (int e = grouped; e < tableStart && e < codes.GetSize(); ++e) {
         CHLGZ_SteelCode& entry = codes[e];
-        ShapeKind(entry) = kHookedGroup;
+        PlacementState(entry) = kHookedGroup;
         MavUtils::selectLayer(L"04-钢筋");
-        if (!DrawSectionOutline(entry, 0))
+        if (!DrawHookedBarDetail(entry, 0)) {
+            MarkPlaced(entry);
             continue;
+        }
         AcGePoint3d callout = PointAlongLine(entry.aPoints[1], entry.aPoints[2],
             6.0 / 8.0 * entry.aPoints[1].distanceTo(entry.aPoints[2]));
         callout.x -= 5.0;
@@ -199,17 +202,18 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 5. The stirrups of the bar tables.
     for (int e = tableStart; e < tableEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
-        ShapeKind(entry) = kStirrupGroup;
+        PlacementState(entry) = kStirrupGroup;
         entry.nDiameter = more.GetStirrupDiameter();
         MavUtils::selectLayer(L"04-钢筋");
         if (entry.aPoints.length() <= 1) {
             acutPrintf(L"一个箍筋无法绘制大样!\n");
+            MarkPlaced(entry);
             continue;
         }
-        LabelThirdRunShape(entry);
+        DrawStirrupDetail(entry);
         const AcGePoint3d& p0 = entry.aPoints[0];
         DrawBarCallout(MidPoint(p0, MidPoint(entry.aPoints[1], p0)), &entry, 0);
-        AddThirdRunLabel(entry);
+        AddSegmentLabels(entry);
         entry.GetExtents(0);
     }
     // 8. (before the marks are reordered) The bent-up bars and the bottom-plate bar hang under
@@ -220,7 +224,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 6. The marks in the order of their groups, the placed ones first.
     for (INT_PTR k = 0; k < codes.GetSize(); ++k)
         for (INT_PTR m = k + 1; m < codes.GetSize(); ++m)
-            if (ShapeKind(codes[m]) < ShapeKind(codes[k])) {
+            if (PlacementState(codes[m]) < PlacementState(codes[k])) {
                 const CHLGZ_SteelCode swap = codes[k];
                 codes[k] = codes[m];
                 codes[m] = swap;
@@ -243,7 +247,7 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
     if (anchor >= codes.GetSize())
         return;
     CHLGZ_SteelCode& top = codes[anchor];
-    ShapeKind(top) = kHangingGroup;
+    PlacementState(top) = kHangingGroup;
     // The bent-up bars one under the other below the top-plate bar, each moved only up or down
     // so that it stays over its supports.
     double level = top.ptMin.y;
@@ -254,7 +258,7 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
             entry.GetExtents(0);
             level = entry.ptMin.y + 2.0 * kExtentsMargin - kHangingPitch;
             CopyIdList(top, entry);
-            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+            PlacementState(entry) = -std::abs(PlacementState(entry));
         }
     top.GetExtents(0);
     // The bottom-plate bar under them, by its lower-left bend.
@@ -271,7 +275,7 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
                 entry.aPoints[i].y += target - y;
             bottomY = entry.aPoints[at].y - 2.0;
             CopyIdList(top, entry);
-            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+            PlacementState(entry) = -std::abs(PlacementState(entry));
         }
     }
     // The support centre lines over the hung shapes; a half drawing ends with the span's middle.

@@ -22,13 +22,13 @@ constexpr double kTableBase = 16.0;
 
 double Width(const CHLGZ_SteelCode& c) { return c.ptMax.x - c.ptMin.x; }
 double Height(const CHLGZ_SteelCode& c) { return c.ptMax.y - c.ptMin.y; }
-bool Unplaced(CHLGZ_SteelCode& c, int group) { return CGLGZ_BtDraw::ShapeKind(c) == group; }
+bool Unplaced(CHLGZ_SteelCode& c, int group) { return CGLGZ_BtDraw::PlacementState(c) == group; }
 
 // A detail moved with the top-left corner of its box to the point and marked placed.
 void Place(CHLGZ_SteelCode& c, double x, double y)
 {
     CGLGZ_CapDraw::MoveEntities(c, AcGePoint3d(c.ptMin.x, c.ptMax.y, 0.0), AcGePoint3d(x, y, 0.0));
-    CGLGZ_BtDraw::ShapeKind(c) = -CGLGZ_BtDraw::ShapeKind(c);
+    CGLGZ_BtDraw::PlacementState(c) = -CGLGZ_BtDraw::PlacementState(c);
 }
 
 // Rows of the unplaced details of the groups from (x0, level) within right and bottom, the
@@ -66,7 +66,7 @@ double PlaceRows(Codes& codes, std::initializer_list<int> groups, double x0, dou
 bool AnyUnplaced(Codes& codes)
 {
     for (INT_PTR i = 0; i < codes.GetSize(); ++i)
-        if (CGLGZ_BtDraw::ShapeKind(codes[i]) > 0 && codes[i].aEntityIds.length() > 0)
+        if (CGLGZ_BtDraw::PlacementState(codes[i]) > 0 && codes[i].aEntityIds.length() > 0)
             return true;
     return false;
 }
@@ -97,7 +97,7 @@ void CGLGZ_BtDraw::PlaceRemainingDetails()
         PlaceRows(m_steelCodes, { 2, 3, 4, 5 }, o.x + 5.0, top, o.x + kAreaWidth, o.y + 15.0);
         for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i) {
             CHLGZ_SteelCode& c = m_steelCodes[i];
-            if (ShapeKind(c) > 0 && c.aEntityIds.length() > 0) {
+            if (PlacementState(c) > 0 && c.aEntityIds.length() > 0) {
                 Place(c, o.x + 5.0, top);
                 break;
             }

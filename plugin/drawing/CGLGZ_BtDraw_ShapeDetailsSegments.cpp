@@ -104,43 +104,9 @@ void CGLGZ_BtDraw::LabelShapeSegments(CHLGZ_SteelCode& record)
     }
     // 5. The slopes of a pier cap's tapered ends; a half drawing shows the left one only.
     if (!m_bAbutment && count >= 3)
-        DrawSlopeMark(v[1], v[2], 5.0, 9.0, record.aEntityIds);
+        DrawSlopeTriangle(v[1], v[2], 5.0, 9.0, record.aEntityIds);
     if (!m_bAbutment && !m_bHalfDrawing && count >= 5)
-        DrawSlopeMark(v[4], v[3], 5.0, 9.0, record.aEntityIds);
+        DrawSlopeTriangle(v[4], v[3], 5.0, 9.0, record.aEntityIds);
     // 6. Done with the polyline.
     pl->close();
-}
-
-void CGLGZ_BtDraw::DrawSlopeMark(
-    const AcGePoint3d& corner, const AcGePoint3d& end, double a, double b, AcDbObjectIdArray& ids)
-{
-    // A vertical segment has no slope to mark.
-    if (corner.x == end.x)
-        return;
-    // The triangle under the segment, its hypotenuse parallel to it, a short of the end.
-    const double k = end.x > corner.x ? 1.0 : -1.0;
-    const double m = (corner.y - end.y) / (corner.x - end.x);
-    const AcGePoint3d q1(end.x - k * a, end.y, 0.0);
-    const AcGePoint3d q2(q1.x - k * b, end.y, 0.0);
-    const AcGePoint3d q3(q2.x, end.y - k * b * m, 0.0);
-    MavUtils::selectLayer(L"08-标注");
-    for (const auto& [from, to] : { std::pair(q2, q1), std::pair(q3, q2), std::pair(q1, q3) }) {
-        AcDbObjectId id;
-        DrawLine(from, to, &id);
-        ids.append(id);
-    }
-    // The ratio: 1 on the shorter leg, the slope on the longer.
-    const double slope = std::fabs(m);
-    const bool steep = slope >= 1.0;
-    const AcGePoint3d horizontal = MidPoint(q1, q2);
-    const AcGePoint3d vertical = MidPoint(q2, q3);
-    const CString ratio = FormatFixed(steep ? slope : 1.0 / slope, -1);
-    // Each text outside the triangle.
-    const int underHorizontal = q3.y > end.y ? 1 : 0;
-    const int rightOfVertical = k > 0.0 ? 0 : 1;
-    AcDbObjectId id;
-    AddLabelText(id, horizontal, steep ? L"1" : ratio.GetString(), underHorizontal, 0.0, 0);
-    ids.append(id);
-    AddLabelText(id, vertical, steep ? ratio.GetString() : L"1", rightOfVertical, kQuarterTurn, 0);
-    ids.append(id);
 }

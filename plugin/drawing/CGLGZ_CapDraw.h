@@ -570,7 +570,8 @@ public:
     static int PlacementState(const CHLGZ_SteelCode& record) { return record.nFurther1; }
     static int& NoHookFlag(CHLGZ_SteelCode& record) { return record.nFurther4; }
     // A straight bar with a 90-degree hook at each end, shortened with a break mark beyond
-    // 4000 mm; with the flag the cap's span centre line marked at its middle. Returns 1.
+    // 4000 mm; with the flag the cap's span centre line marked at its middle. 0 and nothing
+    // drawn for a bar no longer than its two hooks, else 1.
     int DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark);
     // Two straight parts on one line joined at the origin (left the mean of a1 and a2, right a3,
     // mm), hooked at both ends (down with the downward flag). 0 when the bar has no length.

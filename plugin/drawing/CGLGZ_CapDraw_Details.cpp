@@ -114,6 +114,9 @@ int CGLGZ_CapDraw::DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark)
     const double h = GetHookLength(record.nDiameter, record.nBarType, 90, 0.0);
     // 1. The straight part, at most 4000 mm drawn.
     double straight = record.dMaxLength * 1000.0 - 2.0 * h;
+    // A bar no longer than its two hooks has no straight part to draw.
+    if (straight <= 0.0)
+        return 0;
     const bool shortened = straight > kLongestDrawn;
     if (shortened)
         straight = kLongestDrawn;
@@ -345,9 +348,13 @@ void CGLGZ_CapDraw::DrawSlopeTriangle(
     const CString one = L"1";
     const CString value = FormatFixed(ratio, -1);
     const bool steep = std::fabs(m) >= 1.0;
-    AddLabelText(id, MidPoint(q1, q2), steep ? one : value, 0, 0.0, 0);
+    // Each text outside the triangle: under the level leg when the triangle rises from it, on
+    // the far side of the upright leg from the slope.
+    const int underLevel = q3.y > q.y ? 1 : 0;
+    const int rightOfUpright = k > 0.0 ? 0 : 1;
+    AddLabelText(id, MidPoint(q1, q2), steep ? one : value, underLevel, 0.0, 0);
     ids.append(id);
-    AddLabelText(id, MidPoint(q2, q3), steep ? value : one, 0, kQuarterTurn, 0);
+    AddLabelText(id, MidPoint(q2, q3), steep ? value : one, rightOfUpright, kQuarterTurn, 0);
     ids.append(id);
 }
 

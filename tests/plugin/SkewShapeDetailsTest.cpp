@@ -228,7 +228,7 @@ TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
     };
     for (const Case& c : cases) {
         AcDbObjectIdArray ids;
-        draw.DrawSlopeMark(c.corner, c.end, 5.0, 9.0, ids);
+        draw.DrawSlopeTriangle(c.corner, c.end, 5.0, 9.0, ids);
         ASSERT_EQ(ids.length(), 5);
         std::vector<Segment> lines;
         for (int i = 0; i < 3; ++i) {
@@ -245,7 +245,7 @@ TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
     }
     // A vertical segment has no slope.
     AcDbObjectIdArray ids;
-    draw.DrawSlopeMark({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
+    draw.DrawSlopeTriangle({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
     EXPECT_EQ(ids.length(), 0);
 }
 
@@ -312,7 +312,7 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
         EXPECT_EQ(m.FormatMark(), i == 0 ? CString(L"10") : CString(L"10'"));
         EXPECT_EQ(m.nDiameter, 25);
         EXPECT_EQ(m.nCount, 2);
-        EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(m), 2);
+        EXPECT_EQ(CGLGZ_BtDraw::PlacementState(m), 2);
         // Less the inner distance and 50 mm a layer, to the centimetre.
         EXPECT_NEAR(m.dMinLength, 2.5 - 0.05 * i, 1e-9);
         EXPECT_NEAR(m.dMaxLength, 2.7 - 0.05 * i, 1e-9);
@@ -418,7 +418,7 @@ TEST_F(SkewStrengtheningShapesTest, BarFiguresAreShortenedTo4000AndNeedALength)
     for (const Case& c : cases) {
         CHLGZ_SteelCode record;
         record.nBarType = 1;
-        EXPECT_EQ(draw.DrawColumnCentreLines(record, c.lower, c.upper, c.leg, 1, 0), c.drawn);
+        EXPECT_EQ(draw.DrawTwoPartBarDetail(record, c.lower, c.upper, c.leg, 1, 0), c.drawn);
         EXPECT_EQ(record.aEntityIds.length(), c.entities);
         if (!c.drawn)
             continue;
@@ -433,7 +433,7 @@ TEST_F(SkewStrengtheningShapesTest, BarFiguresAreShortenedTo4000AndNeedALength)
     hooked.nDiameter = 12;
     hooked.nBarType = 1;
     hooked.dMaxLength = 0.1;
-    EXPECT_EQ(draw.DrawSectionOutline(hooked, 0), 0);
+    EXPECT_EQ(draw.DrawHookedBarDetail(hooked, 0), 0);
     EXPECT_EQ(hooked.aEntityIds.length(), 0);
 }
 
@@ -536,7 +536,7 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
     for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
         const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
         EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
-        EXPECT_LT(CGLGZ_BtDraw::ShapeKind(c), 0) << "mark " << c.nNumber;
+        EXPECT_LT(CGLGZ_BtDraw::PlacementState(c), 0) << "mark " << c.nNumber;
     }
     // No stirrups from the bar tables, no stirrup to complain of.
     EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 0);
@@ -544,7 +544,7 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
     int hooked = 0;
     for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
         const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
-        hooked += CGLGZ_BtDraw::ShapeKind(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
+        hooked += CGLGZ_BtDraw::PlacementState(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
     }
     EXPECT_EQ(hooked, 2);
     // The placed details lie on sheets and apart from one another.
