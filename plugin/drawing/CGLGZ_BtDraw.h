@@ -94,16 +94,6 @@ public:
     // One detail a mark: the shapes copied from the elevation with their labels and callouts,
     // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
     int DrawShapeDetails();
-    // The labels of a mark's shape by the kind of its bar: top-plate bars, straight bars, upper
-    // bent-up bars, bent-up bars at a support and lower bent-up bars (a half drawing labels
-    // them up to the cut at the middle); a stirrup drawn whole with its hooks and its sides
-    // labelled.
-    void LabelPlainShape(CHLGZ_SteelCode& record);
-    void LabelKind2Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind4Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind5Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind6Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelBentShape(CHLGZ_SteelCode& record, int clipped, double cut);
     // The bent-up bars (upper, then lower) hung under the top-plate bar's detail, the bottom-plate
     // bar under them, the support centre lines over them; all joined to the top-plate bar's.
     void HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar);
@@ -130,4 +120,10 @@ public:
     // L-shaped section that the elevation tallies.
     int m_nTableMarks = 0;
     int m_nExtraBars = 0;
+
+    // The shared detail drawers as this drawing draws them: lengths equal within a millimetre,
+    // ranges of lengths (longest first) where the normal-section drawing writes a letter, the
+    // halved top-plate run 35 under the bar, radii "R=", no slope triangles on straight bars.
+    DetailStyle DetailDrawerStyle() const override;
+    CString VaryingPartLabel(const CHLGZ_SteelCode& record, double fixed, double allowance) override;
 };

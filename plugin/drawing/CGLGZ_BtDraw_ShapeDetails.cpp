@@ -84,6 +84,16 @@ AcGePoint3d ThreeQuartersShown(const AcGePoint3dArray& pts, double cut, int clip
     return CGLGZ_CapDraw::PointAlongLine(a, b, 0.75 * a.distanceTo(b));
 }
 
+// Whether the bars of a mark have one length at their left (0) or right (1) end: the mark's
+// pairs of end lengths agree, or it holds none.
+bool EndsAgree(const AcGePoint3dArray& pairs, int end)
+{
+    for (const AcGePoint3d& p : pairs)
+        if (std::fabs((end == 0 ? p.x : p.y) - (end == 0 ? pairs[0].x : pairs[0].y)) >= 1e-6)
+            return false;
+    return true;
+}
+
 } // namespace
 
 int CGLGZ_BtDraw::DrawShapeDetails()
@@ -119,6 +129,9 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             continue;
         }
         entry.aEntityIds.append(shape);
+        // The ends whose lengths differ from bar to bar, read from the mark's pairs of end
+        // lengths before its points give way to the shape's.
+        m_nVaryingEnds = (EndsAgree(entry.aPoints, 0) ? 0 : 1) | (EndsAgree(entry.aPoints, 1) ? 0 : 2);
         entry.aPoints = number > 0 ? bar->GetFirstPoints() : bar->GetSecondPoints();
         const AcGePoint3dArray& p = entry.aPoints;
         const int kind = bar->GetKind();
@@ -138,28 +151,29 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         }
         case 2:
         case 3:
-            LabelKind2Shape(entry, cut);
+            DrawStraightBarDetail(entry);
             callout = ThreeQuartersShown(p, m_bHalfDrawing ? cut : 0.0, m_bHalfDrawing);
             break;
         case 4:
-            LabelKind4Shape(entry, cut);
+            DrawUpperBentBarDetail(entry, cut, static_cast<int>(hanging[0].size()));
             callout = QuarterOfSlope(p, left);
             hanging[0].push_back(e);
             break;
         case 5:
         case 7:
-            LabelKind5Shape(entry, cut);
+            // The upper bent-up bars at a support are drawn as the lower ones there.
+            DrawSupportLowerBentBarDetail(entry);
             callout = QuarterOfSlope(p, left);
             break;
         case 6:
-            LabelKind6Shape(entry, cut);
+            DrawLowerBentBarDetail(entry, cut);
             callout = QuarterOfSlope(p, left);
             hanging[1].push_back(e);
             break;
         default:
             if (p.length() > 2)
                 cut = p[2].x;
-            LabelPlainShape(entry);
+            DrawTopPlateBarDetail(entry);
             if (p.length() > 3)
                 callout = m_bHalfDrawing ? AcGePoint3d(p[2].x - 25.0, p[2].y, 0.0) : MidPoint(p[2], p[3]);
             if (!m_bHalfDrawing && m_lines.GetSize() > 0)
@@ -167,6 +181,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             anchor = e;
             break;
         }
+        m_nVaryingEnds = 0;
         clips.append(shape);
         DrawBarCallout(callout, &entry, left);
         entry.GetExtents(0);

@@ -620,4 +620,36 @@ public:
     int m_nLongitudinalRecords = 0;
     int m_nHookedRecords = 0;
     int m_nVaryingEnds = 0;
+
+    // What sets the two drawings' bar details apart: when the bars of a record count as of one
+    // length (m), how far the halved run of a half drawing's plate bar stands under it and
+    // whether a range is halved there too, the prefix of a bend's radius, whether a straight
+    // bar's slopes get their triangles, how far its labels stand lower in a half drawing, whether
+    // a straight bar of two points shows its length or range once, and whether the second of two
+    // differing ends is primed.
+    struct DetailStyle {
+        double sameLength;
+        double halvedPlateDrop;
+        bool halveRanges;
+        const wchar_t* radiusPrefix;
+        bool straightSlopes;
+        double halfStraightDrop;
+        bool twoPointStraightLabel;
+        bool primeSecondEnd;
+    };
+    virtual DetailStyle DetailDrawerStyle() const
+    {
+        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true };
+    }
+    // The label of a part whose length differs between the bars of the record, the part the
+    // record's lengths less the fixed part (m), with an allowance (cm); by default the label of
+    // the whole length.
+    virtual CString VaryingPartLabel(const CHLGZ_SteelCode& record, double /*fixed*/, double /*allowance*/)
+    {
+        return VaryingLengthLabel(record);
+    }
+    // The index of the detail the packing beside a half plan starts with.
+    virtual INT_PTR LeadingDetail() const { return 0; }
+    // A straight bar of two points: its length, or the range of the record's bars, once.
+    void LabelTwoPointBar(CHLGZ_SteelCode& record);
 };

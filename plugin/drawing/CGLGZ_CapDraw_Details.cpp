@@ -23,7 +23,6 @@ constexpr double kPi = 3.1415926535;
 constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kEighthTurn = 0.785398163375;
 constexpr double kLongestDrawn = 4000.0;
-constexpr double kSameLength = 0.000001;
 constexpr double kVertical = 0.001;
 constexpr double kOnClip = 0.1;
 
@@ -283,7 +282,8 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
     if (n < 2)
         return;
     const double s = draw.m_dScale;
-    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < kSameLength;
+    const CGLGZ_CapDraw::DetailStyle style = draw.DetailDrawerStyle();
+    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < style.sameLength + 1e-12;
     // The part that differs: the top-plate bar's run over its middle vertex, the bottom-plate
     // bar's bottom (its first slope in an abutment cap).
     int from = kind == 0 ? 1 : (draw.m_bAbutment ? 1 : 2);
@@ -301,12 +301,21 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
         const double length = v[end].distance - v[i].distance;
         const AcGePoint3d middle = MidPoint(a, b);
         if (i == from) {
-            if (!same)
-                PlateLabel(draw, record, middle, draw.VaryingLengthLabel(record), angle);
-            else if (draw.m_bHalfDrawing)
-                PlateLabel(draw, record, MidPoint(a, middle), Centimetres(length, s) + L"/2", angle);
-            else
-                PlateLabel(draw, record, middle, Centimetres(length, s), angle);
+            // The range of the part: the bars' lengths less the other segments, with the bends
+            // the part holds.
+            const double fixed = (v[n - 1].distance - length) * s / 1000.0;
+            const CHLGZ_MoreInfo& more = draw.m_pDesign->GetMoreInfo();
+            const double allowance
+                = 2.0 * GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kQuarterTurn) / 10.0;
+            CString text = same ? Centimetres(length, s) : draw.VaryingPartLabel(record, fixed, allowance);
+            AcGePoint3d at = middle;
+            // A half drawing shows the part up to its middle vertex, halved.
+            if (draw.m_bHalfDrawing && (same || style.halveRanges)) {
+                text += L"/2";
+                at = MidPoint(a, v[i + 1].point);
+                at.y -= style.halvedPlateDrop;
+            }
+            PlateLabel(draw, record, at, text, angle);
             i = end - 1;
             continue;
         }
@@ -412,6 +421,26 @@ void DimensionBend(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, const std::vect
 
 } // namespace
 
+void CGLGZ_CapDraw::LabelTwoPointBar(CHLGZ_SteelCode& record)
+{
+    const AcGePoint3dArray& p = record.aPoints;
+    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < DetailDrawerStyle().sameLength + 1e-12;
+    CString text = same ? FormatFixed(record.dMinLength * 100.0, -1) : VaryingPartLabel(record, 0.0, 0.0);
+    AcGePoint3d a = p[0].x <= p[1].x ? p[0] : p[1];
+    AcGePoint3d b = p[0].x <= p[1].x ? p[1] : p[0];
+    // A half drawing shows the bar up to the middle of the cap: the label over that part, halved.
+    if (m_bHalfDrawing && m_lines.GetSize() > 3) {
+        const double middle = (m_lines[2].start.x + m_lines[3].start.x) / 2.0;
+        if (a.x < middle && b.x > middle + kOnClip) {
+            b = AcGePoint3d(middle, a.y + (b.y - a.y) * (middle - a.x) / (b.x - a.x), 0.0);
+            text = same ? text + L"/2" : L"(" + text + L")/2";
+        }
+    }
+    AcDbObjectId id;
+    AddLabelText(id, MidPoint(a, b), text, 0, AlongSegment(a, b), 0);
+    record.aEntityIds.append(id);
+}
+
 void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
 {
     std::vector<Vertex> v = ReadDetailPolyline(record);
@@ -425,8 +454,14 @@ void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
             ++i;
     }
     const double s = m_dScale;
+    const DetailStyle style = DetailDrawerStyle();
+    if (style.twoPointStraightLabel && record.aPoints.length() == 2) {
+        LabelTwoPointBar(record);
+        return;
+    }
     CString radius;
-    radius.Format(L"R%s", FormatFixed(m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
+    radius.Format(L"%s%s", style.radiusPrefix,
+        FormatFixed(m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
     const int n = static_cast<int>(v.size());
     auto level = [&](int i) { return std::fabs(v[i + 1].point.y - v[i].point.y) < kVertical; };
     for (int i = 0; i + 1 < n; ++i) {
@@ -438,12 +473,12 @@ void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
         const AcGePoint3d& b = v[i + 1].point;
         AcGePoint3d at = MidPoint(a, b);
         if (m_bHalfDrawing)
-            at.y -= 10.0;
+            at.y -= style.halfStraightDrop;
         AcDbObjectId id;
         AddLabelText(id, at, Centimetres(v[i + 1].distance - v[i].distance, s), 0, AlongSegment(a, b), 0);
         record.aEntityIds.append(id);
         // A slope beside a level run.
-        if (level(i) || std::fabs(b.x - a.x) < kVertical)
+        if (!style.straightSlopes || level(i) || std::fabs(b.x - a.x) < kVertical)
             continue;
         if (i > 0 && !IsArc(v[i - 1]) && level(i - 1))
             DrawSlopeTriangle(a, b, 2.5, 3.0, record.aEntityIds);
@@ -475,9 +510,17 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
     const bool evenSpans = draw.m_pSupports != nullptr && draw.m_pSupports->length() % 2 == 0;
     const bool leftDiffers = (draw.m_nVaryingEnds & 1) != 0;
     const bool rightDiffers = (draw.m_nVaryingEnds & 2) != 0;
+    // The label of the differing ends: the record's lengths less the part all bars share.
     CString letter;
-    if (leftDiffers || rightDiffers)
-        letter = draw.VaryingLengthLabel(record);
+    if (leftDiffers || rightDiffers) {
+        double varying = 0.0;
+        if (leftDiffers)
+            varying += v[1].distance - v[0].distance;
+        if (rightDiffers && n > 2)
+            varying += v[n - 1].distance - v[n - 2].distance;
+        letter = draw.VaryingPartLabel(record, (v[n - 1].distance - varying) * s / 1000.0, 0.0);
+    }
+    const bool prime = draw.DetailDrawerStyle().primeSecondEnd;
     const double weld = draw.WeldLengthFor(
         GetRebarOuterDiameter(draw.m_pDesign->GetMoreInfo().GetSkeletonDiameter(),
             draw.m_pDesign->GetMoreInfo().GetSkeletonBarType()));
@@ -503,7 +546,7 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
         if (i == 0 && leftDiffers)
             text = letter;
         if (i + 2 == n && rightDiffers)
-            text = leftDiffers ? letter + L"'" : letter;
+            text = leftDiffers && prime ? letter + L"'" : letter;
         if (half) {
             if (at.x > clipX + kOnClip)
                 continue;

@@ -203,15 +203,47 @@ TEST_F(SkewShapeLabelsTest, AStraightBarShowsItsLengthOrRangeOverThePartShown)
         { 0, 7.8, 8.0, L"800~780", { 50, 10.25, 0 } },
         { 1, 7.8, 8.0, L"(800~780)/2", { 25, 10.25, 0 } },
     };
+    // The cap's end faces at 0 and 100: its middle at 50.
+    draw.m_lines.SetSize(4);
+    draw.m_lines[2].start.set(0, 0, 0);
+    draw.m_lines[3].start.set(100, 0, 0);
     for (const Case& c : cases) {
         draw.m_bHalfDrawing = c.half;
         CHLGZ_SteelCode record = Shape({ { 0, 10 }, { 50, 10 }, { 100, 10 } }, c.shortest, c.longest);
-        draw.LabelKind2Shape(record, 50.0);
+        record.aPoints.append(AcGePoint3d(0, 10, 0));
+        record.aPoints.append(AcGePoint3d(100, 10, 0));
+        draw.DrawStraightBarDetail(record);
         const std::vector<Label> labels = LabelsOf(record.aEntityIds);
         ASSERT_EQ(labels.size(), 1u) << c.text;
         EXPECT_EQ(labels[0].text, c.text);
         EXPECT_TRUE(Same(labels[0].point, c.at)) << c.text;
     }
+}
+
+// The shared drawers as the skew drawing draws them: a top-plate bar of differing lengths reads
+// the range of its run (longest first, less the legs, with the run's bends) where the normal
+// drawing writes a letter; a straight bar's slope gets no triangle.
+TEST_F(SkewShapeLabelsTest, TheSharedDrawersWriteRangesAndNoSlopeTriangles)
+{
+    CHLGZ_SteelCode top = Shape({ { 0, 20 }, { 0, 30 }, { 50, 30 }, { 100, 30 }, { 100, 20 } }, 5.8, 6.0);
+    draw.DrawTopPlateBarDetail(top);
+    const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+    const double a = 2.0 * GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kPi / 2.0) / 10.0;
+    // The legs are 20 units, 1 m at 1:50.
+    const std::wstring range = std::wstring(FormatFixed(500.0 + a, -1).GetString()) + L"~"
+        + FormatFixed(480.0 + a, -1).GetString();
+    bool found = false;
+    for (const Label& l : LabelsOf(top.aEntityIds))
+        found = found || (l.text == range && std::fabs(l.point.x - 50.0) < kTol);
+    EXPECT_TRUE(found) << "no " << std::string(range.begin(), range.end());
+    EXPECT_EQ(LabelsOf(top.aEntityIds).size(), 3u) << "two legs and the run";
+
+    CHLGZ_SteelCode sloped = Shape({ { 0, 0 }, { 10, 10 }, { 50, 10 } }, 2.0, 2.0);
+    for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 10, 0), AcGePoint3d(50, 10, 0) })
+        sloped.aPoints.append(p);
+    draw.DrawStraightBarDetail(sloped);
+    EXPECT_EQ(LabelsOf(sloped.aEntityIds).size(), 2u);
+    EXPECT_EQ(LinesAmong(sloped.aEntityIds), 0);
 }
 
 TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
