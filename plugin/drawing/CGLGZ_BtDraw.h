@@ -97,12 +97,8 @@ public:
     // The bent-up bars (upper, then lower) hung under the top-plate bar's detail, the bottom-plate
     // bar under them, the support centre lines over them; all joined to the top-plate bar's.
     void HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar);
-    // The packing of the details with the quantity table: after the half drawing's layout, and
-    // in rows after the alternative layout; what finds no room goes on further sheets.
-    int ArrangeDetails();
+    // The packing of the details in rows with the quantity table after the alternative layout.
     int ArrangeDetailsInRows();
-    void PlaceRemainingDetails();
-    AcGePoint3d OpenDetailSheet();
     // Stirrup marks.
     // What the stirrup arrangement gives the stirrup marks: the stirrup positions along the cap,
     // how often the first stirrup repeats at a position, the positions of the skewed part at one
@@ -126,4 +122,13 @@ public:
     // halved top-plate run 35 under the bar, radii "R=", no slope triangles on straight bars.
     DetailStyle DetailDrawerStyle() const override;
     CString VaryingPartLabel(const CHLGZ_SteelCode& record, double fixed, double allowance) override;
+    // The shared packing beside a half plan as this drawing packs: led by the top-plate bar with
+    // what hangs under it, the hooked bars each a full height under the one before, and what
+    // finds no room in rows on further sheets.
+    INT_PTR LeadingDetail() const override;
+    double DetailColumnOverlap() const override { return 0.0; }
+    void PlaceLeftoverDetails() override;
+    // The top-plate bar with what hangs under it on a further sheet when it would reach under
+    // the title strip.
+    void PlaceLeadingDetail(CHLGZ_SteelCode& record) override;
 };

@@ -652,4 +652,8 @@ public:
     virtual INT_PTR LeadingDetail() const { return 0; }
     // A straight bar of two points: its length, or the range of the record's bars, once.
     void LabelTwoPointBar(CHLGZ_SteelCode& record);
+    // The details the packing beside a half plan found no room for: stacked right of the frame.
+    virtual void PlaceLeftoverDetails();
+    // The leading detail put in place beside a half plan: its top at the stirrup details' level.
+    virtual void PlaceLeadingDetail(CHLGZ_SteelCode& record);
 };
