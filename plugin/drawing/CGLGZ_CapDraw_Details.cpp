@@ -521,9 +521,9 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
         letter = draw.VaryingPartLabel(record, (v[n - 1].distance - varying) * s / 1000.0, 0.0);
     }
     const bool prime = draw.DetailDrawerStyle().primeSecondEnd;
-    const double weld = draw.WeldLengthFor(
-        GetRebarOuterDiameter(draw.m_pDesign->GetMoreInfo().GetSkeletonDiameter(),
-            draw.m_pDesign->GetMoreInfo().GetSkeletonBarType()));
+    // The weld length by the drawing's own table of outer diameters.
+    const double weld = draw.WeldLengthFor(draw.BarOuterDiameter(
+        draw.m_pDesign->GetMoreInfo().GetSkeletonDiameter(), draw.m_pDesign->GetMoreInfo().GetSkeletonBarType()));
     CString radius;
     radius.Format(L"R%s", FormatFixed(draw.m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
     for (int i = 0; i + 1 < n; ++i) {
