@@ -31,7 +31,6 @@ constexpr double kExtentsMargin = 3.0;
 constexpr double kShortRun = 100.0;
 constexpr double kLevelRun = 20.0;
 
-const wchar_t* const kSpanCentreText[] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 bool IsLabelledKind(int kind) { return kind >= 1 && kind <= 7; }
 
@@ -182,6 +181,8 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             break;
         }
         m_nVaryingEnds = 0;
+        // The shape's points kept where the shared hanging and centre lines read them.
+        entry.aFurtherPoints = entry.aPoints;
         clips.append(shape);
         DrawBarCallout(callout, &entry, left);
         entry.GetExtents(0);
@@ -273,12 +274,10 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
             entry.GetExtents(0);
             level = entry.ptMin.y + 2.0 * kExtentsMargin - kHangingPitch;
             CopyIdList(top, entry);
-            PlacementState(entry) = -std::abs(PlacementState(entry));
+            MarkPlaced(entry);
         }
     top.GetExtents(0);
     // The bottom-plate bar under them, by its lower-left bend.
-    const double topY = top.aPoints.length() > 2 ? top.aPoints[2].y + 2.0 : top.ptMax.y;
-    double bottomY = top.ptMin.y;
     if (bottomBar != anchor && bottomBar < std::min<INT_PTR>(m_nGroupedMarks, codes.GetSize())) {
         CHLGZ_SteelCode& entry = codes[bottomBar];
         const int at = m_bAbutment ? 1 : 2;
@@ -286,35 +285,14 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
             const double y = entry.aPoints[at].y;
             const double target = top.ptMin.y + kExtentsMargin - kBottomBarDrop - (entry.ptMax.y - kExtentsMargin - y);
             MoveEntities(entry, AcGePoint3d(0.0, y, 0.0), AcGePoint3d(0.0, target, 0.0));
-            for (int i = 0; i < entry.aPoints.length(); ++i)
-                entry.aPoints[i].y += target - y;
-            bottomY = entry.aPoints[at].y - 2.0;
+            for (AcGePoint3dArray* points : { &entry.aPoints, &entry.aFurtherPoints })
+                for (int i = 0; i < points->length(); ++i)
+                    (*points)[i].y += target - y;
             CopyIdList(top, entry);
-            PlacementState(entry) = -std::abs(PlacementState(entry));
+            MarkPlaced(entry);
         }
     }
     // The support centre lines over the hung shapes; a half drawing ends with the span's middle.
-    MavUtils::selectLayer(L"13-中心");
-    const int supports = m_pSupports != nullptr ? m_pSupports->length() : 0;
-    for (int k = 0; k < supports && k + 4 < m_lines.GetSize(); ++k) {
-        if (m_bHalfDrawing && k >= (supports + 1) / 2)
-            continue;
-        const double x = m_lines[k + 4].start.x;
-        AcDbObjectId id;
-        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
-        top.aEntityIds.append(id);
-    }
-    if (m_bHalfDrawing && supports % 2 == 0 && m_lines.GetSize() > 3) {
-        const double x = (m_lines[2].start.x + m_lines[3].start.x) / 2.0;
-        AcDbObjectId id;
-        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
-        top.aEntityIds.append(id);
-        const double h = m_dLabelHeight;
-        const double step = (topY - bottomY - 2.0 * h) / 7.0;
-        for (int i = 0; i < 7; ++i) {
-            AddLabelText(id, AcGePoint3d(x + h, topY - 1.5 * h - i * step, 0.0), kSpanCentreText[i], 1, 0.0, 0);
-            top.aEntityIds.append(id);
-        }
-    }
+    DrawSpanCentreLines(anchor, bottomBar);
     top.GetExtents(0);
 }

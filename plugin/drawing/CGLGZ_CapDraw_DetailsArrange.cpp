@@ -70,6 +70,8 @@ void CGLGZ_CapDraw::HangDetails(int reference, int kindOne, const std::vector<in
 
 void CGLGZ_CapDraw::DrawSpanCentreLines(int reference, int kindOne)
 {
+    if (reference < 0 || kindOne < 0 || reference >= m_steelCodes.GetSize() || kindOne >= m_steelCodes.GetSize())
+        return;
     CHLGZ_SteelCode& ref = m_steelCodes[reference];
     const CHLGZ_SteelCode& bottom = m_steelCodes[kindOne];
     if (ref.aFurtherPoints.length() < 3 || bottom.aFurtherPoints.length() < 3 || m_pSupports == nullptr)
