@@ -20,6 +20,8 @@ constexpr double kAreaHeight = 270.0;
 // The quantity table's half width and its height without rows.
 constexpr double kTableHalfWidth = 47.0;
 constexpr double kTableBase = 16.0;
+// The room the notes take at the right of a sheet.
+constexpr double kNotesWidth = 95.0;
 
 double Width(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailWidth(c); }
 double Height(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailHeight(c); }
@@ -175,9 +177,10 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
     if (!opened) {
         const double top = m_bDetailsOnSheet ? v.y + kAreaHeight - m_dLayoutMargin : y0;
         PlaceRows(*this, codes, { 2, 3, 4, 5 }, besideFirst, top, r, std::max(rowBottom, level));
+        // Under it, clear of the notes at the sheet's right and of a table beside the first detail.
+        const double underRight = mode == 1 ? std::min(r - kNotesWidth, table.x - kTableHalfWidth - 2.0) : r - kNotesWidth;
         if (mode != 2)
-            PlaceRows(*this, codes, { 2, 3, 4, 5 }, v.x + 5.0, level, mode == 1 ? table.x - kTableHalfWidth - 2.0 : r,
-                v.y + 15.0);
+            PlaceRows(*this, codes, { 2, 3, 4, 5 }, v.x + 5.0, level, underRight, v.y + 15.0);
     }
     // 5. The table on a sheet of its own, the details left in rows beside it.
     if (mode == 0) {
