@@ -85,9 +85,6 @@ public:
     // Section view: the L part's line and its left end only.
     int LPartHasRightEnd() const override { return 0; }
     // Bar shape details.
-    // The length of every segment of a mark's shape beside it (cm); the varying segment of
-    // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.
-    void LabelShapeSegments(CHLGZ_SteelCode& record);
     // The strengthening bars of the top and bottom plates, and the L part's extra bar, as marks
     // with their shapes appended to the mark list.
     void DrawStrengtheningBarShapes();

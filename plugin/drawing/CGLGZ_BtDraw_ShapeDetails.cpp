@@ -140,7 +140,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         int left = 0;
         switch (IsLabelledKind(kind) ? kind : 0) {
         case 1: {
-            LabelShapeSegments(entry);
+            DrawBottomPlateBarDetail(entry);
             const int from = m_bAbutment ? 1 : 2;
             const double d = m_pSupports != nullptr && m_pSupports->length() > 0 ? (*m_pSupports)[0] / m_dScale : 0.0;
             if (p.length() > from + 1)

@@ -636,10 +636,15 @@ public:
         double halfStraightDrop;
         bool twoPointStraightLabel;
         bool primeSecondEnd;
+        // How far the halved bottom of a half drawing's bottom-plate bar moves left of its
+        // middle (0: to the middle of the half shown), and whether a level last segment of the
+        // bottom-plate bar reads upside down.
+        double halvedBottomShift;
+        bool turnLevelLast;
     };
     virtual DetailStyle DetailDrawerStyle() const
     {
-        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true };
+        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true, 0.0, false };
     }
     // The label of a part whose length differs between the bars of the record, the part the
     // record's lengths less the fixed part (m), with an allowance (cm); by default the label of

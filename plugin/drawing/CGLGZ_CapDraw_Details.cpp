@@ -255,12 +255,12 @@ void PlateLabel(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, const AcGePoint3d&
 // The angle of a plate bar's segment label: level for a horizontal segment; for the top-plate
 // bar the slope read from the segment's higher end, turned over past the first segment; for the
 // bottom-plate bar an upright text, turned over on the last segment.
-double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int i, int last)
+double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int i, int last, bool turnLevelLast)
 {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     if (std::fabs(dy) < kVertical)
-        return 0.0;
+        return kind == 1 && i == last && turnLevelLast ? kPi : 0.0;
     double angle = 0.0;
     if (std::fabs(dx) < kVertical) {
         angle = kind == 1 ? (i == 1 ? -kQuarterTurn : kQuarterTurn) : -kQuarterTurn;
@@ -270,6 +270,18 @@ double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int
     if (kind == 1 ? i == last : i > 0)
         angle += kPi;
     return angle;
+}
+
+// The bends (cm) the differing part of a plate bar holds beyond its drawn length: the top-plate
+// bar's two right angles; the bottom-plate bar's two right angles (whole millimetres) in an
+// abutment cap, else the four bent-up bends of its slopes.
+double PartBends(const CGLGZ_CapDraw& draw, int kind)
+{
+    const CHLGZ_MoreInfo& more = draw.m_pDesign->GetMoreInfo();
+    const double right = GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kQuarterTurn);
+    if (kind == 0)
+        return 2.0 * right / 10.0;
+    return (draw.m_bAbutment ? 2.0 * std::trunc(right) : 4.0 * draw.m_dBendAllowance) / 10.0;
 }
 
 // The segment labels of a plate bar: every straight segment's length, the part whose length
@@ -297,37 +309,41 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
         const int end = i == from ? to : i + 1;
         const AcGePoint3d& a = v[i].point;
         const AcGePoint3d& b = v[end].point;
-        const double angle = PlateLabelAngle(a, b, kind, i, last);
+        const double angle = PlateLabelAngle(a, b, kind, i, last, style.turnLevelLast);
         const double length = v[end].distance - v[i].distance;
         const AcGePoint3d middle = MidPoint(a, b);
         if (i == from) {
             // The range of the part: the bars' lengths less the other segments, with the bends
             // the part holds.
             const double fixed = (v[n - 1].distance - length) * s / 1000.0;
-            const CHLGZ_MoreInfo& more = draw.m_pDesign->GetMoreInfo();
-            const double allowance
-                = 2.0 * GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kQuarterTurn) / 10.0;
-            CString text = same ? Centimetres(length, s) : draw.VaryingPartLabel(record, fixed, allowance);
+            CString text = same ? Centimetres(length, s) : draw.VaryingPartLabel(record, fixed, PartBends(draw, kind));
             AcGePoint3d at = middle;
-            // A half drawing shows the part up to its middle vertex, halved.
+            // A half drawing shows the part up to its middle, halved.
             if (draw.m_bHalfDrawing && (same || style.halveRanges)) {
                 text += L"/2";
-                at = MidPoint(a, v[i + 1].point);
-                at.y -= style.halvedPlateDrop;
+                if (kind == 0) {
+                    at = MidPoint(a, middle);
+                    at.y -= style.halvedPlateDrop;
+                } else if (style.halvedBottomShift > 0.0) {
+                    at.x -= style.halvedBottomShift;
+                } else {
+                    at = MidPoint(a, middle);
+                }
             }
             PlateLabel(draw, record, at, text, angle);
             i = end - 1;
             continue;
         }
-        if (IsArc(v[i]) || (draw.m_bHalfDrawing && i == last))
+        // A half drawing shows nothing past the halved part, cut away at the middle.
+        if (IsArc(v[i]) || (draw.m_bHalfDrawing && (i == last || (from >= 0 && i > from))))
             continue;
         PlateLabel(draw, record, middle, Centimetres(length, s), angle);
     }
-    // The bottom-plate bar's slopes at both ends.
-    if (kind == 1 && !draw.m_bAbutment && n >= 5) {
+    // The bottom-plate bar's slopes at both ends; a half drawing shows the left one only.
+    if (kind == 1 && !draw.m_bAbutment && n >= 3)
         draw.DrawSlopeTriangle(v[1].point, v[2].point, 5.0, 9.0, record.aEntityIds);
+    if (kind == 1 && !draw.m_bAbutment && !draw.m_bHalfDrawing && n >= 5)
         draw.DrawSlopeTriangle(v[4].point, v[3].point, 5.0, 9.0, record.aEntityIds);
-    }
 }
 
 } // namespace

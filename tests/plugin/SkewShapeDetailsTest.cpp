@@ -95,7 +95,7 @@ protected:
 TEST_F(SkewShapeLabelsTest, EverySegmentOfABarOfOneLengthIsLabelledAlongIt)
 {
     CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     // Five segment labels, then the two slope triangles' ratios.
     ASSERT_EQ(labels.size(), 5u + 4u);
@@ -126,11 +126,11 @@ TEST_F(SkewShapeLabelsTest, BarsOfDifferingLengthsGetTheVaryingRunsRange)
         int lines;
     } cases[] = {
         // Fixed 48.28 units = 2.414 m; the range adds 4 bend allowances of 20 mm.
-        { "pier", 0, 0, { L"50", L"70.7", L"70.7", L"50", L"406.6~376.6" }, { 50, 10.25, 0 }, 6 },
+        { "pier", 0, 0, { L"50", L"70.7", L"406.6~376.6", L"70.7", L"50" }, { 50, 10.25, 0 }, 6 },
         // Labels end with the halved run; the range is halved and moved off the cut.
         { "pier half", 0, 1, { L"50", L"70.7", L"406.6~376.6/2" }, { 40, 10.25, 0 }, 3 },
         // Fixed 60 units = 3 m; the range (left empty here) adds two right-angle bend allowances.
-        { "abutment", 1, 0, { L"150", L"150", L"" }, { 50, 0.25, 0 }, 0 },
+        { "abutment", 1, 0, { L"150", L"", L"150" }, { 50, 0.25, 0 }, 0 },
     };
     const double h = 2.0
         * std::trunc(GetBendAllowance(
@@ -139,18 +139,23 @@ TEST_F(SkewShapeLabelsTest, BarsOfDifferingLengthsGetTheVaryingRunsRange)
     const std::wstring abutmentRange
         = std::wstring(FormatFixed(340.0 + h, -1).GetString()) + L"~" + FormatFixed(310.0 + h, -1).GetString();
     for (Case& c : cases) {
-        if (c.texts.back().empty())
-            c.texts.back() = abutmentRange;
+        for (std::wstring& t : c.texts)
+            if (t.empty())
+                t = abutmentRange;
         draw.m_bAbutment = c.abutment;
         draw.m_bHalfDrawing = c.half;
         CHLGZ_SteelCode record = c.abutment ? Shape(ABUTMENT_BAR, 6.1, 6.4) : Shape(PIER_BAR, 6.1, 6.4);
-        draw.LabelShapeSegments(record);
+        draw.DrawBottomPlateBarDetail(record);
         const std::vector<Label> labels = LabelsOf(record.aEntityIds);
         ASSERT_GE(labels.size(), c.texts.size()) << c.name;
+        // The labels in the order of the segments, the range in its run's place.
         std::vector<std::wstring> texts;
-        for (size_t i = 0; i < c.texts.size(); ++i)
+        for (size_t i = 0; i < c.texts.size(); ++i) {
             texts.push_back(labels[i].text);
-        EXPECT_TRUE(Same(labels[c.texts.size() - 1].point, c.range)) << c.name;
+            if (labels[i].text.find(L'~') != std::wstring::npos) {
+                EXPECT_TRUE(Same(labels[i].point, c.range)) << c.name;
+            }
+        }
         EXPECT_EQ(texts, c.texts) << c.name;
         EXPECT_EQ(LinesAmong(record.aEntityIds), c.lines) << c.name;
     }
@@ -160,7 +165,7 @@ TEST_F(SkewShapeLabelsTest, AHalfDrawingHalvesTheVaryingRunAndStopsThere)
 {
     draw.m_bHalfDrawing = 1;
     CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     ASSERT_EQ(labels.size(), 3u + 2u);
     EXPECT_EQ(labels[2].text, L"400/2");
@@ -171,7 +176,7 @@ TEST_F(SkewShapeLabelsTest, AVerticalSecondSegmentReadsDownwardAndOthersUpward)
 {
     draw.m_bAbutment = 1;
     CHLGZ_SteelCode record = Shape({ { 0, 0 }, { 0, 20 }, { 0, 40 }, { 30, 40 } }, 3.0, 3.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     ASSERT_EQ(labels.size(), 3u);
     EXPECT_NEAR(labels[0].angle, kPi / 2, 1e-9);
@@ -183,10 +188,10 @@ TEST_F(SkewShapeLabelsTest, AVerticalSecondSegmentReadsDownwardAndOthersUpward)
 TEST_F(SkewShapeLabelsTest, AShapeThatCannotBeOpenedGetsNothing)
 {
     CHLGZ_SteelCode record;
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     EXPECT_EQ(record.aEntityIds.length(), 0);
     record.aEntityIds.append(AcDbObjectId::kNull);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     EXPECT_EQ(record.aEntityIds.length(), 1);
 }
 
