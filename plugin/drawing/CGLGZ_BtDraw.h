@@ -85,53 +85,17 @@ public:
     // Section view: the L part's line and its left end only.
     int LPartHasRightEnd() const override { return 0; }
     // Bar shape details.
-    // The shape kind of a bar mark in the details, the group its detail is packed with: 1 the
-    // top-plate bar with what hangs under it, 2 plate, straight and strengthening bars, 3 bent-up
-    // bars, 4 hooked bars, 5 stirrups; negated once the detail is placed.
-    static int& ShapeKind(CHLGZ_SteelCode& record) { return record.nFurther4; }
-    static int ShapeKind(const CHLGZ_SteelCode& record) { return record.nFurther4; }
-    // The length of every segment of a mark's shape beside it (cm); the varying segment of
-    // marks of differing lengths gets the range, and a pier cap's slopes their slope marks.
-    void LabelShapeSegments(CHLGZ_SteelCode& record);
-    // The slope triangle of the segment from corner to end, a from the end, leg b; ids appended.
-    void DrawSlopeMark(const AcGePoint3d& corner, const AcGePoint3d& end, double a, double b, AcDbObjectIdArray& ids);
     // The strengthening bars of the top and bottom plates, and the L part's extra bar, as marks
     // with their shapes appended to the mark list.
     void DrawStrengtheningBarShapes();
-    // A straight bar with a 90-degree hook at each end at the origin: its length (m) the mark's
-    // longest, shortened to 4000 mm with a break mark; with the flag the cap's span centre
-    // marked. 0 and nothing drawn without a straight part.
-    using CGLGZ_CapDraw::DrawSectionOutline;
-    int DrawSectionOutline(CHLGZ_SteelCode& record, int centreMark);
-    // A bar of two parts on one line (the left the mean of lower and upper, mm) with a hook at
-    // each end, joint at the origin; downward hooks mark a pier column's centre, else a span's.
-    // 0 and nothing drawn when the bar has no length.
-    int DrawColumnCentreLines(
-        CHLGZ_SteelCode& record, double lower, double upper, double leg, int downward, int centreMark);
     // One detail a mark: the shapes copied from the elevation with their labels and callouts,
     // the strengthening bars, hooked bars and stirrups, stacked, centre-lined and arranged.
     int DrawShapeDetails();
-    // The labels of a mark's shape by the kind of its bar: top-plate bars, straight bars, upper
-    // bent-up bars, bent-up bars at a support and lower bent-up bars (a half drawing labels
-    // them up to the cut at the middle); a stirrup drawn whole with its hooks and its sides
-    // labelled.
-    void LabelPlainShape(CHLGZ_SteelCode& record);
-    void LabelKind2Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind4Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind5Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelKind6Shape(CHLGZ_SteelCode& record, double cut);
-    void LabelBentShape(CHLGZ_SteelCode& record, int clipped, double cut);
-    void LabelThirdRunShape(CHLGZ_SteelCode& record);
-    void AddThirdRunLabel(CHLGZ_SteelCode& record);
     // The bent-up bars (upper, then lower) hung under the top-plate bar's detail, the bottom-plate
     // bar under them, the support centre lines over them; all joined to the top-plate bar's.
     void HangShapeDetails(int anchor, const std::vector<int> hanging[2], int bottomBar);
-    // The packing of the details with the quantity table: after the half drawing's layout, and
-    // in rows after the alternative layout; what finds no room goes on further sheets.
-    int ArrangeDetails();
+    // The packing of the details in rows with the quantity table after the alternative layout.
     int ArrangeDetailsInRows();
-    void PlaceRemainingDetails();
-    AcGePoint3d OpenDetailSheet();
     // Bar grouping: the main face's bars, and an L-shaped section's end face's, into marks
     // counted over their columns; the closing marks follow (their first at m_nGroupedMarks).
     void GroupBarShapes();
@@ -247,4 +211,19 @@ public:
     // Half drawing layout: the column sections that would run under the first sheet's bottom
     // moved to a further sheet.
     void MoveOverflowingSections(const AcGePoint3d& sheet, const LayoutSizes& s);
+
+    // The shared detail drawers as this drawing draws them: lengths equal within a millimetre,
+    // ranges of lengths (longest first) where the normal-section drawing writes a letter, the
+    // halved top-plate run 35 under the bar, radii "R=", no slope triangles on straight bars.
+    DetailStyle DetailDrawerStyle() const override;
+    CString VaryingPartLabel(const CHLGZ_SteelCode& record, double fixed, double allowance) override;
+    // The shared packing beside a half plan as this drawing packs: led by the top-plate bar with
+    // what hangs under it, the hooked bars each a full height under the one before, and what
+    // finds no room in rows on further sheets.
+    INT_PTR LeadingDetail() const override;
+    double DetailColumnOverlap() const override { return 0.0; }
+    void PlaceLeftoverDetails() override;
+    // The top-plate bar with what hangs under it on a further sheet when it would reach under
+    // the title strip.
+    void PlaceLeadingDetail(CHLGZ_SteelCode& record) override;
 };

@@ -31,7 +31,6 @@ constexpr double kExtentsMargin = 3.0;
 constexpr double kShortRun = 100.0;
 constexpr double kLevelRun = 20.0;
 
-const wchar_t* const kSpanCentreText[] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 bool IsLabelledKind(int kind) { return kind >= 1 && kind <= 7; }
 
@@ -84,6 +83,16 @@ AcGePoint3d ThreeQuartersShown(const AcGePoint3dArray& pts, double cut, int clip
     return CGLGZ_CapDraw::PointAlongLine(a, b, 0.75 * a.distanceTo(b));
 }
 
+// Whether the bars of a mark have one length at their left (0) or right (1) end: the mark's
+// pairs of end lengths agree, or it holds none.
+bool EndsAgree(const AcGePoint3dArray& pairs, int end)
+{
+    for (const AcGePoint3d& p : pairs)
+        if (std::fabs((end == 0 ? p.x : p.y) - (end == 0 ? pairs[0].x : pairs[0].y)) >= 1e-6)
+            return false;
+    return true;
+}
+
 } // namespace
 
 int CGLGZ_BtDraw::DrawShapeDetails()
@@ -108,26 +117,30 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     for (int e = 0; e < grouped; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
         entry.nBarType = more.GetSkeletonBarType();
-        if (entry.aTags.length() == 0)
+        // A mark without a bar shape has no detail and takes no room.
+        const int number = entry.aTags.length() > 0 ? entry.aTags[0] : 0;
+        const CHLGZ_BASSteel* bar = number != 0 ? FindBarByNumber(std::abs(number)) : nullptr;
+        const AcDbObjectId shape = bar == nullptr
+            ? AcDbObjectId()
+            : CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
+        if (shape.isNull()) {
+            MarkPlaced(entry);
             continue;
-        const int number = entry.aTags[0];
-        const CHLGZ_BASSteel* bar = FindBarByNumber(std::abs(number));
-        if (bar == nullptr)
-            continue;
-        const AcDbObjectId shape = CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
-        if (shape.isNull())
-            continue;
+        }
         entry.aEntityIds.append(shape);
+        // The ends whose lengths differ from bar to bar, read from the mark's pairs of end
+        // lengths before its points give way to the shape's.
+        m_nVaryingEnds = (EndsAgree(entry.aPoints, 0) ? 0 : 1) | (EndsAgree(entry.aPoints, 1) ? 0 : 2);
         entry.aPoints = number > 0 ? bar->GetFirstPoints() : bar->GetSecondPoints();
         const AcGePoint3dArray& p = entry.aPoints;
         const int kind = bar->GetKind();
-        if (ShapeKind(entry) == 0)
-            ShapeKind(entry) = GroupOfBarKind(kind);
+        if (PlacementState(entry) != kStraightGroup && PlacementState(entry) != kBentGroup)
+            PlacementState(entry) = GroupOfBarKind(kind);
         AcGePoint3d callout = p.length() > 0 ? p[0] : AcGePoint3d::kOrigin;
         int left = 0;
         switch (IsLabelledKind(kind) ? kind : 0) {
         case 1: {
-            LabelShapeSegments(entry);
+            DrawBottomPlateBarDetail(entry);
             const int from = m_bAbutment ? 1 : 2;
             const double d = m_pSupports != nullptr && m_pSupports->length() > 0 ? (*m_pSupports)[0] / m_dScale : 0.0;
             if (p.length() > from + 1)
@@ -137,28 +150,29 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         }
         case 2:
         case 3:
-            LabelKind2Shape(entry, cut);
+            DrawStraightBarDetail(entry);
             callout = ThreeQuartersShown(p, m_bHalfDrawing ? cut : 0.0, m_bHalfDrawing);
             break;
         case 4:
-            LabelKind4Shape(entry, cut);
+            DrawUpperBentBarDetail(entry, cut, static_cast<int>(hanging[0].size()));
             callout = QuarterOfSlope(p, left);
             hanging[0].push_back(e);
             break;
         case 5:
         case 7:
-            LabelKind5Shape(entry, cut);
+            // The upper bent-up bars at a support are drawn as the lower ones there.
+            DrawSupportLowerBentBarDetail(entry);
             callout = QuarterOfSlope(p, left);
             break;
         case 6:
-            LabelKind6Shape(entry, cut);
+            DrawLowerBentBarDetail(entry, cut);
             callout = QuarterOfSlope(p, left);
             hanging[1].push_back(e);
             break;
         default:
             if (p.length() > 2)
                 cut = p[2].x;
-            LabelPlainShape(entry);
+            DrawTopPlateBarDetail(entry);
             if (p.length() > 3)
                 callout = m_bHalfDrawing ? AcGePoint3d(p[2].x - 25.0, p[2].y, 0.0) : MidPoint(p[2], p[3]);
             if (!m_bHalfDrawing && m_lines.GetSize() > 0)
@@ -166,6 +180,9 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             anchor = e;
             break;
         }
+        m_nVaryingEnds = 0;
+        // The shape's points kept where the shared hanging and centre lines read them.
+        entry.aFurtherPoints = entry.aPoints;
         clips.append(shape);
         DrawBarCallout(callout, &entry, left);
         entry.GetExtents(0);
@@ -185,10 +202,12 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 4. The hooked bars.
     for (int e = grouped; e < tableStart && e < codes.GetSize(); ++e) {
         CHLGZ_SteelCode& entry = codes[e];
-        ShapeKind(entry) = kHookedGroup;
+        PlacementState(entry) = kHookedGroup;
         MavUtils::selectLayer(L"04-钢筋");
-        if (!DrawSectionOutline(entry, 0))
+        if (!DrawHookedBarDetail(entry, 0)) {
+            MarkPlaced(entry);
             continue;
+        }
         AcGePoint3d callout = PointAlongLine(entry.aPoints[1], entry.aPoints[2],
             6.0 / 8.0 * entry.aPoints[1].distanceTo(entry.aPoints[2]));
         callout.x -= 5.0;
@@ -199,17 +218,18 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 5. The stirrups of the bar tables.
     for (int e = tableStart; e < tableEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
-        ShapeKind(entry) = kStirrupGroup;
+        PlacementState(entry) = kStirrupGroup;
         entry.nDiameter = more.GetStirrupDiameter();
         MavUtils::selectLayer(L"04-钢筋");
         if (entry.aPoints.length() <= 1) {
             acutPrintf(L"一个箍筋无法绘制大样!\n");
+            MarkPlaced(entry);
             continue;
         }
-        LabelThirdRunShape(entry);
+        DrawStirrupDetail(entry);
         const AcGePoint3d& p0 = entry.aPoints[0];
         DrawBarCallout(MidPoint(p0, MidPoint(entry.aPoints[1], p0)), &entry, 0);
-        AddThirdRunLabel(entry);
+        AddSegmentLabels(entry);
         entry.GetExtents(0);
     }
     // 8. (before the marks are reordered) The bent-up bars and the bottom-plate bar hang under
@@ -220,7 +240,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // 6. The marks in the order of their groups, the placed ones first.
     for (INT_PTR k = 0; k < codes.GetSize(); ++k)
         for (INT_PTR m = k + 1; m < codes.GetSize(); ++m)
-            if (ShapeKind(codes[m]) < ShapeKind(codes[k])) {
+            if (PlacementState(codes[m]) < PlacementState(codes[k])) {
                 const CHLGZ_SteelCode swap = codes[k];
                 codes[k] = codes[m];
                 codes[m] = swap;
@@ -243,7 +263,7 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
     if (anchor >= codes.GetSize())
         return;
     CHLGZ_SteelCode& top = codes[anchor];
-    ShapeKind(top) = kHangingGroup;
+    PlacementState(top) = kHangingGroup;
     // The bent-up bars one under the other below the top-plate bar, each moved only up or down
     // so that it stays over its supports.
     double level = top.ptMin.y;
@@ -254,12 +274,10 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
             entry.GetExtents(0);
             level = entry.ptMin.y + 2.0 * kExtentsMargin - kHangingPitch;
             CopyIdList(top, entry);
-            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+            MarkPlaced(entry);
         }
     top.GetExtents(0);
     // The bottom-plate bar under them, by its lower-left bend.
-    const double topY = top.aPoints.length() > 2 ? top.aPoints[2].y + 2.0 : top.ptMax.y;
-    double bottomY = top.ptMin.y;
     if (bottomBar != anchor && bottomBar < std::min<INT_PTR>(m_nGroupedMarks, codes.GetSize())) {
         CHLGZ_SteelCode& entry = codes[bottomBar];
         const int at = m_bAbutment ? 1 : 2;
@@ -267,35 +285,14 @@ void CGLGZ_BtDraw::HangShapeDetails(int anchor, const std::vector<int> hanging[2
             const double y = entry.aPoints[at].y;
             const double target = top.ptMin.y + kExtentsMargin - kBottomBarDrop - (entry.ptMax.y - kExtentsMargin - y);
             MoveEntities(entry, AcGePoint3d(0.0, y, 0.0), AcGePoint3d(0.0, target, 0.0));
-            for (int i = 0; i < entry.aPoints.length(); ++i)
-                entry.aPoints[i].y += target - y;
-            bottomY = entry.aPoints[at].y - 2.0;
+            for (AcGePoint3dArray* points : { &entry.aPoints, &entry.aFurtherPoints })
+                for (int i = 0; i < points->length(); ++i)
+                    (*points)[i].y += target - y;
             CopyIdList(top, entry);
-            ShapeKind(entry) = -std::abs(ShapeKind(entry));
+            MarkPlaced(entry);
         }
     }
     // The support centre lines over the hung shapes; a half drawing ends with the span's middle.
-    MavUtils::selectLayer(L"13-中心");
-    const int supports = m_pSupports != nullptr ? m_pSupports->length() : 0;
-    for (int k = 0; k < supports && k + 4 < m_lines.GetSize(); ++k) {
-        if (m_bHalfDrawing && k >= (supports + 1) / 2)
-            continue;
-        const double x = m_lines[k + 4].start.x;
-        AcDbObjectId id;
-        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
-        top.aEntityIds.append(id);
-    }
-    if (m_bHalfDrawing && supports % 2 == 0 && m_lines.GetSize() > 3) {
-        const double x = (m_lines[2].start.x + m_lines[3].start.x) / 2.0;
-        AcDbObjectId id;
-        DrawLine(AcGePoint3d(x, topY, 0.0), AcGePoint3d(x, bottomY, 0.0), &id);
-        top.aEntityIds.append(id);
-        const double h = m_dLabelHeight;
-        const double step = (topY - bottomY - 2.0 * h) / 7.0;
-        for (int i = 0; i < 7; ++i) {
-            AddLabelText(id, AcGePoint3d(x + h, topY - 1.5 * h - i * step, 0.0), kSpanCentreText[i], 1, 0.0, 0);
-            top.aEntityIds.append(id);
-        }
-    }
+    DrawSpanCentreLines(anchor, bottomBar);
     top.GetExtents(0);
 }

@@ -77,7 +77,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             const int last = used > 0 ? m_steelCodes[used - 1].nNumber : 0;
             record.nNumber = i == 0 ? last + 1 : last;
             record.nPrimed = i == 0 ? 0 : i;
-            ShapeKind(record) = kStrengtheningKind;
+            PlacementState(record) = kStrengtheningKind;
             // 3.3.3. The layer's bars, the last first; a layer without bars has no mark.
             int n = 0;
             for (int k = count - 1; k >= 0; --k) {
@@ -101,7 +101,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             record.dMaxLength = group.rounded ? ToCentimetre(record.dMaxLength - shorter) : record.dMaxLength - shorter;
             // 3.3.5. - 3.3.9. The shape, its range, its callout and its box.
             MavUtils::selectLayer(L"04-钢筋");
-            DrawColumnCentreLines(
+            DrawTwoPartBarDetail(
                 record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.drawnLeg - i * dec, 1, 1);
             AddRangeLabel(record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.reduction - i * dec, 1, 1);
             // Running left, clear of the centre line's name over the leg.
@@ -122,7 +122,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
     record.nNumber = 1;
     record.nPrimed = 1;
     record.nCount = m_nExtraBarCount + 1;
-    ShapeKind(record) = kStrengtheningKind;
+    PlacementState(record) = kStrengtheningKind;
     const double length = (m_pGeometry->dLength - 2.0 * m_pDesign->GetEndCover()) / 1000.0
         + 2.0 * GetHookLength(record.nDiameter, record.nBarType, 90, 0.0) / 1000.0;
     record.dMinLength = length;
@@ -130,7 +130,7 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
     record.dTotalLength = length;
     record.dAverageLength = length;
     MavUtils::selectLayer(L"04-钢筋");
-    DrawSectionOutline(record, 0);
+    DrawHookedBarDetail(record, 0);
     AddAverageRangeLabel(record, 0);
     if (record.aPoints.length() >= 3) {
         AcGePoint3d callout = PointAlongLine(

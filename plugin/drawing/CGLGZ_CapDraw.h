@@ -598,7 +598,8 @@ public:
     static int PlacementState(const CHLGZ_SteelCode& record) { return record.nFurther1; }
     static int& NoHookFlag(CHLGZ_SteelCode& record) { return record.nFurther4; }
     // A straight bar with a 90-degree hook at each end, shortened with a break mark beyond
-    // 4000 mm; with the flag the cap's span centre line marked at its middle. Returns 1.
+    // 4000 mm; with the flag the cap's span centre line marked at its middle. 0 and nothing
+    // drawn for a bar no longer than its two hooks, else 1.
     int DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark);
     // Two straight parts on one line joined at the origin (left the mean of a1 and a2, right a3,
     // mm), hooked at both ends (down with the downward flag). 0 when the bar has no length.
@@ -647,4 +648,45 @@ public:
     int m_nLongitudinalRecords = 0;
     int m_nHookedRecords = 0;
     int m_nVaryingEnds = 0;
+
+    // What sets the two drawings' bar details apart: when the bars of a record count as of one
+    // length (m), how far the halved run of a half drawing's plate bar stands under it and
+    // whether a range is halved there too, the prefix of a bend's radius, whether a straight
+    // bar's slopes get their triangles, how far its labels stand lower in a half drawing, whether
+    // a straight bar of two points shows its length or range once, and whether the second of two
+    // differing ends is primed.
+    struct DetailStyle {
+        double sameLength;
+        double halvedPlateDrop;
+        bool halveRanges;
+        const wchar_t* radiusPrefix;
+        bool straightSlopes;
+        double halfStraightDrop;
+        bool twoPointStraightLabel;
+        bool primeSecondEnd;
+        // How far the halved bottom of a half drawing's bottom-plate bar moves left of its
+        // middle (0: to the middle of the half shown), and whether a level last segment of the
+        // bottom-plate bar reads upside down.
+        double halvedBottomShift;
+        bool turnLevelLast;
+    };
+    virtual DetailStyle DetailDrawerStyle() const
+    {
+        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true, 0.0, false };
+    }
+    // The label of a part whose length differs between the bars of the record, the part the
+    // record's lengths less the fixed part (m), with an allowance (cm); by default the label of
+    // the whole length.
+    virtual CString VaryingPartLabel(const CHLGZ_SteelCode& record, double /*fixed*/, double /*allowance*/)
+    {
+        return VaryingLengthLabel(record);
+    }
+    // The index of the detail the packing beside a half plan starts with.
+    virtual INT_PTR LeadingDetail() const { return 0; }
+    // A straight bar of two points: its length, or the range of the record's bars, once.
+    void LabelTwoPointBar(CHLGZ_SteelCode& record);
+    // The details the packing beside a half plan found no room for: stacked right of the frame.
+    virtual void PlaceLeftoverDetails();
+    // The leading detail put in place beside a half plan: its top at the stirrup details' level.
+    virtual void PlaceLeadingDetail(CHLGZ_SteelCode& record);
 };

@@ -23,7 +23,6 @@ constexpr double kPi = 3.1415926535;
 constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kEighthTurn = 0.785398163375;
 constexpr double kLongestDrawn = 4000.0;
-constexpr double kSameLength = 0.000001;
 constexpr double kVertical = 0.001;
 constexpr double kOnClip = 0.1;
 
@@ -114,6 +113,9 @@ int CGLGZ_CapDraw::DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark)
     const double h = GetHookLength(record.nDiameter, record.nBarType, 90, 0.0);
     // 1. The straight part, at most 4000 mm drawn.
     double straight = record.dMaxLength * 1000.0 - 2.0 * h;
+    // A bar no longer than its two hooks has no straight part to draw.
+    if (straight <= 0.0)
+        return 0;
     const bool shortened = straight > kLongestDrawn;
     if (shortened)
         straight = kLongestDrawn;
@@ -253,12 +255,12 @@ void PlateLabel(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, const AcGePoint3d&
 // The angle of a plate bar's segment label: level for a horizontal segment; for the top-plate
 // bar the slope read from the segment's higher end, turned over past the first segment; for the
 // bottom-plate bar an upright text, turned over on the last segment.
-double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int i, int last)
+double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int i, int last, bool turnLevelLast)
 {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     if (std::fabs(dy) < kVertical)
-        return 0.0;
+        return kind == 1 && i == last && turnLevelLast ? kPi : 0.0;
     double angle = 0.0;
     if (std::fabs(dx) < kVertical) {
         angle = kind == 1 ? (i == 1 ? -kQuarterTurn : kQuarterTurn) : -kQuarterTurn;
@@ -268,6 +270,18 @@ double PlateLabelAngle(const AcGePoint3d& a, const AcGePoint3d& b, int kind, int
     if (kind == 1 ? i == last : i > 0)
         angle += kPi;
     return angle;
+}
+
+// The bends (cm) the differing part of a plate bar holds beyond its drawn length: the top-plate
+// bar's two right angles; the bottom-plate bar's two right angles (whole millimetres) in an
+// abutment cap, else the four bent-up bends of its slopes.
+double PartBends(const CGLGZ_CapDraw& draw, int kind)
+{
+    const CHLGZ_MoreInfo& more = draw.m_pDesign->GetMoreInfo();
+    const double right = GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kQuarterTurn);
+    if (kind == 0)
+        return 2.0 * right / 10.0;
+    return (draw.m_bAbutment ? 2.0 * std::trunc(right) : 4.0 * draw.m_dBendAllowance) / 10.0;
 }
 
 // The segment labels of a plate bar: every straight segment's length, the part whose length
@@ -280,7 +294,8 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
     if (n < 2)
         return;
     const double s = draw.m_dScale;
-    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < kSameLength;
+    const CGLGZ_CapDraw::DetailStyle style = draw.DetailDrawerStyle();
+    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < style.sameLength + 1e-12;
     // The part that differs: the top-plate bar's run over its middle vertex, the bottom-plate
     // bar's bottom (its first slope in an abutment cap).
     int from = kind == 0 ? 1 : (draw.m_bAbutment ? 1 : 2);
@@ -294,28 +309,41 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
         const int end = i == from ? to : i + 1;
         const AcGePoint3d& a = v[i].point;
         const AcGePoint3d& b = v[end].point;
-        const double angle = PlateLabelAngle(a, b, kind, i, last);
+        const double angle = PlateLabelAngle(a, b, kind, i, last, style.turnLevelLast);
         const double length = v[end].distance - v[i].distance;
         const AcGePoint3d middle = MidPoint(a, b);
         if (i == from) {
-            if (!same)
-                PlateLabel(draw, record, middle, draw.VaryingLengthLabel(record), angle);
-            else if (draw.m_bHalfDrawing)
-                PlateLabel(draw, record, MidPoint(a, middle), Centimetres(length, s) + L"/2", angle);
-            else
-                PlateLabel(draw, record, middle, Centimetres(length, s), angle);
+            // The range of the part: the bars' lengths less the other segments, with the bends
+            // the part holds.
+            const double fixed = (v[n - 1].distance - length) * s / 1000.0;
+            CString text = same ? Centimetres(length, s) : draw.VaryingPartLabel(record, fixed, PartBends(draw, kind));
+            AcGePoint3d at = middle;
+            // A half drawing shows the part up to its middle, halved.
+            if (draw.m_bHalfDrawing && (same || style.halveRanges)) {
+                text += L"/2";
+                if (kind == 0) {
+                    at = MidPoint(a, middle);
+                    at.y -= style.halvedPlateDrop;
+                } else if (style.halvedBottomShift > 0.0) {
+                    at.x -= style.halvedBottomShift;
+                } else {
+                    at = MidPoint(a, middle);
+                }
+            }
+            PlateLabel(draw, record, at, text, angle);
             i = end - 1;
             continue;
         }
-        if (IsArc(v[i]) || (draw.m_bHalfDrawing && i == last))
+        // A half drawing shows nothing past the halved part, cut away at the middle.
+        if (IsArc(v[i]) || (draw.m_bHalfDrawing && (i == last || (from >= 0 && i > from))))
             continue;
         PlateLabel(draw, record, middle, Centimetres(length, s), angle);
     }
-    // The bottom-plate bar's slopes at both ends.
-    if (kind == 1 && !draw.m_bAbutment && n >= 5) {
+    // The bottom-plate bar's slopes at both ends; a half drawing shows the left one only.
+    if (kind == 1 && !draw.m_bAbutment && n >= 3)
         draw.DrawSlopeTriangle(v[1].point, v[2].point, 5.0, 9.0, record.aEntityIds);
+    if (kind == 1 && !draw.m_bAbutment && !draw.m_bHalfDrawing && n >= 5)
         draw.DrawSlopeTriangle(v[4].point, v[3].point, 5.0, 9.0, record.aEntityIds);
-    }
 }
 
 } // namespace
@@ -345,9 +373,13 @@ void CGLGZ_CapDraw::DrawSlopeTriangle(
     const CString one = L"1";
     const CString value = FormatFixed(ratio, -1);
     const bool steep = std::fabs(m) >= 1.0;
-    AddLabelText(id, MidPoint(q1, q2), steep ? one : value, 0, 0.0, 0);
+    // Each text outside the triangle: under the level leg when the triangle rises from it, on
+    // the far side of the upright leg from the slope.
+    const int underLevel = q3.y > q.y ? 1 : 0;
+    const int rightOfUpright = k > 0.0 ? 0 : 1;
+    AddLabelText(id, MidPoint(q1, q2), steep ? one : value, underLevel, 0.0, 0);
     ids.append(id);
-    AddLabelText(id, MidPoint(q2, q3), steep ? value : one, 0, kQuarterTurn, 0);
+    AddLabelText(id, MidPoint(q2, q3), steep ? value : one, rightOfUpright, kQuarterTurn, 0);
     ids.append(id);
 }
 
@@ -405,6 +437,26 @@ void DimensionBend(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, const std::vect
 
 } // namespace
 
+void CGLGZ_CapDraw::LabelTwoPointBar(CHLGZ_SteelCode& record)
+{
+    const AcGePoint3dArray& p = record.aPoints;
+    const bool same = std::fabs(record.dMaxLength - record.dMinLength) < DetailDrawerStyle().sameLength + 1e-12;
+    CString text = same ? FormatFixed(record.dMinLength * 100.0, -1) : VaryingPartLabel(record, 0.0, 0.0);
+    AcGePoint3d a = p[0].x <= p[1].x ? p[0] : p[1];
+    AcGePoint3d b = p[0].x <= p[1].x ? p[1] : p[0];
+    // A half drawing shows the bar up to the middle of the cap: the label over that part, halved.
+    if (m_bHalfDrawing && m_lines.GetSize() > 3) {
+        const double middle = (m_lines[2].start.x + m_lines[3].start.x) / 2.0;
+        if (a.x < middle && b.x > middle + kOnClip) {
+            b = AcGePoint3d(middle, a.y + (b.y - a.y) * (middle - a.x) / (b.x - a.x), 0.0);
+            text = same ? text + L"/2" : L"(" + text + L")/2";
+        }
+    }
+    AcDbObjectId id;
+    AddLabelText(id, MidPoint(a, b), text, 0, AlongSegment(a, b), 0);
+    record.aEntityIds.append(id);
+}
+
 void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
 {
     std::vector<Vertex> v = ReadDetailPolyline(record);
@@ -418,8 +470,14 @@ void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
             ++i;
     }
     const double s = m_dScale;
+    const DetailStyle style = DetailDrawerStyle();
+    if (style.twoPointStraightLabel && record.aPoints.length() == 2) {
+        LabelTwoPointBar(record);
+        return;
+    }
     CString radius;
-    radius.Format(L"R%s", FormatFixed(m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
+    radius.Format(L"%s%s", style.radiusPrefix,
+        FormatFixed(m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
     const int n = static_cast<int>(v.size());
     auto level = [&](int i) { return std::fabs(v[i + 1].point.y - v[i].point.y) < kVertical; };
     for (int i = 0; i + 1 < n; ++i) {
@@ -431,12 +489,12 @@ void CGLGZ_CapDraw::DrawStraightBarDetail(CHLGZ_SteelCode& record)
         const AcGePoint3d& b = v[i + 1].point;
         AcGePoint3d at = MidPoint(a, b);
         if (m_bHalfDrawing)
-            at.y -= 10.0;
+            at.y -= style.halfStraightDrop;
         AcDbObjectId id;
         AddLabelText(id, at, Centimetres(v[i + 1].distance - v[i].distance, s), 0, AlongSegment(a, b), 0);
         record.aEntityIds.append(id);
         // A slope beside a level run.
-        if (level(i) || std::fabs(b.x - a.x) < kVertical)
+        if (!style.straightSlopes || level(i) || std::fabs(b.x - a.x) < kVertical)
             continue;
         if (i > 0 && !IsArc(v[i - 1]) && level(i - 1))
             DrawSlopeTriangle(a, b, 2.5, 3.0, record.aEntityIds);
@@ -468,12 +526,20 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
     const bool evenSpans = draw.m_pSupports != nullptr && draw.m_pSupports->length() % 2 == 0;
     const bool leftDiffers = (draw.m_nVaryingEnds & 1) != 0;
     const bool rightDiffers = (draw.m_nVaryingEnds & 2) != 0;
+    // The label of the differing ends: the record's lengths less the part all bars share.
     CString letter;
-    if (leftDiffers || rightDiffers)
-        letter = draw.VaryingLengthLabel(record);
-    const double weld = draw.WeldLengthFor(
-        GetRebarOuterDiameter(draw.m_pDesign->GetMoreInfo().GetSkeletonDiameter(),
-            draw.m_pDesign->GetMoreInfo().GetSkeletonBarType()));
+    if (leftDiffers || rightDiffers) {
+        double varying = 0.0;
+        if (leftDiffers)
+            varying += v[1].distance - v[0].distance;
+        if (rightDiffers && n > 2)
+            varying += v[n - 1].distance - v[n - 2].distance;
+        letter = draw.VaryingPartLabel(record, (v[n - 1].distance - varying) * s / 1000.0, 0.0);
+    }
+    const bool prime = draw.DetailDrawerStyle().primeSecondEnd;
+    // The weld length by the drawing's own table of outer diameters.
+    const double weld = draw.WeldLengthFor(draw.BarOuterDiameter(
+        draw.m_pDesign->GetMoreInfo().GetSkeletonDiameter(), draw.m_pDesign->GetMoreInfo().GetSkeletonBarType()));
     CString radius;
     radius.Format(L"R%s", FormatFixed(draw.m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
     for (int i = 0; i + 1 < n; ++i) {
@@ -496,7 +562,7 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
         if (i == 0 && leftDiffers)
             text = letter;
         if (i + 2 == n && rightDiffers)
-            text = leftDiffers ? letter + L"'" : letter;
+            text = leftDiffers && prime ? letter + L"'" : letter;
         if (half) {
             if (at.x > clipX + kOnClip)
                 continue;

@@ -70,6 +70,8 @@ void CGLGZ_CapDraw::HangDetails(int reference, int kindOne, const std::vector<in
 
 void CGLGZ_CapDraw::DrawSpanCentreLines(int reference, int kindOne)
 {
+    if (reference < 0 || kindOne < 0 || reference >= m_steelCodes.GetSize() || kindOne >= m_steelCodes.GetSize())
+        return;
     CHLGZ_SteelCode& ref = m_steelCodes[reference];
     const CHLGZ_SteelCode& bottom = m_steelCodes[kindOne];
     if (ref.aFurtherPoints.length() < 3 || bottom.aFurtherPoints.length() < 3 || m_pSupports == nullptr)
@@ -124,21 +126,20 @@ int CGLGZ_CapDraw::ArrangeDetails()
         return 1;
     const AcGePoint3d o = m_ptsSheetOrigins.first();
     const double f = m_frame.m_dWidth;
-    const double g = m_frame.m_dHeight;
     const double bottom = o.y + TitleStripHeight();
     const double tableHeight = (m_steelCodes.GetSize() + 1) * 5.0 + 8.0 + 7.0;
     double sectionWidth = 0.0;
     double sectionHeight = 0.0;
     MeasureColumnSection(sectionWidth, sectionHeight);
     const double sectionX = m_ptsColumnSections.isEmpty() ? o.x : m_ptsColumnSections.first().x;
-    // 1. The first detail at the stirrup details' level.
-    CHLGZ_SteelCode& first = m_steelCodes[0];
-    PlaceDetail(first, first.ptMin.x, m_ptStirrupDetails.y);
+    // 1. The leading detail at the stirrup details' level.
+    const INT_PTR leading = std::clamp<INT_PTR>(LeadingDetail(), 0, m_steelCodes.GetSize() - 1);
+    PlaceLeadingDetail(m_steelCodes[leading]);
     // 2. The quantity table beside the column sections (the table orders the list).
     const AcGePoint3d table = HalfPlanTablePoint();
     DrawQuantityTable(table);
     // 3. A column of hooked and strengthening bars under the first detail.
-    double level = m_steelCodes[0].ptMin.y + 3.0;
+    double level = m_steelCodes[leading].ptMin.y + 3.0;
     const double columnX = m_lines.GetSize() > 2 ? (m_lines[1].start.x + m_lines[2].start.x) / 2.0 : o.x;
     for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i) {
         CHLGZ_SteelCode& record = m_steelCodes[i];
@@ -213,14 +214,27 @@ int CGLGZ_CapDraw::ArrangeDetails()
         rowHeight = std::max(rowHeight, DetailHeight(record) - 3.0);
     }
     centreRow();
-    // 6. Whatever is left, stacked right of the frame.
-    level = o.y + g;
+    // 6. Whatever is left.
+    PlaceLeftoverDetails();
+    return 1;
+}
+
+void CGLGZ_CapDraw::PlaceLeadingDetail(CHLGZ_SteelCode& record)
+{
+    PlaceDetail(record, record.ptMin.x, m_ptStirrupDetails.y);
+}
+
+void CGLGZ_CapDraw::PlaceLeftoverDetails()
+{
+    if (m_ptsSheetOrigins.isEmpty())
+        return;
+    const AcGePoint3d o = m_ptsSheetOrigins.first();
+    double level = o.y + m_frame.m_dHeight;
     for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i) {
         CHLGZ_SteelCode& record = m_steelCodes[i];
         if (IsPlaced(record))
             continue;
-        PlaceDetail(record, f + o.x + 10.0, level);
+        PlaceDetail(record, m_frame.m_dWidth + o.x + 10.0, level);
         level -= DetailHeight(record) - 3.0;
     }
-    return 1;
 }

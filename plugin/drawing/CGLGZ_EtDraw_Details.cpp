@@ -305,7 +305,10 @@ int CGLGZ_EtDraw::DrawStirrupDetails()
             continue;
         }
         MavUtils::selectLayer(L"04-钢筋");
-        DrawHookedBarDetail(record, 0);
+        if (!DrawHookedBarDetail(record, 0)) {
+            run.withoutDetail.push_back(i);
+            continue;
+        }
         const AcGePoint3dArray& p = record.aPoints;
         AcGePoint3d anchor = Along(p[1], p[2], 0.75);
         anchor.x -= 5.0;

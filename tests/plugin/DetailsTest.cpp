@@ -11,6 +11,7 @@
 #include "AcDbLine.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
+#include "CGLGZ_BtDraw.h"
 #include "CGLGZ_EtDraw.h"
 #include "CTov_DwgDataBase.h"
 #include "NumericHelpers.h"
@@ -577,6 +578,61 @@ TEST_F(Details, BendsGetTheirArcLengthAndRadius)
         EXPECT_EQ(HasText(record.aEntityIds, L"R=" + std::wstring(FormatFixed(4.0 * s / 10.0, -1))), kind == 7) << kind;
         EXPECT_TRUE(HasText(record.aEntityIds, L"80")) << kind;
     }
+}
+
+// The skew-section drawing draws its bends with the same drawers: a straight bar's radial
+// dimension reads "R=", an upper bent-up bar at a support is drawn as a lower one (radius lines
+// and "R="), and an end whose length differs between the bars reads the range of that end's
+// lengths, longest first, where the normal-section drawing writes a letter.
+TEST_F(Details, SkewBendsAndDifferingEndsAreDrawnByTheSharedDrawers)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("square-two-columns.glt");
+    AttachAsTheRun(draw);
+    draw.PrepareDrawing();
+    const double s = draw.m_dScale;
+    const std::wstring radius = L"R=" + std::wstring(FormatFixed(model.GetMoreInfo().GetBendRadius() / 10.0, -1));
+    const double bulge = std::tan(3.1415926535 / 8.0);
+    auto bent = [&]() {
+        CHLGZ_SteelCode record;
+        auto* pl = new AcDbPolyline();
+        pl->addVertexAt(0, AcGePoint2d(0.0, 10.0));
+        pl->addVertexAt(1, AcGePoint2d(0.0, 4.0), bulge);
+        pl->addVertexAt(2, AcGePoint2d(4.0, 0.0));
+        pl->addVertexAt(3, AcGePoint2d(20.0, 0.0));
+        AcDbObjectId id;
+        EXPECT_TRUE(AppendToModelSpace(pl, id));
+        pl->close();
+        record.aEntityIds.append(id);
+        for (const AcGePoint3d& p : { P(0, 10), P(0, 4), P(4, 0), P(20, 0) })
+            record.aPoints.append(p);
+        return record;
+    };
+    CHLGZ_SteelCode straight = bent();
+    draw.DrawStraightBarDetail(straight);
+    bool radial = false;
+    for (const AcDbObjectId& e : straight.aEntityIds)
+        if (ReadBack<AcDbRadialDimension> dim(e); dim)
+            radial = radial || dim->dimensionTextString() == radius;
+    EXPECT_TRUE(radial);
+    CHLGZ_SteelCode support = bent();
+    draw.DrawSupportLowerBentBarDetail(support);
+    EXPECT_TRUE(HasText(support.aEntityIds, L"R=" + std::wstring(FormatFixed(4.0 * s / 10.0, -1))));
+    // The first run of 6 units differs: the others hold 16 units and the quarter circle.
+    CHLGZ_SteelCode upper = bent();
+    upper.dMinLength = 1.8;
+    upper.dMaxLength = 2.0;
+    draw.m_nVaryingEnds = 3;
+    draw.m_bHalfDrawing = 0;
+    draw.DrawUpperBentBarDetail(upper, 0.0, 0);
+    draw.m_nVaryingEnds = 0;
+    const double fixed = 2.0 * 3.1415926535 * 4.0 / 4.0 * s / 1000.0;
+    const std::wstring range = std::wstring(FormatFixed((2.0 - fixed) * 100.0, -1)) + L"~"
+        + std::wstring(FormatFixed((1.8 - fixed) * 100.0, -1));
+    int ranges = 0;
+    for (const Label& l : Texts(upper.aEntityIds))
+        ranges += l.text == range ? 1 : 0;
+    EXPECT_EQ(ranges, 2) << "both ends, neither primed";
 }
 
 // Beside a half plan (the abutment cap drawn in normal sections): the top-plate detail with all

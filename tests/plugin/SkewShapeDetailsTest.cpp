@@ -95,7 +95,7 @@ protected:
 TEST_F(SkewShapeLabelsTest, EverySegmentOfABarOfOneLengthIsLabelledAlongIt)
 {
     CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     // Five segment labels, then the two slope triangles' ratios.
     ASSERT_EQ(labels.size(), 5u + 4u);
@@ -126,11 +126,11 @@ TEST_F(SkewShapeLabelsTest, BarsOfDifferingLengthsGetTheVaryingRunsRange)
         int lines;
     } cases[] = {
         // Fixed 48.28 units = 2.414 m; the range adds 4 bend allowances of 20 mm.
-        { "pier", 0, 0, { L"50", L"70.7", L"70.7", L"50", L"406.6~376.6" }, { 50, 10.25, 0 }, 6 },
+        { "pier", 0, 0, { L"50", L"70.7", L"406.6~376.6", L"70.7", L"50" }, { 50, 10.25, 0 }, 6 },
         // Labels end with the halved run; the range is halved and moved off the cut.
         { "pier half", 0, 1, { L"50", L"70.7", L"406.6~376.6/2" }, { 40, 10.25, 0 }, 3 },
         // Fixed 60 units = 3 m; the range (left empty here) adds two right-angle bend allowances.
-        { "abutment", 1, 0, { L"150", L"150", L"" }, { 50, 0.25, 0 }, 0 },
+        { "abutment", 1, 0, { L"150", L"", L"150" }, { 50, 0.25, 0 }, 0 },
     };
     const double h = 2.0
         * std::trunc(GetBendAllowance(
@@ -139,18 +139,23 @@ TEST_F(SkewShapeLabelsTest, BarsOfDifferingLengthsGetTheVaryingRunsRange)
     const std::wstring abutmentRange
         = std::wstring(FormatFixed(340.0 + h, -1).GetString()) + L"~" + FormatFixed(310.0 + h, -1).GetString();
     for (Case& c : cases) {
-        if (c.texts.back().empty())
-            c.texts.back() = abutmentRange;
+        for (std::wstring& t : c.texts)
+            if (t.empty())
+                t = abutmentRange;
         draw.m_bAbutment = c.abutment;
         draw.m_bHalfDrawing = c.half;
         CHLGZ_SteelCode record = c.abutment ? Shape(ABUTMENT_BAR, 6.1, 6.4) : Shape(PIER_BAR, 6.1, 6.4);
-        draw.LabelShapeSegments(record);
+        draw.DrawBottomPlateBarDetail(record);
         const std::vector<Label> labels = LabelsOf(record.aEntityIds);
         ASSERT_GE(labels.size(), c.texts.size()) << c.name;
+        // The labels in the order of the segments, the range in its run's place.
         std::vector<std::wstring> texts;
-        for (size_t i = 0; i < c.texts.size(); ++i)
+        for (size_t i = 0; i < c.texts.size(); ++i) {
             texts.push_back(labels[i].text);
-        EXPECT_TRUE(Same(labels[c.texts.size() - 1].point, c.range)) << c.name;
+            if (labels[i].text.find(L'~') != std::wstring::npos) {
+                EXPECT_TRUE(Same(labels[i].point, c.range)) << c.name;
+            }
+        }
         EXPECT_EQ(texts, c.texts) << c.name;
         EXPECT_EQ(LinesAmong(record.aEntityIds), c.lines) << c.name;
     }
@@ -160,7 +165,7 @@ TEST_F(SkewShapeLabelsTest, AHalfDrawingHalvesTheVaryingRunAndStopsThere)
 {
     draw.m_bHalfDrawing = 1;
     CHLGZ_SteelCode record = Shape(PIER_BAR, 6.0, 6.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     ASSERT_EQ(labels.size(), 3u + 2u);
     EXPECT_EQ(labels[2].text, L"400/2");
@@ -171,7 +176,7 @@ TEST_F(SkewShapeLabelsTest, AVerticalSecondSegmentReadsDownwardAndOthersUpward)
 {
     draw.m_bAbutment = 1;
     CHLGZ_SteelCode record = Shape({ { 0, 0 }, { 0, 20 }, { 0, 40 }, { 30, 40 } }, 3.0, 3.0);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     const std::vector<Label> labels = LabelsOf(record.aEntityIds);
     ASSERT_EQ(labels.size(), 3u);
     EXPECT_NEAR(labels[0].angle, kPi / 2, 1e-9);
@@ -183,10 +188,10 @@ TEST_F(SkewShapeLabelsTest, AVerticalSecondSegmentReadsDownwardAndOthersUpward)
 TEST_F(SkewShapeLabelsTest, AShapeThatCannotBeOpenedGetsNothing)
 {
     CHLGZ_SteelCode record;
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     EXPECT_EQ(record.aEntityIds.length(), 0);
     record.aEntityIds.append(AcDbObjectId::kNull);
-    draw.LabelShapeSegments(record);
+    draw.DrawBottomPlateBarDetail(record);
     EXPECT_EQ(record.aEntityIds.length(), 1);
 }
 
@@ -203,15 +208,47 @@ TEST_F(SkewShapeLabelsTest, AStraightBarShowsItsLengthOrRangeOverThePartShown)
         { 0, 7.8, 8.0, L"800~780", { 50, 10.25, 0 } },
         { 1, 7.8, 8.0, L"(800~780)/2", { 25, 10.25, 0 } },
     };
+    // The cap's end faces at 0 and 100: its middle at 50.
+    draw.m_lines.SetSize(4);
+    draw.m_lines[2].start.set(0, 0, 0);
+    draw.m_lines[3].start.set(100, 0, 0);
     for (const Case& c : cases) {
         draw.m_bHalfDrawing = c.half;
         CHLGZ_SteelCode record = Shape({ { 0, 10 }, { 50, 10 }, { 100, 10 } }, c.shortest, c.longest);
-        draw.LabelKind2Shape(record, 50.0);
+        record.aPoints.append(AcGePoint3d(0, 10, 0));
+        record.aPoints.append(AcGePoint3d(100, 10, 0));
+        draw.DrawStraightBarDetail(record);
         const std::vector<Label> labels = LabelsOf(record.aEntityIds);
         ASSERT_EQ(labels.size(), 1u) << c.text;
         EXPECT_EQ(labels[0].text, c.text);
         EXPECT_TRUE(Same(labels[0].point, c.at)) << c.text;
     }
+}
+
+// The shared drawers as the skew drawing draws them: a top-plate bar of differing lengths reads
+// the range of its run (longest first, less the legs, with the run's bends) where the normal
+// drawing writes a letter; a straight bar's slope gets no triangle.
+TEST_F(SkewShapeLabelsTest, TheSharedDrawersWriteRangesAndNoSlopeTriangles)
+{
+    CHLGZ_SteelCode top = Shape({ { 0, 20 }, { 0, 30 }, { 50, 30 }, { 100, 30 }, { 100, 20 } }, 5.8, 6.0);
+    draw.DrawTopPlateBarDetail(top);
+    const CHLGZ_MoreInfo& more = design.GetMoreInfo();
+    const double a = 2.0 * GetBendAllowance(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), kPi / 2.0) / 10.0;
+    // The legs are 20 units, 1 m at 1:50.
+    const std::wstring range = std::wstring(FormatFixed(500.0 + a, -1).GetString()) + L"~"
+        + FormatFixed(480.0 + a, -1).GetString();
+    bool found = false;
+    for (const Label& l : LabelsOf(top.aEntityIds))
+        found = found || (l.text == range && std::fabs(l.point.x - 50.0) < kTol);
+    EXPECT_TRUE(found) << "no " << std::string(range.begin(), range.end());
+    EXPECT_EQ(LabelsOf(top.aEntityIds).size(), 3u) << "two legs and the run";
+
+    CHLGZ_SteelCode sloped = Shape({ { 0, 0 }, { 10, 10 }, { 50, 10 } }, 2.0, 2.0);
+    for (const AcGePoint3d& p : { AcGePoint3d(0, 0, 0), AcGePoint3d(10, 10, 0), AcGePoint3d(50, 10, 0) })
+        sloped.aPoints.append(p);
+    draw.DrawStraightBarDetail(sloped);
+    EXPECT_EQ(LabelsOf(sloped.aEntityIds).size(), 2u);
+    EXPECT_EQ(LinesAmong(sloped.aEntityIds), 0);
 }
 
 TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
@@ -228,7 +265,7 @@ TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
     };
     for (const Case& c : cases) {
         AcDbObjectIdArray ids;
-        draw.DrawSlopeMark(c.corner, c.end, 5.0, 9.0, ids);
+        draw.DrawSlopeTriangle(c.corner, c.end, 5.0, 9.0, ids);
         ASSERT_EQ(ids.length(), 5);
         std::vector<Segment> lines;
         for (int i = 0; i < 3; ++i) {
@@ -245,7 +282,7 @@ TEST_F(SkewShapeLabelsTest, SlopeMarksSitUnderTheSlopeWithTheRatioOnTheirLegs)
     }
     // A vertical segment has no slope.
     AcDbObjectIdArray ids;
-    draw.DrawSlopeMark({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
+    draw.DrawSlopeTriangle({ 0, 0, 0 }, { 0, 10, 0 }, 5.0, 9.0, ids);
     EXPECT_EQ(ids.length(), 0);
 }
 
@@ -312,7 +349,7 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
         EXPECT_EQ(m.FormatMark(), i == 0 ? CString(L"10") : CString(L"10'"));
         EXPECT_EQ(m.nDiameter, 25);
         EXPECT_EQ(m.nCount, 2);
-        EXPECT_EQ(CGLGZ_BtDraw::ShapeKind(m), 2);
+        EXPECT_EQ(CGLGZ_BtDraw::PlacementState(m), 2);
         // Less the inner distance and 50 mm a layer, to the centimetre.
         EXPECT_NEAR(m.dMinLength, 2.5 - 0.05 * i, 1e-9);
         EXPECT_NEAR(m.dMaxLength, 2.7 - 0.05 * i, 1e-9);
@@ -418,7 +455,7 @@ TEST_F(SkewStrengtheningShapesTest, BarFiguresAreShortenedTo4000AndNeedALength)
     for (const Case& c : cases) {
         CHLGZ_SteelCode record;
         record.nBarType = 1;
-        EXPECT_EQ(draw.DrawColumnCentreLines(record, c.lower, c.upper, c.leg, 1, 0), c.drawn);
+        EXPECT_EQ(draw.DrawTwoPartBarDetail(record, c.lower, c.upper, c.leg, 1, 0), c.drawn);
         EXPECT_EQ(record.aEntityIds.length(), c.entities);
         if (!c.drawn)
             continue;
@@ -433,7 +470,7 @@ TEST_F(SkewStrengtheningShapesTest, BarFiguresAreShortenedTo4000AndNeedALength)
     hooked.nDiameter = 12;
     hooked.nBarType = 1;
     hooked.dMaxLength = 0.1;
-    EXPECT_EQ(draw.DrawSectionOutline(hooked, 0), 0);
+    EXPECT_EQ(draw.DrawHookedBarDetail(hooked, 0), 0);
     EXPECT_EQ(hooked.aEntityIds.length(), 0);
 }
 
@@ -536,7 +573,7 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
     for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
         const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
         EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << c.nNumber;
-        EXPECT_LT(CGLGZ_BtDraw::ShapeKind(c), 0) << "mark " << c.nNumber;
+        EXPECT_LT(CGLGZ_BtDraw::PlacementState(c), 0) << "mark " << c.nNumber;
     }
     // No stirrups from the bar tables, no stirrup to complain of.
     EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 0);
@@ -544,7 +581,7 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
     int hooked = 0;
     for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
         const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
-        hooked += CGLGZ_BtDraw::ShapeKind(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
+        hooked += CGLGZ_BtDraw::PlacementState(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
     }
     EXPECT_EQ(hooked, 2);
     // The placed details lie on sheets and apart from one another.
