@@ -1,5 +1,6 @@
 #include "CBentCapFormRBView.h"
 
+#include "ContextMenuRelay.h"
 #include "ElevationBarRows.h"
 
 namespace {
@@ -36,6 +37,7 @@ void CBentCapFormRBView::OnInitialUpdate()
     m_pGridCtrl->EnableTitleTips(TRUE);
     m_pGridCtrl->SetTextBkColor(RGB(255, 255, 224));
     m_pGridCtrl->SetSingleRowSelection(TRUE);
+    RelayContextMenu(*m_pGridCtrl);
     UpdateSketch();
 }
 
@@ -214,4 +216,13 @@ void CBentCapFormRBView::StoreBarRow(int j)
         texts.push_back(m_pGridCtrl->GetItemText(row, col));
     if (StoreElevationBarRow(*m_pPierInfo, m_view, j, texts))
         MarkModified();
+}
+
+LRESULT CBentCapFormRBView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CONTEXTMENU) {
+        OnContextMenu(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+        return 0;
+    }
+    return CBentCapFormBaseView::WindowProc(message, wParam, lParam);
 }
