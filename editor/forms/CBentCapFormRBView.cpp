@@ -25,10 +25,10 @@ void CBentCapFormRBView::OnInitialUpdate()
 {
     AddLabel(L"钢筋示意图：", CRect(8, 8, 300, 28));
     m_wndSketch.m_pFont = m_pLogFont;
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 30, 720, 250), this, kSketchId);
-    AddLabel(L"钢筋信息：", CRect(8, 258, 300, 278));
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 28, 720, 168), this, kSketchId);
+    AddLabel(L"钢筋信息：", CRect(8, 174, 300, 192));
     // The grid takes the place of the table's frame, two pixels inside it.
-    const CRect placeholder(8, 280, 720, 560);
+    const CRect placeholder(8, 192, 720, 340);
     m_pGridCtrl = std::make_unique<CGridCtrl>();
     m_pGridCtrl->Create(CRect(placeholder.left + 2, placeholder.top + 2, placeholder.right, placeholder.bottom), this,
                         kGridId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
