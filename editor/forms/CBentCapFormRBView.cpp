@@ -38,6 +38,8 @@ void CBentCapFormRBView::OnInitialUpdate()
     m_pGridCtrl->SetTextBkColor(RGB(255, 255, 224));
     m_pGridCtrl->SetSingleRowSelection(TRUE);
     RelayContextMenu(*m_pGridCtrl);
+    if (m_nCategoryCode != -1)
+        m_view = ElevationBarViewOf(m_nCategoryCode);
     UpdateSketch();
 }
 
