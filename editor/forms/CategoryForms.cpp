@@ -6,6 +6,8 @@
 #include "CBentCapFormHPView.h"
 #include "CBentCapFormNFView.h"
 #include "CBentCapFormNRView.h"
+#include "CBentCapFormPLView.h"
+#include "CBentCapFormRBView.h"
 #include "CBentCapFormPSView.h"
 #include "CBentCapFormPTView.h"
 #include "CBentCapFormSCView.h"
@@ -30,6 +32,10 @@ std::unique_ptr<CBentCapFormBaseView> MakeEmptyForm()
 
 FormFactory FormFactoryForCategory(int nCode)
 {
+    if (nCode == 209)
+        return &Make<CBentCapFormPLView>;
+    if (nCode / 100 == 1)
+        return &Make<CBentCapFormRBView>;
     switch (nCode) {
     case 0: return &Make<CBentCapFormBSView>;
     case 200: return &Make<CBentCapFormNRView>;
