@@ -22,18 +22,10 @@ std::unique_ptr<CBentCapFormBaseView> Make()
     return std::make_unique<Form>();
 }
 
-// Categories whose form the editor does not have yet show an empty form that stores nothing.
-std::unique_ptr<CBentCapFormBaseView> MakeEmptyForm()
-{
-    return std::make_unique<CBentCapFormBaseView>(0);
-}
-
 } // namespace
 
 FormFactory FormFactoryForCategory(int nCode)
 {
-    if (nCode == 209)
-        return &Make<CBentCapFormPLView>;
     if (nCode / 100 == 1)
         return &Make<CBentCapFormRBView>;
     switch (nCode) {
@@ -47,13 +39,11 @@ FormFactory FormFactoryForCategory(int nCode)
     case 201: return &Make<CBentCapFormSTView>;
     case 205: return &Make<CBentCapFormSDView>;
     case 207: return &Make<CBentCapFormBPView>;
-    case 209: return &MakeEmptyForm;
+    case 209: return &Make<CBentCapFormPLView>;
     default: break;
     }
     if (nCode >= 11 && nCode <= 19)
         return &Make<CBentCapFormNFView>;
-    if (nCode / 100 == 1)
-        return &MakeEmptyForm;
     return nullptr;
 }
 
