@@ -116,6 +116,7 @@ int CGLGZ_BtDraw::DrawViews(int full)
     if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))
         return 0;
     ClipDetailAtMiddle(beforeDetail);
+    MeasureSkeletonDetail(beforeDetail);
 
     // 15. The bar marks of the details.
     DrawBarMarks(1, 0);

@@ -9,9 +9,13 @@
 #include "AcDbEntity.h"
 #include "AcDbLine.h"
 #include "AcDbMText.h"
+#include "AcDbPolyline.h"
 #include "AcDbRotatedDimension.h"
 #include "AcDbText.h"
 #include "MavUtils.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -108,4 +112,62 @@ void CGLGZ_BtDraw::ClipDetailAtMiddle(size_t first)
             entity->erase();
         entity->close();
     }
+}
+
+void CGLGZ_BtDraw::MeasureSkeletonDetail(size_t first)
+{
+    m_bSkeletonMeasured = 0;
+    const bool half = m_bHalfDrawing && m_lines.GetSize() > 3;
+    const std::vector<AcDbObjectId> ids = ModelSpaceEntities();
+    for (size_t i = first; i < ids.size(); ++i) {
+        AcDbEntity* entity = nullptr;
+        if (ids[i].isErased() || acdbOpenAcDbEntity(entity, ids[i], AcDb::kForRead) != Acad::eOk)
+            continue;
+        AcDbExtents box;
+        const bool measured = entity->getGeomExtents(box) == Acad::eOk;
+        // The bars of a half drawing are cut at the middle with the elevation's, at the end.
+        const bool bar = dynamic_cast<AcDbPolyline*>(entity) != nullptr;
+        entity->close();
+        if (!measured)
+            continue;
+        if (bar && half && box.maxPoint().x > m_dDetailMiddle)
+            box.set(box.minPoint(), AcGePoint3d(std::max(box.minPoint().x, m_dDetailMiddle), box.maxPoint().y, 0.0));
+        if (!m_bSkeletonMeasured) {
+            m_ptSkeletonMin = box.minPoint();
+            m_ptSkeletonMax = box.maxPoint();
+            m_bSkeletonMeasured = 1;
+            continue;
+        }
+        m_ptSkeletonMin.set(std::min(m_ptSkeletonMin.x, box.minPoint().x), std::min(m_ptSkeletonMin.y, box.minPoint().y), 0.0);
+        m_ptSkeletonMax.set(std::max(m_ptSkeletonMax.x, box.maxPoint().x), std::max(m_ptSkeletonMax.y, box.maxPoint().y), 0.0);
+    }
+}
+
+bool CGLGZ_BtDraw::OverlapsSkeletonDetail(const CHLGZ_SteelCode& record) const
+{
+    if (!m_bSkeletonMeasured || record.aEntityIds.length() == 0)
+        return false;
+    return record.ptMin.x < m_ptSkeletonMax.x && record.ptMax.x > m_ptSkeletonMin.x
+        && record.ptMin.y < m_ptSkeletonMax.y && record.ptMax.y > m_ptSkeletonMin.y;
+}
+
+// The packing knows the sheets' areas, not what the skeleton detail took of them: a placed
+// detail that lands on the skeleton detail is taken up again and goes to a further sheet with
+// whatever else found no room.
+void CGLGZ_BtDraw::KeepDetailsClearOfSkeleton()
+{
+    bool moved = false;
+    for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i) {
+        CHLGZ_SteelCode& record = m_steelCodes[i];
+        // A detail joined to another moves with it.
+        if (!IsPlaced(record) || PlacementState(record) == -1)
+            continue;
+        record.GetExtents(0);
+        if (!OverlapsSkeletonDetail(record))
+            continue;
+        PlacementState(record) = -PlacementState(record);
+        moved = true;
+    }
+    if (moved)
+        PlaceLeftoverDetails();
 }
