@@ -112,8 +112,11 @@ int CGLGZ_BtDraw::DrawViews(int full)
     WriteSectionStirrupMarks();
 
     // 14. The skeleton detail.
+    const size_t beforeDetail = ModelSpaceEntityCount();
     if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))
         return 0;
+    ClipDetailAtMiddle(beforeDetail);
+    MeasureSkeletonDetail(beforeDetail);
 
     // 15. The bar marks of the details.
     DrawBarMarks(1, 0);

@@ -226,4 +226,15 @@ public:
     // The top-plate bar with what hangs under it on a further sheet when it would reach under
     // the title strip.
     void PlaceLeadingDetail(CHLGZ_SteelCode& record) override;
+    // A half drawing's skeleton detail cut at the middle: what it drew from the given model-space
+    // entry on, past the middle, brought back to it or erased.
+    size_t ModelSpaceEntityCount() const;
+    void ClipDetailAtMiddle(size_t first);
+    // The skeleton detail's extents once it is drawn and cut, and the shape details kept off it.
+    int m_bSkeletonMeasured = 0;
+    AcGePoint3d m_ptSkeletonMin;
+    AcGePoint3d m_ptSkeletonMax;
+    void MeasureSkeletonDetail(size_t first);
+    bool OverlapsSkeletonDetail(const CHLGZ_SteelCode& record) const;
+    void KeepDetailsClearOfSkeleton();
 };

@@ -254,6 +254,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         ArrangeDetails();
     else
         ArrangeDetailsInRows();
+    KeepDetailsClearOfSkeleton();
     return 1;
 }
 

@@ -2,8 +2,12 @@
 // detail, on the skew examples run as the entry runs them up to the bar shapes.
 #include "DrawingDesignFixture.h"
 
+#include "AcDbAlignedDimension.h"
+#include "AcDbBlockReference.h"
 #include "AcDbCircle.h"
 #include "AcDbDimension.h"
+#include "AcDbLine.h"
+#include "AcDbMText.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "CGLGZ_BtDraw.h"
@@ -899,4 +903,65 @@ TEST_F(SkewSections, TheViewOrderGroupsDrawsTheSectionsAndTheTablesOfAnLSection)
                 captions += t.text == CGLGZ_CapDraw::ColumnSectionTitle(i) ? 1 : 0;
         EXPECT_EQ(captions, model.GetSectionPositions().length());
     }
+}
+
+// The entities drawn since the mark that reach past x: dimensions and lines by their points,
+// weld marks by their middle, anything else (texts aside) by its left edge.
+static int PastTheMiddle(const std::vector<AcDbObjectId>& ids, double x)
+{
+    int past = 0;
+    for (AcDbObjectId id : ids) {
+        if (id.isErased() || ReadBack<AcDbText>(id) || ReadBack<AcDbMText>(id))
+            continue;
+        if (ReadBack<AcDbAlignedDimension> d(id); d) {
+            past += std::max(d->xLine1Point().x, d->xLine2Point().x) > x ? 1 : 0;
+            continue;
+        }
+        if (ReadBack<AcDbLine> l(id); l) {
+            past += std::max(l->startPoint().x, l->endPoint().x) > x ? 1 : 0;
+            continue;
+        }
+        ReadBack<AcDbEntity> e(id);
+        AcDbExtents ext;
+        if (!e || e->getGeomExtents(ext) != Acad::eOk)
+            continue;
+        const bool mark = static_cast<bool>(ReadBack<AcDbBlockReference>(id));
+        past += (mark ? (ext.minPoint().x + ext.maxPoint().x) / 2.0 : ext.minPoint().x) > x ? 1 : 0;
+    }
+    return past;
+}
+
+// A half drawing's skeleton detail ends at the middle: its dimensions and lines are brought back
+// to it, the weld marks beyond it erased, the texts kept; a whole drawing's detail is left whole.
+TEST_F(SkewSkeletonDetail, AHalfDrawingsDetailIsCutAtTheMiddle)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    ASSERT_EQ(draw.m_bHalfDrawing, 1);
+    MarkDrawn();
+    const size_t first = draw.ModelSpaceEntityCount();
+    ASSERT_EQ(draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin), 1);
+    const double limit = draw.m_dDetailMiddle + 0.05;
+    const std::vector<AcDbObjectId> drawn = Drawn();
+    const int pastBefore = PastTheMiddle(drawn, limit);
+    ASSERT_GT(pastBefore, 0) << "the detail's welds and lengths run on past the middle";
+    const size_t texts = TextsDrawn().size();
+    // A whole drawing cuts nothing.
+    draw.m_bHalfDrawing = 0;
+    draw.ClipDetailAtMiddle(first);
+    EXPECT_EQ(PastTheMiddle(drawn, limit), pastBefore);
+    draw.m_bHalfDrawing = 1;
+    draw.ClipDetailAtMiddle(first);
+    EXPECT_EQ(PastTheMiddle(drawn, limit), 0);
+    EXPECT_EQ(TextsDrawn().size(), texts);
+    // The halved lengths are still there, ending at the middle.
+    int halved = 0;
+    for (AcDbObjectId id : Drawn())
+        if (ReadBack<AcDbAlignedDimension> d(id); d && d->dimensionTextString().ends_with(L"/2")) {
+            ++halved;
+            EXPECT_NEAR(std::max(d->xLine1Point().x, d->xLine2Point().x), draw.m_dDetailMiddle, 1e-6);
+        }
+    EXPECT_GT(halved, 0);
 }

@@ -7,6 +7,7 @@
 #include "CGLGZ_CapDraw_BarShapeWork.h"
 
 #include <string>
+#include <vector>
 
 class SkewViews : public SkewDrawFixture {
 protected:
@@ -71,4 +72,77 @@ TEST_F(SkewViews, FailedMainViewEndsTheViews)
     EXPECT_EQ(draw.Draw(1), 0);
     EXPECT_FALSE(model.GetMainFace().GetLTLSteel().GetFirstId().isNull());
     EXPECT_FALSE(Drawn().empty());
+}
+
+// The shape details keep off the skeleton detail, half or whole, on whatever sheet they land;
+// every detail with a drawing is placed.
+TEST_F(SkewViews, ShapeDetailsKeepOffTheSkeletonDetail)
+{
+    struct Case {
+        const char* example;
+        int symmetric;
+    };
+    for (const Case& c : { Case { "square-two-columns.glt", 1 }, Case { "abutment.glt", 1 }, Case { "l-section.glt", 1 },
+             Case { "square-two-columns.glt", 0 } }) {
+        SCOPED_TRACE(std::string(c.example) + " " + std::to_string(c.symmetric));
+        app().docManager().newDocument();
+        CGLGZ_BtDraw draw;
+        LoadAsTheRun(c.example, [&](CHLGZ_PierInfo& m, CBent_BasicGeometry&) {
+            if (!c.symmetric)
+                m.SetGeneralSymmetric(0);
+        });
+        AttachAsTheRun(draw);
+        ASSERT_EQ(draw.Draw(1), 1);
+        ASSERT_EQ(draw.m_bSkeletonMeasured, 1);
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            CHLGZ_SteelCode& record = draw.m_steelCodes[i];
+            if (record.aEntityIds.length() == 0 || CGLGZ_CapDraw::PlacementState(record) == -1)
+                continue;
+            EXPECT_TRUE(CGLGZ_CapDraw::IsPlaced(record)) << "mark " << i;
+            record.GetExtents(0);
+            EXPECT_FALSE(draw.OverlapsSkeletonDetail(record))
+                << "mark " << i << " at " << record.ptMin.x << "," << record.ptMin.y << " - " << record.ptMax.x
+                << "," << record.ptMax.y << " on the skeleton " << draw.m_ptSkeletonMin.x << ","
+                << draw.m_ptSkeletonMin.y << " - " << draw.m_ptSkeletonMax.x << "," << draw.m_ptSkeletonMax.y;
+        }
+    }
+}
+
+// A detail the packing left on the skeleton detail is taken up again and goes to a further
+// sheet, clear of it; one clear of it stays where it is.
+TEST_F(SkewViews, ADetailOnTheSkeletonDetailGoesToAFurtherSheet)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("square-two-columns.glt");
+    AttachAsTheRun(draw);
+    ASSERT_EQ(draw.Draw(1), 1);
+    std::vector<INT_PTR> placed;
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+        const CHLGZ_SteelCode& record = draw.m_steelCodes[i];
+        if (record.aEntityIds.length() > 0 && CGLGZ_CapDraw::PlacementState(record) != -1)
+            placed.push_back(i);
+    }
+    ASSERT_GE(placed.size(), 2u);
+    const INT_PTR moved = placed[0];
+    const INT_PTR kept = placed[1];
+    CHLGZ_SteelCode& record = draw.m_steelCodes[moved];
+    record.GetExtents(0);
+    draw.MoveEntities(record, record.ptMin, draw.m_ptSkeletonMin + AcGeVector3d(1.0, 1.0, 0.0));
+    record.GetExtents(0);
+    ASSERT_TRUE(draw.OverlapsSkeletonDetail(record));
+    CHLGZ_SteelCode& other = draw.m_steelCodes[kept];
+    other.GetExtents(0);
+    const AcGePoint3d otherAt = other.ptMin;
+    const bool otherClear = !draw.OverlapsSkeletonDetail(other);
+    const int sheets = draw.m_ptsSheetOrigins.length();
+    draw.KeepDetailsClearOfSkeleton();
+    record.GetExtents(0);
+    EXPECT_TRUE(CGLGZ_CapDraw::IsPlaced(record));
+    EXPECT_FALSE(draw.OverlapsSkeletonDetail(record));
+    EXPECT_EQ(draw.m_ptsSheetOrigins.length(), sheets + 1);
+    EXPECT_LT(record.ptMax.y, draw.m_ptsSheetOrigins[sheets - 1].y) << "on the further sheet";
+    if (otherClear) {
+        other.GetExtents(0);
+        EXPECT_TRUE(Same(other.ptMin, otherAt));
+    }
 }
