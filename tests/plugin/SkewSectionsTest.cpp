@@ -114,7 +114,7 @@ protected:
         std::vector<Text> out;
         for (AcDbObjectId id : Drawn())
             if (ReadBack<AcDbText> t(id); t)
-                out.push_back({ t->alignmentPoint(), t->textString(), t->rotation() });
+                out.push_back({ t->alignmentPoint(), t->textStringConst(), t->rotation() });
         return out;
     }
 };
