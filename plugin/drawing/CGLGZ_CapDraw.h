@@ -587,6 +587,13 @@ public:
     int DrawElevationWith(const ElevationStyle& style);
     // The plan's title "平面" with its scale, over the drawn half of a half plan.
     void DrawPlanTitle(const PlanFrame& f);
+    // The plan "平面" at its title point up to the widths (title, outline, end angles, end parts,
+    // the bars of every bar column and the widths), then the drawing's own last steps; returns
+    // what they return.
+    int DrawPlanSteps(const AcGePoint3d& origin);
+    // The plan's last steps: stirrups, section mark and pier columns. 0 when the stirrups could
+    // not be drawn, else 1.
+    virtual int FinishPlan(const PlanFrame& f);
 
     // Section view: whether the L part's line closes its right end too.
     virtual int LPartHasRightEnd() const { return 1; }
