@@ -247,6 +247,11 @@ public:
     // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
     // 1.5 label heights under its top, spread evenly to its bottom.
     void WriteSpanCentreText(double x, double top, double bottom);
+    // The abscissas sorted, those that lie on the one before dropped.
+    static std::vector<double> DistinctAbscissas(std::vector<double> xs);
+    // A dimension chain along x at y through the abscissas in their order, cut at the detail's
+    // middle in a half drawing.
+    void DrawHalfDetailChain(const std::vector<double>& xs, double y, double offset, double textOffset);
 
     // Bar levels and bar ends.
     // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
