@@ -10,10 +10,34 @@
 #include "DrawnGeometry.h"
 #include "PluginFixture.h"
 
+#include "AcDb3PointAngularDimension.h"
 #include "AcDbLine.h"
 
 #include <functional>
 #include <vector>
+
+// A plan's expected scale, half width, axis, end centres and corners (drawing units): drawn at
+// origin with its axis the gap under the title, each end skewed by its angle through its centre.
+struct PlanCorners {
+    void MeasurePlanCorners(const AcGePoint3d& origin, double scale, const CBent_BasicGeometry& g, double axisGap)
+    {
+        const double pi = 3.1415926535;
+        const double cl = std::cos(g.dLeftAngle * pi / 180.0) / std::sin(g.dLeftAngle * pi / 180.0);
+        const double cr = std::cos(g.dRightAngle * pi / 180.0) / std::sin(g.dRightAngle * pi / 180.0);
+        s = scale;
+        hw = g.dWidth / s / 2.0;
+        yc = origin.y - (hw + axisGap);
+        xl = origin.x - g.dLength / s / 2.0;
+        xr = origin.x + g.dLength / s / 2.0;
+        ul = AcGePoint3d(xl + hw * cl, yc + hw, 0.0);
+        ll = AcGePoint3d(xl - hw * cl, yc - hw, 0.0);
+        ur = AcGePoint3d(xr + hw * cr, yc + hw, 0.0);
+        lr = AcGePoint3d(xr - hw * cr, yc - hw, 0.0);
+    }
+
+    double s = 1.0, hw = 0.0, yc = 0.0, xl = 0.0, xr = 0.0;
+    AcGePoint3d ul, ll, ur, lr;
+};
 
 class DrawingDesignFixture : public PluginFixture {
 protected:
@@ -121,6 +145,45 @@ protected:
                 out.push_back({ line->startPoint(), line->endPoint() });
         }
         return out;
+    }
+    // The entities of one kind the view drew, on one layer where it is named.
+    template <class T>
+    std::vector<AcDbObjectId> Of(const wchar_t* layer = nullptr) const
+    {
+        std::vector<AcDbObjectId> out;
+        for (AcDbObjectId id : Drawn()) {
+            if (ReadBack<T> e(id); e && (layer == nullptr || layerOf(id) == layer))
+                out.push_back(id);
+        }
+        return out;
+    }
+    // The angle marks of a plan's ends, in their order: each at its end on the axis yc (xl for
+    // the first mark of a skewed left end, else rightX), sweeping counter-clockwise from its
+    // first leg to its second the end's skew from square, one leg reaching its foot footYs[i]
+    // half widths hw off the axis along a structure line.
+    void ExpectPlanEndAngleMarks(double xl, double rightX, double yc, double hw, double leftDegrees,
+        double rightDegrees, const std::vector<double>& footYs) const
+    {
+        const double pi = 3.1415926535;
+        const std::vector<AcDbObjectId> marks = Of<AcDb3PointAngularDimension>();
+        ASSERT_EQ(marks.size(), footYs.size());
+        const std::vector<Segment> structure = LinesOn(L"02-结构");
+        for (size_t i = 0; i < marks.size(); ++i) {
+            ReadBack<AcDb3PointAngularDimension> mark(marks[i]);
+            const AcGePoint3d v = mark->centerPoint();
+            const bool left = i == 0 && leftDegrees != 90.0;
+            EXPECT_NEAR(v.y, yc, 1e-6);
+            EXPECT_NEAR(v.x, left ? xl : rightX, 1e-6);
+            const double angle = left ? leftDegrees : rightDegrees;
+            const AcGePoint3d a = mark->xLine1Point(), b = mark->xLine2Point();
+            double sweep = std::atan2(b.y - v.y, b.x - v.x) - std::atan2(a.y - v.y, a.x - v.x);
+            if (sweep < 0.0)
+                sweep += 2.0 * pi;
+            EXPECT_NEAR(sweep * 180.0 / pi, std::fabs(90.0 - angle), 1e-6);
+            const AcGePoint3d foot(v.x, yc + footYs[i] * hw, 0.0);
+            EXPECT_TRUE(Same(a, foot) || Same(b, foot));
+            EXPECT_TRUE(HasSegment(structure, v, foot));
+        }
     }
 
     CBent_PierInfo design;
