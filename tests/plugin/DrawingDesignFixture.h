@@ -4,6 +4,7 @@
 
 #include "CGLGZ_CapDraw.h"
 #include "CGLGZ_EtDraw.h"
+#include "CHLGZ_LPBSteel.h"
 #include "CHLGZ_PierInfo.h"
 #include "CTov_InitDraw.h"
 #include "CorbeldrawCommand.h"
@@ -15,6 +16,41 @@
 
 #include <functional>
 #include <vector>
+
+// A plate bar to finish bar ends against: a pier cap's with sloped legs (T0 K0 C0 C1 K1 T1,
+// PlateBarWidth wide) or an abutment cap's with upright legs (T0 B0 B1 T1); w = 3, d = 1, r = 2.
+inline double PlateBarWidth(int abutment) { return abutment ? 100.0 : 160.0; }
+inline CGLGZ_CapDraw::BarEndRequest PlateBarRequest(int abutment)
+{
+    auto p = [](double x, double y) { return AcGePoint3d(x, y, 0.0); };
+    CGLGZ_CapDraw::BarEndRequest request;
+    request.plate = abutment ? Points({ p(0, 20), p(0, 0), p(100, 0), p(100, 20) })
+                             : Points({ p(0, 20), p(0, 10), p(30, 0), p(130, 0), p(160, 10), p(160, 20) });
+    request.weld = 3.0;
+    request.offset = 1.0;
+    request.radius = 2.0;
+    return request;
+}
+// A bar's points as written for its start, mirrored across the plate bar (and reversed) for its
+// end; no bends.
+inline void SetBarEndPoints(CHLGZ_LPBSteel& bar, const AcGePoint3dArray& points, int atEnd, double width)
+{
+    for (int i = 0; i < points.length(); ++i) {
+        const AcGePoint3d& p = points[atEnd ? points.length() - 1 - i : i];
+        bar.GetFirstPoints().append(atEnd ? AcGePoint3d(width - p.x, p.y, 0.0) : p);
+    }
+    bar.GetFirstRadii().setLogicalLength(points.length());
+}
+// The points of a finished bar end against those expected at its start, mirrored at its end.
+inline void ExpectBarEndPoints(
+    const AcGePoint3dArray& out, const AcGePoint3dArray& expected, int atEnd, double width, double tol)
+{
+    for (int i = 0; i < out.length(); ++i) {
+        const AcGePoint3d& e = expected[atEnd ? out.length() - 1 - i : i];
+        EXPECT_NEAR(out[i].x, atEnd ? width - e.x : e.x, tol) << "end " << atEnd << " point " << i;
+        EXPECT_NEAR(out[i].y, e.y, tol) << "end " << atEnd << " point " << i;
+    }
+}
 
 // A plan's expected scale, half width, axis, end centres and corners (drawing units): drawn at
 // origin with its axis the gap under the title, each end skewed by its angle through its centre.
