@@ -12,9 +12,11 @@
 #include "PluginFixture.h"
 
 #include "AcDb3PointAngularDimension.h"
+#include "AcDbAlignedDimension.h"
 #include "AcDbLine.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // A plate bar to finish bar ends against: a pier cap's with sloped legs (T0 K0 C0 C1 K1 T1,
@@ -51,6 +53,31 @@ inline void ExpectBarEndPoints(
         EXPECT_NEAR(out[i].y, e.y, tol) << "end " << atEnd << " point " << i;
     }
 }
+
+// A linear dimension as drawn: its extension-line points, its line's point and its text.
+struct Dim {
+    AcGePoint3d x1;
+    AcGePoint3d x2;
+    AcGePoint3d line;
+    std::wstring text;
+};
+
+// The section view's lines an elevation is drawn over, with the scale and the L part's height
+// (drawing units): the cap's top and bottom and the middle between the ends.
+struct ElevationLines {
+    void MeasureElevationLines(const CGLGZ_CapDraw& draw, const CBent_BasicGeometry& g)
+    {
+        s = draw.m_dScale;
+        lh = g.dLHeight / s;
+        l0 = draw.m_lines[0], l1 = draw.m_lines[1], l2 = draw.m_lines[2], l3 = draw.m_lines[3];
+        top = l2.start.y;
+        bottom = l0.end.y;
+        xm = (l2.end.x + l3.end.x) / 2.0;
+    }
+
+    double s = 1.0, lh = 0.0, top = 0.0, bottom = 0.0, xm = 0.0;
+    LineInfo l0, l1, l2, l3;
+};
 
 // A plan's expected scale, half width, axis, end centres and corners (drawing units): drawn at
 // origin with its axis the gap under the title, each end skewed by its angle through its centre.
@@ -193,6 +220,31 @@ protected:
         }
         return out;
     }
+    // The aligned dimensions the view drew.
+    std::vector<Dim> Dims() const
+    {
+        std::vector<Dim> out;
+        for (AcDbObjectId id : Drawn()) {
+            if (ReadBack<AcDbAlignedDimension> d(id); d)
+                out.push_back({ d->xLine1Point(), d->xLine2Point(), d->dimLinePoint(), d->dimensionTextString() });
+        }
+        return out;
+    }
+    // The dimension from a to b (either way) with its line through x (upright) or y (level).
+    const Dim* FindDim(const AcGePoint3d& a, const AcGePoint3d& b, double lineAt, bool upright) const
+    {
+        dims = Dims();
+        for (const Dim& d : dims) {
+            const bool ends = (Same(d.x1, a) && Same(d.x2, b)) || (Same(d.x1, b) && Same(d.x2, a));
+            if (ends && std::fabs((upright ? d.line.x : d.line.y) - lineAt) < 1e-6)
+                return &d;
+        }
+        return nullptr;
+    }
+    bool HasDim(const AcGePoint3d& a, const AcGePoint3d& b, double lineAt, bool upright) const
+    {
+        return FindDim(a, b, lineAt, upright) != nullptr;
+    }
     // The angle marks of a plan's ends, in their order: each at its end on the axis yc (xl for
     // the first mark of a skewed left end, else rightX), sweeping counter-clockwise from its
     // first leg to its second the end's skew from square, one leg reaching its foot footYs[i]
@@ -226,4 +278,5 @@ protected:
     CBent_BasicGeometry geometry;
     CHLGZ_PierInfo model;
     size_t before = 0;
+    mutable std::vector<Dim> dims;
 };
