@@ -15,12 +15,19 @@ protected:
         draw.TakeSupportBlock();
         draw.NormalizeSupports();
         draw.CheckSideBarSpacing();
+        ASSERT_NO_FATAL_FAILURE(RunSkewToSectionView(draw));
+    }
+
+    // The skew-section entry's steps from the text settings on: numbering, the abutment's
+    // decision, the layout for a half or whole drawing and the section view.
+    void RunSkewToSectionView(CGLGZ_BtDraw& draw)
+    {
         draw.PrepareDrawing();
         ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
         draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
         draw.m_dBendAllowance = draw.SkeletonBendAllowance();
         ASSERT_EQ(draw.DecideAbutment(), 1);
-        if (half)
+        if (draw.m_bHalfDrawing)
             draw.LayoutViews();
         else
             draw.LayoutViewsAlternative();
