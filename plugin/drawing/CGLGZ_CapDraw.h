@@ -426,6 +426,9 @@ public:
     // How much higher than the normal one a column section stands over its outline (the skew
     // section's L part and its key).
     virtual double ColumnSectionRise() const { return 0.0; }
+    // A column section's dimension style at its scale and its title with the scale under it,
+    // boxed at the origin (no title past the last one).
+    void DrawColumnSectionTitle(const AcGePoint3d& origin, int index, double scale);
 
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];
