@@ -166,6 +166,13 @@ protected:
         draw.PlanSkeletons();
         draw.PrepareDrawing();
         draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
+        ASSERT_NO_FATAL_FAILURE(LayOutAndDrawSectionView(draw));
+    }
+
+    // The views laid out for a half or a whole drawing, and the section view drawn.
+    template <class Draw>
+    void LayOutAndDrawSectionView(Draw& draw)
+    {
         if (draw.m_bHalfDrawing)
             draw.LayoutViews();
         else

@@ -27,12 +27,7 @@ protected:
         draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
         draw.m_dBendAllowance = draw.SkeletonBendAllowance();
         ASSERT_EQ(draw.DecideAbutment(), 1);
-        if (draw.m_bHalfDrawing)
-            draw.LayoutViews();
-        else
-            draw.LayoutViewsAlternative();
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
+        ASSERT_NO_FATAL_FAILURE(LayOutAndDrawSectionView(draw));
     }
 
     // On to the span rows: the bar shapes and every bar's length in every column.
