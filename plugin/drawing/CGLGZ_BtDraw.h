@@ -77,6 +77,7 @@ public:
     void LabelStirrupRow(const AcGePoint2dArray& row) override;
     BOOL MiddleTopMarkDigit() const override { return TRUE; }
     int LastStirrupToEnd(double leftDegrees) const override;
+    int FinishPlan(const PlanFrame& f) override;
 
     // Elevation: its dimensions, stirrup lines and side-bar rows into the section view, after
     // the plan; then the stirrups' heights and lengths. Returns 1.

@@ -77,11 +77,7 @@ int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index,
     // 1. - 2. Where the cut lies and the strengthening rows it shows.
     MeasureSkewSection(w);
     // 3. - 4. The section scale and the caption.
-    SelectDimStyle(w.base.s2);
-    CString scale;
-    scale.Format(L"（1：%s）", FormatFixed(w.base.s2, -7).GetString());
-    if (const wchar_t* title = ColumnSectionTitle(index))
-        AddBoxedText(origin, title, scale);
+    DrawColumnSectionTitle(origin, index, w.base.s2);
     // 5. The outline; 6. - 8. the grids; 9. the bars; 10. the strengthening bars.
     DrawSectionOutline(w.base);
     DrawSkewSectionLPart(w);

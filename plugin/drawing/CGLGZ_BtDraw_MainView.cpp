@@ -25,24 +25,15 @@ int CGLGZ_BtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
     // Without the section view's ends there is no plan to place.
     if (m_pDesign == nullptr || m_pGeometry == nullptr || m_lines.GetSize() < 4)
         return 0;
-    PlanFrame f = MeasurePlanFrame(origin);
-    // 1. - 2. Dimension style and title, over the left half in a half drawing.
-    DrawPlanTitle(f);
-    // 3. - 6. Centre line, outline, skew angles and the end tapers' inner contours.
-    DrawPlanOutline(f);
-    DrawPlanEndAngles(f);
-    DrawPlanEndParts(f);
-    // 7. The bars of every bar column, the strengthening bars and the widths.
-    FindPlanBarZone(f);
-    AcGePoint3dArray leftEnds;
-    DrawPlanBarColumns(f, leftEnds);
-    DrawPlanWidths(f, leftEnds);
-    // 8. The section cut marks.
+    return DrawPlanSteps(origin);
+}
+
+// 8. - 10. The section cut marks, the stirrups of the plan and the pier columns.
+int CGLGZ_BtDraw::FinishPlan(const PlanFrame& f)
+{
     DrawPlanSectionMark(f);
-    // 9. The stirrups of the plan.
     if (!DrawRebarElevation(f))
         return 0;
-    // 10. The pier columns.
     DrawSkewPlanColumns(f);
     return 1;
 }

@@ -18,7 +18,6 @@ constexpr double kCentreOver = 10.0;
 constexpr double kCentreUnder = 5.0;
 constexpr double kOnMiddle = 0.05;
 constexpr double kRightOfMiddle = 0.001;
-constexpr double kSameX = 1e-6;
 constexpr double kRowPitch = 4.0;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
@@ -75,19 +74,7 @@ void CGLGZ_BtDraw::DrawDetailDimension(
 // A chain along x at y through the abscissas, cut at the middle of a half view.
 void CGLGZ_BtDraw::DrawDetailChain(std::vector<double> xs, double y, double offset, double textOffset)
 {
-    std::sort(xs.begin(), xs.end());
-    AcGePoint2dArray points;
-    for (double x : xs) {
-        if (!points.isEmpty() && x - points.last().x <= kSameX)
-            continue;
-        if (m_bHalfDrawing && x > m_dDetailMiddle + kOnMiddle) {
-            points.append(AcGePoint2d(m_dDetailMiddle, y));
-            break;
-        }
-        points.append(AcGePoint2d(x, y));
-    }
-    if (points.length() >= 2)
-        DrawRebarCallout2d(points, offset, textOffset, 1, 0, nullptr, 0);
+    DrawHalfDetailChain(DistinctAbscissas(std::move(xs)), y, offset, textOffset);
 }
 
 // A straight bar: welded at the axes and span middles to the bar beside it, its length along

@@ -57,12 +57,7 @@ void CGLGZ_BtDraw::StirrupSection(int a, int b, double& width, double& height) c
 
 void CGLGZ_BtDraw::AppendStirrupMark(double width, double height, double length, int count, const CString& range)
 {
-    const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
-    CHLGZ_SteelCode mark;
-    const INT_PTR n = m_steelCodes.GetSize();
-    mark.nNumber = (n > 0 ? m_steelCodes[n - 1].nNumber : 0) + 1;
-    mark.nBarType = more.GetStirrupBarType();
-    mark.nDiameter = more.GetStirrupDiameter();
+    CHLGZ_SteelCode& mark = m_steelCodes[AppendStirrupRecord()];
     mark.nCount = count;
     mark.dMinLength = mark.dMaxLength = mark.dAverageLength = length / 1000.0;
     mark.aTexts.Add(L"");
@@ -73,7 +68,6 @@ void CGLGZ_BtDraw::AppendStirrupMark(double width, double height, double length,
     for (const AcGePoint3d& p : { AcGePoint3d(0.0, 0.0, 0.0), AcGePoint3d(-w, 0.0, 0.0), AcGePoint3d(-w, -h, 0.0),
              AcGePoint3d(0.0, -h, 0.0), AcGePoint3d(0.0, 0.0, 0.0) })
         mark.aPoints.append(p);
-    m_steelCodes.Add(mark);
     ++m_nStirrupMarks;
 }
 

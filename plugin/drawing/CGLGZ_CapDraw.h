@@ -247,6 +247,11 @@ public:
     // "盖梁跨径中心线" one character a text down the right of a span's centre line at x, the first
     // 1.5 label heights under its top, spread evenly to its bottom.
     void WriteSpanCentreText(double x, double top, double bottom);
+    // The abscissas sorted, those that lie on the one before dropped.
+    static std::vector<double> DistinctAbscissas(std::vector<double> xs);
+    // A dimension chain along x at y through the abscissas in their order, cut at the detail's
+    // middle in a half drawing.
+    void DrawHalfDetailChain(const std::vector<double>& xs, double y, double offset, double textOffset);
 
     // Bar levels and bar ends.
     // One end of a bar to finish against the bottom-plate bar: the list whose first (start) or
@@ -421,6 +426,9 @@ public:
     // How much higher than the normal one a column section stands over its outline (the skew
     // section's L part and its key).
     virtual double ColumnSectionRise() const { return 0.0; }
+    // A column section's dimension style at its scale and its title with the scale under it,
+    // boxed at the origin (no title past the last one).
+    void DrawColumnSectionTitle(const AcGePoint3d& origin, int index, double scale);
 
     // The weld blocks of types 0, 1 and 2, and whether the view being drawn is cut at its middle.
     AcDbObjectId m_idWeldBlocks[3];
@@ -587,6 +595,13 @@ public:
     int DrawElevationWith(const ElevationStyle& style);
     // The plan's title "平面" with its scale, over the drawn half of a half plan.
     void DrawPlanTitle(const PlanFrame& f);
+    // The plan "平面" at its title point up to the widths (title, outline, end angles, end parts,
+    // the bars of every bar column and the widths), then the drawing's own last steps; returns
+    // what they return.
+    int DrawPlanSteps(const AcGePoint3d& origin);
+    // The plan's last steps: stirrups, section mark and pier columns. 0 when the stirrups could
+    // not be drawn, else 1.
+    virtual int FinishPlan(const PlanFrame& f);
 
     // Section view: whether the L part's line closes its right end too.
     virtual int LPartHasRightEnd() const { return 1; }

@@ -5,6 +5,7 @@
 
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
+#include "NumericHelpers.h"
 #include "RebarRules.h"
 
 #include <algorithm>
@@ -87,6 +88,15 @@ AcGeDoubleArray CGLGZ_CapDraw::ColumnSectionXs(double left) const
 const wchar_t* CGLGZ_CapDraw::ColumnSectionTitle(int index)
 {
     return index >= 0 && index < kSectionTitleCount ? kSectionTitles[index] : nullptr;
+}
+
+void CGLGZ_CapDraw::DrawColumnSectionTitle(const AcGePoint3d& origin, int index, double scale)
+{
+    SelectDimStyle(scale);
+    CString caption;
+    caption.Format(L"（1：%s）", FormatFixed(scale, -7).GetString());
+    if (const wchar_t* title = ColumnSectionTitle(index))
+        AddBoxedText(origin, title, caption);
 }
 
 // The first and the last level between the covers are those of the plate bars; the side bars

@@ -32,6 +32,34 @@ bool IsCounterClockwise(const AcGePoint3d& vertex, const AcGePoint3d& a, const A
 } // namespace
 
 
+int CGLGZ_CapDraw::DrawPlanSteps(const AcGePoint3d& origin)
+{
+    PlanFrame f = MeasurePlanFrame(origin);
+    // 1. - 2. Dimension style and title, over the drawn half in a half drawing.
+    DrawPlanTitle(f);
+    // 3. - 6. Axis, outline, end angles and end-part boundaries.
+    DrawPlanOutline(f);
+    DrawPlanEndAngles(f);
+    DrawPlanEndParts(f);
+    // 7. - 8. The bar zone with its stirrup positions, then the bars of every bar column.
+    FindPlanBarZone(f);
+    AcGePoint3dArray leftEnds;
+    DrawPlanBarColumns(f, leftEnds);
+    // 9. Width dimensions.
+    DrawPlanWidths(f, leftEnds);
+    return FinishPlan(f);
+}
+
+// 10. - 12. Stirrups, section mark and pier columns.
+int CGLGZ_CapDraw::FinishPlan(const PlanFrame& f)
+{
+    MavUtils::selectLayer(L"04-钢筋");
+    DrawPlanStirrups(f.p1, f.p2, f.p3, f.p4, f.leftDegrees, f.rightDegrees, f.ul, f.ll, f.ur, f.lr);
+    DrawPlanSectionMark(f);
+    DrawPlanColumns(f);
+    return 1;
+}
+
 // The point of the line a-b (extended) at height y; a line without height gives a's abscissa.
 AcGePoint3d CGLGZ_CapDraw::PointAtHeight(const AcGePoint3d& a, const AcGePoint3d& b, double y)
 {

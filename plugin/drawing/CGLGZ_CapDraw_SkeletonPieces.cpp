@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kPi = 3.1415926535;
 constexpr double kLevel = 1e-9;
+// Abscissas this close are one; a point this close right of a half detail's middle is on it.
+constexpr double kSameX = 1e-6;
+constexpr double kOnMiddle = 0.05;
 const wchar_t* const kSpanCentreText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
@@ -252,4 +255,28 @@ void CGLGZ_CapDraw::WriteSpanCentreText(double x, double top, double bottom)
         AcDbObjectId id;
         AddLabelText(id, At(x + h, top - 1.5 * h - i * (top - bottom - 2.0 * h) / 7.0), kSpanCentreText[i], 0, 0.0, 0);
     }
+}
+
+std::vector<double> CGLGZ_CapDraw::DistinctAbscissas(std::vector<double> xs)
+{
+    std::sort(xs.begin(), xs.end());
+    std::vector<double> out;
+    for (double x : xs)
+        if (out.empty() || x - out.back() > kSameX)
+            out.push_back(x);
+    return out;
+}
+
+void CGLGZ_CapDraw::DrawHalfDetailChain(const std::vector<double>& xs, double y, double offset, double textOffset)
+{
+    AcGePoint2dArray points;
+    for (double x : xs) {
+        if (m_bHalfDrawing && x > m_dDetailMiddle + kOnMiddle) {
+            points.append(AcGePoint2d(m_dDetailMiddle, y));
+            break;
+        }
+        points.append(AcGePoint2d(x, y));
+    }
+    if (points.length() >= 2)
+        DrawRebarCallout2d(points, offset, textOffset, 1, 0, nullptr, 0);
 }

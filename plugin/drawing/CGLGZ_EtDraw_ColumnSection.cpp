@@ -147,11 +147,7 @@ int CGLGZ_EtDraw::DrawColumnSection(AcGePoint3d& origin, int code, int index, do
     w.lowerRows = ArrangementRows(w, 0);
     PlaceColumnSection(w);
     // 3. The section scale and the title.
-    SelectDimStyle(w.s2);
-    CString caption;
-    caption.Format(L"（1：%s）", FormatFixed(w.s2, -7).GetString());
-    if (const wchar_t* title = ColumnSectionTitle(index))
-        AddBoxedText(origin, title, caption);
+    DrawColumnSectionTitle(origin, index, w.s2);
     // 4. The outline; 5. the bars and the stirrups round them.
     DrawSectionOutline(w);
     DrawSectionBars(w);

@@ -47,17 +47,6 @@ CString Range(double a, double b)
     return text;
 }
 
-// Sorted abscissas, those closer than kSameX to the one before dropped.
-std::vector<double> Distinct(std::vector<double> xs)
-{
-    std::sort(xs.begin(), xs.end());
-    std::vector<double> out;
-    for (double x : xs)
-        if (out.empty() || x - out.back() > kSameX)
-            out.push_back(x);
-    return out;
-}
-
 // Where the bent-up bars of one face end their runs along the top (upper) or the bottom
 // (lower): the design's distances from the support axes; the outer ends of the upper bar of the
 // given number are left to its shape.
@@ -457,7 +446,7 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
     for (double x : RunEnds(face, axes, m_dScale, false))
         if (x > cornerLeft && x < cornerRight)
             bottom.push_back(x);
-    DrawSkeletonChain(Distinct(bottom), lower, 0.0, -4.0);
+    DrawSkeletonChain(DistinctAbscissas(bottom), lower, 0.0, -4.0);
     const double chain = lower - kRowPitch * rows;
     // The end spans to the bottom-plate bar's bends and the spans between the axes.
     const double spanY = chain - 1.0;
@@ -511,7 +500,7 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
             xs.push_back(x);
     for (double x : { outerLeft, outerRight, trimLeft, trimRight })
         xs.push_back(x);
-    const std::vector<double> along = Distinct(xs);
+    const std::vector<double> along = DistinctAbscissas(xs);
     const size_t i = NearestIndex(along, trimLeft);
     const size_t r = NearestIndex(along, trimRight);
     if (i + 1 > r)
@@ -550,20 +539,11 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
         topChain(r, along.size() - 1);
 }
 
+// Texts of short pieces are narrowed, not moved off the line: over the skeleton they would run
+// into the title, under it into the bars.
 void CGLGZ_EtDraw::DrawSkeletonChain(const std::vector<double>& xs, double y, double offset, double textOffset)
 {
-    AcGePoint2dArray points;
-    for (double x : xs) {
-        if (m_bHalfDrawing && x > m_dDetailMiddle + kOnMiddle) {
-            points.append(AcGePoint2d(m_dDetailMiddle, y));
-            break;
-        }
-        points.append(AcGePoint2d(x, y));
-    }
-    if (points.length() >= 2)
-        // Texts of short pieces are narrowed, not moved off the line: over the skeleton they would
-        // run into the title, under it into the bars.
-        DrawRebarCallout2d(points, offset, textOffset, 1, 0, nullptr, 0);
+    DrawHalfDetailChain(xs, y, offset, textOffset);
 }
 
 void CGLGZ_EtDraw::DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face)

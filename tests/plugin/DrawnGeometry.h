@@ -1,5 +1,5 @@
 // Comparisons of drawn geometry shared by the drawing tests: points within a tolerance, line
-// segments either way round, points inside a closed outline.
+// segments either way round, points inside a closed outline; a point list written out.
 #pragma once
 
 #include "AcGePoint3d.h"
@@ -7,7 +7,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
+
+inline AcGePoint3dArray Points(std::initializer_list<AcGePoint3d> list)
+{
+    AcGePoint3dArray out;
+    for (const AcGePoint3d& p : list)
+        out.append(p);
+    return out;
+}
 
 inline bool Same(const AcGePoint3d& p, const AcGePoint3d& q, double tol = 1e-6)
 {

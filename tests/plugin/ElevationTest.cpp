@@ -26,19 +26,9 @@ constexpr double kTol = 1e-6;
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 
-
-
-// A linear dimension as drawn: its extension-line points, its line's point and its text.
-struct Dim {
-    AcGePoint3d x1;
-    AcGePoint3d x2;
-    AcGePoint3d line;
-    std::wstring text;
-};
-
 } // namespace
 
-class Elevation : public DrawingDesignFixture {
+class Elevation : public DrawingDesignFixture, protected ElevationLines {
 protected:
     // The example as the run hands it to the drawing, changed by the test, its checks and
     // corrections made, the section view, the bar shapes and the plan drawn; the elevation next.
@@ -50,34 +40,9 @@ protected:
         double depth = 0.0;
         ASSERT_EQ(draw.DrawMainView(AcGePoint3d(200.0, 180.0, 0.0), depth), 1);
         before = modelSpace().size();
-        s = draw.m_dScale;
-        lh = geometry.dLHeight / s;
-        l0 = draw.m_lines[0], l1 = draw.m_lines[1], l2 = draw.m_lines[2], l3 = draw.m_lines[3];
-        top = l2.start.y;
-        bottom = l0.end.y;
-        xm = (l2.end.x + l3.end.x) / 2.0;
+        MeasureElevationLines(draw, geometry);
     }
 
-    std::vector<Dim> Dims() const
-    {
-        std::vector<Dim> out;
-        for (AcDbObjectId id : Drawn()) {
-            if (ReadBack<AcDbAlignedDimension> d(id); d)
-                out.push_back({ d->xLine1Point(), d->xLine2Point(), d->dimLinePoint(), d->dimensionTextString() });
-        }
-        return out;
-    }
-    // The dimension from a to b (either way) with its line through x (upright) or y (level).
-    const Dim* FindDim(const AcGePoint3d& a, const AcGePoint3d& b, double lineAt, bool upright) const
-    {
-        dims = Dims();
-        for (const Dim& d : dims) {
-            const bool ends = (Same(d.x1, a) && Same(d.x2, b)) || (Same(d.x1, b) && Same(d.x2, a));
-            if (ends && std::fabs((upright ? d.line.x : d.line.y) - lineAt) < kTol)
-                return &d;
-        }
-        return nullptr;
-    }
     std::vector<AcGePoint3d> CirclesOf(double radius) const
     {
         std::vector<AcGePoint3d> out;
@@ -93,10 +58,6 @@ protected:
         return GetRebarOuterDiameter(more.GetSkeletonDiameter(), more.GetSkeletonBarType())
             + GetRebarOuterDiameter(more.GetStirrupDiameter(), more.GetStirrupBarType());
     }
-
-    mutable std::vector<Dim> dims;
-    double s = 1.0, lh = 0.0, top = 0.0, bottom = 0.0, xm = 0.0;
-    LineInfo l0, l1, l2, l3;
 };
 
 // The left end's height, its end height and rise (a cap with end parts), the overall length

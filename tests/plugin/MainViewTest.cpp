@@ -40,7 +40,7 @@ std::vector<double> Values(const AcGeDoubleArray& list)
 
 } // namespace
 
-class MainView : public DrawingDesignFixture {
+class MainView : public DrawingDesignFixture, protected PlanCorners {
 protected:
     // The example as the run hands it to the drawing, changed by the test, its entry's checks and
     // corrections made, the section view drawn and the bars shaped; the plan is drawn next.
@@ -50,30 +50,9 @@ protected:
         AttachAsTheRun(draw);
         ASSERT_NO_FATAL_FAILURE(RunToBarShapes(draw, half));
         before = modelSpace().size();
-        s = draw.m_dScale;
-        hw = geometry.dWidth / s / 2.0;
-        yc = origin.y - (hw + 13.5);
-        xl = origin.x - geometry.dLength / s / 2.0;
-        xr = origin.x + geometry.dLength / s / 2.0;
-        const double cl = std::cos(geometry.dLeftAngle * kPi / 180.0) / std::sin(geometry.dLeftAngle * kPi / 180.0);
-        const double cr = std::cos(geometry.dRightAngle * kPi / 180.0) / std::sin(geometry.dRightAngle * kPi / 180.0);
-        ul = P(xl + hw * cl, yc + hw);
-        ll = P(xl - hw * cl, yc - hw);
-        ur = P(xr + hw * cr, yc + hw);
-        lr = P(xr - hw * cr, yc - hw);
+        MeasurePlanCorners(origin, draw.m_dScale, geometry, 13.5);
     }
 
-    // The entities the plan drew.
-    template <class T>
-    std::vector<AcDbObjectId> Of() const
-    {
-        std::vector<AcDbObjectId> out;
-        for (AcDbObjectId id : Drawn()) {
-            if (ReadBack<T> e(id); e)
-                out.push_back(id);
-        }
-        return out;
-    }
     // Where the plan's bars end at height y: one bar and the end cover inside the outline.
     double BarInset() const
     {
@@ -91,8 +70,6 @@ protected:
     }
 
     const AcGePoint3d origin { 200.0, 180.0, 0.0 };
-    double s = 1.0, hw = 0.0, yc = 0.0, xl = 0.0, xr = 0.0;
-    AcGePoint3d ul, ll, ur, lr;
 };
 
 // The corners lie on each end's skew line through the axis; a whole plan is closed, a half one
@@ -160,26 +137,7 @@ TEST_F(MainView, EndAngleMarksMeasureTheSkew)
         });
         double depth = 0.0;
         draw.DrawMainView(origin, depth);
-        const std::vector<AcDbObjectId> marks = Of<AcDb3PointAngularDimension>();
-        ASSERT_EQ(marks.size(), c.footYs.size());
-        const std::vector<Segment> structure = LinesOn(L"02-结构");
-        for (size_t i = 0; i < marks.size(); ++i) {
-            ReadBack<AcDb3PointAngularDimension> mark(marks[i]);
-            const AcGePoint3d v = mark->centerPoint();
-            EXPECT_NEAR(v.y, yc, kTol);
-            const bool left = i == 0 && c.left != 90.0;
-            const double angle = left ? c.left : c.right;
-            EXPECT_NEAR(v.x, left ? xl : xr, kTol);
-            // Counter-clockwise from the first leg to the second: the skew itself.
-            const AcGePoint3d a = mark->xLine1Point(), b = mark->xLine2Point();
-            double sweep = std::atan2(b.y - v.y, b.x - v.x) - std::atan2(a.y - v.y, a.x - v.x);
-            if (sweep < 0.0)
-                sweep += 2.0 * kPi;
-            EXPECT_NEAR(sweep * 180.0 / kPi, std::fabs(90.0 - angle), 1e-6);
-            const AcGePoint3d foot = P(v.x, yc + c.footYs[i] * hw);
-            EXPECT_TRUE(Same(a, foot) || Same(b, foot));
-            EXPECT_TRUE(HasSegment(structure, v, foot));
-        }
+        ExpectPlanEndAngleMarks(xl, xr, yc, hw, c.left, c.right, c.footYs);
     }
 }
 

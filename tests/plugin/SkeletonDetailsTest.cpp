@@ -28,14 +28,6 @@ using Lines = CArray<LineInfo, const LineInfo&>;
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-AcGePoint3dArray Points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray out;
-    for (const AcGePoint3d& p : list)
-        out.append(p);
-    return out;
-}
-
 std::vector<double> Values(const CGLGZ_EtDraw& draw, const wchar_t* name)
 {
     for (INT_PTR i = 0; i < draw.m_vars.GetSize(); ++i)

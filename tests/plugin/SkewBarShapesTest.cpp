@@ -18,14 +18,6 @@ namespace {
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-AcGePoint3dArray Points(std::initializer_list<AcGePoint3d> list)
-{
-    AcGePoint3dArray out;
-    for (const AcGePoint3d& p : list)
-        out.append(p);
-    return out;
-}
-
 std::vector<CHLGZ_BASSteel*> BarsOf(CHLGZ_FaceInfo& face)
 {
     std::vector<CHLGZ_BASSteel*> bars;
@@ -71,33 +63,18 @@ TEST_F(SkewBarShapes, BarEndsTakeTheSkewKinds)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         draw.m_bAbutment = c.abutment;
-        const double width = c.abutment ? 100.0 : 160.0;
-        CGLGZ_CapDraw::BarEndRequest request;
-        request.plate = c.abutment ? Points({ P(0, 20), P(0, 0), P(100, 0), P(100, 20) })
-                                   : Points({ P(0, 20), P(0, 10), P(30, 0), P(130, 0), P(160, 10), P(160, 20) });
-        request.weld = 3.0;
-        request.offset = 1.0;
-        request.radius = 2.0;
+        const double width = PlateBarWidth(c.abutment);
+        CGLGZ_CapDraw::BarEndRequest request = PlateBarRequest(c.abutment);
         draw.m_dWeldLength = 300.0;
         for (int atEnd : { 0, 1 }) {
             CHLGZ_LPBSteel bar;
             request.bar = &bar;
-            for (int i = 0; i < c.bar.length(); ++i) {
-                const AcGePoint3d& p = c.bar[atEnd ? c.bar.length() - 1 - i : i];
-                bar.GetFirstPoints().append(atEnd ? P(width - p.x, p.y) : p);
-            }
-            bar.GetFirstRadii().setLogicalLength(c.bar.length());
-            for (int i = 0; i < c.bar.length(); ++i)
-                bar.GetFirstRadii()[i] = 0.0;
+            SetBarEndPoints(bar, c.bar, atEnd, width);
             const int kind = atEnd ? draw.ShapeBarEndOpposite(request) : draw.ShapeBarEnd(request);
             EXPECT_EQ(kind, c.kind) << "end " << atEnd;
             const AcGePoint3dArray& out = bar.GetFirstPoints();
             ASSERT_EQ(out.length(), c.expected.length()) << "end " << atEnd;
-            for (int i = 0; i < out.length(); ++i) {
-                const AcGePoint3d& e = c.expected[atEnd ? out.length() - 1 - i : i];
-                EXPECT_NEAR(out[i].x, atEnd ? width - e.x : e.x, 0.01) << "end " << atEnd << " point " << i;
-                EXPECT_NEAR(out[i].y, e.y, 0.01) << "end " << atEnd << " point " << i;
-            }
+            ExpectBarEndPoints(out, c.expected, atEnd, width, 0.01);
             // The former end point keeps the bend, the added point none.
             const int former = atEnd ? out.length() - 2 : 1;
             if (c.kind == 1) {

@@ -15,17 +15,19 @@ protected:
         draw.TakeSupportBlock();
         draw.NormalizeSupports();
         draw.CheckSideBarSpacing();
+        ASSERT_NO_FATAL_FAILURE(RunSkewToSectionView(draw));
+    }
+
+    // The skew-section entry's steps from the text settings on: numbering, the abutment's
+    // decision, the layout for a half or whole drawing and the section view.
+    void RunSkewToSectionView(CGLGZ_BtDraw& draw)
+    {
         draw.PrepareDrawing();
         ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
         draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
         draw.m_dBendAllowance = draw.SkeletonBendAllowance();
         ASSERT_EQ(draw.DecideAbutment(), 1);
-        if (half)
-            draw.LayoutViews();
-        else
-            draw.LayoutViewsAlternative();
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
+        ASSERT_NO_FATAL_FAILURE(LayOutAndDrawSectionView(draw));
     }
 
     // On to the span rows: the bar shapes and every bar's length in every column.

@@ -19,16 +19,9 @@ constexpr double kTol = 1e-6;
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
-struct Dim {
-    AcGePoint3d x1;
-    AcGePoint3d x2;
-    AcGePoint3d line;
-    std::wstring text;
-};
-
 } // namespace
 
-class SkewElevation : public SkewDrawFixture {
+class SkewElevation : public SkewDrawFixture, protected ElevationLines {
 protected:
     // Prepared up to the plan, which lays out the stirrups; the elevation next.
     void Prepare(const char* example, CGLGZ_BtDraw& draw, int half = 0, const ModelChange& change = {})
@@ -37,35 +30,8 @@ protected:
         double depth = 0.0;
         ASSERT_EQ(draw.DrawMainView(draw.MainViewOrigin(), depth), 1);
         MarkDrawn();
-        s = draw.m_dScale;
-        lh = geometry.dLHeight / s;
-        l0 = draw.m_lines[0], l2 = draw.m_lines[2], l3 = draw.m_lines[3];
-        top = l2.start.y;
-        bottom = l0.end.y;
-        xm = (l2.end.x + l3.end.x) / 2.0;
+        MeasureElevationLines(draw, geometry);
     }
-
-    std::vector<Dim> Dims() const
-    {
-        std::vector<Dim> out;
-        for (AcDbObjectId id : Drawn()) {
-            if (ReadBack<AcDbAlignedDimension> d(id); d)
-                out.push_back({ d->xLine1Point(), d->xLine2Point(), d->dimLinePoint(), d->dimensionTextString() });
-        }
-        return out;
-    }
-    bool HasDim(const AcGePoint3d& a, const AcGePoint3d& b, double lineAt, bool upright) const
-    {
-        for (const Dim& d : Dims()) {
-            const bool ends = (Same(d.x1, a) && Same(d.x2, b)) || (Same(d.x1, b) && Same(d.x2, a));
-            if (ends && std::fabs((upright ? d.line.x : d.line.y) - lineAt) < kTol)
-                return true;
-        }
-        return false;
-    }
-
-    double s = 1.0, lh = 0.0, top = 0.0, bottom = 0.0, xm = 0.0;
-    LineInfo l0, l2, l3;
 };
 
 // The left height at 9 beside the cap for every cap (13.5 for a half-drawn abutment cap); the end

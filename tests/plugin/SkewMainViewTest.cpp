@@ -26,34 +26,14 @@ double Cot(double degrees) { return std::cos(degrees * kPi / 180.0) / std::sin(d
 
 } // namespace
 
-class SkewMainView : public SkewDrawFixture {
+class SkewMainView : public SkewDrawFixture, protected PlanCorners {
 protected:
     // The example prepared up to the span rows; the plan's expected corners from the geometry.
     void Prepare(const char* example, CGLGZ_BtDraw& draw, int half = 0, const ModelChange& change = {})
     {
         ASSERT_NO_FATAL_FAILURE(PrepareSkewToSpanRows(example, draw, half, change));
         MarkDrawn();
-        s = draw.m_dScale;
-        hw = geometry.dWidth * 0.5 / s;
-        const double hl = geometry.dLength * 0.5 / s;
-        yc = origin.y - (hw + 15.0);
-        xl = origin.x - hl;
-        xr = origin.x + hl;
-        ul = P(xl + hw * Cot(geometry.dLeftAngle), yc + hw);
-        ll = P(xl - hw * Cot(geometry.dLeftAngle), yc - hw);
-        ur = P(xr + hw * Cot(geometry.dRightAngle), yc + hw);
-        lr = P(xr - hw * Cot(geometry.dRightAngle), yc - hw);
-    }
-
-    template <class T>
-    std::vector<AcDbObjectId> Of(const wchar_t* layer = nullptr) const
-    {
-        std::vector<AcDbObjectId> out;
-        for (AcDbObjectId id : Drawn()) {
-            if (ReadBack<T> e(id); e && (layer == nullptr || layerOf(id) == layer))
-                out.push_back(id);
-        }
-        return out;
+        MeasurePlanCorners(origin, draw.m_dScale, geometry, 15.0);
     }
 
     AcGePoint3dArray Outline() const
@@ -65,8 +45,6 @@ protected:
     }
 
     const AcGePoint3d origin { 200.0, 180.0, 0.0 };
-    double s = 1.0, hw = 0.0, yc = 0.0, xl = 0.0, xr = 0.0;
-    AcGePoint3d ul, ll, ur, lr;
 };
 
 // The corners lie on each end's skew line through its end centre, hw / sin a from it; a whole
@@ -141,25 +119,7 @@ TEST_F(SkewMainView, SkewAngleDimensionsAtTheEnds)
         // The left edge leans right at its top by hw cot a.
         EXPECT_NEAR(ul.x - xl, hw * Cot(c.left), kTol);
         EXPECT_TRUE(HasSegment(LinesOn(L"02-结构"), ll, ul));
-        const std::vector<AcDbObjectId> marks = Of<AcDb3PointAngularDimension>();
-        ASSERT_EQ(marks.size(), c.footYs.size());
-        const std::vector<Segment> structure = LinesOn(L"02-结构");
-        for (size_t i = 0; i < marks.size(); ++i) {
-            ReadBack<AcDb3PointAngularDimension> mark(marks[i]);
-            const AcGePoint3d v = mark->centerPoint();
-            const bool left = i == 0 && c.left != 90.0;
-            EXPECT_NEAR(v.y, yc, kTol);
-            EXPECT_NEAR(v.x, left ? xl : (c.half ? origin.x : xr), kTol);
-            const double angle = left ? c.left : c.right;
-            const AcGePoint3d a = mark->xLine1Point(), b = mark->xLine2Point();
-            double sweep = std::atan2(b.y - v.y, b.x - v.x) - std::atan2(a.y - v.y, a.x - v.x);
-            if (sweep < 0.0)
-                sweep += 2.0 * kPi;
-            EXPECT_NEAR(sweep * 180.0 / kPi, std::fabs(90.0 - angle), 1e-6);
-            const AcGePoint3d foot = P(v.x, yc + c.footYs[i] * hw);
-            EXPECT_TRUE(Same(a, foot) || Same(b, foot));
-            EXPECT_TRUE(HasSegment(structure, v, foot));
-        }
+        ExpectPlanEndAngleMarks(xl, c.half ? origin.x : xr, yc, hw, c.left, c.right, c.footYs);
     }
 }
 

@@ -1,6 +1,6 @@
 // The skew-section drawing's bar marks, tables, column sections, number marks and skeleton
 // detail, on the skew examples run as the entry runs them up to the bar shapes.
-#include "DrawingDesignFixture.h"
+#include "SkewDrawFixture.h"
 
 #include "AcDbAlignedDimension.h"
 #include "AcDbBlockReference.h"
@@ -45,7 +45,7 @@ struct Text {
 
 } // namespace
 
-class SkewSections : public DrawingDesignFixture {
+class SkewSections : public SkewDrawFixture {
 protected:
     // The example as the skew-section entry has it when the views after the bar shapes begin:
     // checked, numbered, laid out, its section view drawn and its bars shaped.
@@ -59,17 +59,7 @@ protected:
         ASSERT_EQ(draw.CheckSectionPositions(), 1);
         draw.CheckSideBarSpacing();
         draw.ReportStrengtheningBars();
-        draw.PrepareDrawing();
-        ASSERT_EQ(draw.NumberBarsAndCheck(), 1);
-        draw.m_idLeaderArrow = draw.GetLeaderArrowBlock();
-        draw.m_dBendAllowance = draw.SkeletonBendAllowance();
-        ASSERT_EQ(draw.DecideAbutment(), 1);
-        if (draw.m_bHalfDrawing)
-            draw.LayoutViews();
-        else
-            draw.LayoutViewsAlternative();
-        double depth = 0.0;
-        ASSERT_EQ(draw.DrawSectionView(draw.SectionViewOrigin(), depth), 1);
+        ASSERT_NO_FATAL_FAILURE(RunSkewToSectionView(draw));
         ShapeBars(draw);
         app().transcript().clear();
     }
