@@ -7,17 +7,24 @@ namespace {
 
 const UINT kTemplate = 135;
 
+// The covers are members of the design's field block, reached through the design record by
+// plain functions (a pointer to a member of the block would be called on the block, not on the
+// record).
 struct CoverField {
     UINT nID;
     const wchar_t* label;
-    double (CBent_PierInfo::*get)() const;
-    void (CBent_PierInfo::*set)(double);
+    double (*get)(const CBent_PierInfo&);
+    void (*set)(CBent_PierInfo&, double);
 };
 const CoverField kCovers[4] = {
-    {1020, L"顶板保护层：", &CBent_PierInfo::GetTopCover, &CBent_PierInfo::SetTopCover},
-    {1021, L"底板保护层：", &CBent_PierInfo::GetBottomCover, &CBent_PierInfo::SetBottomCover},
-    {1022, L"侧面保护层：", &CBent_PierInfo::GetSideCover, &CBent_PierInfo::SetSideCover},
-    {1023, L"端部保护层：", &CBent_PierInfo::GetEndCover, &CBent_PierInfo::SetEndCover},
+    {1020, L"顶板保护层：", [](const CBent_PierInfo& p) { return p.GetTopCover(); },
+        [](CBent_PierInfo& p, double v) { p.SetTopCover(v); }},
+    {1021, L"底板保护层：", [](const CBent_PierInfo& p) { return p.GetBottomCover(); },
+        [](CBent_PierInfo& p, double v) { p.SetBottomCover(v); }},
+    {1022, L"侧面保护层：", [](const CBent_PierInfo& p) { return p.GetSideCover(); },
+        [](CBent_PierInfo& p, double v) { p.SetSideCover(v); }},
+    {1023, L"端部保护层：", [](const CBent_PierInfo& p) { return p.GetEndCover(); },
+        [](CBent_PierInfo& p, double v) { p.SetEndCover(v); }},
 };
 
 const wchar_t* const kNote =
@@ -55,7 +62,7 @@ int CBentCapFormPTView::LoadData()
         combo.ResetContent();
         for (int mm = 40; mm <= 90; ++mm)
             combo.AddString(FormatFixed(mm * factor, -7));
-        combo.SetWindowText(FormatFixed((m_pPierInfo->*kCovers[i].get)(), -7));
+        combo.SetWindowText(FormatFixed(kCovers[i].get(*m_pPierInfo), -7));
     }
     return 1;
 }
@@ -67,7 +74,9 @@ int CBentCapFormPTView::SaveData()
     for (int i = 0; i < 4; ++i) {
         CString text;
         m_cboCovers[i].GetWindowText(text);
-        UpdateRealField(*m_pPierInfo, kCovers[i].get, kCovers[i].set, ReadLeadingReal(text));
+        double stored = kCovers[i].get(*m_pPierInfo);
+        UpdateReal(stored, ReadLeadingReal(text));
+        kCovers[i].set(*m_pPierInfo, stored);
     }
     return 1;
 }
