@@ -54,17 +54,17 @@ void CBentCapElevationSketch::DrawOutline(CDC& dc, const Frame& f) const
   dc.LineTo(f.xl, f.top + f.e);
 }
 
-void CBentCapElevationSketch::DrawColumns(CDC& dc, const Frame& f, const Stub& stub) const
+void CBentCapElevationSketch::DrawColumns(CDC& dc, const Frame& f, const ColumnPiece& column) const
 {
   CPen axisPen(PS_DASHDOT, 1, m_crAxis);
   CPen outlinePen(PS_SOLID, 1, m_crOutline);
   CPen* oldPen = dc.SelectObject(&axisPen);
   const double angle = 33.0 * std::numbers::pi / 180.0;
-  const int r = static_cast<int>(stub.arcOffset / std::sin(angle));
+  const int r = static_cast<int>(column.arcOffset / std::sin(angle));
   const int v = static_cast<int>(r * std::cos(angle));
-  const int off = static_cast<int>(stub.arcOffset);
-  const int w = stub.halfWidth;
-  const int foot = stub.foot;
+  const int off = static_cast<int>(column.arcOffset);
+  const int w = column.halfWidth;
+  const int foot = column.foot;
   for (int i = 0; i < ColumnCount(); ++i) {
     const int x = ColumnX(i);
     dc.SelectObject(&axisPen);
@@ -75,7 +75,7 @@ void CBentCapElevationSketch::DrawColumns(CDC& dc, const Frame& f, const Stub& s
     dc.LineTo(x - w, f.yb + foot);
     dc.MoveTo(x + w, f.yb);
     dc.LineTo(x + w, f.yb + foot);
-    // The break line across the stub's foot: three arcs relative to (x, yb).
+    // The break line across the column piece's foot: three arcs relative to (x, yb).
     const int y = f.yb;
     CRect box(x - r - off, y + v - r + foot, x + r - off, y + v + r + foot);
     dc.Arc(box.left, box.top, box.right, box.bottom, x, y + foot, x - w, y + foot);
@@ -87,7 +87,7 @@ void CBentCapElevationSketch::DrawColumns(CDC& dc, const Frame& f, const Stub& s
   dc.SelectObject(oldPen);
 }
 
-void CBentCapElevationSketch::PaintElevation(CDC& dc, const CRect& client, const Frame& frame, const Stub& stub)
+void CBentCapElevationSketch::PaintElevation(CDC& dc, const CRect& client, const Frame& frame, const ColumnPiece& column)
 {
   CBrush black(kSketchBackground);
   dc.FillRect(client, &black);
@@ -96,6 +96,6 @@ void CBentCapElevationSketch::PaintElevation(CDC& dc, const CRect& client, const
   CPen* oldPen = dc.SelectObject(&outlinePen);
   DrawOutline(dc, frame);
   PlaceColumns(frame);
-  DrawColumns(dc, frame, stub);
+  DrawColumns(dc, frame, column);
   dc.SelectObject(oldPen);
 }

@@ -1,5 +1,5 @@
 // The schematic elevation that several sketches share: the cap's outline (tapered ends or an
-// abutment cap's plain rectangle) and the pier columns with their axes, stubs and break lines.
+// abutment cap's plain rectangle) and the pier columns with their axes, the pieces below the cap and their break lines.
 // Pictures are not to scale: every size is a fixed number of pixels of the sketch.
 #pragma once
 
@@ -36,9 +36,9 @@ protected:
     int yb; // bottom of the middle part
     int e;  // depth of each end
   };
-  // The column stub and its break line: half width, depth below the cap and the break arcs'
-  // half chord (the column stub of a full-size sketch is 30, 20 and 15).
-  struct Stub {
+  // The piece of each column shown below the cap, cut off by its break line: half width, depth
+  // below the cap and the break arcs' half chord (30, 20 and 15 in a full-size sketch).
+  struct ColumnPiece {
     int halfWidth;
     int foot;
     double arcOffset;
@@ -48,9 +48,9 @@ protected:
   // Places the columns when the position array is empty.
   void PlaceColumns(const Frame& frame);
   void DrawOutline(CDC& dc, const Frame& frame) const;
-  void DrawColumns(CDC& dc, const Frame& frame, const Stub& stub) const;
+  void DrawColumns(CDC& dc, const Frame& frame, const ColumnPiece& column) const;
   // Black ground, outline and columns: what every elevation sketch paints first.
-  void PaintElevation(CDC& dc, const CRect& client, const Frame& frame, const Stub& stub);
+  void PaintElevation(CDC& dc, const CRect& client, const Frame& frame, const ColumnPiece& column);
   int ColumnCount() const { return static_cast<int>(m_aColumnX.GetSize()); }
   int ColumnX(int i) const { return m_aColumnX.GetAt(i); }
 };

@@ -86,7 +86,7 @@ void CBentCapExtendSketch::OnPaint()
   CRect client;
   GetClientRect(&client);
   const Frame f = LayoutElevation(client);
-  PaintElevation(dc, client, f, Stub{30, 20, 15.0});
+  PaintElevation(dc, client, f, ColumnPiece{30, 20, 15.0});
   if (ColumnCount() == 0)
     return;
 

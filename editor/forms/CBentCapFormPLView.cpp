@@ -1,5 +1,6 @@
 #include "CBentCapFormPLView.h"
 
+#include "FormGrid.h"
 #include "LenientNumber.h"
 #include "NumericHelpers.h"
 #include "PierSpacingRules.h"
@@ -30,15 +31,7 @@ void CBentCapFormPLView::OnInitialUpdate()
     m_wndSketch.m_pFont = m_pLogFont;
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 28, 720, 168), this, kSketchId);
     AddLabel(L"墩柱间距表：", CRect(8, 174, 300, 192));
-    // The grid takes the place of the table's frame, two pixels inside it.
-    const CRect placeholder(8, 192, 720, 258);
-    m_pGridCtrl = std::make_unique<CGridCtrl>();
-    m_pGridCtrl->Create(CRect(placeholder.left + 2, placeholder.top + 2, placeholder.right, placeholder.bottom), this,
-                        kGridId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
-    m_pGridCtrl->SetEditable(TRUE);
-    m_pGridCtrl->EnableDragAndDrop(TRUE);
-    m_pGridCtrl->EnableTitleTips(TRUE);
-    m_pGridCtrl->SetTextBkColor(RGB(255, 255, 224));
+    m_pGridCtrl = CreateFormGrid(this, CRect(8, 192, 720, 258), kGridId);
     AddLabel(kNote, CRect(8, 266, 720, 306));
     if (m_pBasicGeometry)
         m_wndSketch.m_nAbutment = m_pBasicGeometry->nAbutmentCap;

@@ -2,6 +2,7 @@
 
 #include "ContextMenuRelay.h"
 #include "ElevationBarRows.h"
+#include "FormGrid.h"
 
 namespace {
 
@@ -27,15 +28,7 @@ void CBentCapFormRBView::OnInitialUpdate()
     m_wndSketch.m_pFont = m_pLogFont;
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 28, 720, 168), this, kSketchId);
     AddLabel(L"钢筋信息：", CRect(8, 174, 300, 192));
-    // The grid takes the place of the table's frame, two pixels inside it.
-    const CRect placeholder(8, 192, 720, 340);
-    m_pGridCtrl = std::make_unique<CGridCtrl>();
-    m_pGridCtrl->Create(CRect(placeholder.left + 2, placeholder.top + 2, placeholder.right, placeholder.bottom), this,
-                        kGridId, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP);
-    m_pGridCtrl->SetEditable(TRUE);
-    m_pGridCtrl->EnableDragAndDrop(TRUE);
-    m_pGridCtrl->EnableTitleTips(TRUE);
-    m_pGridCtrl->SetTextBkColor(RGB(255, 255, 224));
+    m_pGridCtrl = CreateFormGrid(this, CRect(8, 192, 720, 340), kGridId);
     m_pGridCtrl->SetSingleRowSelection(TRUE);
     RelayContextMenu(*m_pGridCtrl);
     if (m_nCategoryCode != -1)

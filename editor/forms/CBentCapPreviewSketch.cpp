@@ -76,7 +76,7 @@ void CBentCapPreviewSketch::OnPaint()
     return;
   }
   const Frame f = LayoutElevation(client, 10);
-  PaintElevation(dc, client, f, Stub{13, 9, 6.5});
+  PaintElevation(dc, client, f, ColumnPiece{13, 9, 6.5});
   Plan plan{};
   plan.yc = (client.Height() / 2) * 3 / 2;
   plan.u = m_nPlanWidth / 2;

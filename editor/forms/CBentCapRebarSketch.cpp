@@ -198,7 +198,7 @@ void CBentCapRebarSketch::OnPaint()
   CRect client;
   GetClientRect(&client);
   const Frame f = LayoutElevation(client);
-  PaintElevation(dc, client, f, Stub{30, 20, 15.0});
+  PaintElevation(dc, client, f, ColumnPiece{30, 20, 15.0});
   const int n = ColumnCount();
   if (n == 0 || m_nSupport >= n || m_nSupport < -1)
     return;

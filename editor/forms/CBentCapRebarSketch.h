@@ -18,7 +18,7 @@ public:
 
   // Finishes the left end of a bent-up bar whose point list starts with p0 (the hook), p1 (the
   // end) and p2, p1-p2 being the first leg: the end is pulled back to the left taper when the
-  // leg meets it before the bottom, and the hook follows the taper; else a 15-pixel stub.
+  // leg meets it before the bottom, and the hook follows the taper; else a short 15-pixel leg.
   void PlaceBarEnd(const Frame& frame, std::vector<CPoint>& points) const;
 
   static double LineLength(const CPoint& p1, const CPoint& p2);

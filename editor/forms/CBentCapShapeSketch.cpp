@@ -159,7 +159,7 @@ void CBentCapShapeSketch::OnPaint()
   CRect client;
   GetClientRect(&client);
   const Frame frame = LayoutElevation(client);
-  PaintElevation(dc, client, frame, Stub{30, 20, 15.0});
+  PaintElevation(dc, client, frame, ColumnPiece{30, 20, 15.0});
   const Plan plan = LayoutPlan(client);
   DrawPlan(dc, frame, plan);
 

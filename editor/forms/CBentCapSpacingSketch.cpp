@@ -27,7 +27,7 @@ void CBentCapSpacingSketch::OnPaint()
   CRect client;
   GetClientRect(&client);
   const Frame f = LayoutElevation(client);
-  PaintElevation(dc, client, f, Stub{30, 20, 15.0});
+  PaintElevation(dc, client, f, ColumnPiece{30, 20, 15.0});
 
   CSketchFonts fonts(m_pFont);
   CFont* oldFont = dc.SelectObject(fonts.Normal());

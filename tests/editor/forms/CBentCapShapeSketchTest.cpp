@@ -35,7 +35,7 @@ TEST(CBentCapShapeSketchTest, SampleDesignDrawsElevationColumnsAndPlanInTheirPla
   EXPECT_EQ(At(image, kXl + 40, kYb), RGB(0, 0, 0));
   EXPECT_EQ(At(image, kXl + 100, kYb), kWhite);
   EXPECT_EQ(At(image, kXl + 40, kTop + 40), kWhite);
-  // Three columns 124, 300 and 476 pixels right of the left end; each has its stub.
+  // Three columns 124, 300 and 476 pixels right of the left end; each shows its piece below the cap.
   ASSERT_EQ(sketch.m_aColumnX.GetSize(), 3);
   for (int i = 0; i < 3; ++i) {
     const int x = kXl + 124 + 176 * i;
