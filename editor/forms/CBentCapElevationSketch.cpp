@@ -87,6 +87,22 @@ void CBentCapElevationSketch::DrawColumns(CDC& dc, const Frame& f, const ColumnP
   dc.SelectObject(oldPen);
 }
 
+void CBentCapElevationSketch::DrawPlan(CDC& dc, const Frame& f, const Plan& p) const
+{
+  CPen outlinePen(PS_SOLID, 1, m_crOutline);
+  CPen axisPen(PS_DASHDOT, 1, m_crAxis);
+  CPen* oldPen = dc.SelectObject(&outlinePen);
+  dc.MoveTo(f.xl - p.s, p.yc - p.u);
+  dc.LineTo(f.xr - p.s, p.yc - p.u);
+  dc.LineTo(f.xr + p.s, p.yc + p.u);
+  dc.LineTo(f.xl + p.s, p.yc + p.u);
+  dc.LineTo(f.xl - p.s, p.yc - p.u);
+  dc.SelectObject(&axisPen);
+  dc.MoveTo(f.xl - 20, p.yc);
+  dc.LineTo(f.xr + 20, p.yc);
+  dc.SelectObject(oldPen);
+}
+
 void CBentCapElevationSketch::PaintElevation(CDC& dc, const CRect& client, const Frame& frame, const ColumnPiece& column)
 {
   CBrush black(kSketchBackground);

@@ -44,6 +44,15 @@ protected:
     double arcOffset;
   };
 
+  // The plan under the elevation: its centre line, half width and the end offset of the skew ends.
+  struct Plan {
+    int yc;
+    int u;
+    int s;
+  };
+  // The plan's outline with its skewed ends and its centre line.
+  void DrawPlan(CDC& dc, const Frame& f, const Plan& p) const;
+
   Frame LayoutElevation(const CRect& client, int centreShift = 0) const;
   // Places the columns when the position array is empty.
   void PlaceColumns(const Frame& frame);

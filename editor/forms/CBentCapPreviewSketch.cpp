@@ -18,22 +18,6 @@ constexpr double kEndAngle = 75.0 * std::numbers::pi / 180.0;
 
 CBentCapPreviewSketch::CBentCapPreviewSketch() : CBentCapElevationSketch(240, 22, 13, 35, 0) {}
 
-void CBentCapPreviewSketch::DrawPlan(CDC& dc, const Frame& f, const Plan& p) const
-{
-  CPen outlinePen(PS_SOLID, 1, m_crOutline);
-  CPen axisPen(PS_DASHDOT, 1, m_crAxis);
-  CPen* oldPen = dc.SelectObject(&outlinePen);
-  dc.MoveTo(f.xl - p.s, p.yc - p.u);
-  dc.LineTo(f.xr - p.s, p.yc - p.u);
-  dc.LineTo(f.xr + p.s, p.yc + p.u);
-  dc.LineTo(f.xl + p.s, p.yc + p.u);
-  dc.LineTo(f.xl - p.s, p.yc - p.u);
-  dc.SelectObject(&axisPen);
-  dc.MoveTo(f.xl - 20, p.yc);
-  dc.LineTo(f.xr + 20, p.yc);
-  dc.SelectObject(oldPen);
-}
-
 void CBentCapPreviewSketch::DrawTexts(CDC& dc, const CRect& client, const Frame& f, const Plan& p) const
 {
   CSketchFonts fonts(m_pFont);

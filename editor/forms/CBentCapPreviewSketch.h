@@ -21,11 +21,5 @@ protected:
   void OnPaint() override;
 
 private:
-  struct Plan {
-    int yc;
-    int u;
-    int s;
-  };
-  void DrawPlan(CDC& dc, const Frame& f, const Plan& p) const;
   void DrawTexts(CDC& dc, const CRect& client, const Frame& f, const Plan& p) const;
 };

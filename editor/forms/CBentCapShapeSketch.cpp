@@ -62,22 +62,6 @@ CBentCapShapeSketch::Plan CBentCapShapeSketch::LayoutPlan(const CRect& client) c
   return plan;
 }
 
-void CBentCapShapeSketch::DrawPlan(CDC& dc, const Frame& f, const Plan& p) const
-{
-  CPen outlinePen(PS_SOLID, 1, m_crOutline);
-  CPen axisPen(PS_DASHDOT, 1, m_crAxis);
-  CPen* oldPen = dc.SelectObject(&outlinePen);
-  dc.MoveTo(f.xl - p.s, p.yc - p.u);
-  dc.LineTo(f.xr - p.s, p.yc - p.u);
-  dc.LineTo(f.xr + p.s, p.yc + p.u);
-  dc.LineTo(f.xl + p.s, p.yc + p.u);
-  dc.LineTo(f.xl - p.s, p.yc - p.u);
-  dc.SelectObject(&axisPen);
-  dc.MoveTo(f.xl - 20, p.yc);
-  dc.LineTo(f.xr + 20, p.yc);
-  dc.SelectObject(oldPen);
-}
-
 CArray<CBentCapShapeSketch::Dimension, const CBentCapShapeSketch::Dimension&>
 CBentCapShapeSketch::CollectDimensions(const Frame& f, const Plan& p, int& firstVertical) const
 {

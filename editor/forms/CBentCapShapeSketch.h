@@ -32,14 +32,7 @@ private:
     CString letter;
     int side;
   };
-  struct Plan {
-    int yc; // centre line
-    int u;  // half width
-    int s;  // end offset of the skew ends
-  };
-
   Plan LayoutPlan(const CRect& client) const;
-  void DrawPlan(CDC& dc, const Frame& frame, const Plan& plan) const;
   // The dimensions in drawing order; the vertical ones, drawn with the upright font, come last.
   CArray<Dimension, const Dimension&> CollectDimensions(const Frame& frame, const Plan& plan, int& firstVertical) const;
   void DrawDimensions(CDC& dc, const Frame& frame, const Plan& plan, CFont* normal, CFont* upright) const;
