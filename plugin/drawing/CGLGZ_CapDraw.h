@@ -616,6 +616,9 @@ public:
     // 4000 mm; with the flag the cap's span centre line marked at its middle. 0 and nothing
     // drawn for a bar no longer than its two hooks, else 1.
     int DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark);
+    // A detail's bar through its points as one polyline, or, with a break point, broken there by
+    // a break mark between its second and third points.
+    void DrawDetailBar(CHLGZ_SteelCode& record, const AcGePoint3dArray& pts, const AcGePoint3d* breakAt);
     // Two straight parts on one line joined at the origin (left the mean of a1 and a2, right a3,
     // mm), hooked at both ends (down with the downward flag). 0 when the bar has no length.
     int DrawTwoPartBarDetail(CHLGZ_SteelCode& record, double a1, double a2, double a3, int downward, int centreMark);

@@ -107,6 +107,35 @@ CString CGLGZ_CapDraw::VaryingLengthLabel(const CHLGZ_SteelCode& record)
     return text;
 }
 
+void CGLGZ_CapDraw::DrawDetailBar(CHLGZ_SteelCode& record, const AcGePoint3dArray& pts, const AcGePoint3d* breakAt)
+{
+    AcDbObjectId id;
+    if (breakAt == nullptr) {
+        AcArray<AcGePoint3d> line(pts);
+        m_entityLib.createPolyline(line, false, id);
+        record.aEntityIds.append(id);
+        return;
+    }
+    MavUtils::selectLayer(L"02-结构");
+    AcGePoint3d left;
+    AcGePoint3d right;
+    DrawBreakMark(left, right, *breakAt, &id);
+    record.aEntityIds.append(id);
+    MavUtils::selectLayer(L"04-钢筋");
+    AcArray<AcGePoint3d> first;
+    first.append(pts[0]);
+    first.append(pts[1]);
+    first.append(left);
+    m_entityLib.createPolyline(first, false, id);
+    record.aEntityIds.append(id);
+    AcArray<AcGePoint3d> second;
+    second.append(right);
+    for (int i = 2; i < pts.length(); ++i)
+        second.append(pts[i]);
+    m_entityLib.createPolyline(second, false, id);
+    record.aEntityIds.append(id);
+}
+
 int CGLGZ_CapDraw::DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark)
 {
     const double s = m_dScale;
@@ -128,34 +157,10 @@ int CGLGZ_CapDraw::DrawHookedBarDetail(CHLGZ_SteelCode& record, int centreMark)
              AcGePoint3d(l, 0.0, 0.0) })
         pts.append(p);
     const AcGePoint3d middle = MidPoint(pts[1], pts[2]);
+    // 3. One polyline, or 4. broken on its straight part, clear of the centre line when there is one.
+    const AcGePoint3d at = centreMark ? AcGePoint3d(middle.x - 5.0, middle.y, 0.0) : MidPoint(pts[1], middle);
+    DrawDetailBar(record, pts, shortened ? &at : nullptr);
     AcDbObjectId id;
-    if (!shortened) {
-        // 3. One polyline.
-        AcArray<AcGePoint3d> line(pts);
-        m_entityLib.createPolyline(line, false, id);
-        record.aEntityIds.append(id);
-    } else {
-        // 4. Broken on its straight part, clear of the centre line when there is one.
-        MavUtils::selectLayer(L"02-结构");
-        AcGePoint3d at = centreMark ? AcGePoint3d(middle.x - 5.0, middle.y, 0.0) : MidPoint(pts[1], middle);
-        AcGePoint3d left;
-        AcGePoint3d right;
-        DrawBreakMark(left, right, at, &id);
-        record.aEntityIds.append(id);
-        MavUtils::selectLayer(L"04-钢筋");
-        AcArray<AcGePoint3d> first;
-        first.append(pts[0]);
-        first.append(pts[1]);
-        first.append(left);
-        m_entityLib.createPolyline(first, false, id);
-        record.aEntityIds.append(id);
-        AcArray<AcGePoint3d> second;
-        second.append(right);
-        second.append(pts[2]);
-        second.append(pts[3]);
-        m_entityLib.createPolyline(second, false, id);
-        record.aEntityIds.append(id);
-    }
     // 5. The span centre line over the middle.
     if (centreMark) {
         MavUtils::selectLayer(L"13-中心");
@@ -196,34 +201,10 @@ int CGLGZ_CapDraw::DrawTwoPartBarDetail(
     for (const AcGePoint3d& p : { AcGePoint3d(-e / s, sign * h, 0.0), AcGePoint3d(-e / s, 0.0, 0.0),
              AcGePoint3d(0.0, 0.0, 0.0), AcGePoint3d(g / s, 0.0, 0.0), AcGePoint3d(g / s, sign * h, 0.0) })
         pts.append(p);
+    // 3. One polyline, or 4. broken left of the joint.
+    const AcGePoint3d at(-5.0, 0.0, 0.0);
+    DrawDetailBar(record, pts, shortened ? &at : nullptr);
     AcDbObjectId id;
-    if (!shortened) {
-        // 3. One polyline.
-        AcArray<AcGePoint3d> line(pts);
-        m_entityLib.createPolyline(line, false, id);
-        record.aEntityIds.append(id);
-    } else {
-        // 4. Broken left of the joint.
-        MavUtils::selectLayer(L"02-结构");
-        AcGePoint3d left;
-        AcGePoint3d right;
-        DrawBreakMark(left, right, AcGePoint3d(-5.0, 0.0, 0.0), &id);
-        record.aEntityIds.append(id);
-        MavUtils::selectLayer(L"04-钢筋");
-        AcArray<AcGePoint3d> first;
-        first.append(pts[0]);
-        first.append(pts[1]);
-        first.append(left);
-        m_entityLib.createPolyline(first, false, id);
-        record.aEntityIds.append(id);
-        AcArray<AcGePoint3d> second;
-        second.append(right);
-        second.append(pts[2]);
-        second.append(pts[3]);
-        second.append(pts[4]);
-        m_entityLib.createPolyline(second, false, id);
-        record.aEntityIds.append(id);
-    }
     // 5. The centre line at the joint.
     if (centreMark) {
         MavUtils::selectLayer(L"13-中心");
