@@ -427,11 +427,21 @@ def save(relative, text):
         out.write(gbk)
 
 
+def whole(d):
+    """The same design with its general construction not symmetric: drawn whole."""
+    d = copy.deepcopy(d)
+    d["symmetry"] = (0,) + tuple(d["symmetry"][1:])
+    return d
+
+
+EXAMPLES = (("sample", sample), ("square-two-columns", square_two_columns), ("abutment", abutment),
+            ("l-section", l_section))
+
+
 def main():
-    save("examples/sample.glt", write_design(sample(), 4.3))
-    save("examples/square-two-columns.glt", write_design(square_two_columns(), 4.3))
-    save("examples/abutment.glt", write_design(abutment(), 4.3))
-    save("examples/l-section.glt", write_design(l_section(), 4.3))
+    for name, make in EXAMPLES:
+        save("examples/%s.glt" % name, write_design(make(), 4.3))
+        save("examples/%s-whole.glt" % name, write_design(whole(make()), 4.3))
     save("tests/model/data/minimal.glt", write_design(minimal(), 4.3))
     for version in OLD_VERSIONS:
         key = version_key(version)
