@@ -105,8 +105,7 @@ int CGLGZ_BtDraw::DrawViews(int full)
 
     // 13. The bar tables of an L-shaped section.
     if (m_pGeometry->dLHeight > 0.0) {
-        if (m_nGroupedMarks >= 0 && m_nGroupedMarks < m_steelCodes.GetSize())
-            m_steelCodes[m_nGroupedMarks].nCount += m_nExtraBarCount;
+        CountSideBars(m_nExtraBarCount);
         DrawBarTables();
     }
     WriteSectionStirrupMarks();

@@ -144,7 +144,6 @@ public:
     void WriteGridText(const AcGePoint3d& at, const CString& text);
     void DrawCellFrame(double x, double top, double bottom);
     double ColumnSectionRise() const override;
-    void StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const;
 
     // Bar number marks of the main face (1) or the end face (0) along their view lines; with the
     // mask flag the marks get wipeout masks at the end. The plate bars' marks go through the

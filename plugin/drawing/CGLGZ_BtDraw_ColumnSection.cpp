@@ -421,23 +421,6 @@ double CGLGZ_BtDraw::ColumnSectionRise() const
     return m_pGeometry->dLHeight > 0.0 ? m_pGeometry->dLHeight / m_dSectionScale + 13.0 + 3.0 : 0.0;
 }
 
-// The numbers the grouping reserved after its marks, in the plan's order: the edge columns' top
-// bars, the middle columns' (the edge columns' number when they are the same bars), the
-// mid-span bottom bars; 0 for a group the design does not have.
-void CGLGZ_BtDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const
-{
-    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
-    int number = m_nGroupedMarks > 0 && m_nGroupedMarks <= m_steelCodes.GetSize()
-        ? m_steelCodes[m_nGroupedMarks - 1].nNumber + 1
-        : 1;
-    edge = steel.GetEdgeTopSwitch() ? number++ : 0;
-    if (steel.GetMiddleTopSwitch())
-        middle = edge != 0 && steel.GetSameAsEdgeSwitch() ? edge : number++;
-    else
-        middle = 0;
-    bottom = steel.GetBottomSwitch() ? number : 0;
-}
-
 // 15. Each face's side bars from under the top-plate bar down by the side spacings (an L part's
 // from under its top bar by the nominal spacing), led out and joined to the side bars' mark.
 void CGLGZ_BtDraw::DrawSkewSectionSideBars(const SkewSectionWork& w)

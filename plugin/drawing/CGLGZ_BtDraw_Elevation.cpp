@@ -107,6 +107,7 @@ void CGLGZ_BtDraw::DrawLPartSideBarRows()
         DrawSolidDot(At(x0, y), kDotRadius);
         if (!m_bHalfDrawing)
             DrawSolidDot(At(x1, y), kDotRadius);
+        AddSideBarLengths(kFacesOfLPart, m_lines[3].start.x - left);
         m_nExtraBarCount += kFacesOfLPart;
     }
     MavUtils::selectLayer(L"08-标注");

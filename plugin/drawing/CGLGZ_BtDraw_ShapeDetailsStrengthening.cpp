@@ -1,6 +1,7 @@
 // The strengthening straight bars of the skew-section details: one mark a layer of bars at the
-// edge columns' inner side, at the middle columns and at mid-span, each further layer primed and
-// shortened by the decrement; and the extra straight bar of an L-shaped section.
+// edge columns' inner side, at the middle columns and at mid-span, under the number the grouping
+// kept for the group, each further layer primed and shortened by the decrement; and the extra
+// straight bar of an L-shaped section.
 #include "CGLGZ_BtDraw.h"
 
 #include "MavUtils.h"
@@ -52,6 +53,10 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             steel.GetMidSpanDistance(), false },
     };
     const int switches[] = { steel.GetEdgeTopSwitch(), steel.GetMiddleTopSwitch(), steel.GetBottomSwitch() };
+    // Each group's mark is the number the grouping kept for it, which the plan and the cross
+    // sections show.
+    int numbers[3] = { 0, 0, 0 };
+    StrengtheningMarkNumbers(numbers[0], numbers[1], numbers[2]);
     const double dec = steel.GetMultiLayerDecrement();
     for (int g = 0; g < 3; ++g) {
         const StrengtheningGroup& group = groups[g];
@@ -69,14 +74,12 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
         const int count = std::min(bars.aTags.length(), bars.aLengths.length());
         const double hook = GetHookLength(group.diameter, group.barType, 90, 0.0);
         for (int i = 0; i <= top; ++i) {
-            // 3.3.1. - 3.3.2. The layer's mark: the next number, further layers primed.
+            // 3.3.1. - 3.3.2. The layer's mark: the group's number, further layers primed.
             CHLGZ_SteelCode record;
             record.nBarType = group.barType;
             record.nDiameter = group.diameter;
-            const INT_PTR used = m_steelCodes.GetSize();
-            const int last = used > 0 ? m_steelCodes[used - 1].nNumber : 0;
-            record.nNumber = i == 0 ? last + 1 : last;
-            record.nPrimed = i == 0 ? 0 : i;
+            record.nNumber = numbers[g];
+            record.nPrimed = i;
             PlacementState(record) = kStrengtheningKind;
             // 3.3.3. The layer's bars, the last first; a layer without bars has no mark.
             int n = 0;
@@ -121,7 +124,8 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
     record.nDiameter = more.GetSkeletonDiameter();
     record.nNumber = 1;
     record.nPrimed = 1;
-    record.nCount = m_nExtraBarCount + 1;
+    // The L part's side bars, which the elevation tallies, are counted under the side-bar mark.
+    record.nCount = 1;
     PlacementState(record) = kStrengtheningKind;
     const double length = (m_pGeometry->dLength - 2.0 * m_pDesign->GetEndCover()) / 1000.0
         + 2.0 * GetHookLength(record.nDiameter, record.nBarType, 90, 0.0) / 1000.0;

@@ -328,8 +328,13 @@ public:
     void DrawElevationStirrups();
     // The side-bar rows from the top down, drawing units.
     AcGeDoubleArray ElevationSideBarLevels() const;
-    // The side-bar rows with their dots, arrows, leader fans and spacing chain.
+    // The side-bar rows with their dots, arrows, leader fans and spacing chain; the bars of
+    // each row, one on either side face, counted under the side-bar mark.
     void DrawSideBarRows();
+    // The side-bar mark gets bars that run a drawn length between the cap's ends: less the end
+    // covers, with a 90-degree hook at either end. Counting them sets the mark's mean length.
+    void AddSideBarLengths(int bars, double drawn);
+    void CountSideBars(int bars);
     void DrawSideBarFan(const AcGePoint3dArray& dots, double a, double b, const CString& number);
     double SideBarFanReach(const AcGePoint3dArray& dots) const;
     // The section outline as drawn by the section view.
@@ -566,7 +571,10 @@ public:
     void DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked = 0);
     void DrawPlanMarks(PlanStirrupWork& w);
     void DrawLongitudinalBarMark(const PlanStirrupWork& w);
-    int FirstStrengtheningMark() const;
+    // The numbers the grouping kept after its marks for the strengthening bars, in the plan's
+    // order: the edge columns' top bars, the middle columns' (the edge columns' number when they
+    // are the same bars), the mid-span bottom bars; 0 for a group the design does not have.
+    void StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const;
     void DrawStrengtheningBarMarks(const PlanStirrupWork& w);
     void DrawEndStirrupMarks(const PlanStirrupWork& w, int side);
     void FinishStirrupKinds(const PlanStirrupWork& w);

@@ -20,6 +20,8 @@ constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kDegree = 3.1415926535 / 180.0;
 constexpr double kOnMiddle = 0.01;
 constexpr double kDotRadius = 0.3;
+// A side-bar row is a bar on either side face of the cap.
+constexpr int kSideFaces = 2;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -289,6 +291,26 @@ void CGLGZ_CapDraw::DrawElevationStirrups()
         row, lh + (squareAbutment ? 0.0 : 2.0), 4.0, 1, 10 + lastAside, m_bHalfDrawing ? &cut : nullptr, 0);
 }
 
+void CGLGZ_CapDraw::AddSideBarLengths(int bars, double drawn)
+{
+    if (m_nGroupedMarks <= 0 || m_nGroupedMarks >= m_steelCodes.GetSize())
+        return;
+    CHLGZ_SteelCode& mark = m_steelCodes[m_nGroupedMarks];
+    const double hook = GetHookLength(mark.nDiameter, mark.nBarType, 90, 0.0);
+    const double length = (drawn * m_dScale - 2.0 * m_pDesign->GetEndCover() + 2.0 * hook) / 1000.0;
+    for (int i = 0; i < bars; ++i)
+        mark.AddLength(length);
+}
+
+void CGLGZ_CapDraw::CountSideBars(int bars)
+{
+    if (m_nGroupedMarks <= 0 || m_nGroupedMarks >= m_steelCodes.GetSize())
+        return;
+    CHLGZ_SteelCode& mark = m_steelCodes[m_nGroupedMarks];
+    mark.nCount += bars;
+    mark.dAverageLength = mark.nCount > 0 ? mark.dTotalLength / mark.nCount : 0.0;
+}
+
 AcGeDoubleArray CGLGZ_CapDraw::ElevationSideBarLevels() const
 {
     AcGeDoubleArray levels;
@@ -334,6 +356,8 @@ void CGLGZ_CapDraw::DrawSideBarRows()
         if (right.x <= left.x)
             continue;
         rows.append(y);
+        // A half drawing's row is half of the bar, whose other half is its mirror image.
+        AddSideBarLengths(kSideFaces, (right.x - left.x) * (m_bHalfDrawing ? 2.0 : 1.0));
         MavUtils::selectLayer(L"04-钢筋");
         DrawLine(left, right);
         const AcGePoint3d leftDot = At(left.x + DotInset(g.dLeftAngle), y);
@@ -347,6 +371,7 @@ void CGLGZ_CapDraw::DrawSideBarRows()
                 upper.append(rightDot);
         }
     }
+    CountSideBars(kSideFaces * rows.length());
     // 9. The fans with the side bars' number.
     CString number;
     if (m_nGroupedMarks > 0 && m_nGroupedMarks < m_steelCodes.GetSize())

@@ -49,14 +49,16 @@ int CGLGZ_CapDraw::DrawPlanStirrups(AcGePoint3d p1, AcGePoint3d p2, AcGePoint3d 
     SortStirrupKinds(w);
     LayoutStirrupPositions(p1, p2, p3, p4, w.positions, LastStirrupToEnd(leftAngle));
     // 4. - 5. The stirrup lines, then those beyond them at the ends.
+    // The quantities are those of the whole cap: a half drawing lays out and counts the
+    // stirrups of its other half too, and draws none of them.
     DrawStirrupLines(w);
     LayoutEndStirrups(w, 0);
-    if (!m_bHalfDrawing)
-        LayoutEndStirrups(w, 1);
+    LayoutEndStirrups(w, 1);
     DrawEndStirrups(w, 0);
     DrawEndStirrups(w, 1);
     PlaceEndStirrupMarks(w, 0);
-    PlaceEndStirrupMarks(w, 1);
+    if (!m_bHalfDrawing)
+        PlaceEndStirrupMarks(w, 1);
     // 6. - 8. Positions and their labels, end dimensions, bar marks.
     LabelStirrupPositions(w);
     DimensionEndStirrups(w, 0);
@@ -132,10 +134,13 @@ void CGLGZ_CapDraw::SortStirrupKinds(PlanStirrupWork& w)
     }
 }
 
-// One stirrup line, cut at the middle line of a half drawing (none when wholly right of it),
-// counted under its record with its length.
+// One stirrup line, counted whole under its record with its length, and drawn cut at the
+// middle line of a half drawing (not at all when wholly right of it).
 void CGLGZ_CapDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b)
 {
+    CHLGZ_SteelCode& code = m_steelCodes[record];
+    ++code.nCount;
+    code.AddLength(a.distanceTo(b));
     if (m_bHalfDrawing) {
         // A stirrup within the tolerance of the middle stays whole.
         const double tolerance = MiddleStirrupTolerance();
@@ -154,9 +159,6 @@ void CGLGZ_CapDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePo
     }
     MavUtils::selectLayer(L"04-钢筋");
     DrawLine(a, b);
-    CHLGZ_SteelCode& code = m_steelCodes[record];
-    ++code.nCount;
-    code.AddLength(a.distanceTo(b));
 }
 
 // 4. Every stirrup at every position, across the columns it spans.
@@ -414,14 +416,19 @@ void CGLGZ_CapDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
         DrawPlanMark(w, x, top, L"1");
 }
 
-// The number of the first strengthening-bar mark: the one after the longitudinal bars' marks,
-// or after the last record while the bars are not grouped.
-int CGLGZ_CapDraw::FirstStrengtheningMark() const
+// The grouping kept the numbers after the last of its marks.
+void CGLGZ_CapDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const
 {
-    const INT_PTR n = m_steelCodes.GetSize();
-    if (m_nGroupedMarks > 0 && m_nGroupedMarks <= n)
-        return m_steelCodes[m_nGroupedMarks - 1].nNumber + 1;
-    return n > 0 ? m_steelCodes[n - 1].nNumber + 1 : 1;
+    const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
+    int number = m_nGroupedMarks > 0 && m_nGroupedMarks <= m_steelCodes.GetSize()
+        ? m_steelCodes[m_nGroupedMarks - 1].nNumber + 1
+        : 1;
+    edge = steel.GetEdgeTopSwitch() ? number++ : 0;
+    if (steel.GetMiddleTopSwitch())
+        middle = edge != 0 && steel.GetSameAsEdgeSwitch() ? edge : number++;
+    else
+        middle = 0;
+    bottom = steel.GetBottomSwitch() ? number : 0;
 }
 
 // The strengthening bars over the pier columns: a leader up to the last column that has them,
@@ -440,11 +447,14 @@ void CGLGZ_CapDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
         }
         return -1e300;
     };
-    int number = FirstStrengtheningMark();
+    int edge = 0;
+    int middle = 0;
+    int bottom = 0;
+    StrengtheningMarkNumbers(edge, middle, bottom);
     CString text;
     if (steel.GetEdgeTopSwitch() && supports >= 1) {
         const double top = topOf(TRUE);
-        text.Format(L"%d", number);
+        text.Format(L"%d", edge);
         const double d2 = steel.GetEdgeInnerDistance();
         if (top > -1e300) {
             DrawPlanMark(w, SnapToMidpoint(m_lines[4].end.x + d2 / (2.0 * s), positions, 1), top, text);
@@ -453,14 +463,13 @@ void CGLGZ_CapDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
                 DrawPlanMark(w, SnapToMidpoint(last - d2 / (2.0 * s), positions, 0), top, text);
             }
         }
-        ++number;
     }
     if (!steel.GetMiddleTopSwitch() || supports < 3)
         return;
     const double top = topOf(MiddleTopMarkDigit());
     if (top <= -1e300)
         return;
-    text.Format(L"%d", number);
+    text.Format(L"%d", middle);
     const double d3 = steel.GetMiddlePierDistance();
     for (int c = 1; c + 1 < supports; ++c) {
         const double xc = m_lines[4 + c].end.x;

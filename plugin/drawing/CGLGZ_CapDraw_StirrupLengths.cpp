@@ -57,15 +57,12 @@ void CGLGZ_CapDraw::SettleStirrupLengths()
     const INT_PTR first = m_steelCodes.GetSize() - k - (skewedEnds ? k : 0);
     if (k == 0 || first < 0)
         return;
-    // The positions of either set of records, as the elevation draws them.
-    const double limit = ElevationMiddle() + 1.0 / m_dScale;
+    // The positions of either set of records over the whole cap, as the plan counted them.
     std::vector<double> laidOut;
     std::vector<double> skewed;
     auto take = [&](const AcGeDoubleArray& list, std::vector<double>& into) {
-        for (int i = 0; i < list.length(); ++i) {
-            if (!m_bHalfDrawing || list[i] <= limit)
-                into.push_back(list[i]);
-        }
+        for (int i = 0; i < list.length(); ++i)
+            into.push_back(list[i]);
     };
     take(m_dStirrupPositions, laidOut);
     take(m_dLeftEndStirrups, leftSquare ? laidOut : skewed);

@@ -132,8 +132,8 @@ TEST_F(Details, TheSampleDetailsStandApartOnTheSheets)
         boxes.push_back(EntityBox(record));
         numbers.push_back(record.nNumber);
     }
-    // Marks 1 to 20 but the hung ones (2, 5, 6, 7), and the four stirrups.
-    EXPECT_EQ(boxes.size(), 20u);
+    // Marks 1 to 20 but the hung ones (2, 5, 6, 7), the side bars and the four stirrups.
+    EXPECT_EQ(boxes.size(), 21u);
     for (size_t i = 0; i < boxes.size(); ++i) {
         for (size_t j = i + 1; j < boxes.size(); ++j)
             EXPECT_FALSE(boxes[i].Overlaps(boxes[j])) << "marks " << numbers[i] << " and " << numbers[j];
@@ -479,6 +479,7 @@ TEST_F(Details, MarksWithoutShapeOrStirrupPointsAreReportedAndLeftOut)
     closing.nCount = 4;
     closing.dMinLength = closing.dMaxLength = 3.0;
     closing.dTotalLength = 12.0;
+    closing.dAverageLength = 0.0;
     const int closingNumber = closing.nNumber;
     const double hooks = 2.0 * GetHookLength(closing.nDiameter, closing.nBarType, 90, 0.0) / 1000.0;
     app().transcript().clear();

@@ -307,9 +307,11 @@ protected:
         steel.SetMiddleTopSwitch(0);
         steel.SetBottomSwitch(0);
         steel.SetSameAsEdgeSwitch(0);
+        // The last grouped mark: the numbers after it are kept for the strengthening bars.
         CHLGZ_SteelCode last;
         last.nNumber = 9;
         draw.m_steelCodes.Add(last);
+        draw.m_nGroupedMarks = 1;
     }
 
     // Bars of a group: a layer and a length (m) each.
@@ -426,8 +428,9 @@ TEST_F(SkewStrengtheningShapesTest, AnLShapedSectionAddsItsExtraBar)
     const std::vector<CHLGZ_SteelCode> marks = Appended();
     ASSERT_EQ(marks.size(), 1u);
     const CHLGZ_SteelCode& bar = marks[0];
+    // The L part's side bars are counted under the side-bar mark, not here.
     EXPECT_EQ(bar.FormatMark(), CString(L"1'"));
-    EXPECT_EQ(bar.nCount, 4);
+    EXPECT_EQ(bar.nCount, 1);
     const CHLGZ_MoreInfo& more = design.GetMoreInfo();
     const double hook = GetHookLength(more.GetSkeletonDiameter(), more.GetSkeletonBarType(), 90, 0.0);
     const double length = (12000.0 - 2.0 * design.GetEndCover() + 2.0 * hook) / 1000.0;
