@@ -13,6 +13,7 @@
 #include "NumericHelpers.h"
 #include "RebarRules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -525,6 +526,9 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
     radius.Format(L"R%s", FormatFixed(draw.m_pDesign->GetMoreInfo().GetBendRadius() / 10.0, -1).GetString());
     for (int i = 0; i + 1 < n; ++i) {
         if (IsArc(v[i])) {
+            // Nothing of a bend that the cut of a half drawing takes away stays.
+            if (half && std::max(v[i].point.x, v[i + 1].point.x) > clipX + kOnClip)
+                continue;
             if (kind == 6 || kind == 7)
                 DimensionBend(draw, record, v, i, 6.0, true, L"");
             else if (kind == 5)

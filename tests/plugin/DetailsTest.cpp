@@ -636,6 +636,52 @@ TEST_F(Details, SkewBendsAndDifferingEndsAreDrawnByTheSharedDrawers)
     EXPECT_EQ(ranges, 2) << "both ends, neither primed";
 }
 
+// A half drawing's lower bent-up bar, cut at the middle, keeps nothing of its detail past the
+// cut: the bend beyond it loses its angle, its radius lines and its "R=" with the polyline,
+// while the bend before it keeps them.
+TEST_F(Details, ABendPastTheCutOfAHalfDrawingKeepsNoDimension)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("abutment.glt");
+    AttachAsTheRun(draw);
+    draw.PrepareDrawing();
+    draw.m_bHalfDrawing = 1;
+    const double bulge = std::tan(3.1415926535 / 8.0);
+    // A bar hooked up at either end, its right hook past the cut at x = 30.
+    auto* pl = new AcDbPolyline();
+    pl->addVertexAt(0, AcGePoint2d(0.0, 10.0));
+    pl->addVertexAt(1, AcGePoint2d(0.0, 4.0), bulge);
+    pl->addVertexAt(2, AcGePoint2d(4.0, 0.0));
+    pl->addVertexAt(3, AcGePoint2d(40.0, 0.0), bulge);
+    pl->addVertexAt(4, AcGePoint2d(44.0, 4.0));
+    pl->addVertexAt(5, AcGePoint2d(44.0, 10.0));
+    AcDbObjectId id;
+    ASSERT_TRUE(AppendToModelSpace(pl, id));
+    pl->close();
+    CHLGZ_SteelCode record;
+    record.aEntityIds.append(id);
+    for (const AcGePoint3d& p : { P(0, 10), P(0, 4), P(4, 0), P(40, 0), P(44, 4), P(44, 10) })
+        record.aPoints.append(p);
+    const double cut = 30.0;
+    draw.DrawLowerBentBarDetail(record, cut);
+    int radii = 0;
+    for (const Label& l : Texts(record.aEntityIds)) {
+        EXPECT_LE(l.at.x, cut + 1e-6);
+        radii += l.text.rfind(L"R=", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(radii, 1);
+    for (int i = 1; i < record.aEntityIds.length(); ++i) {
+        ReadBack<AcDbEntity> e(record.aEntityIds[i]);
+        AcDbExtents box;
+        ASSERT_TRUE(e && e->getGeomExtents(box) == Acad::eOk);
+        EXPECT_LE(box.minPoint().x, cut + 1e-6);
+    }
+    int angles = 0;
+    for (const AcDbObjectId& e : record.aEntityIds)
+        angles += ReadBack<AcDb3PointAngularDimension>(e) ? 1 : 0;
+    EXPECT_EQ(angles, 1);
+}
+
 // Beside a half plan (the abutment cap drawn in normal sections): the top-plate detail with all
 // it holds stands at the stirrup details' level, cut at the middle; the quantity table stands
 // beside the column sections with the stirrups centred in a row under it; what finds no room
