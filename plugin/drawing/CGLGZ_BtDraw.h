@@ -122,6 +122,9 @@ public:
         int skewStirrups = 0;
     };
     StirrupArrangement MeasureStirrupArrangement() const;
+    // An L section's stirrups that the bar tables count, with their height round the L part:
+    // those over the first column range and, without repeats, the first over the second.
+    bool PlanCountsStirrup(int stirrup) const override;
     // The stirrup marks of a given arrangement; the number appended.
     int AddStirrupMarks(const StirrupArrangement& a);
     void StirrupSection(int a, int b, double& width, double& height) const;

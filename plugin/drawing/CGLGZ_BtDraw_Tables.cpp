@@ -37,11 +37,32 @@ CGLGZ_BtDraw::StirrupArrangement CGLGZ_BtDraw::MeasureStirrupArrangement() const
     }
     a.hasSecond = a.second[0] != 0 || a.second[1] != 0;
     a.rows = m_dStirrupPositions.length();
-    a.skewPositions = m_dLeftEndStirrups.length() + m_dRightEndStirrups.length();
+    // The positions of the skewed part at one end, the right one whose angle the skew stirrups
+    // take; the marks count them at both ends.
+    a.skewPositions = m_dRightEndStirrups.length();
     // The stirrups at a skewed end follow its angle; at a square end they stand square.
     const double angle = m_pGeometry->dRightAngle;
     a.skewStirrups = std::fabs(angle - 90.0) > 1e-6 ? a.skewPositions : 0;
     return a;
+}
+
+bool CGLGZ_BtDraw::PlanCountsStirrup(int stirrup) const
+{
+    if (m_pGeometry->dLHeight <= 0.0)
+        return true;
+    const StirrupArrangement a = MeasureStirrupArrangement();
+    const auto& stirrups = m_pDesign->GetMainFace().GetStirrups();
+    auto over = [&](INT_PTR i, const int range[2]) {
+        return stirrups[i].GetStartColumn() == range[0] && stirrups[i].GetEndColumn() == range[1];
+    };
+    if (over(stirrup, a.first))
+        return false;
+    if (a.repeats != 0 || !a.hasSecond)
+        return true;
+    INT_PTR firstOverSecond = 0;
+    while (firstOverSecond < stirrups.GetSize() && !over(firstOverSecond, a.second))
+        ++firstOverSecond;
+    return stirrup != firstOverSecond;
 }
 
 // The stirrup's section width round bar columns a to b and its height, mm.

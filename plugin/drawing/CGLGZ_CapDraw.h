@@ -560,7 +560,7 @@ public:
     void PreparePlanStirrups(PlanStirrupWork& w) const;
     int AppendStirrupRecord();
     void SortStirrupKinds(PlanStirrupWork& w);
-    void DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b);
+    void DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b, bool counted = true);
     void DrawStirrupLines(PlanStirrupWork& w);
     void LayoutEndStirrups(PlanStirrupWork& w, int side);
     int EndStirrupRecord(PlanStirrupWork& w, int kind);
@@ -595,6 +595,8 @@ public:
     virtual int LastStirrupToEnd(double leftDegrees) const;
     // The list that keeps each stirrup's bar-code record, where the drawing keeps one.
     virtual AcGeIntArray* StirrupRecordList() { return nullptr; }
+    // Whether the plan's stirrup kinds count the main face's stirrup i (else other marks do).
+    virtual bool PlanCountsStirrup(int /*stirrup*/) const { return true; }
     // The hooks of one stirrup (mm), closed or single-legged, added to its legs' length.
     virtual double StirrupHookAllowance(bool singleLeg) const;
 

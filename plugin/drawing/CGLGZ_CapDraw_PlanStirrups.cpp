@@ -130,17 +130,20 @@ void CGLGZ_CapDraw::SortStirrupKinds(PlanStirrupWork& w)
         const int column = start == -1 ? end : start;
         stirrup.low = w.p2.y + SumColumnSpacings(column, 1) / m_dScale;
         stirrup.high = stirrup.low + width / m_dScale;
+        stirrup.counted = PlanCountsStirrup(static_cast<int>(i));
         w.stirrups.push_back(stirrup);
     }
 }
 
-// One stirrup line, counted whole under its record with its length, and drawn cut at the
-// middle line of a half drawing (not at all when wholly right of it).
-void CGLGZ_CapDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b)
+// One stirrup line, counted whole under its record with its length (unless other marks count
+// it), and drawn cut at the middle line of a half drawing (not at all when wholly right of it).
+void CGLGZ_CapDraw::DrawStirrupLine(const PlanStirrupWork& w, int record, AcGePoint3d a, AcGePoint3d b, bool counted)
 {
-    CHLGZ_SteelCode& code = m_steelCodes[record];
-    ++code.nCount;
-    code.AddLength(a.distanceTo(b));
+    if (counted) {
+        CHLGZ_SteelCode& code = m_steelCodes[record];
+        ++code.nCount;
+        code.AddLength(a.distanceTo(b));
+    }
     if (m_bHalfDrawing) {
         // A stirrup within the tolerance of the middle stays whole.
         const double tolerance = MiddleStirrupTolerance();
@@ -167,7 +170,7 @@ void CGLGZ_CapDraw::DrawStirrupLines(PlanStirrupWork& w)
     for (const PlanStirrupWork::Stirrup& stirrup : w.stirrups) {
         for (int i = 0; i < w.positions.length(); ++i) {
             const double x = w.positions[i];
-            DrawStirrupLine(w, w.kinds[stirrup.kind].record, At(x, stirrup.low), At(x, stirrup.high));
+            DrawStirrupLine(w, w.kinds[stirrup.kind].record, At(x, stirrup.low), At(x, stirrup.high), stirrup.counted);
         }
     }
 }
@@ -240,7 +243,7 @@ void CGLGZ_CapDraw::DrawEndStirrups(PlanStirrupWork& w, int side)
             const AcGePoint3d a = At(x + (stirrup.low - w.axisY) * cot, stirrup.low);
             const AcGePoint3d b = At(x + (high - w.axisY) * cot, high);
             const int record = square ? kind.record : EndStirrupRecord(w, stirrup.kind);
-            DrawStirrupLine(w, record, a, b);
+            DrawStirrupLine(w, record, a, b, stirrup.counted);
             if (!square)
                 w.endLines[side].push_back({ a, b, record });
         }

@@ -68,6 +68,8 @@ struct CGLGZ_CapDraw::PlanStirrupWork {
         int kind = 0;
         double low = 0.0;
         double high = 0.0;
+        // Whether its kind counts it: a stirrup that the bar tables count is drawn only.
+        bool counted = true;
     };
     // A stirrup line at a skewed end and the record it counts under.
     struct EndLine {

@@ -14,7 +14,7 @@ namespace {
 constexpr double kSameWidth = 1e-6;
 
 // A stirrup kind of the plan: its width (mm), whether it has one leg, and how many stirrups of
-// the main face are of it.
+// the main face it counts.
 struct StirrupKind {
     double width = 0.0;
     bool singleLeg = false;
@@ -41,11 +41,13 @@ void CGLGZ_CapDraw::SettleStirrupLengths()
         auto same = std::find_if(kinds.begin(), kinds.end(), [&](const StirrupKind& k) {
             return k.singleLeg == kind.singleLeg && IsEqualTol(k.width, kind.width, kSameWidth);
         });
+        // A stirrup that other marks count adds nothing to its kind's lengths.
+        const int counted = PlanCountsStirrup(static_cast<int>(i)) ? 1 : 0;
         if (same == kinds.end()) {
-            kind.stirrups = 1;
+            kind.stirrups = counted;
             kinds.push_back(kind);
         } else {
-            ++same->stirrups;
+            same->stirrups += counted;
         }
     }
     const CBent_BasicGeometry& g = *m_pGeometry;
