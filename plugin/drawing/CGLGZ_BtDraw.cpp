@@ -3,7 +3,9 @@
 #include "CGLGZ_Share.h"
 #include "MavUtils.h"
 
-const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0, 0, 0 };
+#include <algorithm>
+
+const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0, 0, 0, 1.275 };
 
 CGLGZ_BtDraw::CGLGZ_BtDraw()
     : CGLGZ_CapDraw(kDefaults)
