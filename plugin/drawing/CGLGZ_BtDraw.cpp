@@ -3,7 +3,9 @@
 #include "CGLGZ_Share.h"
 #include "MavUtils.h"
 
-const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0, 0, 0 };
+#include <algorithm>
+
+const CapDrawDefaults CGLGZ_BtDraw::kDefaults = { 0.0, 0, 0, 0, 1.275 };
 
 CGLGZ_BtDraw::CGLGZ_BtDraw()
     : CGLGZ_CapDraw(kDefaults)
@@ -116,6 +118,9 @@ int CGLGZ_BtDraw::DrawViews(int full)
         return 0;
     ClipDetailAtMiddle(beforeDetail);
     MeasureSkeletonDetail(beforeDetail);
+    // A detail the alternative layout left to the second sheet: the shape details start under it.
+    if (!m_bHalfDrawing && !m_bDetailsOnSheet && m_bSkeletonMeasured)
+        m_dLowestY = std::min(m_dLowestY, m_ptSkeletonMin.y);
 
     // 15. The bar marks of the details.
     DrawBarMarks(1, 0);

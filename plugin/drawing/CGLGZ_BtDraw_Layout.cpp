@@ -13,6 +13,10 @@ namespace {
 constexpr double kSheetBottomRoom = 5.0;
 constexpr double kSectionsLeft = 15.0;
 constexpr double kSectionPitch = 12.0;
+// The drop of a skeleton detail on the second sheet: the room of its dimensions over its caption,
+// and the gap under the column sections moved there.
+constexpr double kSkeletonTopRoom = 15.0;
+constexpr double kUnderMovedSections = 10.0;
 
 } // namespace
 
@@ -98,4 +102,11 @@ void CGLGZ_BtDraw::LayoutViewsAlternative()
         lowest = std::min(lowest, detailY - detailStep);
     }
     m_dLowestY = lowest;
+    // 4. The second sheet, where a detail that did not fit on the first goes, its dimensions
+    // inside the frame, under the column sections moved there.
+    while (m_ptsSheetOrigins.length() < 2)
+        NextViewOrigin();
+    m_dAlternativeOffset = kSkeletonTopRoom;
+    if (m_dMovedSectionsHeight > 0.0)
+        m_dAlternativeOffset += m_dMovedSectionsHeight + kUnderMovedSections;
 }

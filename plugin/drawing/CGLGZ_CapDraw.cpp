@@ -23,6 +23,7 @@ CGLGZ_CapDraw::CGLGZ_CapDraw(const CapDrawDefaults& defaults)
     , m_bResolveCodedX(defaults.resolveCodedX)
     , m_dWeldLength(defaults.weldLength)
     , m_nSupportCode(defaults.supportCode)
+    , m_dSecondTextStep(defaults.secondTextStep)
 {
 }
 

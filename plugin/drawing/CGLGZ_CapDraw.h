@@ -35,6 +35,8 @@ struct CapDrawDefaults {
     // 1: coded X values of the upper bent-up bars are resolved at the anchorage limits and
     // every X value is checked before drawing; 0: the bars are drawn as given.
     int resolveCodedX;
+    // The step, a character of a boxed title's second text, of its anchor after the underlines.
+    double secondTextStep;
 };
 
 class CGLGZ_CapDraw : public CTov_BaseDraw {
@@ -509,6 +511,7 @@ public:
     AcGeIntArray m_bSkeletonColumn;
     int m_nSwitches[5] = { 0, 1, 1, 0, 1 };
     int m_nSupportCode;
+    double m_dSecondTextStep;
     int m_nSwitchesFurther[4] = { 0, 1, 1, 0 };
     // Radius of the circle round a bar number.
     double m_dMarkRadius = 2.5;

@@ -85,7 +85,7 @@ int CGLGZ_CapDraw::AddBoxedText(const AcGePoint3d& position, const wchar_t* titl
     if (n == 0)
         return 1;
     AcDbObjectId secondId;
-    m_entityLib.createText(AcGePoint3d(end.x + n * 0.6375, end.y, 0.0), secondText, L"BT", 0.6 * m_dTitleHeight,
+    m_entityLib.createText(AcGePoint3d(end.x + n * m_dSecondTextStep, end.y, 0.0), secondText, L"BT", 0.6 * m_dTitleHeight,
         m_dWidthFactor, 0.0, secondId);
     return 1;
 }

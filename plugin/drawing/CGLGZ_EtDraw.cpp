@@ -5,7 +5,7 @@
 #include "WinUser.h"
 #include "aced.h"
 
-const CapDrawDefaults CGLGZ_EtDraw::kDefaults = { 280.0, 1, 1, 1 };
+const CapDrawDefaults CGLGZ_EtDraw::kDefaults = { 280.0, 1, 1, 1, 0.6375 };
 
 CGLGZ_EtDraw::CGLGZ_EtDraw()
     : CGLGZ_CapDraw(kDefaults)

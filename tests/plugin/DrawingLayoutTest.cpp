@@ -274,7 +274,10 @@ TEST_F(DrawingLayout, RowsBesideThePlanKeep10OrForTheSkewSectionDetail65AboveThe
         "skew sections");
     ExpectPoints(bt.m_ptsDetailOrigins, { { 0.0, 94.0, 0 } }, "skeleton A");
     EXPECT_EQ(bt.m_bDetailsOnSheet, 1);
-    EXPECT_EQ(bt.m_ptsSheetOrigins.length(), 1);
+    // The second sheet is open for the details; a skeleton detail there would keep 15 under its
+    // top for its dimensions.
+    EXPECT_EQ(bt.m_ptsSheetOrigins.length(), 2);
+    EXPECT_NEAR(bt.m_dAlternativeOffset, 15.0, kTol);
     // The detail step 47 - 19 under the detail.
     EXPECT_NEAR(bt.m_dLowestY, 66.0, kTol);
 }
@@ -287,13 +290,17 @@ TEST_F(DrawingLayout, TheSkewSectionSkeletonIsLeftToItsDetailStepWhenItDoesNotFi
         int codes;
         double middleHeight;
         int placed;
+        double offset;
     } cases[] = {
-        { "fits: 10 under the plan at 156, 34 high", 100.0, 2, 1600.0, 1 },
+        { "fits: 10 under the plan at 156, 34 high", 100.0, 2, 1600.0, 1, 15.0 },
         // Sections 113 high: the second row leaves the side, the row under the plan ends 41
         // above the bottom, and the skeleton 46 high would pass the bottom 10 under it.
-        { "too low", 100.0, 4, 2800.0, 0 },
+        { "too low", 100.0, 4, 2800.0, 0, 15.0 },
         // A plan 305.10 wide leaves less than 110 for the skeleton's dimensions in the frame.
-        { "too wide", 50.0, 2, 1600.0, 0 },
+        { "too wide", 50.0, 2, 1600.0, 0, 15.0 },
+        // Sections 153 high: the row under the plan goes to the second sheet, skeleton A stays
+        // under the plan, and the second sheet's top is pushed down by the row and 10 more.
+        { "sections on the second sheet", 100.0, 4, 4400.0, 1, 178.0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -306,6 +313,7 @@ TEST_F(DrawingLayout, TheSkewSectionSkeletonIsLeftToItsDetailStepWhenItDoesNotFi
         EXPECT_EQ(draw.m_ptsDetailOrigins.length(), c.placed);
         EXPECT_EQ(draw.m_bDetailsOnSheet, c.placed);
         EXPECT_EQ(draw.m_ptsColumnSections.length(), c.codes);
-        EXPECT_EQ(draw.m_ptsSheetOrigins.length(), 1);
+        EXPECT_EQ(draw.m_ptsSheetOrigins.length(), 2);
+        EXPECT_NEAR(draw.m_dAlternativeOffset, c.offset, kTol);
     }
 }

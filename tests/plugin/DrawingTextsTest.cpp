@@ -5,6 +5,7 @@
 #include "AcDbLine.h"
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
+#include "CGLGZ_BtDraw.h"
 #include "CGLGZ_EtDraw.h"
 #include "CHLGZ_PierInfo.h"
 #include "CTov_DwgDataBase.h"
@@ -231,6 +232,28 @@ TEST_F(DrawingTextsTest, BoxedTitlesCarryTwoUnderlinesAndTheSecondTextAfterThem)
         EXPECT_NEAR(text->alignmentPoint().y, upper->endPoint().y, kTol);
         EXPECT_NEAR(text->height(), 3.0, kTol);
         EXPECT_EQ(LayerOf(added[3]), L"02-结构");
+    }
+}
+
+TEST_F(DrawingTextsTest, TheSkewSectionDrawingSetsASecondTextTwiceAsFarAfterTheUnderlines)
+{
+    CGLGZ_BtDraw skew;
+    skew.m_pDesign = &design;
+    skew.m_dTitleHeight = draw.m_dTitleHeight;
+    skew.m_dWidthFactor = draw.m_dWidthFactor;
+    struct Case {
+        CGLGZ_CapDraw* drawing;
+        double offset;
+    } cases[] = { { &draw, 2.55 }, { &skew, 5.1 } };
+    for (const Case& c : cases) {
+        const size_t before = modelSpace().size();
+        c.drawing->AddBoxedText({ 100, 50, 0 }, L"平面", L"1:50");
+        const std::vector<AcDbObjectId> all = modelSpace();
+        ASSERT_EQ(all.size(), before + 4u);
+        ReadBack<AcDbLine> upper(all[before + 1]);
+        ReadBack<AcDbText> text(all[before + 3]);
+        ASSERT_TRUE(upper && text);
+        EXPECT_NEAR(text->alignmentPoint().x - upper->endPoint().x, c.offset, kTol);
     }
 }
 

@@ -146,3 +146,25 @@ TEST_F(SkewViews, ADetailOnTheSkeletonDetailGoesToAFurtherSheet)
         EXPECT_TRUE(Same(other.ptMin, otherAt));
     }
 }
+
+// Drawn whole, a cap whose skeleton detail finds no room under its plan has it on the second
+// sheet of the alternative layout, under the top of that sheet and clear of the first.
+TEST_F(SkewViews, AWholeDrawingHasItsSkeletonDetailOnTheSecondSheet)
+{
+    for (const char* example : { "abutment.glt", "square-two-columns.glt" }) {
+        SCOPED_TRACE(example);
+        app().docManager().newDocument();
+        CGLGZ_BtDraw draw;
+        LoadAsTheRun(example, [](CHLGZ_PierInfo& m, CBent_BasicGeometry&) { m.SetGeneralSymmetric(0); });
+        AttachAsTheRun(draw);
+        ASSERT_EQ(draw.Draw(1), 1);
+        ASSERT_GE(draw.m_ptsSheetOrigins.length(), 2);
+        ASSERT_EQ(draw.m_bSkeletonMeasured, 1);
+        if (draw.m_bDetailsOnSheet)
+            continue;
+        const AcGePoint3d& second = draw.m_ptsSheetOrigins[1];
+        EXPECT_LE(draw.m_ptSkeletonMax.y, second.y + CGLGZ_CapDraw::kSheetHeight - draw.m_dLayoutMargin);
+        EXPECT_GE(draw.m_ptSkeletonMin.y, second.y);
+        EXPECT_LT(draw.m_ptSkeletonMax.y, draw.m_ptsSheetOrigins[0].y);
+    }
+}
