@@ -358,6 +358,14 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return m_timers.erase(nIDEvent) ? TRUE
 
 void CWnd::Invalidate(BOOL) { if (m_widget) m_widget->update(); }
 
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL) const
+{
+  const QRect rect = m_rectUpdate.isValid() ? m_rectUpdate : (m_widget ? m_widget->rect() : QRect());
+  if (lpRect)
+    *lpRect = RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+  return !rect.isEmpty();
+}
+
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {
   if (!lpRect) {

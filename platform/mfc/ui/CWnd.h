@@ -90,6 +90,9 @@ public:
   BOOL KillTimer(UINT_PTR nIDEvent);
 
   void Invalidate(BOOL bErase = TRUE);
+  // The part of the window being painted, in client coordinates; the whole client area outside
+  // a paint. FALSE when that part is empty.
+  BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) const;
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void UpdateWindow();
 
@@ -148,4 +151,5 @@ private:
   DWORD m_dwStyle;
   bool m_defaultRequested;
   CFont* m_pFont = nullptr;
+  QRect m_rectUpdate;
 };

@@ -113,6 +113,19 @@ TEST(FrameTest, CommandsReachTheFrameAndUpdateHandlersSetWhatIsShown)
   frame.GetWindowText(text);
   EXPECT_EQ(text, L"Veltra盖梁绘图系统->无标题");
 
+  // The form pane keeps its height of 600 as the frame is shown and grows; the last pane takes
+  // the rest.
+  frame.ShowWindow(SW_SHOW);
+  QApplication::processEvents();
+  EXPECT_EQ(frame.outer.GetPaneSize(0, 0), 150);
+  EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
+  const int info = frame.inner.GetPaneSize(1, 0);
+  EXPECT_GT(info, 0);
+  frame.MoveWindow(0, 0, 961, 996);
+  QApplication::processEvents();
+  EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
+  EXPECT_EQ(frame.inner.GetPaneSize(1, 0), info + 200);
+
   // Closing the frame destroys it, and it is the main window no more.
   frame.SendMessage(WM_CLOSE);
   EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
