@@ -40,8 +40,8 @@ CWnd* CSplitterWnd::GetPane(int row, int col) const
   if (!splitter)
     return nullptr;
   for (int i = 0; i < splitter->count(); ++i) {
-    CWnd* pane = CWnd::FromWidget(splitter->widget(i));
-    if (pane && pane->GetWidget() == splitter->widget(i) && pane->GetDlgCtrlID() == IdFromRowCol(row, col))
+    CWnd* pane = CWnd::FromOuterWidget(splitter->widget(i));
+    if (pane && pane->GetDlgCtrlID() == IdFromRowCol(row, col))
       return pane;
   }
   return nullptr;
@@ -56,7 +56,7 @@ void CSplitterWnd::RecalcLayout()
   for (int row = 0; row < m_nRows; ++row)
     for (int col = 0; col < m_nCols; ++col)
       if (CWnd* pane = GetPane(row, col))
-        splitter->insertWidget(place++, pane->GetWidget());
+        splitter->insertWidget(place++, pane->GetOuterWidget());
   // Panes keep their sizes as the splitter grows; the last pane takes the room gained.
   for (int i = 0; i < splitter->count(); ++i)
     splitter->setStretchFactor(i, i + 1 == splitter->count() ? 1 : 0);
@@ -114,6 +114,6 @@ int CSplitterWnd::GetPaneSize(int row, int col) const
   CWnd* pane = GetPane(row, col);
   if (!splitter || !pane)
     return 0;
-  const int index = splitter->indexOf(pane->GetWidget());
+  const int index = splitter->indexOf(pane->GetOuterWidget());
   return index < 0 ? 0 : splitter->sizes().value(index);
 }

@@ -41,6 +41,11 @@ public:
   // The live window of a handle; null for a handle whose window is gone.
   static CWnd* FromHandle(HWND hWnd);
   QWidget* GetWidget() const { return m_widget; }
+  // The widget that places the window in its parent: its own widget, or the scroll area that
+  // holds it (a form). Moving, sizing and showing the window act on it.
+  QWidget* GetOuterWidget() const { return m_outer ? m_outer.data() : m_widget.data(); }
+  // The window a parent's direct child widget places, or null.
+  static CWnd* FromOuterWidget(const QWidget* widget);
 
   UINT GetDlgCtrlID() const { return m_nID; }
   void SetDlgCtrlID(UINT nID) { m_nID = nID; }
@@ -107,6 +112,9 @@ protected:
   // Puts a Qt widget under this window: parent, place, style, handle, events. The widget is
   // owned by the window (and deleted with its Qt parent when that goes first).
   BOOL AttachWidget(QWidget* widget, CWnd* pParentWnd, UINT nID, DWORD dwStyle, const RECT& rect);
+  // Puts the window's widget inside another that takes its place in the parent (after
+  // AttachWidget); it goes with the window.
+  void SetOuterWidget(QWidget* outer);
   // The event the handler runs for goes on to the widget's own handling.
   void Default();
 
@@ -145,6 +153,7 @@ private:
   void ReleaseWidget();
 
   QPointer<QWidget> m_widget;
+  QPointer<QWidget> m_outer;
   std::unique_ptr<CWndEventBridge> m_bridge;
   std::map<UINT_PTR, std::unique_ptr<QTimer>> m_timers;
   UINT m_nID;
