@@ -44,6 +44,8 @@ void CBentCapFormBPView::OnInitialUpdate()
     m_radUnequal.Create(L"不等间距", child | BS_AUTORADIOBUTTON, CRect(0, 0, 10, 10), this, 1069);
     m_wndExpressionLabel.Create(L"间距表达式（示例，4*13+12*2+4*13）：", child, CRect(0, 0, 10, 10), this, 1071);
     m_edtExpression.Create(child | WS_BORDER | ES_AUTOHSCROLL, CRect(0, 0, 10, 10), this, 1070);
+    // The controls follow the form's size (OnSize); below this size the form scrolls.
+    SetScrollSizes(MM_TEXT, CSize(760, 600));
     CRect client;
     GetClientRect(&client);
     OnSize(0, client.Width(), client.Height());

@@ -3,12 +3,18 @@
 #include "BarColumnCodes.h"
 #include "NumericHelpers.h"
 
+#include "CDC.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 const UINT kTemplate = 134;
 const UINT kSummaryText = 1024;
+// The group box and the text inside it, as the form first lays them out.
+const CRect kGroupRect(8, 8, 560, 590);
+const CRect kTextRect(20, 30, 548, 580);
 
 CString Fixed(double x) { return FormatFixed(x, -7); }
 
@@ -20,8 +26,21 @@ CBentCapFormBSView::CBentCapFormBSView() : CBentCapFormBaseView(kTemplate) {}
 
 void CBentCapFormBSView::OnInitialUpdate()
 {
-    m_wndGroup.Create(L"盖梁信息汇总：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 8, 560, 590), this, 0xFFFF);
-    m_wndText.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(20, 30, 548, 580), this, kSummaryText);
+    m_wndGroup.Create(L"盖梁信息汇总：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, kGroupRect, this, 0xFFFF);
+    m_wndText.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, kTextRect, this, kSummaryText);
+}
+
+// The text and its box grow downwards to hold every line; the form scrolls to them.
+void CBentCapFormBSView::FitSummary()
+{
+    CDC dc;
+    dc.SelectObject(m_wndText.GetFont());
+    CRect needed = kTextRect;
+    dc.DrawText(m_strSummary, &needed, DT_CALCRECT | DT_WORDBREAK);
+    const int bottom = std::max(kTextRect.bottom, needed.bottom);
+    m_wndText.MoveWindow(kTextRect.left, kTextRect.top, kTextRect.Width(), bottom - kTextRect.top);
+    m_wndGroup.MoveWindow(kGroupRect.left, kGroupRect.top, kGroupRect.Width(),
+                          bottom + (kGroupRect.bottom - kTextRect.bottom) - kGroupRect.top);
 }
 
 int CBentCapFormBSView::SaveData() { return 1; }
@@ -98,7 +117,9 @@ int CBentCapFormBSView::BuildSummary()
     line(L"*****************附加信息*****************");
     line(format(L"适用墩台：%s", design.GetAddInfo().GetApplicableTo().GetString()));
 
-    if (m_wndText.GetSafeHwnd())
+    if (m_wndText.GetSafeHwnd()) {
         m_wndText.SetWindowText(m_strSummary);
+        FitSummary();
+    }
     return 1;
 }

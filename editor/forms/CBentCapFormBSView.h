@@ -19,6 +19,8 @@ public:
     const CString& GetSummaryText() const { return m_strSummary; }
 
 private:
+    void FitSummary();
+
     CString m_strSummary;
     CButton m_wndGroup;
     CStatic m_wndText;

@@ -3,6 +3,7 @@
 #include "CBentCapStirrupDlg.h"
 #include "CMenu.h"
 #include "EditorMessageBoxes.h"
+#include "KeyState.h"
 #include "LenientNumber.h"
 #include "NumericHelpers.h"
 
@@ -346,7 +347,9 @@ BOOL CBentCapFormHPView::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
         OnGridClick();
     } else if (notice->hdr.code == NM_RCLICK) {
         OnGridClick();
-        OnContextMenu(CPoint(0, 0));
+        CPoint at;
+        GetCursorPos(&at);
+        OnContextMenu(at);
     } else {
         return FALSE;
     }

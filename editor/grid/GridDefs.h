@@ -66,10 +66,6 @@ struct LV_DISPINFO {
 // The colour a cell keeps when the grid's colour is to be used.
 #define CLR_DEFAULT 0xFF000000U
 
-// DrawText flags the grid's cells use beyond the basic set.
-#define DT_NOPREFIX 0x0800U
-#define DT_END_ELLIPSIS 0x8000U
-
 // The format the editor's forms give their cells: centred on one line, cut with an ellipsis.
 #define GRID_CENTRED_FORMAT (DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS)
 

@@ -87,10 +87,11 @@ int CMainFrame::SwitchFormView(FormFactory pfnCreateForm, int nCode)
     // 6. Its controls, filled from the data.
     m_pForm->OnInitialUpdate();
     m_pForm->SendMessage(WM_UPDATE_DATA, 1);
-    // 7. Active, laid out and painted.
+    // 7. Active, laid out and painted; the tool bar offers the new form's commands.
     SetActiveView(m_pForm.get());
     m_wndSplitter2.RecalcLayout();
     m_pForm->Invalidate();
+    UpdateCmdUI();
     return 1;
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -179,8 +180,11 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
 {
-  const QString text = ToQString(str);
   const QFontMetrics metrics(CurrentFont());
+  // A line too long for the rectangle ends in "..." where it is cut.
+  const QString text = (nFormat & DT_END_ELLIPSIS)
+                           ? metrics.elidedText(ToQString(str), Qt::ElideRight, std::max(0, int(lpRect->right - lpRect->left)))
+                           : ToQString(str);
   int flags = (nFormat & DT_CENTER) ? Qt::AlignHCenter : (nFormat & DT_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
   if (nFormat & DT_SINGLELINE)
     flags |= (nFormat & DT_VCENTER) ? Qt::AlignVCenter : (nFormat & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;

@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 
@@ -16,7 +17,9 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     m_font.setFamily(ToQString(m_logFont.lfFaceName));
   if (m_logFont.lfHeight != 0)
     m_font.setPixelSize(std::abs(static_cast<int>(m_logFont.lfHeight)));
-  m_font.setWeight(m_logFont.lfWeight >= FW_BOLD ? QFont::Bold : QFont::Normal);
+  // Weights run from 100 to 900 on both sides; 0 (no preference) is the normal weight.
+  m_font.setWeight(m_logFont.lfWeight > 0 ? static_cast<QFont::Weight>(std::clamp<LONG>(m_logFont.lfWeight, 1, 1000))
+                                          : QFont::Normal);
   m_font.setItalic(m_logFont.lfItalic != 0);
   m_font.setUnderline(m_logFont.lfUnderline != 0);
   m_font.setStrikeOut(m_logFont.lfStrikeOut != 0);

@@ -2,6 +2,7 @@
 
 #include "AfxMessageBox.h"
 #include "CCmdUI.h"
+#include "CIdleCommandUpdate.h"
 #include "CMenu.h"
 #include "CStatusBar.h"
 #include "CToolBar.h"
@@ -60,6 +61,7 @@ int CFrameWnd::OnCreate()
 {
   if (!AfxGetMainWndHandle())
     AfxSetMainWndHandle(m_hWnd);
+  m_idleUpdate = std::make_unique<CIdleCommandUpdate>(m_hWnd);
   if (!OnCreateClient())
     return -1;
   if (CWnd* client = GetClientWindow())

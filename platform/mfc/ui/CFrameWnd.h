@@ -2,12 +2,13 @@
 // client window (the child with id AFX_IDW_PANE_FIRST, made in OnCreateClient). Commands from
 // the menu, the tool bar and the keys reach OnCommand; the active view sees them first.
 // UpdateCmdUI asks OnUpdateCmdUI about every command shown, as the frame does when a menu
-// opens and after every command.
+// opens, after every command and when the program goes idle after input.
 #pragma once
 
 #include "CWnd.h"
 
 class CCmdUI;
+class CIdleCommandUpdate;
 class CMenu;
 class CStatusBar;
 class CToolBar;
@@ -51,4 +52,5 @@ private:
   CStatusBar* m_pStatusBar = nullptr;
   std::vector<CToolBar*> m_toolBars;
   CView* m_pActiveView = nullptr;
+  std::unique_ptr<CIdleCommandUpdate> m_idleUpdate;
 };

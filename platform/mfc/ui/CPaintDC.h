@@ -1,4 +1,5 @@
-// The device context of a window's OnPaint: paints on the window's widget.
+// The device context of a window's OnPaint: paints on the window's widget, within the part
+// being painted.
 #pragma once
 
 #include "CDC.h"

@@ -41,8 +41,9 @@ void CScriptedModalAnswerer::RunDialog(CDialog& dialog)
     dialog.EndDialog(IDCANCEL);
 }
 
-UINT CScriptedModalAnswerer::TrackMenu(CMenu&, int, int)
+UINT CScriptedModalAnswerer::TrackMenu(CMenu&, int x, int y)
 {
+  m_lastMenuAt = POINT{x, y};
   if (m_menuCommands.empty())
     return 0;
   const UINT nID = m_menuCommands.front();

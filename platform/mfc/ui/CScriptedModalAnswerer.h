@@ -6,6 +6,7 @@
 
 #include "CModalAnswerer.h"
 #include "CString.h"
+#include "WinGeometry.h"
 
 #include <deque>
 #include <functional>
@@ -27,10 +28,13 @@ public:
 
   // Captions of the dialogs run, in order.
   const std::vector<CString>& Dialogs() const { return m_dialogs; }
+  // Where the last pop-up menu was asked to open, in screen coordinates.
+  POINT LastMenuPosition() const { return m_lastMenuAt; }
   std::size_t PendingAnswers() const { return m_answers.size() + m_menuCommands.size(); }
 
 private:
   std::deque<DialogAnswer> m_answers;
   std::deque<UINT> m_menuCommands;
+  POINT m_lastMenuAt{};
   std::vector<CString> m_dialogs;
 };

@@ -2,6 +2,8 @@
 
 #include <QSplitter>
 
+#include <algorithm>
+
 BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dwStyle, UINT nID)
 {
   if (nRows < 1 || nCols < 1 || (nRows > 1 && nCols > 1))
@@ -38,8 +40,8 @@ CWnd* CSplitterWnd::GetPane(int row, int col) const
   if (!splitter)
     return nullptr;
   for (int i = 0; i < splitter->count(); ++i) {
-    CWnd* pane = CWnd::FromWidget(splitter->widget(i));
-    if (pane && pane->GetWidget() == splitter->widget(i) && pane->GetDlgCtrlID() == IdFromRowCol(row, col))
+    CWnd* pane = CWnd::FromOuterWidget(splitter->widget(i));
+    if (pane && pane->GetDlgCtrlID() == IdFromRowCol(row, col))
       return pane;
   }
   return nullptr;
@@ -54,24 +56,56 @@ void CSplitterWnd::RecalcLayout()
   for (int row = 0; row < m_nRows; ++row)
     for (int col = 0; col < m_nCols; ++col)
       if (CWnd* pane = GetPane(row, col))
-        splitter->insertWidget(place++, pane->GetWidget());
+        splitter->insertWidget(place++, pane->GetOuterWidget());
   // Panes keep their sizes as the splitter grows; the last pane takes the room gained.
   for (int i = 0; i < splitter->count(); ++i)
     splitter->setStretchFactor(i, i + 1 == splitter->count() ? 1 : 0);
+  ApplyIdealSizes();
 }
 
 void CSplitterWnd::SetPaneSize(int row, int col, int nIdeal)
 {
+  if (row < 0 || col < 0 || row >= m_nRows || col >= m_nCols)
+    return;
+  m_ideal[IndexOf(row, col)] = nIdeal;
+  ApplyIdealSizes();
+}
+
+int CSplitterWnd::OnCreate()
+{
   QSplitter* splitter = Splitter();
-  CWnd* pane = GetPane(row, col);
-  if (!splitter || !pane)
+  const HWND self = m_hWnd;
+  QObject::connect(splitter, &QSplitter::splitterMoved, splitter, [self] {
+    if (auto* wnd = static_cast<CSplitterWnd*>(CWnd::FromHandle(self)))
+      wnd->KeepDraggedSizes();
+  });
+  return 0;
+}
+
+void CSplitterWnd::OnSize(UINT, int, int) { ApplyIdealSizes(); }
+
+void CSplitterWnd::ApplyIdealSizes()
+{
+  QSplitter* splitter = Splitter();
+  if (!splitter || splitter->count() == 0)
     return;
-  QList<int> sizes = splitter->sizes();
-  const int index = splitter->indexOf(pane->GetWidget());
-  if (index < 0 || index >= sizes.size())
-    return;
-  sizes[index] = nIdeal;
+  const bool vertical = splitter->orientation() == Qt::Vertical;
+  int room = (vertical ? splitter->height() : splitter->width()) - (splitter->count() - 1) * splitter->handleWidth();
+  QList<int> sizes;
+  for (int i = 0; i + 1 < splitter->count(); ++i) {
+    const int ideal = m_ideal.count(i) ? m_ideal[i] : splitter->sizes().value(i);
+    sizes.append(std::clamp(ideal, 0, std::max(room, 0)));
+    room -= sizes.back();
+  }
+  sizes.append(std::max(room, 0));
   splitter->setSizes(sizes);
+}
+
+void CSplitterWnd::KeepDraggedSizes()
+{
+  const QList<int> sizes = Splitter()->sizes();
+  for (int i = 0; i + 1 < sizes.size(); ++i)
+    m_ideal[i] = sizes[i];
 }
 
 int CSplitterWnd::GetPaneSize(int row, int col) const
@@ -80,6 +114,6 @@ int CSplitterWnd::GetPaneSize(int row, int col) const
   CWnd* pane = GetPane(row, col);
   if (!splitter || !pane)
     return 0;
-  const int index = splitter->indexOf(pane->GetWidget());
+  const int index = splitter->indexOf(pane->GetOuterWidget());
   return index < 0 ? 0 : splitter->sizes().value(index);
 }

@@ -1,6 +1,8 @@
 // A static splitter on a QSplitter: one row of columns or one column of rows. Its panes are
 // windows made with the splitter as parent and the id of their row and column
-// (IdFromRowCol); a pane may itself be a splitter.
+// (IdFromRowCol); a pane may itself be a splitter. Each pane but the last keeps its ideal size
+// (given at creation, or where the user drags its divider) while there is room; the last pane
+// takes the rest.
 #pragma once
 
 #include "CWnd.h"
@@ -23,13 +25,23 @@ public:
   // The pane's size along the splitter's direction: the width of a column, the height of a row.
   void SetPaneSize(int row, int col, int nIdeal);
   int GetPaneSize(int row, int col) const;
-  // Puts the panes in the order of their rows and columns.
+  // Puts the panes in the order of their rows and columns and gives them their sizes.
   void RecalcLayout();
+
+protected:
+  int OnCreate() override;
+  void OnSize(UINT nType, int cx, int cy) override;
 
 private:
   QSplitter* Splitter() const;
   int IndexOf(int row, int col) const { return row * m_nCols + col; }
 
+  // The ideal sizes applied to the panes in their order.
+  void ApplyIdealSizes();
+  // The user moved a divider: the panes' sizes become their ideal ones.
+  void KeepDraggedSizes();
+
   int m_nRows = 0;
   int m_nCols = 0;
+  std::map<int, int> m_ideal;  // by pane index
 };

@@ -9,8 +9,10 @@ BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
   auto* label = new QLabel(ToQString(lpszText));
   label->setTextFormat(Qt::PlainText);
   const DWORD align = dwStyle & 0x3U;
+  // Text starts at the top and breaks at the right edge, as a static's text does.
   label->setAlignment((align == SS_CENTER ? Qt::AlignHCenter : align == SS_RIGHT ? Qt::AlignRight : Qt::AlignLeft)
-                      | Qt::AlignVCenter);
+                      | Qt::AlignTop);
+  label->setWordWrap(true);
   return AttachWidget(label, pParentWnd, nID, dwStyle, rect);
 }
 

@@ -17,6 +17,7 @@
 namespace {
 
 const char* const kHandleProperty = "corbelHwnd";
+const char* const kOuterProperty = "corbelOuterOf";
 
 // Every CWnd alive, so that a handle of a window that is gone finds nothing.
 std::set<const CWnd*>& LiveWindows()
@@ -57,6 +58,28 @@ CWnd* CWnd::FromWidget(const QWidget* widget)
       return FromHandle(reinterpret_cast<HWND>(handle.value<quintptr>()));
   }
   return nullptr;
+}
+
+CWnd* CWnd::FromOuterWidget(const QWidget* widget)
+{
+  if (!widget)
+    return nullptr;
+  const QVariant outer = widget->property(kOuterProperty);
+  if (outer.isValid())
+    return FromHandle(reinterpret_cast<HWND>(outer.value<quintptr>()));
+  CWnd* wnd = FromWidget(widget);
+  return wnd && wnd->m_widget == widget ? wnd : nullptr;
+}
+
+void CWnd::SetOuterWidget(QWidget* outer)
+{
+  if (!m_widget || !outer)
+    return;
+  outer->setParent(m_widget->parentWidget(), outer->windowFlags() & ~Qt::WindowType_Mask);
+  outer->setGeometry(m_widget->geometry());
+  outer->setProperty(kOuterProperty, QVariant::fromValue(reinterpret_cast<quintptr>(m_hWnd)));
+  outer->setVisible(!m_widget->isHidden());
+  m_outer = outer;
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -121,7 +144,13 @@ void CWnd::ReleaseWidget()
     m_widget->hide();
     m_widget->deleteLater();
   }
+  if (m_outer) {
+    m_outer->setProperty(kOuterProperty, QVariant());
+    m_outer->hide();
+    m_outer->deleteLater();
+  }
   m_widget = nullptr;
+  m_outer = nullptr;
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
@@ -144,36 +173,38 @@ CWnd* CWnd::GetParent() const
 
 BOOL CWnd::ShowWindow(int nCmdShow)
 {
-  if (!m_widget)
+  QWidget* widget = GetOuterWidget();
+  if (!widget)
     return FALSE;
-  const BOOL wasVisible = m_widget->isVisible();
+  const BOOL wasVisible = widget->isVisible();
   switch (nCmdShow) {
   case SW_HIDE:
-    m_widget->hide();
+    widget->hide();
     break;
   case SW_SHOWMINIMIZED:
   case SW_MINIMIZE:
-    m_widget->showMinimized();
+    widget->showMinimized();
     break;
   case SW_SHOWMAXIMIZED:
-    m_widget->showMaximized();
+    widget->showMaximized();
     break;
   default:
-    m_widget->show();
+    widget->show();
     break;
   }
   return wasVisible;
 }
 
-BOOL CWnd::IsWindowVisible() const { return m_widget && m_widget->isVisible(); }
+BOOL CWnd::IsWindowVisible() const { return GetOuterWidget() && GetOuterWidget()->isVisible(); }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
 {
-  if (!m_widget)
+  QWidget* widget = GetOuterWidget();
+  if (!widget)
     return;
-  m_widget->setGeometry(x, y, nWidth, nHeight);
+  widget->setGeometry(x, y, nWidth, nHeight);
   if (bRepaint)
-    m_widget->update();
+    widget->update();
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
@@ -183,22 +214,23 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags)
 {
-  if (!m_widget)
+  QWidget* widget = GetOuterWidget();
+  if (!widget)
     return FALSE;
   if (!(nFlags & SWP_NOMOVE))
-    m_widget->move(x, y);
+    widget->move(x, y);
   if (!(nFlags & SWP_NOSIZE))
-    m_widget->resize(cx, cy);
+    widget->resize(cx, cy);
   if (nFlags & SWP_SHOWWINDOW)
-    m_widget->show();
+    widget->show();
   if (nFlags & SWP_HIDEWINDOW)
-    m_widget->hide();
+    widget->hide();
   return TRUE;
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
-  const QRect r = m_widget ? m_widget->geometry() : QRect();
+  const QRect r = GetOuterWidget() ? GetOuterWidget()->geometry() : QRect();
   *lpRect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
@@ -357,6 +389,14 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return m_timers.erase(nIDEvent) ? TRUE : FALSE; }
 
 void CWnd::Invalidate(BOOL) { if (m_widget) m_widget->update(); }
+
+BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL) const
+{
+  const QRect rect = m_rectUpdate.isValid() ? m_rectUpdate : (m_widget ? m_widget->rect() : QRect());
+  if (lpRect)
+    *lpRect = RECT{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+  return !rect.isEmpty();
+}
 
 void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
 {

@@ -41,6 +41,11 @@ public:
   // The live window of a handle; null for a handle whose window is gone.
   static CWnd* FromHandle(HWND hWnd);
   QWidget* GetWidget() const { return m_widget; }
+  // The widget that places the window in its parent: its own widget, or the scroll area that
+  // holds it (a form). Moving, sizing and showing the window act on it.
+  QWidget* GetOuterWidget() const { return m_outer ? m_outer.data() : m_widget.data(); }
+  // The window a parent's direct child widget places, or null.
+  static CWnd* FromOuterWidget(const QWidget* widget);
 
   UINT GetDlgCtrlID() const { return m_nID; }
   void SetDlgCtrlID(UINT nID) { m_nID = nID; }
@@ -90,6 +95,9 @@ public:
   BOOL KillTimer(UINT_PTR nIDEvent);
 
   void Invalidate(BOOL bErase = TRUE);
+  // The part of the window being painted, in client coordinates; the whole client area outside
+  // a paint. FALSE when that part is empty.
+  BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) const;
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void UpdateWindow();
 
@@ -104,6 +112,9 @@ protected:
   // Puts a Qt widget under this window: parent, place, style, handle, events. The widget is
   // owned by the window (and deleted with its Qt parent when that goes first).
   BOOL AttachWidget(QWidget* widget, CWnd* pParentWnd, UINT nID, DWORD dwStyle, const RECT& rect);
+  // Puts the window's widget inside another that takes its place in the parent (after
+  // AttachWidget); it goes with the window.
+  void SetOuterWidget(QWidget* outer);
   // The event the handler runs for goes on to the widget's own handling.
   void Default();
 
@@ -142,10 +153,12 @@ private:
   void ReleaseWidget();
 
   QPointer<QWidget> m_widget;
+  QPointer<QWidget> m_outer;
   std::unique_ptr<CWndEventBridge> m_bridge;
   std::map<UINT_PTR, std::unique_ptr<QTimer>> m_timers;
   UINT m_nID;
   DWORD m_dwStyle;
   bool m_defaultRequested;
   CFont* m_pFont = nullptr;
+  QRect m_rectUpdate;
 };

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -61,8 +62,12 @@ bool CWndEventBridge::eventFilter(QObject* watched, QEvent* event)
   if (watched != m_owner->GetWidget())
     return false;
   switch (event->type()) {
-  case QEvent::Paint:
-    return m_owner->HandleEvent(WM_PAINT, 0, 0);
+  case QEvent::Paint: {
+    m_owner->m_rectUpdate = static_cast<QPaintEvent*>(event)->rect();
+    const bool taken = m_owner->HandleEvent(WM_PAINT, 0, 0);
+    m_owner->m_rectUpdate = QRect();
+    return taken;
+  }
   case QEvent::Resize: {
     const QSize size = static_cast<QResizeEvent*>(event)->size();
     m_owner->HandleEvent(WM_SIZE, 0, MAKELPARAM(size.width(), size.height()));

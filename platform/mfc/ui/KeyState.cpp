@@ -2,6 +2,7 @@
 
 #include "WinInputMessages.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 short GetKeyState(int nVirtKey)
@@ -19,4 +20,14 @@ short GetKeyState(int nVirtKey)
   default: break;
   }
   return down ? static_cast<short>(0x8000) : 0;
+}
+
+BOOL GetCursorPos(LPPOINT lpPoint)
+{
+  if (!lpPoint)
+    return FALSE;
+  const QPoint at = QCursor::pos();
+  lpPoint->x = at.x();
+  lpPoint->y = at.y();
+  return TRUE;
 }

@@ -32,6 +32,8 @@ typedef DWORD COLORREF;
 #define DT_SINGLELINE 0x0020U
 #define DT_NOCLIP 0x0100U
 #define DT_CALCRECT 0x0400U
+#define DT_NOPREFIX 0x0800U
+#define DT_END_ELLIPSIS 0x8000U
 
 // Font weights and the logical font; lfEscapement in tenths of a degree, counter-clockwise.
 #define FW_NORMAL 400

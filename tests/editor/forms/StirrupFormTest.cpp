@@ -5,6 +5,11 @@
 #include "EditorCommands.h"
 #include "FormsTestSupport.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+
 namespace {
 
 class StirrupFormTest : public FormsTest {
@@ -206,6 +211,31 @@ TEST_F(StirrupFormTest, TheContextMenuGreysWhatCannotRun)
     auto* form = Show();
     m_dialogs->QueueMenuCommand(ID_DELETE_STEEL);
     m_boxes->SetAnswerForCaption(L"确认删除", IDYES);
+    // The menu opens where the mouse is.
+    QCursor::setPos(321, 234);
     form->GetStirrupList().ClickItem(0, NM_RCLICK);
     EXPECT_TRUE(Rows(form).empty());
+    EXPECT_EQ(m_dialogs->LastMenuPosition().x, 321);
+    EXPECT_EQ(m_dialogs->LastMenuPosition().y, 234);
+}
+
+// The tool bar follows a change of form at once, and a click in the form once the click is over.
+TEST_F(StirrupFormTest, TheToolBarFollowsTheFormAndTheSelection)
+{
+    SetStirrups({{1, 2}});
+    CToolBar& bar = m_frame->GetToolBar();
+    auto enabled = [&bar](UINT nID) { return bar.GetButtonAction(bar.CommandToIndex(nID))->isEnabled(); };
+    ASSERT_TRUE(Choose(0));
+    EXPECT_FALSE(enabled(ID_ADD_STEEL));
+    auto* form = Show();
+    EXPECT_TRUE(enabled(ID_ADD_STEEL));
+    EXPECT_FALSE(enabled(ID_MODIFY_STEEL));
+    form->GetStirrupList().ClickItem(0, NM_CLICK);
+    QWidget* list = form->GetStirrupList().GetWidget();
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list, &release);
+    QApplication::processEvents();
+    EXPECT_TRUE(enabled(ID_MODIFY_STEEL));
+    EXPECT_TRUE(enabled(ID_DELETE_STEEL));
 }

@@ -103,3 +103,56 @@ TEST(DrawingTest, WindowPaintsThroughOnPaint)
   EXPECT_EQ(At(shot, 10, 30), RGB(255, 255, 255));
   EXPECT_EQ(At(shot, 50, 70), RGB(255, 0, 0));
 }
+
+namespace {
+
+// Remembers the clip box of its last paint.
+class ClipRecorder : public CWnd {
+public:
+  CRect clip;
+
+protected:
+  void OnPaint() override
+  {
+    CPaintDC dc(this);
+    dc.GetClipBox(&clip);
+  }
+};
+
+} // namespace
+
+// A window inside another is painted in its own coordinates, wherever it lies in its parent.
+TEST(DrawingTest, ChildWindowPaintsInItsOwnCoordinates)
+{
+  CWnd parent;
+  ASSERT_TRUE(parent.Create(L"Form", nullptr, WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+  ClipRecorder child;
+  ASSERT_TRUE(child.Create(L"Grid", nullptr, WS_CHILD | WS_VISIBLE, CRect(120, 80, 220, 130), &parent, 1));
+  parent.GetWidget()->grab();
+  EXPECT_EQ(child.clip, CRect(0, 0, 100, 50));
+}
+
+// A line cut with an ellipsis differs from the plain cut; weight 500 is the medium weight.
+TEST(DrawingTest, EllipsisAndMediumWeight)
+{
+  auto draw = [](UINT format) {
+    QImage image(80, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image);
+    CRect box(0, 0, 80, 30);
+    dc.DrawText(L"钢筋信息钢筋信息钢筋信息", &box, format | DT_SINGLELINE | DT_VCENTER);
+    dc.GetPainter()->end();
+    return image;
+  };
+  EXPECT_NE(draw(DT_END_ELLIPSIS), draw(0));
+
+  LOGFONT logFont{};
+  logFont.lfHeight = -12;
+  for (const auto& [weight, expected] : {std::pair{0L, QFont::Normal}, std::pair{400L, QFont::Normal},
+                                         std::pair{500L, QFont::Medium}, std::pair{700L, QFont::Bold}}) {
+    logFont.lfWeight = weight;
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&logFont));
+    EXPECT_EQ(font.GetQFont().weight(), expected) << weight;
+  }
+}

@@ -2,16 +2,20 @@
 // set what the menu and the status bar show.
 #include "AfxMessageBox.h"
 #include "CCmdUI.h"
+#include "CFormView.h"
 #include "CFrameWnd.h"
 #include "CMenu.h"
 #include "CScopedModalAnswerer.h"
 #include "CSplitterWnd.h"
+#include "CStatic.h"
 #include "CStatusBar.h"
 #include "CToolBar.h"
 #include "CView.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -113,8 +117,46 @@ TEST(FrameTest, CommandsReachTheFrameAndUpdateHandlersSetWhatIsShown)
   frame.GetWindowText(text);
   EXPECT_EQ(text, L"Veltra盖梁绘图系统->无标题");
 
+  // The form pane keeps its height of 600 as the frame is shown and grows; the last pane takes
+  // the rest.
+  frame.ShowWindow(SW_SHOW);
+  QApplication::processEvents();
+  EXPECT_EQ(frame.outer.GetPaneSize(0, 0), 150);
+  EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
+  const int info = frame.inner.GetPaneSize(1, 0);
+  EXPECT_GT(info, 0);
+  frame.MoveWindow(0, 0, 961, 996);
+  QApplication::processEvents();
+  EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
+  EXPECT_EQ(frame.inner.GetPaneSize(1, 0), info + 200);
+
   // Closing the frame destroys it, and it is the main window no more.
   frame.SendMessage(WM_CLOSE);
   EXPECT_EQ(frame.GetSafeHwnd(), nullptr);
   EXPECT_EQ(AfxGetMainWndHandle(), nullptr);
+}
+
+// A form larger than its pane scrolls to its lowest control; a size set for it replaces the
+// extent of its controls.
+TEST(FrameTest, FormLargerThanItsPaneScrolls)
+{
+  CWnd pane;
+  ASSERT_TRUE(pane.Create(L"Pane", nullptr, WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+  CFormView form(134);
+  ASSERT_TRUE(form.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &pane, 1));
+  CStatic label;
+  ASSERT_TRUE(label.Create(L"跨中加强：4", WS_CHILD | WS_VISIBLE, CRect(10, 500, 200, 520), &form, 2));
+  QApplication::processEvents();
+  EXPECT_EQ(label.GetParent(), &form);
+  EXPECT_EQ(form.GetParent(), &pane);
+  EXPECT_EQ(CWnd::FromOuterWidget(form.GetOuterWidget()), &form);
+  auto* area = qobject_cast<QScrollArea*>(form.GetOuterWidget());
+  ASSERT_NE(area, nullptr);
+  EXPECT_GE(area->verticalScrollBar()->maximum(), 520 - 200);
+  area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+  const QPoint labelBottom = label.GetWidget()->mapTo(area->viewport(), QPoint(0, 19));
+  EXPECT_LT(labelBottom.y(), area->viewport()->height());
+  form.SetScrollSizes(MM_TEXT, CSize(250, 150));
+  QApplication::processEvents();
+  EXPECT_EQ(area->verticalScrollBar()->maximum(), 0);
 }
