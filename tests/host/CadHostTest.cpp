@@ -86,7 +86,7 @@ TEST_F(CadHostTest, HelpExplainsBothFormsAndTheExitStatuses)
 TEST_F(CadHostTest, WrongArgumentsGiveOneLineAndStatusOne)
 {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"--frobnicate"}, {"draw"}, {"--load"}, {"--svg"}, {"--size", "3"},
+         {std::vector<std::string>{"--frobnicate"}, {"draw"}, {"--load"}, {"--svg"}, {"--size", "3"},
           {"--window", "1,2,3"}, {"--answer", "Caption=NoSuchButton"}}) {
         const Outcome r = cadhost(args, scratch());
         EXPECT_EQ(r.status, 1) << (args.empty() ? "" : args[0]);
@@ -106,8 +106,9 @@ TEST_F(CadHostTest, DrawSetsTheCurrentDesignAndNeedsThePlugIn)
 {
     const fs::path dir = scratch();
     const fs::path design = fs::path(CORBEL_EXAMPLES) / "sample.glt";
-    // The plug-in frames its sheet with the title block that the repository ships.
-    setenv("CORBEL_SUPPORT_PATH", (fs::path(CORBEL_EXAMPLES).parent_path() / "Support").c_str(), 1);
+    // No system folder registered and no support path given: the host's own support folder
+    // gives the plug-in the title block that frames its sheets.
+    unsetenv("CORBEL_SUPPORT_PATH");
     const Outcome r = cadhost({"draw", design.string(), "-o", (dir / "out").string()}, dir);
 
     // The design's full path is the registry value the plug-in reads.
@@ -131,6 +132,8 @@ TEST_F(CadHostTest, DrawSetsTheCurrentDesignAndNeedsThePlugIn)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists(dir / "out" / "sample.dxf"));
     EXPECT_TRUE(fs::exists(dir / "out" / "sample.png"));
+    EXPECT_EQ(r.out.find("cannot find"), std::string::npos) << r.out;
+    EXPECT_NE(slurp(dir / "out" / "sample.dxf").find("\ntk\n"), std::string::npos);
 }
 
 TEST_F(CadHostTest, ModuleCommandIsRunSavedAndDrawn)
