@@ -8,6 +8,7 @@
 #include "AcDbSymbolTableRecord.h"
 #include "DrawingPainter.h"
 #include "DrawingRenderer.h"
+#include "HostPaths.h"
 
 #include <QFileInfo>
 #include <QPageSize>
@@ -16,6 +17,10 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <filesystem>
+#include <map>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,6 +41,50 @@ bool onFrameLayer(const AcDbEntity* entity)
     return frame;
 }
 
+// The extents of an external reference's own drawing, read from its file (a DXF stands in for
+// a DWG of the same name).
+QRectF xrefBox(const std::wstring& path)
+{
+    std::error_code ec;
+    fs::path file = HostPaths::toPath(path);
+    if (!fs::is_regular_file(file, ec))
+        file.replace_extension(".dxf");
+    AcDbDatabase xref(false, true);
+    if (!fs::is_regular_file(file, ec) || xref.readDwgFile(HostPaths::fromPath(file).c_str()) != Acad::eOk)
+        return {};
+    return DrawingRenderer::collect(&xref).extents();
+}
+
+// What the frame covers in model space: its block's entities, or for a title block attached as an
+// external reference, that drawing's extents placed by the reference.
+QRectF frameBox(AcDbBlockReference* frame, std::map<std::wstring, QRectF>& xrefBoxes)
+{
+    AcDbExtents extents;
+    if (frame->getGeomExtents(extents) == Acad::eOk)
+        return QRectF(QPointF(extents.minPoint().x, extents.minPoint().y),
+                      QPointF(extents.maxPoint().x, extents.maxPoint().y));
+    AcDbBlockTableRecord* block = nullptr;
+    if (acdbOpenObject(block, frame->blockTableRecord(), AcDb::kForRead) != Acad::eOk)
+        return {};
+    const ACHAR* path = nullptr;
+    const bool external = block->isFromExternalReference() && block->pathName(path) == Acad::eOk && path != nullptr;
+    const std::wstring name = external ? std::wstring(path) : std::wstring();
+    block->close();
+    if (!external)
+        return {};
+    auto known = xrefBoxes.find(name);
+    if (known == xrefBoxes.end())
+        known = xrefBoxes.emplace(name, xrefBox(name)).first;
+    if (known->second.isNull())
+        return {};
+    const AcGeMatrix3d place = frame->blockTransform();
+    AcGePoint3d low(known->second.left(), known->second.top(), 0.0);
+    AcGePoint3d high(known->second.right(), known->second.bottom(), 0.0);
+    low.transformBy(place);
+    high.transformBy(place);
+    return QRectF(QPointF(low.x, low.y), QPointF(high.x, high.y)).normalized();
+}
+
 } // namespace
 
 const wchar_t* const CadHostPlot::kFrameLayer = L"01-图框";
@@ -43,6 +92,7 @@ const wchar_t* const CadHostPlot::kFrameLayer = L"01-图框";
 std::vector<QRectF> CadHostPlot::sheets(AcDbDatabase* db)
 {
     std::vector<QRectF> found;
+    std::map<std::wstring, QRectF> xrefBoxes;
     AcDbBlockTableRecord* ms = nullptr;
     if (acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead) != Acad::eOk)
         return found;
@@ -50,10 +100,11 @@ std::vector<QRectF> CadHostPlot::sheets(AcDbDatabase* db)
         AcDbBlockReference* frame = nullptr;
         if (id.isErased() || acdbOpenObject(frame, id, AcDb::kForRead) != Acad::eOk)
             continue;
-        AcDbExtents extents;
-        if (onFrameLayer(frame) && frame->getGeomExtents(extents) == Acad::eOk)
-            found.push_back(sheetAround(QPointF((extents.minPoint().x + extents.maxPoint().x) / 2.0,
-                                                (extents.minPoint().y + extents.maxPoint().y) / 2.0)));
+        if (onFrameLayer(frame)) {
+            const QRectF box = frameBox(frame, xrefBoxes);
+            if (!box.isNull())
+                found.push_back(sheetAround(box.center()));
+        }
         frame->close();
     }
     ms->close();
