@@ -21,9 +21,10 @@ bool parseWindow(const std::string& text, double out[4])
 bool CadHostOptions::parse(int argc, char** argv, std::string& error)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        error = "nothing to do (try --help)";
-        return false;
+    if (args.empty() || (args.size() == 1 && args[0] != "draw" && args[0].rfind('-', 0) != 0)) {
+        windowed = true;
+        drawing = args.empty() ? std::string() : args[0];
+        return true;
     }
     std::size_t i = 0;
     if (args[0] == "draw") {
@@ -120,13 +121,21 @@ std::string CadHostOptions::helpText()
 {
     return R"(cadhost - runs the cap-beam drawing plug-in without a CAD program and shows its drawing
 
+Work with the drawing in a window:
+  cadhost [DRAWING.dxf]
+      Shows the drawing (an empty one unless DRAWING.dxf is named) with the command line
+      below it; the menu makes a new drawing, opens and saves DXF, plots every sheet to PDF,
+      exports PNG or SVG, loads a module and runs a command. The drawing plug-in is loaded at
+      start, message boxes are dialogs, and the editor corbeldesk sends its draw command here
+      through the local socket $XDG_RUNTIME_DIR/corbel-cadhost.
+
 Make the drawing of a design:
   cadhost draw DESIGN.glt [-o DIR] [--svg] [--pdf]
       Sets DESIGN.glt as the current design, loads the CAD library (libcorbelkit.so) and the
       drawing plug-in (libcorbeldraw.so), found next to cadhost or in the build tree, runs
       the plug-in's command BC_NOUI and writes DIR/NAME.dxf and DIR/NAME.png (NAME is the
-      design's name); --svg and --pdf also write DIR/NAME.svg and DIR/NAME.pdf. DIR is the
-      current folder unless -o gives one.
+      design's name); --svg also writes DIR/NAME.svg, --pdf the plot DIR/NAME.pdf (one A3
+      page for every sheet frame, at 1:1). DIR is the current folder unless -o gives one.
 
 Run anything (the steps run in this order):
   cadhost [--open DRAWING.dxf] [--load MODULE]... [--answer CAPTION=BUTTON]...

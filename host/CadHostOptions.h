@@ -7,6 +7,9 @@
 
 struct CadHostOptions {
     bool help = false;
+    // cadhost [DRAWING.dxf]: the window, on an empty drawing or the one named.
+    bool windowed = false;
+    std::string drawing;
     // draw DESIGN.glt [-o DIR] [--svg] [--pdf]
     bool draw = false;
     std::string design;

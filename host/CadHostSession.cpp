@@ -6,6 +6,7 @@
 #include "AcDbDatabase.h"
 #include "AcDbServices.h"
 #include "CScriptedMessageBoxAnswerer.h"
+#include "CadHostPlot.h"
 #include "DrawingRenderer.h"
 #include "HeadlessGui.h"
 #include "HostApplication.h"
@@ -41,18 +42,6 @@ bool setCurrentDesign(const std::wstring& path)
     return rc == ERROR_SUCCESS;
 }
 
-std::size_t modelSpaceCount(AcDbDatabase* db)
-{
-    AcDbBlockTableRecord* ms = nullptr;
-    if (acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead) != Acad::eOk)
-        return 0;
-    std::size_t n = 0;
-    for (const AcDbObjectId& id : ms->entityIds())
-        n += id.isErased() ? 0 : 1;
-    ms->close();
-    return n;
-}
-
 } // namespace
 
 CadHostSession::CadHostSession(const CadHostOptions& options, int& argc, char** argv)
@@ -68,6 +57,51 @@ std::vector<std::string> CadHostSession::pluginCandidates()
         places.push_back((here / kPluginName).string());
     places.push_back((fs::path(CORBEL_BUILD_DIR) / "plugin" / kPluginName).string());
     return places;
+}
+
+std::size_t CadHostSession::modelSpaceCount(AcDbDatabase* db)
+{
+    AcDbBlockTableRecord* ms = nullptr;
+    if (acdbOpenObject(ms, db->modelSpaceId(), AcDb::kForRead) != Acad::eOk)
+        return 0;
+    std::size_t n = 0;
+    for (const AcDbObjectId& id : ms->entityIds())
+        n += id.isErased() ? 0 : 1;
+    ms->close();
+    return n;
+}
+
+int CadHostSession::loadDrawingPlugin(std::string& reason)
+{
+    std::error_code ec;
+    std::string plugin;
+    for (const std::string& place : pluginCandidates()) {
+        if (fs::is_regular_file(place, ec)) {
+            plugin = place;
+            break;
+        }
+    }
+    if (plugin.empty()) {
+        std::string places;
+        for (const std::string& place : pluginCandidates())
+            places += (places.empty() ? "" : " or ") + place;
+        reason = std::string("the drawing plug-in ") + kPluginName + " is not there yet (looked for " + places + ")";
+        return kModule;
+    }
+    for (const fs::path& kit : {fs::path(plugin).parent_path() / kKitName, fs::path(CORBEL_BUILD_DIR) / "cadkit" / kKitName}) {
+        if (!fs::is_regular_file(kit, ec))
+            continue;
+        if (!acrxLoadModule(HostPaths::widen(kit.string()).c_str(), false)) {
+            reason = "the CAD library " + kit.string() + " did not load (see the command line)";
+            return kModule;
+        }
+        break;
+    }
+    if (!acrxLoadModule(HostPaths::widen(plugin).c_str(), false)) {
+        reason = "the drawing plug-in " + plugin + " did not load (see the command line)";
+        return kModule;
+    }
+    return kOk;
 }
 
 int CadHostSession::run(std::string& reason)
@@ -100,34 +134,9 @@ int CadHostSession::draw(std::string& reason)
         reason = "cannot write the current design to the registry (CORBEL_REGISTRY)";
         return kOutput;
     }
-    std::string plugin;
-    for (const std::string& place : pluginCandidates()) {
-        if (fs::is_regular_file(place, ec)) {
-            plugin = place;
-            break;
-        }
-    }
-    if (plugin.empty()) {
-        std::string places;
-        for (const std::string& place : pluginCandidates())
-            places += (places.empty() ? "" : " or ") + place;
-        reason = std::string("the drawing plug-in ") + kPluginName + " is not there yet (looked for " + places + ")";
-        return kModule;
-    }
+    if (const int status = loadDrawingPlugin(reason); status != kOk)
+        return status;
     HostApplication& host = HostApplication::instance();
-    for (const fs::path& kit : {fs::path(plugin).parent_path() / kKitName, fs::path(CORBEL_BUILD_DIR) / "cadkit" / kKitName}) {
-        if (!fs::is_regular_file(kit, ec))
-            continue;
-        if (!acrxLoadModule(HostPaths::widen(kit.string()).c_str(), false)) {
-            reason = "the CAD library " + kit.string() + " did not load (see the command line)";
-            return kModule;
-        }
-        break;
-    }
-    if (!acrxLoadModule(HostPaths::widen(plugin).c_str(), false)) {
-        reason = "the drawing plug-in " + plugin + " did not load (see the command line)";
-        return kModule;
-    }
     if (host.runCommand(L"BC_NOUI") != RTNORM) {
         reason = "the drawing command BC_NOUI did not run (see the command line)";
         return kCommand;
@@ -142,9 +151,8 @@ int CadHostSession::draw(std::string& reason)
     std::vector<std::string> pictures{(dir / (name + ".png")).string()};
     if (mOptions.svg)
         pictures.push_back((dir / (name + ".svg")).string());
-    if (mOptions.pdf)
-        pictures.push_back((dir / (name + ".pdf")).string());
-    return output((dir / (name + ".dxf")).string(), pictures, reason);
+    return output((dir / (name + ".dxf")).string(), pictures, reason,
+                  mOptions.pdf ? (dir / (name + ".pdf")).string() : std::string());
 }
 
 int CadHostSession::general(std::string& reason)
@@ -199,7 +207,8 @@ int CadHostSession::general(std::string& reason)
     return output(mOptions.save, mOptions.renders, reason);
 }
 
-int CadHostSession::output(const std::string& dxf, const std::vector<std::string>& pictures, std::string& reason)
+int CadHostSession::output(const std::string& dxf, const std::vector<std::string>& pictures, std::string& reason,
+                           const std::string& plot)
 {
     HostApplication& host = HostApplication::instance();
     AcDbDatabase* db = host.database();
@@ -228,5 +237,13 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
         }
         host.transcript().report(L"Drew " + HostPaths::widen(picture));
     }
+    if (plot.empty())
+        return kOk;
+    std::wstring error;
+    if (!CadHostPlot::write(db, HostPaths::widen(plot), &error)) {
+        reason = narrow(error);
+        return kOutput;
+    }
+    host.transcript().report(L"Plotted " + HostPaths::widen(plot));
     return kOk;
 }

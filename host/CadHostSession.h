@@ -4,7 +4,11 @@
 
 #include "CadHostOptions.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
+
+class AcDbDatabase;
 
 class CadHostSession {
 public:
@@ -16,11 +20,17 @@ public:
 
     // Where the drawing plug-in is looked for: next to the program, then in the build tree.
     static std::vector<std::string> pluginCandidates();
+    // Loads the CAD library and the drawing plug-in into the host; kOk or kModule.
+    static int loadDrawingPlugin(std::string& reason);
+    // The entities of the database's model space.
+    static std::size_t modelSpaceCount(AcDbDatabase* db);
 
 private:
     int draw(std::string& reason);
     int general(std::string& reason);
-    int output(const std::string& dxf, const std::vector<std::string>& pictures, std::string& reason);
+    // Saves the DXF, draws the pictures and, when `plot` names a PDF, plots the sheets to it.
+    int output(const std::string& dxf, const std::vector<std::string>& pictures, std::string& reason,
+               const std::string& plot = std::string());
 
     const CadHostOptions& mOptions;
     int& mArgc;

@@ -1,5 +1,6 @@
 // The draw command: hands the saved design file to the CAD host, which draws it with the
-// plug-in. The file travels in "CurGltFile"; unsaved edits are not drawn.
+// plug-in into its current drawing. The file travels in "CurGltFile"; unsaved edits are not
+// drawn, and nothing is written beside the design.
 #include "CMainFrame.h"
 
 #include "CCorbeldeskApp.h"
@@ -23,7 +24,10 @@ void CMainFrame::OnDrawInAcad()
         MessageBox(m_hWnd, L"请先保存当前文档数据或打开一个新文档数据再绘图！", L"数据未存", MB_ICONINFORMATION);
         return;
     }
-    // 4. The host draws it.
-    if (!app->m_HostDriver.SendCommand(path))
-        MessageBox(m_hWnd, L"无法启动绘图主程序：" + app->m_HostDriver.GetProgram(), L"平台错误", MB_ICONINFORMATION);
+    // 4. The host's current drawing gets the plug-in's command; a host closed since start-up is
+    //    bound again (or started) once before the failure is reported.
+    CCadHostDriver& host = app->m_HostDriver;
+    if (host.SendCommand(L"BC_NOUI ") || (host.AttachRunning() && host.SendCommand(L"BC_NOUI ")))
+        return;
+    MessageBox(m_hWnd, L"无法连接绘图主程序：" + host.GetProgram(), L"平台错误", MB_ICONINFORMATION);
 }

@@ -32,7 +32,8 @@ TEST_F(CorbeldeskAppTest, StartsFromAnEmptyRegistry)
     CCorbeldeskApp app;
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.m_nAcadAccepted, 1);
-    EXPECT_EQ(app.m_HostDriver.GetProgram(), L"/bin/true");
+    EXPECT_EQ(app.m_HostDriver.GetProgram(), CString(CORBEL_FAKE_CADHOST));
+    EXPECT_EQ(app.m_HostDriver.GetVersion(), L"17.0");
     EXPECT_EQ(app.GetRecentFiles().GetSize(), 0);
     CMainFrame* frame = app.GetMainFrame();
     ASSERT_NE(frame, nullptr);
@@ -76,6 +77,33 @@ TEST_F(CorbeldeskAppTest, WithoutTheHostTheEditorDoesNotStart)
     EXPECT_EQ(m_boxes->Boxes()[0].caption, L"Veltra国标盖梁设计绘图系统");
     EXPECT_EQ(m_boxes->Boxes()[0].text, L"请先启动AutoCAD再启动本程序，要求AutoCAD版本为2007~2009！");
     EXPECT_EQ(m_boxes->Boxes()[0].owner, nullptr);
+}
+
+// The release is the one the bound host reports: too old gives the second box, newer than the
+// accepted releases the first; either way the editor does not start.
+TEST_F(CorbeldeskAppTest, TheHostsReportedVersionDecides)
+{
+    const struct {
+        const char* version;
+        const wchar_t* text;
+    } cases[] = {{"16.2", L"Veltra国标盖梁设计绘图系统支持AutocAD版本为2007~2009！\n"
+                          L"提示：系统只能捕获到最后启动的AutoCAD版本，请保证最后一个启动的CAD版本符合本系统要求"},
+                 {"18.0", L"请先启动AutoCAD再启动本程序，要求AutoCAD版本为2007~2009！"}};
+    for (const auto& c : cases) {
+        setenv("CORBEL_FAKE_CADHOST_VERSION", c.version, 1);
+        // A host of its own for each case: the one of the case before may still be ending.
+        const std::filesystem::path runtime = m_dir / c.version;
+        std::filesystem::create_directories(runtime);
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        const std::size_t before = m_boxes->Boxes().size();
+        CCorbeldeskApp app;
+        EXPECT_FALSE(app.InitInstance()) << c.version;
+        EXPECT_EQ(app.m_nAcadAccepted, 0);
+        EXPECT_FALSE(app.m_HostDriver.IsAttached());
+        ASSERT_EQ(m_boxes->Boxes().size(), before + 1) << c.version;
+        EXPECT_EQ(m_boxes->Boxes().back().caption, L"Veltra国标盖梁设计绘图系统");
+        EXPECT_EQ(m_boxes->Boxes().back().text, c.text);
+    }
 }
 
 TEST_F(CorbeldeskAppTest, AboutBoxShowsTheVersion)

@@ -15,14 +15,17 @@ void EditorWindowTest::SetUp()
     const char* registry = std::getenv("CORBEL_REGISTRY");
     m_registry = registry ? registry : "";
     setenv("CORBEL_REGISTRY", (m_dir / "registry").c_str(), 1);
-    // The host the editor binds to: any program that runs.
-    setenv("CORBEL_CADHOST", "/bin/true", 1);
+    // The host the editor binds to, started on binding, with its socket in the test's folder.
+    setenv("CORBEL_CADHOST", CORBEL_FAKE_CADHOST, 1);
+    setenv("XDG_RUNTIME_DIR", m_dir.c_str(), 1);
     m_boxes->SetLog(nullptr);
 }
 
 void EditorWindowTest::TearDown()
 {
     unsetenv("CORBEL_CADHOST");
+    unsetenv("CORBEL_FAKE_CADHOST_VERSION");
+    unsetenv("XDG_RUNTIME_DIR");
     if (m_registry.empty())
         unsetenv("CORBEL_REGISTRY");
     else

@@ -272,8 +272,9 @@ TEST_F(MainFrameTest, StatusBarScaleMenuSetsOnlyAnotherScale)
 }
 
 // The draw command: refused without a bound host and for a design never saved; for a saved
-// design the host runs the draw job on the file, with the drawing written beside it.
-TEST_F(MainFrameTest, DrawCommandHandsTheSavedFileToTheHost)
+// design the host's current drawing gets the plug-in's command, and nothing is written beside
+// the design.
+TEST_F(MainFrameTest, DrawCommandSendsThePlugInsCommandToTheHost)
 {
     m_frame->SendMessage(WM_COMMAND, ID_DRAW_IN_ACAD);
     ASSERT_EQ(m_boxes->Boxes().size(), 1u);
@@ -290,19 +291,20 @@ TEST_F(MainFrameTest, DrawCommandHandsTheSavedFileToTheHost)
     m_frame->SendMessage(WM_COMMAND, ID_FILE_SAVE_PROJECT);
     m_frame->SendMessage(WM_COMMAND, ID_DRAW_IN_ACAD);
     EXPECT_EQ(m_boxes->Boxes().size(), 2u);
-    const QStringList expected{"draw", QString::fromStdString((m_dir / "drawn.glt").string()), "-o",
-                               QString::fromStdString(m_dir.string())};
-    EXPECT_EQ(CCadHostDriver::DrawArguments(CurGltFile()), expected);
+    EXPECT_TRUE(app.m_HostDriver.WaitForResult(5000).value("finished").toBool());
+    std::ifstream commands(m_dir / "commands.txt");
+    std::string line;
+    ASSERT_TRUE(std::getline(commands, line));
+    EXPECT_EQ(line, "BC_NOUI ");
+    EXPECT_FALSE(fs::exists(m_dir / "drawn.dxf"));
 
-    // A host that cannot be started any more is reported, not passed over.
-    const fs::path host = m_dir / "host.sh";
-    std::ofstream(host) << "#!/bin/sh\n";
-    fs::permissions(host, fs::perms::owner_all);
-    setenv("CORBEL_CADHOST", host.c_str(), 1);
-    ASSERT_TRUE(app.CheckAcadVersion());
-    fs::remove(host);
+    // A host gone since start-up, with none to bind again, is reported, not passed over.
+    app.m_HostDriver.Detach();
+    fs::create_directories(m_dir / "elsewhere");
+    setenv("XDG_RUNTIME_DIR", (m_dir / "elsewhere").c_str(), 1);
+    setenv("CORBEL_CADHOST", (m_dir / "no-such-host").c_str(), 1);
     m_frame->SendMessage(WM_COMMAND, ID_DRAW_IN_ACAD);
     ASSERT_EQ(m_boxes->Boxes().size(), 3u);
     EXPECT_EQ(m_boxes->Boxes()[2].caption, L"平台错误");
-    EXPECT_EQ(m_boxes->Boxes()[2].text, L"无法启动绘图主程序：" + Wide(host));
+    EXPECT_EQ(m_boxes->Boxes()[2].text, L"无法连接绘图主程序：");
 }

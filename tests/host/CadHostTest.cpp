@@ -86,7 +86,7 @@ TEST_F(CadHostTest, HelpExplainsBothFormsAndTheExitStatuses)
 TEST_F(CadHostTest, WrongArgumentsGiveOneLineAndStatusOne)
 {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"--frobnicate"}, {"draw"}, {"--load"}, {"--svg"}, {"--size", "3"},
+         {std::vector<std::string>{"--frobnicate"}, {"draw"}, {"--load"}, {"--svg"}, {"--size", "3"},
           {"--window", "1,2,3"}, {"--answer", "Caption=NoSuchButton"}}) {
         const Outcome r = cadhost(args, scratch());
         EXPECT_EQ(r.status, 1) << (args.empty() ? "" : args[0]);
@@ -106,9 +106,10 @@ TEST_F(CadHostTest, DrawSetsTheCurrentDesignAndNeedsThePlugIn)
 {
     const fs::path dir = scratch();
     const fs::path design = fs::path(CORBEL_EXAMPLES) / "sample.glt";
-    // The plug-in frames its sheet with the title block that the repository ships.
-    setenv("CORBEL_SUPPORT_PATH", (fs::path(CORBEL_EXAMPLES).parent_path() / "Support").c_str(), 1);
-    const Outcome r = cadhost({"draw", design.string(), "-o", (dir / "out").string()}, dir);
+    // No system folder registered and no support path given: the host's own support folder
+    // gives the plug-in the title block that frames its sheets.
+    unsetenv("CORBEL_SUPPORT_PATH");
+    const Outcome r = cadhost({"draw", design.string(), "-o", (dir / "out").string(), "--pdf"}, dir);
 
     // The design's full path is the registry value the plug-in reads.
     HKEY key = nullptr;
@@ -131,6 +132,15 @@ TEST_F(CadHostTest, DrawSetsTheCurrentDesignAndNeedsThePlugIn)
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(fs::exists(dir / "out" / "sample.dxf"));
     EXPECT_TRUE(fs::exists(dir / "out" / "sample.png"));
+    EXPECT_EQ(r.out.find("cannot find"), std::string::npos) << r.out;
+    EXPECT_NE(slurp(dir / "out" / "sample.dxf").find("\ntk\n"), std::string::npos);
+    // The plot: an A3 landscape page (in points) for each of the sample's three sheets.
+    const std::string pdf = slurp(dir / "out" / "sample.pdf");
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pages += pdf.compare(at, 12, "/Type /Pages") == 0 ? 0 : 1;
+    EXPECT_EQ(pages, 3);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 1191.000000 842.000000]"), std::string::npos);
 }
 
 TEST_F(CadHostTest, ModuleCommandIsRunSavedAndDrawn)
