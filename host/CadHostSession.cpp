@@ -12,6 +12,7 @@
 #include "HostPaths.h"
 #include "MessageBoxService.h"
 #include "Registry.h"
+#include "XrefBinder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -204,6 +205,11 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
     HostApplication& host = HostApplication::instance();
     AcDbDatabase* db = host.database();
     if (!dxf.empty()) {
+        // The saved file stands alone: the drawings it references are bound into it.
+        std::vector<std::wstring> unbound;
+        XrefBinder::bindAll(db, unbound);
+        for (const std::wstring& reference : unbound)
+            host.transcript().report(L"The external reference " + reference + L" cannot be read and stays a reference.");
         const Acad::ErrorStatus es = db->dxfOut(HostPaths::widen(dxf).c_str());
         if (es != Acad::eOk) {
             reason = "cannot save " + dxf + " (" + narrow(acadErrorStatusText(es)) + ")";
