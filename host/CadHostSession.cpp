@@ -65,8 +65,11 @@ std::vector<std::string> CadHostSession::pluginCandidates()
 {
     std::vector<std::string> places;
     const fs::path here = HostPaths::programFolder();
-    if (!here.empty())
+    if (!here.empty()) {
         places.push_back((here / kPluginName).string());
+        // The installed place: lib/corbel beside the program's bin folder.
+        places.push_back((here.parent_path() / "lib" / "corbel" / kPluginName).string());
+    }
     places.push_back((fs::path(CORBEL_BUILD_DIR) / "plugin" / kPluginName).string());
     return places;
 }
