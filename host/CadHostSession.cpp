@@ -13,6 +13,7 @@
 #include "HostPaths.h"
 #include "MessageBoxService.h"
 #include "Registry.h"
+#include "XrefBinder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -53,8 +54,11 @@ std::vector<std::string> CadHostSession::pluginCandidates()
 {
     std::vector<std::string> places;
     const fs::path here = HostPaths::programFolder();
-    if (!here.empty())
+    if (!here.empty()) {
         places.push_back((here / kPluginName).string());
+        // The installed place: lib/corbel beside the program's bin folder.
+        places.push_back((here.parent_path() / "lib" / "corbel" / kPluginName).string());
+    }
     places.push_back((fs::path(CORBEL_BUILD_DIR) / "plugin" / kPluginName).string());
     return places;
 }
@@ -213,6 +217,11 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
     HostApplication& host = HostApplication::instance();
     AcDbDatabase* db = host.database();
     if (!dxf.empty()) {
+        // The saved file stands alone: the drawings it references are bound into it.
+        std::vector<std::wstring> unbound;
+        XrefBinder::bindAll(db, unbound);
+        for (const std::wstring& reference : unbound)
+            host.transcript().report(L"The external reference " + reference + L" cannot be read and stays a reference.");
         const Acad::ErrorStatus es = db->dxfOut(HostPaths::widen(dxf).c_str());
         if (es != Acad::eOk) {
             reason = "cannot save " + dxf + " (" + narrow(acadErrorStatusText(es)) + ")";

@@ -18,7 +18,8 @@ public:
     // The exit status; `reason` holds the one-line reason for any status but kOk.
     int run(std::string& reason);
 
-    // Where the drawing plug-in is looked for: next to the program, then in the build tree.
+    // Where the drawing plug-in is looked for: next to the program, in the installed lib/corbel
+    // beside its folder, then in the build tree.
     static std::vector<std::string> pluginCandidates();
     // Loads the CAD library and the drawing plug-in into the host; kOk or kModule.
     static int loadDrawingPlugin(std::string& reason);

@@ -7,9 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 jobs=$(nproc 2>/dev/null || echo 2)
 
+# Warnings are errors here, where the compiler is ours; a user's build only shows them.
 run_suite() {
   dir=$1; shift
-  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake -S "$root" -B "$dir" -G Ninja -DCORBEL_WERROR=ON "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
   # Each suite gets temporary folders of its own, so that runs of other work trees on the same
   # machine never write into the same files.

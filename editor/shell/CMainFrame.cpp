@@ -149,10 +149,11 @@ void CMainFrame::BuildMenu()
     SetMenu(&m_menu);
     // Keys without a menu item of their own: Ctrl+Ins copies the cap, F4 the next message.
     const HWND self = m_hWnd;
-    for (const auto& [key, nID] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Insert), UINT(ID_CAP_COPY)},
-                                   std::pair{QKeySequence(Qt::Key_F4), UINT(ID_NEXT_MESSAGE)}}) {
+    for (const auto& [key, command] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Insert), UINT(ID_CAP_COPY)},
+                                       std::pair{QKeySequence(Qt::Key_F4), UINT(ID_NEXT_MESSAGE)}}) {
         auto* action = new QAction(GetWidget());
         action->setShortcut(key);
+        const UINT nID = command;
         QObject::connect(action, &QAction::triggered, action, [self, nID] {
             if (CWnd* wnd = CWnd::FromHandle(self))
                 wnd->SendMessage(WM_COMMAND, nID, 0);

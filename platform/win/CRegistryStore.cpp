@@ -109,7 +109,10 @@ LONG WriteAtomically(const std::filesystem::path& file, std::string_view text) {
 bool KeepBackup(const std::filesystem::path& file, std::string_view text,
                 std::filesystem::path& backup) {
   for (int attempt = 1; attempt < 1000; ++attempt) {
-    backup = file.string() + ".corrupt" + (attempt > 1 ? "." + std::to_string(attempt) : "");
+    std::string name = file.string() + ".corrupt";
+    if (attempt > 1)
+      name += '.' + std::to_string(attempt);
+    backup = name;
     FileDescriptor fd(::open(backup.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (fd.Get() < 0) {
       if (errno == EEXIST)

@@ -176,7 +176,7 @@ TEST_F(TextMask, OnlyAnOpenedSingleLineTextGetsAMask)
 
 TEST_F(TextMask, WipeoutFramesGoOffWithEchoRestoredAndComeOnAgain)
 {
-    auto frames = [this] {
+    auto frames = [] {
         AcDbWipeoutVariables* vars = nullptr;
         EXPECT_EQ(acdbOpenObject(vars, AcDbWipeoutVariables::getOrCreate(db()), AcDb::kForRead), Acad::eOk);
         const bool shown = vars->displayFrame();

@@ -1,5 +1,10 @@
 // cadhost as a user runs it: exit statuses and one-line reasons, the command line on standard
 // output, message boxes and input answered from the options, the files it writes.
+#include "AcDbBlockReference.h"
+#include "AcDbBlockTable.h"
+#include "AcDbBlockTableRecord.h"
+#include "AcDbDatabase.h"
+#include "AcDbServices.h"
 #include "HostPaths.h"
 #include "Registry.h"
 #include "WinError.h"
@@ -71,6 +76,44 @@ protected:
     }
     static int lines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
 };
+
+// A drawing whose model space holds a reference to each named drawing file, by block name.
+void writeReferencingDrawing(const fs::path& file, const std::vector<std::pair<std::wstring, fs::path>>& references)
+{
+    AcDbDatabase db(true, true);
+    for (const auto& [name, path] : references) {
+        AcDbBlockTable* table = nullptr;
+        ASSERT_EQ(db.getBlockTable(table, AcDb::kForWrite), Acad::eOk);
+        auto* block = new AcDbBlockTableRecord();
+        block->setName(name.c_str());
+        block->setPathName(path.wstring().c_str());
+        AcDbObjectId blockId;
+        ASSERT_EQ(table->add(blockId, block), Acad::eOk);
+        block->close();
+        table->close();
+        AcDbBlockTableRecord* ms = nullptr;
+        ASSERT_EQ(acdbOpenObject(ms, db.modelSpaceId(), AcDb::kForWrite), Acad::eOk);
+        auto* ref = new AcDbBlockReference(AcGePoint3d(10, 0, 0), blockId);
+        ASSERT_EQ(ms->appendAcDbEntity(ref), Acad::eOk);
+        ref->close();
+        ms->close();
+    }
+    ASSERT_EQ(db.dxfOut(file.wstring().c_str()), Acad::eOk);
+}
+
+// How many live entities a block of the drawing holds, and whether it is still a reference.
+std::pair<std::size_t, bool> blockOf(AcDbDatabase& db, const wchar_t* name)
+{
+    AcDbBlockTableRecord* block = nullptr;
+    if (acdbOpenObject(block, db.symbolId(db.blockTableId(), name), AcDb::kForRead) != Acad::eOk)
+        return {0, false};
+    std::size_t count = 0;
+    for (const AcDbObjectId& id : block->entityIds())
+        count += id.isErased() ? 0 : 1;
+    const bool external = block->isFromExternalReference();
+    block->close();
+    return {count, external};
+}
 
 TEST_F(CadHostTest, HelpExplainsBothFormsAndTheExitStatuses)
 {
@@ -228,6 +271,29 @@ TEST_F(CadHostTest, OpenedDrawingIsDrawnWithinItsWindow)
     ASSERT_EQ(r.status, 0) << r.err;
     const QImage png(QString::fromStdString((dir / "window.png").string()));
     EXPECT_EQ(png.size(), QSize(200, 200));
+}
+
+TEST_F(CadHostTest, SavedDrawingStandsAloneWithItsReferencesBound)
+{
+    const fs::path dir = scratch();
+    ASSERT_EQ(cadhost({"--load", CORBEL_TEST_MODULE, "--run", "DS", "--save", "frame.dxf"}, dir).status, 0);
+    writeReferencingDrawing(dir / "sheet.dxf", {{L"frame", dir / "frame.dxf"}, {L"gone", dir / "missing.dxf"}});
+
+    const Outcome r = cadhost({"--open", "sheet.dxf", "--save", "bound.dxf"}, dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("The external reference gone"), std::string::npos) << r.out;
+    AcDbDatabase frame(false, true), bound(false, true);
+    ASSERT_EQ(frame.readDwgFile((dir / "frame.dxf").wstring().c_str()), Acad::eOk);
+    ASSERT_EQ(bound.readDwgFile((dir / "bound.dxf").wstring().c_str()), Acad::eOk);
+    AcDbBlockTableRecord* ms = nullptr;
+    ASSERT_EQ(acdbOpenObject(ms, frame.modelSpaceId(), AcDb::kForRead), Acad::eOk);
+    const std::size_t drawn = ms->entityIds().size();
+    ms->close();
+    ASSERT_GT(drawn, 0u);
+    // The referenced drawing's entities are in the block; a drawing that is not there stays
+    // a reference, and the file still saves.
+    EXPECT_EQ(blockOf(bound, L"frame"), std::make_pair(drawn, false));
+    EXPECT_EQ(blockOf(bound, L"gone"), std::make_pair(std::size_t{0}, true));
 }
 
 } // namespace

@@ -148,17 +148,19 @@ void closeWithLine(Curve& c, const Point& from, const Point& to)
 // clamped form with doubled end knots counts too).
 inline std::vector<double> polylineParams(int numPoints, const AcGeKnotVector* knots = nullptr)
 {
+    // A negative count is no points at all.
+    const std::size_t count = numPoints > 0 ? static_cast<std::size_t>(numPoints) : 0;
     std::vector<double> params;
     if (knots)
         params.assign(knots->getPtr(), knots->getPtr() + knots->length());
-    if (params.size() == static_cast<std::size_t>(numPoints) + 2) {
+    if (params.size() == count + 2) {
         params.erase(params.begin());
         params.pop_back();
     }
-    if (params.size() != static_cast<std::size_t>(numPoints)) {
+    if (params.size() != count) {
         params.clear();
-        for (int i = 0; i < numPoints; ++i)
-            params.push_back(i);
+        for (std::size_t i = 0; i < count; ++i)
+            params.push_back(static_cast<double>(i));
     }
     return params;
 }

@@ -3,6 +3,8 @@
 // them to the device.
 #include "DrawingCollector.h"
 
+#include "GradeSymbols.h"
+
 #include "AcCmColor.h"
 #include "AcDb2dPolyline.h"
 #include "AcDb2dVertex.h"
@@ -615,7 +617,9 @@ void DrawingCollector::text(AcDbEntity* ent, const Style& style, const Context& 
     AcGePoint3d origin;
     double rotation = 0.0;
     double flipX = 1.0, flipY = 1.0;
+    bool shapeFont = false;
     if (auto* t = AcDbText::cast(ent)) {
+        shapeFont = usesShapeFont(t->textStyle());
         const std::wstring s = TextMetrics::decodeControlCodes(t->textStringConst());
         const int horz = t->horizontalMode();
         const int vert = t->verticalMode();
@@ -635,6 +639,7 @@ void DrawingCollector::text(AcDbEntity* ent, const Style& style, const Context& 
         flipX = t->isMirroredInX() ? -1.0 : 1.0;
         flipY = t->isMirroredInY() ? -1.0 : 1.0;
     } else if (auto* m = AcDbMText::cast(ent)) {
+        shapeFont = usesShapeFont(m->textStyle());
         double widthFactor = 1.0, oblique = 0.0;
         AcDbTextStyleTableRecord* ts = nullptr;
         if (acdbOpenObject(ts, m->textStyle(), AcDb::kForRead) == Acad::eOk) {
@@ -668,11 +673,27 @@ void DrawingCollector::text(AcDbEntity* ent, const Style& style, const Context& 
         DisplayItem item;
         item.kind = DisplayItem::Kind::Glyph;
         item.color = style.color;
-        item.ch = g.ch;
+        item.ch = GradeSymbols::displayChar(g.ch, shapeFont);
         item.wideGlyph = TextMetrics::isWide(g.ch);
         item.cell = QTransform(xEnd.x() - o.x(), xEnd.y() - o.y(), yEnd.x() - o.x(), yEnd.y() - o.y(), o.x(), o.y());
         mList.add(std::move(item));
     }
+}
+
+bool DrawingCollector::usesShapeFont(AcDbObjectId textStyleId)
+{
+    const auto known = mShapeFontStyles.find(textStyleId);
+    if (known != mShapeFontStyles.end())
+        return known->second;
+    bool shapeFont = false;
+    AcDbTextStyleTableRecord* ts = nullptr;
+    if (acdbOpenObject(ts, textStyleId, AcDb::kForRead) == Acad::eOk) {
+        const ACHAR* file = nullptr;
+        ts->fileName(file);
+        shapeFont = file != nullptr && GradeSymbols::isShapeFont(file);
+        ts->close();
+    }
+    return mShapeFontStyles[textStyleId] = shapeFont;
 }
 
 void DrawingCollector::hatch(AcDbEntity* ent, const Style& style, const Context& ctx)

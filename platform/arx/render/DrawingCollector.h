@@ -66,6 +66,7 @@ private:
     void fill(const std::vector<std::vector<AcGePoint3d>>& loops, QRgb color, const Context& ctx, bool frame = false,
               QRgb frameColor = 0);
     void text(AcDbEntity* ent, const Style& style, const Context& ctx);
+    bool usesShapeFont(AcDbObjectId textStyleId);
     void hatch(AcDbEntity* ent, const Style& style, const Context& ctx);
     void polyline(AcDbEntity* ent, const Style& style, const Context& ctx);
     QPointF toModel(const AcGePoint3d& p, const Context& ctx) const;
@@ -74,6 +75,7 @@ private:
     DisplayList mList;
     std::map<AcDbObjectId, LayerInfo> mLayers;
     std::map<AcDbObjectId, std::vector<double>> mDashes;
+    std::map<AcDbObjectId, bool> mShapeFontStyles;
     std::map<std::wstring, std::unique_ptr<AcDbDatabase>> mXrefs;
     int mWipeoutFrames = -1;
 };

@@ -2,6 +2,8 @@
 // texts costs one outline per distinct character.
 #include "GlyphOutlines.h"
 
+#include "GradeSymbols.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
@@ -25,6 +27,8 @@ QFont drawingFont()
 
 const QPainterPath& GlyphOutlines::cellOutline(wchar_t ch, bool wide)
 {
+    if (GradeSymbols::isSymbol(ch))
+        return GradeSymbols::cellOutline(ch);
     static QHash<uint, QPainterPath> cache;
     const uint key = static_cast<uint>(ch) | (wide ? 0x80000000u : 0u);
     const auto it = cache.constFind(key);

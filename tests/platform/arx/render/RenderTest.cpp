@@ -20,6 +20,8 @@
 #include "AcDbSolid.h"
 #include "AcDbSpline.h"
 #include "AcDbText.h"
+#include "AcDbTextStyleTable.h"
+#include "AcDbTextStyleTableRecord.h"
 #include "AcDbWipeout.h"
 #include "AcDbWipeoutVariables.h"
 #include "AcGeScale3d.h"
@@ -307,6 +309,49 @@ TEST_F(RenderTest, TextInkStaysInsideTheMeasuredBox)
         inkNearEnd = inkNearEnd || dark(at(img, 10 + box.maxX - 1.5, y));
     EXPECT_TRUE(inkNearEnd);
     img.save(QString::fromStdString(output("text.png").string()));
+}
+
+TEST_F(RenderTest, GradeCharactersOfTheShapeFontAreDrawnAsBarGradeSymbols)
+{
+    AcDbTextStyleTable* styles = nullptr;
+    ASSERT_EQ(mDb.getTextStyleTable(styles, AcDb::kForWrite), Acad::eOk);
+    auto* shape = new AcDbTextStyleTableRecord();
+    shape->setName(L"bars");
+    shape->setFileName(L"fsdb_e.shx");
+    AcDbObjectId shapeStyle;
+    ASSERT_EQ(styles->add(shapeStyle, shape), Acad::eOk);
+    shape->close();
+    styles->close();
+    // Grade II "&" and grade III "^" of the shape font, and "&" of another font, 20 high.
+    const struct {
+        const wchar_t* text;
+        double baseline;
+        bool shapeFont;
+    } texts[] = {{L"&", 70, true}, {L"^", 40, true}, {L"&", 10, false}};
+    for (const auto& t : texts) {
+        auto* text = new AcDbText();
+        text->setDatabaseDefaults(&mDb);
+        text->setPosition(AcGePoint3d(20, t.baseline, 0));
+        text->setHeight(20.0);
+        text->setTextString(t.text);
+        if (t.shapeFont)
+            text->setTextStyle(shapeStyle);
+        add(text);
+    }
+    const QImage img = render();
+    // The upright stroke stands on a foot below the baseline; grade III has a head above the
+    // cap height as well, to either side of the stroke.
+    auto middle = [](const wchar_t* text) { return 20.0 + TextMetrics::box(text, 20.0).maxX / 2.0; };
+    auto foot = [&](const wchar_t* text, double baseline) { return dark(at(img, middle(text), baseline - 2.0)); };
+    auto head = [&](const wchar_t* text, double baseline) {
+        return dark(at(img, middle(text) + 0.13 * TextMetrics::box(text, 20.0).maxX, baseline + 22.0));
+    };
+    EXPECT_TRUE(foot(L"&", 70));
+    EXPECT_FALSE(head(L"&", 70));
+    EXPECT_TRUE(foot(L"^", 40));
+    EXPECT_TRUE(head(L"^", 40));
+    EXPECT_FALSE(foot(L"&", 10));
+    img.save(QString::fromStdString(output("grades.png").string()));
 }
 
 TEST_F(RenderTest, CentredMultilineTextSitsAroundItsLocation)
