@@ -1,5 +1,6 @@
 # Prints what the end-to-end tests compare in a drawing that cadhost saved: ezdxf's audit,
-# the layers, the text styles, the dimension styles and the title blocks, one line each.
+# the layers, the text styles, the dimension styles and the title blocks, one line each. A title
+# block line ends with whether the file holds the block's frame itself (bound, not a reference).
 import sys
 
 import ezdxf
@@ -14,7 +15,8 @@ for style in doc.styles:
 for dimstyle in doc.dimstyles:
     print(f"dimstyle {dimstyle.dxf.name}")
 for ref in doc.modelspace().query("INSERT"):
-    block = doc.blocks.get(ref.dxf.name)
-    if not block.block.is_xref:
+    if ref.dxf.name.lower() != "tk":
         continue
-    print(f"titleblock {ref.dxf.layer} {ref.dxf.insert.x:g} {ref.dxf.insert.y:g} {block.block.is_xref}")
+    block = doc.blocks.get(ref.dxf.name)
+    stands_alone = not block.block.is_xref and len(block) > 0
+    print(f"titleblock {ref.dxf.layer} {ref.dxf.insert.x:g} {ref.dxf.insert.y:g} {stands_alone}")
