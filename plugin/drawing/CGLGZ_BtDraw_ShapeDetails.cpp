@@ -4,6 +4,8 @@
 // lines; then all of them packed onto the sheets with the quantity table.
 #include "CGLGZ_BtDraw.h"
 
+#include "AcDbEntity.h"
+#include "AcDbServices.h"
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
 #include "acut.h"
@@ -93,6 +95,35 @@ bool EndsAgree(const AcGePoint3dArray& pairs, int end)
     return true;
 }
 
+// Whether a shape lies wholly at or beyond the cut of a half drawing: a bar at a support of the
+// right half, a bar of its own and not the half of one.
+bool WhollyPast(const AcGePoint3dArray& pts, double cut)
+{
+    for (const AcGePoint3d& p : pts)
+        if (p.x < cut - 1e-6)
+            return false;
+    return !pts.isEmpty();
+}
+
+// A bar's shape for its detail. The skeleton detail of a half drawing erased the shapes wholly
+// past its middle; such a shape is copied as it was and stays erased.
+AcDbObjectId CopyBarShape(AcDbObjectId id)
+{
+    auto setErased = [&](bool erased) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenAcDbEntity(entity, id, AcDb::kForWrite, true) != Acad::eOk)
+            return false;
+        entity->erase(erased);
+        entity->close();
+        return true;
+    };
+    const bool erased = !id.isNull() && id.isErased() && setErased(false);
+    const AcDbObjectId copy = CGLGZ_CapDraw::CopyEntityToModelSpace(id);
+    if (erased)
+        setErased(true);
+    return copy;
+}
+
 } // namespace
 
 int CGLGZ_BtDraw::DrawShapeDetails()
@@ -122,7 +153,7 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         const CHLGZ_BASSteel* bar = number != 0 ? FindBarByNumber(std::abs(number)) : nullptr;
         const AcDbObjectId shape = bar == nullptr
             ? AcDbObjectId()
-            : CopyEntityToModelSpace(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
+            : CopyBarShape(number > 0 ? bar->GetFirstId() : bar->GetSecondId());
         if (shape.isNull()) {
             MarkPlaced(entry);
             continue;
@@ -183,7 +214,9 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         m_nVaryingEnds = 0;
         // The shape's points kept where the shared hanging and centre lines read them.
         entry.aFurtherPoints = entry.aPoints;
-        clips.append(shape);
+        // The cut would take all of a bar wholly beyond it: it stays whole.
+        if (!WhollyPast(p, cut))
+            clips.append(shape);
         DrawBarCallout(callout, &entry, left);
         entry.GetExtents(0);
     }
