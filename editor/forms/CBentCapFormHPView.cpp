@@ -20,7 +20,9 @@ const UINT kModifySteel = 32776;
 const UINT kAddSteel = 32778;
 const UINT kSortSteel = 32779;
 const wchar_t* const kBeamHeight = L"梁高";
-const wchar_t kStart = 3, kEnd = 4, kRun = 6;
+// A stirrup drawn across its columns as a line: its left end, its run over a column and its
+// right end.
+const wchar_t kStart = L'├', kEnd = L'┤', kRun = L'─';
 
 // The cell texts of one stirrup row, column by column from 1.
 CString CellText(int column, int start, int end)
