@@ -1,6 +1,6 @@
 #include "CBentCapFormEXView.h"
 
-#include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 #include <cmath>
@@ -9,13 +9,6 @@ namespace {
 
 const UINT kTemplate = 140;
 const double kPi = 3.1415926;
-
-CString EditText(const CWnd& wnd)
-{
-    CString text;
-    wnd.GetWindowText(text);
-    return text;
-}
 
 } // namespace
 
@@ -139,18 +132,22 @@ int CBentCapFormEXView::SaveData()
 {
     if (!m_pPierInfo || !m_edtInner.GetSafeHwnd())
         return 1;
+    CEdit* const fields[] = {&m_edtOuter, &m_edtInner, &m_edtMiddle, &m_edtMidSpan, &m_edtDecrement};
+    double values[5] = {};
+    for (int i = 0; i < 5; ++i)
+        if (!ExchangeRealField(*fields[i], values[i]))
+            return 0;
     CBent_ExtendSteel& e = m_pPierInfo->GetExtendSteel();
     using X = CBent_ExtendSteel;
     UpdateIntField(e, &X::GetEdgeOuterForm, &X::SetEdgeOuterForm, m_cboOuter.GetCurSel());
     UpdateIntField(e, &X::GetEdgeInnerForm, &X::SetEdgeInnerForm, m_cboInner.GetCurSel());
     UpdateIntField(e, &X::GetMiddlePierForm, &X::SetMiddlePierForm, m_cboMiddle.GetCurSel());
     UpdateIntField(e, &X::GetMidSpanForm, &X::SetMidSpanForm, m_cboMidSpan.GetCurSel());
-    UpdateRealField(e, &X::GetEdgeOuterDistance, &X::SetEdgeOuterDistance, ReadLeadingReal(EditText(m_edtOuter)));
-    UpdateRealField(e, &X::GetEdgeInnerDistance, &X::SetEdgeInnerDistance, ReadLeadingReal(EditText(m_edtInner)));
-    UpdateRealField(e, &X::GetMiddlePierDistance, &X::SetMiddlePierDistance, ReadLeadingReal(EditText(m_edtMiddle)));
-    UpdateRealField(e, &X::GetMidSpanDistance, &X::SetMidSpanDistance, ReadLeadingReal(EditText(m_edtMidSpan)));
-    UpdateRealField(e, &X::GetMultiLayerDecrement, &X::SetMultiLayerDecrement,
-                    ReadLeadingReal(EditText(m_edtDecrement)));
+    UpdateRealField(e, &X::GetEdgeOuterDistance, &X::SetEdgeOuterDistance, values[0]);
+    UpdateRealField(e, &X::GetEdgeInnerDistance, &X::SetEdgeInnerDistance, values[1]);
+    UpdateRealField(e, &X::GetMiddlePierDistance, &X::SetMiddlePierDistance, values[2]);
+    UpdateRealField(e, &X::GetMidSpanDistance, &X::SetMidSpanDistance, values[3]);
+    UpdateRealField(e, &X::GetMultiLayerDecrement, &X::SetMultiLayerDecrement, values[4]);
     return 1;
 }
 

@@ -4,7 +4,7 @@
 #include "CMenu.h"
 #include "EditorMessageBoxes.h"
 #include "KeyState.h"
-#include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 #include <QWidget>
@@ -20,7 +20,9 @@ const UINT kModifySteel = 32776;
 const UINT kAddSteel = 32778;
 const UINT kSortSteel = 32779;
 const wchar_t* const kBeamHeight = L"梁高";
-const wchar_t kStart = 3, kEnd = 4, kRun = 6;
+// A stirrup drawn across its columns as a line: its left end, its run over a column and its
+// right end.
+const wchar_t kStart = L'├', kEnd = L'┤', kRun = L'─';
 
 // The cell texts of one stirrup row, column by column from 1.
 CString CellText(int column, int start, int end)
@@ -192,32 +194,29 @@ int CBentCapFormHPView::SaveData()
 {
     if (!m_pPierInfo || !m_wndList.GetSafeHwnd())
         return 1;
+    // The spacings, then the dense ranges, which may also read "梁高" (stored as -1).
+    CComboBox* const fields[] = {&m_cboSpacing, &m_cboDense, &m_cboSkew, &m_cboEdgeOuter, &m_cboEdgeInner, &m_cboMiddle};
+    double values[6] = {};
+    for (int i = 0; i < 6; ++i) {
+        CString text;
+        fields[i]->GetWindowText(text);
+        if (i >= 3 && text == kBeamHeight)
+            values[i] = -1.0;
+        else if (!ExchangeRealField(*fields[i], values[i]))
+            return 0;
+    }
     CBent_MoreInfo& more = m_pPierInfo->GetMoreInfo();
-    auto real = [](const CComboBox& combo) {
-        CString text;
-        combo.GetWindowText(text);
-        return ReadLeadingReal(text);
-    };
-    auto range = [&real](const CComboBox& combo) {
-        CString text;
-        combo.GetWindowText(text);
-        return text == kBeamHeight ? -1.0 : real(combo);
-    };
     UpdateIntField(more, &CBent_MoreInfo::GetDensifyInPierRanges, &CBent_MoreInfo::SetDensifyInPierRanges,
                    m_chkDensify.GetCheck() == BST_CHECKED ? 1 : 0);
     UpdateIntField(more, &CBent_MoreInfo::GetSeismicStirrups, &CBent_MoreInfo::SetSeismicStirrups,
                    m_chkSeismic.GetCheck() == BST_CHECKED ? 1 : 0);
-    UpdateRealField(more, &CBent_MoreInfo::GetStirrupSpacing, &CBent_MoreInfo::SetStirrupSpacing, real(m_cboSpacing));
-    UpdateRealField(more, &CBent_MoreInfo::GetDenseStirrupSpacing, &CBent_MoreInfo::SetDenseStirrupSpacing,
-                    real(m_cboDense));
-    UpdateRealField(more, &CBent_MoreInfo::GetSkewStirrupSpacing, &CBent_MoreInfo::SetSkewStirrupSpacing,
-                    real(m_cboSkew));
-    UpdateRealField(more, &CBent_MoreInfo::GetDenseRangeEdgeOuter, &CBent_MoreInfo::SetDenseRangeEdgeOuter,
-                    range(m_cboEdgeOuter));
-    UpdateRealField(more, &CBent_MoreInfo::GetDenseRangeEdgeInner, &CBent_MoreInfo::SetDenseRangeEdgeInner,
-                    range(m_cboEdgeInner));
+    UpdateRealField(more, &CBent_MoreInfo::GetStirrupSpacing, &CBent_MoreInfo::SetStirrupSpacing, values[0]);
+    UpdateRealField(more, &CBent_MoreInfo::GetDenseStirrupSpacing, &CBent_MoreInfo::SetDenseStirrupSpacing, values[1]);
+    UpdateRealField(more, &CBent_MoreInfo::GetSkewStirrupSpacing, &CBent_MoreInfo::SetSkewStirrupSpacing, values[2]);
+    UpdateRealField(more, &CBent_MoreInfo::GetDenseRangeEdgeOuter, &CBent_MoreInfo::SetDenseRangeEdgeOuter, values[3]);
+    UpdateRealField(more, &CBent_MoreInfo::GetDenseRangeEdgeInner, &CBent_MoreInfo::SetDenseRangeEdgeInner, values[4]);
     UpdateRealField(more, &CBent_MoreInfo::GetDenseHalfRangeMiddle, &CBent_MoreInfo::SetDenseHalfRangeMiddle,
-                    range(m_cboMiddle));
+                    values[5]);
     return 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "EditorMessageBoxes.h"
 #include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 namespace {
@@ -145,16 +146,14 @@ int CBentCapFormNRView::LoadData()
     return 1;
 }
 
-void CBentCapFormNRView::StoreControls()
+void CBentCapFormNRView::StoreControls(double weldWidth)
 {
     CBent_PierInfo& design = *m_pPierInfo;
     CBent_MoreInfo& more = design.GetMoreInfo();
-    CString weldWidth;
-    m_edtWeldWidth.GetWindowText(weldWidth);
     UpdateInt(m_pBasicGeometry->nAbutmentCap, Checked(m_radAbutment));
     UpdateIntField(more, &CBent_MoreInfo::GetCapType, &CBent_MoreInfo::SetCapType, Checked(m_radPrestressed));
     UpdateIntField(more, &CBent_MoreInfo::GetWeldType, &CBent_MoreInfo::SetWeldType, Checked(m_radSingleWeld));
-    UpdateRealField(more, &CBent_MoreInfo::GetWeldWidth, &CBent_MoreInfo::SetWeldWidth, ReadLeadingReal(weldWidth));
+    UpdateRealField(more, &CBent_MoreInfo::GetWeldWidth, &CBent_MoreInfo::SetWeldWidth, weldWidth);
     UpdateIntField(more, &CBent_MoreInfo::GetBendDownMode, &CBent_MoreInfo::SetBendDownMode, Checked(m_radSkewBend));
     UpdateIntField(more, &CBent_MoreInfo::GetOuterUpperFixed, &CBent_MoreInfo::SetOuterUpperFixed,
                    Checked(m_chkEndsFixed));
@@ -203,7 +202,10 @@ int CBentCapFormNRView::SaveData()
 {
     if (!m_pPierInfo || !m_pBasicGeometry || !m_cboPierCount.GetSafeHwnd())
         return 1;
-    StoreControls();
+    double weldWidth = 0;
+    if (!ExchangeRealField(m_edtWeldWidth, weldWidth))
+        return 0;
+    StoreControls(weldWidth);
     ApplySymmetry();
     return 1;
 }

@@ -31,7 +31,7 @@ private:
     void CreateRadioGroups();
     void CreateCountControls();
     void CreateSymmetryChecks();
-    void StoreControls();
+    void StoreControls(double weldWidth);
     void ApplySymmetry();
     void ResizeSupportSpacings(int oldCount, int newCount);
     void RebuildSectionPositions(int oldCount, int newCount);

@@ -1,5 +1,8 @@
 #include "CBentCapFormPSView.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const UINT kTemplate = 139;
@@ -86,11 +89,16 @@ int CBentCapFormPSView::SaveData()
     for (int i = 0; i < m_wndList.GetCount(); ++i)
         if (m_wndList.GetCheck(i) == BST_CHECKED)
             ticked.Add(i);
+    // The same sections in another order are no change: the file keeps its order.
     CArray<int, const int&>& stored = m_pPierInfo->GetSectionPositions();
-    bool same = ticked.GetSize() == stored.GetSize();
-    for (INT_PTR i = 0; same && i < ticked.GetSize(); ++i)
-        same = ticked[i] == stored[i];
-    if (!same) {
+    std::vector<int> storedCodes;
+    for (INT_PTR i = 0; i < stored.GetSize(); ++i)
+        storedCodes.push_back(stored[i]);
+    std::sort(storedCodes.begin(), storedCodes.end());
+    std::vector<int> tickedCodes;
+    for (INT_PTR i = 0; i < ticked.GetSize(); ++i)
+        tickedCodes.push_back(ticked[i]);
+    if (tickedCodes != storedCodes) {
         stored.Copy(ticked);
         MarkModified();
     }

@@ -1,6 +1,6 @@
 #include "CBentCapFormPTView.h"
 
-#include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 namespace {
@@ -71,11 +71,13 @@ int CBentCapFormPTView::SaveData()
 {
     if (!m_pPierInfo || !m_cboCovers[0].GetSafeHwnd())
         return 1;
+    double values[4] = {};
+    for (int i = 0; i < 4; ++i)
+        if (!ExchangeRealField(m_cboCovers[i], values[i]))
+            return 0;
     for (int i = 0; i < 4; ++i) {
-        CString text;
-        m_cboCovers[i].GetWindowText(text);
         double stored = kCovers[i].get(*m_pPierInfo);
-        UpdateReal(stored, ReadLeadingReal(text));
+        UpdateReal(stored, values[i]);
         kCovers[i].set(*m_pPierInfo, stored);
     }
     return 1;

@@ -3,7 +3,7 @@
 #include "CBentCapRefListDlg.h"
 
 #include "EditorMessageBoxes.h"
-#include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 #include "SpacingExpression.h"
 #include "SpacingFormula.h"
@@ -137,9 +137,9 @@ int CBentCapFormSDView::StoreUnequal()
 
 int CBentCapFormSDView::StoreEqual()
 {
-    CString text;
-    m_cboEqual.GetWindowText(text);
-    const double spacing = ReadLeadingReal(text);
+    double spacing = 0;
+    if (!ExchangeRealField(m_cboEqual, spacing))
+        return 0;
     if (spacing <= 0) {
         ShowInformation(L"侧面钢筋间距错误，必须大于0！", L"间距错误", GetSafeHwnd());
         return 0;

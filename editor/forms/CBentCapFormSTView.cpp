@@ -1,6 +1,6 @@
 #include "CBentCapFormSTView.h"
 
-#include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 namespace {
@@ -95,7 +95,11 @@ int CBentCapFormSTView::LoadData()
     return 1;
 }
 
-int CBentCapFormSTView::SaveData()
+int CBentCapFormSTView::SaveData() { return StoreFields(TRUE); }
+
+// A field that holds no number refuses the store with the box when bReport is set; otherwise it
+// is passed over and keeps its value.
+int CBentCapFormSTView::StoreFields(BOOL bReport)
 {
     if (!m_pBasicGeometry || !m_edits[0].GetSafeHwnd())
         return 1;
@@ -103,9 +107,13 @@ int CBentCapFormSTView::SaveData()
     for (int i = 0; i < 12; ++i) {
         if (abutment && IsEndValue(kFields[i].nID))
             continue;
+        double value = 0;
+        if (bReport && !ExchangeRealField(m_edits[i], value))
+            return 0;
         CString text;
         m_edits[i].GetWindowText(text);
-        UpdateReal(m_pBasicGeometry->*kFields[i].value, ReadLeadingReal(text));
+        if (ParseRealText(text, value))
+            UpdateReal(m_pBasicGeometry->*kFields[i].value, value);
     }
     return 1;
 }
@@ -141,7 +149,7 @@ void CBentCapFormSTView::OnEditNotify(UINT nID, UINT nCode)
 
 void CBentCapFormSTView::HighlightLabel(const wchar_t* letter)
 {
-    SaveData();
+    StoreFields(FALSE);
     m_strHighlight = letter;
     m_wndSketch.m_strFocusedLetter = m_strHighlight;
     m_wndSketch.Invalidate();

@@ -24,6 +24,7 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    int StoreFields(BOOL bReport);
     struct Field;
     static const Field kFields[12];
     CEdit* EditOf(UINT nID);

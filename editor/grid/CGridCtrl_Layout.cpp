@@ -9,18 +9,71 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
+
+namespace {
+
+// One direction of the table, rows or columns: the same reckoning serves both.
+struct Axis {
+  std::function<int(int)> size;  // the height of a row, the width of a column
+  int count;
+  int fixed;
+  int fixedExtent;  // the summed sizes of the fixed rows or columns
+
+  // The first non-fixed index not scrolled out by a scroll position of pos pixels.
+  int FirstShown(int pos) const
+  {
+    int index = fixed;
+    for (int end = 0; end < pos && index < count - 1;)
+      end += size(index++);
+    return index;
+  }
+  // The last index shown from first in a window of the given extent, and where it ends (cut to
+  // the window). Without bPartial a last one that runs past the window is left out, unless it is
+  // the only one.
+  int LastShown(int first, int extent, bool bPartial, int* pEnd = nullptr) const
+  {
+    int end = fixedExtent;
+    int index = first;
+    for (; index < count; ++index) {
+      end += size(index);
+      if (end >= extent)
+        break;
+    }
+    int last = std::min(index, count - 1);
+    if (!bPartial && last > first && end > extent)
+      --last;
+    if (pEnd)
+      *pEnd = std::min(end, extent);
+    return last;
+  }
+  // Where the index starts, the non-fixed ones counted from the first shown.
+  int Origin(int index, int first) const
+  {
+    int origin = index < fixed ? 0 : fixedExtent;
+    for (int i = index < fixed ? 0 : first; i < index; ++i)
+      origin += size(i);
+    return origin;
+  }
+};
+
+Axis RowsOf(const CGridCtrl& grid)
+{
+  return Axis{[&grid](int row) { return grid.GetRowHeight(row); }, grid.GetRowCount(), grid.GetFixedRowCount(),
+              grid.GetFixedRowHeight()};
+}
+
+Axis ColumnsOf(const CGridCtrl& grid)
+{
+  return Axis{[&grid](int col) { return grid.GetColumnWidth(col); }, grid.GetColumnCount(),
+              grid.GetFixedColumnCount(), grid.GetFixedColumnWidth()};
+}
+
+} // namespace
 
 CCellID CGridCtrl::GetTopleftNonFixedCell() const
 {
-  const int nVertScroll = GetScrollPos32(SB_VERT);
-  const int nHorzScroll = GetScrollPos32(SB_HORZ);
-  int nColumn = m_nFixedCols;
-  for (int nRight = 0; nRight < nHorzScroll && nColumn < m_nCols - 1;)
-    nRight += GetColumnWidth(nColumn++);
-  int nRow = m_nFixedRows;
-  for (int nTop = 0; nTop < nVertScroll && nRow < m_nRows - 1;)
-    nTop += GetRowHeight(nRow++);
-  return CCellID(nRow, nColumn);
+  return CCellID(RowsOf(*this).FirstShown(GetScrollPos32(SB_VERT)), ColumnsOf(*this).FirstShown(GetScrollPos32(SB_HORZ)));
 }
 
 CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
@@ -28,27 +81,13 @@ CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
   CRect rect;
   GetClientRect(&rect);
   const CCellID idTopLeft = GetTopleftNonFixedCell();
-  int bottom = GetFixedRowHeight();
-  int row = idTopLeft.row;
-  for (; row < m_nRows; ++row) {
-    bottom += GetRowHeight(row);
-    if (bottom >= rect.bottom) {
-      bottom = rect.bottom;
-      break;
-    }
-  }
-  int right = GetFixedColumnWidth();
-  int col = idTopLeft.col;
-  for (; col < m_nCols; ++col) {
-    right += GetColumnWidth(col);
-    if (right >= rect.right) {
-      right = rect.right;
-      break;
-    }
-  }
+  int bottom = 0;
+  int right = 0;
+  const int maxRow = RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, true, &bottom);
+  const int maxCol = ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, true, &right);
   if (pRect)
     *pRect = RECT{0, 0, right, bottom};
-  return CCellRange(idTopLeft.row, idTopLeft.col, std::min(row, m_nRows - 1), std::min(col, m_nCols - 1));
+  return CCellRange(idTopLeft.row, idTopLeft.col, maxRow, maxCol);
 }
 
 CCellRange CGridCtrl::GetUnobstructedNonFixedCellRange() const
@@ -56,27 +95,8 @@ CCellRange CGridCtrl::GetUnobstructedNonFixedCellRange() const
   CRect rect;
   GetClientRect(&rect);
   const CCellID idTopLeft = GetTopleftNonFixedCell();
-  int bottom = GetFixedRowHeight();
-  int row = idTopLeft.row;
-  for (; row < m_nRows; ++row) {
-    bottom += GetRowHeight(row);
-    if (bottom >= rect.bottom)
-      break;
-  }
-  int maxRow = std::min(row, m_nRows - 1);
-  if (maxRow > idTopLeft.row && bottom > rect.bottom)
-    --maxRow;
-  int right = GetFixedColumnWidth();
-  int col = idTopLeft.col;
-  for (; col < m_nCols; ++col) {
-    right += GetColumnWidth(col);
-    if (right >= rect.right)
-      break;
-  }
-  int maxCol = std::min(col, m_nCols - 1);
-  if (maxCol > idTopLeft.col && right > rect.right)
-    --maxCol;
-  return CCellRange(idTopLeft.row, idTopLeft.col, maxRow, maxCol);
+  return CCellRange(idTopLeft.row, idTopLeft.col, RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, false),
+                    ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, false));
 }
 
 BOOL CGridCtrl::GetCellOrigin(int nRow, int nCol, POINT* p) const
@@ -88,24 +108,8 @@ BOOL CGridCtrl::GetCellOrigin(int nRow, int nCol, POINT* p) const
     idTopLeft = GetTopleftNonFixedCell();
   if ((nRow >= m_nFixedRows && nRow < idTopLeft.row) || (nCol >= m_nFixedCols && nCol < idTopLeft.col))
     return FALSE;
-  p->x = 0;
-  if (nCol < m_nFixedCols) {
-    for (int col = 0; col < nCol; ++col)
-      p->x += GetColumnWidth(col);
-  } else {
-    p->x = GetFixedColumnWidth();
-    for (int col = idTopLeft.col; col < nCol; ++col)
-      p->x += GetColumnWidth(col);
-  }
-  p->y = 0;
-  if (nRow < m_nFixedRows) {
-    for (int row = 0; row < nRow; ++row)
-      p->y += GetRowHeight(row);
-  } else {
-    p->y = GetFixedRowHeight();
-    for (int row = idTopLeft.row; row < nRow; ++row)
-      p->y += GetRowHeight(row);
-  }
+  p->x = ColumnsOf(*this).Origin(nCol, idTopLeft.col);
+  p->y = RowsOf(*this).Origin(nRow, idTopLeft.row);
   return TRUE;
 }
 

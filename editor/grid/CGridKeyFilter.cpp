@@ -10,7 +10,19 @@ CGridKeyFilter::CGridKeyFilter(CWnd* pWnd, Chars chars) : m_hWnd(pWnd->m_hWnd), 
 bool CGridKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
   CWnd* wnd = CWnd::FromHandle(m_hWnd);
-  if (!wnd || watched != wnd->GetWidget() || event->type() != QEvent::KeyPress)
+  if (!wnd || watched != wnd->GetWidget())
+    return false;
+  // The grid's own clipboard keys come before the window's shortcuts on the same keys.
+  if (event->type() == QEvent::ShortcutOverride && m_chars == Chars::Backspace) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool clipboardKey = key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_V;
+    if (clipboardKey && key->modifiers() == Qt::ControlModifier) {
+      event->accept();
+      return true;
+    }
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress)
     return false;
   const int key = static_cast<QKeyEvent*>(event)->key();
   UINT vk = 0;

@@ -72,7 +72,7 @@ TEST_F(BasicDataFormTest, WritesEditedValuesBack)
     Button(1016).Click();
     for (UINT nID : {1001U, 1002U, 1015U, 1017U, 1007U, 1008U, 1011U, 1010U, 1009U, 1020U})
         Button(nID).Click();
-    ControlOf<CEdit>(m_form, 1004).SetWindowText(L"2.5cm");
+    ControlOf<CEdit>(m_form, 1004).SetWindowText(L"2.5");
     ASSERT_TRUE(Choose(0));
     const CBent_MoreInfo& more = Design().GetMoreInfo();
     const struct {

@@ -53,9 +53,16 @@ TEST_F(FormsTest, CoverFormStoresTypedValuesUnchecked)
     OpenSample();
     ASSERT_TRUE(Choose(202));
     auto* form = Current<CBentCapFormPTView>();
-    const wchar_t* typed[] = {L"3.5", L"12", L"abc", L"6x"};
+    const wchar_t* typed[] = {L"3.5", L"12", L"abc", L" 6 "};
     for (int i = 0; i < 4; ++i)
         form->GetCoverCombo(i).SetWindowText(typed[i]);
+    // Text that is no number is refused, and nothing is stored.
+    const double side = Design().GetSideCover();
+    ASSERT_TRUE(Choose(0));
+    EXPECT_EQ(Current<CBentCapFormPTView>(), form);
+    EXPECT_NE(BoxTexts().back().find(L"请输入一个数字。"), std::wstring::npos);
+    EXPECT_DOUBLE_EQ(Design().GetSideCover(), side);
+    form->GetCoverCombo(2).SetWindowText(L"0");
     ASSERT_TRUE(Choose(0));
     EXPECT_DOUBLE_EQ(Design().GetTopCover(), 3.5);
     EXPECT_DOUBLE_EQ(Design().GetBottomCover(), 12);

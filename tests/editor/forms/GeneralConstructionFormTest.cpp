@@ -4,6 +4,8 @@
 #include "CBentCapFormSTView.h"
 #include "FormsTestSupport.h"
 
+#include <QApplication>
+
 namespace {
 
 class GeneralConstructionFormTest : public FormsTest {
@@ -41,7 +43,7 @@ TEST_F(GeneralConstructionFormTest, ShowsAndStoresEveryField)
     const Row rows[] = {
         {200, &CBent_BasicGeometry::dLength, L"1260", L"1300", 1300},
         {201, &CBent_BasicGeometry::dWidth, L"180", L"190.5", 190.5},
-        {203, &CBent_BasicGeometry::dMiddleHeight, L"160", L"abc", 0},
+        {203, &CBent_BasicGeometry::dMiddleHeight, L"160", L" 165 ", 165},
         {209, &CBent_BasicGeometry::dColumnDiameter, L"140", L"150", 150},
         {205, &CBent_BasicGeometry::dLeftWidth, L"180", L"170", 170},
         {207, &CBent_BasicGeometry::dRightWidth, L"180", L"175", 175},
@@ -107,4 +109,24 @@ TEST_F(GeneralConstructionFormTest, TheFocusCommitsAndHighlights)
         EXPECT_EQ(form->GetHighlightLetter(), CString(l.letter)) << l.nID;
     }
     EXPECT_DOUBLE_EQ(Geometry().dLength, 1250);
+}
+
+// A field that holds no number is refused as the class library refuses it: its box, the value
+// kept, the form kept and the focus back in the field.
+TEST_F(GeneralConstructionFormTest, TextThatIsNoNumberIsRefused)
+{
+    m_frame->ShowWindow(SW_SHOW);
+    QApplication::setActiveWindow(m_frame->GetWidget());
+    for (const wchar_t* typed : {L"abc", L"", L"12abc", L"1.5.2"}) {
+        auto* form = Show();
+        Edit(form, 201).SetWindowText(typed);
+        const size_t boxes = BoxTexts().size();
+        ASSERT_TRUE(Choose(0));
+        ASSERT_EQ(BoxTexts().size(), boxes + 1) << typed;
+        EXPECT_NE(BoxTexts().back().find(L"请输入一个数字。"), std::wstring::npos) << typed;
+        EXPECT_EQ(Current<CBentCapFormSTView>(), form) << typed;
+        EXPECT_DOUBLE_EQ(Geometry().dWidth, 180) << typed;
+        EXPECT_EQ(CWnd::GetFocus(), &Edit(form, 201)) << typed;
+        Edit(form, 201).SetWindowText(L"180");
+    }
 }

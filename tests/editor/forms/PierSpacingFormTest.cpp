@@ -1,7 +1,12 @@
 // The pier-spacing form: the support spacings in the grid, the derived ones as read-only
 // "自动", and the typed spacings stored with their partners when the form is left.
 #include "CBentCapFormPLView.h"
+#include "CDialog.h"
 #include "FormsTestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
 
 namespace {
 
@@ -121,4 +126,27 @@ TEST_F(PierSpacingFormTest, TextWithoutANumberIsZeroAndTinyDifferencesAreNoChang
     ASSERT_TRUE(Choose(200));
     EXPECT_EQ(Spacings(), (std::vector<double>{220, 0, 220}));
     EXPECT_EQ(Project().m_nModified, 1);
+}
+
+// Ctrl+C in the focused grid copies its cells; elsewhere it is the window's cap copy.
+TEST_F(PierSpacingFormTest, AFocusedGridTakesCtrlC)
+{
+    CGridCtrl& grid = *Show()->GetGridCtrl();
+    m_frame->ShowWindow(SW_SHOW);
+    QApplication::setActiveWindow(m_frame->GetWidget());
+    grid.SetSelectedRange(1, 1, 1, 2);
+    grid.SetFocusCell(1, 1);
+    grid.SetFocus();
+    QApplication::clipboard()->clear();
+    bool capCopy = false;
+    m_dialogs->QueueDialog([&capCopy](CDialog& dialog) {
+        capCopy = true;
+        dialog.PressButton(IDCANCEL);
+    });
+    QTest::keyClick(grid.GetWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(capCopy);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("220\t410")));
+    m_frame->GetClassView().SetFocus();
+    QTest::keyClick(m_frame->GetClassView().GetWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(capCopy);
 }

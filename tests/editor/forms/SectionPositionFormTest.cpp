@@ -81,7 +81,17 @@ TEST_F(SectionPositionFormTest, TicksAreStoredInAscendingOrder)
 
 TEST_F(SectionPositionFormTest, AnUnchangedListIsNoChange)
 {
-    Show(3, {0, 1, 4});
-    ASSERT_TRUE(Choose(0));
-    EXPECT_EQ(Project().m_nModified, 0);
+    // Looking at the form changes nothing, whatever order the file holds the codes in.
+    auto browse = [this](std::initializer_list<int> codes) {
+        Show(3, codes);
+        return Choose(0);
+    };
+    for (const std::vector<int>& codes : {std::vector<int>{0, 1, 4}, std::vector<int>{1, 2, 4, 0}}) {
+        ASSERT_TRUE(codes.size() == 3 ? browse({0, 1, 4}) : browse({1, 2, 4, 0}));
+        EXPECT_EQ(Project().m_nModified, 0);
+        const CArray<int, const int&>& stored = Design().GetSectionPositions();
+        ASSERT_EQ(stored.GetSize(), static_cast<INT_PTR>(codes.size()));
+        for (size_t i = 0; i < codes.size(); ++i)
+            EXPECT_EQ(stored[static_cast<INT_PTR>(i)], codes[i]);
+    }
 }

@@ -56,7 +56,7 @@ protected:
     CComboBox& Combo(CBentCapFormHPView* form, UINT nID) { return ControlOf<CComboBox>(form, nID); }
 };
 
-const wchar_t kStart = 3, kEnd = 4, kRun = 6;
+const wchar_t kStart = L'├', kEnd = L'┤', kRun = L'─';
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "CListCtrl.h"
 #include "CStatic.h"
 #include "CTreeCtrl.h"
+#include "NumericField.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -341,4 +342,28 @@ TEST_F(ControlsTest, FocusMovesAndIsReported)
   EXPECT_EQ(m_parent.Count(1301, EN_SETFOCUS), 1u);
   EXPECT_EQ(m_parent.Count(1301, EN_KILLFOCUS), 1u);
   EXPECT_EQ(m_parent.Count(1302, EN_SETFOCUS), 1u);
+}
+
+// A field's number as the data exchange takes it: the whole text, blanks around it allowed.
+TEST(NumericFieldTest, TextIsTheWholeNumber)
+{
+  const struct {
+    const wchar_t* text;
+    bool real;
+    double realValue;
+    bool integer;
+    int intValue;
+  } cases[] = {
+      {L"180", true, 180, true, 180},      {L" -2.5\t", true, -2.5, false, 0}, {L"1e3", true, 1000, false, 0},
+      {L"abc", false, 0, false, 0},        {L"", false, 0, false, 0},          {L"12abc", false, 0, false, 0},
+      {L"1.5.2", false, 0, false, 0},      {L"  ", false, 0, false, 0},        {L"99999999999", true, 99999999999.0, false, 0},
+  };
+  for (const auto& c : cases) {
+    double real = -1;
+    int integer = -1;
+    EXPECT_EQ(ParseRealText(c.text, real) != FALSE, c.real) << c.text;
+    EXPECT_EQ(ParseIntText(c.text, integer) != FALSE, c.integer) << c.text;
+    EXPECT_DOUBLE_EQ(real, c.real ? c.realValue : -1) << c.text;
+    EXPECT_EQ(integer, c.integer ? c.intValue : -1) << c.text;
+  }
 }
