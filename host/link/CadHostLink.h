@@ -6,6 +6,7 @@
 //   {"request":"document"}                  {"document":"Drawing1.dwg","entities":0}
 //   {"request":"command","line":"BC_NOUI "} {"taken":true}, and once the command is over
 //        {"finished":true,"ran":true,"drawn":true,"entities":N,"boxes":[{"caption":C,"text":T}]}
+// A command line sent while another one runs gets {"finished":true,"ran":false,"busy":true}.
 // A request the host does not know gets {"error":"..."}.
 #pragma once
 

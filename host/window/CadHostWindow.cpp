@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSplitter>
 
@@ -125,9 +126,13 @@ QJsonObject CadHostWindow::describeDocument() const
 }
 
 // The host comes to the front, so that the drawing and the boxes the command shows are seen.
+// A command line that comes while a box of the running command waits is refused, not nested.
 QJsonObject CadHostWindow::runCommandLine(const QString& line)
 {
     HostApplication& host = HostApplication::instance();
+    if (mRunning)
+        return {{QStringLiteral("finished"), true}, {QStringLiteral("ran"), false}, {QStringLiteral("busy"), true}};
+    const QScopedValueRollback<bool> running(mRunning, true);
     showNormal();
     raise();
     activateWindow();

@@ -49,4 +49,5 @@ private:
     QPlainTextEdit* mTranscript;
     CadHostBoxes mBoxes;
     CadHostServer mServer;
+    bool mRunning = false;
 };

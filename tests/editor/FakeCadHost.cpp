@@ -21,9 +21,11 @@ void Answer(QLocalSocket& socket, const QJsonObject& request)
         const QString version = qEnvironmentVariable("CORBEL_FAKE_CADHOST_VERSION", QStringLiteral("17.0"));
         CadHostLink::send(socket, {{QStringLiteral("host"), QStringLiteral("cadhost")}, {QStringLiteral("version"), version}});
     } else if (kind == QStringLiteral("command")) {
+        // Written whole before the reply, so that the test reads it once the command is taken.
         QFile log(QFileInfo(CadHostLink::serverName()).dir().filePath(QStringLiteral("commands.txt")));
         if (log.open(QIODevice::Append))
             log.write(request.value(QStringLiteral("line")).toString().toUtf8() + '\n');
+        log.close();
         CadHostLink::send(socket, {{QStringLiteral("taken"), true}});
         CadHostLink::send(socket, {{QStringLiteral("finished"), true}, {QStringLiteral("ran"), true},
                                    {QStringLiteral("drawn"), false}, {QStringLiteral("boxes"), QJsonArray()}});
