@@ -23,6 +23,8 @@ constexpr double kTableBase = 16.0;
 // The room the notes take at the right of a sheet, and over its bottom.
 constexpr double kNotesWidth = 95.0;
 constexpr double kNotesRoom = 54.0;
+// The gap under a row of column sections at the top of a sheet.
+constexpr double kUnderSections = 10.0;
 
 double Width(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailWidth(c); }
 double Height(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailHeight(c); }
@@ -130,7 +132,9 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
     if (m_ptsSheetOrigins.length() == 0)
         OpenSheet();
     AcGePoint3d v = m_ptsSheetOrigins[std::min(1, m_ptsSheetOrigins.length() - 1)];
-    const double y0 = m_bDetailsOnSheet ? v.y + kAreaHeight : m_dLowestY;
+    // Column sections the layout moved to the second sheet stand at its top.
+    const double drop = m_dMovedSectionsHeight > 0.0 ? m_dMovedSectionsHeight + kUnderSections : 0.0;
+    const double y0 = m_bDetailsOnSheet ? v.y + kAreaHeight - drop : m_dLowestY;
     for (int i = 0; i < m_ptsSheetOrigins.length(); ++i)
         if (y0 > m_ptsSheetOrigins[i].y && y0 <= m_ptsSheetOrigins[i].y + kSheetHeight)
             v = m_ptsSheetOrigins[i];
@@ -177,7 +181,7 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
     // 3. Rows of the straight and bent-up bars beside the first detail, then 4. under it, clear
     // of a table below the views.
     if (!opened) {
-        const double top = m_bDetailsOnSheet ? v.y + kAreaHeight - m_dLayoutMargin : y0;
+        const double top = m_bDetailsOnSheet ? v.y + kAreaHeight - m_dLayoutMargin - drop : y0;
         PlaceRows(*this, codes, { 2, 3 }, besideFirst, top, r, std::max(rowBottom, level));
         // Under it, clear of the notes at the sheet's right and of a table beside the first detail.
         const double underRight = mode == 1 ? std::min(r - kNotesWidth, table.x - kTableHalfWidth - 2.0) : r - kNotesWidth;

@@ -195,3 +195,26 @@ TEST_F(SkewViews, TheQuantityTableStaysOnItsSheetClearOfTheNotes)
     }
     EXPECT_GT(lines, 0);
 }
+
+// Column sections that the layout moved to the second sheet keep the details off them.
+TEST_F(SkewViews, DetailsStartUnderTheColumnSectionsMovedToTheSecondSheet)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("l-section.glt", [](CHLGZ_PierInfo& m, CBent_BasicGeometry&) { m.SetGeneralSymmetric(0); });
+    AttachAsTheRun(draw);
+    ASSERT_EQ(draw.Draw(1), 1);
+    ASSERT_GT(draw.m_dMovedSectionsHeight, 0.0);
+    double width = 0.0;
+    double height = 0.0;
+    draw.MeasureColumnSection(width, height);
+    for (const AcGePoint3d& s : draw.m_ptsColumnSections)
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            CHLGZ_SteelCode& record = draw.m_steelCodes[i];
+            if (record.aEntityIds.length() == 0 || CGLGZ_CapDraw::PlacementState(record) == -1)
+                continue;
+            record.GetExtents(0);
+            const bool overlap = record.ptMin.x < s.x + width / 2.0 && record.ptMax.x > s.x - width / 2.0
+                && record.ptMin.y < s.y && record.ptMax.y > s.y - height;
+            EXPECT_FALSE(overlap) << "mark " << record.nNumber << " on the section at " << s.x << "," << s.y;
+        }
+}
