@@ -130,6 +130,8 @@ public:
     void StirrupSection(int a, int b, double& width, double& height) const;
     void AppendStirrupMark(double width, double height, double length, int count, const CString& range);
     int m_nStirrupMarks = 0;
+    // Where the bar tables' stirrup marks begin in the mark list (-1: no bar tables).
+    int m_nTableMarksStart = -1;
 
     // Column sections: the cross section at a support number (the entry of the section list),
     // the index-th, under its caption at the origin; the depth is the height it takes under

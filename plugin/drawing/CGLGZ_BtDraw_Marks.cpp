@@ -13,9 +13,6 @@ void CGLGZ_BtDraw::DrawBarMarks(int mainFace, int mask)
     style.secondTopFromEndLine = 1;
     style.primedRise = m_pGeometry->dLHeight / m_dScale;
     style.clipFirstStraight = 1;
-    // The span mark of an even number of supports falls on the middle of a half view; it moves
-    // off the cut as the normal-section drawing's marks do, so the plate bars keep their marks.
-    style.middleShift = 2.0;
     const int clip = m_bClipAtMiddle;
     m_bClipAtMiddle = m_bHalfDrawing;
     DrawBarMarks(lines, face, mask, style);

@@ -228,12 +228,13 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         for (int e = 0; e < grouped; ++e)
             codes[e].GetExtents(0);
     }
-    const int tableStart = grouped + m_nClosingMarks;
+    const int hookedEnd = std::min(static_cast<int>(codes.GetSize()), grouped + m_nClosingMarks);
+    const int tableStart = m_nTableMarksStart >= 0 ? m_nTableMarksStart : static_cast<int>(codes.GetSize());
     const int tableEnd = std::min(static_cast<int>(codes.GetSize()), tableStart + m_nStirrupMarks);
     // 3. The strengthening bars, appended after every other mark.
     DrawStrengtheningBarShapes();
     // 4. The hooked bars.
-    for (int e = grouped; e < tableStart && e < codes.GetSize(); ++e) {
+    for (int e = grouped; e < hookedEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
         PlacementState(entry) = kHookedGroup;
         MavUtils::selectLayer(L"04-钢筋");

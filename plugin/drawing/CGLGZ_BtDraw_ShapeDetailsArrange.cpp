@@ -20,8 +20,11 @@ constexpr double kAreaHeight = 270.0;
 // The quantity table's half width and its height without rows.
 constexpr double kTableHalfWidth = 47.0;
 constexpr double kTableBase = 16.0;
-// The room the notes take at the right of a sheet.
+// The room the notes take at the right of a sheet, and over its bottom.
 constexpr double kNotesWidth = 95.0;
+constexpr double kNotesRoom = 54.0;
+// The gap under a row of column sections at the top of a sheet.
+constexpr double kUnderSections = 10.0;
 
 double Width(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailWidth(c); }
 double Height(const CHLGZ_SteelCode& c) { return CGLGZ_CapDraw::DetailHeight(c); }
@@ -129,7 +132,9 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
     if (m_ptsSheetOrigins.length() == 0)
         OpenSheet();
     AcGePoint3d v = m_ptsSheetOrigins[std::min(1, m_ptsSheetOrigins.length() - 1)];
-    const double y0 = m_bDetailsOnSheet ? v.y + kAreaHeight : m_dLowestY;
+    // Column sections the layout moved to the second sheet stand at its top.
+    const double drop = m_dMovedSectionsHeight > 0.0 ? m_dMovedSectionsHeight + kUnderSections : 0.0;
+    const double y0 = m_bDetailsOnSheet ? v.y + kAreaHeight - drop : m_dLowestY;
     for (int i = 0; i < m_ptsSheetOrigins.length(); ++i)
         if (y0 > m_ptsSheetOrigins[i].y && y0 <= m_ptsSheetOrigins[i].y + kSheetHeight)
             v = m_ptsSheetOrigins[i];
@@ -173,27 +178,44 @@ int CGLGZ_BtDraw::ArrangeDetailsInRows()
         mode = 2;
         table.set(r - 5.0 - 95.0, v.y + tableHeight + 15.0 - 5.0, 0.0);
     }
-    // 3. Rows beside the first detail, then 4. under it, clear of a table below the views.
+    // 3. Rows of the straight and bent-up bars beside the first detail, then 4. under it, clear
+    // of a table below the views.
     if (!opened) {
-        const double top = m_bDetailsOnSheet ? v.y + kAreaHeight - m_dLayoutMargin : y0;
-        PlaceRows(*this, codes, { 2, 3, 4, 5 }, besideFirst, top, r, std::max(rowBottom, level));
+        const double top = m_bDetailsOnSheet ? v.y + kAreaHeight - m_dLayoutMargin - drop : y0;
+        PlaceRows(*this, codes, { 2, 3 }, besideFirst, top, r, std::max(rowBottom, level));
         // Under it, clear of the notes at the sheet's right and of a table beside the first detail.
         const double underRight = mode == 1 ? std::min(r - kNotesWidth, table.x - kTableHalfWidth - 2.0) : r - kNotesWidth;
         if (mode != 2)
-            PlaceRows(*this, codes, { 2, 3, 4, 5 }, v.x + 5.0, level, underRight, v.y + 15.0);
+            PlaceRows(*this, codes, { 2, 3 }, v.x + 5.0, level, underRight, v.y + 15.0);
     }
-    // 5. The table on a sheet of its own, the details left in rows beside it.
+    // 5. The table on a sheet of its own, every detail left in rows beside it.
     if (mode == 0) {
         if (!opened)
             sheet = OpenSheet();
         table.set(sheet.x + kAreaWidth - 10.0 - 59.5, sheet.y + kAreaHeight - 10.0, 0.0);
         // The hung details opened this sheet: the rows go beside and under them, the table
-        // under them when they reach its place.
+        // under them when they reach its place and it stays clear of the notes there; else the
+        // table and the rows that find no room go on a further sheet.
         const AcGePoint3d box = opened && first >= 0 ? AcGePoint3d(codes[first].ptMax.x, level, 0.0)
                                                      : AcGePoint3d(sheet.x + 5.0, sheet.y + kAreaHeight - 10.0, 0.0);
-        if (box.x + 2.0 > table.x - kTableHalfWidth)
+        double right = table.x - kTableHalfWidth - 2.0;
+        bool tableFurther = false;
+        if (box.x + 2.0 > table.x - kTableHalfWidth) {
             table.y = level - 2.0;
-        PlaceAround(*this, codes, box, sheet, table.x - kTableHalfWidth - 2.0);
+            tableFurther = table.y - tableHeight < sheet.y + kNotesRoom;
+            if (tableFurther)
+                right = sheet.x + kAreaWidth - kNotesWidth;
+        }
+        PlaceAround(*this, codes, box, sheet, right);
+        if (tableFurther) {
+            sheet = OpenSheet();
+            table.set(sheet.x + kAreaWidth - 10.0 - 59.5, sheet.y + kAreaHeight - 10.0, 0.0);
+            const double under = PlaceRows(*this, codes, { 2, 3, 4, 5 }, sheet.x + 5.0, sheet.y + kAreaHeight - 10.0,
+                table.x - kTableHalfWidth - 2.0, sheet.y + 15.0);
+            // Under the table the whole width down to the notes.
+            PlaceRows(*this, codes, { 2, 3, 4, 5 }, sheet.x + 5.0, std::min(under, table.y - tableHeight - 2.0),
+                sheet.x + kAreaWidth, sheet.y + kNotesRoom);
+        }
     }
     // 6. The table; what found no room goes on further sheets.
     DrawQuantityTable(table);

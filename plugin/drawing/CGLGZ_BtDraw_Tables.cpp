@@ -149,5 +149,6 @@ int CGLGZ_BtDraw::AddStirrupMarks(const StirrupArrangement& a)
 
 int CGLGZ_BtDraw::DrawBarTables()
 {
+    m_nTableMarksStart = static_cast<int>(m_steelCodes.GetSize());
     return AddStirrupMarks();
 }

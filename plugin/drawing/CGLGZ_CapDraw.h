@@ -197,8 +197,6 @@ public:
         int secondTopFromEndLine = 0;
         double primedRise = 0.0;
         int clipFirstStraight = 0;
-        // A plate mark on the middle of a cut view moved this far left (0: left out).
-        double middleShift = 0.0;
     };
     void DrawBarMarks(const CArray<LineInfo, const LineInfo&>& lines, const CHLGZ_FaceInfo& face, int collect,
         const BarMarkStyle& style);

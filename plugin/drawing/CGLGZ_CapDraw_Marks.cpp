@@ -11,8 +11,8 @@
 namespace {
 
 constexpr double kPi = 3.1415926535;
+constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kSlopeTolerance = 1e-6;
-constexpr double kOnMiddle = 1e-6;
 constexpr double kLeaderLeg = 5.0;
 constexpr double kShelfRoom = 2.0;
 constexpr double kShelfGap = 0.25;
@@ -55,7 +55,6 @@ public:
         const AcGeMatrix3d* placement = nullptr;
         double primedRise = 0.0;
         bool clipFirst = false;
-        double middleShift = 0.0;
     };
 
     // A bar's marks over a view's spans at the given heights: one in each outer span for a
@@ -79,9 +78,6 @@ public:
     {
         if (how.placement != nullptr)
             at.transformBy(*how.placement);
-        // A mark on the very middle of a cut view moves left, off the cut.
-        if (how.middleShift > 0.0 && Clipped(at, clippable) && std::fabs(at.x - m_middle) < kOnMiddle)
-            at.x -= how.middleShift;
         Write(at, number, below, 0.0, clippable);
         if (!clippable || how.primedRise <= 0.0 || Clipped(at, clippable) || number.IsEmpty())
             return;
@@ -94,7 +90,8 @@ public:
     }
 
     // The sloped inner segments of a bent-up bar: at the bend angle, neither the first nor the
-    // last segment. The mark reads along the segment.
+    // last segment. The mark turns by the bend angle less a quarter turn, the other way when the
+    // segment rises to the right.
     void WriteBentUp(const AcGePoint3dArray& points, const CString& number)
     {
         const double slope = std::tan(m_theta);
@@ -107,7 +104,8 @@ public:
                 continue;
             const AcGePoint3d& upper = a.y > b.y ? a : b;
             const AcGePoint3d& lower = a.y > b.y ? b : a;
-            const double angle = upper.x > lower.x ? m_theta : -m_theta;
+            const double turn = m_theta - kQuarterTurn;
+            const double angle = upper.x > lower.x ? -turn : turn;
             Write(AcGePoint3d((a.x + b.x) / 2.0, (a.y + b.y) / 2.0, 0.0), number, 0, angle, true);
         }
     }
@@ -186,7 +184,6 @@ void CGLGZ_CapDraw::DrawBarMarks(const Lines& lines, const CHLGZ_FaceInfo& face,
     plates.shift = style.plateShift;
     plates.placement = &style.placement;
     plates.clipFirst = false;
-    plates.middleShift = style.middleShift;
     MarkWriter::SpanMarks topPlates = plates;
     topPlates.primedRise = style.primedRise;
     MarkWriter::SpanMarks straight;

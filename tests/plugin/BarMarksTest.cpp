@@ -225,6 +225,38 @@ TEST_F(BarMarks, AViewClippedAtItsMiddleKeepsOnlyMarksLeftOfItAndTheFirstOfASing
     }
 }
 
+// Two supports round the middle of a cut view: the plate marks of the span between them fall on
+// the middle unless the drawing moves them left (the normal-section drawing by 2), and a mark on
+// the middle is not written.
+TEST_F(BarMarks, AMarkOnTheMiddleOfACutViewIsLeftOut)
+{
+    struct Case {
+        double plateShift;
+        std::vector<std::wstring> kept;
+    } cases[] = { { 2.0, { L"N1", L"N2" } }, { 0.0, {} } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.plateShift);
+        app().docManager().newDocument();
+        CGLGZ_EtDraw draw;
+        Prepare(draw);
+        Lines lines;
+        for (double x : { 0.0, 100.0, 50.0, 50.0, 30.0, 70.0 })
+            lines.Add(LineInfo { AcGePoint3d(x, 20.0, 0.0), AcGePoint3d(x, 0.0, 0.0) });
+        CHLGZ_FaceInfo face;
+        SetBar(face.GetLTLSteel(), L"1", {});
+        SetBar(face.GetLBLSteel(), L"2", {});
+        CGLGZ_CapDraw::BarMarkStyle style;
+        style.plateShift = c.plateShift;
+        draw.m_bClipAtMiddle = 1;
+        draw.DrawBarMarks(lines, face, 0, style);
+        std::vector<std::wstring> texts;
+        for (const DrawnLabel& t : LabelsOf(L"N"))
+            texts.push_back(t.text);
+        std::sort(texts.begin(), texts.end());
+        EXPECT_EQ(texts, c.kept);
+    }
+}
+
 TEST_F(BarMarks, BentUpBarsAreMarkedAlongTheirInnerSlopesAtTheBendAngle)
 {
     const double r3 = std::sqrt(3.0);
@@ -241,9 +273,11 @@ TEST_F(BarMarks, BentUpBarsAreMarkedAlongTheirInnerSlopesAtTheBendAngle)
         { "only the first and last segments slope", 45, { { 0, 0, 0 }, { 5, 5, 0 }, { 15, 5, 0 }, { 20, 0, 0 } }, {} },
         { "three points", 45, { { 0, 0, 0 }, { 5, 5, 0 }, { 10, 10, 0 } }, {} },
         { "a slope 1e-5 off", 45, { { 0, 0, 0 }, { 10, 0, 0 }, { 15, 5.00005, 0 }, { 25, 5.00005, 0 } }, {} },
-        // A mark reads along its slope at any bend angle.
+        // A mark turns by the bend angle less a quarter turn, the other way on a rising slope.
         { "a rising slope at 60 degrees", 60, { { 0, 0, 0 }, { 10, 0, 0 }, { 12, 2 * r3, 0 }, { 20, 2 * r3, 0 } },
-            { { L"N5", { 11, r3, 0 }, 0, 60 * kDegree } } },
+            { { L"N5", { 11, r3, 0 }, 0, 30 * kDegree } } },
+        { "a falling slope at 60 degrees", 60, { { 0, 0, 0 }, { 10, 0, 0 }, { 12, -2 * r3, 0 }, { 20, -2 * r3, 0 } },
+            { { L"N5", { 11, -r3, 0 }, 0, -30 * kDegree } } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

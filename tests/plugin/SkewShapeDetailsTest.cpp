@@ -656,6 +656,7 @@ TEST_F(SkewShapeDetailsTest, StrengthenedColumnsAddPlateBarsAndStirrupsNeedTheir
     for (int code : { 1000, 0, 1000 })
         codes.append(code);
     // Two stirrups from the bar tables, the second without its outline.
+    draw.m_nTableMarksStart = static_cast<int>(draw.m_steelCodes.GetSize());
     CHLGZ_SteelCode stirrup;
     stirrup.nNumber = 30;
     stirrup.nCount = 40;
@@ -692,6 +693,45 @@ TEST_F(SkewShapeDetailsTest, StrengthenedColumnsAddPlateBarsAndStirrupsNeedTheir
     // The other is left out with one message.
     EXPECT_EQ(mark(31).aEntityIds.length(), 0);
     EXPECT_EQ(Count(transcript(), L"一个箍筋无法绘制大样!"), 1);
+}
+
+// The stirrup marks that the bar tables of an L-shaped section add each get a detail of their
+// own, drawn half or whole; the plan's stirrup kinds before them are not taken for them.
+TEST_F(SkewShapeDetailsTest, TheBarTablesStirrupMarksOfAnLSectionAreEachDetailed)
+{
+    for (int symmetric : { 1, 0 }) {
+        SCOPED_TRACE(symmetric);
+        const auto load = [&](CGLGZ_BtDraw& d) {
+            app().docManager().newDocument();
+            LoadAsTheRun("l-section.glt", [&](CHLGZ_PierInfo& m, CBent_BasicGeometry&) { m.SetGeneralSymmetric(symmetric); });
+            AttachAsTheRun(d);
+        };
+        // Without the details the mark list keeps its order: the bar tables' marks by number.
+        CGLGZ_BtDraw plan;
+        load(plan);
+        ASSERT_EQ(plan.Draw(0), 1);
+        ASSERT_GT(plan.m_nStirrupMarks, 0);
+        ASSERT_GE(plan.m_nTableMarksStart, 0);
+        std::vector<int> numbers;
+        for (int i = 0; i < plan.m_nStirrupMarks; ++i)
+            numbers.push_back(plan.m_steelCodes[plan.m_nTableMarksStart + i].nNumber);
+        CGLGZ_BtDraw full;
+        load(full);
+        ASSERT_EQ(full.Draw(1), 1);
+        for (int number : numbers) {
+            int found = 0;
+            for (INT_PTR i = 0; i < full.m_steelCodes.GetSize(); ++i) {
+                const CHLGZ_SteelCode& c = full.m_steelCodes[i];
+                if (c.nNumber != number || c.nPrimed != 0)
+                    continue;
+                ++found;
+                EXPECT_EQ(c.nDiameter, model.GetMoreInfo().GetStirrupDiameter()) << "mark " << number;
+                EXPECT_GT(c.aEntityIds.length(), 0) << "mark " << number;
+                EXPECT_TRUE(CGLGZ_CapDraw::IsPlaced(c)) << "mark " << number;
+            }
+            EXPECT_EQ(found, 1) << "mark " << number;
+        }
+    }
 }
 
 // The entry draws the details, and with them the quantity table, only for a full drawing.

@@ -3,9 +3,11 @@
 // cannot be drawn ending the views.
 #include "SkewDrawFixture.h"
 
+#include "AcDbLine.h"
 #include "AcDbPolyline.h"
 #include "CGLGZ_CapDraw_BarShapeWork.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -167,4 +169,52 @@ TEST_F(SkewViews, AWholeDrawingHasItsSkeletonDetailOnTheSecondSheet)
         EXPECT_GE(draw.m_ptSkeletonMin.y, second.y);
         EXPECT_LT(draw.m_ptSkeletonMax.y, draw.m_ptsSheetOrigins[0].y);
     }
+}
+
+// The quantity table of a whole abutment goes under the hung details only where it stays clear
+// of the notes and inside the sheet; else it takes a sheet of its own.
+TEST_F(SkewViews, TheQuantityTableStaysOnItsSheetClearOfTheNotes)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("abutment.glt", [](CHLGZ_PierInfo& m, CBent_BasicGeometry&) { m.SetGeneralSymmetric(0); });
+    AttachAsTheRun(draw);
+    ASSERT_EQ(draw.Draw(1), 1);
+    int lines = 0;
+    for (AcDbObjectId id : modelSpace()) {
+        ReadBack<AcDbLine> line(id);
+        if (!line || layerOf(id) != L"05-表格")
+            continue;
+        ++lines;
+        bool inside = false;
+        for (const AcGePoint3d& o : draw.m_ptsSheetOrigins)
+            inside = inside
+                || (std::min(line->startPoint().y, line->endPoint().y) >= o.y + 54.0 - 1e-6
+                    && std::max(line->startPoint().y, line->endPoint().y) <= o.y + CGLGZ_CapDraw::kSheetHeight);
+        EXPECT_TRUE(inside) << line->startPoint().x << "," << line->startPoint().y << " - " << line->endPoint().x
+                            << "," << line->endPoint().y;
+    }
+    EXPECT_GT(lines, 0);
+}
+
+// Column sections that the layout moved to the second sheet keep the details off them.
+TEST_F(SkewViews, DetailsStartUnderTheColumnSectionsMovedToTheSecondSheet)
+{
+    CGLGZ_BtDraw draw;
+    LoadAsTheRun("l-section.glt", [](CHLGZ_PierInfo& m, CBent_BasicGeometry&) { m.SetGeneralSymmetric(0); });
+    AttachAsTheRun(draw);
+    ASSERT_EQ(draw.Draw(1), 1);
+    ASSERT_GT(draw.m_dMovedSectionsHeight, 0.0);
+    double width = 0.0;
+    double height = 0.0;
+    draw.MeasureColumnSection(width, height);
+    for (const AcGePoint3d& s : draw.m_ptsColumnSections)
+        for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+            CHLGZ_SteelCode& record = draw.m_steelCodes[i];
+            if (record.aEntityIds.length() == 0 || CGLGZ_CapDraw::PlacementState(record) == -1)
+                continue;
+            record.GetExtents(0);
+            const bool overlap = record.ptMin.x < s.x + width / 2.0 && record.ptMax.x > s.x - width / 2.0
+                && record.ptMin.y < s.y && record.ptMax.y > s.y - height;
+            EXPECT_FALSE(overlap) << "mark " << record.nNumber << " on the section at " << s.x << "," << s.y;
+        }
 }
