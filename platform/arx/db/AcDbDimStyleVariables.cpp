@@ -85,7 +85,7 @@ void readValue(const AcDbDxfGroup& g, AcDbDxfFiler*, wchar_t& v)
 }
 void readValue(const AcDbDxfGroup& g, AcDbDxfFiler*, AcDb::LineWeight& v)
 {
-    v = static_cast<AcDb::LineWeight>(g.asInt());
+    v = g.asEnum(AcDb::kLnWtByLwDefault, AcDb::kLnWt211, AcDb::kLnWtByBlock);
 }
 void readValue(const AcDbDxfGroup& g, AcDbDxfFiler*, std::wstring& v)
 {

@@ -6,12 +6,31 @@
 #include "AcDbDatabase.h"
 #include "CString.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 
 namespace {
+
+// The integer right-aligned in a field of the width, as "%*d" prints it, without the cost of
+// a formatted print for every group of a drawing.
+void appendPadded(std::string& out, long long value, int width)
+{
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    for (auto n = res.ptr - buf; n < width; ++n)
+        out += ' ';
+    out.append(buf, res.ptr);
+}
+
+std::string padded(long long value, int width)
+{
+    std::string text;
+    appendPadded(text, value, width);
+    return text;
+}
 
 // Control characters cannot stand in a DXF line; they are written in caret notation.
 std::string escapeControls(const std::string& utf8)
@@ -100,16 +119,26 @@ std::string AcDbDxfFiler::formatDouble(double value)
 
 void AcDbDxfFiler::writeLine(int code, const std::string& value)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%3d\n", code);
-    *mOut += buf;
+    appendPadded(*mOut, code, 3);
+    *mOut += '\n';
     *mOut += value;
     *mOut += '\n';
 }
 
 void AcDbDxfFiler::writeString(int code, const std::wstring& value)
 {
-    writeLine(code, escapeControls(WideToUtf8Lossy(value)));
+    // Most strings of a drawing (names, markers, numbers as text) are plain ASCII and go out as
+    // they are; the others are encoded and escaped.
+    const bool plain = std::all_of(value.begin(), value.end(), [](wchar_t c) { return c >= 0x20 && c < 0x7f && c != L'^'; });
+    if (!plain) {
+        writeLine(code, escapeControls(WideToUtf8Lossy(value)));
+        return;
+    }
+    appendPadded(*mOut, code, 3);
+    *mOut += '\n';
+    for (const wchar_t c : value)
+        *mOut += static_cast<char>(c);
+    *mOut += '\n';
 }
 
 void AcDbDxfFiler::writeRawString(int code, const std::string& utf8)
@@ -119,16 +148,12 @@ void AcDbDxfFiler::writeRawString(int code, const std::string& utf8)
 
 void AcDbDxfFiler::writeInt16(int code, int value)
 {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%6d", value);
-    writeLine(code, buf);
+    writeLine(code, padded(value, 6));
 }
 
 void AcDbDxfFiler::writeInt32(int code, long long value)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%9lld", value);
-    writeLine(code, buf);
+    writeLine(code, padded(value, 9));
 }
 
 void AcDbDxfFiler::writeDouble(int code, double value)

@@ -25,6 +25,13 @@ struct AcDbDxfGroup {
     double asDouble() const;
     std::wstring asString() const;
     AcDbHandle asHandle() const { return AcDbHandle(value.c_str()); }
+    // The value as one of an enumeration's values from lowest to highest; any other number,
+    // which only a damaged file holds, reads as the fallback.
+    template <class Enum> Enum asEnum(int lowest, int highest, Enum fallback) const
+    {
+        const int v = asInt();
+        return v >= lowest && v <= highest ? static_cast<Enum>(v) : fallback;
+    }
 };
 
 class AcDbDxfFiler {

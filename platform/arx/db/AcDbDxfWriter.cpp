@@ -52,6 +52,8 @@ AcDbDxfWriter::AcDbDxfWriter(AcDbDatabase* db)
 std::string AcDbDxfWriter::write()
 {
     std::string out;
+    // A drawing sheet's text is about a megabyte: room for it at once, so it seldom moves.
+    out.reserve(std::size_t{1} << 20);
     AcDbDxfFiler f(mDb, out);
     writeHeader(f);
     writeClasses(f);

@@ -376,7 +376,7 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer)
             break;
         }
         case 370:
-            mLineWeight = static_cast<AcDb::LineWeight>(g.asInt());
+            mLineWeight = g.asEnum(AcDb::kLnWtByLwDefault, AcDb::kLnWt211, AcDb::kLnWtByLayer);
             break;
         case 48:
             mLinetypeScale = g.asDouble();

@@ -1,6 +1,8 @@
 // Handles as hexadecimal text, the form DXF and the platform's handle strings use.
 #include "AcDbHandle.h"
 
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <cwchar>
 
@@ -43,8 +45,11 @@ AcDbHandle::AcDbHandle(const char* hexText)
 std::string AcDbHandle::hex() const
 {
     char buf[24];
-    std::snprintf(buf, sizeof buf, "%llX", static_cast<unsigned long long>(mValue));
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned long long>(mValue), 16);
+    std::string text(buf, res.ptr);
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
 }
 
 void AcDbHandle::getIntoAsciiBuffer(ACHAR* pBuf, std::size_t nBufLen) const

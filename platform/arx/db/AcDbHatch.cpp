@@ -328,7 +328,7 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer)
             return;
         }
         if (g.code == 75) {
-            mStyle = static_cast<HatchStyle>(g.asInt());
+            mStyle = g.asEnum(kNormal, kIgnore, kNormal);
             at = At::Tail;
             return;
         }
@@ -358,7 +358,7 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer)
             Loop& loop = mLoops.back();
             if (g.code == 72) {
                 loop.edges.push_back({});
-                loop.edges.back().type = static_cast<HatchEdgeType>(g.asInt());
+                loop.edges.back().type = g.asEnum(kLine, kEllArc, kLine);
             } else if (!loop.edges.empty()) {
                 Edge& e = loop.edges.back();
                 switch (g.code) {
@@ -392,7 +392,7 @@ Acad::ErrorStatus AcDbHatch::dxfInFields(AcDbDxfFiler* filer)
             break;
         case At::Tail:
             if (g.code == 76)
-                mPatternType = static_cast<HatchPatternType>(g.asInt());
+                mPatternType = g.asEnum(kUserDefined, kCustomDefined, kPreDefined);
             else if (g.code == 52)
                 mPatternAngle = filer->readAngle(g);
             else if (g.code == 41)

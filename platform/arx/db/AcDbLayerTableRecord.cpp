@@ -112,7 +112,7 @@ Acad::ErrorStatus AcDbLayerTableRecord::dxfInFields(AcDbDxfFiler* filer)
             mPlottable = g.asInt() != 0;
             break;
         case 370:
-            mLineWeight = static_cast<AcDb::LineWeight>(g.asInt());
+            mLineWeight = g.asEnum(AcDb::kLnWtByLwDefault, AcDb::kLnWt211, AcDb::kLnWtByLwDefault);
             break;
         default:
             break;

@@ -123,10 +123,10 @@ Acad::ErrorStatus AcDbMText::dxfInFields(AcDbDxfFiler* filer)
             mWidth = g.asDouble();
             break;
         case 71:
-            mAttachment = static_cast<AttachmentPoint>(g.asInt());
+            mAttachment = g.asEnum(kTopLeft, kBottomRight, kTopLeft);
             break;
         case 72:
-            mFlow = static_cast<FlowDirection>(g.asInt());
+            mFlow = g.asEnum(kLtoR, kByStyle, kLtoR);
             break;
         case 3:
             chunks += g.asString();

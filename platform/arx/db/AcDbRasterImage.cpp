@@ -151,7 +151,7 @@ Acad::ErrorStatus AcDbRasterImage::dxfInFields(AcDbDxfFiler* filer)
             mFade = static_cast<Adesk::Int8>(g.asInt());
             break;
         case 71:
-            mClipType = static_cast<ClipBoundaryType>(g.asInt());
+            mClipType = g.asEnum(kInvalid, kPoly, kInvalid);
             break;
         case 14:
             mClip.append(filer->readPoint2d(g));

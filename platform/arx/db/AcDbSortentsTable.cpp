@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSortentsTable, AcDbObject, L"SORTENTSTABLE")
 
@@ -32,22 +33,32 @@ std::vector<AcDbObjectId> AcDbSortentsTable::fullOrder() const
         if (id.isValid() && !id.isErased())
             live.push_back(id);
     if (!mReadHandles.empty()) {
-        std::map<AcDbObjectId, Adesk::UInt64> key;
-        for (const AcDbObjectId& id : live)
-            key[id] = id.handle().value();
+        std::map<AcDbObjectId, Adesk::UInt64> readKey;
         for (const auto& [id, h] : mReadHandles)
-            if (key.count(id))
-                key[id] = h.value();
-        std::stable_sort(
-            live.begin(), live.end(), [&](const AcDbObjectId& a, const AcDbObjectId& b) { return key[a] < key[b]; });
+            readKey[id] = h.value();
+        std::vector<std::pair<Adesk::UInt64, AcDbObjectId>> keyed;
+        keyed.reserve(live.size());
+        for (const AcDbObjectId& id : live) {
+            const auto read = readKey.find(id);
+            keyed.emplace_back(read != readKey.end() ? read->second : id.handle().value(), id);
+        }
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (std::size_t i = 0; i < keyed.size(); ++i)
+            live[i] = keyed[i].second;
         return live;
     }
+    const std::set<AcDbObjectId> alive(live.begin(), live.end());
+    std::set<AcDbObjectId> placed;
     std::vector<AcDbObjectId> order;
-    for (const AcDbObjectId& id : mOrder)
-        if (std::find(live.begin(), live.end(), id) != live.end())
+    for (const AcDbObjectId& id : mOrder) {
+        if (alive.count(id) != 0) {
             order.push_back(id);
+            placed.insert(id);
+        }
+    }
     for (const AcDbObjectId& id : live)
-        if (std::find(order.begin(), order.end(), id) == order.end())
+        if (placed.count(id) == 0)
             order.push_back(id);
     return order;
 }

@@ -274,7 +274,7 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer)
             mGeneration = g.asInt();
             break;
         case 72:
-            mHorizontalMode = static_cast<AcDb::TextHorzMode>(g.asInt());
+            mHorizontalMode = g.asEnum(AcDb::kTextLeft, AcDb::kTextFit, AcDb::kTextLeft);
             break;
         case 11:
             mAlignmentPoint = filer->readPoint3d(g);
@@ -283,7 +283,7 @@ Acad::ErrorStatus AcDbText::dxfInFields(AcDbDxfFiler* filer)
             mNormal = filer->readVector3d(g);
             break;
         case 73:
-            mVerticalMode = static_cast<AcDb::TextVertMode>(g.asInt());
+            mVerticalMode = g.asEnum(AcDb::kTextBase, AcDb::kTextTop, AcDb::kTextBase);
             break;
         default:
             break;

@@ -13,6 +13,15 @@
 
 struct DisplayItem {
     enum class Kind { Stroke, Fill, Pattern, Glyph, InfiniteLine, PointMark };
+
+    DisplayItem() = default;
+    DisplayItem(const DisplayItem&) = default;
+    DisplayItem& operator=(const DisplayItem&) = default;
+    // Moves do not throw (a path's move only hands its data over), so a growing list moves its
+    // items instead of copying them.
+    DisplayItem(DisplayItem&&) noexcept = default;
+    DisplayItem& operator=(DisplayItem&&) noexcept = default;
+
     Kind kind = Kind::Stroke;
     QRgb color = 0xff000000;
     double lineweightMm = 0.25;

@@ -41,6 +41,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -644,6 +645,31 @@ TEST_F(DxfTest, DrawingMadeByAnotherProgramReadsAndSavesClean)
     const std::string cmd = std::string(CORBEL_PYTHON3) + " " + CORBEL_TEST_DATA + "/audit_dxf.py '" + saved.string()
         + "' --types LWPOLYLINE,LINE,TEXT,MTEXT,INSERT,ARC,DIMENSION";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
+}
+
+TEST_F(DxfTest, ModesOutsideTheirRangeReadAsTheDefaults)
+{
+    auto* text = new AcDbText(AcGePoint3d(0, 0, 0), L"N1");
+    text->setHorizontalMode(AcDb::kTextCenter);
+    text->setVerticalMode(AcDb::kTextTop);
+    text->setAlignmentPoint(AcGePoint3d(5, 5, 0));
+    const AcDbObjectId id = addToModelSpace(text);
+    std::string dxf = db->dxfText();
+    // A damaged file: the text's modes are numbers no mode has.
+    for (const char* mode : {" 72\n     1\n", " 73\n     3\n"}) {
+        const std::size_t at = dxf.find(mode);
+        ASSERT_NE(at, std::string::npos) << mode;
+        dxf.replace(at, std::strlen(mode), std::string(mode).substr(0, 4) + "  1000\n");
+    }
+    AcDbDatabase read(false);
+    ASSERT_EQ(read.dxfInText(dxf), Acad::eOk);
+    AcDbObjectId readId;
+    ASSERT_EQ(read.getAcDbObjectId(readId, false, id.handle()), Acad::eOk);
+    AcDbText* back = nullptr;
+    ASSERT_EQ(acdbOpenObject(back, readId, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(back->horizontalMode(), AcDb::kTextLeft);
+    EXPECT_EQ(back->verticalMode(), AcDb::kTextBase);
+    back->close();
 }
 
 TEST_F(DxfTest, ReadRefusesWhatIsNotADrawing)
