@@ -577,8 +577,9 @@ public:
     static void trimBetween(AcDbObjectId edge1, AcDbObjectId edge2, AcArray<AcDbObjectId> objects);
     static void trimBetween(AcDbObjectId edge1, AcDbObjectId edge2, AcDbObjectId curve, const AcGePoint3d& pick);
 
-    // Curve offsetting: polylines offset vertex by vertex toward a side point, curves offset by
-    // the platform with their pieces joined, offsets of straight lines.
+    // Curve offsetting: polylines offset vertex by vertex on a side chosen by a side point (the
+    // all-lines members toward it, offsetPolylineCommon away from it), curves offset by the
+    // platform with their pieces joined, offsets of straight lines.
     static Acad::ErrorStatus offsetPolylineOnlyLines(
         const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset);
     static Acad::ErrorStatus offsetPolyline(

@@ -1,5 +1,5 @@
 // Curves parallel to a curve at a distance. The polyline members build the offset of a
-// lightweight polyline vertex by vertex on the side where a given point lies; the curve
+// lightweight polyline vertex by vertex on a side that a given point chooses; the curve
 // members hand the work to the platform's offset and join what comes back; the line members
 // move a straight line sideways.
 #include "MavUtils.h"
@@ -35,12 +35,25 @@ AcGePoint3d shiftLeft(const AcGePoint3d& point, const AcGeVector3d& direction, d
     return point + AcGeVector3d(-unit.y, unit.x, 0.0) * distance;
 }
 
-// The signed distance that puts the offset on the side of the polyline where the point lies:
-// positive toward the left of its direction.
+// Signed distances are positive toward the left of the polyline's direction. The two members
+// that build offsets vertex by vertex read their side point in opposite ways, and each keeps
+// its own, since their callers place the point by it: the mitred all-lines offset goes toward
+// the point, the vertex-by-vertex offset of any polyline goes to the side away from it.
+// offsetPolylineEx hands a polyline to one or the other as they are, so its side follows the
+// member it picks.
+bool pointOnTheLeft(const AcDbCurve* pSource, const AcGePoint3d& sidePoint)
+{
+    return MavUtils::tellDirection(const_cast<AcDbCurve*>(pSource), sidePoint) != 0;
+}
+
 double distanceTowardPoint(const AcDbCurve* pSource, double distance, const AcGePoint3d& sidePoint)
 {
-    const int left = MavUtils::tellDirection(const_cast<AcDbCurve*>(pSource), sidePoint);
-    return left != 0 ? std::fabs(distance) : -std::fabs(distance);
+    return pointOnTheLeft(pSource, sidePoint) ? std::fabs(distance) : -std::fabs(distance);
+}
+
+double distanceAwayFromPoint(const AcDbCurve* pSource, double distance, const AcGePoint3d& sidePoint)
+{
+    return -distanceTowardPoint(pSource, distance, sidePoint);
 }
 
 AcGePoint2d plan(const AcGePoint3d& point) { return AcGePoint2d(point.x, point.y); }
@@ -154,34 +167,52 @@ Acad::ErrorStatus offsetAndJoin(const AcDbCurve* pCurve, double distance, AcDbEn
     return es;
 }
 
-// A polyline whose consecutive vertices repeat is offset through a copy without the repeats;
-// the source in the drawing stays as it is.
-AcDbPolyline* copyWithoutRepeats(const AcDbPolyline* pSource)
+// A vertex record of a lightweight polyline.
+struct VertexRecord {
+    AcGePoint2d point;
+    double bulge = 0.0;
+    double startWidth = -1.0;
+    double endWidth = -1.0;
+};
+
+// The polyline's vertex records without repeated consecutive vertices. Of each repeated pair
+// the vertex that starts the zero-length segment goes, so every remaining segment keeps its
+// own bulge and widths and the outline stays as it was drawn.
+AcArray<VertexRecord> recordsWithoutRepeats(const AcDbPolyline* pPolyline)
 {
-    AcGePoint3dArray points;
-    AcGeDoubleArray bulges;
-    MavUtils::scanPline(const_cast<AcDbPolyline*>(pSource), points, bulges);
-    AcArray<int> indexes;
-    for (int i = 0; i < points.length(); ++i)
-        indexes.append(i);
-    const int count = points.length();
-    MavUtils::purgeAcArrayEx(points, bulges, indexes);
-    if (points.length() == count)
-        return nullptr;
-    auto* pCopy = new AcDbPolyline(static_cast<unsigned int>(points.length()));
-    pCopy->setPropertiesFrom(pSource);
-    pCopy->setElevation(pSource->elevation());
-    pCopy->setNormal(pSource->normal());
-    pCopy->setClosed(pSource->isClosed());
-    for (int i = 0; i < points.length(); ++i) {
-        double startWidth = -1.0;
-        double endWidth = -1.0;
-        pSource->getWidthsAt(static_cast<unsigned int>(indexes[i]), startWidth, endWidth);
-        AcGePoint2d point;
-        pSource->getPointAt(static_cast<unsigned int>(indexes[i]), point);
-        pCopy->addVertexAt(static_cast<unsigned int>(i), point, bulges[i], startWidth, endWidth);
+    AcArray<VertexRecord> records;
+    const unsigned int n = pPolyline->numVerts();
+    for (unsigned int i = 0; i < n; ++i) {
+        VertexRecord record;
+        pPolyline->getPointAt(i, record.point);
+        AcGePoint2d next;
+        if (i + 1 < n && pPolyline->getPointAt(i + 1, next) == Acad::eOk && record.point.isEqualTo(next))
+            continue;
+        pPolyline->getBulgeAt(i, record.bulge);
+        pPolyline->getWidthsAt(i, record.startWidth, record.endWidth);
+        records.append(record);
     }
-    return pCopy;
+    return records;
+}
+
+// A polyline whose consecutive vertices repeat is rewritten in place without them, since the
+// zero-length segments trip the platform's offset; a polyline without repeats is not touched.
+Acad::ErrorStatus dropRepeatedVertices(AcDbPolyline* pPolyline)
+{
+    const AcArray<VertexRecord> records = recordsWithoutRepeats(pPolyline);
+    if (static_cast<unsigned int>(records.length()) == pPolyline->numVerts())
+        return Acad::eOk;
+    if (pPolyline->isDatabaseResident() && !pPolyline->isWriteEnabled()) {
+        const Acad::ErrorStatus es = pPolyline->upgradeOpen();
+        if (es != Acad::eOk)
+            return es;
+    }
+    pPolyline->reset(false, static_cast<unsigned int>(records.length()));
+    for (int i = 0; i < records.length(); ++i) {
+        const VertexRecord& r = records[i];
+        pPolyline->addVertexAt(static_cast<unsigned int>(i), r.point, r.bulge, r.startWidth, r.endWidth);
+    }
+    return Acad::eOk;
 }
 
 } // namespace
@@ -208,7 +239,7 @@ Acad::ErrorStatus MavUtils::offsetPolyline(
         return Acad::eOk;
     const auto* pPolyline = static_cast<const AcDbPolyline*>(pSource);
     // 2. The side of the point.
-    const double turn = tellDirection(const_cast<AcDbPolyline*>(pPolyline), sidePoint) != 0 ? kPi / 2.0 : -kPi / 2.0;
+    const double turn = pointOnTheLeft(pPolyline, sidePoint) ? kPi / 2.0 : -kPi / 2.0;
     // 3. Each vertex moved square to its own direction.
     AcArray<AcGePoint3d> points;
     scanPlineEx(const_cast<AcDbPolyline*>(pPolyline), points);
@@ -281,8 +312,8 @@ int MavUtils::isValidOffsetCurve(AcDbCurve* pSource, AcDbCurve* pOffset, const A
 Acad::ErrorStatus MavUtils::offsetPolylineCommon(
     const AcDbPolyline* pSource, double distance, const AcGePoint3d& sidePoint, AcDbPolyline*& pOffset)
 {
-    // 1. The side of the point.
-    const double s = distanceTowardPoint(pSource, distance, sidePoint);
+    // 1. The side opposite the point.
+    const double s = distanceAwayFromPoint(pSource, distance, sidePoint);
     // 2-6. Ends square, every inner vertex mitred.
     const AcArray<AcGePoint2d> points = mitredOffsetPoints(pSource, s, false);
     // 7. The new polyline, in the current space.
@@ -369,15 +400,18 @@ Acad::ErrorStatus MavUtils::offsetCurve(
 
 Acad::ErrorStatus MavUtils::offsetCurve(AcDbEntity* pSource, double distance, AcDbEntity*& pOffset)
 {
-    // 1. A curve; repeated vertices of a polyline left out of a copy.
+    // 1. A curve; a polyline without its repeated vertices.
     const AcDbCurve* pCurve = AcDbCurve::cast(pSource);
     if (pCurve == nullptr)
         return Acad::eInvalidInput;
     pOffset = nullptr;
-    AcDbPolyline* pCleaned = isLightweightPolyline(pSource) ? copyWithoutRepeats(AcDbPolyline::cast(pSource)) : nullptr;
+    if (isLightweightPolyline(pSource)) {
+        const Acad::ErrorStatus es = dropRepeatedVertices(AcDbPolyline::cast(pSource));
+        if (es != Acad::eOk)
+            return es;
+    }
     // 2. Offset and join.
-    const Acad::ErrorStatus es = offsetAndJoin(pCleaned != nullptr ? pCleaned : pCurve, distance, pOffset);
-    delete pCleaned;
+    const Acad::ErrorStatus es = offsetAndJoin(pCurve, distance, pOffset);
     // 3. Nothing came out.
     if (es == Acad::eOk && pOffset == nullptr)
         return Acad::eInvalidInput;

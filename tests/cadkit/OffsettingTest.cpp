@@ -1,4 +1,4 @@
-// Offsets: polylines offset toward a side point (mitred or vertex by vertex), curves offset by
+// Offsets: polylines offset on a side chosen by a point (mitred or vertex by vertex), curves offset by
 // the platform with a retry on the point's side, the fallback that thins a polyline out, and
 // straight lines moved sideways.
 #include "CurveEditFixture.h"
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -48,13 +49,15 @@ protected:
     }
 };
 
-TEST_F(OffsettingTest, PolylineOffsetsGoTowardTheSidePoint)
+TEST_F(OffsettingTest, AllLinesOffsetsGoTowardTheSidePointTheCommonOneAwayFromIt)
 {
     const std::unique_ptr<AcDbPolyline> straight(makePolyline({{0, 0, 0}, {10, 0, 0}}));
     for (const auto& [name, offset] : pointDrivenMembers()) {
         SCOPED_TRACE(name);
-        expectVertices(offset(straight.get(), 5.0, AcGePoint3d(5, 3, 0)), {{0, 5, 0}, {10, 5, 0}});
-        expectVertices(offset(straight.get(), -5.0, AcGePoint3d(5, -3, 0)), {{0, -5, 0}, {10, -5, 0}});
+        const double toward = std::string(name) == "common" ? -1.0 : 1.0;
+        expectVertices(offset(straight.get(), 2.0, AcGePoint3d(5, 3, 0)), {{0, 2 * toward, 0}, {10, 2 * toward, 0}});
+        expectVertices(
+            offset(straight.get(), -2.0, AcGePoint3d(5, -3, 0)), {{0, -2 * toward, 0}, {10, -2 * toward, 0}});
     }
 }
 
@@ -67,7 +70,7 @@ TEST_F(OffsettingTest, CornersAreMitredOrMovedAlongTheirOwnNormal)
     // segment that leaves it.
     expectVertices(members[0].second(corner.get(), 1.0, outside), {{0, -1, 0}, {11, -1, 0}, {11, 10, 0}});
     expectVertices(members[1].second(corner.get(), 1.0, outside), {{0, -1, 0}, {11, 0, 0}, {11, 10, 0}});
-    expectVertices(members[2].second(corner.get(), 1.0, outside), {{0, -1, 0}, {11, -1, 0}, {11, 10, 0}});
+    expectVertices(members[2].second(corner.get(), 1.0, outside), {{0, 1, 0}, {9, 1, 0}, {9, 10, 0}});
     expectVertices(members[0].second(corner.get(), 1.0, AcGePoint3d(5, 3, 0)), {{0, 1, 0}, {9, 1, 0}, {9, 10, 0}});
 }
 
@@ -91,13 +94,12 @@ TEST_F(OffsettingTest, ArcsComeOutStraightAndOnlyLinesChoosesTheMitredMember)
     EXPECT_FALSE(pOffset->objectId().isValid());
     delete pOffset;
     EXPECT_EQ(modelSpace().size(), 0u);
-    // An arc: the vertex-by-vertex member, into the drawing, straight.
+    // A half circle below its chord: the vertex-by-vertex member, into the drawing, straight,
+    // on the side away from a point under the arc, so inside it.
     const std::unique_ptr<AcDbPolyline> arc(makePolyline({{0, 0, 1.0}, {10, 0, 0}}));
     EXPECT_EQ(MavUtils::offsetPolylineEx(arc.get(), 1.0, AcGePoint3d(5, -8, 0), pOffset), Acad::eOk);
     ASSERT_EQ(modelSpace().size(), 1u);
-    const std::vector<Vertex> vertices = verticesOf(modelSpace().back());
-    ASSERT_EQ(vertices.size(), 2u);
-    EXPECT_EQ(vertices[0].bulge, 0.0);
+    expectVertices(verticesOf(modelSpace().back()), {{1, 0, 0}, {9, 0, 0}});
 }
 
 TEST_F(OffsettingTest, IdWrappersPassPolylinesOnly)
@@ -135,23 +137,35 @@ TEST_F(OffsettingTest, SideTestedOffsetEndsOnThePointsSide)
     EXPECT_EQ(MavUtils::offsetCurve(AcDbObjectId::kNull, 2.0, AcGePoint3d(), pOffset), Acad::eNotApplicable);
 }
 
-TEST_F(OffsettingTest, PlatformOffsetRefusesNonCurvesAndLeavesARepeatingSourceAlone)
+TEST_F(OffsettingTest, PlatformOffsetRefusesNonCurvesAndRewritesARepeatingSource)
 {
     AcDbPoint point(AcGePoint3d(1, 1, 0));
     AcDbEntity* pOffset = nullptr;
     EXPECT_EQ(MavUtils::offsetCurve(&point, 1.0, pOffset), Acad::eInvalidInput);
     EXPECT_EQ(MavUtils::offsetCurveEx(&point, 1.0, pOffset), Acad::eInvalidInput);
 
-    // A repeated vertex is left out of what is offset; the source keeps it and its arc.
-    const AcDbObjectId source = addPolyline({{0, 0, 0}, {10, 0, 0}, {10, 0, 0.5}, {20, 0, 0}});
-    AcDbEntity* pEnt = nullptr;
-    ASSERT_EQ(acdbOpenObject(pEnt, source, AcDb::kForRead), Acad::eOk);
-    EXPECT_EQ(MavUtils::offsetCurve(pEnt, 1.0, pOffset), Acad::eOk);
-    pEnt->close();
-    std::unique_ptr<AcDbPolyline> offset(AcDbPolyline::cast(pOffset));
-    ASSERT_NE(offset, nullptr);
-    EXPECT_EQ(offset->numVerts(), 3u);
-    expectVertices(verticesOf(source), {{0, 0, 0}, {10, 0, 0}, {10, 0, 0.5}, {20, 0, 0}});
+    // The repeated vertex leaves the source in the drawing; its arc stays with the segment
+    // that carries it, and so do the widths of the vertices that remain.
+    auto* pRepeating = makePolyline({{0, 0, 0}, {10, 0, 0}, {10, 0, 0.5}, {20, 0, 0}});
+    pRepeating->setWidthsAt(2, 0.2, 0.4);
+    const AcDbObjectId repeating = HostFixture::add(pRepeating);
+    // Without repeats the source is not even opened for write.
+    const AcDbObjectId clean = addPolyline({{0, 0, 0}, {10, 0, 0.5}, {20, 0, 0}});
+    for (const AcDbObjectId& source : {repeating, clean}) {
+        AcDbPolyline* pSource = nullptr;
+        ASSERT_EQ(acdbOpenObject(pSource, source, AcDb::kForRead), Acad::eOk);
+        EXPECT_EQ(MavUtils::offsetCurve(pSource, 1.0, pOffset), Acad::eOk);
+        EXPECT_EQ(pSource->isWriteEnabled(), source == repeating);
+        double startWidth = 0.0;
+        double endWidth = 0.0;
+        pSource->getWidthsAt(1, startWidth, endWidth);
+        EXPECT_EQ(startWidth, source == repeating ? 0.2 : 0.0);
+        pSource->close();
+        std::unique_ptr<AcDbPolyline> offset(AcDbPolyline::cast(pOffset));
+        ASSERT_NE(offset, nullptr);
+        EXPECT_EQ(offset->numVerts(), 3u);
+        expectVertices(verticesOf(source), {{0, 0, 0}, {10, 0, 0.5}, {20, 0, 0}});
+    }
 }
 
 TEST_F(OffsettingTest, OffsetCurveExGivesTheSinglePiece)

@@ -82,7 +82,8 @@ TEST_F(TrimmingTest, ClosedPolylineCopyRunsOnceRoundWithDefaultProperties)
     pSource->setDatabaseDefaults(db());
     pSource->setColorIndex(3);
     const AcDbObjectId curve = HostFixture::add(pSource);
-    // The edge touches the loop at its first vertex only.
+    // The edge touches the loop at its first vertex only. The copy keeps every corner and the
+    // closing arc: moving its last vertex onto the cut instead would lose the corner (10,10).
     const AcDbObjectId edge = addLine(1, -1, -1, 1);
     for (int side : {0, 1}) {
         SCOPED_TRACE(side);
