@@ -24,6 +24,8 @@ CBent_HlFile::~CBent_HlFile() = default;
 
 int CBent_HlFile::Read()
 {
+    m_pPartialDesign.reset();
+    m_pPartialGeometry.reset();
     if (m_pPierInfo == nullptr || m_pBasicGeometry == nullptr)
         return 0;
 
@@ -125,9 +127,17 @@ int CBent_HlFile::ReadDesign(const VersionFeatures& features)
     if (m_pPierInfo == nullptr || m_pBasicGeometry == nullptr)
         return 0;
     ReadState s{features, CBent_PierInfo(), *m_pBasicGeometry};
-    for (RecordReader read : kRecords)
-        if (!(this->*read)(s))
-            return 0;
+    try {
+        for (RecordReader read : kRecords) {
+            if (!(this->*read)(s)) {
+                KeepPartialRead(s);
+                return 0;
+            }
+        }
+    } catch (...) {
+        KeepPartialRead(s);
+        throw;
+    }
 
     // Every bar of the main face carries the column text of its top-plate bars.
     CBent_FaceInfo& main = s.design.GetMainFace();
@@ -135,6 +145,21 @@ int CBent_HlFile::ReadDesign(const VersionFeatures& features)
 
     *m_pPierInfo = s.design;
     *m_pBasicGeometry = s.geometry;
+    return 1;
+}
+
+void CBent_HlFile::KeepPartialRead(const ReadState& s)
+{
+    m_pPartialDesign = std::make_unique<CBent_PierInfo>(s.design);
+    m_pPartialGeometry = std::make_unique<CBent_BasicGeometry>(s.geometry);
+}
+
+int CBent_HlFile::TakePartialRead()
+{
+    if (!m_pPartialDesign || m_pPierInfo == nullptr || m_pBasicGeometry == nullptr)
+        return 0;
+    *m_pPierInfo = *m_pPartialDesign;
+    *m_pBasicGeometry = *m_pPartialGeometry;
     return 1;
 }
 

@@ -8,6 +8,8 @@
 #include "CBent_PierInfo.h"
 #include "CIbFileText.h"
 
+#include <memory>
+
 class CBent_HlFile : public CIbFileText {
 public:
     // owner: address of the window handle that owns the error boxes; null, or a null handle,
@@ -23,6 +25,10 @@ public:
     // 1 when the whole file was read into both targets; 0 when it could not be opened or held
     // an error (after one message box naming file and reason). On 0 both targets are unchanged.
     int Read();
+    // After a read that stopped at an error: hands both targets what was read up to the error,
+    // over the defaults the read started from. 0 when the read got no further than the version
+    // line (the targets are left as they are).
+    int TakePartialRead();
 
     // Writes the design as a version 4.3 file at the path (editor/CBent_HlFile_Write.cpp): into a
     // new file beside it that then replaces it, so a failed save leaves the old file as it was.
@@ -133,6 +139,11 @@ private:
     int ReadStrengthening(ReadState& s);
     int Complete(ReadState& s);
 
+    // What the last read built before it stopped at an error.
+    void KeepPartialRead(const ReadState& s);
+
     CBent_PierInfo* m_pPierInfo;
     CBent_BasicGeometry* m_pBasicGeometry;
+    std::unique_ptr<CBent_PierInfo> m_pPartialDesign;
+    std::unique_ptr<CBent_BasicGeometry> m_pPartialGeometry;
 };

@@ -4,7 +4,8 @@ set -eu
 # One package a line, sorted, so that additions from parallel work merge cleanly.
 # Qt 6 (painter, SVG and PDF output) and the CJK font draw the drawings headless; python3-ezdxf
 # checks saved DXF files; clang builds the fuzzer; Google Benchmark times DXF save and rendering;
-# Xvfb (with xauth for xvfb-run) is the X display of the editor's screen test.
+# Xvfb (with xauth for xvfb-run) is the X display of the editor's screen test;
+# Qt's Chinese texts serve the editor's standard dialogs.
 packages="
   clang
   cmake
@@ -20,6 +21,7 @@ packages="
   python3-ezdxf
   qt6-base-dev
   qt6-svg-dev
+  qt6-translations-l10n
   xauth
   xvfb
 "

@@ -68,16 +68,22 @@ void CBentCapFileDialog::CreatePreview()
         grid->addWidget(preview->GetWidget(), 0, grid->columnCount(), grid->rowCount(), 1);
     }
     m_pPreview = std::move(preview);
+    // The file the dialog opens on is shown at once.
+    if (auto* files = qobject_cast<QFileDialog*>(GetWidget()); files && !files->selectedFiles().isEmpty()) {
+        const QFileInfo first(files->selectedFiles().first());
+        OnFileNameChange(first.isFile() ? FromQString(first.absoluteFilePath()) : CString());
+    }
 }
 
 void CBentCapFileDialog::OnFileNameChange(const CString& path)
 {
+    // A file met before the preview is made is read once the preview is there.
+    if (!m_pPreview)
+        return;
     // 1.-2. The same file again is not read again.
     if (path == m_strPreviewPath)
         return;
     m_strPreviewPath = path;
-    if (!m_pPreview)
-        return;
     // 3.-4. Nothing to read: the preview as it is, its columns placed anew.
     m_pPreview->m_aColumnX.RemoveAll();
     if (!path.IsEmpty())

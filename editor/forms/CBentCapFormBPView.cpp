@@ -62,8 +62,8 @@ void CBentCapFormBPView::OnSize(UINT nType, int cx, int cy)
         CWnd* wnd;
         int x, y, width, height;
     } places[] = {
-        {&m_grpSketch, 11, 11, w - 27, h - 195},        {&m_wndSketch, 23, 35, w - 51, h - 309},
-        {&m_wndIcon, 23, h - 265, 32, 32},              {&m_wndNote, 65, h - 265, w - 93, 78},
+        {&m_grpSketch, 11, 11, w - 27, h - 195},        {&m_wndSketch, 23, 35, w - 51, h - 349},
+        {&m_wndIcon, 23, h - 305, 32, 32},              {&m_wndNote, 65, h - 305, w - 93, 116},
         {&m_grpParameters, 11, h - 169, w - 27, 162},   {&m_wndTable, 23, h - 144, w - 51, 92},
         {&m_wndSpacingLabel, 23, h - 36, 74, 12},       {&m_radEqual, 101, h - 37, 60, 15},
         {&m_radUnequal, 167, h - 37, 72, 15},           {&m_wndExpressionLabel, 254, h - 36, 218, 12},

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CBentCapFormBaseView.h"
+#include "CBentCapFormPicture.h"
 #include "CBentCapSkeletonSketch.h"
 #include "CButton.h"
 #include "CEdit.h"
@@ -49,7 +50,8 @@ private:
     CButton m_grpSketch, m_grpParameters;
     // Its clicks add to and take from the columns' codes.
     CBentCapSkeletonSketch m_wndSketch;
-    CStatic m_wndIcon, m_wndNote, m_wndSpacingLabel, m_wndExpressionLabel;
+    CBentCapFormPicture m_wndIcon;
+    CStatic m_wndNote, m_wndSpacingLabel, m_wndExpressionLabel;
     CListCtrl m_wndTable;
     CButton m_radEqual, m_radUnequal;
     CEdit m_edtExpression;

@@ -1,5 +1,7 @@
 #include "CBentCapFormBaseView.h"
 
+#include "CBentCapFormPicture.h"
+
 #include "FormMessages.h"
 #include "NumericHelpers.h"
 
@@ -82,4 +84,11 @@ CStatic* CBentCapFormBaseView::AddLabel(LPCTSTR lpszText, const RECT& rect, UINT
         return nullptr;
     m_labels.push_back(std::move(label));
     return m_labels.back().get();
+}
+
+void CBentCapFormBaseView::AddPicture(const RECT& rect, UINT nPicture)
+{
+    auto picture = std::make_unique<CBentCapFormPicture>();
+    if (picture->Create(L"", WS_CHILD | WS_VISIBLE, rect, this, nPicture))
+        m_labels.push_back(std::move(picture));
 }

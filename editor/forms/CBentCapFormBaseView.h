@@ -62,6 +62,8 @@ protected:
     void MarkModified();
     // A static text of the form that nothing reads back.
     CStatic* AddLabel(LPCTSTR lpszText, const RECT& rect, UINT nID = 0xFFFF);
+    // A fixed picture of the form (CBentCapFormPicture), named by its id.
+    void AddPicture(const RECT& rect, UINT nPicture);
 
     LOGFONT* m_pLogFont = nullptr;
     int m_nCategoryCode = -1;

@@ -1,5 +1,6 @@
 #include "CBentCapFormNRView.h"
 
+#include "DesignLimits.h"
 #include "EditorMessageBoxes.h"
 #include "LenientNumber.h"
 #include "NumericField.h"
@@ -69,7 +70,8 @@ void CBentCapFormNRView::CreateCountControls()
     m_chkEqualMiddle.Create(L"墩柱个数大于2时，中间等墩间距", kCheckStyle, CRect(276, 222, 620, 242), this, 1017);
     AddLabel(L"钢筋排数（钢筋总列数）", CRect(8, 254, 168, 274));
     m_cboRowCount.Create(kListStyle, CRect(172, 250, 252, 274), this, 1013);
-    for (int n = 1; n <= 40; ++n)
+    // Only the counts a section can be drawn with are offered.
+    for (int n = 1; n <= kMaxBarColumns; ++n)
         m_cboRowCount.AddString(Number(n));
     AddLabel(L"排数说明：钢筋排数是指断面图中钢筋列的总列数，并非骨架个数。", CRect(276, 254, 720, 274));
     AddLabel(L"截面形式", CRect(8, 284, 168, 304));
@@ -78,7 +80,8 @@ void CBentCapFormNRView::CreateCountControls()
     m_cboSectionForm.AddString(L"Ｌ形");
     AddLabel(L"对斜交盖梁，钢筋骨架放置时采用以下方式：", CRect(276, 284, 720, 304));
     // The picture of the bend-down modes and the column count (bitmap 140).
-    AddLabel(L"下弯及钢筋排数示意", CRect(276, 308, 720, 328), 140);
+    AddLabel(L"下弯及钢筋排数示意", CRect(276, 308, 720, 328));
+    AddPicture(CRect(276, 330, 720, 500), 140);
 }
 
 void CBentCapFormNRView::CreateSymmetryChecks()
@@ -297,12 +300,7 @@ void CBentCapFormNRView::OnRowCountChange()
     CString text;
     m_cboRowCount.GetLBText(m_cboRowCount.GetCurSel(), text);
     const int columns = static_cast<int>(ReadLeadingReal(text));
-    // A count past the columns a section can be drawn with is not taken: the list shows the
-    // count the design keeps.
-    if (!m_pPierInfo->GetMainFace().SetBarColumnCount(columns)) {
-        m_cboRowCount.SetCurSel(m_cboRowCount.FindStringExact(-1, Number(m_pPierInfo->GetMainFace().GetBarColumnCount())));
-        return;
-    }
+    m_pPierInfo->GetMainFace().SetBarColumnCount(columns);
     CBent_ExtendSteel& extend = m_pPierInfo->GetExtendSteel();
     extend.SetCodeCount(columns);
     if (m_pPierInfo->GetStrengtheningSymmetric())

@@ -49,7 +49,7 @@ void CBentCapFormPTView::OnInitialUpdate()
     AddLabel(L"保护层说明：", CRect(12, 144, 720, 164));
     AddLabel(kNote, CRect(12, 166, 720, 300));
     // The picture of the covers (bitmap 136).
-    AddLabel(L"", CRect(240, 12, 720, 140), 136);
+    AddPicture(CRect(240, 12, 720, 140), 136);
 }
 
 int CBentCapFormPTView::LoadData()

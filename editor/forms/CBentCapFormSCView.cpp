@@ -58,7 +58,7 @@ void CBentCapFormSCView::OnInitialUpdate()
                 text->EnableWindow(pair.enabled);
     }
     // The picture of the bars (bitmap 139).
-    AddLabel(L"", CRect(410, 12, 720, 220), 139);
+    AddPicture(CRect(410, 12, 720, 220), 139);
 }
 
 BOOL CBentCapFormSCView::OnCommand(WPARAM wParam, LPARAM)

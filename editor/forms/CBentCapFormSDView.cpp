@@ -34,7 +34,7 @@ void CBentCapFormSDView::OnInitialUpdate()
              L"3、对桥台盖梁，两个方向侧面钢筋间距相同。",
              CRect(8, 180, 720, 260));
     // The picture of the side bars (bitmap 146).
-    AddLabel(L"", CRect(8, 270, 720, 560), 146);
+    AddPicture(CRect(8, 270, 720, 560), 146);
 }
 
 BOOL CBentCapFormSDView::OnCommand(WPARAM wParam, LPARAM)

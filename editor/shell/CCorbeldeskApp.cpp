@@ -3,9 +3,11 @@
 #include "AcadVersion.h"
 #include "CBentCapAboutDlg.h"
 #include "CMainFrame.h"
+#include "ProgramIcon.h"
 #include "QtText.h"
 #include "WinUser.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 CCorbeldeskApp::CCorbeldeskApp() : CWinApp(L"Corbeldesk") {}
@@ -21,6 +23,8 @@ BOOL CCorbeldeskApp::InitInstance()
     // The registry key, and the profile with a recent-file list of four.
     SetRegistryKey(L"Veltra软件\\Veltra盖梁设计绘图系统");
     LoadStdProfileSettings(4);
+    // The program's icon on its windows and dialogs.
+    QApplication::setWindowIcon(MakeProgramIcon());
     // The main window.
     m_pMainFrame = std::make_unique<CMainFrame>();
     if (!m_pMainFrame->LoadFrame()) {

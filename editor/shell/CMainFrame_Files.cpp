@@ -55,8 +55,8 @@ void CMainFrame::OnFileOpen()
 }
 
 // A file the reader refuses and the user goes on with is held as an untitled design: what was
-// read is there to be saved under a name of its own, never over the file it came from, whose
-// unread rest it would lose.
+// read up to the error is there to be mended and saved under a name of its own, never over the
+// file it came from, whose unread rest it would lose.
 int CMainFrame::LoadGltFile(const CString& path)
 {
     // 1. Defaults to read into.
@@ -74,6 +74,8 @@ int CMainFrame::LoadGltFile(const CString& path)
         && MessageBox(m_hWnd, L"盖梁图文件因存在错误无法正确读取，是否需要继续？", L"确认继续", MB_YESNO | MB_ICONQUESTION)
                != IDYES)
         return 0;
+    if (!read)
+        file.TakePartialRead();
     file.ScaleLengths(m_Project.GetLoadFactor());
     m_Project.m_strPath = read ? path : CString();
     m_Project.m_PierInfo = design;

@@ -198,11 +198,13 @@ TEST_F(MainFrameTest, SaveOfAnUntitledDesignAsksForAName)
     EXPECT_EQ(saved.design.GetElevationScale(), 60.0);
 }
 
-// A file the reader refuses: No keeps the project; Yes takes what was read as an untitled
-// design, so that a save cannot overwrite the file it could not read whole.
+// A file the reader refuses: No keeps the project; Yes takes what was read up to the error as
+// an untitled design, so that a save cannot overwrite the file it could not read whole.
 TEST_F(MainFrameTest, AFileWithAnErrorIsTakenOnlyWhenTheUserGoesOn)
 {
     OpenSample();
+    const CBent_BasicGeometry read = m_frame->GetProject().m_BasicGeometry;
+    const double scale = m_frame->GetProject().m_PierInfo.GetElevationScale();
     const fs::path bad = m_dir / "bad.glt";
     {
         std::ifstream in(Sample(), std::ios::binary);
@@ -223,6 +225,9 @@ TEST_F(MainFrameTest, AFileWithAnErrorIsTakenOnlyWhenTheUserGoesOn)
     EXPECT_TRUE(m_frame->GetProject().m_strPath.IsEmpty());
     EXPECT_EQ(m_frame->GetProject().m_nModified, 0);
     EXPECT_EQ(CurGltFile(), L"");
+    EXPECT_TRUE(m_frame->GetProject().m_BasicGeometry == read);
+    EXPECT_EQ(m_frame->GetProject().m_PierInfo.GetElevationScale(), scale);
+    EXPECT_NE(m_frame->GetProject().m_BasicGeometry.dLength, 0.0);
 }
 
 // The window's close box and a click on the status bar reach the frame as the user gives them.

@@ -115,3 +115,22 @@ TEST_F(OpenDialogTest, TheSameFileIsReadOnce)
     m_frame->SendMessage(WM_COMMAND, ID_FILE_OPEN);
     EXPECT_EQ(boxes, 1u);
 }
+
+// The dialog opens on the current file, and the preview shows it at once, not black until
+// another file has been under the cursor.
+TEST_F(OpenDialogTest, ThePreviewShowsTheFileTheDialogOpensOn)
+{
+    const CString sample = Wide(Sample());
+    ASSERT_EQ(m_frame->LoadGltFile(sample), 1);
+    int columns = -1;
+    CString shown;
+    m_dialogs->QueueDialog([&](CDialog& d) {
+        auto& dialog = dynamic_cast<CBentCapFileDialog&>(d);
+        columns = dialog.GetPreview()->m_nColumnCount;
+        shown = dialog.GetPreviewPath();
+        d.PressButton(IDCANCEL);
+    });
+    m_frame->SendMessage(WM_COMMAND, ID_FILE_OPEN);
+    EXPECT_EQ(shown, sample);
+    EXPECT_EQ(columns, 3);
+}

@@ -6,6 +6,8 @@
 #include "CDialog.h"
 #include "CListCtrl.h"
 #include "CMainFrame.h"
+#include "CPropertyPage.h"
+#include "CPropertySheet.h"
 #include "EditorCommands.h"
 #include "EditorWindowTestSupport.h"
 
@@ -171,26 +173,36 @@ TEST_F(ToolCommandsTest, BatchCopyWritesTheListedFiles)
 {
     const fs::path source = Example("square-two-columns.glt");
     const fs::path target = Target("target.glt");
+    const fs::path second = Target("second.glt");
     const Design read = ReadFile(source);
     m_dialogs->QueueDialog([](CDialog& d) {
-        d.PressButton(1104);
-        EXPECT_EQ(dynamic_cast<CListCtrl&>(*d.GetDlgItem(1103)).GetItemCount(), 1);
-        d.PressButton(1102);
-        Tick(d, 1088);
+        // The sheet's two pages are tabs; the files come in one open dialog.
+        auto& sheet = dynamic_cast<CPropertySheet&>(d);
+        ASSERT_EQ(sheet.GetPageCount(), 2);
+        CPropertyPage& files = *sheet.GetPage(0);
+        files.PressButton(1104);
+        EXPECT_EQ(dynamic_cast<CListCtrl&>(*files.GetDlgItem(1103)).GetItemCount(), 2);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        CPropertyPage& copy = *sheet.GetPage(1);
+        EXPECT_EQ(copy.GetCaption(), CString(L"复制"));
+        copy.PressButton(1102);
+        Tick(copy, 1088);
         d.GetWidget()->grab().save(QString::fromStdString("/tmp/corbel-batch-copy-" + std::to_string(getpid()) + ".png"));
         d.PressButton(IDOK);
     });
-    m_dialogs->QueueFileName(Wide(target));
+    m_dialogs->QueueFileName(L"\"" + Wide(target) + L"\" \"" + Wide(second) + L"\"");
     m_dialogs->QueueFileName(Wide(source));
     Command(ID_BATCH_COPY);
-    const Design written = ReadFile(target);
-    EXPECT_DOUBLE_EQ(written.design.GetTopCover(), read.design.GetTopCover());
-    EXPECT_DOUBLE_EQ(written.design.GetSideCover(), read.design.GetSideCover());
-    EXPECT_EQ(written.design.GetSupportDistances().GetSize(), 3);
+    for (const fs::path& path : {target, second}) {
+        const Design written = ReadFile(path);
+        EXPECT_DOUBLE_EQ(written.design.GetTopCover(), read.design.GetTopCover());
+        EXPECT_DOUBLE_EQ(written.design.GetSideCover(), read.design.GetSideCover());
+        EXPECT_EQ(written.design.GetSupportDistances().GetSize(), 3);
+    }
     const auto captions = Captions();
     EXPECT_EQ(captions.front(), L"建议备份");
     EXPECT_EQ(captions.back(), L"复制结果");
-    EXPECT_EQ(m_boxes->Boxes().back().text, L"成功复制文件1个");
+    EXPECT_EQ(m_boxes->Boxes().back().text, L"成功复制文件2个");
     EXPECT_EQ(Modified(), 0);
 }
 
@@ -200,14 +212,17 @@ TEST_F(ToolCommandsTest, BatchAdjustRemapsTheColumns)
     const fs::path target = Target("columns.glt");
     const Design before = ReadFile(target);
     m_dialogs->QueueDialog([](CDialog& d) {
-        d.PressButton(1104);
-        auto& rows = dynamic_cast<CListCtrl&>(*d.GetDlgItem(1107));
+        auto& sheet = dynamic_cast<CPropertySheet&>(d);
+        sheet.GetPage(0)->PressButton(1104);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        CPropertyPage& columns = *sheet.GetPage(1);
+        auto& rows = dynamic_cast<CListCtrl&>(*columns.GetDlgItem(1107));
         rows.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
         NMITEMACTIVATE notice{};
         notice.hdr.hwndFrom = rows.GetSafeHwnd();
         notice.hdr.idFrom = 1107;
         notice.hdr.code = NM_DBLCLK;
-        d.SendMessage(WM_NOTIFY, 1107, reinterpret_cast<LPARAM>(&notice));
+        columns.SendMessage(WM_NOTIFY, 1107, reinterpret_cast<LPARAM>(&notice));
         EXPECT_EQ(rows.GetItemText(0, 1), CString(L"2"));
         EXPECT_EQ(rows.GetItemText(0, 2), CString(L"是"));
         d.PressButton(IDOK);

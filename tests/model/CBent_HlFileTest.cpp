@@ -363,6 +363,38 @@ TEST_F(CBent_HlFileTest, FailedReadLeavesBothTargetsAsTheyWere)
     EXPECT_TRUE(m_design == design);
 }
 
+// A read stopped by an error can hand over what it read up to there, over the defaults it
+// started from; a read that stopped at the version line has nothing to hand over.
+TEST_F(CBent_HlFileTest, PartialReadHoldsWhatCameBeforeTheError)
+{
+    CBent_PierInfo whole;
+    CBent_BasicGeometry wholeGeometry;
+    ASSERT_EQ(Read(kExamples / "sample.glt", whole, wholeGeometry), 1);
+
+    Lines lines = LoadLines(kExamples / "sample.glt");
+    CutAfterComment(lines, L"第3立面钢筋－钢筋布置列信息");
+    CBent_HlFile file;
+    file.SetPath(Wide(Save(lines)));
+    file.SetPierInfo(&m_design);
+    file.SetBasicGeometry(&m_geometry);
+    EXPECT_EQ(file.Read(), 0);
+    EXPECT_TRUE(m_design == CBent_PierInfo());
+    EXPECT_EQ(file.TakePartialRead(), 1);
+    EXPECT_TRUE(m_geometry == wholeGeometry);
+    EXPECT_EQ(m_design.GetElevationScale(), whole.GetElevationScale());
+    EXPECT_EQ(Sum(m_design.GetSupportDistances()), Sum(whole.GetSupportDistances()));
+    EXPECT_EQ(m_design.GetMainFace().GetLTLSteel().GetColumnText(), whole.GetMainFace().GetLTLSteel().GetColumnText());
+    EXPECT_EQ(m_design.GetSectionPositions().GetSize(), 0);
+    EXPECT_GT(whole.GetSectionPositions().GetSize(), 0);
+
+    // Nothing read: the targets stay.
+    m_design = CBent_PierInfo();
+    file.SetPath(Wide(Save(std::string("VER 9.9\r\n"))));
+    EXPECT_EQ(file.Read(), 0);
+    EXPECT_EQ(file.TakePartialRead(), 0);
+    EXPECT_TRUE(m_design == CBent_PierInfo());
+}
+
 // One bad line of each record: the record's message, naming the line (and the token where
 // the record shows one).
 TEST_F(CBent_HlFileTest, MalformedRecords)

@@ -6,6 +6,47 @@
 #include "QtText.h"
 
 #include <QDialog>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// Room left around the controls of a dialog laid out by hand.
+const int kMargin = 12;
+
+// A dialog whose controls stand where it put them is as large as they need, with a margin
+// right and below like the one they keep to the left and above.
+void FitToControls(QDialog& dialog)
+{
+  if (dialog.layout())
+    return;
+  const QRect used = dialog.childrenRect();
+  if (used.isEmpty())
+    return;
+  dialog.resize(used.right() + 1 + kMargin, used.bottom() + 1 + kMargin);
+}
+
+// Over the middle of its owner's window (of the screen without one), kept on the screen.
+void CentreOnOwner(QDialog& dialog, const QWidget* owner)
+{
+  const QScreen* screen = owner ? owner->screen() : dialog.screen();
+  const QRect area = owner ? owner->window()->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
+  if (area.isEmpty())
+    return;
+  QRect frame(QPoint(), dialog.size());
+  frame.moveCenter(area.center());
+  if (screen) {
+    const QRect room = screen->availableGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+  }
+  dialog.move(frame.topLeft());
+}
+
+} // namespace
 
 CDialog::CDialog() : CDialog(0, nullptr) {}
 
@@ -33,6 +74,8 @@ INT_PTR CDialog::DoModal()
     DestroyWindow();
     return -1;
   }
+  FitToControls(*widget);
+  CentreOnOwner(*widget, owner ? owner->GetWidget() : nullptr);
   GetModalAnswerer().RunDialog(*this);
   DestroyWindow();
   return m_nModalResult;

@@ -23,6 +23,7 @@ public:
   void PressButton(int nID);
   // The size the dialog's window is made with.
   void SetInitialSize(int cx, int cy);
+  CSize GetInitialSize() const { return m_size; }
   void SetCaption(LPCTSTR lpszCaption) { m_caption = lpszCaption; }
 
   virtual BOOL OnInitDialog();

@@ -5,9 +5,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include <cstdint>
+
 namespace {
 
-// "text|pattern|text|pattern||" as Qt's name filters "text (pattern)".
+// "text|pattern|text|pattern||" as Qt's name filters "text (pattern)"; a text that already ends
+// with its patterns in brackets ("盖梁图文件(*.glt)") is shown as it is given.
 QStringList NameFilters(const CString& filter)
 {
   const QStringList parts = ToQString(filter).split(u'|');
@@ -15,11 +18,32 @@ QStringList NameFilters(const CString& filter)
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     if (parts[i].isEmpty())
       break;
-    QString patterns = parts[i + 1];
-    filters << parts[i] + QStringLiteral(" (") + patterns.replace(u';', u' ') + u')';
+    const QString patterns = u'(' + QString(parts[i + 1]).replace(u';', u' ') + u')';
+    const QString shown = QString(parts[i]).replace(u';', u' ');
+    filters << (shown.endsWith(patterns) ? shown : parts[i] + u' ' + patterns);
   }
   return filters;
 }
+
+// The names in a file-name box: each quoted name of a box that may hold several, else the
+// text as one name.
+CStringArray TypedNames(const CString& text, bool several)
+{
+  CStringArray names;
+  const QStringList parts = ToQString(text).split(u'"');
+  if (several && parts.size() > 2) {
+    for (qsizetype i = 1; i < parts.size(); i += 2)
+      if (!parts[i].trimmed().isEmpty())
+        names.Add(FromQString(parts[i]));
+  } else {
+    names.Add(text);
+  }
+  return names;
+}
+
+POSITION PositionOf(INT_PTR index) { return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(index) + 1); }
+
+INT_PTR IndexOf(POSITION pos) { return static_cast<INT_PTR>(reinterpret_cast<std::uintptr_t>(pos)) - 1; }
 
 } // namespace
 
@@ -36,7 +60,10 @@ QDialog* CFileDialog::CreateDialogWidget(QWidget* parent)
 {
   auto* files = new QFileDialog(parent);
   files->setAcceptMode(m_bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  files->setFileMode(m_bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (m_bOpen && (m_dwFlags & OFN_ALLOWMULTISELECT))
+    files->setFileMode(QFileDialog::ExistingFiles);
+  else
+    files->setFileMode(m_bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   files->setDefaultSuffix(ToQString(m_defExt));
   if (!(m_dwFlags & OFN_OVERWRITEPROMPT))
     files->setOption(QFileDialog::DontConfirmOverwrite);
@@ -54,8 +81,12 @@ QDialog* CFileDialog::CreateDialogWidget(QWidget* parent)
     auto* dialog = static_cast<CFileDialog*>(CWnd::FromHandle(self));
     if (!dialog || dialog->IsEnded())
       return;
-    if (result == QDialog::Accepted && !files->selectedFiles().isEmpty())
-      dialog->m_pathName = FromQString(files->selectedFiles().first());
+    if (result == QDialog::Accepted && !files->selectedFiles().isEmpty()) {
+      dialog->m_pathNames.RemoveAll();
+      for (const QString& path : files->selectedFiles())
+        dialog->m_pathNames.Add(FromQString(path));
+      dialog->m_pathName = dialog->m_pathNames[0];
+    }
     dialog->SetModalResult(result == QDialog::Accepted ? IDOK : IDCANCEL);
   });
   return files;
@@ -74,19 +105,46 @@ CString CFileDialog::Completed(const CString& name) const
 
 void CFileDialog::ChooseFile(const CString& name)
 {
+  if (TakeChosen(TypedNames(name, (m_dwFlags & OFN_ALLOWMULTISELECT) != 0)))
+    EndDialog(IDOK);
+}
+
+bool CFileDialog::TakeChosen(const CStringArray& names)
+{
   CString caption;
   GetWindowText(caption);
-  const CString path = Completed(name);
-  const bool exists = QFileInfo(ToQString(path)).isFile();
-  if (m_bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) && !exists) {
-    MessageBox(m_hWnd, path + L"\n找不到文件。\n请检查文件名是否正确，然后重试。", caption, MB_OK | MB_ICONWARNING);
-    return;
+  CStringArray paths;
+  for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+    const CString path = Completed(names[i]);
+    const bool exists = QFileInfo(ToQString(path)).isFile();
+    if (m_bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) && !exists) {
+      MessageBox(m_hWnd, path + L"\n找不到文件。\n请检查文件名是否正确，然后重试。", caption, MB_OK | MB_ICONWARNING);
+      return false;
+    }
+    if (!m_bOpen && (m_dwFlags & OFN_OVERWRITEPROMPT) && exists
+        && MessageBox(m_hWnd, path + L" 已存在。\n要替换它吗?", caption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2)
+               != IDYES)
+      return false;
+    paths.Add(path);
   }
-  if (!m_bOpen && (m_dwFlags & OFN_OVERWRITEPROMPT) && exists
-      && MessageBox(m_hWnd, path + L" 已存在。\n要替换它吗?", caption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
-    return;
-  m_pathName = path;
-  EndDialog(IDOK);
+  if (paths.IsEmpty())
+    return false;
+  m_pathNames.RemoveAll();
+  for (INT_PTR i = 0; i < paths.GetSize(); ++i)
+    m_pathNames.Add(paths[i]);
+  m_pathName = paths[0];
+  return true;
+}
+
+POSITION CFileDialog::GetStartPosition() const { return m_pathNames.IsEmpty() ? nullptr : PositionOf(0); }
+
+CString CFileDialog::GetNextPathName(POSITION& pos) const
+{
+  const INT_PTR index = IndexOf(pos);
+  if (!pos || index >= m_pathNames.GetSize())
+    return CString();
+  pos = index + 1 < m_pathNames.GetSize() ? PositionOf(index + 1) : nullptr;
+  return m_pathNames[index];
 }
 
 CString CFileDialog::GetFileName() const

@@ -1,4 +1,5 @@
-// A static text on a QLabel, aligned by its style (SS_LEFT, SS_CENTER, SS_RIGHT).
+// A static text on a QLabel, aligned by its style (SS_LEFT, SS_CENTER, SS_RIGHT), from the top
+// of its box and broken into lines at the box's width.
 #pragma once
 
 #include "CWnd.h"

@@ -37,6 +37,22 @@ QMessageBox::StandardButton ButtonOf(int answer)
   }
 }
 
+// The button texts a Chinese system gives its message boxes.
+QString TextOf(int answer)
+{
+  switch (answer) {
+  case IDOK: return QStringLiteral("确定");
+  case IDCANCEL: return QStringLiteral("取消");
+  case IDABORT: return QStringLiteral("中止(&A)");
+  case IDRETRY: return QStringLiteral("重试(&R)");
+  case IDIGNORE: return QStringLiteral("忽略(&I)");
+  case IDYES: return QStringLiteral("是(&Y)");
+  case IDNO: return QStringLiteral("否(&N)");
+  case IDTRYAGAIN: return QStringLiteral("重试(&T)");
+  default: return QStringLiteral("确定");
+  }
+}
+
 } // namespace
 
 int CWidgetMessageBoxAnswerer::Answer(const MessageBoxRequest& request)
@@ -47,6 +63,7 @@ int CWidgetMessageBoxAnswerer::Answer(const MessageBoxRequest& request)
   std::map<QAbstractButton*, int> answers;
   for (int answer : request.buttons) {
     QAbstractButton* button = box.addButton(ButtonOf(answer));
+    button->setText(TextOf(answer));
     answers[button] = answer;
     if (answer == request.defaultButton)
       box.setDefaultButton(static_cast<QPushButton*>(button));

@@ -6,6 +6,9 @@
 #include "Registry.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -16,6 +19,15 @@ CWinApp*& TheApp()
 }
 
 const wchar_t* const kRecentSection = L"Recent File List";
+
+// The program speaks Chinese: Qt's own dialogs and buttons (file dialogs, standard buttons)
+// take their Chinese texts, whatever language the system is set to.
+void InstallChineseTexts(QApplication& application, QTranslator& translator)
+{
+  if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    application.installTranslator(&translator);
+}
 
 } // namespace
 
@@ -129,6 +141,8 @@ void CWinApp::SaveRecentFiles()
 int AfxWinMain(int argc, char** argv)
 {
   QApplication application(argc, argv);
+  QTranslator qtTexts;
+  InstallChineseTexts(application, qtTexts);
   CWinApp* app = AfxGetApp();
   if (!app)
     return 1;

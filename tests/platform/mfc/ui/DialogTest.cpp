@@ -4,10 +4,17 @@
 #include "CDialog.h"
 #include "CEdit.h"
 #include "CFileDialog.h"
+#include "CPropertyPage.h"
+#include "CPropertySheet.h"
 #include "CScopedMessageBoxAnswerer.h"
 #include "CScopedModalAnswerer.h"
 
 #include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <filesystem>
 #include <fstream>
@@ -20,7 +27,7 @@ namespace {
 // Asks for a scale; OK refuses an empty text.
 class ScaleDialog : public CDialog {
 public:
-  ScaleDialog() : CDialog(152) { SetCaption(L"绘图比例"); }
+  explicit ScaleDialog(CWnd* owner = nullptr) : CDialog(152, owner) { SetCaption(L"绘图比例"); }
   BOOL OnInitDialog() override
   {
     m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 30), this, 1010);
@@ -130,4 +137,139 @@ TEST_F(FileDialogTest, OpenRefusesAMissingFileAndSaveAsksBeforeReplacing)
   EXPECT_EQ(save.GetPathName(), Path("c.glt"));
   ASSERT_EQ(m_boxes->Boxes().size(), 2u);
   EXPECT_EQ(m_boxes->Boxes()[1].answer, IDNO);
+}
+
+// Several names in one file-name box, each quoted, are all chosen when the dialog allows it;
+// they are walked through in the order typed.
+TEST_F(FileDialogTest, MultipleSelectionTakesEveryQuotedName)
+{
+  std::ofstream(m_dir / "d.glt") << "x";
+  m_script->QueueFileName(L"\"b.glt\" \"d\"");
+  CFileDialog open(TRUE, L"glt", Path("a.glt"), OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY, L"盖梁图文件(*.glt)|*.glt||");
+  ASSERT_EQ(open.DoModal(), IDOK);
+  std::vector<CString> chosen;
+  for (POSITION pos = open.GetStartPosition(); pos;)
+    chosen.push_back(open.GetNextPathName(pos));
+  EXPECT_EQ(chosen, (std::vector<CString>{Path("b.glt"), Path("d.glt")}));
+
+  // Without it the box holds one name; one missing name of several refuses them all.
+  m_script->QueueFileName(L"\"b.glt\" \"missing\"");
+  CFileDialog refused(TRUE, L"glt", Path("a.glt"), OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, nullptr);
+  EXPECT_EQ(refused.DoModal(), IDCANCEL);
+  EXPECT_EQ(refused.GetStartPosition(), nullptr);
+}
+
+// A filter text that names its own patterns is shown as it is given.
+TEST_F(FileDialogTest, FilterTextIsShownAsGiven)
+{
+  m_script->QueueDialog([](CDialog& d) {
+    auto* files = qobject_cast<QFileDialog*>(d.GetWidget());
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("盖梁图文件(*.glt)")});
+    d.EndDialog(IDCANCEL);
+  });
+  CFileDialog open(TRUE, L"glt", nullptr, OFN_FILEMUSTEXIST, L"盖梁图文件(*.glt)|*.glt||");
+  EXPECT_EQ(open.DoModal(), IDCANCEL);
+}
+
+namespace {
+
+// A page that counts what the sheet asks of it and refuses to apply while told to.
+class CountingPage : public CPropertyPage {
+public:
+  CountingPage(UINT id, const wchar_t* caption) : CPropertyPage(id, caption) { SetInitialSize(300, 200); }
+  BOOL OnInitDialog() override
+  {
+    ++m_inits;
+    m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 30), this, 1010);
+    return TRUE;
+  }
+  BOOL OnSetActive() override
+  {
+    ++m_activations;
+    return TRUE;
+  }
+  BOOL OnApply() override
+  {
+    ++m_applies;
+    return m_refuse ? FALSE : TRUE;
+  }
+  CEdit m_edit;
+  int m_inits = 0, m_activations = 0, m_applies = 0;
+  bool m_refuse = false;
+};
+
+QTabWidget* Tabs(CDialog& d) { return d.GetWidget()->findChild<QTabWidget*>(); }
+
+} // namespace
+
+// The pages are tabs; a page's window is made when its tab is first shown; OK applies the pages
+// that were shown, and one that refuses comes to the front with the sheet still open.
+TEST(PropertySheetTest, PagesAreTabsMadeWhenFirstShownAndAppliedOnOk)
+{
+  CScopedModalAnswerer script;
+  CountingPage files(158, L"文件"), columns(217, L"调列");
+  CPropertySheet sheet(L"批量调列");
+  sheet.AddPage(&files);
+  sheet.AddPage(&columns);
+  columns.m_refuse = true;
+  script->QueueDialog([&](CDialog& d) {
+    QTabWidget* tabs = Tabs(d);
+    ASSERT_NE(tabs, nullptr);
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("文件"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("调列"));
+    EXPECT_TRUE(files.IsCreated());
+    EXPECT_FALSE(columns.IsCreated());
+    // Commands of a page's controls reach the page, which is the controls' parent.
+    EXPECT_EQ(files.m_edit.GetParent(), &files);
+    EXPECT_EQ(files.GetParent(), &sheet);
+    tabs->tabBar()->setCurrentIndex(1);
+    EXPECT_TRUE(columns.IsCreated());
+    EXPECT_EQ(sheet.GetActivePage(), &columns);
+    tabs->setCurrentIndex(0);
+    d.PressButton(IDOK);
+    EXPECT_FALSE(d.IsEnded());
+    EXPECT_EQ(sheet.GetActiveIndex(), 1);
+    columns.m_refuse = false;
+    d.PressButton(IDOK);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_EQ(files.m_inits, 1);
+  EXPECT_EQ(files.m_applies, 2);
+  EXPECT_EQ(columns.m_inits, 1);
+  EXPECT_EQ(columns.m_applies, 2);
+  EXPECT_EQ(columns.m_activations, 2);
+
+  // A page never shown is not applied.
+  CountingPage first(158, L"文件"), second(216, L"复制");
+  CPropertySheet quick(L"批量复制");
+  quick.AddPage(&first);
+  quick.AddPage(&second);
+  script->QueueButton(IDOK);
+  EXPECT_EQ(quick.DoModal(), IDOK);
+  EXPECT_EQ(first.m_applies, 1);
+  EXPECT_EQ(second.m_inits, 0);
+  EXPECT_EQ(second.m_applies, 0);
+}
+
+// A dialog whose controls stand where it put them is as large as they need, and it opens over
+// the middle of its owner.
+TEST(DialogTest, DialogFitsItsControlsAndOpensOverItsOwner)
+{
+  CScopedModalAnswerer script;
+  CWnd owner;
+  ASSERT_TRUE(owner.Create(nullptr, L"", WS_POPUP, CRect(200, 150, 1000, 750), nullptr, 0));
+  QRect frame;
+  script->QueueDialog([&](CDialog& d) {
+    frame = d.GetWidget()->geometry();
+    d.PressButton(IDCANCEL);
+  });
+  ScaleDialog dialog(&owner);
+  dialog.SetInitialSize(360, 240);
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(frame.size(), QSize(160 + 12, 60 + 12));
+  EXPECT_NEAR(frame.center().x(), 600, 2);
+  EXPECT_NEAR(frame.center().y(), 450, 2);
+  owner.DestroyWindow();
 }
