@@ -32,7 +32,7 @@ double ProjectAlongSkew(double value, double angle)
 
 // Builds the drawing object of the class, feeds it and lets it draw.
 template <class Drawing>
-void DrawWith(CHLGZ_PierInfo& model, CBent_BasicGeometry& geometry, const CTov_InitDraw& setup, double weldLength,
+std::vector<DrawnItems::Item> DrawWith(CHLGZ_PierInfo& model, CBent_BasicGeometry& geometry, const CTov_InitDraw& setup, double weldLength,
     int group, int drawAll)
 {
     Drawing drawing;
@@ -48,6 +48,7 @@ void DrawWith(CHLGZ_PierInfo& model, CBent_BasicGeometry& geometry, const CTov_I
     if (model.GetMoreInfo().GetCapType() != 0)
         drawing.m_barStructs.Copy(model.GetTendons());
     drawing.Draw(drawAll);
+    return drawing.m_drawnItems.Collect();
 }
 
 } // namespace
@@ -106,9 +107,9 @@ int CorbeldrawCommand::DrawDesign(CBent_PierInfo& design, CBent_BasicGeometry& g
     // 16. A design with further skeleton types is not drawn.
     if (model.GetFaceList().IsEmpty()) {
         if (model.GetMoreInfo().GetBendDownMode() != 0)
-            DrawWith<CGLGZ_BtDraw>(model, geometry, setup, weldLength, group, drawAll);
+            m_drawnItems = DrawWith<CGLGZ_BtDraw>(model, geometry, setup, weldLength, group, drawAll);
         else
-            DrawWith<CGLGZ_EtDraw>(model, geometry, setup, weldLength, group, drawAll);
+            m_drawnItems = DrawWith<CGLGZ_EtDraw>(model, geometry, setup, weldLength, group, drawAll);
     }
     // 17. The drawing classes draw with the wipeout frames off.
     acedCommand(RTSTR, L"wipeout", RTSTR, L"F", RTSTR, L"ON", 0);

@@ -5,6 +5,9 @@
 #include "CBent_BasicGeometry.h"
 #include "CBent_PierInfo.h"
 #include "CHLGZ_PierInfo.h"
+#include "DrawnItems.h"
+
+#include <vector>
 
 class CorbeldrawCommand {
 public:
@@ -25,4 +28,7 @@ public:
     static int CheckDimensions(const CBent_BasicGeometry& geometry);
     static void ClearStrengtheningDigits(CHLGZ_PierInfo& model);
     static void SpreadColumnText(CHLGZ_PierInfo& model);
+
+    // The items the last drawing set on its sheets, with their entities.
+    std::vector<DrawnItems::Item> m_drawnItems;
 };

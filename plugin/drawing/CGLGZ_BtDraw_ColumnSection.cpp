@@ -66,6 +66,7 @@ AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index, double& depth)
 {
+    m_drawnItems.BeginItem(ItemName(L"截面", index + 1));
     depth = 0.0;
     if (m_pDesign == nullptr || m_pGeometry == nullptr || m_dSectionScale <= 0.0)
         return 0;

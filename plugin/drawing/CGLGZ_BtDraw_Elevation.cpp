@@ -41,6 +41,7 @@ double DotInset(double degrees)
 
 int CGLGZ_BtDraw::DrawElevation()
 {
+    m_drawnItems.BeginItem(L"立面");
     static const ElevationStyle kStyle = { { 0.0, -9.0 }, { 0.0, -9.0 }, { 0.0, -13.5 }, 1, 1 };
     // The plan's stirrup kinds follow the grouped marks and the closing ones.
     m_nPlanStirrupRecords = m_nGroupedMarks >= 0 ? m_nGroupedMarks + m_nClosingMarks : -1;

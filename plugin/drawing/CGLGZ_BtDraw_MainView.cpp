@@ -21,6 +21,7 @@ AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 int CGLGZ_BtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
 {
+    m_drawnItems.BeginItem(L"平面");
     depth = 0.0;
     // Without the section view's ends there is no plan to place.
     if (m_pDesign == nullptr || m_pGeometry == nullptr || m_lines.GetSize() < 4)

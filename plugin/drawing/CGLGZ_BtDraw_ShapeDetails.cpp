@@ -128,6 +128,7 @@ AcDbObjectId CopyBarShape(AcDbObjectId id)
 
 int CGLGZ_BtDraw::DrawShapeDetails()
 {
+    m_drawnItems.BeginItem(L"大样");
     CArray<CHLGZ_SteelCode, const CHLGZ_SteelCode&>& codes = m_steelCodes;
     const CHLGZ_MoreInfo& more = m_pDesign->GetMoreInfo();
     // 1. Each strengthened column adds a top-plate and a bottom-plate bar.

@@ -127,6 +127,8 @@ void CGLGZ_CapDraw::FinishSheets(int drawAll)
     DrawSheetTitles();
     if (drawAll)
         MaskCollectedTexts();
+    for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i)
+        m_drawnItems.AddItem(L"大样" + m_steelCodes[i].FormatMark(), m_steelCodes[i].aEntityIds);
 }
 
 int CGLGZ_CapDraw::DecideAbutment()

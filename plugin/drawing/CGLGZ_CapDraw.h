@@ -21,6 +21,7 @@
 #include "CString.h"
 #include "CTov_BaseDraw.h"
 #include "CTov_FileMj.h"
+#include "DrawnItems.h"
 #include "LineInfo.h"
 
 #include <vector>
@@ -83,6 +84,9 @@ public:
 
     // Sheet numerals: 一 .. 十九, 二十, 二十一 .. 一百一十 ...
     static CString SheetNumeral(int n);
+    // The name of a drawn item: its kind and number (a column section's, a sheet's).
+    static CString ItemName(const wchar_t* kind, int number);
+    int SheetIndexAt(const AcGePoint3d& point) const;
 
     // Geometry and entity helpers.
     static AcGePoint3d PointAlongLine(const AcGePoint3d& a, const AcGePoint3d& b, double d);
@@ -454,6 +458,8 @@ public:
     double m_dScale = 100.0;
     double m_dSectionScale = 40.0;
     AcGePoint3dArray m_ptsSheetOrigins;
+    // What each view, table, detail, note and title text drew.
+    DrawnItems m_drawnItems;
     double m_dTitleHeight = 0.0;
     double m_dFixedHeight = 4.0;
     double m_dLabelHeight = 0.0;

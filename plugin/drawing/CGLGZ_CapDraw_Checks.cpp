@@ -217,6 +217,7 @@ int CGLGZ_CapDraw::CollectColumnTexts(CStringArray& texts, int part)
 
 int CGLGZ_CapDraw::ClipViewAtMiddle(CHLGZ_FaceInfo& face, const CArray<LineInfo, const LineInfo&>& lines)
 {
+    m_drawnItems.BeginItem(L"");
     if (!m_bHalfDrawing)
         return 0;
     // Without both end faces there is no middle to cut at.

@@ -86,6 +86,7 @@ double CGLGZ_CapDraw::GetConcreteVolume() const
 
 void CGLGZ_CapDraw::DrawQuantityTable(const AcGePoint3d& point)
 {
+    m_drawnItems.BeginItem(L"数量表");
     const double left = point.x - kHalfWidth;
     const double top = point.y - kTitleGap;
     const double header = QuantityTableHeader();

@@ -22,6 +22,7 @@ bool StartsWithNumber(const CString& line) { return !line.IsEmpty() && line[0] >
 
 void CGLGZ_CapDraw::DrawFirstSheetNotes(const AcGePoint3d& origin)
 {
+    m_drawnItems.BeginItem(ItemName(L"注", SheetIndexAt(origin)));
     if (m_bHalfPlan) {
         CStringArray lines;
         NoteLines(lines, 0);
@@ -36,6 +37,7 @@ void CGLGZ_CapDraw::DrawFirstSheetNotes(const AcGePoint3d& origin)
 
 void CGLGZ_CapDraw::DrawSheetNotes(const AcGePoint3d& origin)
 {
+    m_drawnItems.BeginItem(ItemName(L"注", SheetIndexAt(origin)));
     CStringArray lines;
     NoteLines(lines, 1);
     DrawNotesBlock(origin, lines);

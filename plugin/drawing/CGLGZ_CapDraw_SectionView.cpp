@@ -99,6 +99,7 @@ int CGLGZ_CapDraw::BuildSectionOutline(
 
 int CGLGZ_CapDraw::DrawSectionView(AcGePoint3d& origin, double& depth)
 {
+    m_drawnItems.BeginItem(L"立面");
     // 1. - 2.
     depth = 0.0;
     SelectDimStyle(m_dScale);

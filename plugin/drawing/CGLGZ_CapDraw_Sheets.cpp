@@ -25,6 +25,20 @@ AcGePoint3d CGLGZ_CapDraw::OpenSheet()
     return origin;
 }
 
+CString CGLGZ_CapDraw::ItemName(const wchar_t* kind, int number)
+{
+    CString name;
+    name.Format(L"%s%d", kind, number);
+    return name;
+}
+
+// The sheet (from 1) whose origin is nearest in height to the point.
+int CGLGZ_CapDraw::SheetIndexAt(const AcGePoint3d& point) const
+{
+    const double below = m_ptsSheetOrigins.isEmpty() ? 0.0 : m_ptsSheetOrigins.first().y - point.y;
+    return static_cast<int>(std::floor((below + kSheetPitch / 2.0) / kSheetPitch)) + 1;
+}
+
 CString CGLGZ_CapDraw::SheetNumeral(int n)
 {
     static const wchar_t* const kDigits[10] = { L"", L"一", L"二", L"三", L"四", L"五", L"六", L"七", L"八", L"九" };
@@ -76,6 +90,7 @@ void CGLGZ_CapDraw::DrawSheetTitles()
             m_frame.m_strTitles[0] = title;
         m_frame.m_strTitles[2].Format(L"1:%s", FormatFixed(m_dScale, -7).GetString());
         m_frame.m_strTitles[3].Format(L"%d", i + 1);
+        m_drawnItems.BeginItem(L"图框");
         m_frame.InsertTitleBlock();
         WriteTitleBlockTexts(m_ptsSheetOrigins[i]);
     }
@@ -96,6 +111,7 @@ void CGLGZ_CapDraw::DrawSheetTitles()
 // cells: the title, the scale, the skew, the sheet count and the sheet number.
 void CGLGZ_CapDraw::WriteTitleBlockTexts(const AcGePoint3d& sheet)
 {
+    m_drawnItems.BeginItem(ItemName(L"图标", SheetIndexAt(sheet)));
     struct Cell {
         int text;
         double x, y, height;
@@ -112,6 +128,7 @@ void CGLGZ_CapDraw::WriteTitleBlockTexts(const AcGePoint3d& sheet)
 
 void CGLGZ_CapDraw::MaskCollectedTexts()
 {
+    m_drawnItems.BeginItem(L"");
     for (int i = m_idsMaskedTexts.length() - 1; i >= 0; --i) {
         AcDbObjectId mask;
         MavUtils::createMaskForAcDbText(mask, m_idsMaskedTexts[i]);

@@ -34,6 +34,8 @@ public:
     CHLGZ_BASSteel* FindKindBar(int number);
     int AddBarToGroup(double a, int n, CHLGZ_SteelCode& group, CHLGZ_BASSteel* bar, int left, int both);
     int DrawSkeletonDetails();
+    // The drawn item of a skeleton kind's detail.
+    CString SkeletonDetailItem(int kind) const;
     int DrawSkeletonDetail(
         const CArray<LineInfo, const LineInfo&>& lines, CHLGZ_FaceInfo& face, double lengths[4], int endType);
     // The outline lines moved to a kind's ends (unless the drawing is halved) and then by the

@@ -131,6 +131,7 @@ AcGePoint3dArray SingleLegPoints(double x, double yT, double yB, double h)
 
 int CGLGZ_EtDraw::DrawColumnSection(AcGePoint3d& origin, int code, int index, double& depth)
 {
+    m_drawnItems.BeginItem(ItemName(L"截面", index + 1));
     depth = 0.0;
     if (m_pDesign == nullptr || m_pGeometry == nullptr || m_dSectionScale <= 0.0)
         return 1;

@@ -276,6 +276,7 @@ void CGLGZ_EtDraw::DrawStrengtheningBars()
 
 int CGLGZ_EtDraw::DrawStirrupDetails()
 {
+    m_drawnItems.BeginItem(L"大样");
     DetailRun run;
     const int total = static_cast<int>(m_steelCodes.GetSize());
     m_nLongitudinalRecords = std::clamp(m_nGroupedMarks, 0, total);

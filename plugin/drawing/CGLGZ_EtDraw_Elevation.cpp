@@ -5,6 +5,7 @@
 
 int CGLGZ_EtDraw::DrawElevation()
 {
+    m_drawnItems.BeginItem(L"立面");
     static const ElevationStyle kStyle = { { -1.0, -8.0 }, { 0.0, -9.0 }, { 0.0, -13.5 }, 0, 0 };
     return DrawElevationWith(kStyle);
 }

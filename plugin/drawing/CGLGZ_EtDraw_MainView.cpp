@@ -4,6 +4,7 @@
 
 int CGLGZ_EtDraw::DrawMainView(const AcGePoint3d& origin, double& depth)
 {
+    m_drawnItems.BeginItem(L"平面");
     depth = 0.0;
     if (m_lines.GetSize() < 4)
         return 1;

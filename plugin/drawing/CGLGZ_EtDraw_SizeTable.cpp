@@ -105,6 +105,7 @@ void CGLGZ_EtDraw::AppendSizeRows()
 
 void CGLGZ_EtDraw::DrawSizeTable(const AcGePoint3d& point, int all)
 {
+    m_drawnItems.BeginItem(L"尺寸表");
     AppendSizeRows();
     if (m_vars.IsEmpty())
         return;

@@ -183,8 +183,16 @@ CArray<LineInfo, const LineInfo&> CGLGZ_EtDraw::SkeletonKindLines(int kind, cons
     return lines;
 }
 
+CString CGLGZ_EtDraw::SkeletonDetailItem(int kind) const
+{
+    CString name;
+    name.Format(L"骨架大样%c", static_cast<wchar_t>(L'A' + (m_bHalfDrawing ? 0 : kind)));
+    return name;
+}
+
 int CGLGZ_EtDraw::DrawSkeletonDetails()
 {
+    m_drawnItems.BeginItem(L"");
     // 1. The kinds that share an earlier kind's detail, shaped out of sight.
     PrepareSkeletonShapes();
     // 3. The groups in the order of their first kind.
@@ -228,6 +236,7 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
                 title += letter;
             }
         }
+        m_drawnItems.BeginItem(SkeletonDetailItem(k));
         AcGePoint3d titlePoint = origin;
         if (m_bHalfDrawing && m_pGeometry != nullptr)
             titlePoint.x -= m_pGeometry->dLength / m_dScale / 4.0;
@@ -245,6 +254,7 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
     GroupBarShapes();
     for (const auto& [k, origin] : leaders) {
         const Lines lines = SkeletonKindLines(k, SkeletonDetailOffset(origin));
+        m_drawnItems.BeginItem(SkeletonDetailItem(k));
         const int clip = m_bClipAtMiddle;
         m_bClipAtMiddle = m_bHalfDrawing;
         DrawBarMarks(lines, m_faces[k], 0);

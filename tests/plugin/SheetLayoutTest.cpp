@@ -1,0 +1,312 @@
+// The sheets of whole drawings as a printed set: every item (a view with its dimensions and
+// labels, a table, a bar detail with its callouts, the notes, the title texts) inside its
+// sheet's inner border, none but the title texts in the title table, no item on another and
+// no text on another. The corpus is the examples and variants of them made by changing fields;
+// a picture of each design is left in the build tree (tests/plugin/sheets/). Faults the
+// drawings still have are printed and may not grow past the counts of the table below.
+#include "PluginFixture.h"
+
+#include "AcDbBlockReference.h"
+#include "AcDbDimension.h"
+#include "AcDbMText.h"
+#include "AcDbText.h"
+#include "AcGeLineSeg3d.h"
+#include "DrawingRenderer.h"
+#include "HeadlessGui.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+struct Box {
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    void add(const Box& b)
+    {
+        x0 = std::min(x0, b.x0), y0 = std::min(y0, b.y0), x1 = std::max(x1, b.x1), y1 = std::max(y1, b.y1);
+    }
+    bool empty() const { return x0 > x1; }
+    bool inside(const Box& b) const { return x0 >= b.x0 - kTol && y0 >= b.y0 - kTol && x1 <= b.x1 + kTol && y1 <= b.y1 + kTol; }
+    bool overlaps(const Box& b) const
+    {
+        return std::min(x1, b.x1) - std::max(x0, b.x0) > kTol && std::min(y1, b.y1) - std::max(y0, b.y0) > kTol;
+    }
+    static constexpr double kTol = 0.01;
+};
+
+std::ostream& operator<<(std::ostream& out, const Box& b)
+{
+    return out << "(" << b.x0 << ", " << b.y0 << ")-(" << b.x1 << ", " << b.y1 << ")";
+}
+
+// A sheet's frame as the title block drawing Support/tk.dxf draws it, relative to its
+// insertion point: the outer border, the inner border and the title table.
+struct Frame {
+    explicit Frame(const AcGePoint3d& p)
+        : outer { p.x - 10.0, p.y - 10.0, p.x + 410.0, p.y + 287.0 }
+        , inner { p.x + 15.0, p.y - 5.0, p.x + 405.0, p.y + 282.0 }
+        , title { p.x + 185.0, p.y - 5.0, p.x + 405.0, p.y + 25.0 }
+    {
+    }
+    Box outer, inner, title;
+};
+
+// A text's box as its four corners, the string with it.
+struct TextBox {
+    std::array<AcGePoint3d, 4> corners;
+    std::wstring text;
+    size_t item = 0;
+};
+
+// Two convex quadrilaterals overlap when no edge direction of either separates them.
+bool QuadsOverlap(const std::array<AcGePoint3d, 4>& a, const std::array<AcGePoint3d, 4>& b)
+{
+    for (const auto* quad : { &a, &b }) {
+        for (size_t i = 0; i < 4; ++i) {
+            const AcGePoint3d& p = (*quad)[i];
+            const AcGePoint3d& q = (*quad)[(i + 1) % 4];
+            const double nx = -(q.y - p.y), ny = q.x - p.x;
+            const double length = std::hypot(nx, ny);
+            if (length < 1e-9)
+                continue;
+            auto span = [&](const std::array<AcGePoint3d, 4>& r) {
+                double lo = 1e300, hi = -1e300;
+                for (const AcGePoint3d& c : r) {
+                    const double d = (c.x * nx + c.y * ny) / length;
+                    lo = std::min(lo, d), hi = std::max(hi, d);
+                }
+                return std::pair(lo, hi);
+            };
+            const auto [alo, ahi] = span(a);
+            const auto [blo, bhi] = span(b);
+            if (std::min(ahi, bhi) - std::max(alo, blo) <= Box::kTol)
+                return false;
+        }
+    }
+    return true;
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    return QString::fromStdWString(text).toStdString();
+}
+
+// What the check found, by kind, with a line for each fault.
+struct Faults {
+    int outside = 0, titleTable = 0, items = 0, texts = 0;
+    std::ostringstream lines;
+};
+
+struct Corpus {
+    const char* name;
+    const char* example;
+    std::function<void(CBent_PierInfo&, CBent_BasicGeometry&)> change;
+    // The faults the drawing still has: outside, in the title table, items on items, texts on texts.
+    std::array<int, 4> known;
+};
+
+class SheetLayout : public PluginFixture {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test_plugin";
+        static char* argv[] = { name, nullptr };
+        gui = HeadlessGui::start(argc, argv);
+    }
+    static void TearDownTestSuite() { gui.reset(); }
+
+    // The design drawn whole (details, tables and notes) by the run.
+    std::vector<DrawnItems::Item> DrawCorpus(const Corpus& c)
+    {
+        app().docManager().newDocument();
+        app().transcript().clear();
+        CBent_PierInfo design;
+        CBent_BasicGeometry geometry;
+        ReadExample(c.example, design, geometry);
+        if (c.change)
+            c.change(design, geometry);
+        CorbeldrawCommand command;
+        EXPECT_EQ(command.DrawDesign(design, geometry, 1, 0), 1) << transcript();
+        return command.m_drawnItems;
+    }
+
+    static std::vector<Frame> Frames()
+    {
+        std::vector<Frame> frames;
+        for (AcDbObjectId id : modelSpace()) {
+            if (ReadBack<AcDbBlockReference> ref(id); ref && layerOf(id) == L"01-图框")
+                frames.emplace_back(ref->position());
+        }
+        return frames;
+    }
+
+    static Box Extents(AcDbObjectId id)
+    {
+        Box box;
+        ReadBack<AcDbEntity> e(id);
+        AcDbExtents ext;
+        if (e && e->getGeomExtents(ext) == Acad::eOk)
+            box = { ext.minPoint().x, ext.minPoint().y, ext.maxPoint().x, ext.maxPoint().y };
+        return box;
+    }
+
+    static void AddTextBox(const AcDbEntity* e, std::wstring text, size_t item, std::vector<TextBox>& out)
+    {
+        std::vector<std::unique_ptr<AcGeCurve3d>> curves;
+        if (!e->getGeCurves(curves, false) || curves.size() != 4)
+            return;
+        TextBox box { {}, std::move(text), item };
+        for (size_t i = 0; i < 4; ++i)
+            box.corners[i] = static_cast<const AcGeLineSeg3d*>(curves[i].get())->startPoint();
+        out.push_back(box);
+    }
+
+    // The texts of an entity: itself, or the texts of a dimension's block.
+    static void CollectTexts(AcDbObjectId id, size_t item, std::vector<TextBox>& out)
+    {
+        if (ReadBack<AcDbText> t(id); t) {
+            AddTextBox(t.operator->(), t->textString(), item, out);
+        } else if (ReadBack<AcDbMText> m(id); m) {
+            AddTextBox(m.operator->(), m->contents(), item, out);
+        } else if (ReadBack<AcDbDimension> d(id); d) {
+            AcDbBlockTableRecord* block = nullptr;
+            if (acdbOpenObject(block, d->dimBlockId(), AcDb::kForRead) != Acad::eOk)
+                return;
+            for (const AcDbObjectId& inner : block->entityIds())
+                if (!inner.isErased())
+                    CollectTexts(inner, item, out);
+            block->close();
+        }
+    }
+
+    static size_t SheetOf(const Box& box, const std::vector<Frame>& frames)
+    {
+        const double cx = (box.x0 + box.x1) / 2.0, cy = (box.y0 + box.y1) / 2.0;
+        size_t best = 0;
+        double bestDistance = 1e300;
+        for (size_t i = 0; i < frames.size(); ++i) {
+            const Box& o = frames[i].outer;
+            const double dx = std::max({ o.x0 - cx, 0.0, cx - o.x1 }), dy = std::max({ o.y0 - cy, 0.0, cy - o.y1 });
+            if (std::hypot(dx, dy) < bestDistance)
+                bestDistance = std::hypot(dx, dy), best = i;
+        }
+        return best;
+    }
+
+    // The layout check of the drawing in the database.
+    static Faults Check(const std::vector<DrawnItems::Item>& drawn)
+    {
+        Faults f;
+        const std::vector<Frame> frames = Frames();
+        if (frames.empty()) {
+            f.lines << "no sheet frame\n";
+            ++f.outside;
+            return f;
+        }
+        struct Placed {
+            std::string name;
+            Box box;
+            size_t sheet = 0;
+        };
+        std::vector<Placed> items;
+        std::vector<TextBox> texts;
+        for (const DrawnItems::Item& item : drawn) {
+            const std::wstring name = item.name.GetString();
+            if (name.empty() || name == L"图框")
+                continue;
+            Placed placed { Narrow(name), {}, 0 };
+            for (const AcDbObjectId& id : item.ids) {
+                placed.box.add(Extents(id));
+                CollectTexts(id, items.size(), texts);
+            }
+            if (placed.box.empty())
+                continue;
+            placed.sheet = SheetOf(placed.box, frames);
+            items.push_back(placed);
+        }
+        for (const Placed& item : items) {
+            const Frame& frame = frames[item.sheet];
+            if (!item.box.inside(frame.inner)) {
+                ++f.outside;
+                f.lines << "outside sheet " << item.sheet + 1 << ": " << item.name << " " << item.box << "\n";
+            }
+            if (item.name.rfind("图标", 0) != 0 && item.box.overlaps(frame.title)) {
+                ++f.titleTable;
+                f.lines << "in title table, sheet " << item.sheet + 1 << ": " << item.name << " " << item.box << "\n";
+            }
+        }
+        // The details' leftovers (span centre lines through the hung details) stand with them.
+        for (size_t i = 0; i < items.size(); ++i)
+            for (size_t j = i + 1; j < items.size(); ++j) {
+                if (items[i].name == "大样" || items[j].name == "大样" || !items[i].box.overlaps(items[j].box))
+                    continue;
+                ++f.items;
+                f.lines << "items overlap: " << items[i].name << " " << items[i].box << " and " << items[j].name << " "
+                        << items[j].box << "\n";
+            }
+        for (size_t i = 0; i < texts.size(); ++i)
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                if (!QuadsOverlap(texts[i].corners, texts[j].corners))
+                    continue;
+                ++f.texts;
+                f.lines << "texts overlap: \"" << Narrow(texts[i].text) << "\" at (" << texts[i].corners[0].x << ", "
+                        << texts[i].corners[0].y << ") and \"" << Narrow(texts[j].text) << "\" at ("
+                        << texts[j].corners[0].x << ", " << texts[j].corners[0].y << ")\n";
+            }
+        return f;
+    }
+
+    static void Picture(const char* name)
+    {
+        const std::filesystem::path folder = std::filesystem::path(CORBEL_BINARY_DIR) / "sheets";
+        std::filesystem::create_directories(folder);
+        DrawingRenderer::Options options;
+        std::wstring error;
+        const std::string file = (folder / (std::string(name) + ".png")).string();
+        EXPECT_TRUE(DrawingRenderer::renderFile(db(), std::wstring(file.begin(), file.end()), options, &error)) << name;
+    }
+
+    static std::unique_ptr<QGuiApplication> gui;
+};
+
+std::unique_ptr<QGuiApplication> SheetLayout::gui;
+
+void Whole(CBent_PierInfo& d, CBent_BasicGeometry&) { d.SetGeneralSymmetric(0); }
+void OtherMode(CBent_PierInfo& d, CBent_BasicGeometry&)
+{
+    d.GetMoreInfo().SetBendDownMode(1 - d.GetMoreInfo().GetBendDownMode());
+}
+
+const Corpus kCorpus[] = {
+    { "sample", "sample.glt", {}, { 2, 1, 15, 170 } },
+    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 112 } },
+    { "abutment", "abutment.glt", {}, { 4, 1, 10, 159 } },
+    { "l-section", "l-section.glt", {}, { 0, 0, 9, 97 } },
+    { "sample-whole", "sample.glt", Whole, { 2, 1, 15, 170 } },
+    { "abutment-whole", "abutment.glt", Whole, { 4, 1, 14, 455 } },
+    { "sample-mode1", "sample.glt", OtherMode, { 1, 2, 10, 132 } },
+    { "abutment-mode0", "abutment.glt", OtherMode, { 19, 3, 14, 103 } },
+};
+
+TEST_F(SheetLayout, NoItemOffItsSheetInTheTitleTableOrOnAnotherAndNoTextOnAText)
+{
+    for (const Corpus& c : kCorpus) {
+        SCOPED_TRACE(c.name);
+        const std::vector<DrawnItems::Item> items = DrawCorpus(c);
+        const Faults f = Check(items);
+        Picture(c.name);
+        std::cout << c.name << ": " << f.outside << " outside, " << f.titleTable << " in the title table, " << f.items
+                  << " items on items, " << f.texts << " texts on texts\n"
+                  << f.lines.str();
+        EXPECT_LE(f.outside, c.known[0]);
+        EXPECT_LE(f.titleTable, c.known[1]);
+        EXPECT_LE(f.items, c.known[2]);
+        EXPECT_LE(f.texts, c.known[3]);
+    }
+}
+
+} // namespace
