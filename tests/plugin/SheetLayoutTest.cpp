@@ -165,13 +165,21 @@ protected:
         out.push_back(box);
     }
 
+    // A string the database handed over as a copy of its own, freed once taken.
+    static std::wstring TakeString(ACHAR* copy)
+    {
+        std::wstring text = copy != nullptr ? copy : L"";
+        acutDelString(copy);
+        return text;
+    }
+
     // The texts of an entity: itself, or the texts of a dimension's block.
     static void CollectTexts(AcDbObjectId id, size_t item, std::vector<TextBox>& out)
     {
         if (ReadBack<AcDbText> t(id); t) {
-            AddTextBox(t.operator->(), t->textString(), item, out);
+            AddTextBox(t.operator->(), TakeString(t->textString()), item, out);
         } else if (ReadBack<AcDbMText> m(id); m) {
-            AddTextBox(m.operator->(), m->contents(), item, out);
+            AddTextBox(m.operator->(), TakeString(m->contents()), item, out);
         } else if (ReadBack<AcDbDimension> d(id); d) {
             AcDbBlockTableRecord* block = nullptr;
             if (acdbOpenObject(block, d->dimBlockId(), AcDb::kForRead) != Acad::eOk)
