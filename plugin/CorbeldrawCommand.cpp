@@ -15,15 +15,6 @@
 
 namespace {
 
-// Ends every way out of the run with the pop of its push.
-class ResourceScope {
-public:
-    ResourceScope() { acDocManager->pushResourceHandle(CorbeldrawModule().instance); }
-    ~ResourceScope() { PopResourceHandle(); }
-    ResourceScope(const ResourceScope&) = delete;
-    ResourceScope& operator=(const ResourceScope&) = delete;
-};
-
 // A negative length is given along the skew: its projection, rounded to whole millimetres.
 double ProjectAlongSkew(double value, double angle)
 {
@@ -56,7 +47,7 @@ std::vector<DrawnItems::Item> DrawWith(CHLGZ_PierInfo& model, CBent_BasicGeometr
 int CorbeldrawCommand::Run()
 {
     // 1. The plug-in's resources for the length of the run.
-    ResourceScope resources;
+    CorbeldrawResourceScope resources;
     // 2. The options dialog, not shown: the current design file and the stored options.
     CBentCapDraw options;
     // 3. The records.

@@ -53,3 +53,7 @@ void OnNoUiCommand()
 
 void PopResourceHandle() { acDocManager->popResourceHandle(); }
 
+CorbeldrawResourceScope::CorbeldrawResourceScope() { acDocManager->pushResourceHandle(CorbeldrawModule().instance); }
+
+CorbeldrawResourceScope::~CorbeldrawResourceScope() { PopResourceHandle(); }
+

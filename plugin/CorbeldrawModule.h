@@ -26,3 +26,13 @@ void RemoveCommandGroup();
 void OnBentCapCommand();
 void OnNoUiCommand();
 void PopResourceHandle();
+
+// The plug-in's resources current for the scope's lifetime: pushed on entry, popped on every
+// way out (the drawing run, the options dialog's file browse).
+class CorbeldrawResourceScope {
+public:
+    CorbeldrawResourceScope();
+    ~CorbeldrawResourceScope();
+    CorbeldrawResourceScope(const CorbeldrawResourceScope&) = delete;
+    CorbeldrawResourceScope& operator=(const CorbeldrawResourceScope&) = delete;
+};

@@ -85,8 +85,17 @@ int CButton::GetCheck() const
 void CButton::SetCheck(int nCheck)
 {
   QAbstractButton* button = Button();
-  if (button && button->isCheckable())
-    button->setChecked(nCheck == BST_CHECKED);
+  if (!button || !button->isCheckable())
+    return;
+  // A radio button can be unchecked from code, as on Windows, though its group is exclusive.
+  QButtonGroup* group = nCheck != BST_CHECKED && button->isChecked() ? button->group() : nullptr;
+  if (group && group->exclusive()) {
+    group->setExclusive(false);
+    button->setChecked(false);
+    group->setExclusive(true);
+    return;
+  }
+  button->setChecked(nCheck == BST_CHECKED);
 }
 
 void CButton::Click()

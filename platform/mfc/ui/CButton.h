@@ -1,5 +1,6 @@
 // A button: push button, check box, radio button or group box by its style (BS_*). A click
-// tells the parent BN_CLICKED; setting the check from code tells nobody.
+// tells the parent BN_CLICKED; setting the check from code tells nobody, and may leave every
+// radio button of a group unchecked.
 #pragma once
 
 #include "CWnd.h"

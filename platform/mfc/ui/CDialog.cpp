@@ -103,9 +103,17 @@ void CDialog::PressButton(int nID)
   SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(button ? button->m_hWnd : nullptr));
 }
 
-BOOL CDialog::OnInitDialog() { return TRUE; }
+BOOL CDialog::OnInitDialog()
+{
+  UpdateData(FALSE);
+  return TRUE;
+}
 
-void CDialog::OnOK() { EndDialog(IDOK); }
+void CDialog::OnOK()
+{
+  if (UpdateData(TRUE))
+    EndDialog(IDOK);
+}
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 

@@ -1,7 +1,8 @@
 // A modal dialog. DoModal makes the dialog's window, runs OnInitDialog (where a dialog makes
 // and fills its controls) and hands the dialog to the modal answerer (CModalAnswerer.h): a
 // person or a script. The OK and Cancel buttons (IDOK, IDCANCEL) run OnOK and OnCancel, which
-// end the dialog unless a derived dialog refuses.
+// end the dialog unless a derived dialog refuses. The base OnInitDialog puts the members into
+// the controls (UpdateData(FALSE)) and the base OnOK takes them back before the dialog ends.
 #pragma once
 
 #include "CWnd.h"

@@ -8,6 +8,7 @@
 #include <QMimeData>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 void COleDataSource::CacheGlobalData(CLIPFORMAT cfFormat, const std::vector<char>& block)
@@ -15,10 +16,21 @@ void COleDataSource::CacheGlobalData(CLIPFORMAT cfFormat, const std::vector<char
   m_blocks[cfFormat] = block;
 }
 
+void COleDataSource::CacheText(const CString& text)
+{
+  const auto* bytes = reinterpret_cast<const char*>(text.GetString());
+  m_blocks[CF_UNICODETEXT].assign(bytes, bytes + (text.GetLength() + 1) * sizeof(wchar_t));
+}
+
 QMimeData* COleDataSource::MakeMimeData() const
 {
   auto* data = new QMimeData;
-  if (auto text = m_blocks.find(CF_TEXT); text != m_blocks.end()) {
+  if (auto wide = m_blocks.find(CF_UNICODETEXT); wide != m_blocks.end()) {
+    std::wstring text(wide->second.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), wide->second.data(), text.size() * sizeof(wchar_t));
+    text.resize(std::wcslen(text.c_str()));
+    data->setText(QString::fromStdWString(text));
+  } else if (auto text = m_blocks.find(CF_TEXT); text != m_blocks.end()) {
     const std::vector<char>& block = text->second;
     const std::string bytes(block.data(), strnlen(block.data(), block.size()));
     std::wstring wide;

@@ -1,7 +1,9 @@
 // Data offered to the clipboard or to a drag: blocks of bytes, one per clipboard format. Text
-// (CF_TEXT) is held as GBK bytes and offered to other programs as plain text.
+// (CF_TEXT) is held as GBK bytes, wide text (CF_UNICODETEXT) as wide characters; either is
+// offered to other programs as plain text, the wide one first.
 #pragma once
 
+#include "CString.h"
 #include "OleDataExchange.h"
 
 #include <map>
@@ -13,6 +15,8 @@ class COleDataSource {
 public:
   // The block is copied; it is read up to its first NUL.
   void CacheGlobalData(CLIPFORMAT cfFormat, const std::vector<char>& block);
+  // A wide text as a CF_UNICODETEXT block, its NUL included.
+  void CacheText(const CString& text);
   BOOL HasData(CLIPFORMAT cfFormat) const { return m_blocks.count(cfFormat) != 0; }
   // Puts the data on the clipboard, which takes the source over: a source made with new is
   // deleted here, as the clipboard releases it.

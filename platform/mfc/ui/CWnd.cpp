@@ -2,6 +2,7 @@
 
 #include "MouseCapture.h"
 
+#include "CDataExchange.h"
 #include "CFont.h"
 #include "CWndEventBridge.h"
 #include "QtText.h"
@@ -321,6 +322,15 @@ UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
     *lpTrans = ok;
   return ok ? static_cast<UINT>(value) : 0;
 }
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+  CDataExchange dx(this, bSaveAndValidate);
+  DoDataExchange(&dx);
+  return TRUE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
 
 void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
 {

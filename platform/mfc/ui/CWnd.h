@@ -19,6 +19,7 @@
 #include <vector>
 #include <memory>
 
+class CDataExchange;
 class CFont;
 class CWndEventBridge;
 class QTimer;
@@ -79,6 +80,10 @@ public:
   UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
   void CheckDlgButton(int nIDButton, UINT nCheck);
   UINT IsDlgButtonChecked(int nIDButton) const;
+
+  // Exchanges the window's data with its controls (DoDataExchange): from the controls into the
+  // members when bSaveAndValidate, else from the members into the controls.
+  BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
   // The font the window's text is drawn in; the caller keeps the font alive.
   void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -142,6 +147,8 @@ protected:
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
   // Tells the parent of a control's change by WM_COMMAND.
   void NotifyParent(UINT nCode);
+  // The window's members and their controls, pair by pair (DDX_* of CDataExchange.h).
+  virtual void DoDataExchange(CDataExchange* pDX);
 
 public:
   HWND m_hWnd;

@@ -8,6 +8,8 @@ typedef DWORD DROPEFFECT;
 
 // Text in the ANSI code page (GBK), ending in a NUL byte.
 #define CF_TEXT 1
+// Text in wide characters (wchar_t), ending in a NUL character.
+#define CF_UNICODETEXT 13
 
 #define DROPEFFECT_NONE 0U
 #define DROPEFFECT_COPY 1U

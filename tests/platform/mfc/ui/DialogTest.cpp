@@ -1,6 +1,7 @@
 // Modal dialogs answered by a script: the answer acts on the dialog as a user would, a dialog
 // that refuses OK stays open for the next answer, an empty script cancels.
 #include "CButton.h"
+#include "CDataExchange.h"
 #include "CDialog.h"
 #include "CEdit.h"
 #include "CFileDialog.h"
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -272,4 +274,83 @@ TEST(DialogTest, DialogFitsItsControlsAndOpensOverItsOwner)
   EXPECT_NEAR(frame.center().x(), 600, 2);
   EXPECT_NEAR(frame.center().y(), 450, 2);
   owner.DestroyWindow();
+}
+
+namespace {
+
+// A text, a check and a group of three radios exchanged with members; a second group after it
+// shows where the first one ends.
+class ExchangeDialog : public CDialog {
+public:
+  ExchangeDialog() : CDialog(153, nullptr) {}
+  BOOL OnInitDialog() override
+  {
+    m_edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 30), this, 1010);
+    m_check.Create(L"编组", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, CRect(10, 40, 110, 60), this, 1011);
+    for (int i = 0; i < 3; ++i)
+      m_radios[i].Create(L"r", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP : 0),
+                         CRect(10, 70 + 25 * i, 110, 90 + 25 * i), this, 1020 + i);
+    m_other.Create(L"o", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP, CRect(10, 150, 110, 170), this, 1030);
+    m_ok.Create(L"确定", WS_CHILD | WS_VISIBLE, CRect(10, 180, 80, 200), this, IDOK);
+    return CDialog::OnInitDialog();
+  }
+  void DoDataExchange(CDataExchange* pDX) override
+  {
+    DDX_Text(pDX, 1010, m_text);
+    DDX_Check(pDX, 1011, m_checked);
+    DDX_Radio(pDX, 1020, m_choice);
+    DDX_Text(pDX, 1099, m_missing);
+  }
+  CEdit m_edit;
+  CButton m_check, m_radios[3], m_other, m_ok;
+  CString m_text = L"盖梁";
+  CString m_missing = L"kept";
+  int m_checked = BST_CHECKED;
+  int m_choice = 0;
+};
+
+} // namespace
+
+// The base dialog puts the members into the controls when it opens and takes them back on OK;
+// a radio group is the buttons made after its first up to the next WS_GROUP.
+TEST(DialogTest, DataExchangeMovesMembersIntoControlsAndBackOnOk)
+{
+  struct Case {
+    int loaded;
+    std::vector<int> checkedAtOpen;
+    int clicked; // radio to click, -1 none
+    int saved;
+  };
+  const Case cases[] = {
+      {2, {0, 0, 1}, -1, 2},
+      {-1, {0, 0, 0}, -1, -1},
+      {-1, {0, 0, 0}, 1021, 1},
+      {0, {1, 0, 0}, 1022, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.loaded);
+    CScopedModalAnswerer script;
+    ExchangeDialog dialog;
+    dialog.m_choice = c.loaded;
+    script->QueueDialog([&](CDialog& d) {
+      auto& x = static_cast<ExchangeDialog&>(d);
+      CString text;
+      x.m_edit.GetWindowText(text);
+      EXPECT_EQ(text, CString(L"盖梁"));
+      EXPECT_EQ(x.m_check.GetCheck(), BST_CHECKED);
+      for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(x.m_radios[i].GetCheck(), c.checkedAtOpen[i]) << i;
+      x.m_other.Click();
+      if (c.clicked >= 0)
+        static_cast<CButton*>(x.GetDlgItem(c.clicked))->Click();
+      x.m_edit.SetWindowText(L"K12");
+      x.m_check.Click();
+      d.PressButton(IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_text, CString(L"K12"));
+    EXPECT_EQ(dialog.m_checked, BST_UNCHECKED);
+    EXPECT_EQ(dialog.m_choice, c.saved);
+    EXPECT_EQ(dialog.m_missing, CString(L"kept"));
+  }
 }

@@ -1,0 +1,3 @@
+#include "CAcUiDialog.h"
+
+CAcUiDialog::CAcUiDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {}
