@@ -330,6 +330,10 @@ public:
     double StirrupHeightAt(double x) const;
     // One line a stirrup position, and their spacings over the cap.
     void DrawElevationStirrups();
+    // The stirrups of an end part stand over the bent bottom-plate bar, their heights varying:
+    // the shortest and the longest of each end are dimensioned on their lines.
+    void DrawEndPartStirrupHeights();
+    void DrawEndPartStirrupHeights(const AcGeDoubleArray& positions, double inward);
     // The side-bar rows from the top down, drawing units.
     AcGeDoubleArray ElevationSideBarLevels() const;
     // The side-bar rows with their dots, arrows, leader fans and spacing chain; the bars of
