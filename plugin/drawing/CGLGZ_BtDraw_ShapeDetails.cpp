@@ -250,9 +250,15 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         DrawBarCallout(callout, &entry, 0);
         entry.GetExtents(0);
     }
-    // 5. The stirrups of the bar tables.
-    for (int e = tableStart; e < tableEnd; ++e) {
+    // 5. The stirrups of the bar tables, after the plan's stirrup kinds: each kind the table
+    // counts is detailed as the tables' stirrups are, so that every row has its detail. A kind
+    // whose stirrups the tables count alone has no row and no detail.
+    for (int e = hookedEnd; e < tableEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
+        if (e < tableStart && entry.nCount <= 0) {
+            MarkPlaced(entry);
+            continue;
+        }
         PlacementState(entry) = kStirrupGroup;
         entry.nDiameter = more.GetStirrupDiameter();
         MavUtils::selectLayer(L"04-钢筋");
