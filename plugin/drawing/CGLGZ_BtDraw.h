@@ -146,6 +146,10 @@ public:
     void DrawSkewSectionCallouts(const SkewSectionWork& w);
     void DrawStirrupKey(const SkewSectionWork& w);
     void DrawLPartStirrups(const SkewSectionWork& w);
+    // The heights of the section: the levels of its bars, and of an L part's, in chains beside
+    // the left face, the section's height further out, the whole height of an L-shaped section
+    // beside the right face and the L part's bars across its top.
+    void DrawSkewSectionHeights(const SkewSectionWork& w);
     void WriteGridText(const AcGePoint3d& at, const CString& text);
     void DrawCellFrame(double x, double top, double bottom);
     double ColumnSectionRise() const override;
