@@ -827,6 +827,62 @@ TEST_F(SkewColumnSections, TheLPartsStirrupsRunUpRoundItWithTheNextNumbers)
     EXPECT_GE(ones, model.GetEndFace().GetBarColumnCount() - 1);
 }
 
+// The heights of a section: its height 3 + 11 left of the left face, the levels of its bars
+// in a chain 3 + 6 left of it from the bottom to the top (on over an L part's top); an L-shaped
+// section's whole height 6 + 11 right of the right face and its L part's bars across its top.
+TEST_F(SkewColumnSections, HeightsBesideTheFacesAndTheLPartsBarsOverIt)
+{
+    for (const char* example : { "square-two-columns.glt", "l-section.glt" }) {
+        SCOPED_TRACE(example);
+        CGLGZ_BtDraw draw;
+        Prepare(draw, example);
+        FillColumnLengths(draw);
+        draw.GroupBarShapes();
+        MarkDrawn();
+        AcGePoint3d origin(100.0, 100.0, 0.0);
+        double depth = 0.0;
+        draw.DrawColumnSection(origin, model.GetSectionPositions()[0], 0, depth);
+        const double s2 = draw.m_dSectionScale;
+        const double l = origin.x - geometry.dWidth / s2 / 2.0;
+        const double r = origin.x + geometry.dWidth / s2 / 2.0;
+        const double lh = geometry.dLHeight / s2;
+        double top = -1e9;
+        for (const Segment& line : LinesOn(L"02-结构"))
+            if (std::fabs(std::fabs(line.b.x - line.a.x) - geometry.dWidth / s2) < 1e-6)
+                top = std::max(top, line.a.y);
+        const double bottom = top - geometry.dMiddleHeight / s2;
+        bool height = false;
+        bool whole = false;
+        double chainLow = 1e9;
+        double chainHigh = -1e9;
+        int across = 0;
+        for (AcDbObjectId id : Drawn()) {
+            ReadBack<AcDbAlignedDimension> d(id);
+            if (!d)
+                continue;
+            const AcGePoint3d a = d->xLine1Point();
+            const AcGePoint3d b = d->xLine2Point();
+            const double line = d->dimLinePoint().x;
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (l - 14.0)) < 1e-6)
+                height |= std::fabs(std::min(a.y, b.y) - bottom) < 1e-6 && std::fabs(std::max(a.y, b.y) - top) < 1e-6;
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (l - 9.0)) < 1e-6) {
+                chainLow = std::min({ chainLow, a.y, b.y });
+                chainHigh = std::max({ chainHigh, a.y, b.y });
+            }
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (r + 17.0)) < 1e-6)
+                whole |= std::fabs(std::min(a.y, b.y) - bottom) < 1e-6
+                    && std::fabs(std::max(a.y, b.y) - (top + lh)) < 1e-6;
+            if (std::fabs(a.y - b.y) < 1e-9 && std::fabs(d->dimLinePoint().y - (top + lh + 5.0)) < 1e-6)
+                ++across;
+        }
+        EXPECT_TRUE(height);
+        EXPECT_NEAR(chainLow, bottom, 1e-6);
+        EXPECT_NEAR(chainHigh, top + lh, 1e-6);
+        EXPECT_EQ(whole, lh > 0.0);
+        EXPECT_EQ(across > 0, lh > 0.0);
+    }
+}
+
 // The strengthening bars in the sections take the numbers reserved after the grouped marks: the
 // edge columns' top bars first, the middle columns' next (the edge columns' when they are the
 // same bars), the mid-span bottom bars last; a group the design lacks takes none.
