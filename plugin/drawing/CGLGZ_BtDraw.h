@@ -172,6 +172,8 @@ public:
     void DrawDetailCentreLines();
     void DrawDetailBars(CHLGZ_FaceInfo& face);
     void DrawDetailDimensions(CHLGZ_FaceInfo& face, int full);
+    // The chains of each support's bottom straight bars from its axis to the next.
+    void DrawSupportBarChains(CHLGZ_FaceInfo& face);
     void DrawDetailDimension(
         const AcGePoint3d& a, const AcGePoint3d& b, double offset, double textOffset, const CString& text);
     void DrawDetailChain(std::vector<double> xs, double y, double offset, double textOffset);
