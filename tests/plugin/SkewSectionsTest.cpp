@@ -707,6 +707,55 @@ TEST_F(SkewSkeletonDetail, CentreLinesOfOddAndWholeViewsAndAViewWithoutSupports)
         EXPECT_NE(t.text, L"骨架大样A");
 }
 
+// Each support's bottom straight bars lie in the span after its axis: a chain of measured
+// dimensions from the axis over the bar's ends to the next axis, on a level of its own under the
+// skeleton (the extension lines from 1 under it, the line 3 further down).
+TEST_F(SkewSkeletonDetail, EachSupportsBottomBarsAreChainedFromItsAxisToTheNext)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    draw.m_bHalfDrawing = 0;
+    MarkDrawn();
+    draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin);
+    struct Dim {
+        double a, b, y, line;
+    };
+    std::vector<Dim> dims;
+    for (AcDbObjectId id : Drawn())
+        if (ReadBack<AcDbAlignedDimension> d(id); d && std::fabs(d->xLine1Point().y - d->xLine2Point().y) < 1e-9)
+            dims.push_back({ std::min(d->xLine1Point().x, d->xLine2Point().x),
+                std::max(d->xLine1Point().x, d->xLine2Point().x), d->xLine1Point().y, d->dimLinePoint().y });
+    auto has = [&](double a, double b, double& level) {
+        for (const Dim& d : dims)
+            if (std::fabs(d.a - std::min(a, b)) < 1e-6 && std::fabs(d.b - std::max(a, b)) < 1e-6
+                && std::fabs(d.line - (d.y - 3.0)) < 1e-6 && d.y < draw.m_dDetailBottom) {
+                level = d.y;
+                return true;
+            }
+        return false;
+    };
+    const auto& supports = model.GetMainFace().GetSupports();
+    int chained = 0;
+    std::vector<double> levels;
+    for (int j = 0; j + 1 < draw.m_dDetailAxes.length() && j < supports.GetSize(); ++j)
+        for (INT_PTR b = 0; b < supports[j].GetLPMSteels().GetSize(); ++b) {
+            const AcGePoint3dArray& p = supports[j].GetLPMSteels()[b].GetFirstPoints();
+            ASSERT_GE(p.length(), 2);
+            double first = 0.0;
+            double last = 0.0;
+            EXPECT_TRUE(has(draw.m_dDetailAxes[j], p.first().x, first));
+            EXPECT_TRUE(has(p.last().x, draw.m_dDetailAxes[j + 1], last));
+            EXPECT_NEAR(first, last, 1e-9);
+            levels.push_back(first);
+            ++chained;
+        }
+    EXPECT_GT(chained, 0);
+    std::sort(levels.begin(), levels.end());
+    EXPECT_EQ(std::adjacent_find(levels.begin(), levels.end()), levels.end()) << "a level a bar";
+}
+
 // Bars in differing columns: where the columns differ, each bar's mark stands in its grid row
 // (lower bars from the section up, upper ones ending at the top row); where they agree, one "A"
 // a grid.
