@@ -255,7 +255,8 @@ int CGLGZ_BtDraw::DrawShapeDetails()
     // whose stirrups the tables count alone has no row and no detail.
     for (int e = hookedEnd; e < tableEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
-        if (e < tableStart && entry.nCount <= 0) {
+        const bool planKind = e < tableStart;
+        if (planKind && entry.nCount <= 0) {
             MarkPlaced(entry);
             continue;
         }
@@ -265,6 +266,14 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         if (entry.aPoints.length() <= 1) {
             acutPrintf(L"一个箍筋无法绘制大样!\n");
             MarkPlaced(entry);
+            continue;
+        }
+        if (planKind) {
+            // The plan kept the kind's shortest and longest plan width (drawing units); where
+            // they agree the callout shows the one length, in metres as the other marks hold it.
+            if (entry.dMaxLength - entry.dMinLength < 0.001 && entry.nCount > 0)
+                entry.dMinLength = entry.dMaxLength = entry.dTotalLength / entry.nCount;
+            DrawPlanStirrupKindDetail(entry);
             continue;
         }
         DrawStirrupDetail(entry);

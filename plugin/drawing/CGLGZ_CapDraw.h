@@ -654,6 +654,10 @@ public:
     void DrawSupportLowerBentBarDetail(CHLGZ_SteelCode& record);
     // A stirrup whole: its polyline and, unless the record has no hooks, the closing hooks.
     void DrawStirrupDetail(CHLGZ_SteelCode& record);
+    // The detail of a stirrup kind of the plan (at least two shape points): its mean length, its
+    // shape turned from the plan's (width down, height across) to the detail's (width across,
+    // height down), the stirrup with its callout off to the left and its segment labels.
+    void DrawPlanStirrupKindDetail(CHLGZ_SteelCode& record);
     // The slope 1:m of the segment from the corner P to Q as a small triangle of legs a and b
     // near Q; nothing for a vertical segment.
     void DrawSlopeTriangle(const AcGePoint3d& p, const AcGePoint3d& q, double a, double b, AcDbObjectIdArray& ids);
