@@ -146,6 +146,10 @@ public:
     void DrawSkewSectionCallouts(const SkewSectionWork& w);
     void DrawStirrupKey(const SkewSectionWork& w);
     void DrawLPartStirrups(const SkewSectionWork& w);
+    // The heights of the section: the levels of its bars, and of an L part's, in chains beside
+    // the left face, the section's height further out, the whole height of an L-shaped section
+    // beside the right face and the L part's bars across its top.
+    void DrawSkewSectionHeights(const SkewSectionWork& w);
     void WriteGridText(const AcGePoint3d& at, const CString& text);
     void DrawCellFrame(double x, double top, double bottom);
     double ColumnSectionRise() const override;
@@ -168,6 +172,8 @@ public:
     void DrawDetailCentreLines();
     void DrawDetailBars(CHLGZ_FaceInfo& face);
     void DrawDetailDimensions(CHLGZ_FaceInfo& face, int full);
+    // The chains of each support's bottom straight bars from its axis to the next.
+    void DrawSupportBarChains(CHLGZ_FaceInfo& face);
     void DrawDetailDimension(
         const AcGePoint3d& a, const AcGePoint3d& b, double offset, double textOffset, const CString& text);
     void DrawDetailChain(std::vector<double> xs, double y, double offset, double textOffset);

@@ -91,6 +91,8 @@ int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index,
     DrawStirrupKey(w);
     DrawLPartStirrups(w);
     DrawSkewSectionSideBars(w);
+    // 16. The further callouts and the heights.
+    DrawSkewSectionHeights(w);
     depth = origin.y - (w.lowerBase - kCellHeight * w.lowerRows);
     return 0;
 }
@@ -414,6 +416,59 @@ void CGLGZ_BtDraw::DrawLPartStirrups(const SkewSectionWork& w)
     DrawArrangementGrid(w.gridLeft, y, lColumns, 1, 1);
     for (int c = 1; c < lColumns; ++c)
         WriteGridText(ArrangementCell(w.gridLeft, y, c, 0, 1), L"1");
+}
+
+// The chain of levels stands 3 + 6 left of the left face, the section's height 3 + 11 left of
+// it; an L-shaped section's whole height 6 + 11 right of the right face, and the L part's bars'
+// chain 1 + 4 above its top.
+void CGLGZ_BtDraw::DrawSkewSectionHeights(const SkewSectionWork& w)
+{
+    const ColumnSectionWork& b = w.base;
+    MavUtils::selectLayer(L"08-标注");
+    // The main part's levels: its bottom, the lowest and the highest bar, the side-bar rows
+    // between them, its top (the layers of a plate's bars stand too close to be told apart).
+    std::vector<double> levels { b.bottom, b.top };
+    if (!b.bars.empty()) {
+        auto [low, high] = std::minmax_element(b.bars.begin(), b.bars.end(),
+            [](const ColumnSectionWork::Bar& x, const ColumnSectionWork::Bar& y) { return x.height < y.height; });
+        levels.push_back(b.Y(low->height));
+        levels.push_back(b.Y(high->height));
+    }
+    const AcGeDoubleArray sides = SideBarYs(b.top);
+    for (int i = 0; i < sides.length(); ++i)
+        levels.push_back(sides[i]);
+    // An L part's levels run on over the main part's top in the same chain: its side-bar rows,
+    // its top bar under its top, its top.
+    const double lTop = b.top + w.lHeight;
+    if (w.lHeight > 0.0) {
+        const double cover = m_pDesign->GetTopCover() / b.s2;
+        const double spacing = m_pDesign->GetMoreInfo().GetSideBarSpacing() / b.s2;
+        for (double y = lTop - cover - spacing; spacing > 0.0 && y > b.top + 1e-6; y -= spacing)
+            levels.push_back(y);
+        levels.push_back(lTop - cover);
+        levels.push_back(lTop);
+    }
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end(), [](double a, double c) { return std::fabs(a - c) < 1e-6; }),
+        levels.end());
+    AcGePoint2dArray points;
+    for (double y : levels)
+        points.append(AcGePoint2d(b.left, y));
+    DrawRebarCallout2d(points, -3.0, -6.0, 0, 11, nullptr, 0);
+    DrawDimension(At(b.left, b.bottom), At(b.left, b.top), -3.0, -11.0);
+    if (w.lHeight <= 0.0)
+        return;
+    // The whole height of an L-shaped section, and the L part's bars across its top (its side
+    // bars at the side cover inside either face).
+    DrawDimension(At(b.right, b.bottom), At(b.right, lTop), 6.0, 11.0);
+    const double right = std::min(b.left + m_pGeometry->dLWidth / b.s2, b.right);
+    const double inset = m_pDesign->GetSideCover() / b.s2;
+    AcGePoint2dArray across;
+    for (double x : { b.left, b.left + inset, right - inset, right })
+        across.append(AcGePoint2d(x, b.top));
+    // The last text stays over its short run, under the key row's first (empty) cell.
+    const AcGePoint2d last = across.last();
+    DrawRebarCallout2d(across, w.lHeight + 1.0, 4.0, 1, 11, &last, 1);
 }
 
 // The L part lifts the outline by its height, 13 and 3 more.

@@ -250,15 +250,30 @@ int CGLGZ_BtDraw::DrawShapeDetails()
         DrawBarCallout(callout, &entry, 0);
         entry.GetExtents(0);
     }
-    // 5. The stirrups of the bar tables.
-    for (int e = tableStart; e < tableEnd; ++e) {
+    // 5. The stirrups of the bar tables, after the plan's stirrup kinds: each kind the table
+    // counts is detailed as the tables' stirrups are, so that every row has its detail. A kind
+    // whose stirrups the tables count alone has no row and no detail.
+    for (int e = hookedEnd; e < tableEnd; ++e) {
         CHLGZ_SteelCode& entry = codes[e];
+        const bool planKind = e < tableStart;
+        if (planKind && entry.nCount <= 0) {
+            MarkPlaced(entry);
+            continue;
+        }
         PlacementState(entry) = kStirrupGroup;
         entry.nDiameter = more.GetStirrupDiameter();
         MavUtils::selectLayer(L"04-钢筋");
         if (entry.aPoints.length() <= 1) {
             acutPrintf(L"一个箍筋无法绘制大样!\n");
             MarkPlaced(entry);
+            continue;
+        }
+        if (planKind) {
+            // The plan kept the kind's shortest and longest plan width (drawing units); where
+            // they agree the callout shows the one length, in metres as the other marks hold it.
+            if (entry.dMaxLength - entry.dMinLength < 0.001 && entry.nCount > 0)
+                entry.dMinLength = entry.dMaxLength = entry.dTotalLength / entry.nCount;
+            DrawPlanStirrupKindDetail(entry);
             continue;
         }
         DrawStirrupDetail(entry);

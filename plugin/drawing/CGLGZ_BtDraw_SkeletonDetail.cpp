@@ -299,6 +299,7 @@ void CGLGZ_BtDraw::DrawDetailDimensions(CHLGZ_FaceInfo& face, int full)
             for (INT_PTR b = 0; b < support.GetLPTSteels().GetSize(); ++b)
                 left(support.GetLPTSteels()[b].GetLeftAxisDistance(), m_dDetailTop);
         }
+        DrawSupportBarChains(face);
     }
     // The plate bars' lengths along the detail: the top-plate bar's over it, the bottom-plate
     // bar's under it, each with the range over the columns.
@@ -314,5 +315,30 @@ void CGLGZ_BtDraw::DrawDetailDimensions(CHLGZ_FaceInfo& face, int full)
         DrawDetailChain(xs, m_dDetailBottom, -4.0, 0.0);
         DrawDetailDimension(At(plate.first().x, m_dDetailBottom), At(plate.last().x, m_dDetailBottom), -7.5, -1.0,
             ColumnLengthRange(face.GetLBLSteel()));
+    }
+}
+
+// The bottom straight bars of each support lie in the span after its axis: each gets the chain
+// from that axis to its ends and on to the next axis, a row a bar under the bars' lengths.
+void CGLGZ_BtDraw::DrawSupportBarChains(CHLGZ_FaceInfo& face)
+{
+    int row = m_nDetailBottomRows + 1;
+    for (int j = 0; j < face.GetSupports().GetSize() && j < m_dDetailAxes.length(); ++j) {
+        const CArray<CHLGZ_LPMSteel, const CHLGZ_LPMSteel&>& bars = face.GetSupports()[j].GetLPMSteels();
+        for (INT_PTR b = 0; b < bars.GetSize(); ++b) {
+            const AcGePoint3dArray& p = bars[b].GetFirstPoints();
+            if (p.length() < 2)
+                continue;
+            std::vector<double> xs { m_dDetailAxes[j], p.first().x, p.last().x };
+            if (j + 1 < m_dDetailAxes.length())
+                xs.push_back(m_dDetailAxes[j + 1]);
+            std::sort(xs.begin(), xs.end());
+            xs.erase(std::unique(xs.begin(), xs.end(), [](double a, double c) { return std::fabs(a - c) < 1e-6; }),
+                xs.end());
+            // Measured at a level of its own, so that the chain's line stands a row further out.
+            const double y = m_dDetailBottom - 4.5 - kRowPitch * row++;
+            for (size_t k = 0; k + 1 < xs.size(); ++k)
+                DrawDetailDimension(At(xs[k], y), At(xs[k + 1], y), -1.0, -3.0, CString());
+        }
     }
 }

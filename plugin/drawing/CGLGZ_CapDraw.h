@@ -330,6 +330,10 @@ public:
     double StirrupHeightAt(double x) const;
     // One line a stirrup position, and their spacings over the cap.
     void DrawElevationStirrups();
+    // The stirrups of an end part stand over the bent bottom-plate bar, their heights varying:
+    // the shortest and the longest of each end are dimensioned on their lines.
+    void DrawEndPartStirrupHeights();
+    void DrawEndPartStirrupHeights(const AcGeDoubleArray& positions, double inward);
     // The side-bar rows from the top down, drawing units.
     AcGeDoubleArray ElevationSideBarLevels() const;
     // The side-bar rows with their dots, arrows, leader fans and spacing chain; the bars of
@@ -650,6 +654,10 @@ public:
     void DrawSupportLowerBentBarDetail(CHLGZ_SteelCode& record);
     // A stirrup whole: its polyline and, unless the record has no hooks, the closing hooks.
     void DrawStirrupDetail(CHLGZ_SteelCode& record);
+    // The detail of a stirrup kind of the plan (at least two shape points): its mean length, its
+    // shape turned from the plan's (width down, height across) to the detail's (width across,
+    // height down), the stirrup with its callout off to the left and its segment labels.
+    void DrawPlanStirrupKindDetail(CHLGZ_SteelCode& record);
     // The slope 1:m of the segment from the corner P to Q as a small triangle of legs a and b
     // near Q; nothing for a vertical segment.
     void DrawSlopeTriangle(const AcGePoint3d& p, const AcGePoint3d& q, double a, double b, AcDbObjectIdArray& ids);

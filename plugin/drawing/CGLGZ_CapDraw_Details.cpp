@@ -617,3 +617,17 @@ void CGLGZ_CapDraw::DrawStirrupDetail(CHLGZ_SteelCode& record)
     DrawLine(secondEnd, secondEnd + leg, &id);
     record.aEntityIds.append(id);
 }
+
+void CGLGZ_CapDraw::DrawPlanStirrupKindDetail(CHLGZ_SteelCode& record)
+{
+    if (record.nCount > 0)
+        record.dAverageLength = record.dTotalLength / record.nCount;
+    for (AcGePoint3d& q : record.aPoints)
+        q.set(-q.y, -q.x, 0.0);
+    DrawStirrupDetail(record);
+    // The callout runs off to the left, clear of the width's label over the middle.
+    const AcGePoint3dArray& p = record.aPoints;
+    DrawBarCallout(MidPoint(p[0], MidPoint(p[0], p[1])), &record, 1);
+    AddSegmentLabels(record);
+    record.GetExtents(0);
+}

@@ -289,6 +289,53 @@ void CGLGZ_CapDraw::DrawElevationStirrups()
     SelectDimStyle(m_dScale);
     DrawRebarCallout2d(
         row, lh + (squareAbutment ? 0.0 : 2.0), 4.0, 1, 10 + lastAside, m_bHalfDrawing ? &cut : nullptr, 0);
+    // 7. The end parts' stirrups over the bent bars.
+    DrawEndPartStirrupHeights();
+}
+
+void CGLGZ_CapDraw::DrawEndPartStirrupHeights()
+{
+    DrawEndPartStirrupHeights(m_dLeftEndStirrups, 1.0);
+    // The right end part of a half drawing lies beyond its cut.
+    if (!m_bHalfDrawing)
+        DrawEndPartStirrupHeights(m_dRightEndStirrups, -1.0);
+}
+
+// Each position's stirrup runs between the top-plate and the bottom-plate bar; the shortest and
+// the longest are dimensioned on their own lines, the dimension line 3 toward the cap's middle.
+// A bottom that does not rise over the end part gives one height, and no dimension.
+void CGLGZ_CapDraw::DrawEndPartStirrupHeights(const AcGeDoubleArray& positions, double inward)
+{
+    constexpr double kTextSize = 3.0;
+    constexpr double kSameHeight = 1e-6;
+    int shortest = -1;
+    int longest = -1;
+    double least = 0.0;
+    double most = 0.0;
+    AcGePoint3dArray tops;
+    AcGePoint3dArray bottoms;
+    for (int i = 0; i < positions.length(); ++i) {
+        double top = 0.0;
+        double bottom = 0.0;
+        if (!StirrupLevelsAt(positions[i], top, bottom))
+            continue;
+        tops.append(At(positions[i], top));
+        bottoms.append(At(positions[i], bottom));
+        const double h = top - bottom;
+        if (shortest < 0 || h < least) {
+            least = h;
+            shortest = tops.length() - 1;
+        }
+        if (longest < 0 || h > most) {
+            most = h;
+            longest = tops.length() - 1;
+        }
+    }
+    if (shortest < 0 || most - least < kSameHeight)
+        return;
+    SelectDimStyle(m_dScale);
+    for (int i : { shortest, longest })
+        DrawDimension(bottoms[i], tops[i], 0.0, inward * kTextSize, nullptr, L"");
 }
 
 void CGLGZ_CapDraw::AddSideBarLengths(int bars, double drawn)

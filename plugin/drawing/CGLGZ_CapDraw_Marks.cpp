@@ -13,6 +13,7 @@ namespace {
 constexpr double kPi = 3.1415926535;
 constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kSlopeTolerance = 1e-6;
+constexpr double kOnMiddle = 0.01;
 constexpr double kLeaderLeg = 5.0;
 constexpr double kShelfRoom = 2.0;
 constexpr double kShelfGap = 0.25;
@@ -78,10 +79,20 @@ public:
     {
         if (how.placement != nullptr)
             at.transformBy(*how.placement);
+        // A span whose middle is the view's cut (an even number of supports drawn half) keeps
+        // its mark, moved wholly into the drawn half: the bar is marked nowhere else.
+        if (clippable && m_draw.m_bClipAtMiddle && std::fabs(at.x - m_middle) < kOnMiddle)
+            at.x = m_middle - HalfWidth(number);
         Write(at, number, below, 0.0, clippable);
         if (!clippable || how.primedRise <= 0.0 || Clipped(at, clippable) || number.IsEmpty())
             return;
         Write(AcGePoint3d(at.x, at.y + how.primedRise, 0.0), number + L"'", below, 0.0, clippable);
+    }
+
+    // Half the width of the mark "N" + number as the label texts write it.
+    double HalfWidth(const CString& number) const
+    {
+        return (number.GetLength() + 1) * m_draw.m_dLabelHeight * m_draw.m_dWidthFactor / 2.0;
     }
 
     bool Clipped(const AcGePoint3d& at, bool clippable) const

@@ -329,24 +329,15 @@ int CGLGZ_EtDraw::DrawStirrupDetails()
         CHLGZ_SteelCode& record = m_steelCodes[i];
         PlacementState(record) = 5;
         record.nDiameter = more.GetStirrupDiameter();
-        if (record.nCount > 0)
-            record.dAverageLength = record.dTotalLength / record.nCount;
-        // The plan gives the width down and the height across; the detail shows the width
-        // across and the height down, as its segment labels read them.
-        for (AcGePoint3d& q : record.aPoints)
-            q.set(-q.y, -q.x, 0.0);
-        const AcGePoint3dArray& p = record.aPoints;
-        if (p.length() < 2) {
+        if (record.aPoints.length() < 2) {
+            if (record.nCount > 0)
+                record.dAverageLength = record.dTotalLength / record.nCount;
             acutPrintf(L"一个箍筋无法绘制大样!\n");
             run.withoutDetail.push_back(i);
             continue;
         }
         MavUtils::selectLayer(L"04-钢筋");
-        DrawStirrupDetail(record);
-        // The callout runs off to the left, clear of the width's label over the middle.
-        DrawBarCallout(MidPoint(p[0], MidPoint(p[0], p[1])), &record, 1);
-        AddSegmentLabels(record);
-        record.GetExtents(0);
+        DrawPlanStirrupKindDetail(record);
         record.aFurtherPoints = record.aPoints;
         record.aPoints.setLogicalLength(0);
     }

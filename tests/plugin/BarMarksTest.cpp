@@ -226,16 +226,12 @@ TEST_F(BarMarks, AViewClippedAtItsMiddleKeepsOnlyMarksLeftOfItAndTheFirstOfASing
 }
 
 // Two supports round the middle of a cut view: the plate marks of the span between them fall on
-// the middle unless the drawing moves them left (the normal-section drawing by 2), and a mark on
-// the middle is not written.
-TEST_F(BarMarks, AMarkOnTheMiddleOfACutViewIsLeftOut)
+// the middle unless the drawing moves them left (the normal-section drawing by 2). A mark on the
+// middle is still written, moved left so that it ends on the middle: the bar has no other mark.
+TEST_F(BarMarks, AMarkOnTheMiddleOfACutViewMovesIntoTheDrawnHalf)
 {
-    struct Case {
-        double plateShift;
-        std::vector<std::wstring> kept;
-    } cases[] = { { 2.0, { L"N1", L"N2" } }, { 0.0, {} } };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.plateShift);
+    for (double plateShift : { 2.0, 0.0 }) {
+        SCOPED_TRACE(plateShift);
         app().docManager().newDocument();
         CGLGZ_EtDraw draw;
         Prepare(draw);
@@ -246,14 +242,17 @@ TEST_F(BarMarks, AMarkOnTheMiddleOfACutViewIsLeftOut)
         SetBar(face.GetLTLSteel(), L"1", {});
         SetBar(face.GetLBLSteel(), L"2", {});
         CGLGZ_CapDraw::BarMarkStyle style;
-        style.plateShift = c.plateShift;
+        style.plateShift = plateShift;
         draw.m_bClipAtMiddle = 1;
         draw.DrawBarMarks(lines, face, 0, style);
         std::vector<std::wstring> texts;
-        for (const DrawnLabel& t : LabelsOf(L"N"))
+        for (const DrawnLabel& t : LabelsOf(L"N")) {
             texts.push_back(t.text);
+            const double x = plateShift > 0.0 ? 50.0 - plateShift : 50.0 - draw.m_dLabelHeight * draw.m_dWidthFactor;
+            EXPECT_NEAR(t.alignment.x, x, 1e-9) << std::string(t.text.begin(), t.text.end());
+        }
         std::sort(texts.begin(), texts.end());
-        EXPECT_EQ(texts, c.kept);
+        EXPECT_EQ(texts, (std::vector<std::wstring> { L"N1", L"N2" }));
     }
 }
 

@@ -200,6 +200,48 @@ TEST_F(Elevation, StirrupLinesStandAtThePlansPositions)
     }
 }
 
+// Over an end part the bottom-plate bar is bent, and the stirrups there vary in height: the
+// shortest and the longest of each end are dimensioned on their own lines, the dimension line 3
+// toward the middle. A flat bottom (abutment cap) gets none.
+TEST_F(Elevation, EndPartStirrupsShowTheirShortestAndLongestHeight)
+{
+    for (const char* example : { "sample.glt", "abutment.glt" }) {
+        SCOPED_TRACE(example);
+        app().docManager().newDocument();
+        CGLGZ_EtDraw draw;
+        Prepare(example, draw);
+        ASSERT_EQ(draw.DrawElevation(), 1);
+        for (int end = 0; end < 2; ++end) {
+            const AcGeDoubleArray& list = end == 0 ? draw.m_dLeftEndStirrups : draw.m_dRightEndStirrups;
+            const double inward = end == 0 ? 3.0 : -3.0;
+            double least = 1e300, most = -1e300, xLeast = 0.0, xMost = 0.0;
+            for (int i = 0; i < list.length(); ++i) {
+                const double h = draw.StirrupHeightAt(list[i]);
+                if (h < least)
+                    least = h, xLeast = list[i];
+                if (h > most)
+                    most = h, xMost = list[i];
+            }
+            std::vector<double> measured;
+            for (const Dim& d : Dims())
+                if (std::fabs(d.x1.x - d.x2.x) < kTol && std::fabs(d.line.x - d.x1.x - inward) < kTol)
+                    for (double x : { xLeast, xMost })
+                        if (std::fabs(d.x1.x - x) < kTol)
+                            measured.push_back(std::fabs(d.x2.y - d.x1.y) * s);
+            if (draw.m_bAbutment) {
+                EXPECT_TRUE(measured.empty());
+                continue;
+            }
+            ASSERT_FALSE(list.isEmpty());
+            ASSERT_GT(most - least, 1.0);
+            ASSERT_EQ(measured.size(), 2u);
+            std::sort(measured.begin(), measured.end());
+            EXPECT_NEAR(measured[0], least, 1e-6);
+            EXPECT_NEAR(measured[1], most, 1e-6);
+        }
+    }
+}
+
 // One bar line a side-bar row, at the design's spacings down from the top cover, from end to
 // end of the outline with a dot inside each end (a half drawing's rows run to its cut without
 // one); the rows under the middle of the height fanned at their left ends, those over it at

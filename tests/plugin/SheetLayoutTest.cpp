@@ -291,13 +291,13 @@ void OtherMode(CBent_PierInfo& d, CBent_BasicGeometry&)
 
 const Corpus kCorpus[] = {
     { "sample", "sample.glt", {}, { 2, 1, 15, 170 } },
-    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 104 } },
-    { "abutment", "abutment.glt", {}, { 4, 1, 10, 149 } },
-    { "l-section", "l-section.glt", {}, { 0, 0, 10, 89 } },
+    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 106 } },
+    { "abutment", "abutment.glt", {}, { 4, 1, 10, 152 } },
+    { "l-section", "l-section.glt", {}, { 0, 0, 10, 93 } },
     { "sample-whole", "sample.glt", Whole, { 2, 1, 15, 170 } },
     { "abutment-whole", "abutment.glt", Whole, { 4, 1, 12, 234 } },
     { "sample-mode1", "sample.glt", OtherMode, { 1, 2, 10, 122 } },
-    { "abutment-mode0", "abutment.glt", OtherMode, { 20, 3, 14, 103 } },
+    { "abutment-mode0", "abutment.glt", OtherMode, { 20, 3, 14, 105 } },
 };
 
 TEST_F(SheetLayout, NoItemOffItsSheetInTheTitleTableOrOnAnotherAndNoTextOnAText)

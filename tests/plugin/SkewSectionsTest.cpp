@@ -645,13 +645,15 @@ TEST_F(SkewSkeletonDetail, PlacedWhereTheLayoutPutsItWithCentreLinesAndRanges)
     const std::vector<std::wstring> dims = DimensionTexts();
     EXPECT_NE(std::find(dims.begin(), dims.end(), std::wstring(range.GetString()) + L"/2"), dims.end());
     // The second marks go through the detail's translation: the plate bars' mark of the span
-    // between the two supports falls on the middle of the half view and is left out.
+    // between the two supports falls on the middle of the half view and is moved left of it.
     MarkDrawn();
     draw.DrawBarMarks(1, 0);
+    int plateMarks = 0;
     for (const Text& t : TextsDrawn()) {
-        EXPECT_NE(t.text, L"N1");
+        plateMarks += t.text == L"N1" ? 1 : 0;
         EXPECT_LT(t.at.x, draw.m_dDetailMiddle) << std::string(t.text.begin(), t.text.end());
     }
+    EXPECT_EQ(plateMarks, 1);
 }
 
 // Three supports in a half view: only the lines at or left of the middle, and no span centre
@@ -703,6 +705,55 @@ TEST_F(SkewSkeletonDetail, CentreLinesOfOddAndWholeViewsAndAViewWithoutSupports)
     EXPECT_TRUE(CentreLines().empty());
     for (const Text& t : TextsDrawn())
         EXPECT_NE(t.text, L"骨架大样A");
+}
+
+// Each support's bottom straight bars lie in the span after its axis: a chain of measured
+// dimensions from the axis over the bar's ends to the next axis, on a level of its own under the
+// skeleton (the extension lines from 1 under it, the line 3 further down).
+TEST_F(SkewSkeletonDetail, EachSupportsBottomBarsAreChainedFromItsAxisToTheNext)
+{
+    CGLGZ_BtDraw draw;
+    Prepare(draw, "square-two-columns.glt");
+    FillColumnLengths(draw);
+    draw.GroupBarShapes();
+    draw.m_bHalfDrawing = 0;
+    MarkDrawn();
+    draw.DrawSkeletonDetail(draw.m_ptsSheetOrigins, AcGePoint3d::kOrigin);
+    struct Dim {
+        double a, b, y, line;
+    };
+    std::vector<Dim> dims;
+    for (AcDbObjectId id : Drawn())
+        if (ReadBack<AcDbAlignedDimension> d(id); d && std::fabs(d->xLine1Point().y - d->xLine2Point().y) < 1e-9)
+            dims.push_back({ std::min(d->xLine1Point().x, d->xLine2Point().x),
+                std::max(d->xLine1Point().x, d->xLine2Point().x), d->xLine1Point().y, d->dimLinePoint().y });
+    auto has = [&](double a, double b, double& level) {
+        for (const Dim& d : dims)
+            if (std::fabs(d.a - std::min(a, b)) < 1e-6 && std::fabs(d.b - std::max(a, b)) < 1e-6
+                && std::fabs(d.line - (d.y - 3.0)) < 1e-6 && d.y < draw.m_dDetailBottom) {
+                level = d.y;
+                return true;
+            }
+        return false;
+    };
+    const auto& supports = model.GetMainFace().GetSupports();
+    int chained = 0;
+    std::vector<double> levels;
+    for (int j = 0; j + 1 < draw.m_dDetailAxes.length() && j < supports.GetSize(); ++j)
+        for (INT_PTR b = 0; b < supports[j].GetLPMSteels().GetSize(); ++b) {
+            const AcGePoint3dArray& p = supports[j].GetLPMSteels()[b].GetFirstPoints();
+            ASSERT_GE(p.length(), 2);
+            double first = 0.0;
+            double last = 0.0;
+            EXPECT_TRUE(has(draw.m_dDetailAxes[j], p.first().x, first));
+            EXPECT_TRUE(has(p.last().x, draw.m_dDetailAxes[j + 1], last));
+            EXPECT_NEAR(first, last, 1e-9);
+            levels.push_back(first);
+            ++chained;
+        }
+    EXPECT_GT(chained, 0);
+    std::sort(levels.begin(), levels.end());
+    EXPECT_EQ(std::adjacent_find(levels.begin(), levels.end()), levels.end()) << "a level a bar";
 }
 
 // Bars in differing columns: where the columns differ, each bar's mark stands in its grid row
@@ -823,6 +874,62 @@ TEST_F(SkewColumnSections, TheLPartsStirrupsRunUpRoundItWithTheNextNumbers)
         EXPECT_EQ(marks[1], L"N" + std::to_wstring(last + (same ? 1 : 2)));
     }
     EXPECT_GE(ones, model.GetEndFace().GetBarColumnCount() - 1);
+}
+
+// The heights of a section: its height 3 + 11 left of the left face, the levels of its bars
+// in a chain 3 + 6 left of it from the bottom to the top (on over an L part's top); an L-shaped
+// section's whole height 6 + 11 right of the right face and its L part's bars across its top.
+TEST_F(SkewColumnSections, HeightsBesideTheFacesAndTheLPartsBarsOverIt)
+{
+    for (const char* example : { "square-two-columns.glt", "l-section.glt" }) {
+        SCOPED_TRACE(example);
+        CGLGZ_BtDraw draw;
+        Prepare(draw, example);
+        FillColumnLengths(draw);
+        draw.GroupBarShapes();
+        MarkDrawn();
+        AcGePoint3d origin(100.0, 100.0, 0.0);
+        double depth = 0.0;
+        draw.DrawColumnSection(origin, model.GetSectionPositions()[0], 0, depth);
+        const double s2 = draw.m_dSectionScale;
+        const double l = origin.x - geometry.dWidth / s2 / 2.0;
+        const double r = origin.x + geometry.dWidth / s2 / 2.0;
+        const double lh = geometry.dLHeight / s2;
+        double top = -1e9;
+        for (const Segment& line : LinesOn(L"02-结构"))
+            if (std::fabs(std::fabs(line.b.x - line.a.x) - geometry.dWidth / s2) < 1e-6)
+                top = std::max(top, line.a.y);
+        const double bottom = top - geometry.dMiddleHeight / s2;
+        bool height = false;
+        bool whole = false;
+        double chainLow = 1e9;
+        double chainHigh = -1e9;
+        int across = 0;
+        for (AcDbObjectId id : Drawn()) {
+            ReadBack<AcDbAlignedDimension> d(id);
+            if (!d)
+                continue;
+            const AcGePoint3d a = d->xLine1Point();
+            const AcGePoint3d b = d->xLine2Point();
+            const double line = d->dimLinePoint().x;
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (l - 14.0)) < 1e-6)
+                height |= std::fabs(std::min(a.y, b.y) - bottom) < 1e-6 && std::fabs(std::max(a.y, b.y) - top) < 1e-6;
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (l - 9.0)) < 1e-6) {
+                chainLow = std::min({ chainLow, a.y, b.y });
+                chainHigh = std::max({ chainHigh, a.y, b.y });
+            }
+            if (std::fabs(a.x - b.x) < 1e-9 && std::fabs(line - (r + 17.0)) < 1e-6)
+                whole |= std::fabs(std::min(a.y, b.y) - bottom) < 1e-6
+                    && std::fabs(std::max(a.y, b.y) - (top + lh)) < 1e-6;
+            if (std::fabs(a.y - b.y) < 1e-9 && std::fabs(d->dimLinePoint().y - (top + lh + 5.0)) < 1e-6)
+                ++across;
+        }
+        EXPECT_TRUE(height);
+        EXPECT_NEAR(chainLow, bottom, 1e-6);
+        EXPECT_NEAR(chainHigh, top + lh, 1e-6);
+        EXPECT_EQ(whole, lh > 0.0);
+        EXPECT_EQ(across > 0, lh > 0.0);
+    }
 }
 
 // The strengthening bars in the sections take the numbers reserved after the grouped marks: the
