@@ -306,6 +306,29 @@ void Stretch(CBent_PierInfo& d, CBent_BasicGeometry& g, double factor)
     for (INT_PTR i = 0; i < d.GetSupportDistances().GetSize(); ++i)
         d.GetSupportDistances()[i] *= factor;
 }
+// n supports over the same stretch as the example's: the first where it was, the others evenly
+// up to where its last stood (one alone halfway); each face with as many; the column sections
+// that would name no place left out.
+void Supports(CBent_PierInfo& d, int n)
+{
+    CArray<double, const double&>& distances = d.GetSupportDistances();
+    double reach = 0.0;
+    for (INT_PTR i = 1; i < distances.GetSize(); ++i)
+        reach += distances[i];
+    const double first = distances[0];
+    distances.RemoveAll();
+    distances.Add(n == 1 ? first + reach / 2.0 : first);
+    for (int i = 1; i < n; ++i)
+        distances.Add(reach / (n - 1));
+    d.GetMainFace().SetSupportCount(n);
+    d.GetEndFace().SetSupportCount(n);
+    for (INT_PTR i = 0; i < d.GetFaceList().GetSize(); ++i)
+        d.GetFaceList()[i].SetSupportCount(n);
+    CArray<int, const int&>& sections = d.GetSectionPositions();
+    for (INT_PTR i = sections.GetSize() - 1; i >= 0; --i)
+        if (sections[i] >= 2 * n)
+            sections.RemoveAt(i);
+}
 void NoStrengthening(CBent_PierInfo& d)
 {
     CBent_ExtendSteel& steel = d.GetExtendSteel();
@@ -318,8 +341,8 @@ void NoStrengthening(CBent_PierInfo& d)
 
 // The examples, the sample (pier, three supports), the square pier cap (two supports), the
 // abutment (four supports) and the L section (two supports), in both modes, half and whole,
-// skewed from 0 to 45 degrees, with nine column sections, longer and shorter, with and without
-// strengthening bars. A square cap is drawn in skew sections only (the normal sections refuse
+// skewed from 0 to 45 degrees, with nine column sections, on 1 to 9 supports, longer and
+// shorter, with and without strengthening bars. A square cap is drawn in skew sections only (the normal sections refuse
 // it), so no square variant is drawn in mode 0.
 const Corpus kCorpus[] = {
     { "sample", "sample.glt", {}, { 0, 0, 0, 81 } },
@@ -363,6 +386,18 @@ const Corpus kCorpus[] = {
         { 0, 0, 0, 36 } },
     { "square-short", "square-two-columns.glt", [](CBent_PierInfo& d, CBent_BasicGeometry& g) { Stretch(d, g, 0.7); },
         { 0, 0, 0, 46 } },
+    { "sample-1-support", "sample.glt", [](CBent_PierInfo& d, CBent_BasicGeometry&) { Supports(d, 1); },
+        { 0, 0, 0, 41 } },
+    { "sample-2-supports-mode1", "sample.glt",
+        [](CBent_PierInfo& d, CBent_BasicGeometry&) { Supports(d, 2), Mode(d, 1); }, { 0, 0, 0, 51 } },
+    { "sample-5-supports", "sample.glt", [](CBent_PierInfo& d, CBent_BasicGeometry&) { Supports(d, 5); },
+        { 0, 0, 0, 160 } },
+    { "abutment-6-supports-whole", "abutment.glt",
+        [](CBent_PierInfo& d, CBent_BasicGeometry& g) { Supports(d, 6), Whole(d, g); }, { 0, 0, 0, 476 } },
+    { "sample-9-supports-mode1", "sample.glt",
+        [](CBent_PierInfo& d, CBent_BasicGeometry&) { Supports(d, 9), Mode(d, 1); }, { 0, 0, 0, 404 } },
+    { "abutment-9-supports-mode0", "abutment.glt",
+        [](CBent_PierInfo& d, CBent_BasicGeometry&) { Supports(d, 9), Mode(d, 0); }, { 0, 0, 0, 74 } },
     { "sample-no-strengthening", "sample.glt", [](CBent_PierInfo& d, CBent_BasicGeometry&) { NoStrengthening(d); },
         { 0, 0, 0, 81 } },
     { "abutment-no-strengthening-mode0", "abutment.glt",
