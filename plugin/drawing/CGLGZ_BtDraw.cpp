@@ -113,6 +113,7 @@ int CGLGZ_BtDraw::DrawViews(int full)
     WriteSectionStirrupMarks();
 
     // 14. The skeleton detail.
+    m_drawnItems.BeginItem(L"骨架大样A");
     const size_t beforeDetail = ModelSpaceEntityCount();
     if (!DrawSkeletonDetail(m_ptsSheetOrigins, corner))
         return 0;

@@ -216,6 +216,7 @@ public:
     struct SectionStirrupAnchor {
         AcGePoint3d at;
         int stirrup = 0;
+        int section = 0;
     };
     std::vector<SectionStirrupAnchor> m_sectionStirrupAnchors;
     void WriteSectionStirrupMarks();

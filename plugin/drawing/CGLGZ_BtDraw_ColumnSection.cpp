@@ -15,6 +15,8 @@
 struct CGLGZ_BtDraw::SkewSectionWork {
     ColumnSectionWork base;
     int support = 0;
+    // The section's index in the design's list.
+    int index = 0;
     // The most strengthening rows of a column at the top and at the bottom.
     int topRows = 0;
     int bottomRows = 0;
@@ -72,6 +74,7 @@ int CGLGZ_BtDraw::DrawColumnSection(AcGePoint3d& origin, int support, int index,
         return 0;
     SkewSectionWork w;
     w.support = support;
+    w.index = index;
     w.base.origin = origin;
     w.base.code = support;
     w.base.s2 = m_dSectionScale;
@@ -367,7 +370,7 @@ void CGLGZ_BtDraw::DrawStirrupKey(const SkewSectionWork& w)
             continue;
         const double y = middle - kMarkPitch * static_cast<double>(marked.size());
         marked.push_back(record);
-        m_sectionStirrupAnchors.push_back({ At(l + kMarkInset, y), static_cast<int>(i) });
+        m_sectionStirrupAnchors.push_back({ At(l + kMarkInset, y), static_cast<int>(i), w.index });
     }
 }
 
@@ -568,6 +571,7 @@ void CGLGZ_BtDraw::WriteSectionStirrupMarks()
             continue;
         CString text;
         text.Format(L"N%s", m_steelCodes[record].FormatMark().GetString());
+        m_drawnItems.BeginItem(ItemName(L"截面", anchor.section + 1));
         AcDbObjectId id;
         AddLabelText(id, anchor.at, text, 0, kQuarterTurn, 0);
     }

@@ -16,7 +16,11 @@
 #include "aced.h"
 
 #include <cmath>
+#include <algorithm>
 #include <iterator>
+#include <numeric>
+#include <set>
+#include <vector>
 
 CGLGZ_CapDraw::CGLGZ_CapDraw(const CapDrawDefaults& defaults)
     : m_bConvertMeasuredDistance(defaults.convertMeasuredDistance)
@@ -124,11 +128,15 @@ void CGLGZ_CapDraw::TakeSupportBlock()
 
 void CGLGZ_CapDraw::FinishSheets(int drawAll)
 {
-    DrawSheetTitles();
+    AddDetailItems();
+    // The notes first: they keep their place by the title block, and the items of a complete
+    // set find theirs around them; a sheet the items open gets its notes as it opens.
+    DrawNotesFrom(0);
+    if (drawAll && m_bSettleItems)
+        SettleItems();
+    DrawTitleBlocks();
     if (drawAll)
         MaskCollectedTexts();
-    for (INT_PTR i = 0; i < m_steelCodes.GetSize(); ++i)
-        m_drawnItems.AddItem(L"大样" + m_steelCodes[i].FormatMark(), m_steelCodes[i].aEntityIds);
 }
 
 int CGLGZ_CapDraw::DecideAbutment()
@@ -165,4 +173,22 @@ double CGLGZ_CapDraw::WeldLengthFor(double outerDiameter) const
     if (m_dWeldLength > 1.0)
         return m_dWeldLength;
     return outerDiameter * (m_pDesign->GetMoreInfo().GetWeldType() != 0 ? 10.0 : 5.0);
+}
+
+void CGLGZ_CapDraw::AddDetailItems()
+{
+    // A detail hung under another or set beside it has its entities in that one's list too:
+    // each entity belongs to the largest detail that holds it.
+    std::vector<INT_PTR> order(static_cast<size_t>(m_steelCodes.GetSize()));
+    std::iota(order.begin(), order.end(), INT_PTR(0));
+    std::stable_sort(order.begin(), order.end(),
+        [&](INT_PTR a, INT_PTR b) { return m_steelCodes[a].aEntityIds.length() > m_steelCodes[b].aEntityIds.length(); });
+    std::set<AcDbObjectId> given;
+    for (INT_PTR i : order) {
+        AcDbObjectIdArray own;
+        for (const AcDbObjectId& id : m_steelCodes[i].aEntityIds)
+            if (given.insert(id).second)
+                own.append(id);
+        m_drawnItems.AddItem(L"大样" + m_steelCodes[i].FormatMark(), own);
+    }
 }

@@ -22,6 +22,7 @@
 #include "CTov_BaseDraw.h"
 #include "CTov_FileMj.h"
 #include "DrawnItems.h"
+#include "SheetSpace.h"
 #include "LineInfo.h"
 
 #include <vector>
@@ -64,6 +65,8 @@ public:
     void TakeSupportBlock();
     // Titles, title blocks and notes of every sheet, then the masks of a complete drawing.
     void FinishSheets(int drawAll);
+    // One drawn item a bar detail, with the details joined to it.
+    void AddDetailItems();
     // The refusals that both entries make; each shows its own box and gives 0.
     int DecideAbutment();
     int CheckSupports();
@@ -73,6 +76,20 @@ public:
     double WeldLengthFor(double outerDiameter) const;
     // Titles, title blocks and notes of every sheet.
     void DrawSheetTitles();
+    // The title block of every sheet with its texts, the sheet count in each.
+    void DrawTitleBlocks();
+    // The notes of the sheets from the given one (from 0) on; the entities drawn.
+    AcDbObjectIdArray DrawNotesFrom(int first);
+    // The sheet's area inside its frame's inner border and its title table, from its origin.
+    static SheetSpace::Box SheetArea(const AcGePoint3d& sheet);
+    static SheetSpace::Box TitleTable(const AcGePoint3d& sheet);
+    // The extents of the entities; false when none has any.
+    static bool ExtentsOf(const AcDbObjectIdArray& ids, SheetSpace::Box& box);
+    static void MoveIds(const AcDbObjectIdArray& ids, const AcGeVector3d& shift);
+    // Every item (view, column section, table, detail) inside its sheet's inner border, clear of
+    // the title table, the notes and the items set before it: an item that is not takes the next
+    // free place (its row, the rows under it, the sheets after it, a new sheet).
+    void SettleItems();
     void WriteTitleBlockTexts(const AcGePoint3d& sheet);
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
@@ -158,10 +175,12 @@ public:
     double PlaceColumnSectionRow(double y, int first, const LayoutSizes& sizes);
 
     // Sheet titles and notes.
-    void DrawFirstSheetNotes(const AcGePoint3d& origin);
-    void DrawSheetNotes(const AcGePoint3d& origin);
-    // The notes block of the lines at a sheet origin, under the heading "注".
-    void DrawNotesBlock(const AcGePoint3d& origin, const CStringArray& lines);
+    // Each gives the entities of its notes.
+    AcDbObjectIdArray DrawFirstSheetNotes(const AcGePoint3d& origin);
+    AcDbObjectIdArray DrawSheetNotes(const AcGePoint3d& origin);
+    // The notes block of the lines at a sheet origin, under the heading "注", moved left as far
+    // as its longest line would run past the frame's inner border.
+    AcDbObjectIdArray DrawNotesBlock(const AcGePoint3d& origin, const CStringArray& lines);
     // Notes 1 to 3 (units, welding of the skeletons, embedded parts) appended to the lines.
     void AppendGeneralNotes(CStringArray& lines) const;
 
@@ -530,6 +549,9 @@ public:
     int m_bHalfPlan = 0;
     // The alternative layout's downward shift (skew-section drawing).
     double m_dAlternativeOffset = 0.0;
+    // A complete set's items are settled on its sheets at the end (0 leaves each where its own
+    // step put it).
+    int m_bSettleItems = 1;
 
     // Bar ends of an upright U plate bar that may turn back along its level bottom (kind 1).
     int ShapeBarEndWith(const BarEndRequest& request, int atEnd, double kindZeroMargin, int turnBack);

@@ -173,14 +173,7 @@ AcDbObjectId CGLGZ_CapDraw::CopyEntityToModelSpace(AcDbObjectId entityId, AcDbEx
 int CGLGZ_CapDraw::MoveEntities(CHLGZ_SteelCode& record, const AcGePoint3d& from, const AcGePoint3d& to)
 {
     const AcGeVector3d shift(to.x - from.x, to.y - from.y, 0.0);
-    const AcGeMatrix3d move = AcGeMatrix3d::translation(shift);
-    for (int i = 0; i < record.aEntityIds.length(); ++i) {
-        AcDbEntity* entity = nullptr;
-        if (acdbOpenAcDbEntity(entity, record.aEntityIds[i], AcDb::kForWrite) != Acad::eOk)
-            continue;
-        entity->transformBy(move);
-        entity->close();
-    }
+    MoveIds(record.aEntityIds, shift);
     record.ptMin += shift;
     record.ptMax += shift;
     return 1;

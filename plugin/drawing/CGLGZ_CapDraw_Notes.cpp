@@ -20,39 +20,39 @@ bool StartsWithNumber(const CString& line) { return !line.IsEmpty() && line[0] >
 
 } // namespace
 
-void CGLGZ_CapDraw::DrawFirstSheetNotes(const AcGePoint3d& origin)
+AcDbObjectIdArray CGLGZ_CapDraw::DrawFirstSheetNotes(const AcGePoint3d& origin)
 {
     m_drawnItems.BeginItem(ItemName(L"注", SheetIndexAt(origin)));
     if (m_bHalfPlan) {
         CStringArray lines;
         NoteLines(lines, 0);
-        DrawNotesBlock(origin, lines);
-        return;
+        return DrawNotesBlock(origin, lines);
     }
     // A whole drawing writes its notes on its further sheets, so one of a single sheet would
     // have none: that sheet takes the further sheets' notes.
     if (m_ptsSheetOrigins.length() == 1)
-        DrawSheetNotes(origin);
+        return DrawSheetNotes(origin);
+    return AcDbObjectIdArray();
 }
 
-void CGLGZ_CapDraw::DrawSheetNotes(const AcGePoint3d& origin)
+AcDbObjectIdArray CGLGZ_CapDraw::DrawSheetNotes(const AcGePoint3d& origin)
 {
     m_drawnItems.BeginItem(ItemName(L"注", SheetIndexAt(origin)));
     CStringArray lines;
     NoteLines(lines, 1);
-    DrawNotesBlock(origin, lines);
+    return DrawNotesBlock(origin, lines);
 }
 
-void CGLGZ_CapDraw::DrawNotesBlock(const AcGePoint3d& origin, const CStringArray& lines)
+AcDbObjectIdArray CGLGZ_CapDraw::DrawNotesBlock(const AcGePoint3d& origin, const CStringArray& lines)
 {
     MavUtils::selectLayer(L"09-文本");
     AcDbObjectId styleId;
+    AcDbObjectIdArray ids;
     if (!CreateTextStyle(L"FZ", m_dFixedHeight, m_dWidthFactor, styleId))
-        return;
+        return ids;
     // The frame's width and bottom margin place the block.
     const AcGePoint3d start(
         origin.x + m_frame.m_dWidth - kNotesLeft, origin.y + m_frame.m_dFurther2 + kNotesAbove, 0.0);
-    AcDbObjectIdArray ids;
     const auto write = [&](const AcGePoint3d& position, const wchar_t* text) {
         auto* pText = new AcDbText(position, text, styleId, m_dNoteHeight, 0.0);
         pText->setWidthFactor(m_dWidthFactor);
@@ -73,7 +73,13 @@ void CGLGZ_CapDraw::DrawNotesBlock(const AcGePoint3d& origin, const CStringArray
         y += kLinePitch;
     }
     write(AcGePoint3d(start.x - kHeadingLeft, y, 0.0), L"注");
+    // A long line would reach past the frame's inner border: the block moves left by as much.
+    SheetSpace::Box box;
+    const double right = SheetArea(origin).x1 - SheetSpace::kMargin;
+    if (ExtentsOf(ids, box) && box.x1 > right)
+        MoveIds(ids, AcGeVector3d(right - box.x1, 0.0, 0.0));
     MakeGroup(L"", ids, m_bGroup);
+    return ids;
 }
 
 void CGLGZ_CapDraw::AppendGeneralNotes(CStringArray& lines) const

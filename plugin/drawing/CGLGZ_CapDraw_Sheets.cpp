@@ -5,6 +5,7 @@
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 
+#include <algorithm>
 #include <cmath>
 
 AcGePoint3d CGLGZ_CapDraw::NextViewOrigin()
@@ -72,8 +73,14 @@ CString CGLGZ_CapDraw::SheetNumeral(int n)
     return text;
 }
 
-// The frame's texts: 0 title, 1 angle, 2 scale, 3 sheet number, 4 sheet count.
 void CGLGZ_CapDraw::DrawSheetTitles()
+{
+    DrawTitleBlocks();
+    DrawNotesFrom(0);
+}
+
+// The frame's texts: 0 title, 1 angle, 2 scale, 3 sheet number, 4 sheet count.
+void CGLGZ_CapDraw::DrawTitleBlocks()
 {
     // 1. The sheet count.
     m_nSheets = m_ptsSheetOrigins.length();
@@ -94,17 +101,24 @@ void CGLGZ_CapDraw::DrawSheetTitles()
         m_frame.InsertTitleBlock();
         WriteTitleBlockTexts(m_ptsSheetOrigins[i]);
     }
+}
+
+AcDbObjectIdArray CGLGZ_CapDraw::DrawNotesFrom(int first)
+{
+    AcDbObjectIdArray ids;
     // 5. The notes of the first sheet.
-    if (m_nSheets > 0)
-        DrawFirstSheetNotes(m_ptsSheetOrigins[0]);
+    const int sheets = m_ptsSheetOrigins.length();
+    if (first == 0 && sheets > 0)
+        ids.append(DrawFirstSheetNotes(m_ptsSheetOrigins[0]));
     // 6. The notes of every further sheet; a bar-code list of more than 27 entries fills the
     // third sheet's bottom right with its table, so the notes there move left.
-    for (int i = 1; i < m_nSheets; ++i) {
+    for (int i = std::max(first, 1); i < sheets; ++i) {
         AcGePoint3d origin = m_ptsSheetOrigins[i];
         if (i == 2 && m_steelCodes.GetSize() > 27)
             origin.x -= 125.0;
-        DrawSheetNotes(origin);
+        ids.append(DrawSheetNotes(origin));
     }
+    return ids;
 }
 
 // The title block is the same drawing on every sheet; the sheet's own texts go into its value

@@ -250,7 +250,9 @@ int CGLGZ_EtDraw::DrawSkeletonDetails()
         DrawSkeletonDetail(lines, m_faces[k], lengths, endType);
         StoreSkeletonLengths(kinds, lengths);
     }
-    // 6. The marks of the bars of each detail's leading kind.
+    // 6. The marks of the bars of each detail's leading kind; the grouping writes the marks of
+    // the elevation.
+    m_drawnItems.BeginItem(L"立面");
     GroupBarShapes();
     for (const auto& [k, origin] : leaders) {
         const Lines lines = SkeletonKindLines(k, SkeletonDetailOffset(origin));

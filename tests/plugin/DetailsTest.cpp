@@ -685,12 +685,14 @@ TEST_F(Details, ABendPastTheCutOfAHalfDrawingKeepsNoDimension)
 // Beside a half plan (the abutment cap drawn in normal sections): the top-plate detail with all
 // it holds stands at the stirrup details' level, cut at the middle; the quantity table stands
 // beside the column sections with the stirrups centred in a row under it; what finds no room
-// is stacked right of the frame.
+// is stacked right of the frame. (The packing as it places them, before the items are settled
+// on the sheets.)
 TEST_F(Details, DetailsBesideAHalfPlan)
 {
     CGLGZ_EtDraw draw;
     LoadAsTheRun("abutment.glt");
     AttachAsTheRun(draw);
+    draw.m_bSettleItems = 0;
     ASSERT_EQ(draw.Draw(1), 1);
     ASSERT_EQ(draw.m_bHalfDrawing, 1);
     ASSERT_EQ(draw.m_bHalfPlan, 1);

@@ -66,7 +66,8 @@ protected:
     }
 
     // A number in a circle is a detail's when the callout's bars ("%d&%d" or "%d^%d") stand on
-    // its shelf beside it; a view's mark has none.
+    // its shelf beside it, level with the circle's centre; a view's mark has none (a detail may
+    // stand close beside the view).
     DrawnNumbers ReadNumbers() const
     {
         std::vector<Text> texts;
@@ -90,7 +91,7 @@ protected:
                 bool callout = false;
                 for (const Text& b : texts)
                     callout = callout
-                        || (std::abs(b.at.y - o.y) < 3.0 && std::abs(b.at.x - o.x) < 40.0 && std::regex_match(b.text, bars));
+                        || (std::abs(b.at.y - o.y) < 1.0 && std::abs(b.at.x - o.x) < 40.0 && std::regex_match(b.text, bars));
                 (callout ? out.details : out.views).insert(t.text);
             }
         }

@@ -1,0 +1,42 @@
+// The room on the sheets of a drawing: each sheet's area inside its frame, and the boxes of the
+// items already set on them. An item keeps its place when it lies inside a sheet's area and on
+// no other; otherwise it takes the next free place: further along its row, then in the rows
+// under it, then on the sheets after its own.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+class SheetSpace {
+public:
+    struct Box {
+        double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+        double Width() const { return x1 - x0; }
+        double Height() const { return y1 - y0; }
+        bool Inside(const Box& b, double margin) const;
+        // Overlapping by more than the tolerance, the boxes grown by the gap.
+        bool Overlaps(const Box& b, double gap) const;
+    };
+
+    // The room kept between an item and the sheet's frame, and between two items.
+    static constexpr double kMargin = 1.5;
+    static constexpr double kGap = 2.0;
+
+    // A sheet's area; the sheets in their order.
+    void AddSheet(const Box& area);
+    int SheetCount() const { return static_cast<int>(m_sheets.size()); }
+    // A box set on a sheet, that no later item may overlap.
+    void Take(const Box& box);
+    // The sheet whose area lies nearest to the box's middle.
+    int SheetOf(const Box& box) const;
+    // The box lies inside its sheet's area and on no box taken.
+    bool Fits(const Box& box) const;
+    // The lower left corner of the box's next free place, from the sheet given on; none when no
+    // sheet has room for it.
+    std::optional<std::pair<double, double>> FindPlace(const Box& box, int sheet) const;
+
+private:
+    bool Free(const Box& box, int sheet) const;
+    std::vector<Box> m_sheets;
+    std::vector<Box> m_taken;
+};

@@ -1,0 +1,70 @@
+// The room on the sheets: an item that fits keeps its place; one that does not takes the next
+// free place along its row, then in the rows under it, then on a later sheet; none when no
+// sheet has room.
+#include "SheetSpace.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Box = SheetSpace::Box;
+
+// Two sheets of 100 x 100, the second 150 under the first, each with a corner taken at its
+// bottom right (a title table), and a box taken at the top left of the first.
+SheetSpace TwoSheets()
+{
+    SheetSpace space;
+    space.AddSheet({ 0, 0, 100, 100 });
+    space.AddSheet({ 0, -150, 100, -50 });
+    space.Take({ 50, 0, 100, 20 });
+    space.Take({ 50, -150, 100, -130 });
+    space.Take({ 0, 60, 40, 100 });
+    return space;
+}
+
+TEST(SheetSpace, AnItemKeepsItsPlaceOrTakesTheNextFreeOne)
+{
+    const SheetSpace space = TwoSheets();
+    constexpr double m = SheetSpace::kMargin;
+    constexpr double g = SheetSpace::kGap;
+    struct Case {
+        const char* what;
+        Box item;
+        bool fits;
+        std::optional<std::pair<double, double>> place;
+    } cases[] = {
+        { "clear of all, inside", { 45, 40, 60, 55 }, true, std::pair(45.0, 40.0) },
+        { "touching a box taken", { 40, 70, 60, 90 }, true, std::pair(40.0 + g, 70.0) },
+        { "on the box taken: further along its row", { 30, 70, 50, 90 }, false, std::pair(40.0 + g, 70.0) },
+        { "too wide beside the box taken: the row under it", { 10, 50, 70, 80 }, false, std::pair(m, 60.0 - g - 30.0) },
+        { "in the title table: its row from the left", { 60, 10, 90, 30 }, false, std::pair(m, 10.0) },
+        { "off the sheet's right side: its row from the left", { 90, 30, 120, 50 }, false, std::pair(m, 30.0) },
+        { "too wide beside either title table: no place", { 0, 0, 60, 95 }, false, std::nullopt },
+        { "higher than any sheet: no place", { 0, 0, 20, 120 }, false, std::nullopt },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(space.Fits(c.item), c.fits);
+        const auto place = space.FindPlace(c.item, space.SheetOf(c.item));
+        ASSERT_EQ(place.has_value(), c.place.has_value());
+        if (!place)
+            continue;
+        EXPECT_NEAR(place->first, c.place->first, 1e-9);
+        EXPECT_NEAR(place->second, c.place->second, 1e-9);
+    }
+    // The next sheet takes what the first has no room for, from its top left.
+    const auto next = space.FindPlace({ 0, 0, 40, 90 }, 0);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_NEAR(next->first, m, 1e-9);
+    EXPECT_NEAR(next->second, -50.0 - m - 90.0, 1e-9);
+}
+
+TEST(SheetSpace, AnItemBelongsToTheNearestSheet)
+{
+    const SheetSpace space = TwoSheets();
+    EXPECT_EQ(space.SheetOf({ 10, 10, 20, 20 }), 0);
+    EXPECT_EQ(space.SheetOf({ 10, -60, 20, -40 }), 1);
+    EXPECT_EQ(space.SheetOf({ 110, -20, 130, 0 }), 0);
+}
+
+} // namespace
