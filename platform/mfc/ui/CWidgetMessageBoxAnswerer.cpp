@@ -1,8 +1,11 @@
 #include "CWidgetMessageBoxAnswerer.h"
 
+#include "AfxMessageBox.h"
 #include "CWnd.h"
 #include "MessageBoxDialog.h"
 #include "WinUser.h"
+
+#include <QApplication>
 
 namespace {
 
@@ -22,10 +25,21 @@ QString TextOf(int answer)
   }
 }
 
+// A box without an owner stands over the window the person works in, as the class library's
+// boxes do: the dialog open, else the main window; not in the middle of the screen.
+QWidget* OwnerOf(const MessageBoxRequest& request)
+{
+  if (CWnd* owner = CWnd::FromHandle(request.owner))
+    return owner->GetWidget();
+  if (QWidget* modal = QApplication::activeModalWidget())
+    return modal;
+  CWnd* main = CWnd::FromHandle(AfxGetMainWndHandle());
+  return main ? main->GetWidget() : nullptr;
+}
+
 } // namespace
 
 int CWidgetMessageBoxAnswerer::Answer(const MessageBoxRequest& request)
 {
-  CWnd* owner = CWnd::FromHandle(request.owner);
-  return AskWithMessageBox(request, owner ? owner->GetWidget() : nullptr, TextOf);
+  return AskWithMessageBox(request, OwnerOf(request), TextOf);
 }
