@@ -62,12 +62,12 @@ void CBentCapFormBPView::OnSize(UINT nType, int cx, int cy)
         CWnd* wnd;
         int x, y, width, height;
     } places[] = {
-        {&m_grpSketch, 11, 11, w - 27, h - 195},        {&m_wndSketch, 23, 35, w - 51, h - 349},
-        {&m_wndIcon, 23, h - 305, 32, 32},              {&m_wndNote, 65, h - 305, w - 93, 116},
-        {&m_grpParameters, 11, h - 169, w - 27, 162},   {&m_wndTable, 23, h - 144, w - 51, 92},
-        {&m_wndSpacingLabel, 23, h - 36, 74, 12},       {&m_radEqual, 101, h - 37, 60, 15},
-        {&m_radUnequal, 167, h - 37, 72, 15},           {&m_wndExpressionLabel, 254, h - 36, 218, 12},
-        {&m_edtExpression, 473, h - 39, w - 501, 18},
+        {&m_grpSketch, 11, 11, w - 27, h - 211},        {&m_wndSketch, 23, 35, w - 51, h - 365},
+        {&m_wndIcon, 23, h - 321, 32, 32},              {&m_wndNote, 65, h - 321, w - 93, 116},
+        {&m_grpParameters, 11, h - 185, w - 27, 178},   {&m_wndTable, 23, h - 160, w - 51, 108},
+        {&m_wndSpacingLabel, 23, h - 42, 84, 20},       {&m_radEqual, 111, h - 43, 70, 22},
+        {&m_radUnequal, 185, h - 43, 86, 22},           {&m_wndExpressionLabel, 276, h - 42, 256, 20},
+        {&m_edtExpression, 536, h - 44, w - 564, 24},
     };
     for (const auto& p : places)
         p.wnd->MoveWindow(p.x, p.y, p.width, p.height);
@@ -92,7 +92,7 @@ void CBentCapFormBPView::FillColumnTable()
     m_wndTable.DeleteAllItems();
     while (m_wndTable.GetColumnCount() > 0)
         m_wndTable.DeleteColumn(0);
-    m_wndTable.InsertColumn(0, L"", LVCFMT_LEFT, 120);
+    m_wndTable.InsertColumn(0, L"", LVCFMT_LEFT, 150);
     const int nc = ColumnCount();
     for (int i = 1; i <= nc; ++i) {
         const bool middle = nc % 2 ? i == nc / 2 + 1 : i == nc / 2 || i == nc / 2 + 1;

@@ -69,8 +69,8 @@ void CBentCapFormEXView::OnInitialUpdate()
              L"1、无论斜截面下弯还是正截面下弯，中柱加强钢筋和跨中加强钢筋始终等长，且相对墩柱轴线（跨中加强钢筋相对跨中轴线）左右对称。\n"
              L"2、斜截面下弯方式下，边柱加强钢筋始终等长（内外侧分别等长），是否相对墩柱轴线对称取决于内外两侧距离是否相等。\n"
              L"3、正截面下弯方式下，边柱加强钢筋内侧始终等长，外侧是否等长取决于外侧距离形式，采用“距离墩柱轴线（等长）”时，外侧始终等长，否则外侧随一般构造变长分布。",
-             CRect(8, top + 30, 720, top + 130));
-    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, top + 140, 720, top + 340), this, 1076);
+             CRect(8, top + 30, 720, top + 170));
+    m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, top + 180, 720, top + 380), this, 1076);
 }
 
 BOOL CBentCapFormEXView::OnCommand(WPARAM wParam, LPARAM)

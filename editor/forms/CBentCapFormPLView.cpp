@@ -80,6 +80,7 @@ void CBentCapFormPLView::FillGrid()
             m_pGridCtrl->SetCellReadOnly(1, i + 1);
         } else {
             WriteCell(1, i + 1, FormatFixed(spacings[i], -7));
+            m_pGridCtrl->SetCellNumeric(1, i + 1);
         }
     }
     m_pGridCtrl->Invalidate();

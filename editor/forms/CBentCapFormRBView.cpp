@@ -176,6 +176,8 @@ void CBentCapFormRBView::FillBarRow(int j)
         WriteCell(row, col, cells[c].text);
         if (cells[c].readOnly)
             m_pGridCtrl->SetCellReadOnly(row, col);
+        if (cells[c].numberCheck)
+            m_pGridCtrl->SetCellNumeric(row, col, cells[c].numberCheck);
         if (!cells[c].choices.empty()) {
             CStringArray choices;
             for (const CString& choice : cells[c].choices)

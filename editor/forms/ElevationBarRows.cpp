@@ -2,6 +2,7 @@
 
 #include "BarLengthText.h"
 #include "LenientNumber.h"
+#include "NumericField.h"
 #include "NumericHelpers.h"
 
 #include <cmath>
@@ -13,8 +14,24 @@ const wchar_t* const kArc = L"圆弧";
 
 int PierCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
 
-ElevationBarCell Number(double value) { return ElevationBarCell{FormatFixed(value, -7), FALSE, {}}; }
-ElevationBarCell Length(double value) { return ElevationBarCell{FormatBarLengthText(value), FALSE, {}}; }
+// A bar length as ParseBarLengthText takes it: "X", a number followed by "D", or a number.
+BOOL IsBarLengthText(const CString& text)
+{
+    CString t = text;
+    t.Trim();
+    if (t == L"X" || t == L"x")
+        return TRUE;
+    const int n = t.GetLength();
+    if (n > 0 && (t[n - 1] == L'D' || t[n - 1] == L'd'))
+        t = t.Left(n - 1);
+    return IsNumberText(t);
+}
+
+ElevationBarCell Number(double value) { return ElevationBarCell{FormatFixed(value, -7), FALSE, {}, IsNumberText}; }
+ElevationBarCell Length(double value)
+{
+    return ElevationBarCell{FormatBarLengthText(value), FALSE, {}, IsBarLengthText};
+}
 ElevationBarCell Mirrored() { return ElevationBarCell{kMirrored, TRUE, {}}; }
 ElevationBarCell Automatic() { return ElevationBarCell{L"自动", TRUE, {}}; }
 ElevationBarCell BendType(int type) { return ElevationBarCell{type == 0 ? kArc : L"平直", FALSE, {kArc, L"平直"}}; }

@@ -13,6 +13,8 @@ struct ElevationBarCell {
     BOOL readOnly = FALSE;
     // The choices of a list cell ("否"/"是" or "圆弧"/"平直"); empty for a text cell.
     std::vector<CString> choices;
+    // The check of a cell that takes a number (a plain one, or a bar length); null for others.
+    BOOL (*numberCheck)(const CString& text) = nullptr;
 };
 
 // The middle pier of an odd pier count under a symmetric skeleton.

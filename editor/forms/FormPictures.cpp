@@ -74,6 +74,25 @@ void DrawCallout(CDC& dc, int x, int y, int tx, int ty, const wchar_t* text)
     dc.TextOut(tx + 3, ty - 8, text);
 }
 
+// Where a dimension's label stands: the dimension routine's own text box is for short numbers,
+// a picture's words go beside the line. Right of (left of) a vertical line at its middle; right
+// of the end (left of the start) of a horizontal one, level with it.
+enum class LabelSide { kRight, kLeft };
+
+// A dimension between two points, its line and ticks moved 10 pixels right of or below them, and
+// its label beside the line.
+void DrawLabelledDimension(CDC& dc, int x1, int y1, int x2, int y2, const wchar_t* label, LabelSide side)
+{
+    DrawDimension(&dc, x1, y1, x2, y2, L"", 0);
+    const CSize extent = dc.GetTextExtent(label);
+    const bool horizontal = y1 == y2;
+    const int lineX1 = horizontal ? x1 : x1 + 10;
+    const int lineX2 = horizontal ? x2 : x2 + 10;
+    const int lineY = horizontal ? y1 + 10 : (y1 + y2) / 2;
+    const int x = side == LabelSide::kRight ? std::max(lineX1, lineX2) + 6 : std::min(lineX1, lineX2) - 6 - extent.cx;
+    dc.TextOut(x, lineY - extent.cy / 2, label);
+}
+
 // The section in the left part of the picture, as tall as the picture lets it be.
 Section LeftSection(const CRect& client, int widthShare)
 {
@@ -87,12 +106,17 @@ Section LeftSection(const CRect& client, int widthShare)
 // the section, end on a piece of the elevation.
 void PaintCovers(CDC& dc, const CRect& client)
 {
-    const Section s = LeftSection(client, 35);
+    // Room under the section for the side cover's dimension and label.
+    Section s = LeftSection(client, 35);
+    s.outline.bottom -= 8;
     DrawSection(dc, s, 4, 2);
     const CRect in = s.Stirrup();
-    DrawDimension(&dc, s.outline.right + 14, s.outline.top, s.outline.right + 14, in.top + 4, L"顶板", 0);
-    DrawDimension(&dc, s.outline.right + 14, in.bottom - 4, s.outline.right + 14, s.outline.bottom, L"底板", 0);
-    DrawDimension(&dc, s.outline.left, s.outline.bottom + 4, in.left + 4, s.outline.bottom + 4, L"侧面", 0);
+    DrawLabelledDimension(dc, s.outline.right + 14, s.outline.top, s.outline.right + 14, in.top + 4, L"顶板",
+                          LabelSide::kRight);
+    DrawLabelledDimension(dc, s.outline.right + 14, in.bottom - 4, s.outline.right + 14, s.outline.bottom, L"底板",
+                          LabelSide::kRight);
+    DrawLabelledDimension(dc, s.outline.left, s.outline.bottom + 4, in.left + 4, s.outline.bottom + 4, L"侧面",
+                          LabelSide::kLeft);
     // The end of the elevation with its end cover.
     const CRect end(s.outline.right + 110, s.outline.top, client.right - 20, s.outline.bottom);
     CPen outline(PS_SOLID, 1, kSketchOutline);
@@ -109,7 +133,7 @@ void PaintCovers(CDC& dc, const CRect& client)
     dc.LineTo(barEnd, in.bottom - 4);
     dc.LineTo(end.left, in.bottom - 4);
     dc.SelectObject(oldPen);
-    DrawDimension(&dc, barEnd, end.bottom + 4, end.right, end.bottom + 4, L"端部", 0);
+    DrawLabelledDimension(dc, barEnd, end.bottom + 4, end.right, end.bottom + 4, L"端部", LabelSide::kLeft);
 }
 
 // 139: which bars each grade and diameter belongs to.
@@ -188,10 +212,10 @@ void PaintSideBars(CDC& dc, const CRect& client)
     int y = in.top + 4;
     for (int i = 1; i <= sideBars + 1; ++i) {
         const int next = in.top + 4 + (in.Height() - 8) * i / (sideBars + 1);
-        DrawDimension(&dc, x, y, x, next, L"间距", 0);
+        DrawLabelledDimension(dc, x, y, x, next, L"间距", LabelSide::kRight);
         y = next;
     }
-    DrawDimension(&dc, x + 70, in.top + 4, x + 70, in.bottom - 4, L"骨架高度", 0);
+    DrawLabelledDimension(dc, x + 70, in.top + 4, x + 70, in.bottom - 4, L"骨架高度", LabelSide::kRight);
     DrawDimension(&dc, s.outline.left - 6, s.outline.top, s.outline.left - 6, in.top + 4, L"", 1);
     DrawDimension(&dc, s.outline.left - 6, in.bottom - 4, s.outline.left - 6, s.outline.bottom, L"", 1);
     dc.TextOut(x + 160, in.top, L"间距表达式从上到下：");
@@ -226,6 +250,8 @@ void PaintFormPicture(CDC& dc, const CRect& client, UINT nPicture)
     dc.FillSolidRect(client, kSketchBackground);
     CSketchFonts fonts(nullptr);
     CFont* oldFont = dc.SelectObject(fonts.Normal());
+    CPen dimension(PS_SOLID, 1, kSketchDimension);
+    CPen* oldPen = dc.SelectObject(&dimension);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kSketchDimension);
     switch (nPicture) {
@@ -235,5 +261,6 @@ void PaintFormPicture(CDC& dc, const CRect& client, UINT nPicture)
     case 146: PaintSideBars(dc, client); break;
     default: break;
     }
+    dc.SelectObject(oldPen);
     dc.SelectObject(oldFont);
 }

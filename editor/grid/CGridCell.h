@@ -27,4 +27,7 @@ struct CGridCell {
   COLORREF crFgClr = CLR_DEFAULT;
   LOGFONT lfFont{};
   LPARAM lParam = 0;
+  // Set: the cell holds a number, and the check tells whether a text is one. An edit that ends
+  // with any other text is refused; paste, cut and Delete leave the cell as it is.
+  BOOL (*numberCheck)(const CString& text) = nullptr;
 };

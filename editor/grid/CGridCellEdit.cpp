@@ -5,6 +5,7 @@
 #include "GridDefs.h"
 #include "InPlaceEditing.h"
 #include "KeyState.h"
+#include "NumericField.h"
 #include "WinInputMessages.h"
 
 #include <QFontMetrics>
@@ -16,6 +17,8 @@ namespace {
 constexpr UINT kFitToText = WM_USER + 1;
 // Gives the focus back to the grid, which ends the edit.
 constexpr UINT kLeaveForGrid = WM_USER + 2;
+// Refuses a text that is no number, once the focus has gone where it was going.
+constexpr UINT kRefuseText = WM_USER + 3;
 
 bool IsNavigationKey(UINT nChar)
 {
@@ -26,9 +29,9 @@ bool IsNavigationKey(UINT nChar)
 } // namespace
 
 CGridCellEdit::CGridCellEdit(CWnd* pParent, const CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
-                             const CString& sInitText, UINT nFirstChar)
+                             const CString& sInitText, UINT nFirstChar, BOOL (*numberCheck)(const CString&))
     : m_nRow(nRow), m_nCol(nColumn), m_sInitText(sInitText), m_nLastChar(0),
-      m_bExitOnArrows(nFirstChar != VK_LBUTTON), m_Rect(rect)
+      m_bExitOnArrows(nFirstChar != VK_LBUTTON), m_Rect(rect), m_pNumberCheck(numberCheck)
 {
   if (!Create(WS_BORDER | WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | dwStyle, rect, pParent, nID))
     return;
@@ -115,7 +118,22 @@ void CGridCellEdit::FitToText()
 void CGridCellEdit::OnKillFocus(CWnd* pNewWnd)
 {
   CEdit::OnKillFocus(pNewWnd);
-  EndEdit();
+  if (!IsRefused()) {
+    EndEdit();
+    return;
+  }
+  // The cell keeps its value and the edit goes on: the key that would have moved on is spent.
+  m_nLastChar = 0;
+  PostMessage(kRefuseText);
+}
+
+bool CGridCellEdit::IsRefused() const
+{
+  if (m_bEnded || !m_pNumberCheck || m_nLastChar == VK_ESCAPE)
+    return false;
+  CString text;
+  GetWindowText(text);
+  return !m_pNumberCheck(text);
 }
 
 void CGridCellEdit::EndByKey(UINT nChar)
@@ -145,6 +163,7 @@ LRESULT CGridCellEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
   switch (message) {
   case kFitToText: FitToText(); return 0;
+  case kRefuseText: RefuseNumericField(*this); return 0;
   case kLeaveForGrid:
     if (CWnd* grid = GetParent())
       grid->SetFocus();

@@ -14,6 +14,7 @@
 #include "CTitleTip.h"
 #include "CWnd.h"
 #include "GridDefs.h"
+#include "NumericField.h"
 #include "OleDataExchange.h"
 #include "WinInputMessages.h"
 
@@ -29,6 +30,7 @@ class CImageList;
 class COleDataObject;
 class COleDataSource;
 class CPrintInfo;
+class GridAxis;
 
 class CGridCtrl : public CWnd {
 public:
@@ -62,6 +64,10 @@ public:
   BOOL SetItemFont(int nRow, int nCol, const LOGFONT* lf);
   const LOGFONT* GetItemFont(int nRow, int nCol) const;
   void SetCellReadOnly(int nRow, int nCol);
+  // The cell takes only texts the check accepts (by default: a number, as the forms' fields).
+  void SetCellNumeric(int nRow, int nCol, BOOL (*check)(const CString& text) = IsNumberText);
+  // FALSE when the cell is numeric and the text no number of it.
+  BOOL AcceptsCellText(int nRow, int nCol, const CString& text) const;
   CGridCell* GetCell(int nRow, int nCol) const;
 
   // Sizes in pixels; setting a bad index or a negative value fails. Neither setter repaints.
@@ -223,6 +229,12 @@ protected:
   virtual void OnFixedColumnClick(CCellID& cell);
   BOOL MouseOverRowResizeArea(CPoint point) const;
   BOOL MouseOverColumnResizeArea(CPoint point) const;
+  // The divider test, the band of a divider being dragged and the start of a drag, along axis.
+  BOOL MouseOverDivider(CPoint point, const GridAxis& axis, const GridAxis& across) const;
+  CRect SizingBandAt(CPoint point, const GridAxis& axis) const;
+  void StartSizing(CPoint point, const GridAxis& axis);
+  // The height of a row or the width of a column, by the axis.
+  BOOL SetSizeAlong(const GridAxis& axis, int index, int size);
   void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   UINT OnGetDlgCode();
   void OnLButtonDown(UINT nFlags, CPoint point) override;
@@ -263,6 +275,8 @@ protected:
   void OnSysColorChange();
   virtual void OnHScroll(UINT nSBCode, UINT nPos);
   virtual void OnVScroll(UINT nSBCode, UINT nPos);
+  // A scroll code of the bar SB_HORZ or SB_VERT.
+  void ScrollAlong(int nBar, UINT nSBCode);
 
   BOOL IsValid(int nRow, int nCol) const;
   BOOL IsValid(const CCellID& cell) const;

@@ -103,9 +103,9 @@ BOOL CGridCtrl::PasteTextToGrid(CCellID cell, COleDataObject* pDataObject)
     for (CString token : Tokens(current)) {
       const CCellID target(cell.row + line, cell.col + column++);
       const CGridCell* targetCell = GetCell(target.row, target.col);
-      if (!targetCell || targetCell->locked)
-        continue;
       token.Trim();
+      if (!targetCell || targetCell->locked || !AcceptsCellText(target.row, target.col, token))
+        continue;
       SendMessageToParent(target.row, target.col, GVN_BEGINLABELEDIT);
       SetItemText(target.row, target.col, token);
       SetModified(TRUE, target.row, target.col);
@@ -126,7 +126,7 @@ void CGridCtrl::CutSelectedText()
     return;
   const auto selected = m_SelectedCellMap;
   for (const auto& [key, cell] : selected) {
-    if (!IsValid(cell) || !IsCellEditable(cell.row, cell.col))
+    if (!IsValid(cell) || !IsCellEditable(cell.row, cell.col) || !AcceptsCellText(cell.row, cell.col, L""))
       continue;
     SendMessageToParent(cell.row, cell.col, GVN_BEGINLABELEDIT);
     DestroyCell(GetCell(cell.row, cell.col), cell.row, cell.col);

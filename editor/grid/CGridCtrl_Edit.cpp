@@ -52,7 +52,8 @@ CWnd* CGridCtrl::CreateInPlaceEditor(const RECT& rect, DWORD dwStyle, UINT nID, 
   if (IsListCell(nRow, nCol))
     return new CGridCellCombo(this, rect, CBS_DROPDOWNLIST, nID, nRow, nCol, GetCellListItems(nRow, nCol), szText,
                               nChar);
-  return new CGridCellEdit(this, rect, dwStyle, nID, nRow, nCol, szText, nChar);
+  const CGridCell* cell = GetCell(nRow, nCol);
+  return new CGridCellEdit(this, rect, dwStyle, nID, nRow, nCol, szText, nChar, cell ? cell->numberCheck : nullptr);
 }
 
 void CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)

@@ -4,6 +4,7 @@
 #include "CGridCtrl.h"
 
 #include "CWaitCursor.h"
+#include "GridAxis.h"
 #include "KeyState.h"
 #include "MouseCapture.h"
 #include "WindowCursor.h"
@@ -54,7 +55,8 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
   const bool shift = ShiftHeld();
   switch (nChar) {
   case VK_DELETE:
-    if (IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col)) {
+    if (IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col)
+        && AcceptsCellText(m_idCurrentCell.row, m_idCurrentCell.col, L"")) {
       SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_BEGINLABELEDIT);
       SetItemText(m_idCurrentCell.row, m_idCurrentCell.col, L"");
       SetModified(TRUE, m_idCurrentCell.row, m_idCurrentCell.col);
@@ -160,32 +162,61 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CGridCtrl::MouseOverRowResizeArea(CPoint point) const
 {
-  if (point.x >= GetFixedColumnWidth())
-    return FALSE;
-  const CCellID cell = GetCellFromPt(point);
-  CRect rect;
-  if (!GetCellRect(cell.row, cell.col, &rect))
-    return FALSE;
-  // Inside a header block only the block's own edges divide rows.
-  if (const CGridCell* gridCell = GetCell(cell.row, cell.col); gridCell->merged || gridCell->rowSpan || gridCell->colSpan)
-    GetMergedRect(cell.row, cell.col, &rect, true);
-  const int endY = rect.bottom + 1;
-  return (point.y - rect.top <= m_nResizeCaptureRange && GetMergeOwner(cell.row, cell.col).row != 0 && rect.top != 0)
-         || endY - point.y <= m_nResizeCaptureRange;
+  return MouseOverDivider(point, GridAxis::RowsOf(*this), GridAxis::ColumnsOf(*this));
 }
 
 BOOL CGridCtrl::MouseOverColumnResizeArea(CPoint point) const
 {
-  if (point.y >= GetFixedRowHeight())
+  return MouseOverDivider(point, GridAxis::ColumnsOf(*this), GridAxis::RowsOf(*this));
+}
+
+// Over the headers of the other direction, within the capture range of the start (not of the
+// first row or column) or of the end of the cell under the point.
+BOOL CGridCtrl::MouseOverDivider(CPoint point, const GridAxis& axis, const GridAxis& across) const
+{
+  if (across.Along(point) >= across.FixedExtent())
     return FALSE;
   const CCellID cell = GetCellFromPt(point);
   CRect rect;
   if (!GetCellRect(cell.row, cell.col, &rect))
     return FALSE;
+  // Inside a header block only the block's own edges divide.
   if (const CGridCell* gridCell = GetCell(cell.row, cell.col); gridCell->merged || gridCell->rowSpan || gridCell->colSpan)
     GetMergedRect(cell.row, cell.col, &rect, true);
-  const int endX = rect.right + 1;
-  return (point.x - rect.left <= m_nResizeCaptureRange && rect.left != 0) || endX - point.x <= m_nResizeCaptureRange;
+  const int pos = axis.Along(point);
+  const int start = axis.StartOf(rect);
+  const int end = axis.EndOf(rect) + 1;
+  const bool first = axis.IndexOf(GetMergeOwner(cell.row, cell.col)) == 0 || start == 0;
+  return (pos - start <= m_nResizeCaptureRange && !first) || end - pos <= m_nResizeCaptureRange;
+}
+
+CRect CGridCtrl::SizingBandAt(CPoint point, const GridAxis& axis) const
+{
+  CRect band;
+  GetClientRect(&band);
+  axis.StartOf(band) = axis.Along(point);
+  axis.EndOf(band) = axis.Along(point) + 2;
+  return band;
+}
+
+// A divider at the start of a row or column belongs to the one before it; the cursor is kept
+// from the sized one's start on.
+void CGridCtrl::StartSizing(CPoint point, const GridAxis& axis)
+{
+  m_MouseMode = axis.IsRows() ? MOUSE_SIZING_ROW : MOUSE_SIZING_COL;
+  POINT start;
+  if (!GetCellOrigin(m_LeftClickDownCell.row, m_LeftClickDownCell.col, &start))
+    return;
+  m_nSizingIndex = axis.IndexOf(m_LeftClickDownCell);
+  if (axis.Along(point) - axis.Along(start) <= m_nResizeCaptureRange) {
+    const CCellID before = axis.WithIndex(m_LeftClickDownCell, --m_nSizingIndex);
+    if (!GetCellOrigin(before.row, before.col, &start))
+      return;
+  }
+  MoveSizingBand(SizingBandAt(point, axis));
+  GetClientRect(&m_rectCursorClip);
+  axis.StartOf(m_rectCursorClip) = axis.Along(start);
+  m_bCursorConfined = true;
 }
 
 void CGridCtrl::MoveSizingBand(const CRect& band)
@@ -241,37 +272,10 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     }
   }
 
-  CRect client;
-  GetClientRect(&client);
   if (m_MouseMode == MOUSE_OVER_COL_DIVIDE) {
-    // A divider at the left edge of a column belongs to the column before it.
-    m_MouseMode = MOUSE_SIZING_COL;
-    POINT start;
-    if (!GetCellOrigin(m_LeftClickDownCell.row, m_LeftClickDownCell.col, &start))
-      return;
-    m_nSizingIndex = m_LeftClickDownCell.col;
-    if (point.x - start.x <= m_nResizeCaptureRange) {
-      m_nSizingIndex = m_LeftClickDownCell.col - 1;
-      if (!GetCellOrigin(m_LeftClickDownCell.row, m_nSizingIndex, &start))
-        return;
-    }
-    MoveSizingBand(CRect(point.x, client.top, point.x + 2, client.bottom));
-    m_rectCursorClip = CRect(start.x, client.top, client.right, client.bottom);
-    m_bCursorConfined = true;
+    StartSizing(point, GridAxis::ColumnsOf(*this));
   } else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE) {
-    m_MouseMode = MOUSE_SIZING_ROW;
-    POINT start;
-    if (!GetCellOrigin(m_LeftClickDownCell.row, m_LeftClickDownCell.col, &start))
-      return;
-    m_nSizingIndex = m_LeftClickDownCell.row;
-    if (point.y - start.y <= m_nResizeCaptureRange) {
-      m_nSizingIndex = m_LeftClickDownCell.row - 1;
-      if (!GetCellOrigin(m_nSizingIndex, m_LeftClickDownCell.col, &start))
-        return;
-    }
-    MoveSizingBand(CRect(client.left, point.y, client.right, point.y + 2));
-    m_rectCursorClip = CRect(client.left, start.y, client.right, client.bottom);
-    m_bCursorConfined = true;
+    StartSizing(point, GridAxis::RowsOf(*this));
   } else {
     // Selecting: with Ctrl the cells selected so far stay selected.
     m_PrevSelectedCellMap.clear();
@@ -389,10 +393,10 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
     break;
   }
   case MOUSE_SIZING_COL:
-    MoveSizingBand(CRect(point.x, client.top, point.x + 2, client.bottom));
+    MoveSizingBand(SizingBandAt(point, GridAxis::ColumnsOf(*this)));
     break;
   case MOUSE_SIZING_ROW:
-    MoveSizingBand(CRect(client.left, point.y, client.right, point.y + 2));
+    MoveSizingBand(SizingBandAt(point, GridAxis::RowsOf(*this)));
     break;
   case MOUSE_PREPARE_DRAG:
     OnBeginDrag();
@@ -420,15 +424,11 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
     MoveSizingBand(CRect());
     // The divider moved: the size becomes the distance from the sized line's start.
     if (!(point == m_LeftClickDownPoint)) {
+      const GridAxis axis = m_MouseMode == MOUSE_SIZING_ROW ? GridAxis::RowsOf(*this) : GridAxis::ColumnsOf(*this);
+      const CCellID sized = axis.WithIndex(m_LeftClickDownCell, m_nSizingIndex);
       POINT start;
-      const bool column = m_MouseMode == MOUSE_SIZING_COL;
-      const bool found = column ? GetCellOrigin(m_LeftClickDownCell.row, m_nSizingIndex, &start)
-                                : GetCellOrigin(m_nSizingIndex, m_LeftClickDownCell.col, &start);
-      if (found) {
-        if (column)
-          SetColumnWidth(m_nSizingIndex, point.x - start.x);
-        else
-          SetRowHeight(m_nSizingIndex, point.y - start.y);
+      if (GetCellOrigin(sized.row, sized.col, &start)) {
+        SetSizeAlong(axis, m_nSizingIndex, axis.Along(point) - axis.Along(start));
         ResetScrollBars();
         Invalidate();
       }
@@ -445,13 +445,15 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
 void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
   if (m_MouseMode == MOUSE_OVER_COL_DIVIDE || m_MouseMode == MOUSE_OVER_ROW_DIVIDE) {
+    const GridAxis axis = m_MouseMode == MOUSE_OVER_ROW_DIVIDE ? GridAxis::RowsOf(*this) : GridAxis::ColumnsOf(*this);
     const CCellID cell = GetCellFromPt(point);
     POINT start;
     if (GetCellOrigin(cell.row, cell.col, &start)) {
-      if (m_MouseMode == MOUSE_OVER_COL_DIVIDE)
-        AutoSizeColumn(point.x - start.x <= m_nResizeCaptureRange ? cell.col - 1 : cell.col);
+      const int index = axis.IndexOf(cell) - (axis.Along(point) - axis.Along(start) <= m_nResizeCaptureRange ? 1 : 0);
+      if (axis.IsRows())
+        AutoSizeRow(index);
       else
-        AutoSizeRow(point.y - start.y <= m_nResizeCaptureRange ? cell.row - 1 : cell.row);
+        AutoSizeColumn(index);
       Invalidate();
     }
   } else if (m_MouseMode == MOUSE_NOTHING) {

@@ -4,76 +4,16 @@
 
 #include "CDC.h"
 #include "CImageList.h"
+#include "GridAxis.h"
 #include "SystemSettings.h"
 
 #include <QWidget>
 
 #include <algorithm>
-#include <functional>
-
-namespace {
-
-// One direction of the table, rows or columns: the same reckoning serves both.
-struct Axis {
-  std::function<int(int)> size;  // the height of a row, the width of a column
-  int count;
-  int fixed;
-  int fixedExtent;  // the summed sizes of the fixed rows or columns
-
-  // The first non-fixed index not scrolled out by a scroll position of pos pixels.
-  int FirstShown(int pos) const
-  {
-    int index = fixed;
-    for (int end = 0; end < pos && index < count - 1;)
-      end += size(index++);
-    return index;
-  }
-  // The last index shown from first in a window of the given extent, and where it ends (cut to
-  // the window). Without bPartial a last one that runs past the window is left out, unless it is
-  // the only one.
-  int LastShown(int first, int extent, bool bPartial, int* pEnd = nullptr) const
-  {
-    int end = fixedExtent;
-    int index = first;
-    for (; index < count; ++index) {
-      end += size(index);
-      if (end >= extent)
-        break;
-    }
-    int last = std::min(index, count - 1);
-    if (!bPartial && last > first && end > extent)
-      --last;
-    if (pEnd)
-      *pEnd = std::min(end, extent);
-    return last;
-  }
-  // Where the index starts, the non-fixed ones counted from the first shown.
-  int Origin(int index, int first) const
-  {
-    int origin = index < fixed ? 0 : fixedExtent;
-    for (int i = index < fixed ? 0 : first; i < index; ++i)
-      origin += size(i);
-    return origin;
-  }
-};
-
-Axis RowsOf(const CGridCtrl& grid)
-{
-  return Axis{[&grid](int row) { return grid.GetRowHeight(row); }, grid.GetRowCount(), grid.GetFixedRowCount(),
-              grid.GetFixedRowHeight()};
-}
-
-Axis ColumnsOf(const CGridCtrl& grid)
-{
-  return Axis{[&grid](int col) { return grid.GetColumnWidth(col); }, grid.GetColumnCount(),
-              grid.GetFixedColumnCount(), grid.GetFixedColumnWidth()};
-}
-
-} // namespace
 
 CCellID CGridCtrl::GetTopleftNonFixedCell() const
 {
-  return CCellID(RowsOf(*this).FirstShown(GetScrollPos32(SB_VERT)), ColumnsOf(*this).FirstShown(GetScrollPos32(SB_HORZ)));
+  return CCellID(GridAxis::RowsOf(*this).FirstShown(GetScrollPos32(SB_VERT)), GridAxis::ColumnsOf(*this).FirstShown(GetScrollPos32(SB_HORZ)));
 }
 
 CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
@@ -83,8 +23,8 @@ CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
   const CCellID idTopLeft = GetTopleftNonFixedCell();
   int bottom = 0;
   int right = 0;
-  const int maxRow = RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, true, &bottom);
-  const int maxCol = ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, true, &right);
+  const int maxRow = GridAxis::RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, true, &bottom);
+  const int maxCol = GridAxis::ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, true, &right);
   if (pRect)
     *pRect = RECT{0, 0, right, bottom};
   return CCellRange(idTopLeft.row, idTopLeft.col, maxRow, maxCol);
@@ -95,8 +35,8 @@ CCellRange CGridCtrl::GetUnobstructedNonFixedCellRange() const
   CRect rect;
   GetClientRect(&rect);
   const CCellID idTopLeft = GetTopleftNonFixedCell();
-  return CCellRange(idTopLeft.row, idTopLeft.col, RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, false),
-                    ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, false));
+  return CCellRange(idTopLeft.row, idTopLeft.col, GridAxis::RowsOf(*this).LastShown(idTopLeft.row, rect.bottom, false),
+                    GridAxis::ColumnsOf(*this).LastShown(idTopLeft.col, rect.right, false));
 }
 
 BOOL CGridCtrl::GetCellOrigin(int nRow, int nCol, POINT* p) const
@@ -108,8 +48,8 @@ BOOL CGridCtrl::GetCellOrigin(int nRow, int nCol, POINT* p) const
     idTopLeft = GetTopleftNonFixedCell();
   if ((nRow >= m_nFixedRows && nRow < idTopLeft.row) || (nCol >= m_nFixedCols && nCol < idTopLeft.col))
     return FALSE;
-  p->x = ColumnsOf(*this).Origin(nCol, idTopLeft.col);
-  p->y = RowsOf(*this).Origin(nRow, idTopLeft.row);
+  p->x = GridAxis::ColumnsOf(*this).Origin(nCol, idTopLeft.col);
+  p->y = GridAxis::RowsOf(*this).Origin(nRow, idTopLeft.row);
   return TRUE;
 }
 
@@ -162,19 +102,8 @@ BOOL CGridCtrl::IsCellVisible(int nRow, int nCol) const
   }
   CRect rect;
   GetClientRect(&rect);
-  int x = nCol < m_nFixedCols ? 0 : GetFixedColumnWidth();
-  for (int col = nCol < m_nFixedCols ? 0 : topLeft.col; col <= nCol; ++col) {
-    if (x >= rect.right)
-      return FALSE;
-    x += GetColumnWidth(col);
-  }
-  int y = nRow < m_nFixedRows ? 0 : GetFixedRowHeight();
-  for (int row = nRow < m_nFixedRows ? 0 : topLeft.row; row <= nRow; ++row) {
-    if (y >= rect.bottom)
-      return FALSE;
-    y += GetRowHeight(row);
-  }
-  return TRUE;
+  return GridAxis::ColumnsOf(*this).Origin(nCol, topLeft.col) < rect.right
+         && GridAxis::RowsOf(*this).Origin(nRow, topLeft.row) < rect.bottom;
 }
 
 BOOL CGridCtrl::InvalidateCellRect(const CCellID& cell)
@@ -258,6 +187,11 @@ void CGridCtrl::ResetScrollBars()
   m_VScroll.SetScrollRange(0, m_nVScrollMax, TRUE);
   m_HScroll.SetScrollRange(0, m_nHScrollMax, TRUE);
   LayoutScrollBars();
+}
+
+BOOL CGridCtrl::SetSizeAlong(const GridAxis& axis, int index, int size)
+{
+  return axis.IsRows() ? SetRowHeight(index, size) : SetColumnWidth(index, size);
 }
 
 BOOL CGridCtrl::AutoSizeColumn(int nCol)
@@ -358,142 +292,86 @@ void ScrollArea(CWnd* wnd, int dx, int dy, const CRect& rect)
 
 } // namespace
 
-void CGridCtrl::OnHScroll(UINT nSBCode, UINT)
-{
-  if (GetFocus() != this)
-    SetFocus();
-  m_TitleTip.Hide();
-  const int scrollPos = GetScrollPos32(SB_HORZ);
-  const CCellID idTopLeft = GetTopleftNonFixedCell();
-  const int fixedWidth = GetFixedColumnWidth();
-  CRect rect;
-  GetClientRect(&rect);
-  switch (nSBCode) {
-  case SB_LINERIGHT:
-    if (scrollPos < m_nHScrollMax) {
-      const int xScroll = GetColumnWidth(idTopLeft.col);
-      SetScrollPos32(SB_HORZ, scrollPos + xScroll);
-      if (GetScrollPos32(SB_HORZ) == scrollPos)
-        break;
-      rect.left = fixedWidth + xScroll;
-      ScrollArea(this, -xScroll, 0, rect);
-      rect.left = rect.right - xScroll;
-      InvalidateRect(&rect);
-    }
-    break;
-  case SB_LINELEFT:
-    if (scrollPos > 0 && idTopLeft.col > m_nFixedCols) {
-      const int xScroll = GetColumnWidth(idTopLeft.col - 1);
-      SetScrollPos32(SB_HORZ, std::max(0, scrollPos - xScroll));
-      rect.left = fixedWidth;
-      ScrollArea(this, xScroll, 0, rect);
-      rect.right = rect.left + xScroll;
-      InvalidateRect(&rect);
-    }
-    break;
-  case SB_PAGERIGHT:
-    if (scrollPos < m_nHScrollMax) {
-      SetScrollPos32(SB_HORZ, std::min(m_nHScrollMax, scrollPos + static_cast<int>(rect.right) - fixedWidth));
-      rect.left = fixedWidth;
-      InvalidateRect(&rect);
-    }
-    break;
-  case SB_PAGELEFT:
-    if (scrollPos > 0) {
-      SetScrollPos32(SB_HORZ, std::max(0, scrollPos - (static_cast<int>(rect.right) - fixedWidth)));
-      rect.left = fixedWidth;
-      InvalidateRect(&rect);
-    }
-    break;
-  case SB_THUMBPOSITION:
-  case SB_THUMBTRACK:
-    SetScrollPos32(SB_HORZ, m_HScroll.GetTrackPos());
-    if (GetTopleftNonFixedCell() != idTopLeft) {
-      rect.left = fixedWidth;
-      InvalidateRect(&rect);
-    }
-    break;
-  case SB_LEFT:
-    if (scrollPos > 0) {
-      SetScrollPos32(SB_HORZ, 0);
-      Invalidate();
-    }
-    break;
-  case SB_RIGHT:
-    if (scrollPos < m_nHScrollMax) {
-      SetScrollPos32(SB_HORZ, m_nHScrollMax);
-      Invalidate();
-    }
-    break;
-  default:
-    break;
-  }
-}
+void CGridCtrl::OnHScroll(UINT nSBCode, UINT) { ScrollAlong(SB_HORZ, nSBCode); }
 
-void CGridCtrl::OnVScroll(UINT nSBCode, UINT)
+void CGridCtrl::OnVScroll(UINT nSBCode, UINT) { ScrollAlong(SB_VERT, nSBCode); }
+
+// One scroll bar's codes: the line, page, thumb and end codes of both bars share their values.
+void CGridCtrl::ScrollAlong(int nBar, UINT nSBCode)
 {
   if (GetFocus() != this)
     SetFocus();
   m_TitleTip.Hide();
-  const int scrollPos = GetScrollPos32(SB_VERT);
+  const bool rows = nBar == SB_VERT;
+  const GridAxis axis = rows ? GridAxis::RowsOf(*this) : GridAxis::ColumnsOf(*this);
+  const int scrollMax = rows ? m_nVScrollMax : m_nHScrollMax;
+  const int scrollPos = GetScrollPos32(nBar);
   const CCellID idTopLeft = GetTopleftNonFixedCell();
-  const int fixedHeight = GetFixedRowHeight();
+  const int first = axis.IndexOf(idTopLeft);
+  const int fixedExtent = axis.FixedExtent();
   CRect rect;
   GetClientRect(&rect);
+  // The client rectangle's start and end along the bar's direction.
+  LONG& start = axis.StartOf(rect);
+  LONG& end = axis.EndOf(rect);
+  const auto scrollBy = [&](int delta) {
+    const POINT shift = axis.PointAt(delta, 0);
+    ScrollArea(this, shift.x, shift.y, rect);
+  };
   switch (nSBCode) {
   case SB_LINEDOWN:
-    if (scrollPos < m_nVScrollMax) {
-      const int yScroll = GetRowHeight(idTopLeft.row);
-      SetScrollPos32(SB_VERT, scrollPos + yScroll);
-      if (GetScrollPos32(SB_VERT) == scrollPos)
+    if (scrollPos < scrollMax) {
+      const int step = axis.Size(first);
+      SetScrollPos32(nBar, scrollPos + step);
+      if (GetScrollPos32(nBar) == scrollPos)
         break;
-      rect.top = fixedHeight + yScroll;
-      ScrollArea(this, 0, -yScroll, rect);
-      rect.top = rect.bottom - yScroll;
+      start = fixedExtent + step;
+      scrollBy(-step);
+      start = end - step;
       InvalidateRect(&rect);
     }
     break;
   case SB_LINEUP:
-    if (scrollPos > 0 && idTopLeft.row > m_nFixedRows) {
-      const int yScroll = GetRowHeight(idTopLeft.row - 1);
-      SetScrollPos32(SB_VERT, std::max(0, scrollPos - yScroll));
-      rect.top = fixedHeight;
-      ScrollArea(this, 0, yScroll, rect);
-      rect.bottom = rect.top + yScroll;
+    if (scrollPos > 0 && first > axis.Fixed()) {
+      const int step = axis.Size(first - 1);
+      SetScrollPos32(nBar, std::max(0, scrollPos - step));
+      start = fixedExtent;
+      scrollBy(step);
+      end = start + step;
       InvalidateRect(&rect);
     }
     break;
   case SB_PAGEDOWN:
-    if (scrollPos < m_nVScrollMax) {
-      SetScrollPos32(SB_VERT, std::min(m_nVScrollMax, scrollPos + static_cast<int>(rect.bottom) - fixedHeight));
-      rect.top = fixedHeight;
+    if (scrollPos < scrollMax) {
+      SetScrollPos32(nBar, std::min(scrollMax, scrollPos + static_cast<int>(end) - fixedExtent));
+      start = fixedExtent;
       InvalidateRect(&rect);
     }
     break;
   case SB_PAGEUP:
     if (scrollPos > 0) {
-      SetScrollPos32(SB_VERT, std::max(0, scrollPos - (static_cast<int>(rect.bottom) - fixedHeight)));
-      rect.top = fixedHeight;
+      SetScrollPos32(nBar, std::max(0, scrollPos - (static_cast<int>(end) - fixedExtent)));
+      start = fixedExtent;
       InvalidateRect(&rect);
     }
     break;
   case SB_THUMBPOSITION:
   case SB_THUMBTRACK:
-    SetScrollPos32(SB_VERT, m_VScroll.GetTrackPos());
+    SetScrollPos32(nBar, (rows ? m_VScroll : m_HScroll).GetTrackPos());
     if (GetTopleftNonFixedCell() != idTopLeft) {
-      rect.top = fixedHeight;
+      start = fixedExtent;
       InvalidateRect(&rect);
     }
     break;
   case SB_TOP:
     if (scrollPos > 0) {
-      SetScrollPos32(SB_VERT, 0);
+      SetScrollPos32(nBar, 0);
       Invalidate();
     }
     break;
   case SB_BOTTOM:
-    if (scrollPos < m_nVScrollMax) {
-      SetScrollPos32(SB_VERT, m_nVScrollMax);
+    if (scrollPos < scrollMax) {
+      SetScrollPos32(nBar, scrollMax);
       Invalidate();
     }
     break;

@@ -367,6 +367,18 @@ void CGridCtrl::SetCellReadOnly(int nRow, int nCol)
     cell->state |= GVIS_READONLY;
 }
 
+void CGridCtrl::SetCellNumeric(int nRow, int nCol, BOOL (*check)(const CString& text))
+{
+  if (CGridCell* cell = GetCell(nRow, nCol))
+    cell->numberCheck = check;
+}
+
+BOOL CGridCtrl::AcceptsCellText(int nRow, int nCol, const CString& text) const
+{
+  const CGridCell* cell = GetCell(nRow, nCol);
+  return !cell || !cell->numberCheck || cell->numberCheck(text);
+}
+
 BOOL CGridCtrl::SetRowHeight(int row, int height)
 {
   if (row < 0 || row >= m_nRows || height < 0)

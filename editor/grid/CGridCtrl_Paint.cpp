@@ -7,6 +7,7 @@
 #include "CImageList.h"
 #include "CPaintDC.h"
 #include "CPen.h"
+#include "GridAxis.h"
 #include "SystemSettings.h"
 
 #include <QImage>
@@ -61,130 +62,86 @@ void CGridCtrl::EraseBkgnd(CDC* pDC)
     pDC->FillSolidRect(CRect(clip.left, visible.bottom, visible.right, clip.bottom), m_crBkColour);
 }
 
+namespace {
+
+// Indices of one direction laid from a start: the fixed ones from 0, the shown ones after them.
+struct Band {
+  int first;
+  int last;
+  int start;
+};
+
+// The grid lines along one direction, over the shown cells: a line at the far edge of every
+// index of `lines`, across the shown part of `across`, and once more over the side of each cell
+// that has that line suppressed, which restores the pixels there.
+void DrawLinesAlong(CDC* pDC, const CGridCtrl& grid, const GridAxis& lines, Band lineBand, const GridAxis& across,
+                    Band acrossBand, int acrossEnd)
+{
+  const auto line = [&](int at, int from, int to) {
+    const POINT a = lines.PointAt(at, from);
+    const POINT b = lines.PointAt(at, to);
+    pDC->MoveTo(a.x, a.y);
+    pDC->LineTo(b.x, b.y);
+  };
+  int at = lineBand.start;
+  for (int index = lineBand.first; index <= lineBand.last; ++index) {
+    at += lines.Size(index);
+    line(at - 1, across.FixedExtent(), acrossEnd);
+    int from = acrossBand.start;
+    for (int other = acrossBand.first; other <= acrossBand.last; ++other) {
+      const CGridCell* cell = lines.IsRows() ? grid.GetCell(index, other) : grid.GetCell(other, index);
+      if ((lines.IsRows() ? cell->bottomLineOff : cell->rightLineOff) == 1)
+        line(at - 1, from, from + across.Size(other) - 1);
+      from += across.Size(other);
+    }
+  }
+}
+
+} // namespace
+
 void CGridCtrl::OnDraw(CDC* pDC)
 {
   CRect clip;
   if (pDC->GetClipBox(&clip) == NULLREGION)
     return;
   EraseBkgnd(pDC);
-  const int fixedHeight = GetFixedRowHeight();
-  const int fixedWidth = GetFixedColumnWidth();
   CRect visibleRect;
   const CCellRange visible = GetVisibleNonFixedCellRange(&visibleRect);
-  const int minRow = visible.GetMinRow();
-  const int minCol = visible.GetMinCol();
-  const int maxRow = visible.GetMaxRow();
-  const int maxCol = visible.GetMaxCol();
-  CRect rect;
+  const GridAxis rows = GridAxis::RowsOf(*this);
+  const GridAxis cols = GridAxis::ColumnsOf(*this);
+  const Band fixedRows{0, m_nFixedRows - 1, 0};
+  const Band fixedCols{0, m_nFixedCols - 1, 0};
+  const Band shownRows{visible.GetMinRow(), visible.GetMaxRow(), rows.FixedExtent()};
+  const Band shownCols{visible.GetMinCol(), visible.GetMaxCol(), cols.FixedExtent()};
 
-  // Fixed rows by fixed columns.
-  rect.bottom = -1;
-  for (int row = 0; row < m_nFixedRows; ++row) {
-    rect.top = rect.bottom + 1;
-    rect.bottom = rect.top + GetRowHeight(row) - 1;
-    rect.right = -1;
-    for (int col = 0; col < m_nFixedCols; ++col) {
-      rect.left = rect.right + 1;
-      rect.right = rect.left + GetColumnWidth(col) - 1;
-      DrawFixedCell(pDC, row, col, rect);
-    }
-  }
-  // Visible rows by fixed columns.
-  rect.bottom = fixedHeight - 1;
-  for (int row = minRow; row <= maxRow; ++row) {
-    rect.top = rect.bottom + 1;
-    rect.bottom = rect.top + GetRowHeight(row) - 1;
-    if (rect.top > clip.bottom)
-      break;
-    if (rect.bottom < clip.top)
-      continue;
-    rect.right = -1;
-    for (int col = 0; col < m_nFixedCols; ++col) {
-      rect.left = rect.right + 1;
-      rect.right = rect.left + GetColumnWidth(col) - 1;
-      DrawFixedCell(pDC, row, col, rect);
-    }
-  }
-  // Fixed rows by visible columns.
-  rect.bottom = -1;
-  for (int row = 0; row < m_nFixedRows; ++row) {
-    rect.top = rect.bottom + 1;
-    rect.bottom = rect.top + GetRowHeight(row) - 1;
-    if (rect.top > clip.bottom)
-      break;
-    if (rect.bottom < clip.top)
-      continue;
-    rect.right = fixedWidth - 1;
-    for (int col = minCol; col <= maxCol; ++col) {
-      rect.left = rect.right + 1;
-      rect.right = rect.left + GetColumnWidth(col) - 1;
-      if (rect.left > clip.right)
-        break;
-      if (rect.right < clip.left)
-        continue;
-      DrawFixedCell(pDC, row, col, rect);
-    }
-  }
-  // Visible rows by visible columns.
-  rect.bottom = fixedHeight - 1;
-  for (int row = minRow; row <= maxRow; ++row) {
-    rect.top = rect.bottom + 1;
-    rect.bottom = rect.top + GetRowHeight(row) - 1;
-    if (rect.top > clip.bottom)
-      break;
-    if (rect.bottom < clip.top)
-      continue;
-    rect.right = fixedWidth - 1;
-    for (int col = minCol; col <= maxCol; ++col) {
-      rect.left = rect.right + 1;
-      rect.right = rect.left + GetColumnWidth(col) - 1;
-      if (rect.left > clip.right)
-        break;
-      if (rect.right < clip.left)
-        continue;
-      DrawCell(pDC, row, col, rect);
-    }
-  }
+  // The cells of a band of rows by a band of columns, in rectangles inside the clip box.
+  const auto paint = [&](Band rowBand, Band colBand, bool fixed) {
+    rows.ForEachSpan(rowBand.first, rowBand.last, rowBand.start, clip.top, clip.bottom, [&](int row, int top, int bottom) {
+      cols.ForEachSpan(colBand.first, colBand.last, colBand.start, clip.left, clip.right, [&](int col, int left, int right) {
+        const CRect rect(left, top, right, bottom);
+        if (fixed)
+          DrawFixedCell(pDC, row, col, rect);
+        else
+          DrawCell(pDC, row, col, rect);
+      });
+    });
+  };
+  paint(fixedRows, fixedCols, true);
+  paint(shownRows, fixedCols, true);
+  paint(fixedRows, shownCols, true);
+  paint(shownRows, shownCols, false);
 
   // Grid lines of the non-fixed area invert what lies under them, so a second line along a
   // cell's suppressed edge restores it.
   CPen pen;
-  if (!pen.CreatePen(PS_SOLID, 0, m_crGridColour) || minRow < 0 || minCol < 0)
+  if (!pen.CreatePen(PS_SOLID, 0, m_crGridColour) || shownRows.first < 0 || shownCols.first < 0)
     return;
   CPen* oldPen = pDC->SelectObject(&pen);
   const int oldRop = pDC->SetROP2(R2_NOT);
-  if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT) {
-    int x = fixedWidth;
-    for (int col = minCol; col <= maxCol; ++col) {
-      x += GetColumnWidth(col);
-      pDC->MoveTo(x - 1, fixedHeight);
-      pDC->LineTo(x - 1, visibleRect.bottom);
-      int y = fixedHeight;
-      for (int row = minRow; row <= maxRow; ++row) {
-        if (GetCell(row, col)->rightLineOff == 1) {
-          pDC->MoveTo(x - 1, y);
-          pDC->LineTo(x - 1, y + GetRowHeight(row));
-        }
-        y += GetRowHeight(row);
-      }
-    }
-  }
-  if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_HORZ) {
-    int y = fixedHeight;
-    for (int row = minRow; row <= maxRow; ++row) {
-      y += GetRowHeight(row);
-      pDC->MoveTo(fixedWidth, y - 1);
-      pDC->LineTo(visibleRect.right, y - 1);
-      int x = fixedWidth;
-      for (int col = minCol; col <= maxCol; ++col) {
-        if (GetCell(row, col)->bottomLineOff == 1) {
-          pDC->MoveTo(x - 1, y - 1);
-          pDC->LineTo(x + GetColumnWidth(col) - 1, y - 1);
-        }
-        x += GetColumnWidth(col);
-      }
-    }
-  }
+  if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT)
+    DrawLinesAlong(pDC, *this, cols, shownCols, rows, shownRows, visibleRect.bottom);
+  if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_HORZ)
+    DrawLinesAlong(pDC, *this, rows, shownRows, cols, shownCols, visibleRect.right);
   pDC->SetROP2(oldRop);
   pDC->SelectObject(oldPen);
   pDC->SelectStockObject(NULL_PEN);

@@ -3,6 +3,7 @@
 #include "CGridCtrl.h"
 
 #include "CodePage.h"
+#include "GridAxis.h"
 
 #include <algorithm>
 #include <string>
@@ -148,48 +149,9 @@ CCellRange CGridCtrl::GetSelectedCellRange() const
 CCellID CGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixedCellCheck) const
 {
   const CCellID idTopLeft = GetTopleftNonFixedCell();
-  CCellID cellID;
-  const int fixedWidth = GetFixedColumnWidth();
-  if (point.x < 0 || (!bAllowFixedCellCheck && point.x < fixedWidth)) {
-    cellID.col = -1;
-  } else if (point.x < fixedWidth) {
-    int col = 0;
-    for (int xpos = 0; col < m_nFixedCols; ++col) {
-      xpos += GetColumnWidth(col);
-      if (xpos > point.x)
-        break;
-    }
-    cellID.col = col;
-  } else {
-    int col = idTopLeft.col;
-    for (int xpos = fixedWidth; col < m_nCols; ++col) {
-      xpos += GetColumnWidth(col);
-      if (xpos > point.x)
-        break;
-    }
-    cellID.col = col >= m_nCols ? -1 : col;
-  }
-  const int fixedHeight = GetFixedRowHeight();
-  if (point.y < 0 || (!bAllowFixedCellCheck && point.y < fixedHeight)) {
-    cellID.row = -1;
-  } else if (point.y < fixedHeight) {
-    int row = 0;
-    for (int ypos = 0; row < m_nFixedRows; ++row) {
-      ypos += GetRowHeight(row);
-      if (ypos > point.y)
-        break;
-    }
-    cellID.row = row;
-  } else {
-    int row = idTopLeft.row;
-    for (int ypos = fixedHeight; row < m_nRows; ++row) {
-      ypos += GetRowHeight(row);
-      if (ypos > point.y)
-        break;
-    }
-    cellID.row = row >= m_nRows ? -1 : row;
-  }
-  return cellID;
+  const bool allowFixed = bAllowFixedCellCheck != FALSE;
+  return CCellID(GridAxis::RowsOf(*this).IndexAt(point.y, idTopLeft.row, allowFixed),
+                 GridAxis::ColumnsOf(*this).IndexAt(point.x, idTopLeft.col, allowFixed));
 }
 
 void CGridCtrl::EnsureVisible(int nRow, int nCol)

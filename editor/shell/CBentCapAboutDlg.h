@@ -1,4 +1,4 @@
-// The About box: the system's name and version and an OK button.
+// The About box: the program's icon, the system's name and version and an OK button.
 #pragma once
 
 #include "CButton.h"
@@ -11,6 +11,7 @@ public:
     BOOL OnInitDialog() override;
 
 private:
+    CStatic m_icon;
     CStatic m_text;
     CButton m_ok;
 };

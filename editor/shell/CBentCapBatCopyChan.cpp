@@ -2,21 +2,12 @@
 
 #include "CBentCapColumnMapDlg.h"
 
-namespace {
-
-const DWORD kChild = WS_CHILD | WS_VISIBLE;
-
-} // namespace
-
-CBentCapBatCopyChan::CBentCapBatCopyChan(CBatchColumnMap& columns) : CPropertyPage(217, L"调列"), m_columns(columns)
-{
-    SetInitialSize(690, 330);
-}
+CBentCapBatCopyChan::CBentCapBatCopyChan(CBatchColumnMap& columns) : CBentCapBatchPage(217, L"调列"), m_columns(columns) {}
 
 // The list beside the note, which wraps in the room right of it.
 BOOL CBentCapBatCopyChan::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CBentCapBatchPage::OnInitDialog();
     m_grpColumns.Create(kColumnMapFrameCaption, kChild | BS_GROUPBOX, CRect(10, 6, 680, 320), this, 0xFFFF);
     m_wndColumns.Create(kChild | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, CRect(20, 30, 300, 310),
                         this, 1107);

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "CBatchColumnMap.h"
+#include "CBentCapBatchPage.h"
 #include "CButton.h"
 #include "CListCtrl.h"
-#include "CPropertyPage.h"
 #include "CStatic.h"
 
-class CBentCapBatCopyChan : public CPropertyPage {
+class CBentCapBatCopyChan : public CBentCapBatchPage {
 public:
     explicit CBentCapBatCopyChan(CBatchColumnMap& columns);
 

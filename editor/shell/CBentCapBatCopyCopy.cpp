@@ -1,23 +1,13 @@
 #include "CBentCapBatCopyCopy.h"
 
-#include "CBentCapFileDialog.h"
-#include "CCapCopySelection.h"
-
-namespace {
-
-const DWORD kChild = WS_CHILD | WS_VISIBLE;
-
-} // namespace
+#include "CopySourceFile.h"
 
 CBentCapBatCopyCopy::CBentCapBatCopyCopy(CBatchCopySource& source, double loadFactor, LOGFONT* pFont)
-    : CPropertyPage(216, L"复制"), m_source(source), m_dLoadFactor(loadFactor), m_pFont(pFont)
-{
-    SetInitialSize(690, 330);
-}
+    : CBentCapBatchPage(216, L"复制"), m_source(source), m_dLoadFactor(loadFactor), m_pFont(pFont) {}
 
 BOOL CBentCapBatCopyCopy::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CBentCapBatchPage::OnInitDialog();
     m_edtSource.Create(kChild | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL, CRect(10, 10, 570, 34), this, 1101);
     m_btnSelect.Create(L"选择文件", kChild, CRect(580, 9, 680, 35), this, 1102);
     m_wndInfo.Create(m_source.GetInfoText(), kChild, CRect(10, 44, 680, 84), this, 1098);
@@ -34,16 +24,8 @@ BOOL CBentCapBatCopyCopy::OnInitDialog()
 
 void CBentCapBatCopyCopy::OnSelectFile()
 {
-    CBentCapFileDialog dialog(TRUE, kDesignFileExtension, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
-                              kCapCopyFileFilter, this);
-    dialog.m_dLoadFactor = m_dLoadFactor;
-    dialog.m_pFont = m_pFont;
-    if (dialog.DoModal() != IDOK)
+    if (!ChooseCopySourceFile(*this, m_source, m_dLoadFactor, m_pFont))
         return;
-    HWND owner = GetSafeHwnd();
-    m_source.SetOwner(&owner);
-    m_source.SelectFile(dialog.GetPathName());
-    m_source.SetOwner(nullptr);
     m_edtSource.SetWindowText(m_source.GetPath());
     m_wndInfo.SetWindowText(m_source.GetInfoText());
 }
@@ -54,7 +36,7 @@ BOOL CBentCapBatCopyCopy::OnCommand(WPARAM wParam, LPARAM lParam)
         OnSelectFile();
         return TRUE;
     }
-    return CPropertyPage::OnCommand(wParam, lParam);
+    return CBentCapBatchPage::OnCommand(wParam, lParam);
 }
 
 BOOL CBentCapBatCopyCopy::OnApply()

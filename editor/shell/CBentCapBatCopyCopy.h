@@ -3,14 +3,14 @@
 #pragma once
 
 #include "CBatchCopySource.h"
+#include "CBentCapBatchPage.h"
 #include "CButton.h"
 #include "CEdit.h"
-#include "CPropertyPage.h"
 #include "CStatic.h"
 #include "CapCopyGroups.h"
 #include "WinGdi.h"
 
-class CBentCapBatCopyCopy : public CPropertyPage {
+class CBentCapBatCopyCopy : public CBentCapBatchPage {
 public:
     // loadFactor and pFont go to the open dialog's preview.
     CBentCapBatCopyCopy(CBatchCopySource& source, double loadFactor, LOGFONT* pFont);

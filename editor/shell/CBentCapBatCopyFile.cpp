@@ -3,21 +3,12 @@
 #include "CBentCapFileDialog.h"
 #include "CCapCopySelection.h"
 
-namespace {
-
-const DWORD kChild = WS_CHILD | WS_VISIBLE;
-
-} // namespace
-
 CBentCapBatCopyFile::CBentCapBatCopyFile(CBatchFileList& files, double loadFactor, LOGFONT* pFont)
-    : CPropertyPage(158, L"文件"), m_files(files), m_dLoadFactor(loadFactor), m_pFont(pFont)
-{
-    SetInitialSize(690, 330);
-}
+    : CBentCapBatchPage(158, L"文件"), m_files(files), m_dLoadFactor(loadFactor), m_pFont(pFont) {}
 
 BOOL CBentCapBatCopyFile::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
+    CBentCapBatchPage::OnInitDialog();
     m_wndFiles.Create(kChild | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS, CRect(10, 10, 680, 280), this, 1103);
     m_wndFiles.InsertColumn(0, L"序号", LVCFMT_LEFT, 50);
     m_wndFiles.InsertColumn(1, L"文件", LVCFMT_LEFT, 480);
@@ -75,7 +66,7 @@ BOOL CBentCapBatCopyFile::OnCommand(WPARAM wParam, LPARAM lParam)
         OnDeleteFiles();
         return TRUE;
     }
-    return CPropertyPage::OnCommand(wParam, lParam);
+    return CBentCapBatchPage::OnCommand(wParam, lParam);
 }
 
 BOOL CBentCapBatCopyFile::OnApply() { return m_files.Apply(GetSafeHwnd()); }

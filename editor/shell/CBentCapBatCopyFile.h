@@ -3,13 +3,13 @@
 #pragma once
 
 #include "CBatchFileList.h"
+#include "CBentCapBatchPage.h"
 #include "CButton.h"
 #include "CListCtrl.h"
-#include "CPropertyPage.h"
 #include "CStatic.h"
 #include "WinGdi.h"
 
-class CBentCapBatCopyFile : public CPropertyPage {
+class CBentCapBatCopyFile : public CBentCapBatchPage {
 public:
     // loadFactor and pFont go to the open dialog's preview.
     CBentCapBatCopyFile(CBatchFileList& files, double loadFactor, LOGFONT* pFont);

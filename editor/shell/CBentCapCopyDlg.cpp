@@ -1,6 +1,6 @@
 #include "CBentCapCopyDlg.h"
 
-#include "CBentCapFileDialog.h"
+#include "CopySourceFile.h"
 
 CBentCapCopyDlg::CBentCapCopyDlg(double loadFactor, LOGFONT* pFont, CWnd* pParent)
     : CDialog(IDD, pParent), m_dLoadFactor(loadFactor), m_pFont(pFont)
@@ -63,17 +63,8 @@ void CBentCapCopyDlg::OnSelectFile()
     if (!m_pSelection)
         return;
     StoreChecks();
-    CBentCapFileDialog dialog(TRUE, kDesignFileExtension, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
-                              kCapCopyFileFilter, this);
-    dialog.m_dLoadFactor = m_dLoadFactor;
-    dialog.m_pFont = m_pFont;
-    if (dialog.DoModal() != IDOK)
-        return;
-    HWND owner = GetSafeHwnd();
-    m_pSelection->SetOwner(&owner);
-    m_pSelection->SelectFile(dialog.GetPathName());
-    m_pSelection->SetOwner(nullptr);
-    ShowSelection();
+    if (ChooseCopySourceFile(*this, *m_pSelection, m_dLoadFactor, m_pFont))
+        ShowSelection();
 }
 
 BOOL CBentCapCopyDlg::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -2,10 +2,13 @@
 // refusal without a host.
 #include "AcadVersion.h"
 #include "CCorbeldeskApp.h"
+#include "CDialog.h"
 #include "CMainFrame.h"
 #include "CScopedModalAnswerer.h"
 #include "EditorWindowTestSupport.h"
 #include "AfxMessageBox.h"
+
+#include <QLabel>
 
 #include <cstdlib>
 
@@ -106,12 +109,18 @@ TEST_F(CorbeldeskAppTest, TheHostsReportedVersionDecides)
     }
 }
 
-TEST_F(CorbeldeskAppTest, AboutBoxShowsTheVersion)
+TEST_F(CorbeldeskAppTest, AboutBoxShowsTheVersionBesideTheIcon)
 {
     CCorbeldeskApp app;
-    m_dialogs->QueueButton(IDOK);
+    bool icon = false;
+    m_dialogs->QueueDialog([&icon](CDialog& d) {
+        for (const QLabel* label : d.GetWidget()->findChildren<QLabel*>())
+            icon = icon || !label->pixmap().isNull();
+        d.PressButton(IDOK);
+    });
     app.OnAppAbout();
     ASSERT_EQ(m_dialogs->Dialogs().size(), 1u);
     EXPECT_EQ(m_dialogs->Dialogs()[0], L"关于 Veltra盖梁绘图系统");
     EXPECT_EQ(m_dialogs->PendingAnswers(), 0u);
+    EXPECT_TRUE(icon);
 }

@@ -1,8 +1,11 @@
 #include "CFileDialog.h"
 
+#include "CFilterFileTypes.h"
 #include "QtText.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 
 #include <cstdint>
@@ -56,6 +59,24 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
   SetInitialSize(640, 420);
 }
 
+namespace {
+
+// The list's size, type and date columns as wide as what they show, not cut to "12….KiB"; the
+// name takes the rest.
+void FitDetailColumns(QFileDialog* files)
+{
+  auto* view = files->findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!view)
+    return;
+  QHeaderView* header = view->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+} // namespace
+
 QDialog* CFileDialog::CreateDialogWidget(QWidget* parent)
 {
   auto* files = new QFileDialog(parent);
@@ -76,6 +97,11 @@ QDialog* CFileDialog::CreateDialogWidget(QWidget* parent)
       files->setDirectory(initial.dir());
     files->selectFile(initial.fileName());
   }
+  FitDetailColumns(files);
+  // The types the list shows, kept as long as the dialog's widget.
+  auto* types = new CFilterFileTypes(m_filter);
+  files->setIconProvider(types);
+  QObject::connect(files, &QObject::destroyed, [types] { delete types; });
   const HWND self = m_hWnd;
   QObject::connect(files, &QDialog::finished, files, [self, files](int result) {
     auto* dialog = static_cast<CFileDialog*>(CWnd::FromHandle(self));

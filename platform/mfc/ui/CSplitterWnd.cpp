@@ -84,29 +84,48 @@ int CSplitterWnd::OnCreate()
 
 void CSplitterWnd::OnSize(UINT, int, int) { ApplyIdealSizes(); }
 
+// A pane whose window is being destroyed stays in the splitter, hidden, until its widget goes at
+// the next turn of the event loop: it takes no room, no divider and no place in the order.
 void CSplitterWnd::ApplyIdealSizes()
 {
   QSplitter* splitter = Splitter();
   if (!splitter || splitter->count() == 0)
     return;
+  int panes = 0;
+  for (int i = 0; i < splitter->count(); ++i)
+    panes += IsPane(splitter->widget(i)) ? 1 : 0;
+  if (panes == 0)
+    return;
   const bool vertical = splitter->orientation() == Qt::Vertical;
-  int room = (vertical ? splitter->height() : splitter->width()) - (splitter->count() - 1) * splitter->handleWidth();
+  int room = (vertical ? splitter->height() : splitter->width()) - (panes - 1) * splitter->handleWidth();
   QList<int> sizes;
-  for (int i = 0; i + 1 < splitter->count(); ++i) {
-    const int ideal = m_ideal.count(i) ? m_ideal[i] : splitter->sizes().value(i);
-    sizes.append(std::clamp(ideal, 0, std::max(room, 0)));
-    room -= sizes.back();
+  int pane = 0;
+  for (int i = 0; i < splitter->count(); ++i) {
+    if (!IsPane(splitter->widget(i))) {
+      sizes.append(0);
+    } else if (++pane == panes) {
+      sizes.append(std::max(room, 0));
+    } else {
+      const int ideal = m_ideal.count(pane - 1) ? m_ideal[pane - 1] : splitter->sizes().value(i);
+      sizes.append(std::clamp(ideal, 0, std::max(room, 0)));
+      room -= sizes.back();
+    }
   }
-  sizes.append(std::max(room, 0));
   splitter->setSizes(sizes);
 }
 
 void CSplitterWnd::KeepDraggedSizes()
 {
-  const QList<int> sizes = Splitter()->sizes();
-  for (int i = 0; i + 1 < sizes.size(); ++i)
-    m_ideal[i] = sizes[i];
+  QSplitter* splitter = Splitter();
+  const QList<int> sizes = splitter->sizes();
+  int pane = 0;
+  for (int i = 0; i < sizes.size(); ++i)
+    if (IsPane(splitter->widget(i)))
+      m_ideal[pane++] = sizes[i];
+  m_ideal.erase(pane - 1);
 }
+
+bool CSplitterWnd::IsPane(const QWidget* widget) { return CWnd::FromOuterWidget(widget) != nullptr; }
 
 int CSplitterWnd::GetPaneSize(int row, int col) const
 {

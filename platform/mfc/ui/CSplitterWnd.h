@@ -8,6 +8,7 @@
 #include "CWnd.h"
 
 class QSplitter;
+class QWidget;
 
 class CSplitterWnd : public CWnd {
 public:
@@ -40,6 +41,8 @@ private:
   void ApplyIdealSizes();
   // The user moved a divider: the panes' sizes become their ideal ones.
   void KeepDraggedSizes();
+  // A widget of the splitter that is a live pane's.
+  static bool IsPane(const QWidget* widget);
 
   int m_nRows = 0;
   int m_nCols = 0;

@@ -3,6 +3,7 @@
 #include "QtText.h"
 
 #include <QLabel>
+#include <QPixmap>
 
 BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -14,6 +15,12 @@ BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
                       | Qt::AlignTop);
   label->setWordWrap(true);
   return AttachWidget(label, pParentWnd, nID, dwStyle, rect);
+}
+
+void CStatic::SetPicture(const QPixmap& picture)
+{
+  if (QLabel* label = Label())
+    label->setPixmap(picture);
 }
 
 QLabel* CStatic::Label() const { return static_cast<QLabel*>(GetWidget()); }

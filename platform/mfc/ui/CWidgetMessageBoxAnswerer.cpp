@@ -1,41 +1,13 @@
 #include "CWidgetMessageBoxAnswerer.h"
 
+#include "AfxMessageBox.h"
 #include "CWnd.h"
+#include "MessageBoxDialog.h"
 #include "WinUser.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
-#include <QPushButton>
-
-#include <map>
+#include <QApplication>
 
 namespace {
-
-QMessageBox::Icon IconOf(UINT icon)
-{
-  switch (icon) {
-  case MB_ICONHAND: return QMessageBox::Critical;
-  case MB_ICONQUESTION: return QMessageBox::Question;
-  case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-  case MB_ICONASTERISK: return QMessageBox::Information;
-  default: return QMessageBox::NoIcon;
-  }
-}
-
-QMessageBox::StandardButton ButtonOf(int answer)
-{
-  switch (answer) {
-  case IDOK: return QMessageBox::Ok;
-  case IDCANCEL: return QMessageBox::Cancel;
-  case IDABORT: return QMessageBox::Abort;
-  case IDRETRY: return QMessageBox::Retry;
-  case IDIGNORE: return QMessageBox::Ignore;
-  case IDYES: return QMessageBox::Yes;
-  case IDNO: return QMessageBox::No;
-  case IDTRYAGAIN: return QMessageBox::Retry;
-  default: return QMessageBox::Ok;
-  }
-}
 
 // The button texts a Chinese system gives its message boxes.
 QString TextOf(int answer)
@@ -53,25 +25,21 @@ QString TextOf(int answer)
   }
 }
 
+// A box without an owner stands over the window the person works in, as the class library's
+// boxes do: the dialog open, else the main window; not in the middle of the screen.
+QWidget* OwnerOf(const MessageBoxRequest& request)
+{
+  if (CWnd* owner = CWnd::FromHandle(request.owner))
+    return owner->GetWidget();
+  if (QWidget* modal = QApplication::activeModalWidget())
+    return modal;
+  CWnd* main = CWnd::FromHandle(AfxGetMainWndHandle());
+  return main ? main->GetWidget() : nullptr;
+}
+
 } // namespace
 
 int CWidgetMessageBoxAnswerer::Answer(const MessageBoxRequest& request)
 {
-  CWnd* owner = CWnd::FromHandle(request.owner);
-  QMessageBox box(IconOf(request.icon), QString::fromStdWString(request.caption),
-                  QString::fromStdWString(request.text), QMessageBox::NoButton, owner ? owner->GetWidget() : nullptr);
-  std::map<QAbstractButton*, int> answers;
-  for (int answer : request.buttons) {
-    QAbstractButton* button = box.addButton(ButtonOf(answer));
-    button->setText(TextOf(answer));
-    answers[button] = answer;
-    if (answer == request.defaultButton)
-      box.setDefaultButton(static_cast<QPushButton*>(button));
-  }
-  box.exec();
-  const auto found = answers.find(box.clickedButton());
-  if (found != answers.end())
-    return found->second;
-  // Closed without a button: Cancel where the box has one, else its default.
-  return request.Offers(IDCANCEL) ? IDCANCEL : request.defaultButton;
+  return AskWithMessageBox(request, OwnerOf(request), TextOf);
 }

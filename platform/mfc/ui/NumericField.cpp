@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cwchar>
+#include <optional>
 
 namespace {
 
@@ -17,58 +18,64 @@ const wchar_t* SkipBlanks(const wchar_t* p)
   return p;
 }
 
-// The number ended where the text ends, but for blanks.
-bool EndsAfterBlanks(const wchar_t* start, const wchar_t* end) { return end != start && *SkipBlanks(end) == L'\0'; }
-
-void Refuse(CWnd& field, const wchar_t* message)
+// The number read reads from the text, when it ends where the text ends but for blanks.
+template <class Number, class Read>
+BOOL ParseWholeText(const CString& text, Number& value, Read read)
 {
-  AfxMessageBox(message, MB_ICONEXCLAMATION);
-  field.SetFocus();
-  if (auto* edit = dynamic_cast<CEdit*>(&field))
-    edit->SetSel(0, -1);
+  const wchar_t* start = SkipBlanks(text.GetString());
+  wchar_t* end = nullptr;
+  const std::optional<Number> number = read(start, &end);
+  if (!number || end == start || *SkipBlanks(end) != L'\0')
+    return FALSE;
+  value = *number;
+  return TRUE;
+}
+
+template <class Number>
+BOOL ExchangeField(CWnd& field, Number& value, BOOL (*parse)(const CString&, Number&), BOOL bInteger)
+{
+  CString text;
+  field.GetWindowText(text);
+  if (parse(text, value))
+    return TRUE;
+  RefuseNumericField(field, bInteger);
+  return FALSE;
 }
 
 } // namespace
 
 BOOL ParseRealText(const CString& text, double& value)
 {
-  const wchar_t* start = SkipBlanks(text.GetString());
-  wchar_t* end = nullptr;
-  const double number = std::wcstod(start, &end);
-  if (!EndsAfterBlanks(start, end))
-    return FALSE;
-  value = number;
-  return TRUE;
+  return ParseWholeText(text, value, [](const wchar_t* start, wchar_t** end) -> std::optional<double> {
+    return std::wcstod(start, end);
+  });
 }
 
 BOOL ParseIntText(const CString& text, int& value)
 {
-  const wchar_t* start = SkipBlanks(text.GetString());
-  wchar_t* end = nullptr;
-  errno = 0;
-  const long number = std::wcstol(start, &end, 10);
-  if (!EndsAfterBlanks(start, end) || errno == ERANGE || number < INT_MIN || number > INT_MAX)
-    return FALSE;
-  value = static_cast<int>(number);
-  return TRUE;
+  return ParseWholeText(text, value, [](const wchar_t* start, wchar_t** end) -> std::optional<int> {
+    errno = 0;
+    const long number = std::wcstol(start, end, 10);
+    if (errno == ERANGE || number < INT_MIN || number > INT_MAX)
+      return std::nullopt;
+    return static_cast<int>(number);
+  });
 }
 
-BOOL ExchangeRealField(CWnd& field, double& value)
+BOOL IsNumberText(const CString& text)
 {
-  CString text;
-  field.GetWindowText(text);
-  if (ParseRealText(text, value))
-    return TRUE;
-  Refuse(field, L"请输入一个数字。");
-  return FALSE;
+  double value = 0;
+  return ParseRealText(text, value);
 }
 
-BOOL ExchangeIntField(CWnd& field, int& value)
+void RefuseNumericField(CWnd& field, BOOL bInteger)
 {
-  CString text;
-  field.GetWindowText(text);
-  if (ParseIntText(text, value))
-    return TRUE;
-  Refuse(field, L"请输入一个整数。");
-  return FALSE;
+  AfxMessageBox(bInteger ? L"请输入一个整数。" : L"请输入一个数字。", MB_ICONEXCLAMATION);
+  field.SetFocus();
+  if (auto* edit = dynamic_cast<CEdit*>(&field))
+    edit->SetSel(0, -1);
 }
+
+BOOL ExchangeRealField(CWnd& field, double& value) { return ExchangeField(field, value, ParseRealText, FALSE); }
+
+BOOL ExchangeIntField(CWnd& field, int& value) { return ExchangeField(field, value, ParseIntText, TRUE); }

@@ -12,6 +12,12 @@ class CWnd;
 // TRUE with the number when the whole text is one.
 BOOL ParseRealText(const CString& text, double& value);
 BOOL ParseIntText(const CString& text, int& value);
+// TRUE when the whole text is a number.
+BOOL IsNumberText(const CString& text);
+
+// The box of a field that holds no number (with bInteger, no whole number), then the focus
+// back in the field with its text selected.
+void RefuseNumericField(CWnd& field, BOOL bInteger = FALSE);
 
 // TRUE with the field's number; FALSE after the box, with the focus in the field.
 BOOL ExchangeRealField(CWnd& field, double& value);

@@ -132,3 +132,29 @@ TEST_F(ElevationBarRowsTest, ABendTypeOtherThanArcIsStraight)
     StoreElevationBarRow(m_design, {0, 4}, 0, Row({L"圆弧", L"1", L"2", L"3"}));
     EXPECT_EQ(Support(0).GetLPBSteels()[0].GetBendDownParameter(), 0);
 }
+
+// The cells that take numbers check what is typed into them: a plain number, or for the axis
+// distances of upper bars a bar length ("X", a number with "D" after it); list cells take none.
+TEST_F(ElevationBarRowsTest, NumberCellsCheckTheirTexts)
+{
+    Piers(2);
+    m_design.SetBarSkeletonSymmetric(0);
+    Support(0).GetLPTSteels().Add(CBent_LPTSteel());
+    Support(0).GetLPBSteels().Add(CBent_LPBSteel());
+    const std::vector<ElevationBarCell> upper = ElevationBarRowCells(m_design, {0, 3}, 0);
+    const std::vector<ElevationBarCell> bent = ElevationBarRowCells(m_design, {0, 4}, 0);
+    ASSERT_EQ(upper.size(), 3u);
+    ASSERT_EQ(bent.size(), 4u);
+    EXPECT_EQ(upper[0].numberCheck, nullptr);
+    EXPECT_EQ(bent[0].numberCheck, nullptr);
+    const struct {
+        const wchar_t* text;
+        bool number;
+        bool length;
+    } cases[] = {{L"35.5", true, true}, {L" 120D ", false, true}, {L"x", false, true}, {L"abc", false, false},
+                 {L"D", false, false},  {L"12abc", false, false}, {L"", false, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(bent[1].numberCheck(c.text) != FALSE, c.number) << c.text;
+        EXPECT_EQ(upper[1].numberCheck(c.text) != FALSE, c.length) << c.text;
+    }
+}

@@ -150,3 +150,32 @@ TEST_F(PierSpacingFormTest, AFocusedGridTakesCtrlC)
     QTest::keyClick(m_frame->GetClassView().GetWidget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(capCopy);
 }
+
+// A spacing typed into the grid that is no number is refused there, as in the forms' fields.
+TEST_F(PierSpacingFormTest, TypedTextThatIsNoNumberIsRefusedInTheCell)
+{
+    CGridCtrl& grid = *Show()->GetGridCtrl();
+    m_frame->ShowWindow(SW_SHOW);
+    QApplication::setActiveWindow(m_frame->GetWidget());
+    grid.SetFocusCell(1, 1);
+    grid.SetFocus();
+    const size_t boxes = BoxTexts().size();
+    QTest::keyClicks(grid.GetWidget(), QStringLiteral("a"));
+    CWnd* field = grid.GetDlgItem(IDC_INPLACE_CONTROL);
+    ASSERT_NE(field, nullptr);
+    QTest::keyClicks(field->GetWidget(), QStringLiteral("bc"));
+    QTest::keyClick(field->GetWidget(), Qt::Key_Return);
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    ASSERT_EQ(BoxTexts().size(), boxes + 1);
+    EXPECT_NE(BoxTexts().back().find(L"请输入一个数字。"), std::wstring::npos);
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"220"));
+    EXPECT_EQ(CWnd::GetFocus(), grid.GetDlgItem(IDC_INPLACE_CONTROL));
+    QTest::keyClicks(field->GetWidget(), QStringLiteral("250"));
+    QTest::keyClick(field->GetWidget(), Qt::Key_Return);
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(L"250"));
+    ASSERT_TRUE(Choose(200));
+    EXPECT_EQ(Spacings(), (std::vector<double>{250, 410, 250}));
+}

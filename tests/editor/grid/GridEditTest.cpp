@@ -4,7 +4,10 @@
 
 #include "CComboBox.h"
 #include "CEdit.h"
+#include "CScriptedMessageBoxAnswerer.h"
+#include "MessageBoxService.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -207,4 +210,52 @@ TEST_F(GridEditTest, FieldWidensToItsTextUpToTheGridsEdge)
   CRect client;
   m_grid->GetClientRect(&client);
   EXPECT_LE(Field()->geometry().right() + 1, client.right);
+}
+
+// A numeric cell takes only numbers: text that is none brings the forms' box, the cell keeps
+// its value and the field stays open with the text selected, whichever key ended it; paste,
+// cut and Delete leave it as it is.
+TEST_F(GridEditTest, NumericCellsRefuseTextThatIsNoNumber)
+{
+  m_grid->SetCellNumeric(2, 2);
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Down}) {
+    CScriptedMessageBoxAnswerer boxes;
+    boxes.SetLog(nullptr);
+    CMessageBoxAnswerer* previous = SetMessageBoxAnswerer(&boxes);
+    m_grid->SetFocusCell(2, 2);
+    m_owner.notices.clear();
+    SendKey(*m_grid, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    ASSERT_NE(Field(), nullptr);
+    SendKey(Field(), key);
+    Settle();
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << key;
+    EXPECT_EQ(boxes.Boxes().back().text, L"请输入一个数字。");
+    EXPECT_EQ(m_grid->GetItemText(2, 2), L"12");
+    EXPECT_EQ(m_owner.Count(GVN_ENDLABELEDIT), 0u);
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(2, 2));
+    ASSERT_NE(Field(), nullptr);
+    EXPECT_EQ(CWnd::GetFocus(), Editor());
+    EXPECT_EQ(Field()->selectedText(), QStringLiteral("a"));
+
+    // A number ends the edit as in any other cell.
+    SendKey(Field(), Qt::Key_4, Qt::NoModifier, QStringLiteral("4"));
+    SendKey(Field(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(m_grid->GetItemText(2, 2), L"4");
+    EXPECT_EQ(m_owner.Count(GVN_ENDLABELEDIT), 1u);
+    m_grid->SetItemText(2, 2, L"12");
+    SetMessageBoxAnswerer(previous);
+  }
+
+  QApplication::clipboard()->setText(QStringLiteral("abc\t5"));
+  m_grid->SetFocusCell(2, 2);
+  m_grid->OnEditPaste();
+  EXPECT_EQ(m_grid->GetItemText(2, 2), L"12");
+  EXPECT_EQ(m_grid->GetItemText(2, 3), L"5");
+  SendKey(*m_grid, Qt::Key_Delete);
+  EXPECT_EQ(m_grid->GetItemText(2, 2), L"12");
+  m_grid->SetSelectedRange(2, 2, 2, 2);
+  m_grid->CutSelectedText();
+  EXPECT_EQ(m_grid->GetItemText(2, 2), L"12");
 }

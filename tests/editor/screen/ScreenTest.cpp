@@ -149,6 +149,8 @@ TEST_F(ScreenTest, EveryCategoryShowsWhatItHolds)
 {
   int index = 0;
   int grids = 0;
+  CRect messages;
+  m_frame->GetInfoView().GetWindowRect(&messages);
   for (HTREEITEM item : Items()) {
     const std::wstring label = m_frame->GetClassView().GetTreeCtrl().GetItemText(item).GetString();
     const QImage shot = Visit(item, index++);
@@ -166,6 +168,10 @@ TEST_F(ScreenTest, EveryCategoryShowsWhatItHolds)
     }
   }
   EXPECT_GE(grids, 13);  // the pier spacings and the bar forms of the whole beam and each pier
+  // The message pane keeps its height however many forms were shown above it.
+  CRect after;
+  m_frame->GetInfoView().GetWindowRect(&after);
+  EXPECT_EQ(after.Height(), messages.Height());
 }
 
 TEST_F(ScreenTest, TheSummaryShowsEveryLine)

@@ -5,6 +5,7 @@
 #include "CDialog.h"
 #include "CEdit.h"
 #include "CFileDialog.h"
+#include "CFilterFileTypes.h"
 #include "CPropertyPage.h"
 #include "CPropertySheet.h"
 #include "CScopedMessageBoxAnswerer.h"
@@ -172,6 +173,18 @@ TEST_F(FileDialogTest, FilterTextIsShownAsGiven)
   });
   CFileDialog open(TRUE, L"glt", nullptr, OFN_FILEMUSTEXIST, L"盖梁图文件(*.glt)|*.glt||");
   EXPECT_EQ(open.DoModal(), IDCANCEL);
+
+  // The list calls a file by the filter that takes it, whatever the system makes of its text;
+  // a filter for every file names no type.
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("corbel-file-types-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  for (const char* name : {"pier.GLT", "note.txt"})
+    std::ofstream(folder / name) << "#include <stdio.h>\nint main(void) { return 0; }\n";
+  const CFilterFileTypes types(L"盖梁图文件(*.glt)|*.glt|所有文件(*.*)|*.*||");
+  EXPECT_EQ(types.type(QFileInfo(QString::fromStdString((folder / "pier.GLT").string()))), QStringLiteral("盖梁图文件"));
+  EXPECT_NE(types.type(QFileInfo(QString::fromStdString((folder / "note.txt").string()))), QStringLiteral("所有文件"));
+  std::filesystem::remove_all(folder);
 }
 
 namespace {

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -127,6 +128,24 @@ TEST(FrameTest, CommandsReachTheFrameAndUpdateHandlersSetWhatIsShown)
   EXPECT_GT(info, 0);
   frame.MoveWindow(0, 0, 961, 996);
   QApplication::processEvents();
+  EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
+  EXPECT_EQ(frame.inner.GetPaneSize(1, 0), info + 200);
+
+  // The form pane's view replaced over and over, as the editor replaces its forms: the old
+  // window goes at the next turn of the event loop, and the panes keep their sizes.
+  std::vector<std::unique_ptr<CView>> forms;
+  CWnd* current = &frame.form;
+  for (int i = 0; i < 5; ++i) {
+    CRect rect;
+    current->GetWindowRect(&rect);
+    current->DestroyWindow();
+    forms.push_back(std::make_unique<CView>());
+    current = forms.back().get();
+    ASSERT_TRUE(frame.inner.CreateView(0, 0, current, CSize(rect.Width(), rect.Height())));
+    frame.inner.RecalcLayout();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
   EXPECT_EQ(frame.inner.GetPaneSize(0, 0), 600);
   EXPECT_EQ(frame.inner.GetPaneSize(1, 0), info + 200);
 

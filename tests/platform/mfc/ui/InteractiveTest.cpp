@@ -1,6 +1,7 @@
 // The modal loops a person sees: Qt's own dialog and message box loops, ended here by a click
 // the event loop delivers as soon as the loop runs.
 #include "CButton.h"
+#include "AfxMessageBox.h"
 #include "CDialog.h"
 #include "CFileDialog.h"
 #include "CInteractiveModalAnswerer.h"
@@ -70,18 +71,27 @@ TEST_F(InteractiveTest, OkButtonAndEscapeEndTheModalLoopThroughTheDialog)
   EXPECT_EQ(escaped.cancels, 1);
 }
 
+// A box without an owner stands over the main window, not in the middle of the screen.
 TEST_F(InteractiveTest, MessageBoxAnswersWithTheButtonClicked)
 {
+  CWnd main;
+  ASSERT_TRUE(main.Create(L"Main", L"主窗口", WS_VISIBLE, CRect(0, 0, 300, 200), nullptr, 0));
+  const HWND previousMain = AfxGetMainWndHandle();
+  AfxSetMainWndHandle(main.GetSafeHwnd());
   CWidgetMessageBoxAnswerer boxes;
   CMessageBoxAnswerer* previous = SetMessageBoxAnswerer(&boxes);
-  WhenModal([](QWidget* modal) {
+  QWidget* owner = nullptr;
+  WhenModal([&owner](QWidget* modal) {
     auto* box = qobject_cast<QMessageBox*>(modal);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("保存文件"));
+    owner = box->parentWidget();
     box->button(QMessageBox::No)->click();
   });
   EXPECT_EQ(MessageBox(nullptr, L"将文件改动保存到无标题？", L"保存文件", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
+  EXPECT_EQ(owner, main.GetWidget());
   SetMessageBoxAnswerer(previous);
+  AfxSetMainWndHandle(previousMain);
 }
 
 // The file the person picks in Qt's file dialog is the dialog's path.

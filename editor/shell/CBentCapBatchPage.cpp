@@ -1,0 +1,6 @@
+#include "CBentCapBatchPage.h"
+
+CBentCapBatchPage::CBentCapBatchPage(UINT nIDTemplate, LPCTSTR lpszCaption) : CPropertyPage(nIDTemplate, lpszCaption)
+{
+    SetInitialSize(690, 330);
+}
