@@ -124,6 +124,7 @@ void CGLGZ_CapDraw::TakeSupportBlock()
 
 void CGLGZ_CapDraw::FinishSheets(int drawAll)
 {
+    SpreadLabels();
     DrawSheetTitles();
     if (drawAll)
         MaskCollectedTexts();
