@@ -83,6 +83,9 @@ public:
         AcDbObjectId leader;
     };
     std::vector<LabelGroup> m_labelGroups;
+    // The texts written into the cells of a grid (a column section's arrangement), which keep
+    // their cells.
+    AcDbObjectIdArray m_idsCellTexts;
     // Every text that covers one written before it moved the least distance along its own line
     // that clears it, a callout along its leader; titles and table cells stay.
     void SpreadLabels();

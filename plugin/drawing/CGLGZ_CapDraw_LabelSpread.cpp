@@ -24,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace {
@@ -36,6 +37,8 @@ constexpr double kTextReachExtra = 2.0;
 // How far a callout may go out along its leader, in leader lengths, and the least leader left.
 constexpr double kLeaderReach = 3.0;
 constexpr double kShortestLeader = 1.0;
+// How far a dimension's text may stand over its line when its line has no room, in text heights.
+constexpr double kOffLineRise = 4.0;
 
 // The box of a single-line or multiline text; none for any other entity.
 std::optional<Quad> TextQuad(const AcDbEntity* e)
@@ -87,6 +90,8 @@ struct Label {
     AcDbObjectId dimension;
     AcDbObjectId leader;
     std::vector<Quad> boxes;
+    // A lone text's string.
+    std::wstring text;
     AcGeVector3d direction { 1.0, 0.0, 0.0 };
     double least = 0.0;
     double most = 0.0;
@@ -94,10 +99,32 @@ struct Label {
 
 double Length(const Quad& q) { return q[0].distanceTo(q[1]); }
 
-Label TextLabel(AcDbObjectId id, const Quad& q)
+AcGePoint3d Middle(const Quad& q) { return q[0] + (q[2] - q[0]) / 2.0; }
+
+std::wstring TextString(const AcDbEntity* e)
+{
+    if (const AcDbText* t = AcDbText::cast(e))
+        return t->textStringConst();
+    return {};
+}
+
+Label TextLabel(AcDbObjectId id, const Quad& q, std::wstring text)
 {
     const double reach = kTextReachLengths * Length(q) + kTextReachExtra;
-    return { { id }, {}, {}, { q }, ReadingDirection(q), -reach, reach };
+    return { { id }, {}, {}, { q }, std::move(text), ReadingDirection(q), -reach, reach };
+}
+
+// A text written a second time on itself reads as one; moved, it would read as the label of
+// something else.
+bool Repeats(const Label& label, std::vector<Label>::const_iterator from, std::vector<Label>::const_iterator to)
+{
+    if (label.text.empty())
+        return false;
+    const Quad& q = label.boxes.front();
+    const double height = q[0].distanceTo(q[3]);
+    return std::any_of(from, to, [&](const Label& b) {
+        return b.text == label.text && Middle(b.boxes.front()).distanceTo(Middle(q)) < height / 2.0;
+    });
 }
 
 void Translate(AcDbObjectId id, const AcGeVector3d& by)
@@ -107,6 +134,18 @@ void Translate(AcDbObjectId id, const AcGeVector3d& by)
         return;
     e->transformBy(AcGeMatrix3d::translation(by));
     e->close();
+}
+
+// A dimension's text that found no room along its line stands out over it, a leader back to
+// the line showing whose it is.
+void MoveOffLine(const Label& label, const AcGeVector3d& by)
+{
+    AcDbDimension* dimension = nullptr;
+    if (acdbOpenObject(dimension, label.dimension, AcDb::kForWrite) != Acad::eOk)
+        return;
+    dimension->setDimtmove(1);
+    dimension->setTextPosition(dimension->textPosition() + by);
+    dimension->close();
 }
 
 void Move(const Label& label, const AcGeVector3d& by)
@@ -153,9 +192,8 @@ struct MarkCircle {
 // A number in its circle keeps both where the view put them.
 bool InCircle(const Quad& q, const std::vector<MarkCircle>& circles)
 {
-    const AcGePoint3d middle = q[0] + (q[2] - q[0]) / 2.0;
     return std::any_of(circles.begin(), circles.end(),
-        [&](const MarkCircle& c) { return middle.distanceTo(c.centre) < c.radius / 2.0; });
+        [&](const MarkCircle& c) { return Middle(q).distanceTo(c.centre) < c.radius / 2.0; });
 }
 
 // A title (style "BT" at the title height) keeps its underlines, a table cell ("YB") its cell.
@@ -218,8 +256,9 @@ void CGLGZ_CapDraw::SpreadLabels()
     for (size_t g = 0; g < m_labelGroups.size(); ++g)
         for (const AcDbObjectId& id : m_labelGroups[g].ids)
             groupOf[id] = g;
-    // 2. The texts that stay (titles, table cells, the numbers in the views' mark circles) and
-    // the labels that may move.
+    // 2. The texts that stay (titles, table and grid cells, the numbers in the views' mark
+    // circles) and the labels that may move.
+    const std::set<AcDbObjectId> cells(m_idsCellTexts.begin(), m_idsCellTexts.end());
     std::vector<MarkCircle> circles;
     for (const AcDbObjectId& id : ids) {
         AcDbCircle* circle = nullptr;
@@ -242,10 +281,10 @@ void CGLGZ_CapDraw::SpreadLabels()
         if (acdbOpenObject(e, id, AcDb::kForRead) != Acad::eOk)
             continue;
         if (const auto q = TextQuad(e)) {
-            if (IsFixedText(e, m_dTitleHeight) || InCircle(*q, circles))
+            if (cells.count(id) != 0 || IsFixedText(e, m_dTitleHeight) || InCircle(*q, circles))
                 placer.Occupy(*q);
             else
-                labels.push_back(TextLabel(id, *q));
+                labels.push_back(TextLabel(id, *q, TextString(e)));
         } else if (const AcDbDimension* d = AcDbDimension::cast(e)) {
             Label label;
             label.dimension = id;
@@ -262,14 +301,23 @@ void CGLGZ_CapDraw::SpreadLabels()
     // 3. Each label in its turn clears those before it, or stays where it is; the callouts go
     // first, so that the lengths written on the bars make way for them along the bars.
     std::stable_partition(labels.begin(), labels.end(), [](const Label& l) { return !l.leader.isNull(); });
-    for (Label& label : labels) {
-        if (placer.Covers(label.boxes)) {
-            const std::optional<double> shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most);
-            if (shift && *shift != 0.0) {
-                const AcGeVector3d by = label.direction * *shift;
-                Move(label, by);
+    for (auto it = labels.begin(); it != labels.end(); ++it) {
+        Label& label = *it;
+        if (!placer.Covers(label.boxes) || Repeats(label, labels.cbegin(), it)) {
+            // Clear already, or one with the text it covers.
+        } else if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
+            const AcGeVector3d by = label.direction * *shift;
+            Move(label, by);
+            for (Quad& box : label.boxes)
+                box = LabelPlacer::Shifted(box, by);
+        } else if (!label.dimension.isNull()) {
+            const Quad& q = label.boxes.front();
+            const double height = q[0].distanceTo(q[3]);
+            const AcGeVector3d up = (q[3] - q[0]) / height;
+            if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
+                MoveOffLine(label, up * *rise);
                 for (Quad& box : label.boxes)
-                    box = LabelPlacer::Shifted(box, by);
+                    box = LabelPlacer::Shifted(box, up * *rise);
             }
         }
         for (const Quad& box : label.boxes)
