@@ -15,8 +15,8 @@ public:
     // A text's box as its four corners in order round it (a convex quadrilateral).
     using Quad = std::array<AcGePoint3d, 4>;
 
-    // Texts closer than this stand too close to read apart.
-    static constexpr double kGap = 0.3;
+    // Texts closer than this (a quarter of a label's height or so) run into one another.
+    static constexpr double kGap = 0.6;
 
     void Occupy(const Quad& box) { m_occupied.push_back(box); }
     // Whether any of the boxes covers a box already placed.

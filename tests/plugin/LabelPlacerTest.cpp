@@ -50,7 +50,7 @@ TEST(LabelPlacer, TheLeastShiftAlongTheLineThatClearsThePlacedTexts)
         { "over the left end goes left", { Rect(0, 0, 10, 2) }, { Rect(-2, 0, 3, 2) }, x, -20, 20, -3 - kGap },
         { "no room between two: past the nearer", { Rect(0, 0, 10, 2), Rect(12.5, 0, 20, 2) }, { Rect(7, 0, 11, 2) },
             x, -20, 20, -11 - kGap },
-        { "room between two", { Rect(0, 0, 10, 2), Rect(15, 0, 20, 2) }, { Rect(8, 0, 12, 2) }, x, -20, 20,
+        { "room between two", { Rect(0, 0, 10, 2), Rect(16, 0, 20, 2) }, { Rect(8, 0, 12, 2) }, x, -20, 20,
             2 + kGap },
         { "along a slope it clears on the nearer side", { Rect(0, 0, 2, 2) }, { Rect(0.5, 0, 2.5, 2) }, slope, -20, 20,
             (1.5 + kGap) * kRoot2 },

@@ -296,7 +296,7 @@ void OtherMode(CBent_PierInfo& d, CBent_BasicGeometry&)
 
 const Corpus kCorpus[] = {
     { "sample", "sample.glt", {}, { 2, 1, 15, 0 } },
-    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 7 } },
+    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 9 } },
     { "abutment", "abutment.glt", {}, { 4, 1, 10, 25 } },
     { "l-section", "l-section.glt", {}, { 0, 0, 10, 17 } },
     { "sample-whole", "sample.glt", Whole, { 2, 1, 15, 0 } },
