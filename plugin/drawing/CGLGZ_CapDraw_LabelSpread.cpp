@@ -236,6 +236,29 @@ Label CalloutLabel(const AcDbObjectIdArray& ids, AcDbObjectId leaderId)
     return label;
 }
 
+// The label moved the least distance along its line that clears the texts placed; a
+// dimension's text with no room there stands over its line.
+void MakeWay(const LabelPlacer& placer, Label& label)
+{
+    if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
+        const AcGeVector3d by = label.direction * *shift;
+        Move(label, by);
+        for (Quad& box : label.boxes)
+            box = LabelPlacer::Shifted(box, by);
+        return;
+    }
+    if (label.dimension.isNull())
+        return;
+    const Quad& q = label.boxes.front();
+    const double height = q[0].distanceTo(q[3]);
+    const AcGeVector3d up = (q[3] - q[0]) / height;
+    if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
+        MoveOffLine(label, up * *rise);
+        for (Quad& box : label.boxes)
+            box = LabelPlacer::Shifted(box, up * *rise);
+    }
+}
+
 } // namespace
 
 void CGLGZ_CapDraw::SpreadLabels()
@@ -303,23 +326,8 @@ void CGLGZ_CapDraw::SpreadLabels()
     std::stable_partition(labels.begin(), labels.end(), [](const Label& l) { return !l.leader.isNull(); });
     for (auto it = labels.begin(); it != labels.end(); ++it) {
         Label& label = *it;
-        if (!placer.Covers(label.boxes) || Repeats(label, labels.cbegin(), it)) {
-            // Clear already, or one with the text it covers.
-        } else if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
-            const AcGeVector3d by = label.direction * *shift;
-            Move(label, by);
-            for (Quad& box : label.boxes)
-                box = LabelPlacer::Shifted(box, by);
-        } else if (!label.dimension.isNull()) {
-            const Quad& q = label.boxes.front();
-            const double height = q[0].distanceTo(q[3]);
-            const AcGeVector3d up = (q[3] - q[0]) / height;
-            if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
-                MoveOffLine(label, up * *rise);
-                for (Quad& box : label.boxes)
-                    box = LabelPlacer::Shifted(box, up * *rise);
-            }
-        }
+        if (placer.Covers(label.boxes) && !Repeats(label, labels.cbegin(), it))
+            MakeWay(placer, label);
         for (const Quad& box : label.boxes)
             placer.Occupy(box);
     }
