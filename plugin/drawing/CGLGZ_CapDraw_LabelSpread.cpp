@@ -31,14 +31,19 @@ namespace {
 
 using Quad = LabelPlacer::Quad;
 
-// How far a lone text may go along its line: twice its length and a little.
+// How far a lone text may go along its line: twice its length and a few label heights.
 constexpr double kTextReachLengths = 2.0;
-constexpr double kTextReachExtra = 2.0;
+constexpr double kTextReachExtra = 8.0;
 // How far a callout may go out along its leader, in leader lengths, and the least leader left.
 constexpr double kLeaderReach = 3.0;
 constexpr double kShortestLeader = 1.0;
+// A title's underlines: the lower one this far under its box, both overhanging it this far.
+constexpr double kUnderlineDrop = 2.0;
+constexpr double kUnderlineOverhang = 1.0;
 // How far a dimension's text may stand over its line when its line has no room, in text heights.
 constexpr double kOffLineRise = 4.0;
+// How far a lone text may step off its line when its line has no room, in text heights.
+constexpr double kOffLineStep = 2.5;
 
 // The box of a single-line or multiline text; none for any other entity.
 std::optional<Quad> TextQuad(const AcDbEntity* e)
@@ -196,14 +201,29 @@ bool InCircle(const Quad& q, const std::vector<MarkCircle>& circles)
         [&](const MarkCircle& c) { return Middle(q).distanceTo(c.centre) < c.radius / 2.0; });
 }
 
-// A title (style "BT" at the title height) keeps its underlines, a table cell ("YB") its cell.
+// A title: style "BT" at the title height.
+bool IsTitle(const AcDbEntity* e, double titleHeight)
+{
+    const AcDbText* text = AcDbText::cast(e);
+    return text != nullptr && StyleName(text->textStyle()) == L"BT" && std::fabs(text->height() - titleHeight) < 1e-6;
+}
+
+// A title keeps its underlines, a table cell ("YB") its cell.
 bool IsFixedText(const AcDbEntity* e, double titleHeight)
 {
     const AcDbText* text = AcDbText::cast(e);
-    if (text == nullptr)
-        return false;
-    const std::wstring style = StyleName(text->textStyle());
-    return style == L"YB" || (style == L"BT" && std::fabs(text->height() - titleHeight) < 1e-6);
+    return text != nullptr && (StyleName(text->textStyle()) == L"YB" || IsTitle(e, titleHeight));
+}
+
+// What a level title covers: its box, and its two underlines under it, overhanging its ends.
+Quad TitleFootprint(const Quad& q)
+{
+    Quad f = q;
+    f[0] += AcGeVector3d(-kUnderlineOverhang, -kUnderlineDrop, 0.0);
+    f[1] += AcGeVector3d(kUnderlineOverhang, -kUnderlineDrop, 0.0);
+    f[2] += AcGeVector3d(kUnderlineOverhang, 0.0, 0.0);
+    f[3] += AcGeVector3d(-kUnderlineOverhang, 0.0, 0.0);
+    return f;
 }
 
 // A callout moves whole along its leader, out to a few leader lengths or back to a short one.
@@ -236,26 +256,35 @@ Label CalloutLabel(const AcDbObjectIdArray& ids, AcDbObjectId leaderId)
     return label;
 }
 
-// The label moved the least distance along its line that clears the texts placed; a
-// dimension's text with no room there stands over its line.
+void Shift(Label& label, const AcGeVector3d& by)
+{
+    for (Quad& box : label.boxes)
+        box = LabelPlacer::Shifted(box, by);
+}
+
+// The label moved the least distance along its line that clears the texts placed. Where its
+// line has no room, a dimension's text stands over its line, a lone text steps off its line
+// by little more than its height; a callout stays.
 void MakeWay(const LabelPlacer& placer, Label& label)
 {
     if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
-        const AcGeVector3d by = label.direction * *shift;
-        Move(label, by);
-        for (Quad& box : label.boxes)
-            box = LabelPlacer::Shifted(box, by);
+        Move(label, label.direction * *shift);
+        Shift(label, label.direction * *shift);
         return;
     }
-    if (label.dimension.isNull())
+    if (!label.leader.isNull())
         return;
     const Quad& q = label.boxes.front();
     const double height = q[0].distanceTo(q[3]);
     const AcGeVector3d up = (q[3] - q[0]) / height;
-    if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
-        MoveOffLine(label, up * *rise);
-        for (Quad& box : label.boxes)
-            box = LabelPlacer::Shifted(box, up * *rise);
+    if (!label.dimension.isNull()) {
+        if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
+            MoveOffLine(label, up * *rise);
+            Shift(label, up * *rise);
+        }
+    } else if (const auto step = placer.FreeShift(label.boxes, up, -kOffLineStep * height, kOffLineStep * height)) {
+        Move(label, up * *step);
+        Shift(label, up * *step);
     }
 }
 
@@ -304,7 +333,9 @@ void CGLGZ_CapDraw::SpreadLabels()
         if (acdbOpenObject(e, id, AcDb::kForRead) != Acad::eOk)
             continue;
         if (const auto q = TextQuad(e)) {
-            if (cells.count(id) != 0 || IsFixedText(e, m_dTitleHeight) || InCircle(*q, circles))
+            if (IsTitle(e, m_dTitleHeight))
+                placer.Occupy(TitleFootprint(*q));
+            else if (cells.count(id) != 0 || IsFixedText(e, m_dTitleHeight) || InCircle(*q, circles))
                 placer.Occupy(*q);
             else
                 labels.push_back(TextLabel(id, *q, TextString(e)));

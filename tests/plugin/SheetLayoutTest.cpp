@@ -296,12 +296,12 @@ void OtherMode(CBent_PierInfo& d, CBent_BasicGeometry&)
 
 const Corpus kCorpus[] = {
     { "sample", "sample.glt", {}, { 2, 1, 15, 0 } },
-    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 9 } },
-    { "abutment", "abutment.glt", {}, { 4, 1, 10, 25 } },
-    { "l-section", "l-section.glt", {}, { 0, 0, 10, 17 } },
+    { "square-two-columns", "square-two-columns.glt", {}, { 0, 0, 12, 7 } },
+    { "abutment", "abutment.glt", {}, { 4, 1, 10, 17 } },
+    { "l-section", "l-section.glt", {}, { 0, 0, 10, 16 } },
     { "sample-whole", "sample.glt", Whole, { 2, 1, 15, 0 } },
-    { "abutment-whole", "abutment.glt", Whole, { 4, 1, 12, 26 } },
-    { "sample-mode1", "sample.glt", OtherMode, { 1, 2, 10, 20 } },
+    { "abutment-whole", "abutment.glt", Whole, { 4, 1, 12, 18 } },
+    { "sample-mode1", "sample.glt", OtherMode, { 1, 2, 10, 13 } },
     { "abutment-mode0", "abutment.glt", OtherMode, { 20, 3, 14, 1 } },
 };
 
