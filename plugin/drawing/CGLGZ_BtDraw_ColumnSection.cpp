@@ -179,6 +179,7 @@ void CGLGZ_BtDraw::WriteGridText(const AcGePoint3d& at, const CString& text)
     MavUtils::selectLayer(L"08-标注");
     AcDbObjectId id;
     m_entityLib.createText(at, text, L"DM", m_dLabelHeight, kGridWidthFactor, 0.0, id);
+    m_idsCellTexts.append(id);
 }
 
 void CGLGZ_BtDraw::DrawSkewSectionGrids(const SkewSectionWork& w)

@@ -129,6 +129,8 @@ void CGLGZ_CapDraw::TakeSupportBlock()
 void CGLGZ_CapDraw::FinishSheets(int drawAll)
 {
     AddDetailItems();
+    // Labels read apart within each view before the views find their places on the sheets.
+    SpreadLabels();
     // The notes first: they keep their place by the title block, and the items of a complete
     // set find theirs around them; a sheet the items open gets its notes as it opens.
     DrawNotesFrom(0);

@@ -93,6 +93,19 @@ public:
     void WriteTitleBlockTexts(const AcGePoint3d& sheet);
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
+    // A label that moves as one along its leader, the leader's end following: a callout's
+    // shelf, texts, circle and number.
+    struct LabelGroup {
+        AcDbObjectIdArray ids;
+        AcDbObjectId leader;
+    };
+    std::vector<LabelGroup> m_labelGroups;
+    // The texts written into the cells of a grid (a column section's arrangement), which keep
+    // their cells.
+    AcDbObjectIdArray m_idsCellTexts;
+    // Every text that covers one written before it moved the least distance along its own line
+    // that clears it, a callout along its leader; titles and table cells stay.
+    void SpreadLabels();
     // The first sheet of a layout, with the view zoomed to it.
     AcGePoint3d OpenSheet();
 

@@ -314,5 +314,10 @@ int CGLGZ_CapDraw::DrawBarCallout(const AcGePoint3d& point, CHLGZ_SteelCode* rec
     // 10. Everything belongs to the record.
     for (const AcDbObjectId& id : { leaderId, shelfId, lengthId, barsId, numberId, circleId })
         record->aEntityIds.append(id);
+    LabelGroup group;
+    for (const AcDbObjectId& id : { shelfId, lengthId, barsId, numberId, circleId })
+        group.ids.append(id);
+    group.leader = leaderId;
+    m_labelGroups.push_back(group);
     return 1;
 }

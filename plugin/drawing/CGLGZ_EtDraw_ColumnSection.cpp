@@ -295,6 +295,7 @@ void CGLGZ_EtDraw::DrawArrangementTable(double left, double y, const std::vector
             AcDbObjectId id;
             m_entityLib.createText(ArrangementCell(left, y, c, static_cast<int>(r), upward), letter, L"DM",
                 m_dLabelHeight, kCellWidthFactor, 0.0, id);
+            m_idsCellTexts.append(id);
         }
     }
 }

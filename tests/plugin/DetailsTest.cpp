@@ -724,9 +724,10 @@ TEST_F(Details, DetailsBesideAHalfPlan)
             ++inRow;
         }
         const AcGePoint3d& o = draw.m_ptsSheetOrigins.first();
-        // A record joined to another stands where that one put it.
+        // A record joined to another stands where that one put it; a label at its edge may have
+        // made way for another along its line since.
         if (CGLGZ_CapDraw::PlacementState(record) != -1 && record.ptMin.x >= o.x + draw.m_frame.m_dWidth) {
-            EXPECT_NEAR(record.ptMin.x, o.x + draw.m_frame.m_dWidth + 10.0, 1e-6) << "mark " << record.nNumber;
+            EXPECT_NEAR(record.ptMin.x, o.x + draw.m_frame.m_dWidth + 10.0, 0.1) << "mark " << record.nNumber;
         }
     }
     ASSERT_GT(inRow, 0);

@@ -59,6 +59,7 @@ struct TextBox {
     std::array<AcGePoint3d, 4> corners;
     std::wstring text;
     size_t item = 0;
+    AcDbObjectId id;
 };
 
 // Two convex quadrilaterals overlap when no edge direction of either separates them.
@@ -154,12 +155,16 @@ protected:
         return box;
     }
 
+    // A text is taken once, however many items name it (the details of records that share one
+    // drawing hold the same ids).
     static void AddTextBox(const AcDbEntity* e, std::wstring text, size_t item, std::vector<TextBox>& out)
     {
         std::vector<std::unique_ptr<AcGeCurve3d>> curves;
         if (!e->getGeCurves(curves, false) || curves.size() != 4)
             return;
-        TextBox box { {}, std::move(text), item };
+        if (std::any_of(out.begin(), out.end(), [&](const TextBox& t) { return t.id == e->objectId(); }))
+            return;
+        TextBox box { {}, std::move(text), item, e->objectId() };
         for (size_t i = 0; i < 4; ++i)
             box.corners[i] = static_cast<const AcGeLineSeg3d*>(curves[i].get())->startPoint();
         out.push_back(box);
