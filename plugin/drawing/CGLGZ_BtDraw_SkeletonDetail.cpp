@@ -324,6 +324,10 @@ void CGLGZ_BtDraw::DrawSupportBarChains(CHLGZ_FaceInfo& face)
 {
     int row = m_nDetailBottomRows + 1;
     for (int j = 0; j < face.GetSupports().GetSize() && j < m_dDetailAxes.length(); ++j) {
+        // A half view ends at the middle: the bars of a support standing on it lie in the half
+        // that is not drawn.
+        if (m_bHalfDrawing && m_dDetailAxes[j] > m_dDetailMiddle - kOnMiddle)
+            break;
         const CArray<CHLGZ_LPMSteel, const CHLGZ_LPMSteel&>& bars = face.GetSupports()[j].GetLPMSteels();
         for (INT_PTR b = 0; b < bars.GetSize(); ++b) {
             const AcGePoint3dArray& p = bars[b].GetFirstPoints();
