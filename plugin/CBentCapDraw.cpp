@@ -11,16 +11,6 @@
 
 namespace {
 
-// The dialog's control ids.
-constexpr int kCurrentFileRadio = 272;
-constexpr int kSpecifiedFileRadio = 273;
-constexpr int kBrowseButton = 274;
-constexpr int kHalfCheck = 276;
-constexpr int kPlanOnlyCheck = 277;
-constexpr int kPathText = 278;
-constexpr int kCopyNameCheck = 279;
-constexpr int kGroupCheck = 280;
-
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 
 } // namespace

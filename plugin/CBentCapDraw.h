@@ -12,6 +12,17 @@
 class CBentCapDraw : public CAcUiDialog {
 public:
     enum { IDD = 219 };
+    // The dialog's control ids.
+    enum {
+        kCurrentFileRadio = 272,
+        kSpecifiedFileRadio = 273,
+        kBrowseButton = 274,
+        kHalfCheck = 276,
+        kPlanOnlyCheck = 277,
+        kPathText = 278,
+        kCopyNameCheck = 279,
+        kGroupCheck = 280,
+    };
     // File sources of the radio group.
     static constexpr int kCurrentFile = 0;
     static constexpr int kSpecifiedFile = 1;

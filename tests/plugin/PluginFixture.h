@@ -4,6 +4,7 @@
 
 #include "CBent_HlFile.h"
 #include "CorbeldrawCommand.h"
+#include "CurrentDesignKey.h"
 #include "FrameworkFixture.h"
 #include "Registry.h"
 
@@ -38,16 +39,6 @@ protected:
         ASSERT_EQ(file.Read(), 1);
     }
 
-    static void SetCurrentDesign(const std::wstring& path)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, L"Software\\Veltra软件\\Veltra盖梁设计绘图系统", 0, nullptr, 0, KEY_WRITE,
-                      nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-        RegSetValueEx(key, L"CurGltFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-            static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
 
     static bool Has(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
     static int Count(const std::wstring& text, const std::wstring& part)

@@ -6,6 +6,7 @@
 #include "CScopedMessageBoxAnswerer.h"
 #include "CScopedModalAnswerer.h"
 #include "CorbeldrawModule.h"
+#include "../CurrentDesignKey.h"
 #include "Registry.h"
 #include "aced.h"
 
@@ -23,15 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kCurrentFileRadio = 272;
-constexpr int kSpecifiedFileRadio = 273;
-constexpr int kBrowseButton = 274;
-constexpr int kHalfCheck = 276;
-constexpr int kPlanOnlyCheck = 277;
-constexpr int kPathText = 278;
-constexpr int kCopyNameCheck = 279;
-constexpr int kGroupCheck = 280;
 
 CButton& Button(CDialog& dialog, int id) { return *dynamic_cast<CButton*>(dialog.GetDlgItem(id)); }
 bool Checked(CDialog& dialog, int id) { return Button(dialog, id).GetCheck() == BST_CHECKED; }
@@ -61,16 +53,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
-    static void SetCurrentDesign(const std::wstring& path)
-    {
-        HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, L"Software\\Veltra软件\\Veltra盖梁设计绘图系统", 0, nullptr, 0, KEY_WRITE,
-                      nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-        RegSetValueEx(key, L"CurGltFile", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-            static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-    }
 
     // The options the next dialog starts from: all cleared, then set as `set` says, and kept the
     // way a dialog keeps them (the plan-only option by OK, the others when it goes).
@@ -119,9 +101,9 @@ TEST_F(BentCapDrawTest, OpensOnTheFileSourceThatCanBeDrawn)
         bool browseEnabled;
     };
     const Case cases[] = {
-        {"current file, current source", true, CBentCapDraw::kCurrentFile, kCurrentFileRadio, true, false},
-        {"current file, specified source", true, CBentCapDraw::kSpecifiedFile, kSpecifiedFileRadio, true, true},
-        {"no current file", false, CBentCapDraw::kCurrentFile, kSpecifiedFileRadio, false, true},
+        {"current file, current source", true, CBentCapDraw::kCurrentFile, CBentCapDraw::kCurrentFileRadio, true, false},
+        {"current file, specified source", true, CBentCapDraw::kSpecifiedFile, CBentCapDraw::kSpecifiedFileRadio, true, true},
+        {"no current file", false, CBentCapDraw::kCurrentFile, CBentCapDraw::kSpecifiedFileRadio, false, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,10 +112,10 @@ TEST_F(BentCapDrawTest, OpensOnTheFileSourceThatCanBeDrawn)
         CBentCapDraw dialog;
         Run(dialog, [&](CBentCapDraw& d) {
             EXPECT_TRUE(Checked(d, c.checkedRadio));
-            EXPECT_FALSE(Checked(d, c.checkedRadio == kCurrentFileRadio ? kSpecifiedFileRadio : kCurrentFileRadio));
-            EXPECT_EQ(Enabled(d, kCurrentFileRadio), c.currentRadioEnabled);
-            EXPECT_TRUE(Enabled(d, kSpecifiedFileRadio));
-            EXPECT_EQ(Enabled(d, kBrowseButton), c.browseEnabled);
+            EXPECT_FALSE(Checked(d, c.checkedRadio == CBentCapDraw::kCurrentFileRadio ? CBentCapDraw::kSpecifiedFileRadio : CBentCapDraw::kCurrentFileRadio));
+            EXPECT_EQ(Enabled(d, CBentCapDraw::kCurrentFileRadio), c.currentRadioEnabled);
+            EXPECT_TRUE(Enabled(d, CBentCapDraw::kSpecifiedFileRadio));
+            EXPECT_EQ(Enabled(d, CBentCapDraw::kBrowseButton), c.browseEnabled);
         });
     }
 }
@@ -149,12 +131,12 @@ TEST_F(BentCapDrawTest, StoredOptionsFillTheControls)
     CBentCapDraw dialog;
     EXPECT_EQ(dialog.m_strCurrentFile, CString(L"/designs/盖梁A.glt"));
     Run(dialog, [](CBentCapDraw& d) {
-        EXPECT_EQ(Text(d, kPathText), CString(L"/designs/盖梁B.glt"));
-        EXPECT_TRUE(Checked(d, kPlanOnlyCheck));
-        EXPECT_TRUE(Checked(d, kCopyNameCheck));
-        EXPECT_TRUE(Checked(d, kGroupCheck));
+        EXPECT_EQ(Text(d, CBentCapDraw::kPathText), CString(L"/designs/盖梁B.glt"));
+        EXPECT_TRUE(Checked(d, CBentCapDraw::kPlanOnlyCheck));
+        EXPECT_TRUE(Checked(d, CBentCapDraw::kCopyNameCheck));
+        EXPECT_TRUE(Checked(d, CBentCapDraw::kGroupCheck));
         // The half drawing is never stored: every dialog starts without it.
-        EXPECT_FALSE(Checked(d, kHalfCheck));
+        EXPECT_FALSE(Checked(d, CBentCapDraw::kHalfCheck));
     });
 }
 
@@ -163,12 +145,12 @@ TEST_F(BentCapDrawTest, FileSourceRadiosSwitchTheBrowseButton)
     SetCurrentDesign(L"/designs/盖梁A.glt");
     CBentCapDraw dialog;
     Run(dialog, [](CBentCapDraw& d) {
-        ASSERT_FALSE(Enabled(d, kBrowseButton));
-        Click(d, kSpecifiedFileRadio);
-        EXPECT_TRUE(Enabled(d, kBrowseButton));
+        ASSERT_FALSE(Enabled(d, CBentCapDraw::kBrowseButton));
+        Click(d, CBentCapDraw::kSpecifiedFileRadio);
+        EXPECT_TRUE(Enabled(d, CBentCapDraw::kBrowseButton));
         EXPECT_EQ(d.m_nFileSource, CBentCapDraw::kSpecifiedFile);
-        Click(d, kCurrentFileRadio);
-        EXPECT_FALSE(Enabled(d, kBrowseButton));
+        Click(d, CBentCapDraw::kCurrentFileRadio);
+        EXPECT_FALSE(Enabled(d, CBentCapDraw::kBrowseButton));
         EXPECT_EQ(d.m_nFileSource, CBentCapDraw::kCurrentFile);
     });
 }
@@ -186,11 +168,11 @@ TEST_F(BentCapDrawTest, BrowseTakesAnExistingDesignFileIntoThePathText)
 
     CBentCapDraw dialog;
     const INT_PTR result = Run(dialog, [&](CBentCapDraw& d) {
-        Click(d, kGroupCheck);
+        Click(d, CBentCapDraw::kGroupCheck);
         // A missing file is refused and the browse ends without a path.
         m_script->QueueFileName(InFolder(L"missing.glt").c_str());
-        Click(d, kBrowseButton);
-        EXPECT_EQ(Text(d, kPathText), CString(L""));
+        Click(d, CBentCapDraw::kBrowseButton);
+        EXPECT_EQ(Text(d, CBentCapDraw::kPathText), CString(L""));
         // The name typed without its extension is completed with ".glt".
         m_script->QueueDialog([&](CDialog& files) {
             duringBrowse = acDocManager->resourceHandle();
@@ -198,10 +180,10 @@ TEST_F(BentCapDrawTest, BrowseTakesAnExistingDesignFileIntoThePathText)
             browseFlags = dynamic_cast<CFileDialog&>(files).GetFlags();
             dynamic_cast<CFileDialog&>(files).ChooseFile(typed.c_str());
         });
-        Click(d, kBrowseButton);
-        EXPECT_EQ(Text(d, kPathText), CString(design.c_str()));
+        Click(d, CBentCapDraw::kBrowseButton);
+        EXPECT_EQ(Text(d, CBentCapDraw::kPathText), CString(design.c_str()));
         // What the user set before browsing is still set.
-        EXPECT_TRUE(Checked(d, kGroupCheck));
+        EXPECT_TRUE(Checked(d, CBentCapDraw::kGroupCheck));
         d.PressButton(IDOK);
     });
     ASSERT_EQ(result, IDOK);
@@ -217,7 +199,7 @@ TEST_F(BentCapDrawTest, OkWithoutASpecifiedFileShowsItsBoxAndStaysOpen)
     CBentCapDraw dialog;
     bool endedByOk = true;
     const INT_PTR result = Run(dialog, [&](CBentCapDraw& d) {
-        Click(d, kCopyNameCheck);
+        Click(d, CBentCapDraw::kCopyNameCheck);
         d.PressButton(IDOK);
         endedByOk = d.IsEnded();
     });
@@ -259,7 +241,7 @@ TEST_F(BentCapDrawTest, OkCopiesTheDrawnFilesNameWithoutFolderAndExtension)
         });
         CBentCapDraw dialog;
         ASSERT_EQ(Run(dialog, [](CBentCapDraw& d) {
-            Click(d, kCopyNameCheck);
+            Click(d, CBentCapDraw::kCopyNameCheck);
             d.PressButton(IDOK);
         }),
             IDOK);
@@ -276,11 +258,11 @@ TEST_F(BentCapDrawTest, OkTakesTheControlsAndStoresThePlanOnlyOption)
         // dialog stores when it goes, but not the plan-only option, which only OK stores.
         CBentCapDraw dialog;
         Run(dialog, [](CBentCapDraw& d) {
-            Click(d, kPlanOnlyCheck);
-            Click(d, kGroupCheck);
-            Click(d, kSpecifiedFileRadio);
-            Click(d, kCurrentFileRadio);
-            Click(d, kCopyNameCheck);
+            Click(d, CBentCapDraw::kPlanOnlyCheck);
+            Click(d, CBentCapDraw::kGroupCheck);
+            Click(d, CBentCapDraw::kSpecifiedFileRadio);
+            Click(d, CBentCapDraw::kCurrentFileRadio);
+            Click(d, CBentCapDraw::kCopyNameCheck);
             d.PressButton(IDCANCEL);
         });
     }
@@ -290,9 +272,9 @@ TEST_F(BentCapDrawTest, OkTakesTheControlsAndStoresThePlanOnlyOption)
         EXPECT_EQ(dialog.m_bGroup, 1);
         EXPECT_EQ(dialog.m_bCopyName, 0);
         ASSERT_EQ(Run(dialog, [](CBentCapDraw& d) {
-            Click(d, kPlanOnlyCheck);
-            Click(d, kHalfCheck);
-            Click(d, kGroupCheck);
+            Click(d, CBentCapDraw::kPlanOnlyCheck);
+            Click(d, CBentCapDraw::kHalfCheck);
+            Click(d, CBentCapDraw::kGroupCheck);
             d.PressButton(IDOK);
         }),
             IDOK);
