@@ -539,6 +539,9 @@ void LabelBentBar(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind, double
         const AcGePoint3d& b = v[i + 1].point;
         const AcGePoint3d at = MidPoint(a, b);
         const double length = v[i + 1].distance - v[i].distance;
+        // Two vertices on one point make no segment to label.
+        if (length * s < 0.5 && !(i == 0 && leftDiffers) && !(i + 2 == n && rightDiffers))
+            continue;
         CString text = Centimetres(length, s);
         // A welded end of an upper bent-up bar reads its weld with the allowance of the lap.
         const bool end = i == 0 || i + 2 == n;

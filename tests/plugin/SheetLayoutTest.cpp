@@ -135,6 +135,16 @@ protected:
         return command.m_drawnItems;
     }
 
+    // Labels of the dimension layer that read "0": a length of nothing, which no label should give.
+    static int ZeroLabels()
+    {
+        int n = 0;
+        for (AcDbObjectId id : modelSpace())
+            if (ReadBack<AcDbText> text(id); text && layerOf(id) == L"08-标注" && text->textStringConst() == std::wstring(L"0"))
+                ++n;
+        return n;
+    }
+
     static std::vector<Frame> Frames()
     {
         std::vector<Frame> frames;
@@ -423,6 +433,7 @@ TEST_F(SheetLayout, NoItemOffItsSheetInTheTitleTableOrOnAnotherAndNoTextOnAText)
         EXPECT_LE(f.titleTable, c.known[1]);
         EXPECT_LE(f.items, c.known[2]);
         EXPECT_LE(f.texts, c.known[3]);
+        EXPECT_EQ(ZeroLabels(), 0) << "a segment label reads 0 (two vertices on one point labelled as a segment)";
     }
 }
 
