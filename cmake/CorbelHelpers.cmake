@@ -12,12 +12,24 @@ function(corbel_add_subfolders)
   endforeach()
 endfunction()
 
-# corbel_test(NAME sources... LIBS libs...): one GoogleTest program registered with CTest.
+add_custom_target(corbel_core_tests)
+
+# corbel_test(NAME [WINDOWS] SOURCES sources... LIBS libs...): one GoogleTest program registered
+# with CTest. Programs of the window layer and the editor's windows say WINDOWS: their tests carry
+# the label "windows"; every other program's carry "core" and is built by the target
+# corbel_core_tests (the sanitizer pass of scripts/test.sh builds and runs only those).
 function(corbel_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE CORBEL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  if(T_WINDOWS)
+    set(label windows)
+  else()
+    set(label core)
+    add_dependencies(corbel_core_tests ${name})
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "CORBEL_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry")
+    PROPERTIES ENVIRONMENT "CORBEL_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry"
+               LABELS ${label})
 endfunction()
