@@ -6,7 +6,7 @@
 namespace {
 
 // The room left right of and below the lowest, rightmost control.
-const int kMargin = 8;
+const int kFormMargin = 8;
 
 } // namespace
 
@@ -74,7 +74,7 @@ void CFormScrollArea::Fit()
     for (QObject* child : form->children())
       if (auto* control = qobject_cast<QWidget*>(child); control && !control->isWindow() && !control->isHidden())
         extent |= control->geometry();
-    size = QSize(extent.right() + 1 + kMargin, extent.bottom() + 1 + kMargin);
+    size = QSize(extent.right() + 1 + kFormMargin, extent.bottom() + 1 + kFormMargin);
   }
   form->setMinimumSize(size.expandedTo(QSize(0, 0)));
 }
