@@ -26,6 +26,29 @@ namespace {
 
 AcGePoint3d P(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
+// A detail record of a bar drawn as a polyline through the points, each with the bulge of the
+// segment that leaves it.
+struct BarVertex {
+    double x;
+    double y;
+    double bulge;
+};
+CHLGZ_SteelCode BarRecord(std::initializer_list<BarVertex> vertices)
+{
+    CHLGZ_SteelCode record;
+    auto* pl = new AcDbPolyline();
+    unsigned int i = 0;
+    for (const BarVertex& v : vertices) {
+        pl->addVertexAt(i++, AcGePoint2d(v.x, v.y), v.bulge);
+        record.aPoints.append(P(v.x, v.y));
+    }
+    AcDbObjectId id;
+    EXPECT_TRUE(AppendToModelSpace(pl, id));
+    pl->close();
+    record.aEntityIds.append(id);
+    return record;
+}
+
 struct Box {
     double x0, y0, x1, y1;
     bool Overlaps(const Box& o) const
@@ -542,18 +565,7 @@ TEST_F(Details, BendsGetTheirArcLengthAndRadius)
     // A quarter circle of radius 4 between two straight runs.
     const double bulge = std::tan(3.1415926535 / 8.0);
     for (int kind : { 2, 5, 7 }) {
-        CHLGZ_SteelCode record;
-        auto* pl = new AcDbPolyline();
-        pl->addVertexAt(0, AcGePoint2d(0.0, 10.0));
-        pl->addVertexAt(1, AcGePoint2d(0.0, 4.0), bulge);
-        pl->addVertexAt(2, AcGePoint2d(4.0, 0.0));
-        pl->addVertexAt(3, AcGePoint2d(20.0, 0.0));
-        AcDbObjectId id;
-        ASSERT_TRUE(AppendToModelSpace(pl, id));
-        pl->close();
-        record.aEntityIds.append(id);
-        for (const AcGePoint3d& p : { P(0, 10), P(0, 4), P(4, 0), P(20, 0) })
-            record.aPoints.append(p);
+        CHLGZ_SteelCode record = BarRecord({ { 0, 10, 0 }, { 0, 4, bulge }, { 4, 0, 0 }, { 20, 0, 0 } });
         if (kind == 2)
             draw.DrawStraightBarDetail(record);
         else if (kind == 5)
@@ -648,20 +660,8 @@ TEST_F(Details, ABendPastTheCutOfAHalfDrawingKeepsNoDimension)
     draw.m_bHalfDrawing = 1;
     const double bulge = std::tan(3.1415926535 / 8.0);
     // A bar hooked up at either end, its right hook past the cut at x = 30.
-    auto* pl = new AcDbPolyline();
-    pl->addVertexAt(0, AcGePoint2d(0.0, 10.0));
-    pl->addVertexAt(1, AcGePoint2d(0.0, 4.0), bulge);
-    pl->addVertexAt(2, AcGePoint2d(4.0, 0.0));
-    pl->addVertexAt(3, AcGePoint2d(40.0, 0.0), bulge);
-    pl->addVertexAt(4, AcGePoint2d(44.0, 4.0));
-    pl->addVertexAt(5, AcGePoint2d(44.0, 10.0));
-    AcDbObjectId id;
-    ASSERT_TRUE(AppendToModelSpace(pl, id));
-    pl->close();
-    CHLGZ_SteelCode record;
-    record.aEntityIds.append(id);
-    for (const AcGePoint3d& p : { P(0, 10), P(0, 4), P(4, 0), P(40, 0), P(44, 4), P(44, 10) })
-        record.aPoints.append(p);
+    CHLGZ_SteelCode record
+        = BarRecord({ { 0, 10, 0 }, { 0, 4, bulge }, { 4, 0, 0 }, { 40, 0, bulge }, { 44, 4, 0 }, { 44, 10, 0 } });
     const double cut = 30.0;
     draw.DrawLowerBentBarDetail(record, cut);
     int radii = 0;
