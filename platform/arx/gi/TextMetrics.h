@@ -17,6 +17,12 @@ class TextMetrics {
 public:
     // The cap height is the text height; the lowest strokes of glyphs reach this far below the baseline.
     static constexpr double kDescent = 0.3;
+    // A wide character is drawn in its font's em square, this much of which stands above the
+    // baseline and is the text height; the rest hangs below it.
+    static constexpr double kWideAscent = 0.88;
+    static constexpr double kWideDescent = (1.0 - kWideAscent) / kWideAscent;
+    // Brackets, slashes and the small letters' ascenders rise this far over the cap height.
+    static constexpr double kTallAscent = 1.15;
     // The two texts of a stack in a multiline text (\S) are this fraction of the height.
     static constexpr double kStackScale = 0.7;
     // Lines of a multiline text are this many heights apart (times the spacing factor).
@@ -56,8 +62,15 @@ public:
     // %%c, %%d, %%p and %%% as the characters they stand for.
     static std::wstring decodeControlCodes(std::wstring_view text);
 
+    // How far a character's strokes reach below the baseline and above it, as fractions of the
+    // height: digits and capitals stand on the baseline and end at the cap height, wide
+    // characters hang their em square's lower part under it, descenders reach the descent.
+    static double charDescent(wchar_t ch);
+    static double charAscent(wchar_t ch);
+
     // A single-line text in its own frame: glyphs from x = 0 on the baseline; the box spans
-    // the descent to the cap height, widened by the slant.
+    // from the lowest to the highest its characters reach, widened by the slant (an empty
+    // text spans the descent to the cap height).
     static Layout layoutLine(std::wstring_view text, double height, double widthFactor = 1.0, double oblique = 0.0);
     static Box box(std::wstring_view text, double height, double widthFactor = 1.0, double oblique = 0.0);
 

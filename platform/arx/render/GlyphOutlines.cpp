@@ -3,6 +3,7 @@
 #include "GlyphOutlines.h"
 
 #include "GradeSymbols.h"
+#include "TextMetrics.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr double kFontPixels = 100.0;
-// How much of a CJK em square lies above the baseline.
-constexpr double kWideAscent = 0.88;
 
 QFont drawingFont()
 {
@@ -42,7 +41,7 @@ const QPainterPath& GlyphOutlines::cellOutline(wchar_t ch, bool wide)
     path.addText(0.0, 0.0, font, text);
     const double advance = metrics.horizontalAdvance(text);
     const double width = advance > 0.0 ? advance : kFontPixels * 0.5;
-    const double height = wide ? kWideAscent * kFontPixels : (metrics.capHeight() > 0.0 ? metrics.capHeight() : 0.7 * kFontPixels);
+    const double height = wide ? TextMetrics::kWideAscent * kFontPixels : (metrics.capHeight() > 0.0 ? metrics.capHeight() : 0.7 * kFontPixels);
     // Font space has y down; the cell has y up.
     path = QTransform::fromScale(1.0 / width, -1.0 / height).map(path);
     return cache.insert(key, path).value();

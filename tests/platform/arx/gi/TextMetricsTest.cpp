@@ -29,15 +29,29 @@ TEST(TextMetricsTest, WidthsOfNarrowAndWideCharactersWithTheWidthFactor)
     EXPECT_LT(TextMetrics::charWidth(L'i'), TextMetrics::charWidth(L'm'));
 }
 
-TEST(TextMetricsTest, BoxSpansDescentToCapHeightAndWidensWithTheSlant)
+TEST(TextMetricsTest, BoxSpansWhatItsCharactersReachAndWidensWithTheSlant)
 {
+    // Digits and capitals stand on the baseline and end at the cap height; a wide character
+    // hangs the lower part of its em square under the baseline; descenders and brackets reach
+    // the descent, brackets and ascenders over the cap height; the deepest and highest count.
+    struct Case {
+        const wchar_t* text;
+        double minY, maxY;
+    };
+    const double wide = -10.0 * (1.0 - 0.88) / 0.88;
+    for (const Case& c : {Case{L"AB", 0.0, 10.0}, Case{L"14", 0.0, 10.0}, Case{L"直径", wide, 10.0},
+                          Case{L"(mm)", -3.0, 11.5}, Case{L"Kg", -3.0, 10.0}, Case{L"长度1", wide, 10.0},
+                          Case{L"N1/2", -3.0, 11.5}, Case{L"5&32", -3.0, 11.5}, Case{L"", -3.0, 10.0}}) {
+        SCOPED_TRACE(testing::Message() << std::wstring(c.text).size() << " characters, " << c.minY);
+        const TextMetrics::Box b = TextMetrics::box(c.text, 10);
+        EXPECT_NEAR(b.minY, c.minY, 1e-9);
+        EXPECT_NEAR(b.maxY, c.maxY, 1e-9);
+    }
     const TextMetrics::Box plain = TextMetrics::box(L"AB", 10);
     EXPECT_DOUBLE_EQ(plain.minX, 0.0);
     EXPECT_DOUBLE_EQ(plain.maxX, 15.0);
-    EXPECT_DOUBLE_EQ(plain.minY, -3.0);
-    EXPECT_DOUBLE_EQ(plain.maxY, 10.0);
-    const TextMetrics::Box slanted = TextMetrics::box(L"AB", 10, 1.0, kPi / 12);
-    EXPECT_NEAR(slanted.maxX, 15.0 + 10.0 * std::tan(kPi / 12), 1e-9);
+    const TextMetrics::Box slanted = TextMetrics::box(L"ABg", 10, 1.0, kPi / 12);
+    EXPECT_NEAR(slanted.maxX, TextMetrics::measure(L"ABg", 10) + 10.0 * std::tan(kPi / 12), 1e-9);
     EXPECT_NEAR(slanted.minX, -3.0 * std::tan(kPi / 12), 1e-9);
     EXPECT_DOUBLE_EQ(TextMetrics::measure(L"AB", 10, 1.0, kPi / 12), 15.0);
 }
