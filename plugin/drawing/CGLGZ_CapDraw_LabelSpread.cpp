@@ -40,8 +40,11 @@ constexpr double kShortestLeader = 1.0;
 // A title's underlines: the lower one this far under its box, both overhanging it this far.
 constexpr double kUnderlineDrop = 2.0;
 constexpr double kUnderlineOverhang = 1.0;
-// How far a dimension's text may stand over its line when its line has no room, in text heights.
+// How far a dimension's text may stand off its line, over or under it, when its line has no
+// room (a title may stand close over the line), in text heights.
 constexpr double kOffLineRise = 4.0;
+// Two labels whose reading directions differ by less than about a degree read the same way.
+constexpr double kSameDirection = 0.9998;
 // How far a lone text may step off its line when its line has no room, in text heights.
 constexpr double kOffLineStep = 2.5;
 
@@ -119,8 +122,9 @@ Label TextLabel(AcDbObjectId id, const Quad& q, std::wstring text)
     return { { id }, {}, {}, { q }, std::move(text), ReadingDirection(q), -reach, reach };
 }
 
-// A text written a second time on itself reads as one; moved, it would read as the label of
-// something else.
+// A text written a second time on itself, in the same direction, reads as one; moved, it
+// would read as the label of something else. Two equal labels across each other (two bars of
+// one mark crossing) are two labels.
 bool Repeats(const Label& label, std::vector<Label>::const_iterator from, std::vector<Label>::const_iterator to)
 {
     if (label.text.empty())
@@ -128,7 +132,8 @@ bool Repeats(const Label& label, std::vector<Label>::const_iterator from, std::v
     const Quad& q = label.boxes.front();
     const double height = q[0].distanceTo(q[3]);
     return std::any_of(from, to, [&](const Label& b) {
-        return b.text == label.text && Middle(b.boxes.front()).distanceTo(Middle(q)) < height / 2.0;
+        return b.text == label.text && Middle(b.boxes.front()).distanceTo(Middle(q)) < height / 2.0
+            && ReadingDirection(b.boxes.front()).dotProduct(ReadingDirection(q)) > kSameDirection;
     });
 }
 
@@ -141,8 +146,8 @@ void Translate(AcDbObjectId id, const AcGeVector3d& by)
     e->close();
 }
 
-// A dimension's text that found no room along its line stands out over it, a leader back to
-// the line showing whose it is.
+// A dimension's text that found no room along its line stands out over or under it, a leader
+// back to the line showing whose it is.
 void MoveOffLine(const Label& label, const AcGeVector3d& by)
 {
     AcDbDimension* dimension = nullptr;
@@ -263,8 +268,8 @@ void Shift(Label& label, const AcGeVector3d& by)
 }
 
 // The label moved the least distance along its line that clears the texts placed. Where its
-// line has no room, a dimension's text stands over its line, a lone text steps off its line
-// by little more than its height; a callout stays.
+// line has no room, a dimension's text stands over or under its line, a lone text steps off
+// its line by little more than its height; a callout stays.
 void MakeWay(const LabelPlacer& placer, Label& label)
 {
     if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
@@ -278,7 +283,7 @@ void MakeWay(const LabelPlacer& placer, Label& label)
     const double height = q[0].distanceTo(q[3]);
     const AcGeVector3d up = (q[3] - q[0]) / height;
     if (!label.dimension.isNull()) {
-        if (const auto rise = placer.FreeShift(label.boxes, up, 0.0, kOffLineRise * height)) {
+        if (const auto rise = placer.FreeShift(label.boxes, up, -kOffLineRise * height, kOffLineRise * height)) {
             MoveOffLine(label, up * *rise);
             Shift(label, up * *rise);
         }
