@@ -614,15 +614,15 @@ public:
     void PlaceEndStirrupMarks(PlanStirrupWork& w, int side) const;
     void LabelStirrupPositions(const PlanStirrupWork& w);
     void DimensionEndStirrups(const PlanStirrupWork& w, int side);
-    void DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked = 0);
+    void DrawPlanMark(PlanStirrupWork& w, double x, double top, const CString& text, int stacked = 0);
     void DrawPlanMarks(PlanStirrupWork& w);
-    void DrawLongitudinalBarMark(const PlanStirrupWork& w);
+    void DrawLongitudinalBarMark(PlanStirrupWork& w);
     // The numbers the grouping kept after its marks for the strengthening bars, in the plan's
     // order: the edge columns' top bars, the middle columns' (the edge columns' number when they
     // are the same bars), the mid-span bottom bars; 0 for a group the design does not have.
     void StrengtheningMarkNumbers(int& edge, int& middle, int& bottom) const;
-    void DrawStrengtheningBarMarks(const PlanStirrupWork& w);
-    void DrawEndStirrupMarks(const PlanStirrupWork& w, int side);
+    void DrawStrengtheningBarMarks(PlanStirrupWork& w);
+    void DrawEndStirrupMarks(PlanStirrupWork& w, int side);
     void FinishStirrupKinds(const PlanStirrupWork& w);
     // The plan's stirrup kinds get the heights of their stirrups in the elevation: the range
     // "%s~%s" (cm) as the second text where the heights differ, and the lengths of the legs

@@ -23,6 +23,8 @@ constexpr double kSameLength = 0.001;
 constexpr double kOnLimit = 1e-9;
 // The leaders of the marks start this far under the bar zone.
 constexpr double kLeaderStart = 5.0;
+// Mark circles fanned out from one another keep this much apart.
+constexpr double kMarkFanGap = 0.5;
 
 AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
@@ -363,14 +365,31 @@ void CGLGZ_CapDraw::DimensionEndStirrups(const PlanStirrupWork& w, int side)
 }
 
 // The mark of a bar: a leader from under the bar zone up to y, a circle under it and the number;
-// further marks on one leader hang their circles one under the other.
-void CGLGZ_CapDraw::DrawPlanMark(const PlanStirrupWork& w, double x, double top, const CString& text, int stacked)
+// further marks on one leader hang their circles one under the other. A circle that would stand
+// on the circle of a mark on a leader close by fans out: one radius lower and aside, away from
+// that mark, as far as it takes, its leader running on to it.
+void CGLGZ_CapDraw::DrawPlanMark(PlanStirrupWork& w, double x, double top, const CString& text, int stacked)
 {
     MavUtils::selectLayer(L"08-标注");
     const double r = m_dMarkRadius;
     const double bottom = w.p2.y - kLeaderStart;
     DrawLine(At(x, bottom), At(x, std::max(top, bottom)));
-    const AcGePoint3d centre = At(x, bottom - r - 2.0 * r * stacked);
+    // Where the circle hangs from: the leader's foot, or the circle over it.
+    const AcGePoint3d hook = At(x, bottom - 2.0 * r * stacked);
+    AcGePoint3d centre = At(x, hook.y - r);
+    const double apart = 2.0 * r + kMarkFanGap;
+    auto crowding = [&]() {
+        return std::find_if(w.markCentres.begin(), w.markCentres.end(),
+            [&](const AcGePoint3d& c) { return c.distanceTo(centre) < apart - 1e-9; });
+    };
+    if (auto other = crowding(); other != w.markCentres.end()) {
+        const double side = x >= other->x ? 1.0 : -1.0;
+        centre.y -= r;
+        for (auto it = other; it != w.markCentres.end(); it = crowding())
+            centre.x = it->x + side * std::sqrt(std::max(apart * apart - std::pow(it->y - centre.y, 2.0), 0.0));
+        DrawLine(centre + (hook - centre).normal() * r, hook);
+    }
+    w.markCentres.push_back(centre);
     DrawCircle(centre, r);
     AcDbObjectId id;
     m_entityLib.createText(centre, text, L"DM", m_dLabelHeight, m_dWidthFactor, 0.0, id);
@@ -387,7 +406,7 @@ void CGLGZ_CapDraw::DrawPlanMarks(PlanStirrupWork& w)
 
 // The longitudinal bars: one mark between stirrups near the middle, arrows where its leader
 // crosses a column with bars of its own or a strengthened one.
-void CGLGZ_CapDraw::DrawLongitudinalBarMark(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawLongitudinalBarMark(PlanStirrupWork& w)
 {
     const int supports = PierColumnCount();
     const AcGeDoubleArray& positions = m_dStirrupPositions;
@@ -436,7 +455,7 @@ void CGLGZ_CapDraw::StrengtheningMarkNumbers(int& edge, int& middle, int& bottom
 
 // The strengthening bars over the pier columns: a leader up to the last column that has them,
 // between the stirrups over the bars' inner parts.
-void CGLGZ_CapDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
+void CGLGZ_CapDraw::DrawStrengtheningBarMarks(PlanStirrupWork& w)
 {
     const CHLGZ_ExtendSteel& steel = m_pDesign->GetExtendSteel();
     const int supports = PierColumnCount();
@@ -485,7 +504,7 @@ void CGLGZ_CapDraw::DrawStrengtheningBarMarks(const PlanStirrupWork& w)
 
 // The skewed stirrups at one end: for each of their kinds a leader at one of their positions,
 // arrows where it crosses that kind's stirrups, and the kind's number.
-void CGLGZ_CapDraw::DrawEndStirrupMarks(const PlanStirrupWork& w, int side)
+void CGLGZ_CapDraw::DrawEndStirrupMarks(PlanStirrupWork& w, int side)
 {
     for (const PlanStirrupWork::EndMark& mark : w.endMarks[side]) {
         AcGePoint3dArray crossings;

@@ -90,6 +90,8 @@ struct CGLGZ_CapDraw::PlanStirrupWork {
         int stacked = 0;
     };
     std::vector<EndMark> endMarks[2];
+    // The centres of the mark circles drawn so far.
+    std::vector<AcGePoint3d> markCentres;
     // How many circles hang under each other at an end.
     int Depth(int side) const
     {
