@@ -240,31 +240,19 @@ double TextMetrics::charDescent(wchar_t ch)
     return kOnBaseline.find(ch) != std::wstring_view::npos ? 0.0 : kDescent;
 }
 
-double TextMetrics::charAscent(wchar_t ch)
-{
-    if (isWide(ch))
-        return 1.0;
-    // The steel grade symbols the shape font draws for '&' and '^' overhang their cells too.
-    static constexpr std::wstring_view kTall = L"()[]{}|/\\$?*'\"`&^bdfhijkl\u00B0\u00B1";
-    return kTall.find(ch) != std::wstring_view::npos ? kTallAscent : 1.0;
-}
-
 TextMetrics::Box TextMetrics::box(std::wstring_view text, double height, double widthFactor, double oblique)
 {
     double descent = text.empty() ? kDescent : 0.0;
-    double ascent = 1.0;
-    for (wchar_t ch : text) {
+    for (wchar_t ch : text)
         descent = std::max(descent, charDescent(ch));
-        ascent = std::max(ascent, charAscent(ch));
-    }
     const double w = measure(text, height, widthFactor);
-    const double top = slantWidth(ascent * height, oblique);
+    const double top = slantWidth(height, oblique);
     const double bottom = slantWidth(-descent * height, oblique);
     Box b;
     b.minX = std::min(0.0, std::min(top, bottom));
     b.maxX = w + std::max(0.0, std::max(top, bottom));
     b.minY = -descent * height;
-    b.maxY = ascent * height;
+    b.maxY = height;
     return b;
 }
 

@@ -21,8 +21,6 @@ public:
     // baseline and is the text height; the rest hangs below it.
     static constexpr double kWideAscent = 0.88;
     static constexpr double kWideDescent = (1.0 - kWideAscent) / kWideAscent;
-    // Brackets, slashes and the small letters' ascenders rise this far over the cap height.
-    static constexpr double kTallAscent = 1.15;
     // The two texts of a stack in a multiline text (\S) are this fraction of the height.
     static constexpr double kStackScale = 0.7;
     // Lines of a multiline text are this many heights apart (times the spacing factor).
@@ -62,15 +60,14 @@ public:
     // %%c, %%d, %%p and %%% as the characters they stand for.
     static std::wstring decodeControlCodes(std::wstring_view text);
 
-    // How far a character's strokes reach below the baseline and above it, as fractions of the
-    // height: digits and capitals stand on the baseline and end at the cap height, wide
-    // characters hang their em square's lower part under it, descenders reach the descent.
+    // How far a character's strokes reach below the baseline, as a fraction of the height:
+    // digits and capitals stand on the baseline, wide characters hang their em square's lower
+    // part under it, descenders reach the descent.
     static double charDescent(wchar_t ch);
-    static double charAscent(wchar_t ch);
 
     // A single-line text in its own frame: glyphs from x = 0 on the baseline; the box spans
-    // from the lowest to the highest its characters reach, widened by the slant (an empty
-    // text spans the descent to the cap height).
+    // from the lowest its characters reach (the descent for an empty text) to the cap height,
+    // widened by the slant.
     static Layout layoutLine(std::wstring_view text, double height, double widthFactor = 1.0, double oblique = 0.0);
     static Box box(std::wstring_view text, double height, double widthFactor = 1.0, double oblique = 0.0);
 
