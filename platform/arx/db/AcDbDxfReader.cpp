@@ -18,6 +18,7 @@
 #include "AcDbViewportTable.h"
 #include "CString.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -332,6 +333,12 @@ void AcDbDxfReader::resolveHeader()
         const auto it = mHeader.find(var);
         return (it == mHeader.end() || it->second.empty()) ? fallback : it->second.front().asDouble();
     };
+    // A whole number in [lowest, highest]; anything else, which only a damaged file holds
+    // (and which no conversion may be asked to hold), reads as the fallback.
+    auto integer = [&](const wchar_t* var, int lowest, int highest, int fallback) {
+        const double v = real(var, fallback);
+        return v >= lowest && v <= highest ? static_cast<int>(v) : fallback;
+    };
     auto point = [&](const wchar_t* var, const AcGePoint3d& fallback) {
         const auto it = mHeader.find(var);
         if (it == mHeader.end() || it->second.empty())
@@ -350,13 +357,14 @@ void AcDbDxfReader::resolveHeader()
     const AcDbObjectId dimstyle = mDb->symbolId(mDb->dimStyleTableId(), text(L"$DIMSTYLE", 2).c_str());
     mDb->setDimstyle(dimstyle.isNull() ? mDb->symbolId(mDb->dimStyleTableId(), L"Standard") : dimstyle);
     AcCmColor color;
-    color.setColorIndex(static_cast<Adesk::UInt16>(real(L"$CECOLOR", 256)));
+    color.setColorIndex(static_cast<Adesk::UInt16>(integer(L"$CECOLOR", 0, 256, 256)));
     mDb->setCecolor(color);
-    mDb->setCelweight(static_cast<AcDb::LineWeight>(static_cast<int>(real(L"$CELWEIGHT", -1))));
+    mDb->setCelweight(static_cast<AcDb::LineWeight>(
+        integer(L"$CELWEIGHT", AcDb::kLnWtByLwDefault, AcDb::kLnWt211, AcDb::kLnWtByLayer)));
     mDb->setCeltscale(real(L"$CELTSCALE", 1.0));
     mDb->setLtscale(real(L"$LTSCALE", 1.0));
     mDb->setTextsize(real(L"$TEXTSIZE", 2.5));
-    mDb->setPdmode(static_cast<Adesk::Int16>(real(L"$PDMODE", 0)));
+    mDb->setPdmode(static_cast<Adesk::Int16>(integer(L"$PDMODE", INT16_MIN, INT16_MAX, 0)));
     mDb->setPdsize(real(L"$PDSIZE", 0.0));
     mDb->setTilemode(real(L"$TILEMODE", 1) != 0.0);
     mDb->setInsbase(point(L"$INSBASE", AcGePoint3d()));

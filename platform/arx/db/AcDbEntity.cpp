@@ -13,6 +13,7 @@
 #include "DbGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -366,9 +367,14 @@ Acad::ErrorStatus AcDbEntity::dxfInFields(AcDbDxfFiler* filer)
                 mLinetype = lt;
             break;
         }
-        case 62:
-            mColor.setColorIndex(static_cast<Adesk::UInt16>(g.asInt() < 0 ? -g.asInt() : g.asInt()));
+        case 62: {
+            // A negative index is the colour of an entity on a layer that is off; a number no
+            // index has, which only a damaged file holds, leaves the colour as it is.
+            const long long index = std::llabs(g.asInt());
+            if (index <= 256)
+                mColor.setColorIndex(static_cast<Adesk::UInt16>(index));
             break;
+        }
         case 420: {
             const unsigned v = static_cast<unsigned>(g.asInt());
             mColor.setRGB(

@@ -679,3 +679,34 @@ TEST_F(DxfTest, ReadRefusesWhatIsNotADrawing)
     EXPECT_EQ(read.dxfInText("  0\nSECTION\n  2\nHEADER\n  0\nENDSEC\n  0\nEOF\n"), Acad::eInvalidInput);
     EXPECT_EQ(read.dxfInText("garbage\n"), Acad::eInvalidInput);
 }
+
+TEST_F(DxfTest, NumbersNoIndexOrModeHasReadAsTheDefaults)
+{
+    auto* line = new AcDbLine(AcGePoint3d(0, 0, 0), AcGePoint3d(10, 0, 0));
+    line->setColorIndex(3);
+    const AcDbObjectId id = addToModelSpace(line);
+    std::string dxf = db->dxfText();
+    // A damaged file: numbers far outside what the header variables and the line's colour
+    // index can hold. Each value is the line after its key (the name and the group code).
+    const auto replaceValue = [&dxf](std::size_t from, const std::string& key, const char* value) {
+        const std::size_t at = dxf.find(key, from);
+        ASSERT_NE(at, std::string::npos) << key;
+        const std::size_t begin = at + key.size();
+        dxf.replace(begin, dxf.find('\n', begin) - begin, value);
+    };
+    replaceValue(0, "$CECOLOR\n 62\n", "2.2e64");
+    replaceValue(0, "$CELWEIGHT\n370\n", "1e10");
+    replaceValue(0, "$PDMODE\n 70\n", "-1e9");
+    replaceValue(dxf.find("ENTITIES"), "\n 62\n", "-2147483648");
+    AcDbDatabase read(false);
+    ASSERT_EQ(read.dxfInText(dxf), Acad::eOk);
+    EXPECT_EQ(read.cecolor().colorIndex(), 256);
+    EXPECT_EQ(read.celweight(), AcDb::kLnWtByLayer);
+    EXPECT_EQ(read.pdmode(), 0);
+    AcDbObjectId readId;
+    ASSERT_EQ(read.getAcDbObjectId(readId, false, id.handle()), Acad::eOk);
+    AcDbEntity* back = nullptr;
+    ASSERT_EQ(acdbOpenObject(back, readId, AcDb::kForRead), Acad::eOk);
+    EXPECT_EQ(back->colorIndex(), 256);
+    back->close();
+}
