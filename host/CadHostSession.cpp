@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -222,6 +223,23 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
         XrefBinder::bindAll(db, unbound);
         for (const std::wstring& reference : unbound)
             host.transcript().report(L"The external reference " + reference + L" cannot be read and stays a reference.");
+        // The picture shows what the file carries.
+        db->updateDimensionBlocks();
+    }
+    const auto gui = pictures.empty() ? std::unique_ptr<QGuiApplication>() : HeadlessGui::start(mArgc, mArgv);
+    DrawingRenderer::Options options;
+    options.sizePx = mOptions.sizePx;
+    options.useWindow = mOptions.useWindow;
+    for (int i = 0; i < 4; ++i)
+        options.window[i] = mOptions.window[i];
+    const DisplayList list = pictures.empty() ? DisplayList() : DrawingRenderer::collect(db);
+    // A PNG is painted and encoded on a thread of its own while the drawing is saved: painting
+    // reads only the display list, saving only the database.
+    const auto isPng = [](const std::string& picture) { return fs::path(picture).extension() == ".png"; };
+    std::future<QByteArray> png;
+    if (!pictures.empty() && isPng(pictures.front()))
+        png = std::async(std::launch::async, [&list, &options] { return DrawingRenderer::pngBytes(list, options); });
+    if (!dxf.empty()) {
         const Acad::ErrorStatus es = db->dxfOut(HostPaths::widen(dxf).c_str());
         if (es != Acad::eOk) {
             reason = "cannot save " + dxf + " (" + narrow(acadErrorStatusText(es)) + ")";
@@ -231,16 +249,11 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
     }
     if (pictures.empty())
         return kOk;
-    const auto gui = HeadlessGui::start(mArgc, mArgv);
-    DrawingRenderer::Options options;
-    options.sizePx = mOptions.sizePx;
-    options.useWindow = mOptions.useWindow;
-    for (int i = 0; i < 4; ++i)
-        options.window[i] = mOptions.window[i];
-    const DisplayList list = DrawingRenderer::collect(db);
     for (const std::string& picture : pictures) {
         std::wstring error;
-        if (!DrawingRenderer::renderFile(list, HostPaths::widen(picture), options, &error)) {
+        const bool drawn = png.valid() ? DrawingRenderer::writePicture(png.get(), HostPaths::widen(picture), &error)
+                                       : DrawingRenderer::renderFile(list, HostPaths::widen(picture), options, &error);
+        if (!drawn) {
             reason = narrow(error);
             return kOutput;
         }

@@ -47,16 +47,20 @@ std::string nativePath(const ACHAR* fileName)
 
 } // namespace
 
-std::string AcDbDatabase::dxfText() const
+void AcDbDatabase::updateDimensionBlocks() const
 {
-    // Dimensions whose inputs or styles changed since their blocks were built rebuild them,
-    // so that the file carries what they show.
     std::vector<AcDbDimension*> dimensions;
     for (const auto& stub : mStubs)
         if (auto* dim = AcDbDimension::cast(stub->object()); dim != nullptr && !dim->isErased())
             dimensions.push_back(dim);
     for (AcDbDimension* dim : dimensions)
         dim->updateDimensionBlock();
+}
+
+std::string AcDbDatabase::dxfText() const
+{
+    // The file carries what the dimensions show.
+    updateDimensionBlocks();
     AcDbDxfWriter writer(const_cast<AcDbDatabase*>(this));
     return writer.write();
 }

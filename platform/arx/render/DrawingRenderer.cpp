@@ -4,9 +4,13 @@
 
 #include "DrawingCollector.h"
 #include "DrawingPainter.h"
+#include "PictureBuffer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -62,13 +66,39 @@ DisplayList DrawingRenderer::collect(AcDbDatabase* db) { return DrawingCollector
 
 QImage DrawingRenderer::renderImage(AcDbDatabase* db, const Options& options)
 {
-    const DisplayList list = collect(db);
+    return renderImage(collect(db), options);
+}
+
+QImage DrawingRenderer::renderImage(const DisplayList& list, const Options& options)
+{
     const QRectF window = modelWindow(list, options);
-    QImage image(pictureSize(window, options.sizePx), QImage::Format_RGB32);
+    QImage image = PictureBuffer::image(pictureSize(window, options.sizePx), QImage::Format_RGB32);
     QPainter painter(&image);
     const double pxPerMm = std::max(image.width(), image.height()) / options.sheetMm;
     paintSheet(painter, image.size(), list, window, options, pxPerMm);
     return image;
+}
+
+QByteArray DrawingRenderer::pngBytes(const DisplayList& list, const Options& options)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(renderImage(list, options)))
+        bytes.clear();
+    return bytes;
+}
+
+bool DrawingRenderer::writePicture(const QByteArray& bytes, const std::wstring& path, std::wstring* error)
+{
+    QFile file(QString::fromStdWString(path));
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.flush())
+        return true;
+    if (error != nullptr)
+        *error = L"cannot write " + path;
+    return false;
 }
 
 bool DrawingRenderer::renderFile(AcDbDatabase* db, const std::wstring& path, const Options& options, std::wstring* error)
@@ -90,16 +120,8 @@ bool DrawingRenderer::renderFile(const DisplayList& list, const std::wstring& pa
     const std::wstring ext = lowerExtension(path);
     const QRectF window = modelWindow(list, options);
     const QSize size = pictureSize(window, options.sizePx);
-    if (ext == L"png") {
-        QImage image(size, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            paintSheet(painter, image.size(), list, window, options, std::max(size.width(), size.height()) / options.sheetMm);
-        }
-        if (!image.save(file, "PNG"))
-            return fail(L"cannot write " + path);
-        return true;
-    }
+    if (ext == L"png")
+        return writePicture(pngBytes(list, options), path, error);
     if (ext == L"svg") {
         QSvgGenerator svg;
         svg.setFileName(file);
