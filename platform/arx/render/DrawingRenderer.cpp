@@ -5,12 +5,11 @@
 #include "DrawingCollector.h"
 #include "DrawingPainter.h"
 #include "PictureBuffer.h"
+#include "PngEncoder.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -140,13 +139,8 @@ QImage DrawingRenderer::renderImage(const DisplayList& list, const Options& opti
 
 QByteArray DrawingRenderer::pngBytes(const DisplayList& list, const Options& options)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(renderImage(list, options)))
-        bytes.clear();
-    return bytes;
+    const QImage picture = renderImage(list, options);
+    return PngEncoder::encode(picture, paintingThreads(picture.size()));
 }
 
 bool DrawingRenderer::writePicture(const QByteArray& bytes, const std::wstring& path, std::wstring* error)
