@@ -50,15 +50,17 @@ std::vector<AcDbObjectId> AcDbSortentsTable::fullOrder() const
     }
     if (mOrder.empty())
         return live;
-    const DbObjectIdSet alive(live);
+    // The live entities, those placed by the order marked.
+    DbObjectIdSet alive(live);
     std::vector<AcDbObjectId> order;
     order.reserve(live.size());
     for (const AcDbObjectId& id : mOrder)
-        if (alive.contains(id))
+        if (alive.contains(id)) {
             order.push_back(id);
-    const DbObjectIdSet placed(order);
+            alive.mark(id);
+        }
     for (const AcDbObjectId& id : live)
-        if (!placed.contains(id))
+        if (!alive.marked(id))
             order.push_back(id);
     return order;
 }
@@ -68,12 +70,17 @@ Acad::ErrorStatus AcDbSortentsTable::move(const AcDbObjectIdArray& ar, AcDbObjec
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
     std::vector<AcDbObjectId> order = fullOrder();
-    const DbObjectIdSet inOrder(order);
+    // The entities moved, those found in the order marked; the target must be in it too.
+    DbObjectIdSet moving(ar);
+    bool targetFound = target.isNull();
+    for (const AcDbObjectId& id : order) {
+        moving.mark(id);
+        targetFound = targetFound || id == target;
+    }
     for (const AcDbObjectId& id : ar)
-        if (!inOrder.contains(id))
+        if (!moving.marked(id))
             return Acad::eInvalidInput;
-    const DbObjectIdSet moving(ar);
-    if (!target.isNull() && (!inOrder.contains(target) || moving.contains(target)))
+    if (!targetFound || (!target.isNull() && moving.contains(target)))
         return Acad::eInvalidInput;
     // The moved entities keep their relative draw order.
     std::vector<AcDbObjectId> moved;

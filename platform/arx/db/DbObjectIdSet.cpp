@@ -9,11 +9,17 @@ void DbObjectIdSet::rehash(std::size_t count)
         ++bits;
     std::vector<const AcDbStub*> old;
     old.swap(mSlots);
+    std::vector<bool> oldMarks;
+    oldMarks.swap(mMarks);
     mSlots.assign(std::size_t(1) << bits, nullptr);
+    mMarks.assign(mSlots.size(), false);
     mBits = bits;
-    for (const AcDbStub* stub : old)
-        if (stub != nullptr)
-            mSlots[slotOf(stub)] = stub;
+    for (std::size_t i = 0; i < old.size(); ++i)
+        if (old[i] != nullptr) {
+            const std::size_t slot = slotOf(old[i]);
+            mSlots[slot] = old[i];
+            mMarks[slot] = oldMarks[i];
+        }
 }
 
 std::size_t DbObjectIdSet::slotOf(const AcDbStub* stub) const
@@ -53,4 +59,25 @@ bool DbObjectIdSet::insert(const AcDbObjectId& id)
     mSlots[slot] = stub;
     ++mCount;
     return true;
+}
+
+void DbObjectIdSet::mark(const AcDbObjectId& id)
+{
+    const AcDbStub* stub = id;
+    if (stub == nullptr) {
+        mNullMarked = mHasNull;
+        return;
+    }
+    const std::size_t slot = slotOf(stub);
+    if (mSlots[slot] == stub)
+        mMarks[slot] = true;
+}
+
+bool DbObjectIdSet::marked(const AcDbObjectId& id) const
+{
+    const AcDbStub* stub = id;
+    if (stub == nullptr)
+        return mNullMarked;
+    const std::size_t slot = slotOf(stub);
+    return mSlots[slot] == stub && mMarks[slot];
 }

@@ -19,6 +19,9 @@ public:
     bool contains(const AcDbObjectId& id) const;
     // False when the id was already in the set.
     bool insert(const AcDbObjectId& id);
+    // A mark on an id of the set (none on an id not in it), and whether an id bears one.
+    void mark(const AcDbObjectId& id);
+    bool marked(const AcDbObjectId& id) const;
 
 private:
     void rehash(std::size_t count);
@@ -27,6 +30,8 @@ private:
     // Open addressing with linear probing, at most half full; a null slot is empty, so the
     // null id is kept apart.
     std::vector<const AcDbStub*> mSlots;
+    std::vector<bool> mMarks;
+    bool mNullMarked = false;
     int mBits = 0;
     std::size_t mCount = 0;
     bool mHasNull = false;
