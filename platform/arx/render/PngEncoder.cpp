@@ -37,12 +37,10 @@ void appendChunk(QByteArray& out, const char* type, const QByteArray& data)
     appendUInt32(out, static_cast<quint32>(crc));
 }
 
-// Rows [top, bottom) as PNG scanlines (filter byte 0, then red, green and blue of each pixel).
-std::vector<Bytef> scanlines(const QImage& picture, int top, int bottom)
+// Rows of the picture as PNG scanlines (filter byte 0, then red, green and blue of each pixel).
+void scanlines(const QImage& picture, int top, int bottom, Bytef* out)
 {
     const int width = picture.width();
-    std::vector<Bytef> raw(static_cast<std::size_t>(bottom - top) * (1 + 3 * static_cast<std::size_t>(width)));
-    Bytef* out = raw.data();
     for (int y = top; y < bottom; ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         *out++ = 0;
@@ -52,26 +50,42 @@ std::vector<Bytef> scanlines(const QImage& picture, int top, int bottom)
             *out++ = static_cast<Bytef>(qBlue(row[x]));
         }
     }
-    return raw;
 }
 
+// The band's rows go through small buffers a few rows at a time: a picture's worth of fresh
+// memory would cost more in page faults than the compression.
 Band compressRows(const QImage& picture, int top, int bottom, bool last)
 {
+    constexpr int kRowsAtOnce = 16;
+    constexpr std::size_t kOutputChunk = 1 << 16;
     Band band;
-    std::vector<Bytef> raw = scanlines(picture, top, bottom);
-    band.rawSize = static_cast<uLong>(raw.size());
-    band.adler = adler32(adler32(0L, Z_NULL, 0), raw.data(), static_cast<uInt>(raw.size()));
     z_stream z{};
     if (deflateInit2(&z, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return band;
-    band.deflated.resize(deflateBound(&z, band.rawSize) + 16);
-    z.next_in = raw.data();
-    z.avail_in = static_cast<uInt>(raw.size());
-    z.next_out = reinterpret_cast<Bytef*>(band.deflated.data());
-    z.avail_out = static_cast<uInt>(band.deflated.size());
-    const int rc = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
-    band.ok = last ? rc == Z_STREAM_END : (rc == Z_OK && z.avail_in == 0);
-    band.deflated.resize(z.total_out);
+    const std::size_t rowBytes = 1 + 3 * static_cast<std::size_t>(picture.width());
+    std::vector<Bytef> rows(rowBytes * kRowsAtOnce);
+    std::vector<Bytef> output(kOutputChunk);
+    band.adler = adler32(0L, Z_NULL, 0);
+    int rc = Z_OK;
+    for (int y = top; y < bottom || (y == top && top == bottom); y += kRowsAtOnce) {
+        const int end = std::min(bottom, y + kRowsAtOnce);
+        const uInt size = static_cast<uInt>(rowBytes * static_cast<std::size_t>(std::max(0, end - y)));
+        scanlines(picture, y, end, rows.data());
+        band.adler = adler32(band.adler, rows.data(), size);
+        band.rawSize += size;
+        z.next_in = rows.data();
+        z.avail_in = size;
+        const int flush = end < bottom ? Z_NO_FLUSH : (last ? Z_FINISH : Z_SYNC_FLUSH);
+        do {
+            z.next_out = output.data();
+            z.avail_out = static_cast<uInt>(output.size());
+            rc = deflate(&z, flush);
+            band.deflated.append(reinterpret_cast<const char*>(output.data()), output.size() - z.avail_out);
+        } while (rc != Z_STREAM_ERROR && z.avail_out == 0);
+        if (rc == Z_STREAM_ERROR || end >= bottom)
+            break;
+    }
+    band.ok = last ? rc == Z_STREAM_END : (rc == Z_OK || rc == Z_BUF_ERROR) && z.avail_in == 0;
     deflateEnd(&z);
     return band;
 }
