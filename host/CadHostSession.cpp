@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -108,6 +109,11 @@ int CadHostSession::loadDrawingPlugin(std::string& reason)
     return kOk;
 }
 
+void CadHostSession::stageDone(const char* name, std::chrono::steady_clock::time_point since)
+{
+    mStages.push_back({name, std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count()});
+}
+
 int CadHostSession::run(std::string& reason)
 {
     HostApplication& host = HostApplication::instance();
@@ -138,13 +144,17 @@ int CadHostSession::draw(std::string& reason)
         reason = "cannot write the current design to the registry (CORBEL_REGISTRY)";
         return kOutput;
     }
+    auto since = std::chrono::steady_clock::now();
     if (const int status = loadDrawingPlugin(reason); status != kOk)
         return status;
+    stageDone("plug-in loading", since);
+    since = std::chrono::steady_clock::now();
     HostApplication& host = HostApplication::instance();
     if (host.runCommand(L"BC_NOUI") != RTNORM) {
         reason = "the drawing command BC_NOUI did not run (see the command line)";
         return kCommand;
     }
+    stageDone("design read and drawn", since);
     if (modelSpaceCount(host.database()) == 0) {
         reason = "the drawing command drew nothing for " + design.string() + " (see the command line)";
         return kNothingDrawn;
@@ -216,31 +226,61 @@ int CadHostSession::output(const std::string& dxf, const std::vector<std::string
 {
     HostApplication& host = HostApplication::instance();
     AcDbDatabase* db = host.database();
+    auto since = std::chrono::steady_clock::now();
     if (!dxf.empty()) {
         // The saved file stands alone: the drawings it references are bound into it.
         std::vector<std::wstring> unbound;
         XrefBinder::bindAll(db, unbound);
         for (const std::wstring& reference : unbound)
             host.transcript().report(L"The external reference " + reference + L" cannot be read and stays a reference.");
+        // The picture shows what the file carries.
+        db->updateDimensionBlocks();
+    }
+    const auto gui = pictures.empty() ? std::unique_ptr<QGuiApplication>() : HeadlessGui::start(mArgc, mArgv);
+    DrawingRenderer::Options options;
+    options.sizePx = mOptions.sizePx;
+    options.useWindow = mOptions.useWindow;
+    for (int i = 0; i < 4; ++i)
+        options.window[i] = mOptions.window[i];
+    const DisplayList list = pictures.empty() ? DisplayList() : DrawingRenderer::collect(db);
+    stageDone("display list (with binding and Qt start)", since);
+    // A PNG is painted and encoded on a thread of its own while the drawing is saved: painting
+    // reads only the display list, saving only the database.
+    const auto isPng = [](const std::string& picture) { return fs::path(picture).extension() == ".png"; };
+    std::future<QByteArray> png;
+    double pngSeconds = 0.0;
+    if (!pictures.empty() && isPng(pictures.front()))
+        png = std::async(std::launch::async, [&list, &options, &pngSeconds] {
+            const auto start = std::chrono::steady_clock::now();
+            QByteArray bytes = DrawingRenderer::pngBytes(list, options);
+            pngSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            return bytes;
+        });
+    since = std::chrono::steady_clock::now();
+    if (!dxf.empty()) {
         const Acad::ErrorStatus es = db->dxfOut(HostPaths::widen(dxf).c_str());
         if (es != Acad::eOk) {
             reason = "cannot save " + dxf + " (" + narrow(acadErrorStatusText(es)) + ")";
             return kOutput;
         }
         host.transcript().report(L"Saved " + HostPaths::widen(dxf));
+        stageDone("DXF written (beside the PNG)", since);
     }
     if (pictures.empty())
         return kOk;
-    const auto gui = HeadlessGui::start(mArgc, mArgv);
-    DrawingRenderer::Options options;
-    options.sizePx = mOptions.sizePx;
-    options.useWindow = mOptions.useWindow;
-    for (int i = 0; i < 4; ++i)
-        options.window[i] = mOptions.window[i];
-    const DisplayList list = DrawingRenderer::collect(db);
     for (const std::string& picture : pictures) {
         std::wstring error;
-        if (!DrawingRenderer::renderFile(list, HostPaths::widen(picture), options, &error)) {
+        since = std::chrono::steady_clock::now();
+        bool drawn = false;
+        if (png.valid()) {
+            const QByteArray bytes = png.get();
+            mStages.push_back({"PNG painted and encoded (beside the DXF)", pngSeconds});
+            drawn = DrawingRenderer::writePicture(bytes, HostPaths::widen(picture), &error);
+        } else {
+            drawn = DrawingRenderer::renderFile(list, HostPaths::widen(picture), options, &error);
+        }
+        stageDone("picture written (after waiting for it)", since);
+        if (!drawn) {
             reason = narrow(error);
             return kOutput;
         }

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Times the drawing job on the largest example, in one run: the whole `cadhost draw` (reading
-# the design, drawing, DXF and PNG; median of CORBEL_BENCH_RUNS runs, 7 by default), and the
-# DXF writing of that drawing by cadhost against ezdxf writing the same drawing (both into
+# the design, drawing, DXF and PNG; median of CORBEL_BENCH_RUNS runs, 7 by default, in wall
+# time and in processor time of all its threads), the steps of that job (medians of as many
+# runs of cadhost_benchmark --job; the DXF and the PNG are made side by side), and the DXF
+# writing of that drawing by cadhost against ezdxf writing the same drawing (both into
 # memory, median of the same number of runs, in processor time so that a busy machine does
 # not tilt the comparison). Builds what it needs in build/ first.
 set -eu
@@ -42,6 +44,14 @@ for _ in range(runs):
     c1 = os.times()
     jobs.append(time.perf_counter() - t0)
     cpu.append(c1.children_user + c1.children_system - c0.children_user - c0.children_system)
+steps = {}
+for _ in range(runs):
+    out = subprocess.run([build + "/host/cadhost_benchmark", "--job", design, "-o", work + "/steps"], check=True,
+                         capture_output=True, text=True).stdout
+    for line in out.splitlines():
+        if line.startswith("stage\t"):
+            _, seconds, step = line.split("\t", 2)
+            steps.setdefault(step, []).append(float(seconds))
 drawing = work + "/out/" + name + ".dxf"
 out = subprocess.run([build + "/host/cadhost_benchmark", "--dxf", drawing, "--runs", str(runs)], check=True,
                      capture_output=True, text=True).stdout
@@ -56,5 +66,8 @@ theirs = statistics.median(theirs)
 print(f"largest example: {name}.glt")
 print(f"whole job (cadhost draw: read, draw, DXF, PNG), median of {runs}: {statistics.median(jobs):.3f} s "
       f"({statistics.median(cpu):.3f} s of processor time)")
+print("steps of the job (wall time, median):")
+for step, times in steps.items():
+    print(f"  {statistics.median(times) * 1000:7.1f} ms  {step}")
 print(f"DXF writing: cadhost {ours * 1000:.2f} ms, ezdxf {theirs * 1000:.1f} ms, {theirs / ours:.0f} times faster")
 PY

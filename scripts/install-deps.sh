@@ -5,7 +5,7 @@ set -eu
 # Qt 6 (painter, SVG and PDF output) and the CJK font draw the drawings headless; python3-ezdxf
 # checks saved DXF files; clang builds the fuzzer; Google Benchmark times DXF save and rendering;
 # Xvfb (with xauth for xvfb-run) is the X display of the editor's screen test;
-# Qt's Chinese texts serve the editor's standard dialogs.
+# Qt's Chinese texts serve the editor's standard dialogs; zlib compresses the PNG pictures.
 packages="
   clang
   cmake
@@ -24,6 +24,7 @@ packages="
   qt6-translations-l10n
   xauth
   xvfb
+  zlib1g-dev
 "
 missing=""
 for p in $packages; do

@@ -5,6 +5,9 @@
 // (5 by default) into memory in processor time (steady on a busy machine), printed in seconds
 // on the last line:
 //   cadhost_benchmark --dxf DRAWING.dxf [--runs RUNS]
+// With --job it makes the drawing of a design as `cadhost draw` does and prints how long each
+// step took, one "stage<TAB>seconds<TAB>step" line each among the command line's own:
+//   cadhost_benchmark --job DESIGN.glt [-o DIR]
 #include "AcDbArc.h"
 #include "AcDbBlockTableRecord.h"
 #include "AcDbCircle.h"
@@ -13,6 +16,9 @@
 #include "AcDbPolyline.h"
 #include "AcDbServices.h"
 #include "AcDbText.h"
+#include "CadHostOptions.h"
+#include "CadHostSession.h"
+#include "CadHostSupport.h"
 #include "DrawingRenderer.h"
 #include "HeadlessGui.h"
 #include "HostApplication.h"
@@ -90,24 +96,55 @@ int timeDxfWriting(const std::string& drawing, int runs)
     return 0;
 }
 
+// One `cadhost draw` of the design, with the time of each step.
+int timeJob(const std::string& design, const std::string& outputDir, int argc, char** argv)
+{
+    std::vector<std::string> words{"cadhost", "draw", design, "-o", outputDir};
+    std::vector<char*> args;
+    for (std::string& word : words)
+        args.push_back(word.data());
+    CadHostOptions options;
+    std::string error;
+    if (!options.parse(static_cast<int>(args.size()), args.data(), error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    CadHostSupport::install();
+    CadHostSession session(options, argc, argv);
+    const int status = session.run(error);
+    if (status != CadHostSession::kOk) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return status;
+    }
+    for (const CadHostSession::Stage& stage : session.stages())
+        std::printf("stage\t%.6f\t%s\n", stage.seconds, stage.name.c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     int count = 100000;
     int runs = 5;
-    std::string module, drawing;
+    std::string module, drawing, design, outputDir = ".";
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--module" && i + 1 < argc)
             module = argv[++i];
         else if (a == "--dxf" && i + 1 < argc)
             drawing = argv[++i];
+        else if (a == "--job" && i + 1 < argc)
+            design = argv[++i];
+        else if (a == "-o" && i + 1 < argc)
+            outputDir = argv[++i];
         else if (a == "--runs" && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
         else
             count = std::max(1, std::atoi(a.c_str()));
     }
+    if (!design.empty())
+        return timeJob(design, outputDir, argc, argv);
     HostApplication& host = HostApplication::instance();
     if (!drawing.empty()) {
         const int status = timeDxfWriting(drawing, runs);

@@ -7,19 +7,25 @@
 
 namespace {
 
-// The normals of a box's edges, those of its opposite edges twice.
-std::vector<AcGeVector3d> EdgeNormals(const LabelPlacer::Quad& q)
-{
-    std::vector<AcGeVector3d> normals;
-    for (size_t i = 0; i < q.size(); ++i) {
-        const AcGePoint3d& p = q[i];
-        const AcGePoint3d& r = q[(i + 1) % q.size()];
-        const AcGeVector3d n(-(r.y - p.y), r.x - p.x, 0.0);
-        if (n.length() > 1e-9)
-            normals.push_back(n / n.length());
+// The unit normals of a box's edges (those of opposite edges twice), without the edges too
+// short to have one.
+struct EdgeNormals {
+    explicit EdgeNormals(const LabelPlacer::Quad& q)
+    {
+        for (size_t i = 0; i < q.size(); ++i) {
+            const AcGePoint3d& p = q[i];
+            const AcGePoint3d& r = q[(i + 1) % q.size()];
+            const AcGeVector3d n(-(r.y - p.y), r.x - p.x, 0.0);
+            if (n.length() > 1e-9)
+                normals[count++] = n / n.length();
+        }
     }
-    return normals;
-}
+    const AcGeVector3d* begin() const { return normals.data(); }
+    const AcGeVector3d* end() const { return normals.data() + count; }
+
+    std::array<AcGeVector3d, 4> normals;
+    size_t count = 0;
+};
 
 std::pair<double, double> Span(const LabelPlacer::Quad& q, const AcGeVector3d& n)
 {
@@ -43,35 +49,63 @@ std::optional<Interval> BlockedShifts(
     const LabelPlacer::Quad& a, const LabelPlacer::Quad& b, const AcGeVector3d& d, double gap)
 {
     Interval blocked { -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity() };
-    std::vector<AcGeVector3d> normals = EdgeNormals(a);
-    const std::vector<AcGeVector3d> others = EdgeNormals(b);
-    normals.insert(normals.end(), others.begin(), others.end());
-    for (const AcGeVector3d& n : normals) {
-        const auto [a0, a1] = Span(a, n);
-        const auto [b0, b1] = Span(b, n);
-        const double k = d.x * n.x + d.y * n.y;
-        if (std::fabs(k) < 1e-12) {
-            if (std::min(a1, b1) - std::max(a0, b0) <= -gap)
+    const EdgeNormals ownNormals(a);
+    const EdgeNormals otherNormals(b);
+    for (const EdgeNormals* normals : { &ownNormals, &otherNormals })
+        for (const AcGeVector3d& n : *normals) {
+            const auto [a0, a1] = Span(a, n);
+            const auto [b0, b1] = Span(b, n);
+            const double k = d.x * n.x + d.y * n.y;
+            if (std::fabs(k) < 1e-12) {
+                if (std::min(a1, b1) - std::max(a0, b0) <= -gap)
+                    return std::nullopt;
+                continue;
+            }
+            // Close on this normal while a1 + t k > b0 - gap and a0 + t k < b1 + gap.
+            double from = (b0 - gap - a1) / k;
+            double to = (b1 + gap - a0) / k;
+            if (from > to)
+                std::swap(from, to);
+            blocked.lo = std::max(blocked.lo, from);
+            blocked.hi = std::min(blocked.hi, to);
+            if (blocked.lo >= blocked.hi)
                 return std::nullopt;
-            continue;
         }
-        // Close on this normal while a1 + t k > b0 - gap and a0 + t k < b1 + gap.
-        double from = (b0 - gap - a1) / k;
-        double to = (b1 + gap - a0) / k;
-        if (from > to)
-            std::swap(from, to);
-        blocked.lo = std::max(blocked.lo, from);
-        blocked.hi = std::min(blocked.hi, to);
-        if (blocked.lo >= blocked.hi)
-            return std::nullopt;
-    }
     return blocked;
+}
+
+struct Extents {
+    explicit Extents(const LabelPlacer::Quad& q)
+        : lo(q[0])
+        , hi(q[0])
+    {
+        for (const AcGePoint3d& c : q) {
+            lo.x = std::min(lo.x, c.x), lo.y = std::min(lo.y, c.y);
+            hi.x = std::max(hi.x, c.x), hi.y = std::max(hi.y, c.y);
+        }
+    }
+    AcGePoint3d lo, hi;
+};
+
+bool ExtentsApart(const LabelPlacer::Quad& a, const LabelPlacer::Quad& b)
+{
+    const Extents ea(a), eb(b);
+    return ea.hi.x < eb.lo.x || eb.hi.x < ea.lo.x || ea.hi.y < eb.lo.y || eb.hi.y < ea.lo.y;
+}
+
+bool IsPoint(const LabelPlacer::Quad& q)
+{
+    return std::all_of(q.begin(), q.end(), [&](const AcGePoint3d& c) { return c.x == q[0].x && c.y == q[0].y; });
 }
 
 } // namespace
 
 bool LabelPlacer::Overlap(const Quad& a, const Quad& b, double tolerance)
 {
+    // Boxes whose extents lie apart do not overlap: one edge normal separates two convex
+    // boxes that do not meet. (Two single points have no edge to tell them apart by.)
+    if (tolerance >= 0.0 && ExtentsApart(a, b) && !(IsPoint(a) && IsPoint(b)))
+        return false;
     const std::optional<Interval> shifts = BlockedShifts(a, b, AcGeVector3d(1.0, 0.0, 0.0), -tolerance);
     return shifts && shifts->lo < 0.0 && shifts->hi > 0.0;
 }

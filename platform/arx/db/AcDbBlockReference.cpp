@@ -4,6 +4,7 @@
 #include "AcDbBlockTableRecord.h"
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
+#include "AcDbLine.h"
 #include "DbGeometry.h"
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbBlockReference, AcDbEntity, L"INSERT")
@@ -136,6 +137,23 @@ bool AcDbBlockReference::getGeCurves(std::vector<std::unique_ptr<AcGeCurve3d>>& 
     return true;
 }
 
+namespace {
+
+// The extents of a line's transformed copy, the copy made from the line's filed values.
+Acad::ErrorStatus transformedLineExtents(const AcDbLine& line, const AcGeMatrix3d& xform, AcDbExtents& extents)
+{
+    const auto filed = [](const AcGePoint3d& p) {
+        return AcGePoint3d(AcDbDxfFiler::filedDouble(p.x), AcDbDxfFiler::filedDouble(p.y),
+                           AcDbDxfFiler::filedDouble(p.z));
+    };
+    AcDbLine copy(filed(line.startPoint()), filed(line.endPoint()));
+    if (const Acad::ErrorStatus es = copy.transformBy(xform); es != Acad::eOk)
+        return es;
+    return copy.getGeomExtents(extents);
+}
+
+} // namespace
+
 Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const
 {
     auto* block = AcDbBlockTableRecord::cast(AcDbDatabase::peek(mBlock));
@@ -150,6 +168,13 @@ Acad::ErrorStatus AcDbBlockReference::getGeomExtents(AcDbExtents& extents) const
         // Transformed entities give tight boxes; a box transformed would grow under rotation.
         AcDbEntity* copy = nullptr;
         AcDbExtents own;
+        if (const auto* line = AcDbLine::cast(ent)) {
+            // Lines, the most of a block, are copied here as their copy through their DXF
+            // fields would be, which costs far more than the rest.
+            if (const Acad::ErrorStatus es = transformedLineExtents(*line, xform, own); es == Acad::eOk)
+                box.addExt(own);
+            continue;
+        }
         if (ent->getTransformedCopy(xform, copy) == Acad::eOk && copy != nullptr) {
             if (copy->getGeomExtents(own) == Acad::eOk)
                 box.addExt(own);

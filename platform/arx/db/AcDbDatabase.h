@@ -156,6 +156,8 @@ public:
     Acad::ErrorStatus dxfOut(const ACHAR* fileName, int precision = 16, AcDb::DwgVersion dwgVer = AcDb::kDHL_CURRENT);
     // The whole DXF text of the drawing.
     std::string dxfText() const;
+    // Dimensions whose inputs or styles changed since their blocks were built rebuild them.
+    void updateDimensionBlocks() const;
     // Reads DXF text into this database, replacing what it held.
     Acad::ErrorStatus dxfInText(const std::string& text);
     const std::wstring& fileName() const { return mFileName; }

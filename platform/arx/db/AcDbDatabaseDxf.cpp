@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,16 +48,30 @@ std::string nativePath(const ACHAR* fileName)
 
 } // namespace
 
-std::string AcDbDatabase::dxfText() const
+void AcDbDatabase::updateDimensionBlocks() const
 {
-    // Dimensions whose inputs or styles changed since their blocks were built rebuild them,
-    // so that the file carries what they show.
     std::vector<AcDbDimension*> dimensions;
     for (const auto& stub : mStubs)
         if (auto* dim = AcDbDimension::cast(stub->object()); dim != nullptr && !dim->isErased())
             dimensions.push_back(dim);
-    for (AcDbDimension* dim : dimensions)
-        dim->updateDimensionBlock();
+    // A style's data is made once for all its dimensions; a rebuilt block may change what a
+    // style writes (the blocks it names), so each rebuild forgets what was made.
+    std::map<AcDbObjectId, std::string> styles;
+    for (AcDbDimension* dim : dimensions) {
+        auto style = styles.find(dim->dimensionStyle());
+        if (style == styles.end())
+            style = styles.emplace(dim->dimensionStyle(), AcDbDimension::styleData(dim->database(), dim->dimensionStyle())).first;
+        if (dim->isBlockUpToDate(style->second))
+            continue;
+        dim->recomputeDimensionBlock();
+        styles.clear();
+    }
+}
+
+std::string AcDbDatabase::dxfText() const
+{
+    // The file carries what the dimensions show.
+    updateDimensionBlocks();
     AcDbDxfWriter writer(const_cast<AcDbDatabase*>(this));
     return writer.write();
 }

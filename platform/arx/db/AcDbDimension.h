@@ -59,6 +59,11 @@ public:
     // Rebuilds the block when the dimension, its overrides or its style changed since the
     // block was last built (or read); the database calls it before saving.
     Acad::ErrorStatus updateDimensionBlock();
+    // Whether the block was built from what the dimension and its style now hold, given the
+    // style's DXF data (see styleData; a pass over many dimensions makes it once a style).
+    bool isBlockUpToDate(const std::string& styleData) const;
+    // The DXF data of a dimension style, as the block's inputs hold it.
+    static std::string styleData(AcDbDatabase* db, AcDbObjectId style);
     // The text the block shows: "<>" in the dimension text becomes the formatted value.
     std::wstring formattedText(double value) const;
 
@@ -138,6 +143,8 @@ protected:
 private:
     // What the block was last built from: the dimension's and its style's DXF data.
     std::string inputSignature() const;
+    // The dimension's own part of it: its fields and extended data.
+    std::string ownSignature() const;
 
     AcGePoint3d mTextPosition;
     bool mUserTextPosition = false;

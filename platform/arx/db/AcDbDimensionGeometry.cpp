@@ -134,18 +134,40 @@ Acad::ErrorStatus AcDbDimension::measurement(double& value)
     return Acad::eOk;
 }
 
+std::string AcDbDimension::ownSignature() const
+{
+    std::string text;
+    AcDbDxfFiler filer(database(), text);
+    dxfOutFields(&filer);
+    dxfOutXData(&filer);
+    return text;
+}
+
+std::string AcDbDimension::styleData(AcDbDatabase* db, AcDbObjectId style)
+{
+    std::string text;
+    if (auto* record = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(style))) {
+        AcDbDxfFiler filer(db, text);
+        record->dxfOutFields(&filer);
+    }
+    return text;
+}
+
 std::string AcDbDimension::inputSignature() const
 {
     AcDbDatabase* db = database();
     if (db == nullptr)
         return std::string();
-    std::string text;
-    AcDbDxfFiler filer(db, text);
-    dxfOutFields(&filer);
-    dxfOutXData(&filer);
-    if (auto* style = AcDbDimStyleTableRecord::cast(AcDbDatabase::peek(mStyle)))
-        style->dxfOutFields(&filer);
-    return text;
+    return ownSignature() + styleData(db, mStyle);
+}
+
+bool AcDbDimension::isBlockUpToDate(const std::string& styleData) const
+{
+    if (mSignature.empty() || database() == nullptr)
+        return false;
+    const std::string own = ownSignature();
+    return mSignature.size() == own.size() + styleData.size() && mSignature.compare(0, own.size(), own) == 0
+        && mSignature.compare(own.size(), std::string::npos, styleData) == 0;
 }
 
 Acad::ErrorStatus AcDbDimension::updateDimensionBlock()

@@ -11,6 +11,7 @@
 #include "Adesk.h"
 
 #include <map>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,9 @@ public:
 
     // Formatting used by the writer, shared with the header writer.
     static std::string formatDouble(double value);
+    // The value a real reads back as from its field: itself, but zero for zero of either sign
+    // and for what is not finite.
+    static double filedDouble(double value) { return std::isfinite(value) && value != 0.0 ? value : 0.0; }
 
 private:
     void writeLine(int code, const std::string& value);

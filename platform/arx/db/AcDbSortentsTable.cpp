@@ -6,10 +6,10 @@
 #include "AcDbBlockTableRecord.h"
 #include "AcDbDatabase.h"
 #include "AcDbDxfFiler.h"
+#include "DbObjectIdSet.h"
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 ACRX_DEFINE_DXF_MEMBERS(AcDbSortentsTable, AcDbObject, L"SORTENTSTABLE")
 
@@ -48,17 +48,19 @@ std::vector<AcDbObjectId> AcDbSortentsTable::fullOrder() const
             live[i] = keyed[i].second;
         return live;
     }
-    const std::set<AcDbObjectId> alive(live.begin(), live.end());
-    std::set<AcDbObjectId> placed;
+    if (mOrder.empty())
+        return live;
+    // The live entities, those placed by the order marked.
+    DbObjectIdSet alive(live);
     std::vector<AcDbObjectId> order;
-    for (const AcDbObjectId& id : mOrder) {
-        if (alive.count(id) != 0) {
+    order.reserve(live.size());
+    for (const AcDbObjectId& id : mOrder)
+        if (alive.contains(id)) {
             order.push_back(id);
-            placed.insert(id);
+            alive.mark(id);
         }
-    }
     for (const AcDbObjectId& id : live)
-        if (placed.count(id) == 0)
+        if (!alive.marked(id))
             order.push_back(id);
     return order;
 }
@@ -68,24 +70,30 @@ Acad::ErrorStatus AcDbSortentsTable::move(const AcDbObjectIdArray& ar, AcDbObjec
     if (Acad::ErrorStatus es = checkWritable(); es != Acad::eOk)
         return es;
     std::vector<AcDbObjectId> order = fullOrder();
-    auto contains = [&](const AcDbObjectId& id) { return std::find(order.begin(), order.end(), id) != order.end(); };
+    // The entities moved, those found in the order marked; the target must be in it too.
+    DbObjectIdSet moving(ar);
+    bool targetFound = target.isNull();
+    for (const AcDbObjectId& id : order) {
+        moving.mark(id);
+        targetFound = targetFound || id == target;
+    }
     for (const AcDbObjectId& id : ar)
-        if (!contains(id))
+        if (!moving.marked(id))
             return Acad::eInvalidInput;
-    if (!target.isNull() && (!contains(target) || ar.contains(target)))
+    if (!targetFound || (!target.isNull() && moving.contains(target)))
         return Acad::eInvalidInput;
     // The moved entities keep their relative draw order.
     std::vector<AcDbObjectId> moved;
     std::vector<AcDbObjectId> rest;
     for (const AcDbObjectId& id : order)
-        (ar.contains(id) ? moved : rest).push_back(id);
+        (moving.contains(id) ? moved : rest).push_back(id);
     std::size_t at = above ? rest.size() : 0;
     if (!target.isNull()) {
         const auto t = std::find(rest.begin(), rest.end(), target) - rest.begin();
         at = static_cast<std::size_t>(above ? t + 1 : t);
     }
     rest.insert(rest.begin() + static_cast<long>(at), moved.begin(), moved.end());
-    mOrder = rest;
+    mOrder = std::move(rest);
     mReadHandles.clear();
     return Acad::eOk;
 }

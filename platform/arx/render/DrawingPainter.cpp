@@ -4,6 +4,7 @@
 
 #include "GlyphOutlines.h"
 
+#include <QImage>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -91,26 +92,93 @@ QPen DrawingPainter::pen(const DisplayItem& item) const
 
 void DrawingPainter::paint(QPainter& painter, const DisplayList& list) const
 {
+    for (const DisplayItem& item : list.items())
+        paintItem(painter, item);
+}
+
+std::vector<QRectF> DrawingPainter::reaches(const DisplayList& list) const
+{
+    constexpr double kAntialiasing = 2.0;
+    std::vector<QRectF> out;
+    out.reserve(list.size());
+    // Painting a path once makes the engine's form of it and its bounds, which Qt keeps in the
+    // path's shared data; a tiny picture takes the paint.
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter warm(&scratch);
+    warm.setRenderHint(QPainter::Antialiasing, true);
     for (const DisplayItem& item : list.items()) {
+        QRectF reach;
         switch (item.kind) {
-        case DisplayItem::Kind::Stroke: paintStroke(painter, item); break;
-        case DisplayItem::Kind::Fill: {
-            painter.setTransform(mTransform);
-            painter.fillPath(item.area, QColor::fromRgba(item.color));
-            if (item.frame) {
-                QPen framePen(QColor::fromRgba(item.frameColor));
-                framePen.setCosmetic(true);
-                framePen.setWidthF(1.0);
-                painter.strokePath(item.area, framePen);
+        case DisplayItem::Kind::Stroke: {
+            if (item.points.empty())
+                break;
+            const QPointF first = mTransform.map(item.points.front());
+            double left = first.x(), right = first.x(), top = first.y(), bottom = first.y();
+            for (const QPointF& p : item.points) {
+                const QPointF d = mTransform.map(p);
+                left = std::min(left, d.x()), right = std::max(right, d.x());
+                top = std::min(top, d.y()), bottom = std::max(bottom, d.y());
             }
-            painter.resetTransform();
+            const double margin = pen(item).widthF() / 2.0 + kAntialiasing;
+            reach = QRectF(QPointF(left, top), QPointF(right, bottom)).adjusted(-margin, -margin, margin, margin);
             break;
         }
-        case DisplayItem::Kind::Pattern: paintPattern(painter, item); break;
-        case DisplayItem::Kind::Glyph: paintGlyph(painter, item); break;
-        case DisplayItem::Kind::InfiniteLine: paintInfinite(painter, item); break;
-        case DisplayItem::Kind::PointMark: paintPoint(painter, item); break;
+        case DisplayItem::Kind::Fill:
+        case DisplayItem::Kind::Pattern:
+            warm.fillPath(item.area, Qt::black);
+            reach = mTransform.mapRect(item.area.boundingRect().united(item.area.controlPointRect()))
+                        .adjusted(-kAntialiasing, -kAntialiasing, kAntialiasing, kAntialiasing);
+            break;
+        case DisplayItem::Kind::Glyph: {
+            const QTransform toDevice = item.cell * mTransform;
+            QRectF cell(0, 0, 1, 1);
+            if (std::hypot(toDevice.m21(), toDevice.m22()) >= 1.5) {
+                const QPainterPath& outline = GlyphOutlines::cellOutline(item.ch, item.wideGlyph);
+                warm.fillPath(outline, Qt::black);
+                cell = outline.boundingRect().united(outline.controlPointRect()).united(cell);
+            }
+            reach = toDevice.mapRect(cell).adjusted(-kAntialiasing, -kAntialiasing, kAntialiasing, kAntialiasing);
+            break;
         }
+        case DisplayItem::Kind::InfiniteLine:
+        case DisplayItem::Kind::PointMark: break;
+        }
+        out.push_back(reach);
+    }
+    return out;
+}
+
+void DrawingPainter::paintBand(QPainter& painter, const DisplayList& list, const std::vector<QRectF>& reaches,
+                               const QRect& band) const
+{
+    painter.setClipRect(band);
+    const QRectF area(band);
+    const std::vector<DisplayItem>& items = list.items();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (reaches[i].isNull() || reaches[i].intersects(area))
+            paintItem(painter, items[i]);
+}
+
+void DrawingPainter::paintItem(QPainter& painter, const DisplayItem& item) const
+{
+    switch (item.kind) {
+    case DisplayItem::Kind::Stroke: paintStroke(painter, item); break;
+    case DisplayItem::Kind::Fill: {
+        painter.setTransform(mTransform);
+        painter.fillPath(item.area, QColor::fromRgba(item.color));
+        if (item.frame) {
+            QPen framePen(QColor::fromRgba(item.frameColor));
+            framePen.setCosmetic(true);
+            framePen.setWidthF(1.0);
+            painter.strokePath(item.area, framePen);
+        }
+        painter.resetTransform();
+        break;
+    }
+    case DisplayItem::Kind::Pattern: paintPattern(painter, item); break;
+    case DisplayItem::Kind::Glyph: paintGlyph(painter, item); break;
+    case DisplayItem::Kind::InfiniteLine: paintInfinite(painter, item); break;
+    case DisplayItem::Kind::PointMark: paintPoint(painter, item); break;
     }
 }
 
@@ -154,7 +222,8 @@ void DrawingPainter::paintPattern(QPainter& painter, const DisplayItem& item) co
     const QRectF box = device.boundingRect();
     painter.resetTransform();
     painter.save();
-    painter.setClipPath(device);
+    // Within a band's clip, the pattern keeps to the band.
+    painter.setClipPath(device, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     QPen p = pen(item);
     p.setWidthF(std::max(1.0, 0.5 * p.widthF()));
     painter.setPen(p);

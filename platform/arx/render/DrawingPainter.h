@@ -8,16 +8,28 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <vector>
+
 class DrawingPainter {
 public:
     // pixelsPerMm turns lineweights (mm on the sheet) into device pixels.
     DrawingPainter(const QRectF& modelWindow, const QRectF& deviceRect, double pixelsPerMm);
 
     void paint(QPainter& painter, const DisplayList& list) const;
+
+    // For painting one picture in bands on several threads: the device extent each item can
+    // touch (its pen and anti-aliasing included), in list order, null for an item that may
+    // reach anywhere. Also makes the caches Qt keeps inside the paths the items share (the
+    // glyph outlines, the filled areas), so that the bands' threads only read them.
+    std::vector<QRectF> reaches(const DisplayList& list) const;
+    // Paints the items whose reach meets the band (a device rectangle), clipped to the band.
+    void paintBand(QPainter& painter, const DisplayList& list, const std::vector<QRectF>& reaches,
+                   const QRect& band) const;
     // Model to device.
     const QTransform& transform() const { return mTransform; }
 
 private:
+    void paintItem(QPainter& painter, const DisplayItem& item) const;
     void paintStroke(QPainter& painter, const DisplayItem& item) const;
     void paintPattern(QPainter& painter, const DisplayItem& item) const;
     void paintGlyph(QPainter& painter, const DisplayItem& item) const;

@@ -4,7 +4,10 @@
 
 #include "DrawingCollector.h"
 #include "DrawingPainter.h"
+#include "PictureBuffer.h"
+#include "PngEncoder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPageSize>
@@ -13,7 +16,11 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <future>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -40,14 +47,65 @@ QSize pictureSize(const QRectF& window, int sizePx)
     return aspect >= 1.0 ? QSize(longSide, shortSide) : QSize(shortSide, longSide);
 }
 
+// Where the drawing goes on the sheet: inside the margin.
+QRectF sheetDevice(const QSizeF& size, const DrawingRenderer::Options& o)
+{
+    const double margin = o.margin * std::max(size.width(), size.height());
+    return QRectF(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
+}
+
 void paintSheet(QPainter& painter, const QSizeF& size, const DisplayList& list, const QRectF& window,
                 const DrawingRenderer::Options& o, double pixelsPerMm)
 {
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const double margin = o.margin * std::max(size.width(), size.height());
-    const QRectF device(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin);
-    DrawingPainter(window, device, pixelsPerMm).paint(painter, list);
+    DrawingPainter(window, sheetDevice(size, o), pixelsPerMm).paint(painter, list);
+}
+
+// A large picture is painted on one thread for each core, up to four.
+int paintingThreads(const QSize& size)
+{
+    constexpr qint64 kLargePicture = 1000000;
+    if (static_cast<qint64>(size.width()) * size.height() < kLargePicture)
+        return 1;
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+}
+
+// The picture is painted in bands of rows, each through a picture of its own over the same
+// pixels and clipped to its rows, with the items that reach it: the items keep the coordinates
+// they have on one painter, and each row is painted by one thread, item after item in order.
+// The drawing is seldom spread evenly over the rows, so there are more bands than threads and
+// each thread takes the next band left.
+void paintBands(QImage& image, const DisplayList& list, const QRectF& window, const DrawingRenderer::Options& o,
+                double pixelsPerMm, int threads)
+{
+    constexpr int kBandsPerThread = 4;
+    const int bands = threads * kBandsPerThread;
+    const DrawingPainter sheet(window, sheetDevice(image.size(), o), pixelsPerMm);
+    const std::vector<QRectF> reaches = sheet.reaches(list);
+    uchar* const pixels = image.bits();
+    const int width = image.width(), height = image.height();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    const QImage::Format format = image.format();
+    std::atomic<int> next{0};
+    const auto paint = [&] {
+        for (int band = next++; band < bands; band = next++) {
+            const int top = height * band / bands, bottom = height * (band + 1) / bands;
+            QImage view(pixels, width, height, bytesPerLine, format);
+            QPainter painter(&view);
+            const QRect rows(0, top, width, bottom - top);
+            painter.setClipRect(rows);
+            painter.fillRect(rows, Qt::white);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            sheet.paintBand(painter, list, reaches, rows);
+        }
+    };
+    std::vector<std::future<void>> others;
+    for (int thread = 1; thread < threads; ++thread)
+        others.push_back(std::async(std::launch::async, paint));
+    paint();
+    for (std::future<void>& other : others)
+        other.get();
 }
 
 std::wstring lowerExtension(const std::wstring& path)
@@ -62,13 +120,38 @@ DisplayList DrawingRenderer::collect(AcDbDatabase* db) { return DrawingCollector
 
 QImage DrawingRenderer::renderImage(AcDbDatabase* db, const Options& options)
 {
-    const DisplayList list = collect(db);
+    return renderImage(collect(db), options);
+}
+
+QImage DrawingRenderer::renderImage(const DisplayList& list, const Options& options)
+{
     const QRectF window = modelWindow(list, options);
-    QImage image(pictureSize(window, options.sizePx), QImage::Format_RGB32);
-    QPainter painter(&image);
+    QImage image = PictureBuffer::image(pictureSize(window, options.sizePx), QImage::Format_RGB32);
     const double pxPerMm = std::max(image.width(), image.height()) / options.sheetMm;
+    if (const int threads = paintingThreads(image.size()); threads > 1) {
+        paintBands(image, list, window, options, pxPerMm, threads);
+        return image;
+    }
+    QPainter painter(&image);
     paintSheet(painter, image.size(), list, window, options, pxPerMm);
     return image;
+}
+
+QByteArray DrawingRenderer::pngBytes(const DisplayList& list, const Options& options)
+{
+    const QImage picture = renderImage(list, options);
+    return PngEncoder::encode(picture, paintingThreads(picture.size()));
+}
+
+bool DrawingRenderer::writePicture(const QByteArray& bytes, const std::wstring& path, std::wstring* error)
+{
+    QFile file(QString::fromStdWString(path));
+    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.flush())
+        return true;
+    if (error != nullptr)
+        *error = L"cannot write " + path;
+    return false;
 }
 
 bool DrawingRenderer::renderFile(AcDbDatabase* db, const std::wstring& path, const Options& options, std::wstring* error)
@@ -90,16 +173,8 @@ bool DrawingRenderer::renderFile(const DisplayList& list, const std::wstring& pa
     const std::wstring ext = lowerExtension(path);
     const QRectF window = modelWindow(list, options);
     const QSize size = pictureSize(window, options.sizePx);
-    if (ext == L"png") {
-        QImage image(size, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            paintSheet(painter, image.size(), list, window, options, std::max(size.width(), size.height()) / options.sheetMm);
-        }
-        if (!image.save(file, "PNG"))
-            return fail(L"cannot write " + path);
-        return true;
-    }
+    if (ext == L"png")
+        return writePicture(pngBytes(list, options), path, error);
     if (ext == L"svg") {
         QSvgGenerator svg;
         svg.setFileName(file);

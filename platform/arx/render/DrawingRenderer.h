@@ -29,6 +29,13 @@ public:
     static DisplayList collect(AcDbDatabase* db);
     // A white picture of the drawing; the picture is empty when there is nothing to show.
     static QImage renderImage(AcDbDatabase* db, const Options& options);
+    static QImage renderImage(const DisplayList& list, const Options& options);
+    // The PNG file of the drawing, in memory; empty when it cannot be made. Needs no database,
+    // so it can be made on a thread of its own while the database is busy elsewhere.
+    static QByteArray pngBytes(const DisplayList& list, const Options& options);
+    // Writes a picture's bytes to the file; false (with the reason) when there are none or the
+    // file cannot be written.
+    static bool writePicture(const QByteArray& bytes, const std::wstring& path, std::wstring* error);
     // Writes .png, .svg or .pdf; false with the reason in `error`.
     static bool renderFile(AcDbDatabase* db, const std::wstring& path, const Options& options, std::wstring* error);
     static bool renderFile(const DisplayList& list, const std::wstring& path, const Options& options,

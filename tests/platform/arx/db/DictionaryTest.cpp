@@ -161,6 +161,49 @@ TEST_F(DictionaryTest, DrawOrderTableLivesInTheBlocksExtensionDictionary)
     again->close();
 }
 
+TEST_F(DictionaryTest, DrawOrderOfALargeBlockKeepsMovesAndFollowsErasedAndNewEntities)
+{
+    std::vector<AcDbObjectId> ids;
+    for (int i = 0; i < 300; ++i)
+        ids.push_back(addToModelSpace(new AcDbLine()));
+    AcDbEntity* ent = nullptr;
+    ASSERT_EQ(acdbOpenAcDbEntity(ent, ids[0], AcDb::kForRead), Acad::eOk);
+    AcDbSortentsTable* table = getOrCreateSortentsTable(ent);
+    ent->close();
+    ASSERT_NE(table, nullptr);
+    // As masking texts does: each text goes just above a mask put on top.
+    std::vector<AcDbObjectId> expected(ids.begin(), ids.end());
+    for (int i = 0; i < 40; ++i) {
+        const AcDbObjectId mask = ids[static_cast<std::size_t>(299 - i)], text = ids[static_cast<std::size_t>(i * 3)];
+        AcDbObjectIdArray one;
+        one.append(mask);
+        ASSERT_EQ(table->moveToTop(one), Acad::eOk);
+        one[0] = text;
+        ASSERT_EQ(table->moveAbove(one, mask), Acad::eOk);
+        std::erase(expected, mask);
+        std::erase(expected, text);
+        expected.push_back(mask);
+        expected.push_back(text);
+    }
+    // An erased entity drops out; a new one is drawn last.
+    ASSERT_EQ(acdbOpenAcDbEntity(ent, ids[150], AcDb::kForWrite), Acad::eOk);
+    ent->erase();
+    ent->close();
+    std::erase(expected, ids[150]);
+    expected.push_back(addToModelSpace(new AcDbLine()));
+    AcDbObjectIdArray all;
+    ASSERT_EQ(table->getFullDrawOrder(all), Acad::eOk);
+    EXPECT_EQ(std::vector<AcDbObjectId>(all.begin(), all.end()), expected);
+    // The erased entity cannot be moved, nor can anything be moved above it.
+    AcDbObjectIdArray erased;
+    erased.append(ids[150]);
+    EXPECT_EQ(table->moveToTop(erased), Acad::eInvalidInput);
+    AcDbObjectIdArray live;
+    live.append(ids[1]);
+    EXPECT_EQ(table->moveAbove(live, ids[150]), Acad::eInvalidInput);
+    table->close();
+}
+
 TEST_F(DictionaryTest, ExtendedDataReplacesPerApplication)
 {
     auto* line = new AcDbLine();
