@@ -40,8 +40,13 @@ CString CreateFileBeside(const CString& path)
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
         return CString();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + ".~" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++) + ".tmp";
+        std::string name = ".";
+        name += target.filename().string();
+        name += ".~";
+        name += std::to_string(::getpid());
+        name += '-';
+        name += std::to_string(counter++);
+        name += ".tmp";
         const fs::path candidate = FolderOf(target) / name;
         const int fd = ::open(candidate.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
         if (fd >= 0) {

@@ -114,11 +114,14 @@ std::wstring Pad(std::wstring text, const Spec& spec)
 template <class T>
 std::wstring CFormat(const Spec& spec, const char* length, char conversion, T value)
 {
-    std::string f = "%" + spec.flags;
+    std::string f = "%";
+    f += spec.flags;
     if (spec.width >= 0)
         f += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        f += "." + std::to_string(spec.precision);
+    if (spec.precision >= 0) {
+        f += '.';
+        f += std::to_string(spec.precision);
+    }
     f += length;
     f += conversion;
     CLocaleScope c;

@@ -2,15 +2,36 @@
 
 #include "DesignRegistry.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// A host a test started ends on its own once the editor lets go of it, and takes its socket
+// with it: a file may go while the folder is being removed, which is then tried again.
+void RemoveFolder(const fs::path& dir)
+{
+    std::error_code error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fs::remove_all(dir, error);
+        if (!fs::exists(dir, error))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    ADD_FAILURE() << "cannot remove " << dir;
+}
+
+} // namespace
+
 void EditorWindowTest::SetUp()
 {
     m_dir = fs::absolute(fs::temp_directory_path()) / ("corbel-editor-window-" + std::to_string(getpid()));
-    fs::remove_all(m_dir);
+    RemoveFolder(m_dir);
     fs::create_directories(m_dir);
     const char* registry = std::getenv("CORBEL_REGISTRY");
     m_registry = registry ? registry : "";
@@ -30,7 +51,7 @@ void EditorWindowTest::TearDown()
         unsetenv("CORBEL_REGISTRY");
     else
         setenv("CORBEL_REGISTRY", m_registry.c_str(), 1);
-    fs::remove_all(m_dir);
+    RemoveFolder(m_dir);
 }
 
 CString EditorWindowTest::CurGltFile() const

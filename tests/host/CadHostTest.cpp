@@ -33,12 +33,19 @@ struct Outcome {
     std::string err;
 };
 
-std::string quote(const std::string& s)
+// Appends one word of a shell command in single quotes, after a space if the command has words.
+void appendWord(std::string& command, const std::string& word)
 {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+    if (!command.empty())
+        command += ' ';
+    command += '\'';
+    for (char c : word) {
+        if (c == '\'')
+            command += "'\\''";
+        else
+            command += c;
+    }
+    command += '\'';
 }
 
 std::string slurp(const fs::path& file)
@@ -53,10 +60,16 @@ std::string slurp(const fs::path& file)
 Outcome cadhost(const std::vector<std::string>& args, const fs::path& dir)
 {
     fs::create_directories(dir);
-    std::string command = "cd " + quote(dir.string()) + " && " + quote(CADHOST);
+    std::string command = "cd";
+    appendWord(command, dir.string());
+    command += " &&";
+    appendWord(command, CADHOST);
     for (const std::string& a : args)
-        command += " " + quote(a);
-    command += " >" + quote((dir / "stdout.txt").string()) + " 2>" + quote((dir / "stderr.txt").string());
+        appendWord(command, a);
+    command += " >";
+    appendWord(command, (dir / "stdout.txt").string());
+    command += " 2>";
+    appendWord(command, (dir / "stderr.txt").string());
     Outcome r;
     const int raw = std::system(command.c_str());
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

@@ -262,7 +262,8 @@ TEST_F(CBent_HlFileTest, OlderVersionsReadLikeTheirTwins)
 {
     for (int key : {10, 20, 30, 31, 32, 33, 40, 41, 42}) {
         SCOPED_TRACE(key);
-        const std::string name = "v" + std::to_string(key);
+        std::string name = "v";
+        name += std::to_string(key);
         CBent_PierInfo old, twin;
         CBent_BasicGeometry oldGeometry, twinGeometry;
         ASSERT_EQ(Read(kData / "old" / (name + ".glt"), old, oldGeometry), 1);

@@ -88,7 +88,7 @@ TEST_F(EndToEnd, EveryExampleIsDrawnSavedAndRendered)
         const std::vector<std::string> blocks = Lines(report, "titleblock ");
         ASSERT_FALSE(blocks.empty()) << report;
         for (size_t i = 0; i < blocks.size(); ++i)
-            EXPECT_EQ(blocks[i], "01-图框 -20 " + (i == 0 ? std::string("0") : "-" + std::to_string(350 * i)) + " True");
+            EXPECT_EQ(blocks[i], "01-图框 -20 " + std::to_string(-350 * static_cast<long>(i)) + " True");
     }
 }
 

@@ -496,7 +496,9 @@ TEST_F(SkewSections, PlateMarksOfASingleSupportWithTheLPartAndThePlacement)
         draw.DrawBarMarks(1, c.mask);
         std::vector<Text> texts = TextsDrawn();
         ASSERT_EQ(texts.size(), c.marks.size());
-        for (const auto& [text, at] : c.marks) {
+        for (const auto& mark : c.marks) {
+            const std::wstring& text = mark.first;
+            const AcGePoint3d& at = mark.second;
             EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const Text& t) {
                 // Hanging marks stand 0.25 under their point.
                 return t.text == text && Same(t.at, AcGePoint3d(at.x, at.y - 0.25, 0.0));
