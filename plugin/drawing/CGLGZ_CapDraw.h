@@ -58,6 +58,12 @@ public:
     void SetDimStyleArrows();
     // The user scale when non-zero, else the first standard scale above length / 285.
     void SetScale(double userScale);
+    // The first of the standard scales above n; the largest when none is.
+    static double StandardScaleAbove(double n);
+    // A scale at which the plan with its dimensions is wider than a sheet's views gives way to
+    // the next standard scale at which it fits; the dimension style of that scale is made, and
+    // the change is reported. Run before the text settings, once the half drawing is decided.
+    void FitScaleToSheet();
     // The origin of a new sheet, appended to the sheet origins.
     AcGePoint3d NextViewOrigin();
 
