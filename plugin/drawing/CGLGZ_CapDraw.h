@@ -93,9 +93,22 @@ public:
     static bool ExtentsOf(const AcDbObjectIdArray& ids, SheetSpace::Box& box);
     static void MoveIds(const AcDbObjectIdArray& ids, const AcGeVector3d& shift);
     // Every item (view, column section, table, detail) inside its sheet's inner border, clear of
-    // the title table, the notes and the items set before it: an item that is not takes the next
-    // free place (its row, the rows under it, the sheets after it, a new sheet).
+    // the title table, the notes and the other items. The items that fit keep their places,
+    // or drop down their columns to the first place where they fit; the others take, in the
+    // order they were drawn, the next free places after one another (along the row, the rows
+    // under it, the later sheets, a new sheet).
     void SettleItems();
+    // An item to set on the sheets: its entities and their extents.
+    struct Loose {
+        AcDbObjectIdArray ids;
+        SheetSpace::Box box;
+        CString name;
+    };
+    // The items that fit where their steps put them take their places; the others are returned.
+    std::vector<Loose> KeepItemsInPlace(SheetSpace& space, const std::vector<Loose>& items);
+    void PlaceMovedItems(SheetSpace& space, const std::vector<Loose>& movers);
+    // The series an item's name places it in; empty for an item alone.
+    static CString SeriesOf(const CString& name);
     void WriteTitleBlockTexts(const AcGePoint3d& sheet);
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
