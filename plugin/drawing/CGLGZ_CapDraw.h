@@ -747,14 +747,12 @@ public:
     int m_nVaryingEnds = 0;
 
     // What sets the two drawings' bar details apart: when the bars of a record count as of one
-    // length (m), how far the halved run of a half drawing's plate bar stands under it and
-    // whether a range is halved there too, the prefix of a bend's radius, whether a straight
+    // length (m), whether a range of a half drawing's plate bar is halved, the prefix of a bend's radius, whether a straight
     // bar's slopes get their triangles, how far its labels stand lower in a half drawing, whether
     // a straight bar of two points shows its length or range once, and whether the second of two
     // differing ends is primed.
     struct DetailStyle {
         double sameLength;
-        double halvedPlateDrop;
         bool halveRanges;
         const wchar_t* radiusPrefix;
         bool straightSlopes;
@@ -769,7 +767,7 @@ public:
     };
     virtual DetailStyle DetailDrawerStyle() const
     {
-        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true, 0.0, false };
+        return { 0.000001, false, L"R", true, 10.0, false, true, 0.0, false };
     }
     // The label of a part whose length differs between the bars of the record, the part the
     // record's lengths less the fixed part (m), with an allowance (cm); by default the label of
