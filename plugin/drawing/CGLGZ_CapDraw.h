@@ -92,6 +92,9 @@ public:
     // The extents of the entities; false when none has any.
     static bool ExtentsOf(const AcDbObjectIdArray& ids, SheetSpace::Box& box);
     static void MoveIds(const AcDbObjectIdArray& ids, const AcGeVector3d& shift);
+    static void EraseIds(const AcDbObjectIdArray& ids);
+    // Sheets whose items fit together into the room left on the sheet before are merged into it.
+    void MergeSparseSheets();
     // Every item (view, column section, table, detail) inside its sheet's inner border, clear of
     // the title table, the notes and the other items. The items that fit keep their places,
     // or drop down their columns to the first place where they fit; the others take, in the

@@ -101,6 +101,75 @@ void CGLGZ_CapDraw::SettleItems()
     }
     const std::vector<Loose> movers = KeepItemsInPlace(space, items);
     PlaceMovedItems(space, movers);
+    // The notes of the sheets differ where a long bar list shifts the third sheet's.
+    if (m_steelCodes.GetSize() <= 27)
+        MergeSparseSheets();
+}
+
+void CGLGZ_CapDraw::MergeSparseSheets()
+{
+    // A sheet whose items, as they stand together, fit into the free room of the sheet before
+    // it moves there whole; the sheets after it move up one place and the last one goes, its
+    // notes with it.
+    for (int k = 1; k < m_ptsSheetOrigins.length();) {
+        SheetSpace space;
+        for (int i = 0; i < m_ptsSheetOrigins.length(); ++i) {
+            space.AddSheet(SheetArea(m_ptsSheetOrigins[i]));
+            space.Take(TitleTable(m_ptsSheetOrigins[i]));
+        }
+        struct Placed {
+            AcDbObjectIdArray ids;
+            int sheet;
+            bool notes;
+        };
+        std::vector<Placed> placed;
+        std::optional<SheetSpace::Box> block;
+        for (const DrawnItems::Item& item : m_drawnItems.Collect()) {
+            SheetSpace::Box box;
+            if (item.name.IsEmpty() || !ExtentsOf(item.ids, box))
+                continue;
+            const int sheet = space.SheetOf(box);
+            const bool notes = IsNotes(item.name);
+            placed.push_back({ item.ids, sheet, notes });
+            if (sheet != k || notes) {
+                space.Take(box);
+                continue;
+            }
+            block = block ? SheetSpace::Box { std::min(block->x0, box.x0), std::min(block->y0, box.y0),
+                                std::max(block->x1, box.x1), std::max(block->y1, box.y1) }
+                          : box;
+        }
+        const auto place = block ? space.FindPlace(*block, k - 1) : std::nullopt;
+        if (block && (!place || space.SheetOf({ place->first, place->second, place->first + block->Width(),
+                                      place->second + block->Height() }) != k - 1)) {
+            ++k;
+            continue;
+        }
+        const AcGeVector3d shift = block ? AcGeVector3d(place->first - block->x0, place->second - block->y0, 0.0)
+                                         : AcGeVector3d();
+        const AcGeVector3d up(0.0, kSheetPitch, 0.0);
+        const int last = m_ptsSheetOrigins.length() - 1;
+        for (const Placed& item : placed) {
+            if (item.notes && item.sheet == last)
+                EraseIds(item.ids);
+            else if (!item.notes && item.sheet == k)
+                MoveIds(item.ids, shift);
+            else if (!item.notes && item.sheet > k)
+                MoveIds(item.ids, up);
+        }
+        m_ptsSheetOrigins.removeLast();
+    }
+}
+
+void CGLGZ_CapDraw::EraseIds(const AcDbObjectIdArray& ids)
+{
+    for (int i = 0; i < ids.length(); ++i) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenAcDbEntity(entity, ids[i], AcDb::kForWrite) != Acad::eOk)
+            continue;
+        entity->erase();
+        entity->close();
+    }
 }
 
 std::vector<CGLGZ_CapDraw::Loose> CGLGZ_CapDraw::KeepItemsInPlace(SheetSpace& space, const std::vector<Loose>& items)
