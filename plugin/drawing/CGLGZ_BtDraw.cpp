@@ -26,10 +26,11 @@ int CGLGZ_BtDraw::Draw(int full)
         return 0;
     CheckSideBarSpacing();
     ReportStrengtheningBars();
-    // 4. The shared check; 5. text settings.
+    // 4. The shared check; 5. the scale fitted to the sheet, text settings.
     CGLGZ_Share share;
     if (!share.CheckGL())
         return 0;
+    FitScaleToSheet();
     PrepareDrawing();
     // 6. Supports.
     if (!CheckSupports())

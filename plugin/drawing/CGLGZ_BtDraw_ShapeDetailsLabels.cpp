@@ -7,7 +7,7 @@
 
 CGLGZ_CapDraw::DetailStyle CGLGZ_BtDraw::DetailDrawerStyle() const
 {
-    return { 0.001, 35.0, true, L"R=", false, 0.0, true, false, 10.0, true };
+    return { 0.001, true, L"R=", false, 0.0, true, false, 10.0, true };
 }
 
 CString CGLGZ_BtDraw::VaryingPartLabel(const CHLGZ_SteelCode& record, double fixed, double allowance)

@@ -106,18 +106,18 @@ void CGLGZ_CapDraw::SetScale(double userScale)
         m_dScale = userScale;
         return;
     }
-    // 2. The length in steps of 285 mm.
-    const double n = std::trunc(m_pGeometry->dLength / 285.0);
-    // 3. The first standard scale above it, the largest when none is.
+    // 2. The length in steps of 285 mm; 3. the first standard scale above it.
+    m_dScale = StandardScaleAbove(std::trunc(m_pGeometry->dLength / 285.0));
+}
+
+double CGLGZ_CapDraw::StandardScaleAbove(double n)
+{
     static const double kScales[27] = { 0, 1, 5, 10, 15, 20, 25, 40, 50, 55, 60, 62.5, 65, 70, 75, 80, 100, 125, 150,
         200, 250, 300, 400, 500, 800, 1000, 2000 };
-    m_dScale = kScales[26];
-    for (int i = 1; i < 27; ++i) {
-        if (kScales[i] > n) {
-            m_dScale = kScales[i];
-            break;
-        }
-    }
+    for (int i = 1; i < 27; ++i)
+        if (kScales[i] > n)
+            return kScales[i];
+    return kScales[26];
 }
 
 void CGLGZ_CapDraw::TakeSupportBlock()

@@ -58,6 +58,12 @@ public:
     void SetDimStyleArrows();
     // The user scale when non-zero, else the first standard scale above length / 285.
     void SetScale(double userScale);
+    // The first of the standard scales above n; the largest when none is.
+    static double StandardScaleAbove(double n);
+    // A scale at which the plan with its dimensions is wider than a sheet's views gives way to
+    // the next standard scale at which it fits; the dimension style of that scale is made, and
+    // the change is reported. Run before the text settings, once the half drawing is decided.
+    void FitScaleToSheet();
     // The origin of a new sheet, appended to the sheet origins.
     AcGePoint3d NextViewOrigin();
 
@@ -86,10 +92,26 @@ public:
     // The extents of the entities; false when none has any.
     static bool ExtentsOf(const AcDbObjectIdArray& ids, SheetSpace::Box& box);
     static void MoveIds(const AcDbObjectIdArray& ids, const AcGeVector3d& shift);
+    static void EraseIds(const AcDbObjectIdArray& ids);
+    // Sheets whose items fit together into the room left on the sheet before are merged into it.
+    void MergeSparseSheets();
     // Every item (view, column section, table, detail) inside its sheet's inner border, clear of
-    // the title table, the notes and the items set before it: an item that is not takes the next
-    // free place (its row, the rows under it, the sheets after it, a new sheet).
+    // the title table, the notes and the other items. The items that fit keep their places,
+    // or drop down their columns to the first place where they fit; the others take, in the
+    // order they were drawn, the next free places after one another (along the row, the rows
+    // under it, the later sheets, a new sheet).
     void SettleItems();
+    // An item to set on the sheets: its entities and their extents.
+    struct Loose {
+        AcDbObjectIdArray ids;
+        SheetSpace::Box box;
+        CString name;
+    };
+    // The items that fit where their steps put them take their places; the others are returned.
+    std::vector<Loose> KeepItemsInPlace(SheetSpace& space, const std::vector<Loose>& items);
+    void PlaceMovedItems(SheetSpace& space, const std::vector<Loose>& movers);
+    // The series an item's name places it in; empty for an item alone.
+    static CString SeriesOf(const CString& name);
     void WriteTitleBlockTexts(const AcGePoint3d& sheet);
     // A wipeout mask behind every collected label, the last first.
     void MaskCollectedTexts();
@@ -728,14 +750,12 @@ public:
     int m_nVaryingEnds = 0;
 
     // What sets the two drawings' bar details apart: when the bars of a record count as of one
-    // length (m), how far the halved run of a half drawing's plate bar stands under it and
-    // whether a range is halved there too, the prefix of a bend's radius, whether a straight
+    // length (m), whether a range of a half drawing's plate bar is halved, the prefix of a bend's radius, whether a straight
     // bar's slopes get their triangles, how far its labels stand lower in a half drawing, whether
     // a straight bar of two points shows its length or range once, and whether the second of two
     // differing ends is primed.
     struct DetailStyle {
         double sameLength;
-        double halvedPlateDrop;
         bool halveRanges;
         const wchar_t* radiusPrefix;
         bool straightSlopes;
@@ -750,7 +770,7 @@ public:
     };
     virtual DetailStyle DetailDrawerStyle() const
     {
-        return { 0.000001, 0.0, false, L"R", true, 10.0, false, true, 0.0, false };
+        return { 0.000001, false, L"R", true, 10.0, false, true, 0.0, false };
     }
     // The label of a part whose length differs between the bars of the record, the part the
     // record's lengths less the fixed part (m), with an allowance (cm); by default the label of

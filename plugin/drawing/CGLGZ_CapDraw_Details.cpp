@@ -303,9 +303,10 @@ void LabelPlateSegments(CGLGZ_CapDraw& draw, CHLGZ_SteelCode& record, int kind)
             // A half drawing shows the part up to its middle, halved.
             if (draw.m_bHalfDrawing && (same || style.halveRanges)) {
                 text += L"/2";
+                // The halved run's label stands by the run it measures, not lower among the
+                // other bars of the detail.
                 if (kind == 0) {
                     at = MidPoint(a, middle);
-                    at.y -= style.halvedPlateDrop;
                 } else if (style.halvedBottomShift > 0.0) {
                     at.x -= style.halvedBottomShift;
                 } else {

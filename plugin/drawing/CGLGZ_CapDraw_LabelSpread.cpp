@@ -14,6 +14,7 @@
 #include "AcDbHostApplicationServices.h"
 #include "AcDbLine.h"
 #include "AcDbMText.h"
+#include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "AcDbTextStyleTableRecord.h"
 #include "AcGeLineSeg3d.h"
@@ -21,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwctype>
 #include <map>
 #include <memory>
 #include <optional>
@@ -103,6 +105,9 @@ struct Label {
     AcGeVector3d direction { 1.0, 0.0, 0.0 };
     double least = 0.0;
     double most = 0.0;
+    // A label kept along a bar's piece may, as a last resort, go as far as a lone text may.
+    bool bound = false;
+    double reach = 0.0;
 };
 
 double Length(const Quad& q) { return q[0].distanceTo(q[1]); }
@@ -120,6 +125,75 @@ Label TextLabel(AcDbObjectId id, const Quad& q, std::wstring text)
 {
     const double reach = kTextReachLengths * Length(q) + kTextReachExtra;
     return { { id }, {}, {}, { q }, std::move(text), ReadingDirection(q), -reach, reach };
+}
+
+// A straight piece of a bar, from a to b.
+struct Segment {
+    AcGePoint3d a, b;
+};
+
+// The straight pieces of the bars (lines and polylines of the bar layer).
+void AddBarSegments(const AcDbEntity* e, std::vector<Segment>& out)
+{
+    if (std::wstring(e->layer()) != L"04-钢筋")
+        return;
+    if (const AcDbLine* line = AcDbLine::cast(e)) {
+        out.push_back({ line->startPoint(), line->endPoint() });
+    } else if (const AcDbPolyline* pl = AcDbPolyline::cast(e)) {
+        const unsigned int n = pl->numVerts();
+        for (unsigned int i = 0; i + 1 < n || (pl->isClosed() && i < n && n > 2); ++i) {
+            double bulge = 0.0;
+            pl->getBulgeAt(i, bulge);
+            if (std::fabs(bulge) > 1e-9)
+                continue;
+            AcGePoint3d a, b;
+            pl->getPointAt(i, a);
+            pl->getPointAt((i + 1) % n, b);
+            if (a.distanceTo(b) > 1e-6)
+                out.push_back({ a, b });
+        }
+    }
+}
+
+// A length written along a bar's piece stays by that piece: its middle no further along than
+// the piece reaches, the whole text within it where the piece is long enough to hold it.
+void KeepAlongSegment(Label& label, const std::vector<Segment>& segments)
+{
+    // A length reads as a number (whole, halved or a range); a bar's mark is not held to a piece.
+    if (label.text.empty() || (!std::iswdigit(label.text[0]) && label.text[0] != L'('))
+        return;
+    const Quad& q = label.boxes.front();
+    const AcGePoint3d c = Middle(q);
+    const AcGeVector3d d = label.direction;
+    const double length = Length(q);
+    const double height = q[0].distanceTo(q[3]);
+    const AcGeVector3d normal(-d.y, d.x, 0.0);
+    const Segment* best = nullptr;
+    double bestDistance = height;
+    for (const Segment& s : segments) {
+        const AcGeVector3d along = s.b - s.a;
+        if (std::fabs(along.x * d.y - along.y * d.x) > 0.02 * along.length())
+            continue;
+        const double away = std::fabs((c - s.a).dotProduct(normal));
+        const double u0 = (s.a - c).dotProduct(d);
+        const double u1 = (s.b - c).dotProduct(d);
+        if (away < bestDistance && std::min(u0, u1) <= 0.0 && std::max(u0, u1) >= 0.0) {
+            bestDistance = away;
+            best = &s;
+        }
+    }
+    if (best == nullptr)
+        return;
+    double lo = std::min((best->a - c).dotProduct(d), (best->b - c).dotProduct(d));
+    double hi = std::max((best->a - c).dotProduct(d), (best->b - c).dotProduct(d));
+    if (hi - lo >= length) {
+        lo += length / 2.0;
+        hi -= length / 2.0;
+    }
+    label.reach = label.most;
+    label.bound = true;
+    label.least = std::max(label.least, std::min(lo, 0.0));
+    label.most = std::min(label.most, std::max(hi, 0.0));
 }
 
 // A text written a second time on itself, in the same direction, reads as one; moved, it
@@ -269,7 +343,8 @@ void Shift(Label& label, const AcGeVector3d& by)
 
 // The label moved the least distance along its line that clears the texts placed. Where its
 // line has no room, a dimension's text stands over or under its line, a lone text steps off
-// its line by little more than its height; a callout stays.
+// its line by little more than its height (a label of a bar's piece, that finds no room there
+// either, goes along past the piece's end); a callout stays.
 void MakeWay(const LabelPlacer& placer, Label& label)
 {
     if (const auto shift = placer.FreeShift(label.boxes, label.direction, label.least, label.most)) {
@@ -290,6 +365,13 @@ void MakeWay(const LabelPlacer& placer, Label& label)
     } else if (const auto step = placer.FreeShift(label.boxes, up, -kOffLineStep * height, kOffLineStep * height)) {
         Move(label, up * *step);
         Shift(label, up * *step);
+    } else if (label.bound) {
+        // Past the end of its piece rather than on another text.
+        Label along = label;
+        along.bound = false;
+        along.least = -label.reach, along.most = label.reach;
+        MakeWay(placer, along);
+        label.boxes = along.boxes;
     }
 }
 
@@ -317,12 +399,16 @@ void CGLGZ_CapDraw::SpreadLabels()
     // circles) and the labels that may move.
     const std::set<AcDbObjectId> cells(m_idsCellTexts.begin(), m_idsCellTexts.end());
     std::vector<MarkCircle> circles;
+    std::vector<Segment> segments;
     for (const AcDbObjectId& id : ids) {
-        AcDbCircle* circle = nullptr;
-        if (groupOf.count(id) == 0 && acdbOpenObject(circle, id, AcDb::kForRead) == Acad::eOk) {
+        AcDbEntity* e = nullptr;
+        if (groupOf.count(id) != 0 || acdbOpenObject(e, id, AcDb::kForRead) != Acad::eOk)
+            continue;
+        if (const AcDbCircle* circle = AcDbCircle::cast(e))
             circles.push_back({ circle->center(), circle->radius() });
-            circle->close();
-        }
+        else
+            AddBarSegments(e, segments);
+        e->close();
     }
     LabelPlacer placer;
     std::vector<Label> labels;
@@ -342,8 +428,10 @@ void CGLGZ_CapDraw::SpreadLabels()
                 placer.Occupy(TitleFootprint(*q));
             else if (cells.count(id) != 0 || IsFixedText(e, m_dTitleHeight) || InCircle(*q, circles))
                 placer.Occupy(*q);
-            else
+            else {
                 labels.push_back(TextLabel(id, *q, TextString(e)));
+                KeepAlongSegment(labels.back(), segments);
+            }
         } else if (const AcDbDimension* d = AcDbDimension::cast(e)) {
             Label label;
             label.dimension = id;

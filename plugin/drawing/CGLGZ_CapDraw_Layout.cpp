@@ -2,6 +2,9 @@
 // the two views at the top of the first sheet, and the placement of the column sections.
 #include "CGLGZ_CapDraw.h"
 
+#include "NumericHelpers.h"
+#include "acut.h"
+
 #include <cmath>
 
 namespace {
@@ -9,6 +12,8 @@ namespace {
 constexpr double kDegree = 3.1415926535 / 180.0;
 // The width right of the plan's left edge that the plan and the column sections beside it share.
 constexpr double kViewsWidth = 385.0;
+// What a whole plan's measure adds to its extent for the dimensions at its sides.
+constexpr double kPlanDimensionsWidth = 40.0;
 // The x of the views when the column sections do not fit beside the plan: the sheet's middle.
 constexpr double kMiddleX = 192.5;
 constexpr double kSectionPitch = 12.0;
@@ -36,7 +41,7 @@ void CGLGZ_CapDraw::MeasurePlan(double& planWidth, double& elevationHeight, doub
     }
     const double width = FindExtremePoint(corners, 1, 1).x - FindExtremePoint(corners, 1, 0).x;
     const double height = FindExtremePoint(corners, 0, 1).y - FindExtremePoint(corners, 0, 0).y;
-    planWidth = m_bHalfPlan ? width / 2.0 : width + 40.0;
+    planWidth = m_bHalfPlan ? width / 2.0 : width + kPlanDimensionsWidth;
     elevationHeight = g.dMiddleHeight * k + 9.0 + 28.0;
     planHeight = height + 9.0 + 17.0;
 }
@@ -46,6 +51,32 @@ void CGLGZ_CapDraw::MeasureColumnSection(double& width, double& height) const
     const double k = 1.0 / m_dSectionScale;
     width = m_bHalfPlan ? m_pGeometry->dWidth * k : m_pGeometry->dWidth * k + 20.0;
     height = m_pGeometry->dMiddleHeight * k + 20.0 + 23.0 + ColumnSectionRise();
+}
+void CGLGZ_CapDraw::FitScaleToSheet()
+{
+    // The plan of a half drawing shows half the cap, with its dimensions beside it as a whole
+    // plan has them.
+    const int halfPlan = m_bHalfPlan;
+    m_bHalfPlan = m_bHalfDrawing;
+    auto planWidth = [this] {
+        double width = 0.0, elevationHeight = 0.0, planHeight = 0.0;
+        MeasurePlan(width, elevationHeight, planHeight);
+        return m_bHalfPlan ? width + kPlanDimensionsWidth : width;
+    };
+    const double chosen = m_dScale;
+    while (planWidth() > kViewsWidth) {
+        const double next = StandardScaleAbove(m_dScale);
+        if (next <= m_dScale)
+            break;
+        m_dScale = next;
+    }
+    m_bHalfPlan = halfPlan;
+    if (m_dScale == chosen)
+        return;
+    AcDbObjectId style;
+    CreateDimStyle(L"DIM" + FormatFixed(m_dScale, -7), m_dScale / 10.0, style);
+    acutPrintf(L"绘图比例1:%s放不下图幅，改用1:%s。\n", FormatFixed(chosen, -7).GetString(),
+        FormatFixed(m_dScale, -7).GetString());
 }
 
 CGLGZ_CapDraw::LayoutSizes CGLGZ_CapDraw::MeasureLayout(int halfPlan)

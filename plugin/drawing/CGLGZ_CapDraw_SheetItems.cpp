@@ -7,6 +7,9 @@
 #include "AcGeMatrix3d.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -21,7 +24,18 @@ constexpr double kTitleTableTop = 25.0;
 
 bool IsNotes(const CString& name) { return name.GetLength() > 0 && name[0] == L'注'; }
 
+// The items drawn as one series, each named by the series and its number or letter.
+const wchar_t* const kSeries[] = { L"截面", L"骨架大样" };
+
 } // namespace
+
+CString CGLGZ_CapDraw::SeriesOf(const CString& name)
+{
+    for (const wchar_t* series : kSeries)
+        if (name.Find(series) == 0)
+            return series;
+    return {};
+}
 
 SheetSpace::Box CGLGZ_CapDraw::SheetArea(const AcGePoint3d& sheet)
 {
@@ -74,13 +88,8 @@ void CGLGZ_CapDraw::SettleItems()
         space.AddSheet(SheetArea(m_ptsSheetOrigins[i]));
         space.Take(TitleTable(m_ptsSheetOrigins[i]));
     }
-    // The notes keep their places by the title block; the other items follow in the order they
-    // were drawn, each clear of those before it.
-    struct Loose {
-        AcDbObjectIdArray ids;
-        SheetSpace::Box box;
-    };
-    std::vector<Loose> loose;
+    // The notes keep their places by the title block.
+    std::vector<Loose> items;
     for (const DrawnItems::Item& item : m_drawnItems.Collect()) {
         SheetSpace::Box box;
         if (item.name.IsEmpty() || !ExtentsOf(item.ids, box))
@@ -88,14 +97,136 @@ void CGLGZ_CapDraw::SettleItems()
         if (IsNotes(item.name))
             space.Take(box);
         else
-            loose.push_back({ item.ids, box });
+            items.push_back({ item.ids, box, item.name });
     }
-    for (const Loose& item : loose) {
+    const std::vector<Loose> movers = KeepItemsInPlace(space, items);
+    PlaceMovedItems(space, movers);
+    // The notes of the sheets differ where a long bar list shifts the third sheet's.
+    if (m_steelCodes.GetSize() <= 27)
+        MergeSparseSheets();
+}
+
+void CGLGZ_CapDraw::MergeSparseSheets()
+{
+    // A sheet whose items, as they stand together, fit into the free room of the sheet before
+    // it moves there whole; the sheets after it move up one place and the last one goes, its
+    // notes with it.
+    for (int k = 1; k < m_ptsSheetOrigins.length();) {
+        SheetSpace space;
+        for (int i = 0; i < m_ptsSheetOrigins.length(); ++i) {
+            space.AddSheet(SheetArea(m_ptsSheetOrigins[i]));
+            space.Take(TitleTable(m_ptsSheetOrigins[i]));
+        }
+        struct Placed {
+            AcDbObjectIdArray ids;
+            int sheet;
+            bool notes;
+        };
+        std::vector<Placed> placed;
+        std::optional<SheetSpace::Box> block;
+        for (const DrawnItems::Item& item : m_drawnItems.Collect()) {
+            SheetSpace::Box box;
+            if (item.name.IsEmpty() || !ExtentsOf(item.ids, box))
+                continue;
+            const int sheet = space.SheetOf(box);
+            const bool notes = IsNotes(item.name);
+            placed.push_back({ item.ids, sheet, notes });
+            if (sheet != k || notes) {
+                space.Take(box);
+                continue;
+            }
+            block = block ? SheetSpace::Box { std::min(block->x0, box.x0), std::min(block->y0, box.y0),
+                                std::max(block->x1, box.x1), std::max(block->y1, box.y1) }
+                          : box;
+        }
+        const auto place = block ? space.FindPlace(*block, k - 1) : std::nullopt;
+        if (block && (!place || space.SheetOf({ place->first, place->second, place->first + block->Width(),
+                                      place->second + block->Height() }) != k - 1)) {
+            ++k;
+            continue;
+        }
+        const AcGeVector3d shift = block ? AcGeVector3d(place->first - block->x0, place->second - block->y0, 0.0)
+                                         : AcGeVector3d();
+        const AcGeVector3d up(0.0, kSheetPitch, 0.0);
+        const int last = m_ptsSheetOrigins.length() - 1;
+        for (const Placed& item : placed) {
+            if (item.notes && item.sheet == last)
+                EraseIds(item.ids);
+            else if (!item.notes && item.sheet == k)
+                MoveIds(item.ids, shift);
+            else if (!item.notes && item.sheet > k)
+                MoveIds(item.ids, up);
+        }
+        m_ptsSheetOrigins.removeLast();
+    }
+}
+
+void CGLGZ_CapDraw::EraseIds(const AcDbObjectIdArray& ids)
+{
+    for (int i = 0; i < ids.length(); ++i) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenAcDbEntity(entity, ids[i], AcDb::kForWrite) != Acad::eOk)
+            continue;
+        entity->erase();
+        entity->close();
+    }
+}
+
+std::vector<CGLGZ_CapDraw::Loose> CGLGZ_CapDraw::KeepItemsInPlace(SheetSpace& space, const std::vector<Loose>& items)
+{
+    // In reading order of the places their steps gave them: sheet by sheet, top down, left to
+    // right. An item stays where it fits, or drops straight down its column to the first place
+    // where it does; the others move, in the order they were drawn.
+    std::vector<size_t> order(items.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    auto key = [&](size_t i) {
+        const SheetSpace::Box& b = items[i].box;
+        return std::tuple(space.SheetOf(b), -b.y1, b.x0);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return key(a) < key(b); });
+    std::vector<bool> moves(items.size(), false);
+    std::set<CString> brokenSeries;
+    for (const size_t i : order) {
+        const Loose& item = items[i];
+        // A series (the column sections, the skeleton details) reads in order: once one of it
+        // moves, those after it follow it.
+        const CString series = SeriesOf(item.name);
+        if (!series.IsEmpty() && brokenSeries.count(series) != 0) {
+            moves[i] = true;
+            continue;
+        }
         if (space.Fits(item.box)) {
             space.Take(item.box);
             continue;
         }
-        auto place = space.FindPlace(item.box, space.SheetOf(item.box));
+        if (const auto drop = space.FindDrop(item.box)) {
+            const AcGeVector3d shift(0.0, -*drop, 0.0);
+            MoveIds(item.ids, shift);
+            space.Take({ item.box.x0, item.box.y0 - *drop, item.box.x1, item.box.y1 - *drop });
+            continue;
+        }
+        moves[i] = true;
+        if (!series.IsEmpty())
+            brokenSeries.insert(series);
+    }
+    std::vector<Loose> movers;
+    for (size_t i = 0; i < items.size(); ++i)
+        if (moves[i])
+            movers.push_back(items[i]);
+    return movers;
+}
+
+void CGLGZ_CapDraw::PlaceMovedItems(SheetSpace& space, const std::vector<Loose>& movers)
+{
+    // Each item moved follows the one moved before it in reading order; where nothing follows
+    // it on the sheets, it takes any free place before a new sheet is opened for it.
+    std::optional<SheetSpace::Box> previous;
+    for (const Loose& item : movers) {
+        const int own = space.SheetOf(item.box);
+        auto place = space.FindPlace(item.box, own, previous);
+        if (!place)
+            place = space.FindPlace(item.box, 0);
         const bool fitsASheet = item.box.Width() + 2.0 * SheetSpace::kMargin <= kInnerRight - kInnerLeft
             && item.box.Height() + 2.0 * SheetSpace::kMargin <= kInnerTop - kInnerBottom;
         if (!place && fitsASheet) {
@@ -115,6 +246,9 @@ void CGLGZ_CapDraw::SettleItems()
         }
         const AcGeVector3d shift(place->first - item.box.x0, place->second - item.box.y0, 0.0);
         MoveIds(item.ids, shift);
-        space.Take({ item.box.x0 + shift.x, item.box.y0 + shift.y, item.box.x1 + shift.x, item.box.y1 + shift.y });
+        const SheetSpace::Box moved { item.box.x0 + shift.x, item.box.y0 + shift.y, item.box.x1 + shift.x,
+            item.box.y1 + shift.y };
+        space.Take(moved);
+        previous = moved;
     }
 }

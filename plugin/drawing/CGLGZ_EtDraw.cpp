@@ -45,7 +45,8 @@ int CGLGZ_EtDraw::Draw(int drawAll)
     CGLGZ_Share share;
     if (!share.CheckGL())
         return 0;
-    // 11. Text settings; 12. the leader arrow; 13. bend allowance.
+    // 11. The scale fitted to the sheet; text settings; 12. the leader arrow; 13. bend allowance.
+    FitScaleToSheet();
     PrepareDrawing();
     m_idLeaderArrow = GetLeaderArrowBlock();
     m_dBendAllowance = SkeletonBendAllowance();

@@ -57,15 +57,58 @@ bool SheetSpace::Free(const Box& box, int sheet) const
     return std::none_of(m_taken.begin(), m_taken.end(), [&](const Box& t) { return box.Overlaps(t, kGap); });
 }
 
-std::optional<std::pair<double, double>> SheetSpace::FindPlace(const Box& box, int sheet) const
+bool SheetSpace::After(const Box& box, const Box& previous) const
+{
+    const int sheet = SheetOf(box);
+    const int previousSheet = SheetOf(previous);
+    if (sheet != previousSheet)
+        return sheet > previousSheet;
+    if (box.y1 <= previous.y0 + kTolerance)
+        return true;
+    return box.x0 >= previous.x1 - kTolerance && box.y1 <= previous.y1 + kTolerance;
+}
+
+std::optional<double> SheetSpace::FindDrop(const Box& box) const
+{
+    const int sheet = SheetOf(box);
+    const Box& area = m_sheets[static_cast<size_t>(sheet)];
+    if (box.x0 < area.x0 + kMargin - kTolerance || box.x1 > area.x1 - kMargin + kTolerance)
+        return std::nullopt;
+    // The drops that bring the box's top just under a box taken beside it.
+    std::vector<double> drops;
+    for (const Box& t : m_taken)
+        if (std::min(box.x1, t.x1) - std::max(box.x0, t.x0) + kGap > kTolerance && box.y1 - (t.y0 - kGap) > 0.0)
+            drops.push_back(box.y1 - (t.y0 - kGap));
+    std::sort(drops.begin(), drops.end());
+    for (const double d : drops) {
+        const Box at { box.x0, box.y0 - d, box.x1, box.y1 - d };
+        if (at.y0 < area.y0 + kMargin - kTolerance)
+            break;
+        if (Free(at, sheet))
+            return d;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::pair<double, double>> SheetSpace::FindPlace(
+    const Box& box, int sheet, const std::optional<Box>& after) const
 {
     const double w = box.Width();
     const double h = box.Height();
-    for (int s = std::max(sheet, 0); s < SheetCount(); ++s) {
+    const int own = SheetOf(box);
+    const int afterSheet = after ? SheetOf(*after) : 0;
+    for (int s = std::max({ sheet, afterSheet, 0 }); s < SheetCount(); ++s) {
         const Box& area = m_sheets[static_cast<size_t>(s)];
         const double top = area.y1 - kMargin;
-        // The item's own row first, then the rows under the boxes taken, top down.
-        const double start = s == sheet ? std::min(box.y1, top) : top;
+        // The item's own row first (or the row of the box it follows), then the rows under
+        // the boxes taken, top down.
+        double start = top;
+        // An item that follows another leaves its own place for the places after that one.
+        const bool ownRow = !after && s == own;
+        if (ownRow)
+            start = std::min(box.y1, top);
+        if (after && s == afterSheet)
+            start = std::min(start, after->y1);
         std::vector<double> rows { start };
         for (const Box& t : m_taken)
             if (t.y0 - kGap < start && t.y0 - kGap > area.y0)
@@ -82,11 +125,11 @@ std::optional<std::pair<double, double>> SheetSpace::FindPlace(const Box& box, i
                 if (t.x1 + kGap > area.x0 && t.x1 + kGap < area.x1)
                     xs.push_back(t.x1 + kGap);
             std::sort(xs.begin(), xs.end());
-            if (s == sheet && y == start && box.x0 >= area.x0 + kMargin)
+            if (ownRow && y == start && box.x0 >= area.x0 + kMargin)
                 xs.insert(xs.begin(), box.x0);
             for (double x : xs) {
                 const Box at { x, y - h, x + w, y };
-                if (Free(at, s))
+                if (Free(at, s) && (!after || After(at, *after)))
                     return std::pair(x, y - h);
             }
         }

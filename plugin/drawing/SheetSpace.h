@@ -32,8 +32,16 @@ public:
     // The box lies inside its sheet's area and on no box taken.
     bool Fits(const Box& box) const;
     // The lower left corner of the box's next free place, from the sheet given on; none when no
-    // sheet has room for it.
-    std::optional<std::pair<double, double>> FindPlace(const Box& box, int sheet) const;
+    // sheet has room for it. With a box to follow, only places after it in reading order count:
+    // further along its row, or under it, or on a later sheet.
+    std::optional<std::pair<double, double>> FindPlace(
+        const Box& box, int sheet, const std::optional<Box>& after = std::nullopt) const;
+    // The least drop straight down that sets the box free on its own sheet; none when it would
+    // leave the sheet first.
+    std::optional<double> FindDrop(const Box& box) const;
+    // Whether a box lies after another in reading order: on a later sheet, under it, or beside
+    // it on its right with its top no higher.
+    bool After(const Box& box, const Box& previous) const;
 
 private:
     bool Free(const Box& box, int sheet) const;

@@ -292,6 +292,36 @@ TEST_F(Run, ScaleRuleTakesTheFirstStandardScaleAboveTheLengthIn285Steps)
     }
 }
 
+// A plan wider than a sheet's views at the user's scale takes the next standard scale at which
+// it fits (the sample's cap is 1800 wide, skewed 20 degrees at its ends); a half drawing
+// measures half the cap.
+TEST_F(Run, ScaleTooSmallForTheSheetGivesWayToTheNextStandardScaleThatFits)
+{
+    struct Case {
+        double user;
+        double length;
+        int half;
+        double scale;
+        bool reported;
+    };
+    const Case cases[] = { { 50, 12600, 0, 50, false }, { 50, 20160, 0, 62.5, true }, { 50, 20160, 1, 50, false },
+        { 100, 20160, 0, 100, false }, { 50, 60000, 0, 200, true } };
+    for (const Case& c : cases) {
+        app().transcript().clear();
+        CBent_BasicGeometry g;
+        g.dLength = c.length;
+        g.dWidth = 1800;
+        g.dLeftAngle = g.dRightAngle = 70;
+        CGLGZ_EtDraw drawing;
+        drawing.m_pGeometry = &g;
+        drawing.SetScale(c.user);
+        drawing.m_bHalfDrawing = c.half;
+        drawing.FitScaleToSheet();
+        EXPECT_DOUBLE_EQ(drawing.m_dScale, c.scale) << c.length;
+        EXPECT_EQ(Has(transcript(), L"改用1:"), c.reported) << transcript();
+    }
+}
+
 TEST_F(Run, WeldLengthOfTheDrawingsFromTheirOuterDiameters)
 {
     struct Case {

@@ -59,6 +59,44 @@ TEST(SheetSpace, AnItemKeepsItsPlaceOrTakesTheNextFreeOne)
     EXPECT_NEAR(next->second, -50.0 - m - 90.0, 1e-9);
 }
 
+TEST(SheetSpace, AnItemDropsDownItsColumnOnItsOwnSheet)
+{
+    const SheetSpace space = TwoSheets();
+    constexpr double g = SheetSpace::kGap;
+    // Under the box taken at the top left, by its overlap and the gap.
+    const auto drop = space.FindDrop({ 10, 50, 30, 70 });
+    ASSERT_TRUE(drop.has_value());
+    EXPECT_NEAR(*drop, 70.0 - (60.0 - g), 1e-9);
+    // No drop takes a box past the sheet's bottom, nor sets free a box wider than the sheet.
+    EXPECT_FALSE(space.FindDrop({ 10, 5, 30, 65 }).has_value());
+    EXPECT_FALSE(space.FindDrop({ -10, 30, 30, 50 }).has_value());
+}
+
+TEST(SheetSpace, AnItemThatFollowsAnotherTakesThePlacesAfterItInReadingOrder)
+{
+    SheetSpace space = TwoSheets();
+    constexpr double m = SheetSpace::kMargin;
+    constexpr double g = SheetSpace::kGap;
+    // The one it follows stands at the top right of the first sheet: the next comes in the row
+    // under it, right of the box at the top left (its own place, lower left, is not looked at).
+    const Box previous { 60, 80, 90, 98 };
+    space.Take(previous);
+    const auto next = space.FindPlace({ 0, 30, 15, 45 }, 0, previous);
+    ASSERT_TRUE(next.has_value());
+    EXPECT_NEAR(next->first, 40.0 + g, 1e-9);
+    EXPECT_NEAR(next->second, 80.0 - g - 15.0, 1e-9);
+    // Without one to follow, an item first tries further along its own row.
+    const auto own = space.FindPlace({ 30, 30, 45, 45 }, 0);
+    ASSERT_TRUE(own.has_value());
+    EXPECT_NEAR(own->first, 30.0, 1e-9);
+    EXPECT_TRUE(space.After({ m, 43, m + 15, 58 }, previous));
+    EXPECT_TRUE(space.After({ 92, 70, 95, 90 }, previous));
+    EXPECT_FALSE(space.After({ 92, 85, 95, 99 }, previous));
+    EXPECT_FALSE(space.After({ 0, 82, 20, 96 }, previous));
+    EXPECT_TRUE(space.After({ 0, -100, 20, -60 }, previous));
+    EXPECT_FALSE(space.After(previous, { 0, -100, 20, -60 }));
+}
+
 TEST(SheetSpace, AnItemBelongsToTheNearestSheet)
 {
     const SheetSpace space = TwoSheets();
