@@ -1,12 +1,12 @@
 // What the layouts of both drawings share: the measures of the plan and of a column section,
 // the two views at the top of the first sheet, and the placement of the column sections.
 #include "CGLGZ_CapDraw.h"
+#include "DrawingConstants.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
 // The width right of the plan's left edge that the plan and the column sections beside it share.
 constexpr double kViewsWidth = 385.0;
 // The x of the views when the column sections do not fit beside the plan: the sheet's middle.
