@@ -26,11 +26,11 @@ run_suite() {
 }
 
 # The optimised build compiles without debugging information, which nobody reads here and which
-# costs a third of the compile time. Every test runs once: the core tests (everything but the
-# window layer and the editor's windows, whose tests drive Qt's widgets more than our code) under
-# AddressSanitizer and UndefinedBehaviorSanitizer, which check the programs' own logic; the
-# optimised build makes the programs and runs the window tests, and the core tests as well when
-# the sanitizer pass is skipped.
+# costs up to a third of a unit's compile time. Every test runs once: the core tests (everything
+# but the window layer and the editor's windows, whose tests drive Qt's widgets more than our
+# code) under AddressSanitizer and UndefinedBehaviorSanitizer, which check the programs' own
+# logic; the optimised build makes the programs and runs the window tests, and the core tests as
+# well when the sanitizer pass is skipped.
 sanitize=1
 [ "${CORBEL_NO_SANITIZE:-0}" = "1" ] && sanitize=0
 core_tests=ON
@@ -38,8 +38,8 @@ core_tests=ON
 run_suite "$root/build" all "" -DCORBEL_CORE_TESTS=$core_tests \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG" \
   -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O2 -DNDEBUG"
-# The sanitizer build is optimised a little (-O1): its tests run several times faster than at
-# -O0, and the line tables (-g1) are all that the sanitizers' reports need.
+# The sanitizer build is optimised a little (-O1), for faster tests than at -O0; the line tables
+# (-g1) are all that the sanitizers' reports need.
 if [ "$sanitize" = 1 ]; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite "$root/build-sanitize" corbel_core_tests core -DCORBEL_SANITIZE=ON \
