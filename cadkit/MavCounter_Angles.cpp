@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 // The azimuth of (dx, dy) by the four quadrant rules, tested in this order.
 double azimuthOf(double dx, double dy)
 {

@@ -10,20 +10,7 @@
 #include "AcDbServices.h"
 #include "AcGeCurve2d.h"
 
-
 namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-// Steps 2 and 3 of the tangent azimuths: a failed derivative still gives an azimuth, from
-// whatever the derivative holds, and shows only in the status.
-Acad::ErrorStatus azimuthAtParam(const AcDbCurve* pCurve, double param, double& azimuth)
-{
-    AcGeVector3d deriv;
-    const Acad::ErrorStatus es = pCurve->getFirstDeriv(param, deriv);
-    MavCounter::vectorToAngle(deriv.normal(AcGeContext::gTol), azimuth);
-    return es;
-}
 
 Acad::ErrorStatus unitTangentAtParam(const AcDbCurve* pCurve, double param, AcGeVector3d& tangent)
 {
@@ -43,7 +30,7 @@ Acad::ErrorStatus MavCounter::getCurveStartAzimuth(AcDbCurve* pCurve, double& az
     const Acad::ErrorStatus es = pCurve->getStartParam(start);
     if (es != Acad::eOk)
         return es;
-    return azimuthAtParam(pCurve, start, azimuth);
+    return AzimuthAtParam(pCurve, start, azimuth);
 }
 
 Acad::ErrorStatus MavCounter::getCurveStartAzimuth(AcDbObjectId id, double& azimuth)
@@ -63,7 +50,7 @@ Acad::ErrorStatus MavCounter::getCurveMiddleAzimuth(AcDbCurve* pCurve, double& a
     if (es != Acad::eOk)
         return es;
     // The middle parameter, which is not half the length on a polyline of unequal segments.
-    return azimuthAtParam(pCurve, (start + end) / 2.0, azimuth);
+    return AzimuthAtParam(pCurve, (start + end) / 2.0, azimuth);
 }
 
 Acad::ErrorStatus MavCounter::getCurveMiddleAzimuth(AcDbObjectId id, double& azimuth)
@@ -83,7 +70,7 @@ Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbCurve* pCurve, const Ac
         es = pCurve->getParamAtPoint(onCurve, param);
     if (es != Acad::eOk)
         return es;
-    return azimuthAtParam(pCurve, param, azimuth);
+    return AzimuthAtParam(pCurve, param, azimuth);
 }
 
 Acad::ErrorStatus MavCounter::getCurveAzimuthAtPoint(AcDbObjectId id, const AcGePoint3d& point, double& azimuth)

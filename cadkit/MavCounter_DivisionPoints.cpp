@@ -4,6 +4,7 @@
 // boundaries.
 #include "MavCounter.h"
 
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbCurve.h"
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // The member leaves its point as it was when the cross line meets the boundary nowhere; a point
 // that is not a number going in tells that case apart.

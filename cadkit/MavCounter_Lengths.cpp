@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kArcStep = kPi / 1800.0;
 
 // The parameter of the first crossing of c with another curve, when there is one.
@@ -118,14 +117,6 @@ Acad::ErrorStatus onOneClass(const AcDbObjectId& id, const wchar_t* openTag, con
         MavUtils::BDTAlert(classTag);
     pEnt->close();
     return pCurve != nullptr ? Acad::eOk : Acad::eNotApplicable;
-}
-
-// The azimuth of the tangent at a parameter.
-void azimuthAtParam(const AcDbCurve* pCurve, double param, double& azimuth)
-{
-    AcGeVector3d deriv;
-    pCurve->getFirstDeriv(param, deriv);
-    MavCounter::vectorToAngle(deriv.normal(AcGeContext::gTol), azimuth);
 }
 
 // The steps of the arc walks: from the start angle in tenths of a degree to the end angle.
@@ -327,11 +318,11 @@ Acad::ErrorStatus MavCounter::getArcParams(AcDbObjectId id, AcGePoint3d& start, 
         pEnt->close();
         return es;
     }
-    azimuthAtParam(pArc, startParam, startAzimuth);
+    AzimuthAtParam(pArc, startParam, startAzimuth);
     // 4. Its end and the direction there.
     double endParam = 0.0;
     pArc->getEndParam(endParam);
-    azimuthAtParam(pArc, endParam, endAzimuth);
+    AzimuthAtParam(pArc, endParam, endAzimuth);
     // 5. Its length.
     pArc->getDistAtParam(endParam, length);
     // 6-7. Its end points.

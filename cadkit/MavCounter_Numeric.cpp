@@ -2,6 +2,7 @@
 // text, the unit weight of a reinforcing bar, the size of a text and reductions over lists.
 #include "MavCounter.h"
 
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbEntity.h"
@@ -13,8 +14,6 @@
 #include <iterator>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // The nominal diameters in millimetres that have a unit weight.
 constexpr int kBarDiameters[] = {6, 7, 8, 9, 10, 12, 14, 16, 18, 20, 22, 25, 28, 32, 36, 40};

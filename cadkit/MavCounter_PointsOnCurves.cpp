@@ -24,7 +24,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kLeftSide = 0.001;
 constexpr double kFarAway = 1e16;
 

@@ -1,12 +1,12 @@
 // Which way one plan direction lies from another, and the arc of a given radius that rounds the
 // corner between two straight legs, as a bent bar does.
 #include "MavCounter.h"
+#include "MavHelpers.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kSameDirection = 1e-6;
 
 constexpr int kSame = 1;

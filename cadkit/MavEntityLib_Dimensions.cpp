@@ -2,6 +2,7 @@
 // system's dimension styles: one fixed set of dimension variables, made current by name or scale.
 #include "MavEntityLib.h"
 
+#include "MavHelpers.h"
 #include "MavSymbolTables.h"
 #include "MavUtils.h"
 
@@ -75,8 +76,6 @@ void writeDimStyleVariables(AcDbDimStyleTableRecord* pRecord, const DimStyleSett
     pRecord->setDimtolj(1);
     pRecord->setDimzin(8);
 }
-
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
 
 // A style opened for write is known to be there and writable; it is closed again at once unless
 // the caller takes it.
@@ -199,7 +198,7 @@ Acad::ErrorStatus MavEntityLib::selectDimStyle(double linearScale, const wchar_t
         = createDimStyle(linearScale, name, styleId, 1, 1, 2.5, 1.0, 0.75, 0.75, 2.5, L"MavArrows", L"NULL", 0);
     if (es != Acad::eOk)
         return es;
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     AcDbDimStyleTableRecord* pStyle = nullptr;
@@ -222,7 +221,7 @@ Acad::ErrorStatus MavEntityLib::selectDimStyle(const wchar_t* name, AcDbObjectId
     Acad::ErrorStatus es = getDimStyleId(name, styleId);
     if (es != Acad::eOk)
         return es;
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     AcDbDimStyleTableRecord* pStyle = nullptr;

@@ -3,6 +3,7 @@
 #include "MavEntityLib.h"
 
 #include "MavCounter.h"
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDbBlockTableRecord.h"
@@ -23,8 +24,6 @@
 #include <new>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 const wchar_t* const kLabelStyle = L"YB";
 const wchar_t* const kFallbackStyle = L"Standard";
@@ -51,8 +50,6 @@ constexpr double kCaptionLift = 0.5;
 
 // The cut mark's label texts are this narrow.
 constexpr double kCutLabelWidthFactor = 0.85;
-
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
 
 // The labels' style "YB", else "Standard"; the result is the status of the look-up of "YB".
 Acad::ErrorStatus labelStyle(AcDbObjectId& styleId)
@@ -83,7 +80,7 @@ AcDbText* newText(const CString& text, double height, double widthFactor, AcDbOb
 void prepareForRecord(AcDbText* pText, bool toRecord)
 {
     if (toRecord)
-        pText->adjustAlignment(workingDatabase());
+        pText->adjustAlignment(WorkingDatabase());
 }
 
 // The landing as long as the text is wide, shortened for wide texts.
@@ -123,7 +120,7 @@ double zigzagSize(double distance)
 AcGeMatrix2d planUcsTransform()
 {
     AcGeMatrix3d ucs;
-    MavUtils::getUcsToWcsMatrix(ucs, workingDatabase());
+    MavUtils::getUcsToWcsMatrix(ucs, WorkingDatabase());
     AcGeMatrix2d plan;
     for (int row = 0; row < 2; ++row) {
         plan(row, 0) = ucs(row, 0);
@@ -318,7 +315,7 @@ int MavEntityLib::createDuanmianSymbol(const AcGePoint3d& position, const wchar_
     if (AcDbText* pCaption = newText(caption, height, widthFactor, styleId, AcDb::kTextCenter, AcDb::kTextBottom,
             AcGePoint3d(position.x, position.y + kCaptionLift, position.z))) {
         if (toRecord)
-            pCaption->setDatabaseDefaults(workingDatabase());
+            pCaption->setDatabaseDefaults(WorkingDatabase());
         prepareForRecord(pCaption, toRecord);
         appendAndClose(pCaption, captionId);
     }
@@ -344,7 +341,7 @@ int MavEntityLib::createDuanmianSymbol(const AcGePoint3d& position, const wchar_
         if (AcDbText* pScale
             = newText(scale, 0.7 * height, widthFactor, styleId, AcDb::kTextLeft, AcDb::kTextVertMid, at)) {
             if (toRecord)
-                pScale->setDatabaseDefaults(workingDatabase());
+                pScale->setDatabaseDefaults(WorkingDatabase());
             prepareForRecord(pScale, toRecord);
             AcDbObjectId scaleId;
             appendAndClose(pScale, scaleId);
@@ -375,7 +372,7 @@ Acad::ErrorStatus MavEntityLib::labelXYAngleEx(const AcGePoint3d& point, double 
             toLeft != 0 ? AcDb::kTextRight : AcDb::kTextLeft, AcDb::kTextBottom,
             end + AcGeVector3d(0.0, kTextLift, 0.0))) {
         if (toRecord)
-            pUpper->setDatabaseDefaults(workingDatabase());
+            pUpper->setDatabaseDefaults(WorkingDatabase());
         prepareForRecord(pUpper, toRecord);
         appendAndClose(pUpper, upperId);
     }
@@ -393,7 +390,7 @@ Acad::ErrorStatus MavEntityLib::labelXYAngleEx(const AcGePoint3d& point, double 
     if (AcDbText* pLower
         = newText(lowerText, height, widthFactor, styleId, AcDb::kTextCenter, AcDb::kTextTop, middle)) {
         if (toRecord)
-            pLower->setDatabaseDefaults(workingDatabase());
+            pLower->setDatabaseDefaults(WorkingDatabase());
         prepareForRecord(pLower, toRecord);
         appendAndClose(pLower, unused);
     }

@@ -3,6 +3,7 @@
 // database curves.
 #include "MavGeDbCurve.h"
 
+#include "MavHelpers.h"
 #include "MavUtils.h"
 
 #include "AcDb2dPolyline.h"
@@ -32,7 +33,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kKnotTolerance = 1e-9;
 constexpr double kNoWidth = -1.0;
 

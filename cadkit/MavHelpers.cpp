@@ -1,12 +1,16 @@
 // The curve queries that several topics of the library share: class tests by name, crossings
-// in plan, nearest points, and closing an object that was opened more than once.
+// in plan, nearest points, tangent azimuths, closing an object that was opened more than once,
+// and the host's working database.
 #include "MavHelpers.h"
 
+#include "MavCounter.h"
 #include "MavUtils.h"
 
 #include "AcDbCurve.h"
 #include "AcDbEntity.h"
+#include "AcDbHostApplicationServices.h"
 #include "AcDbPolyline.h"
+#include "AcGeContext.h"
 #include "AcGePlane.h"
 #include "AcRxClass.h"
 
@@ -83,4 +87,14 @@ AcDbPolyline* NewPolylineWithVerticesOf(const AcDbPolyline* pSource)
         pCopy->addVertexAt(i, point, bulge, startWidth, endWidth);
     }
     return pCopy;
+}
+
+AcDbDatabase* WorkingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
+
+Acad::ErrorStatus AzimuthAtParam(const AcDbCurve* pCurve, double param, double& azimuth)
+{
+    AcGeVector3d deriv;
+    const Acad::ErrorStatus es = pCurve->getFirstDeriv(param, deriv);
+    MavCounter::vectorToAngle(deriv.normal(AcGeContext::gTol), azimuth);
+    return es;
 }

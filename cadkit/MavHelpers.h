@@ -19,7 +19,12 @@ class AcDbEntity;
 class AcDbRasterImage;
 class AcDbSortentsTable;
 
+// The angles of the library are in radians.
+inline constexpr double kPi = 3.141592653589793;
+
 AcDbDatabase* GetCurrentDocDatabase();
+// The host's working database.
+AcDbDatabase* WorkingDatabase();
 AcDbSortentsTable* GetOrCreateSortentsTable(AcDbEntity* pEnt);
 int SetSortentsVar(short value);
 // A new instance of the host's wipeout class, or null when the host has no wipeout support.
@@ -27,6 +32,10 @@ AcDbRasterImage* NewWipeout();
 // The vertex points of one of the library's five curve kinds, as the scans list them (a line's
 // and an arc's two ends), appended; nothing for another curve.
 void AppendVertexPoints(const AcDbCurve* pCurve, AcArray<AcGePoint3d>& points);
+
+// The azimuth of the curve's tangent at a parameter: a failed derivative still gives an
+// azimuth, from whatever the derivative holds, and shows only in the status.
+Acad::ErrorStatus AzimuthAtParam(const AcDbCurve* pCurve, double param, double& azimuth);
 
 // Whether the entity is of exactly that class (a derived class is not): the library's curve
 // kinds are told apart by class name.

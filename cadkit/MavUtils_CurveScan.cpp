@@ -26,7 +26,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kSquare = 0.001;
 
 // Reads one vertex of a polyline's vertex sequence: opened by id when the polyline is in a

@@ -30,8 +30,6 @@
 
 namespace {
 
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
-
 // An entity that a failed append left outside every database still belongs to no one but us;
 // one that already lives in a database is that database's and must not be freed here.
 void discardUnappended(AcDbEntity* pEnt)
@@ -87,7 +85,7 @@ Acad::ErrorStatus MavUtils::addToCurrentSpace(AcDbEntity* pEnt, AcDbDatabase* pD
     return es;
 }
 
-Acad::ErrorStatus MavUtils::addToCurrentSpace(AcDbEntity* pEnt) { return addToCurrentSpace(pEnt, workingDatabase()); }
+Acad::ErrorStatus MavUtils::addToCurrentSpace(AcDbEntity* pEnt) { return addToCurrentSpace(pEnt, WorkingDatabase()); }
 
 Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbDatabase* pDb)
 {
@@ -102,7 +100,7 @@ Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbData
 Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt, AcDbObjectId& newId)
 {
     // Open the current space of the working database for write.
-    AcDbBlockTableRecord* pSpace = openCurrentSpaceBlock(AcDb::kForWrite, workingDatabase());
+    AcDbBlockTableRecord* pSpace = openCurrentSpaceBlock(AcDb::kForWrite, WorkingDatabase());
     if (pSpace == nullptr) {
         discardUnappended(pEnt);
         return Acad::eInvalidInput;
@@ -262,14 +260,14 @@ void MavUtils::addToBlockTableRecordAndClose(AcDbObjectId& newId, AcDbEntity* pE
 
 Acad::ErrorStatus MavUtils::addToCurrentSpaceAndClose(AcDbEntity* pEnt)
 {
-    return addToCurrentSpaceAndClose(pEnt, workingDatabase());
+    return addToCurrentSpaceAndClose(pEnt, WorkingDatabase());
 }
 
 int MavUtils::addToSymbolTableAndClose(AcDbSymbolTableRecord* pRecord, AcDbObjectId& newId)
 {
     if (pRecord == nullptr)
         return 0;
-    AcDbSymbolTable* pTable = openSymbolTable(pRecord->isA(), AcDb::kForWrite, workingDatabase());
+    AcDbSymbolTable* pTable = openSymbolTable(pRecord->isA(), AcDb::kForWrite, WorkingDatabase());
     if (pTable == nullptr)
         return 0;
     int added = 1;
@@ -293,7 +291,7 @@ void MavUtils::addToGroup(AcArray<AcDbObjectId>& ids, CString name)
         return;
     // Open the group dictionary; the platform takes members only into a group that is
     // already filed in a database, so the group is filed before its members are appended.
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     AcDbDictionary* pGroups = nullptr;
     if (pDb == nullptr || pDb->getGroupDictionary(pGroups, AcDb::kForWrite) != Acad::eOk)
         return;

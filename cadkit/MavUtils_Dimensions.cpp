@@ -2,6 +2,7 @@
 // zeros stripped from number texts.
 #include "MavUtils.h"
 
+#include "MavHelpers.h"
 #include "MavSymbolTables.h"
 
 #include "AcDbAlignedDimension.h"
@@ -11,8 +12,6 @@
 #include "AcDbHostApplicationServices.h"
 
 namespace {
-
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
 
 // The variables a copied style takes from its source, in the order they are copied; its text
 // style and text gap stay the new record's defaults.
@@ -52,7 +51,7 @@ void suppressExtensionLines(AcDbDimension* pDim, int mode)
 Acad::ErrorStatus MavUtils::getDimStyleId(const wchar_t* name, AcDbObjectId& id)
 {
     id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return lookUpSymbol<AcDbDimStyleTable>(pDb, name, id);
@@ -72,7 +71,7 @@ Acad::ErrorStatus MavUtils::getDimStyleTableRecord(const wchar_t* name, AcDbDimS
 Acad::ErrorStatus MavUtils::createDimStyleHideSideLines(
     const wchar_t* name, const AcDbDimStyleTableRecord* pSource, AcDbObjectId& id)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     if (pSource == nullptr)
@@ -92,7 +91,7 @@ Acad::ErrorStatus MavUtils::createDimStyleHideSideLines(
 
 Acad::ErrorStatus MavUtils::collectDimStyleNames(CStringArray& names)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return collectSymbolNames<AcDbDimStyleTable>(pDb, names);

@@ -16,6 +16,7 @@
 #include "AcGeCurve2d.h"
 #include "AcGeCurve3d.h"
 #include "AcGePolyline2d.h"
+#include "MavHelpers.h"
 
 #include <cmath>
 #include <new>
@@ -33,8 +34,6 @@ constexpr double kMTextWidthPerChar = 5.0;
 
 // The platform's default width of a polyline vertex.
 constexpr double kDefaultWidth = -1.0;
-
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
 
 void applyColour(AcDbEntity* pEnt, int colorIndex)
 {
@@ -550,7 +549,7 @@ void MavUtils::drawText(AcDbBlockTableRecord* pRecord, AcDbObjectId& newId, cons
     pText->setAlignmentPoint(position);
     // (9) A record may belong to no database yet: the position is computed here.
     if (pRecord != nullptr)
-        pText->adjustAlignment(workingDatabase());
+        pText->adjustAlignment(WorkingDatabase());
     toRecord(pText, pRecord, newId);
 }
 
@@ -572,7 +571,7 @@ void MavUtils::drawText(const AcGePoint3d& position, const CString& text, const 
 
 void MavUtils::drawPoint(const AcGePoint3d& position, int colorIndex, int mode)
 {
-    if (AcDbDatabase* pDb = workingDatabase())
+    if (AcDbDatabase* pDb = WorkingDatabase())
         pDb->setPdmode(static_cast<Adesk::Int16>(static_cast<Adesk::UInt16>(mode)));
     auto* pPoint = new (std::nothrow) AcDbPoint(position);
     if (pPoint == nullptr)

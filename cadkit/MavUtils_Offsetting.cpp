@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 // Inner vertices nearer than this to the vertex handled before add no corner of their own.
 constexpr double kCoincidentVertex = 0.001;
 // Below this a line is not moved at all.

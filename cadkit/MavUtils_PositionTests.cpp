@@ -8,12 +8,12 @@
 #include "AcDbPolyline.h"
 #include "AcDbText.h"
 #include "AcGePlane.h"
+#include "MavHelpers.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kSquare = 0.001;
 
 } // namespace

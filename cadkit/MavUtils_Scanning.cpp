@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr int kArcRunsBackward = -2003;
 constexpr int kArcRunsForward = -2008;
 

@@ -2,6 +2,7 @@
 // up, made current, created and listed; symbol names checked and set; blocks from drawings.
 #include "MavUtils.h"
 
+#include "MavHelpers.h"
 #include "MavSymbolTables.h"
 
 #include "AcCmColor.h"
@@ -16,8 +17,6 @@
 #include "aced.h"
 
 namespace {
-
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
 
 // The platform's failure report has no stand-in on this host: the text goes to the command
 // line, where the host's own report would appear.
@@ -61,7 +60,7 @@ void setStyleFont(AcDbTextStyleTableRecord* pStyle, int fontKind, double textHei
 Acad::ErrorStatus MavUtils::getLayerId(const wchar_t* name, AcDbObjectId& id)
 {
     id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return lookUpSymbol<AcDbLayerTable>(pDb, name, id);
@@ -70,7 +69,7 @@ Acad::ErrorStatus MavUtils::getLayerId(const wchar_t* name, AcDbObjectId& id)
 Acad::ErrorStatus MavUtils::getLinetypeId(const wchar_t* name, AcDbObjectId& id)
 {
     id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return lookUpSymbol<AcDbLinetypeTable>(pDb, name, id);
@@ -79,7 +78,7 @@ Acad::ErrorStatus MavUtils::getLinetypeId(const wchar_t* name, AcDbObjectId& id)
 Acad::ErrorStatus MavUtils::getTextStyleId(const wchar_t* name, AcDbObjectId& id)
 {
     id.setNull();
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return lookUpSymbol<AcDbTextStyleTable>(pDb, name, id);
@@ -145,7 +144,7 @@ Acad::ErrorStatus MavUtils::selectLayer(const wchar_t* name)
         acutPrintf(L"\n图层%s不存在!", name);
         return es;
     }
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     es = pDb->setClayer(layerId);
@@ -164,7 +163,7 @@ Acad::ErrorStatus MavUtils::selectLinetype(const wchar_t* name)
         acutPrintf(L"\nThe linetype name %s does not exsits!", name);
         return es;
     }
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     es = pDb->setCeltype(linetypeId);
@@ -180,7 +179,7 @@ AcDbObjectId MavUtils::selectLayerByName(const wchar_t* name)
     AcDbObjectId layerId;
     if (getLayerId(name, layerId) != Acad::eOk)
         return AcDbObjectId::kNull;
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return AcDbObjectId::kNull;
     const AcDbObjectId previous = pDb->clayer();
@@ -200,7 +199,7 @@ Acad::ErrorStatus MavUtils::selectColor(unsigned short colorIndex, int&)
         reportFailure(L"set color fail!\n");
         return es;
     }
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     es = pDb->setCecolor(colour);
@@ -213,7 +212,7 @@ Acad::ErrorStatus MavUtils::selectColor(unsigned short colorIndex, int&)
 Acad::ErrorStatus MavUtils::createLayerEx(const wchar_t* name, const wchar_t* linetype, AcDbObjectId& id, int color,
     bool frozen, bool off, bool frozenInNewViewports, bool locked, int update)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     // An existing layer is changed only when asked to.
     if (symbolExists(AcDbLayerTableRecord::desc(), name, pDb, id)) {
         if (update == 0)
@@ -278,7 +277,7 @@ Acad::ErrorStatus MavUtils::createLinetype(const wchar_t* name, AcDbObjectId& id
 
 Acad::ErrorStatus MavUtils::loadLineTypeFromSystemFile(const wchar_t* name, AcDbObjectId&)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     const Acad::ErrorStatus es = pDb->loadLineTypeFile(name, L"ACADISO.LIN");
@@ -290,7 +289,7 @@ Acad::ErrorStatus MavUtils::loadLineTypeFromSystemFile(const wchar_t* name, AcDb
 AcDbObjectId MavUtils::createNewTextStyleEx(const CString& name, int fontKind, double textHeight, double widthFactor,
     const CString& font, const CString& bigFont, int update)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return AcDbObjectId::kNull;
     AcDbTextStyleTable* pTable = nullptr;
@@ -322,7 +321,7 @@ AcDbObjectId MavUtils::createNewTextStyleEx(const CString& name, int fontKind, d
 
 Acad::ErrorStatus MavUtils::createNamedBlockByDWGFile(CString path, CString blockName)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     // A block of that name already there: nothing to do.
@@ -371,7 +370,7 @@ Acad::ErrorStatus MavUtils::createNamedBlockByDWGFile(CString path, CString bloc
 
 Acad::ErrorStatus MavUtils::setLayerHide(const wchar_t* name, int hide)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eOk;
     AcDbLayerTable* pTable = nullptr;
@@ -400,7 +399,7 @@ Acad::ErrorStatus MavUtils::getNewSymbolName(const wchar_t* candidate, AcRxClass
         acutPrintf(L"\n\"%s\" is not a valid symbol name.", candidate);
         return Acad::eInvalidInput;
     }
-    if (symbolExists(recordClass, candidate, workingDatabase())) {
+    if (symbolExists(recordClass, candidate, WorkingDatabase())) {
         acutPrintf(L"\nSymbol \"%s\" already exists.", candidate);
         return Acad::eOk;
     }
@@ -422,7 +421,7 @@ int MavUtils::setSymbolName(AcDbSymbolTableRecord* pRecord, const wchar_t* name)
 
 Acad::ErrorStatus MavUtils::collectLineTypeNames(CStringArray& names)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return collectSymbolNames<AcDbLinetypeTable>(pDb, names);
@@ -430,7 +429,7 @@ Acad::ErrorStatus MavUtils::collectLineTypeNames(CStringArray& names)
 
 Acad::ErrorStatus MavUtils::collectTextStyleNames(CStringArray& names)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return collectSymbolNames<AcDbTextStyleTable>(pDb, names);

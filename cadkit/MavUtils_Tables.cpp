@@ -23,8 +23,6 @@
 
 namespace {
 
-AcDbDatabase* workingDatabase() { return acdbHostApplicationServices()->workingDatabase(); }
-
 constexpr int kLineWeights[] = {-3, -2, -1, 0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100,
     106, 120, 140, 158, 200, 211};
 
@@ -61,7 +59,7 @@ Acad::ErrorStatus MavUtils::createLayer(const wchar_t* name, AcDbObjectId& id)
 
 AcDbObjectId MavUtils::createNewLayer(CString name)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     AcDbLayerTable* pTable = nullptr;
     if (pDb == nullptr || pDb->getLayerTable(pTable, AcDb::kForWrite) != Acad::eOk)
         return AcDbObjectId::kNull;
@@ -90,7 +88,7 @@ AcDbObjectId MavUtils::createNewLayer(CString name)
 
 void MavUtils::lockLayer(const wchar_t* name, int lock)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     AcDbLayerTable* pTable = nullptr;
     if (pDb == nullptr || pDb->getLayerTable(pTable, AcDb::kForRead) != Acad::eOk)
         return;
@@ -104,7 +102,7 @@ void MavUtils::lockLayer(const wchar_t* name, int lock)
 
 Acad::ErrorStatus MavUtils::setLinetypeToLayer(const wchar_t* layerName, const AcDbObjectId& linetypeId)
 {
-    AcDbSymbolTable* pTable = openSymbolTable(AcDbLayerTableRecord::desc(), AcDb::kForWrite, workingDatabase());
+    AcDbSymbolTable* pTable = openSymbolTable(AcDbLayerTableRecord::desc(), AcDb::kForWrite, WorkingDatabase());
     if (pTable == nullptr)
         return Acad::eInvalidInput;
     AcDbSymbolTableRecord* pRecord = nullptr;
@@ -120,7 +118,7 @@ Acad::ErrorStatus MavUtils::setLinetypeToLayer(const wchar_t* layerName, const A
 
 AcDbObjectId MavUtils::selectLayerById(const AcDbObjectId& layerId)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return AcDbObjectId::kNull;
     const AcDbObjectId previous = pDb->clayer();
@@ -134,7 +132,7 @@ AcDbObjectId MavUtils::selectLayerById(const AcDbObjectId& layerId)
 
 Acad::ErrorStatus MavUtils::collectLayerNames(CStringArray& names)
 {
-    AcDbDatabase* pDb = workingDatabase();
+    AcDbDatabase* pDb = WorkingDatabase();
     if (pDb == nullptr)
         return Acad::eNoDatabase;
     return collectSymbolNames<AcDbLayerTable>(pDb, names);

@@ -2,14 +2,13 @@
 // the drawing and vanish at the next redraw.
 #include "MavUtils.h"
 
-#include "AcGeContext.h"
 #include "aced.h"
+#include "AcGeContext.h"
+#include "MavHelpers.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 // Below this a cross size is taken as not given.
 constexpr double kMinCrossSize = 1e-5;

@@ -11,8 +11,7 @@
 
 namespace {
 
-const UINT kTemplate = 142;
-const wchar_t* const kNote =
+const wchar_t* const kNumberingNote =
     L"编排说明：\n1、图中钢筋编号7、8、9仅为示例，并不代表最终钢筋编号。\n"
     L"2、当中柱和边柱负弯矩加强钢筋完全相同时，将自动采用同一编号。\n"
     L"3、在加强钢筋多层布置情况下，如果用户设置缩减，第一层钢筋以外的钢筋编号将自动变化，变化规律是加'，例如7'或7''等。\n"
@@ -28,7 +27,7 @@ CString Digit(int value)
 
 } // namespace
 
-CBentCapFormBPView::CBentCapFormBPView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormBPView::CBentCapFormBPView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormBPView::OnInitialUpdate()
 {
@@ -36,7 +35,7 @@ void CBentCapFormBPView::OnInitialUpdate()
     m_grpSketch.Create(L"骨架编排示意：", child | BS_GROUPBOX, CRect(0, 0, 10, 10), this, 1123);
     m_wndSketch.Create(L"", child, CRect(0, 0, 10, 10), this, 1046);
     m_wndIcon.Create(L"", child, CRect(0, 0, 10, 10), this, 1125);
-    m_wndNote.Create(kNote, child | SS_LEFT, CRect(0, 0, 10, 10), this, 1126);
+    m_wndNote.Create(kNumberingNote, child | SS_LEFT, CRect(0, 0, 10, 10), this, 1126);
     m_grpParameters.Create(L"骨架编排参数：", child | BS_GROUPBOX, CRect(0, 0, 10, 10), this, 1124);
     m_wndTable.Create(child | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 10, 10), this, 1048);
     m_wndSpacingLabel.Create(L"钢筋列间距：", child, CRect(0, 0, 10, 10), this, 1127);

@@ -13,6 +13,8 @@
 
 class CBentCapFormBPView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 142 };
+
     CBentCapFormBPView();
 
     void OnInitialUpdate() override;

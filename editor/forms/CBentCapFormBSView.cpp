@@ -10,7 +10,6 @@
 
 namespace {
 
-const UINT kTemplate = 134;
 const UINT kSummaryText = 1024;
 // The group box and the text inside it, as the form first lays them out.
 const CRect kGroupRect(8, 8, 560, 590);
@@ -22,7 +21,7 @@ int ThousandsDigit(int code) { return (code / 1000) % 10; }
 
 } // namespace
 
-CBentCapFormBSView::CBentCapFormBSView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormBSView::CBentCapFormBSView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormBSView::OnInitialUpdate()
 {

@@ -8,6 +8,8 @@
 
 class CBentCapFormBSView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 134 };
+
     CBentCapFormBSView();
 
     void OnInitialUpdate() override;

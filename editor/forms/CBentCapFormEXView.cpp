@@ -7,7 +7,6 @@
 
 namespace {
 
-const UINT kTemplate = 140;
 const double kPi = 3.1415926;
 
 } // namespace
@@ -27,7 +26,7 @@ struct CBentCapFormEXView::Group {
     std::vector<const wchar_t*> forms;
 };
 
-CBentCapFormEXView::CBentCapFormEXView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormEXView::CBentCapFormEXView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormEXView::CreateGroup(const Group& group, int top)
 {

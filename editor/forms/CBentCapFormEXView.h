@@ -13,6 +13,8 @@
 
 class CBentCapFormEXView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 140 };
+
     CBentCapFormEXView();
 
     void OnInitialUpdate() override;

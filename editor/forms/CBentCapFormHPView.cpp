@@ -13,8 +13,7 @@
 
 namespace {
 
-const UINT kTemplate = 213;
-const UINT kListId = 1054;
+const UINT kStirrupListId = 1054;
 const UINT kDeleteSteel = 32775;
 const UINT kModifySteel = 32776;
 const UINT kAddSteel = 32778;
@@ -50,14 +49,14 @@ int SortKey(const CBent_PAFSteel& stirrup)
 
 } // namespace
 
-CBentCapFormHPView::CBentCapFormHPView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormHPView::CBentCapFormHPView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormHPView::OnInitialUpdate()
 {
     CreateSpacingControls();
     AddLabel(L"箍筋参数：", CRect(8, 176, 300, 196));
     m_wndList.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, CRect(8, 198, 720, 360),
-                     this, kListId);
+                     this, kStirrupListId);
     AddLabel(L"箍筋示意：", CRect(8, 368, 300, 388));
     // Tall enough for the numbers above the section and the selected stirrup's numbers below.
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 390, 720, 700), this, 1024);
@@ -337,7 +336,7 @@ BOOL CBentCapFormHPView::OnCommand(WPARAM wParam, LPARAM)
 BOOL CBentCapFormHPView::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
 {
     const auto* notice = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
-    if (notice->hdr.idFrom != kListId)
+    if (notice->hdr.idFrom != kStirrupListId)
         return FALSE;
     *pResult = 0;
     if (notice->hdr.code == NM_DBLCLK) {

@@ -11,6 +11,8 @@
 
 class CBentCapFormHPView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 213 };
+
     CBentCapFormHPView();
 
     void OnInitialUpdate() override;

@@ -2,13 +2,7 @@
 
 #include "EditorMessageBoxes.h"
 
-namespace {
-
-const UINT kTemplate = 215;
-
-} // namespace
-
-CBentCapFormNFView::CBentCapFormNFView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormNFView::CBentCapFormNFView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormNFView::OnInitialUpdate()
 {

@@ -9,6 +9,8 @@
 
 class CBentCapFormNFView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 215 };
+
     CBentCapFormNFView();
 
     void OnInitialUpdate() override;

@@ -8,7 +8,6 @@
 
 namespace {
 
-const UINT kTemplate = 130;
 const UINT kCheckStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
 const UINT kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
 
@@ -29,7 +28,7 @@ CString Number(int n)
 
 } // namespace
 
-CBentCapFormNRView::CBentCapFormNRView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormNRView::CBentCapFormNRView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormNRView::OnInitialUpdate()
 {

@@ -11,6 +11,8 @@
 
 class CBentCapFormNRView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 130 };
+
     CBentCapFormNRView();
 
     void OnInitialUpdate() override;

@@ -7,17 +7,16 @@
 
 namespace {
 
-const UINT kTemplate = 137;
 const UINT kGridId = 1001;
 const UINT kSketchId = 1024;
 const int kColumnWidth = 100;
 const wchar_t* const kAutomatic = L"自动";
-const wchar_t* const kNote =
+const wchar_t* const kPierNote =
     L"1、墩柱个数及中间是否等分间距在“基本资料”中设置。\n2、墩柱间距表中“自动”项由系统自动计算";
 
 } // namespace
 
-CBentCapFormPLView::CBentCapFormPLView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormPLView::CBentCapFormPLView() : CBentCapFormBaseView(IDD) {}
 
 CBentCapFormPLView::~CBentCapFormPLView()
 {
@@ -32,7 +31,7 @@ void CBentCapFormPLView::OnInitialUpdate()
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(8, 28, 720, 168), this, kSketchId);
     AddLabel(L"墩柱间距表：", CRect(8, 174, 300, 192));
     m_pGridCtrl = CreateFormGrid(this, CRect(8, 192, 720, 258), kGridId);
-    AddLabel(kNote, CRect(8, 266, 720, 306));
+    AddLabel(kPierNote, CRect(8, 266, 720, 306));
     if (m_pBasicGeometry)
         m_wndSketch.m_nAbutment = m_pBasicGeometry->nAbutmentCap;
     m_wndSketch.m_nColumnCount = PierCount();

@@ -10,6 +10,8 @@
 
 class CBentCapFormPLView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 137 };
+
     CBentCapFormPLView();
     ~CBentCapFormPLView() override;
 

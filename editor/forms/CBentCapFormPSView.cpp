@@ -5,12 +5,11 @@
 
 namespace {
 
-const UINT kTemplate = 139;
-const UINT kListId = 1026;
+const UINT kSectionListId = 1026;
 
 } // namespace
 
-CBentCapFormPSView::CBentCapFormPSView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormPSView::CBentCapFormPSView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormPSView::OnInitialUpdate()
 {
@@ -18,14 +17,14 @@ void CBentCapFormPSView::OnInitialUpdate()
     m_grpSketch.Create(L"剖面位置示意：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 8, 760, 356), this, 0xFFFF);
     m_wndSketch.Create(L"", WS_CHILD | WS_VISIBLE, CRect(16, 28, 752, 348), this, 1075);
     m_grpList.Create(L"剖面位置：", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(8, 364, 260, 616), this, 0xFFFF);
-    m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, CRect(16, 384, 252, 608), this, kListId);
+    m_wndList.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, CRect(16, 384, 252, 608), this, kSectionListId);
     AddLabel(L"剖面位置说明：", CRect(272, 372, 760, 392));
     m_wndDescription.Create(L"", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(272, 396, 760, 436), this, 1027);
 }
 
 BOOL CBentCapFormPSView::OnCommand(WPARAM wParam, LPARAM)
 {
-    if (LOWORD(wParam) != kListId || HIWORD(wParam) != LBN_SELCHANGE)
+    if (LOWORD(wParam) != kSectionListId || HIWORD(wParam) != LBN_SELCHANGE)
         return FALSE;
     OnSectionChange();
     return TRUE;

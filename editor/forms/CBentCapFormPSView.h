@@ -12,6 +12,8 @@
 
 class CBentCapFormPSView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 139 };
+
     CBentCapFormPSView();
 
     void OnInitialUpdate() override;

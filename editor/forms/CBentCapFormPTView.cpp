@@ -5,7 +5,6 @@
 
 namespace {
 
-const UINT kTemplate = 135;
 
 // The covers are members of the design's field block, reached through the design record by
 // plain functions (a pointer to a member of the block would be called on the block, not on the
@@ -27,7 +26,7 @@ const CoverField kCovers[4] = {
         [](CBent_PierInfo& p, double v) { p.SetEndCover(v); }},
 };
 
-const wchar_t* const kNote =
+const wchar_t* const kCoverNote =
     L"1、顶板保护层是骨架钢筋（1#筋）距离盖梁顶板的中心保护层；底板保护层是骨架钢筋（2#筋）距离盖梁底板的中心保护层。\n"
     L"2、侧面保护层是断面图上骨架钢筋（或加强钢筋）距离左右两侧的中心保护层；端部保护层是立面图上骨架钢筋（2#筋）距离盖梁端部的中心保护层。\n"
     L"3、侧面钢筋不等间距布置时，修改顶板保护层和底板保护层会影响侧面钢筋间距表达式。\n"
@@ -36,7 +35,7 @@ const wchar_t* const kNote =
 
 } // namespace
 
-CBentCapFormPTView::CBentCapFormPTView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormPTView::CBentCapFormPTView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormPTView::OnInitialUpdate()
 {
@@ -47,7 +46,7 @@ void CBentCapFormPTView::OnInitialUpdate()
                               kCovers[i].nID);
     }
     AddLabel(L"保护层说明：", CRect(12, 144, 720, 164));
-    AddLabel(kNote, CRect(12, 166, 720, 300));
+    AddLabel(kCoverNote, CRect(12, 166, 720, 300));
     // The picture of the covers (bitmap 136).
     AddPicture(CRect(240, 12, 720, 140), 136);
 }

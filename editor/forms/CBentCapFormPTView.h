@@ -7,6 +7,8 @@
 
 class CBentCapFormPTView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 135 };
+
     CBentCapFormPTView();
 
     void OnInitialUpdate() override;

@@ -6,7 +6,6 @@
 
 namespace {
 
-const UINT kTemplate = 214;
 const UINT kGridId = 1001;
 const UINT kSketchId = 1073;
 const int kColumnWidth = 70;
@@ -14,7 +13,7 @@ const UINT kCellFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSI
 
 } // namespace
 
-CBentCapFormRBView::CBentCapFormRBView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormRBView::CBentCapFormRBView() : CBentCapFormBaseView(IDD) {}
 
 CBentCapFormRBView::~CBentCapFormRBView()
 {

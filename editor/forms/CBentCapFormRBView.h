@@ -12,6 +12,8 @@
 
 class CBentCapFormRBView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 214 };
+
     CBentCapFormRBView();
     ~CBentCapFormRBView() override;
 

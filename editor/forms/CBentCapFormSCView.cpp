@@ -2,7 +2,6 @@
 
 namespace {
 
-const UINT kTemplate = 136;
 const wchar_t* const kGrades[] = {L"R235", L"HRB335", L"HRB400", L"KL400"};
 
 // Where a pair of lists keeps its grade and diameter.
@@ -37,7 +36,7 @@ const BarPair kPairs[6] = {
 
 } // namespace
 
-CBentCapFormSCView::CBentCapFormSCView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormSCView::CBentCapFormSCView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormSCView::OnInitialUpdate()
 {

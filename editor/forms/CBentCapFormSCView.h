@@ -7,6 +7,8 @@
 
 class CBentCapFormSCView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 136 };
+
     CBentCapFormSCView();
 
     void OnInitialUpdate() override;

@@ -8,13 +8,7 @@
 #include "SpacingExpression.h"
 #include "SpacingFormula.h"
 
-namespace {
-
-const UINT kTemplate = 141;
-
-} // namespace
-
-CBentCapFormSDView::CBentCapFormSDView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormSDView::CBentCapFormSDView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormSDView::OnInitialUpdate()
 {

@@ -10,6 +10,8 @@
 
 class CBentCapFormSDView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 141 };
+
     CBentCapFormSDView();
 
     void OnInitialUpdate() override;

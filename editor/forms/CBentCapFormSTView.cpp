@@ -5,7 +5,6 @@
 
 namespace {
 
-const UINT kTemplate = 132;
 const UINT kH1 = 204, kW1 = 205, kH2 = 206, kW2 = 207, kA = 214, kB = 202;
 
 bool IsEndValue(UINT nID) { return nID == kH1 || nID == kW1 || nID == kH2 || nID == kW2; }
@@ -36,7 +35,7 @@ const CBentCapFormSTView::Field CBentCapFormSTView::kFields[12] = {
     {219, L"Ｌ端高度K2：", 218, &CBent_BasicGeometry::dLHeight, L"L1"},
 };
 
-CBentCapFormSTView::CBentCapFormSTView() : CBentCapFormBaseView(kTemplate) {}
+CBentCapFormSTView::CBentCapFormSTView() : CBentCapFormBaseView(IDD) {}
 
 void CBentCapFormSTView::OnInitialUpdate()
 {

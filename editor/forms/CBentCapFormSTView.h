@@ -9,6 +9,8 @@
 
 class CBentCapFormSTView : public CBentCapFormBaseView {
 public:
+    enum { IDD = 132 };
+
     CBentCapFormSTView();
 
     void OnInitialUpdate() override;

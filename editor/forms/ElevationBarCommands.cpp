@@ -9,8 +9,6 @@ namespace {
 
 const double kAbsent = 99999.0;
 
-int PierCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
-
 bool IsAbsent(double value) { return std::fabs(value - kAbsent) < 1e-6; }
 
 // The support of a pier view; null for a pier the main face does not hold.
@@ -77,6 +75,8 @@ int RemoveBar(CArray<Bar, const Bar&>& bars, int nBar)
 }
 
 } // namespace
+
+int PierCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
 
 ElevationBarView ElevationBarViewOf(int nCategoryCode)
 {

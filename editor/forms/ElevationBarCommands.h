@@ -14,6 +14,9 @@ struct ElevationBarView {
 };
 ElevationBarView ElevationBarViewOf(int nCategoryCode);
 
+// The number of piers of the design: one support distance each.
+int PierCount(const CBent_PierInfo& design);
+
 // A pier of the half that a symmetric skeleton derives from the other; the whole elevation never.
 BOOL IsLockedPier(const CBent_PierInfo& design, int nPier);
 // The number of bars in the list; 0 for a pier the design does not have.

@@ -12,8 +12,6 @@ namespace {
 const wchar_t* const kMirrored = L"M";
 const wchar_t* const kArc = L"圆弧";
 
-int PierCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
-
 // A bar length as ParseBarLengthText takes it: "X", a number followed by "D", or a number.
 BOOL IsBarLengthText(const CString& text)
 {

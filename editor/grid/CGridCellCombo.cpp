@@ -9,13 +9,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 
-namespace {
-
-// Gives the focus back to the grid, which ends the edit.
-constexpr UINT kLeaveForGrid = WM_USER + 2;
-
-} // namespace
-
 CGridCellCombo::CGridCellCombo(CWnd* pParent, const CRect& rect, DWORD dwStyle, UINT nID, int nRow, int nColumn,
                                const CStringArray* pChoices, const CString& sInitText, UINT)
     : m_sInitText(sInitText), m_nRow(nRow), m_nCol(nColumn)

@@ -15,8 +15,6 @@ namespace {
 
 // Asks the field to fit its text once the typed character is in it.
 constexpr UINT kFitToText = WM_USER + 1;
-// Gives the focus back to the grid, which ends the edit.
-constexpr UINT kLeaveForGrid = WM_USER + 2;
 // Refuses a text that is no number, once the focus has gone where it was going.
 constexpr UINT kRefuseText = WM_USER + 3;
 

@@ -4,8 +4,12 @@
 
 #include "CString.h"
 #include "WinDef.h"
+#include "WinMessages.h"
 
 class CWnd;
+
+// Posted by an in-place editor to itself: the edit ends and the focus goes back to the grid.
+inline constexpr UINT kLeaveForGrid = WM_USER + 2;
 
 // Sends the key that types the character to the window's widget, as the user would type it.
 void TypeIntoWindow(CWnd* pWnd, UINT nChar);

@@ -26,11 +26,6 @@ constexpr DWORD kRegDword = 4;
 constexpr DWORD kRegMultiSz = 7;
 constexpr DWORD kRegQword = 11;
 
-bool IsScalar(wchar_t c) {
-  const auto value = static_cast<std::uint32_t>(c);
-  return value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-}
-
 void AppendHex(std::string& out, std::uint64_t value, int digits) {
   static const char kDigits[] = "0123456789abcdef";
   for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
@@ -66,7 +61,7 @@ void AppendQuoted(std::string& out, std::wstring_view text) {
       case L'\r': out += "\\r"; break;
       case L'\t': out += "\\t"; break;
       default:
-        if (c < 0x20 || c == 0x7F || !IsScalar(c))
+        if (c < 0x20 || c == 0x7F || !IsUnicodeScalar(c))
           AppendCodeEscape(out, "\\u", c);
         else
           AppendChar(out, c);
@@ -77,7 +72,7 @@ void AppendQuoted(std::string& out, std::wstring_view text) {
 
 void AppendKeyComponent(std::string& out, std::wstring_view name) {
   for (wchar_t c : name) {
-    if (c == L'%' || c < 0x20 || c == 0x7F || !IsScalar(c))
+    if (c == L'%' || c < 0x20 || c == 0x7F || !IsUnicodeScalar(c))
       AppendCodeEscape(out, "%", c);
     else
       AppendChar(out, c);

@@ -34,11 +34,6 @@ bool ResolveCodePage(UINT codePage, Encoding& encoding) {
   }
 }
 
-bool IsScalar(wchar_t c) {
-  const auto value = static_cast<std::uint32_t>(c);
-  return value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
-}
-
 struct Utf8Step {
   char32_t value;
   std::size_t length;  // of the sequence, or of the longest valid start of one when invalid
@@ -126,7 +121,7 @@ bool DecodeUtf8Text(std::string_view bytes, std::wstring& out, bool lenient, std
 bool EncodeUtf8Text(std::wstring_view text, std::string& out, bool lenient, std::size_t* bad) {
   out.reserve(out.size() + text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsScalar(text[i])) {
+    if (IsUnicodeScalar(text[i])) {
       AppendUtf8(out, static_cast<char32_t>(text[i]));
     } else if (lenient) {
       AppendUtf8(out, kReplacement);
@@ -204,6 +199,11 @@ int Fail(DWORD error) {
 }
 
 }  // namespace
+
+bool IsUnicodeScalar(wchar_t c) {
+  const auto value = static_cast<std::uint32_t>(c);
+  return value <= 0x10FFFF && (value < 0xD800 || value > 0xDFFF);
+}
 
 UINT GetACP() { return kAnsiCodePage; }
 

@@ -40,6 +40,9 @@ bool WideToAnsi(std::wstring_view text, std::string& out, std::size_t* badIndex 
 bool Utf8ToWide(std::string_view bytes, std::wstring& out, std::size_t* badOffset = nullptr);
 bool WideToUtf8(std::wstring_view text, std::string& out, std::size_t* badIndex = nullptr);
 
+// Whether the wide character is a Unicode scalar value (not a surrogate half).
+bool IsUnicodeScalar(wchar_t c);
+
 // For logs and messages only: values that are no Unicode scalar become U+FFFD.
 std::string WideToUtf8Lossy(std::wstring_view text);
 // Invalid sequences become U+FFFD; for narrow literals of our own sources.

@@ -2,6 +2,7 @@
 // families with this drawing's outer diameters, its wider straight ends, the turned-back ends
 // of an abutment cap and the L part's top line; and the cut lengths reduced by the bends.
 #include "CGLGZ_BtDraw.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_CapDraw_BarShapeWork.h"
 #include "MavUtils.h"
 #include "RebarRules.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kQuarterTurn = 1.57079632675;
 // How far past its corners an abutment cap's plate-bar bottom counts as a level for the
 // bent-up bars, drawing units.
 constexpr double kAbutmentBottomReach = 100.0;

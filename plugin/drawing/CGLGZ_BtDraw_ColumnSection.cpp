@@ -2,6 +2,7 @@
 // bars the cut meets as dots, the grids that tell in which bar columns each bar lies, the
 // strengthening bars, the plate callouts, the width, the key of the stirrups and the side bars.
 #include "CGLGZ_BtDraw.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_CapDraw_ColumnSectionWork.h"
 
 #include "BarColumnCodes.h"
@@ -39,11 +40,9 @@ struct CGLGZ_BtDraw::SkewSectionWork {
 
 namespace {
 
-constexpr double kDotRadius = 0.3;
 constexpr double kCellWidth = 2.5;
 constexpr double kCellHeight = 3.0;
 constexpr double kGridWidthFactor = 0.75;
-constexpr double kQuarterTurn = 1.57079632675;
 // The stirrup key: brackets 1 deep, 0.3 outside the columns, the first 0.5 under the section.
 constexpr double kKeyDepth = 1.0;
 constexpr double kKeyReach = 0.3;
@@ -61,8 +60,6 @@ constexpr double kLeaderTick = 0.4;
 // The stirrup marks: inside the bracket's left leg, one under the other.
 constexpr double kMarkInset = 1.5;
 constexpr double kMarkPitch = 6.0;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 } // namespace
 

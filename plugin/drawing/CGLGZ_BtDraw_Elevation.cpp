@@ -4,6 +4,7 @@
 // side bars of an L part, and the plan's stirrup kinds' mean lengths.
 #include "CGLGZ_BtDraw.h"
 
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 
@@ -24,11 +25,6 @@ constexpr double kRowInset = 0.3;
 constexpr int kFacesOfLPart = 2;
 // Stirrups whose plan widths differ by less than this (mm) are of one kind, as in the plan.
 constexpr double kSameWidth = 1e-6;
-
-constexpr double kDotRadius = 0.3;
-constexpr double kDegree = 3.1415926535 / 180.0;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 // A dot touching a skewed end stands its radius, square to the end, inside it.
 double DotInset(double degrees)

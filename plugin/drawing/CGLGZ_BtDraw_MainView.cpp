@@ -2,6 +2,7 @@
 // of its ends, the end tapers' inner contours, the bars of every bar column with their widths,
 // the section mark, the stirrups of the plan and the pier columns with their centre lines.
 #include "CGLGZ_BtDraw.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_CapDraw_PlanWork.h"
 
 #include "MavUtils.h"
@@ -10,12 +11,9 @@
 
 namespace {
 
-constexpr double kOnMiddle = 0.01;
 constexpr double kContourLinetypeScale = 2.5;
 // How far the centre lines of a pier column reach beyond its circle.
 constexpr double kCentreLineReach = 2.25;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // to the detail's place, drawn again with their welds, the support and span centre lines, and
 // the dimensions, the lengths that vary over the bar columns given as ranges.
 #include "CGLGZ_BtDraw.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_CapDraw_BarShapeWork.h"
 
 #include "MavUtils.h"
@@ -16,11 +17,8 @@ namespace {
 
 constexpr double kCentreOver = 10.0;
 constexpr double kCentreUnder = 5.0;
-constexpr double kOnMiddle = 0.05;
 constexpr double kRightOfMiddle = 0.001;
 constexpr double kRowPitch = 4.0;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 } // namespace
 
@@ -55,7 +53,7 @@ void CGLGZ_BtDraw::TransformPartBars(const AcGeMatrix3d& matrix, int mainPart)
 void CGLGZ_BtDraw::DrawDetailDimension(
     const AcGePoint3d& a, const AcGePoint3d& b, double offset, double textOffset, const CString& text)
 {
-    const double limit = m_dDetailMiddle + kOnMiddle;
+    const double limit = m_dDetailMiddle + kOnDetailMiddle;
     CString shown = text;
     if (m_bHalfDrawing) {
         const bool aRight = a.x > limit;
@@ -326,7 +324,7 @@ void CGLGZ_BtDraw::DrawSupportBarChains(CHLGZ_FaceInfo& face)
     for (int j = 0; j < face.GetSupports().GetSize() && j < m_dDetailAxes.length(); ++j) {
         // A half view ends at the middle: the bars of a support standing on it lie in the half
         // that is not drawn.
-        if (m_bHalfDrawing && m_dDetailAxes[j] > m_dDetailMiddle - kOnMiddle)
+        if (m_bHalfDrawing && m_dDetailAxes[j] > m_dDetailMiddle - kOnDetailMiddle)
             break;
         const CArray<CHLGZ_LPMSteel, const CHLGZ_LPMSteel&>& bars = face.GetSupports()[j].GetLPMSteels();
         for (INT_PTR b = 0; b < bars.GetSize(); ++b) {

@@ -3,6 +3,7 @@
 // them; stirrups over the skewed end carry the range of their heights.
 #include "CGLGZ_BtDraw.h"
 
+#include "DrawingConstants.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
 // The straight extension of a 135-degree stirrup hook, in bar diameters.
 constexpr double kHookExtension = 5.0;
 

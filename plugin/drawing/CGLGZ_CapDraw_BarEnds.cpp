@@ -2,12 +2,12 @@
 // straight, bent up along the plate bar's sloped leg, or turned at its vertical part. An end
 // is built as the start of a bar at the left leg; the end of a bar is the mirror image of it.
 #include "CGLGZ_CapDraw.h"
+#include "DrawingConstants.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kSamePoint = 1e-9;
 
 AcGePoint3d Mirrored(const AcGePoint3d& p) { return AcGePoint3d(-p.x, p.y, p.z); }

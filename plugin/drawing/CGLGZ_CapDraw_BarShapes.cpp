@@ -2,6 +2,7 @@
 // and straight bars first, then the bent-up bars stacked against them; each bar is drawn as
 // soon as its shape is complete.
 #include "CGLGZ_CapDraw_BarShapeWork.h"
+#include "DrawingConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +14,12 @@ namespace {
 
 using Work = CGLGZ_CapDraw::BarShapeWork;
 
-constexpr double kPi = 3.1415926535;
 constexpr double kSamePoint = 1e-9;
 
 bool Missing(double value) { return value >= Work::kNoBranch; }
 
 // An inner branch the design leaves out is taken as no branch length at all.
 double Inner(double value) { return Missing(value) ? 0.0 : value; }
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 void Append(AcGePoint3dArray& points, AcGeDoubleArray& radii, const AcGePoint3d& p, double radius = 0.0)
 {

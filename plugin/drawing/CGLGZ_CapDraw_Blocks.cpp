@@ -10,6 +10,7 @@
 #include "AcDbSolid.h"
 #include "AcGePlane.h"
 #include "CTov_DwgDataBase.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 
 #include <cmath>
@@ -17,7 +18,6 @@
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
 constexpr double kHalfPi = 1.57079632675;
 const wchar_t* const kWeldNames[3] = { L"BRI-HLHF_N", L"BRI-HLHF_M", L"BRI-HLHF_H" };
 const wchar_t* const kWeldComment = L"钢筋焊缝示意";

@@ -4,6 +4,7 @@
 #include "CGLGZ_CapDraw_ColumnSectionWork.h"
 
 #include "BarColumnCodes.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
@@ -17,7 +18,6 @@ const wchar_t* const kSectionTitles[] = { L"Ⅱ－Ⅱ", L"Ⅲ－Ⅲ", L"Ⅳ－�
 constexpr int kSectionTitleCount = static_cast<int>(sizeof(kSectionTitles) / sizeof(kSectionTitles[0]));
 constexpr double kCellWidth = 2.5;
 constexpr double kCellHeight = 3.0;
-constexpr double kDotRadius = 0.3;
 // The side bars stand outside the outer stirrup: a dot, the stirrup, a dot's radius and a gap.
 constexpr double kSideBarOffset = 0.8;
 constexpr double kFanOffset = 2.0;
@@ -25,8 +25,6 @@ constexpr double kFanTail = 1.5;
 // Strengthening bars stacked under (over) each other keep at least this distance, so that their
 // dots stay apart.
 constexpr double kLeastRowStep = 2.0 * kDotRadius + 0.1;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 } // namespace
 

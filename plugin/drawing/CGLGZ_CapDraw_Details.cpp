@@ -9,6 +9,7 @@
 #include "AcDbRadialDimension.h"
 #include "AcDbServices.h"
 #include "CTov_DwgDataBase.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
-constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kEighthTurn = 0.785398163375;
 constexpr double kLongestDrawn = 4000.0;
 constexpr double kVertical = 0.001;

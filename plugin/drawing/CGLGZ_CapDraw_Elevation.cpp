@@ -6,6 +6,7 @@
 #include "AcDbLine.h"
 #include "AcDbServices.h"
 #include "CException.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "RebarRules.h"
 
@@ -16,14 +17,8 @@
 
 namespace {
 
-constexpr double kQuarterTurn = 1.57079632675;
-constexpr double kDegree = 3.1415926535 / 180.0;
-constexpr double kOnMiddle = 0.01;
-constexpr double kDotRadius = 0.3;
 // A side-bar row is a bar on either side face of the cap.
 constexpr int kSideFaces = 2;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 AcGePoint3d Raised(const AcGePoint3d& p, double h) { return At(p.x, p.y + h); }
 

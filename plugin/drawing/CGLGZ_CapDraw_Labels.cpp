@@ -2,6 +2,7 @@
 // the plan writes over its stirrup positions and beside its end parts.
 #include "CGLGZ_CapDraw.h"
 
+#include "DrawingConstants.h"
 #include "NumericHelpers.h"
 
 #include <cmath>
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr double kQuarterTurn = 1.57079632675;
-constexpr double kPi = 3.1415926535;
 constexpr double kEndShift = 3.0;
 
 // A length of the drawing printed in centimetres, one decimal at most.

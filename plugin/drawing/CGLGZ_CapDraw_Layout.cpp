@@ -1,6 +1,7 @@
 // What the layouts of both drawings share: the measures of the plan and of a column section,
 // the two views at the top of the first sheet, and the placement of the column sections.
 #include "CGLGZ_CapDraw.h"
+#include "DrawingConstants.h"
 
 #include "NumericHelpers.h"
 #include "acut.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
 // The width right of the plan's left edge that the plan and the column sections beside it share.
 constexpr double kViewsWidth = 385.0;
 // What a whole plan's measure adds to its extent for the dimensions at its sides.

@@ -6,6 +6,7 @@
 
 #include "BarColumnCodes.h"
 #include "DrawingArrayHelpers.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
@@ -15,12 +16,8 @@
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
-constexpr double kOnMiddle = 0.01;
 // Linetype scale of the dashed inner contours.
 constexpr double kContourLinetypeScale = 2.5;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 // Whether the turn from the direction vertex->a to vertex->b is counter-clockwise and below a
 // half turn.

@@ -3,6 +3,7 @@
 #include "CGLGZ_CapDraw.h"
 
 #include "AcDbText.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 
 #include <algorithm>
@@ -10,10 +11,7 @@
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
-constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kSlopeTolerance = 1e-6;
-constexpr double kOnMiddle = 0.01;
 constexpr double kLeaderLeg = 5.0;
 constexpr double kShelfRoom = 2.0;
 constexpr double kShelfGap = 0.25;

@@ -4,9 +4,10 @@
 #include "CGLGZ_CapDraw.h"
 
 #include "AcDbMText.h"
+#include "acut.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
-#include "acut.h"
 
 #include <cmath>
 #include <utility>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
 constexpr double kHalfWidth = 47.0;
 constexpr double kWidth = 94.0;
 constexpr double kTitleGap = 6.0;

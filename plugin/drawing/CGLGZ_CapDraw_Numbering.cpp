@@ -3,10 +3,11 @@
 // values resolved; the faces' skeleton columns and stirrup ranges are checked on the way.
 #include "CGLGZ_CapDraw.h"
 
+#include "aced.h"
 #include "BarColumnCodes.h"
+#include "DrawingConstants.h"
 #include "NumericHelpers.h"
 #include "WinUser.h"
-#include "aced.h"
 
 #include <cmath>
 
@@ -15,8 +16,6 @@ namespace {
 constexpr int kFirstNumber = 10;
 constexpr double kNoValue = 99999.0;
 constexpr double kCodeBase = 80000.0;
-constexpr double kDegree = 3.1415926535 / 180.0;
-
 template <class BAR>
 void AppendList(std::vector<CHLGZ_BASSteel*>& bars, CArray<BAR, const BAR&>& list)
 {

@@ -5,6 +5,7 @@
 
 #include "BarColumnCodes.h"
 #include "DrawingArrayHelpers.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr double kDegree = 3.1415926535 / 180.0;
 // Stirrups whose widths differ by less than this (mm) are of one kind.
 constexpr double kSameWidth = 1e-6;
 // Shortest and longest stirrup of a kind closer than this (drawing units) print no range.
@@ -25,8 +25,6 @@ constexpr double kOnLimit = 1e-9;
 constexpr double kLeaderStart = 5.0;
 // Mark circles fanned out from one another keep this much apart.
 constexpr double kMarkFanGap = 0.5;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 AcGePoint2d At2d(double x, double y) { return AcGePoint2d(x, y); }
 

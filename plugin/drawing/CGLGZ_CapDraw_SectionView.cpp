@@ -4,18 +4,17 @@
 #include "CGLGZ_CapDraw.h"
 
 #include "AcDbPolyline.h"
+#include "aced.h"
 #include "CException.h"
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "WinUser.h"
-#include "aced.h"
 
 #include <cmath>
 #include <stdexcept>
 
 namespace {
-
-constexpr double kOnMiddle = 0.01;
 
 // The geometry in drawing units: lengths divided by the scale, angles as they are.
 CBent_BasicGeometry ScaledGeometry(const CBent_BasicGeometry& g, double s)

@@ -2,20 +2,17 @@
 // that lie on each other, and the lengths along every rebar column between the skewed ends and
 // the supports, which the dimension chains of the details and the elevation read.
 #include "CGLGZ_CapDraw.h"
+#include "DrawingConstants.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
 constexpr double kLevel = 1e-9;
 // Abscissas this close are one; a point this close right of a half detail's middle is on it.
 constexpr double kSameX = 1e-6;
-constexpr double kOnMiddle = 0.05;
 const wchar_t* const kSpanCentreText[7] = { L"盖", L"梁", L"跨", L"径", L"中", L"心", L"线" };
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 AcGePoint3d Lifted(const AcGePoint3d& p, double dy) { return At(p.x, p.y + dy); }
 
@@ -271,7 +268,7 @@ void CGLGZ_CapDraw::DrawHalfDetailChain(const std::vector<double>& xs, double y,
 {
     AcGePoint2dArray points;
     for (double x : xs) {
-        if (m_bHalfDrawing && x > m_dDetailMiddle + kOnMiddle) {
+        if (m_bHalfDrawing && x > m_dDetailMiddle + kOnDetailMiddle) {
             points.append(AcGePoint2d(m_dDetailMiddle, y));
             break;
         }

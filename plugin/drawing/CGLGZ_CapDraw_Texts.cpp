@@ -7,6 +7,7 @@
 #include "AcDbServices.h"
 #include "AcDbText.h"
 #include "CTov_DwgDataBase.h"
+#include "DrawingConstants.h"
 #include "MavEntityLib.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr double kSame = 0.001;
-constexpr double kQuarterTurn = 1.57079632675;
 constexpr double kLabelGap = 0.25;
 constexpr double kLegLimit = 12.0;
 

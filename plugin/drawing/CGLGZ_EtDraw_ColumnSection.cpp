@@ -2,6 +2,7 @@
 // section code, with the bars the cut meets, the strengthening bars, the stirrups and their
 // marks, the spacing of the bar columns, the tables of the skeleton kinds and the side bars.
 #include "CGLGZ_CapDraw_ColumnSectionWork.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_EtDraw.h"
 
 #include "MavUtils.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr double kQuarterTurn = 1.57079632675;
-constexpr double kDotRadius = 0.3;
 // A stirrup runs this far outside the dots it holds; each stirrup round another one this much
 // further out, and the second pass at its hooks once more this far.
 constexpr double kStirrupGap = 0.1;
@@ -27,8 +26,6 @@ constexpr double kLowerTableGap = 12.0;
 constexpr double kRowHeight = 3.0;
 constexpr double kCellWidth = 2.5;
 constexpr double kCellWidthFactor = 0.75;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 // The bar columns of a stirrup (0-based; -1 when it names none of the section's columns),
 // whether it has one leg, and how many stirrups it holds inside one another.

@@ -3,6 +3,7 @@
 // that differ between the kinds and the lengths of the marks whose bars are not alike.
 #include "CGLGZ_EtDraw.h"
 
+#include "DrawingConstants.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 
@@ -17,8 +18,6 @@ constexpr double kHeader = 9.0;
 constexpr double kRowHeight = 6.0;
 constexpr double kTitleGap = 6.0;
 constexpr int kPlanningRows = 4;
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
 
 // A new row: the first row's copy, named, every kind without a value.
 CGLGZ_Var NewRow(const CGLGZ_Var& first, const CString& name)

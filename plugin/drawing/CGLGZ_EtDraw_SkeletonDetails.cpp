@@ -3,6 +3,7 @@
 // bars, the dimensions (the lengths that differ between the kinds of the group named "X1" to
 // "X4", or given as ranges in a half drawing) and the bar marks.
 #include "CGLGZ_CapDraw_BarShapeWork.h"
+#include "DrawingConstants.h"
 #include "CGLGZ_EtDraw.h"
 
 #include "MavUtils.h"
@@ -21,7 +22,6 @@ namespace {
 using Lines = CArray<LineInfo, const LineInfo&>;
 using Work = CGLGZ_CapDraw::BarShapeWork;
 
-constexpr double kOnMiddle = 0.05;
 constexpr double kSameX = 1e-6;
 // Detail layout in drawing units: the cap's top under the detail's title (room for the title's
 // underlines and the dimension texts over the top bars), the centre lines' reach over and
@@ -31,10 +31,6 @@ constexpr double kCentreOver = 6.0;
 constexpr double kCentreUnder = 5.0;
 constexpr double kRowPitch = 5.0;
 constexpr double kArrowScale = 2.5;
-const wchar_t* const kVariableNames[4] = { L"X1", L"X2", L"X3", L"X4" };
-
-AcGePoint3d At(double x, double y) { return AcGePoint3d(x, y, 0.0); }
-
 bool Missing(double value) { return value >= Work::kNoBranch; }
 
 // A length in centimetres from millimetres.
@@ -324,7 +320,7 @@ void CGLGZ_EtDraw::StoreSkeletonLengths(const std::vector<int>& kinds, const dou
         return;
     for (int v = 0; v < 4; ++v) {
         for (INT_PTR i = 0; i < m_vars.GetSize(); ++i) {
-            if (m_vars[i].GetName() != kVariableNames[v])
+            if (m_vars[i].GetName() != kSkeletonVariableNames[v])
                 continue;
             AcGeDoubleArray& values = m_vars[i].GetValues();
             for (size_t j = 0; j < kinds.size(); ++j) {
@@ -423,7 +419,7 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
     for (const AcGePoint3d& p : plate)
         lower = std::min(lower, p.y);
     const double upper = top.length() > 1 ? top[1].y : plate.first().y;
-    const double limit = m_bHalfDrawing ? m_dDetailMiddle + kOnMiddle : 1e300;
+    const double limit = m_bHalfDrawing ? m_dDetailMiddle + kOnDetailMiddle : 1e300;
     auto shown = [&](double a, double b) { return std::max(a, b) < limit; };
     // Along the bottom: the axes, the ends of the first bottom bar of every span and the bends of
     // the lower bent-up bars between the plate bar's corners in one chain; every further bottom
@@ -466,8 +462,8 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
     const double rightBend = plate[plate.length() - 2].x;
     lengths[2] = std::fabs(axes.front() - leftBend) * m_dScale;
     lengths[3] = std::fabs(rightBend - axes.back()) * m_dScale;
-    CString x3 = kVariableNames[2];
-    CString x4 = kVariableNames[3];
+    CString x3 = kSkeletonVariableNames[2];
+    CString x4 = kSkeletonVariableNames[3];
     if (m_bHalfDrawing && !m_ptsColumnExtents.isEmpty()) {
         const double cover = m_pDesign->GetEndCover();
         x3 = Range(m_ptsColumnExtents[0].x - cover, m_ptsColumnExtents[0].y - cover);
@@ -519,7 +515,7 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
         return;
     lengths[0] = (along[i + 1] - along[i]) * m_dScale;
     lengths[1] = (along[r] - along[r - 1]) * m_dScale;
-    CString x1 = kVariableNames[0];
+    CString x1 = kSkeletonVariableNames[0];
     if (m_bHalfDrawing) {
         double least = 1e300;
         double most = -1e300;
@@ -543,7 +539,7 @@ void CGLGZ_EtDraw::DrawSkeletonDimensions(
     if (r > i + 1) {
         topChain(i + 1, r - 1);
         if (!m_bHalfDrawing) {
-            DrawDimension(At(along[r - 1], upper), At(along[r], upper), 0.0, 4.0, &id, kVariableNames[1]);
+            DrawDimension(At(along[r - 1], upper), At(along[r], upper), 0.0, 4.0, &id, kSkeletonVariableNames[1]);
             MoveDimensionTextAside(id, r + 1 < along.size() ? -1.0 : 1.0, 0.0);
         }
     }
@@ -564,7 +560,7 @@ void CGLGZ_EtDraw::DrawSkeletonBarEndArrows(const CArray<LineInfo, const LineInf
     MavUtils::selectLayer(L"08-标注");
     for (int j = 0; j < n; ++j) {
         const double axis = lines[4 + j].end.x;
-        if (m_bHalfDrawing && axis >= m_dDetailMiddle + kOnMiddle)
+        if (m_bHalfDrawing && axis >= m_dDetailMiddle + kOnDetailMiddle)
             continue;
         // The ends of the bottom bars of the spans on either side, by their distance from the axis.
         std::vector<AcGePoint3d> ends = { At(0.0, 0.0) };

@@ -3,8 +3,9 @@
 // per skeleton kind with its bar counts at the end supports and the size table's variables.
 #include "CGLGZ_EtDraw.h"
 
-#include "RebarRules.h"
 #include "acut.h"
+#include "DrawingConstants.h"
+#include "RebarRules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,13 +14,10 @@
 
 namespace {
 
-constexpr double kPi = 3.1415926535;
 // An axis distance or a bar end at this value or beyond: the bar has no branch on that side.
 constexpr double kNoBranch = 99999.0;
 constexpr double kSpanTolerance = 0.1;
 constexpr double kMirrorTolerance = 0.1;
-const wchar_t* const kVariableNames[] = { L"X1", L"X2", L"X3", L"X4" };
-
 double Radians(double degrees)
 {
     return degrees * kPi / 180.0;
@@ -345,7 +343,7 @@ int CGLGZ_EtDraw::PlanSkeletons()
         counts.push_back(count);
     }
     // 7. The size table's variables, no value for any kind yet.
-    for (const wchar_t* name : kVariableNames) {
+    for (const wchar_t* name : kSkeletonVariableNames) {
         CGLGZ_Var var;
         var.SetName(name);
         for (INT_PTR k = 0; k < m_faces.GetSize(); ++k)

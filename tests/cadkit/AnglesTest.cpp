@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 const double kHalf = std::sqrt(0.5);
 
 struct CurveCase {

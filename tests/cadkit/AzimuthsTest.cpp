@@ -14,12 +14,6 @@
 
 #include <memory>
 
-namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-} // namespace
-
 using Azimuths = CadkitFixture;
 
 TEST_F(Azimuths, StartMiddleAndPointAzimuthsOfCurves)

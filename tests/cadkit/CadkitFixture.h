@@ -12,6 +12,17 @@
 
 #include <vector>
 
+inline constexpr double kPi = 3.141592653589793;
+// The value an output point starts with, so that a test sees whether it was written.
+inline const AcGePoint3d kUnset(-99, -99, -99);
+
+inline void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected)
+{
+    EXPECT_NEAR(actual.x, expected.x, 1e-9) << actual.y << " for " << expected.y;
+    EXPECT_NEAR(actual.y, expected.y, 1e-9) << actual.x << " for " << expected.x;
+    EXPECT_NEAR(actual.z, expected.z, 1e-9);
+}
+
 class CadkitFixture : public HostFixture {
 protected:
     // Adds the entity to model space with the drawing's defaults and closes it; returns its id.

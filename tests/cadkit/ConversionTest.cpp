@@ -31,8 +31,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 AcDbPolyline* polyline(std::initializer_list<std::pair<AcGePoint2d, double>> vertices, bool closed = false)
 {
     auto* p = new AcDbPolyline();

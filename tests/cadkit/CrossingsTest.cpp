@@ -8,12 +8,6 @@
 
 #include <cmath>
 
-namespace {
-
-constexpr double kPi = 3.141592653589793;
-
-} // namespace
-
 TEST(Crossings, PolarPointsAndTheNearestOfAList)
 {
     AcGePoint3d point;

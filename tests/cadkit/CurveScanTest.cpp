@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 AcDbPolyline* fourVertexPolyline()
 {
     auto* p = new AcDbPolyline();

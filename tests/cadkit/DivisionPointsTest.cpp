@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 bool sameXs(const AcArray<AcGePoint3d>& points, const std::vector<double>& xs)
 {
     if (points.length() != static_cast<int>(xs.size()))

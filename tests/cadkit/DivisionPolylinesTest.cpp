@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 class DivisionPolylinesTest : public CurveEditFixture {
 protected:
     void SetUp() override

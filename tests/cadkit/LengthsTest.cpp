@@ -22,9 +22,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-const AcGePoint3d kUnset(-99, -99, -99);
-
 AcDbPolyline* fiveVertexPolyline()
 {
     auto* p = new AcDbPolyline();

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 class MergeDivideReverseTest : public CurveEditFixture {
 protected:
     static AcDbObjectId layerOf(const AcDbObjectId& id)

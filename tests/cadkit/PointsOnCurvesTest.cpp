@@ -22,9 +22,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-const AcGePoint3d kUnset(-99, -99, -99);
-
 AcDbLine* line(double x1, double y1, double x2, double y2)
 {
     return new AcDbLine(AcGePoint3d(x1, y1, 0), AcGePoint3d(x2, y2, 0));

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 struct Lists {
     AcGePoint3dArray points;
     AcGeDoubleArray bulges;

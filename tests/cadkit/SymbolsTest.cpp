@@ -22,13 +22,6 @@ const wchar_t* const kLeader = L"11-揭示";
 const wchar_t* const kText = L"09-文本";
 const wchar_t* const kFrame = L"01-图框";
 
-void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-9) << actual.y << " for " << expected.y;
-    EXPECT_NEAR(actual.y, expected.y, 1e-9) << actual.x << " for " << expected.x;
-    EXPECT_NEAR(actual.z, expected.z, 1e-9);
-}
-
 class Symbols : public FactoryFixture {
 protected:
     void SetUp() override

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 // The model-space draw order, bottom first: the block's own order until it has a table.
 std::vector<AcDbObjectId> drawOrder(AcDbDatabase* pDb)
 {

@@ -15,13 +15,6 @@ namespace {
 
 constexpr double kHalfPi = std::numbers::pi / 2.0;
 
-void expectNear(const AcGePoint3d& actual, const AcGePoint3d& expected)
-{
-    EXPECT_NEAR(actual.x, expected.x, 1e-9);
-    EXPECT_NEAR(actual.y, expected.y, 1e-9);
-    EXPECT_NEAR(actual.z, expected.z, 1e-9);
-}
-
 class Transforms : public FactoryFixture {
 protected:
     static AcDbObjectId addLine(const AcGePoint3d& start, const AcGePoint3d& end)

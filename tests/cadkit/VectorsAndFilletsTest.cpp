@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
-
 AcGeVector3d direction(double degrees)
 {
     return AcGeVector3d(std::cos(degrees * kPi / 180), std::sin(degrees * kPi / 180), 0.0);

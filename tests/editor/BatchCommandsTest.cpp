@@ -12,8 +12,6 @@
 
 namespace {
 
-const fs::path kExamples = kSourceRoot / "examples";
-
 std::vector<int> Codes(const CBent_PierInfo& design)
 {
     std::vector<int> codes;

@@ -11,8 +11,6 @@
 
 namespace {
 
-const fs::path kExamples = kSourceRoot / "examples";
-
 template <class TYPE, class ARG_TYPE>
 bool SameList(const CArray<TYPE, ARG_TYPE>& a, const CArray<TYPE, ARG_TYPE>& b)
 {

@@ -14,6 +14,7 @@
 namespace fs = std::filesystem;
 
 const fs::path kSourceRoot = CORBEL_SOURCE_ROOT;
+const fs::path kExamples = kSourceRoot / "examples";
 
 CString Wide(const fs::path& path);
 std::string Bytes(const fs::path& path);

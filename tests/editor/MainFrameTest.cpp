@@ -21,15 +21,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Design {
+struct HeldDesign {
     CBent_PierInfo design;
     CBent_BasicGeometry geometry;
 };
 
 // A design file as the frame holds it in the given unit's load factor.
-Design ReadScaled(const fs::path& path, double factor)
+HeldDesign ReadScaled(const fs::path& path, double factor)
 {
-    Design d;
+    HeldDesign d;
     CBent_HlFile file;
     file.SetPath(CString(path.wstring()));
     file.SetPierInfo(&d.design);
@@ -78,7 +78,7 @@ TEST_F(MainFrameTest, OpensADesignInTheCurrentUnit)
     OpenSample();
     const CBentCapProject& project = m_frame->GetProject();
     ASSERT_EQ(project.m_strPath, Wide(Sample()));
-    const Design expected = ReadScaled(Sample(), 0.1);
+    const HeldDesign expected = ReadScaled(Sample(), 0.1);
     EXPECT_TRUE(project.m_PierInfo == expected.design);
     EXPECT_TRUE(project.m_BasicGeometry == expected.geometry);
     EXPECT_EQ(project.m_nModified, 0);
@@ -120,7 +120,7 @@ TEST_F(MainFrameTest, ChangedDesignIsSavedBeforeCloseAndReadsBackEqual)
     SetScale(1, 75);
     EXPECT_EQ(m_frame->GetProject().m_nModified, 1);
     EXPECT_EQ(Title(), L"Veltra盖梁绘图系统->copy.glt* [" + Wide(m_dir) + L"]");
-    const Design edited{m_frame->GetProject().m_PierInfo, m_frame->GetProject().m_BasicGeometry};
+    const HeldDesign edited{m_frame->GetProject().m_PierInfo, m_frame->GetProject().m_BasicGeometry};
 
     m_boxes->SetAnswerForCaption(L"保存文件", IDCANCEL);
     m_frame->SendMessage(WM_CLOSE);
@@ -134,7 +134,7 @@ TEST_F(MainFrameTest, ChangedDesignIsSavedBeforeCloseAndReadsBackEqual)
     m_boxes->SetAnswerForCaption(L"保存文件", IDYES);
     m_frame->SendMessage(WM_CLOSE);
     EXPECT_EQ(m_frame->GetSafeHwnd(), nullptr);
-    const Design saved = ReadScaled(copy, 0.1);
+    const HeldDesign saved = ReadScaled(copy, 0.1);
     EXPECT_TRUE(saved.design == edited.design);
     EXPECT_TRUE(saved.geometry == edited.geometry);
     EXPECT_EQ(saved.design.GetElevationScale(), 75.0);
@@ -191,7 +191,7 @@ TEST_F(MainFrameTest, SaveOfAnUntitledDesignAsksForAName)
     EXPECT_EQ(m_frame->GetProject().m_strPath, Wide(m_dir / "a.glt"));
     EXPECT_EQ(m_frame->GetProject().m_nModified, 0);
     // A new design's end face has empty supports, which the file does not carry.
-    const Design saved = ReadScaled(m_dir / "a.glt", 0.1);
+    const HeldDesign saved = ReadScaled(m_dir / "a.glt", 0.1);
     EXPECT_TRUE(saved.design.GetMainFace() == m_frame->GetProject().m_PierInfo.GetMainFace());
     ASSERT_EQ(saved.design.GetSupportDistances().GetSize(), 2);
     EXPECT_EQ(saved.design.GetSupportDistances()[1], m_frame->GetProject().m_PierInfo.GetSupportDistances()[1]);

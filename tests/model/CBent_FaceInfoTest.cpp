@@ -1,5 +1,6 @@
 // Faces of a design: support count changes, symmetry, stirrup completion and copying.
 #include "CBent_FaceInfo.h"
+#include "RealList.h"
 
 #include <gtest/gtest.h>
 
@@ -58,14 +59,6 @@ Stirrups StirrupsOf(const CBent_FaceInfo& face)
     for (INT_PTR i = 0; i < face.GetStirrups().GetSize(); ++i)
         out.emplace_back(face.GetStirrups()[i].GetStartColumn(), face.GetStirrups()[i].GetEndColumn());
     return out;
-}
-
-CArray<double, const double&> Reals(std::vector<double> values)
-{
-    CArray<double, const double&> list;
-    for (double v : values)
-        list.Add(v);
-    return list;
 }
 
 } // namespace

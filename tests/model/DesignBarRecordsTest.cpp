@@ -10,20 +10,13 @@
 #include "CBent_LUPSteel.h"
 #include "CBent_LUTSteel.h"
 #include "CBent_PAFSteel.h"
+#include "RealList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-CArray<double, const double&> Reals(std::vector<double> values)
-{
-    CArray<double, const double&> list;
-    for (double v : values)
-        list.Add(v);
-    return list;
-}
 
 std::vector<double> Values(const CArray<double, const double&>& list)
 {

@@ -1,19 +1,12 @@
 // Number-list helpers of the design records.
 #include "RecordListHelpers.h"
+#include "RealList.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-CArray<double, const double&> Reals(std::vector<double> values)
-{
-    CArray<double, const double&> list;
-    for (double v : values)
-        list.Add(v);
-    return list;
-}
 
 CArray<int, const int&> Ints(std::vector<int> values)
 {

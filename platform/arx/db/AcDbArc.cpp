@@ -8,6 +8,7 @@
 #include "DbCurveModel.h"
 #include "DbDxfFields.h"
 #include "DbGeometry.h"
+#include "GeNumerics.h"
 
 #include <cmath>
 #include <numbers>
@@ -68,7 +69,7 @@ Acad::ErrorStatus AcDbArc::dxfInFields(AcDbDxfFiler* filer)
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 double normalAngle(double a)
 {

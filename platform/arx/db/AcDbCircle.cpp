@@ -8,13 +8,14 @@
 #include "DbCircleData.h"
 #include "DbCurveModel.h"
 #include "DbGeometry.h"
+#include "GeNumerics.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "AcGeEllipArc3d.h"
 #include "DbCurveModel.h"
 #include "DbDxfFields.h"
+#include "GeNumerics.h"
 
 #include <cmath>
 
@@ -80,7 +81,7 @@ Acad::ErrorStatus AcDbEllipse::dxfInFields(AcDbDxfFiler* filer)
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "AcGeLineSeg2d.h"
 #include "AcGeLineSeg3d.h"
 #include "DbGeometry.h"
+#include "GeNumerics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 // One family of parallel lines of a pattern, as a pattern file gives it: angle (degrees),
 // base point, and the offset from one line to the next along and across the line.

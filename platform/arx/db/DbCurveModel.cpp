@@ -6,6 +6,7 @@
 #include "AcGeLine3d.h"
 #include "AcGeLineSeg3d.h"
 #include "AcGeRay3d.h"
+#include "GeNumerics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 // The natural extension of one span: forward, backward or both ways.
 AcGeCurve3d* extendedSpan(const AcGeCurve3d& curve, bool backward, bool forward)

@@ -1,30 +1,31 @@
 // Geometry helpers shared by the entity classes.
 #include "DbGeometry.h"
 
-#include "AcDbDxfFiler.h"
-#include "AcDbDxfReader.h"
 #include "AcDb2dPolyline.h"
 #include "AcDb2dVertex.h"
 #include "AcDb3dPolyline.h"
 #include "AcDb3dPolylineVertex.h"
 #include "AcDbArc.h"
 #include "AcDbCircle.h"
-#include "AcDbDimStyleTableRecord.h"
 #include "AcDbDimension.h"
+#include "AcDbDimStyleTableRecord.h"
+#include "AcDbDxfFiler.h"
+#include "AcDbDxfReader.h"
 #include "AcDbEllipse.h"
 #include "AcDbEntity.h"
+#include "AcDbHostApplicationServices.h"
 #include "AcDbLine.h"
 #include "AcDbSpline.h"
-#include "AcDbHostApplicationServices.h"
 #include "AcGeCircArc2d.h"
 #include "AcGeCircArc3d.h"
 #include "AcGeCompositeCurve2d.h"
 #include "AcGeEllipArc3d.h"
-#include "AcGeLineSeg2d.h"
 #include "AcGeKnotVector.h"
+#include "AcGeLineSeg2d.h"
 #include "AcGeLineSeg3d.h"
 #include "AcGeNurbCurve3d.h"
 #include "DbCurveModel.h"
+#include "GeNumerics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,7 @@ namespace DbGeometry {
 
 namespace {
 
-    constexpr double kTwoPi = 2.0 * std::numbers::pi;
+    using GeNumerics::kTwoPi;
 
 } // namespace
 

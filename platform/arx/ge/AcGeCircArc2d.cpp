@@ -4,6 +4,7 @@
 
 #include "AcGeLine2d.h"
 #include "AcGeLinearEnt2d.h"
+#include "GeNumerics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 double cross(const AcGeVector2d& a, const AcGeVector2d& b)
 {

@@ -6,13 +6,14 @@
 #include "AcGeLine2d.h"
 #include "AcGeLine3d.h"
 #include "AcGeLinearEnt3d.h"
+#include "GeNumerics.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 } // namespace
 

@@ -6,10 +6,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <utility>
 #include <vector>
 
 namespace GeNumerics {
+
+// A full turn in radians.
+inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // 10-point Gauss-Legendre rule on [a, b].
 template <class F>

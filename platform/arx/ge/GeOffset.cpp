@@ -6,6 +6,7 @@
 #include "AcGeCompositeCurve2d.h"
 #include "AcGeLine2d.h"
 #include "AcGeLineSeg2d.h"
+#include "GeNumerics.h"
 
 #include <cmath>
 #include <memory>
@@ -16,7 +17,7 @@ namespace GeOffset {
 namespace {
 
 using CurvePtr = std::unique_ptr<AcGeCurve2d>;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+using GeNumerics::kTwoPi;
 
 AcGePoint2d startOf(const AcGeCurve2d& c)
 {

@@ -53,3 +53,6 @@ private:
     AcApDocManager mDocManager;
     AcRxDynamicLinker mLinker;
 };
+
+// The running host's command line.
+inline HostTranscript& hostTranscript() { return HostApplication::instance().transcript(); }

@@ -13,8 +13,6 @@
 
 namespace {
 
-HostTranscript& transcript() { return HostApplication::instance().transcript(); }
-
 std::wstring upper(std::wstring s)
 {
     for (wchar_t& c : s)
@@ -96,7 +94,7 @@ int HostCommandInterpreter::run(const resbuf* arguments)
             const resbuf* end = pt ? pt->rbnext : nullptr;
             if (ent == nullptr || ent->restype != RTENAME || pt == nullptr
                 || (pt->restype != RT3DPOINT && pt->restype != RTPOINT) || end == nullptr || end->restype != RTLE) {
-                transcript().report(L"A pick must be RTLB, an entity name, a point and RTLE.");
+                hostTranscript().report(L"A pick must be RTLB, an entity name, a point and RTLE.");
                 return RTERROR;
             }
             t.kind = Token::Kind::Pick;
@@ -109,7 +107,7 @@ int HostCommandInterpreter::run(const resbuf* arguments)
         }
         case RTNONE: t.kind = Token::Kind::Text; break;
         default:
-            transcript().report(L"Command argument of type " + std::to_wstring(rb->restype) + L" is not understood.");
+            hostTranscript().report(L"Command argument of type " + std::to_wstring(rb->restype) + L" is not understood.");
             return RTERROR;
         }
         mTokens.push_back(t);
@@ -122,7 +120,7 @@ int HostCommandInterpreter::run(const resbuf* arguments)
     while (!atEnd()) {
         const std::size_t start = mPos;
         if (peek()->kind != Token::Kind::Text) {
-            transcript().report(L"A command must start with its name.");
+            hostTranscript().report(L"A command must start with its name.");
             return RTERROR;
         }
         mCommandName = nextText(L"command");
@@ -130,7 +128,7 @@ int HostCommandInterpreter::run(const resbuf* arguments)
             continue; // Enter at the command prompt does nothing here
         const auto it = mCommands.find(keyword(mCommandName));
         if (it == mCommands.end()) {
-            transcript().report(L"Unknown command \"" + mCommandName + L"\".");
+            hostTranscript().report(L"Unknown command \"" + mCommandName + L"\".");
             return RTERROR;
         }
         int status = RTNORM;
@@ -138,12 +136,12 @@ int HostCommandInterpreter::run(const resbuf* arguments)
             status = (this->*(it->second))();
         } catch (const Failure& f) {
             if (echo)
-                transcript().report(L"Command: " + echoText(start, mPos));
-            transcript().report(upper(keyword(mCommandName)) + L": " + f.message);
+                hostTranscript().report(L"Command: " + echoText(start, mPos));
+            hostTranscript().report(upper(keyword(mCommandName)) + L": " + f.message);
             return f.status;
         }
         if (echo)
-            transcript().report(L"Command: " + echoText(start, mPos));
+            hostTranscript().report(L"Command: " + echoText(start, mPos));
         if (status != RTNORM)
             return status;
     }

@@ -18,8 +18,6 @@
 
 namespace {
 
-HostTranscript& transcript() { return HostApplication::instance().transcript(); }
-
 std::wstring statusText(Acad::ErrorStatus es) { return acadErrorStatusText(es); }
 
 // Closes an open object when the scope ends, whatever way it ends.
@@ -55,7 +53,7 @@ int HostCommandInterpreter::explode()
         const Acad::ErrorStatus es = ent->explode(segments);
         if (es != Acad::eOk) {
             deleteSegments(segments);
-            transcript().report(std::wstring(ent->isA()->name()) + L" could not be exploded (" + statusText(es) + L").");
+            hostTranscript().report(std::wstring(ent->isA()->name()) + L" could not be exploded (" + statusText(es) + L").");
             ++refused;
             continue;
         }
@@ -77,7 +75,7 @@ int HostCommandInterpreter::explode()
         ent->erase();
     }
     if (refused > 0)
-        transcript().report(std::to_wstring(refused) + L" was not able to be exploded.");
+        hostTranscript().report(std::to_wstring(refused) + L" was not able to be exploded.");
     return RTNORM;
 }
 
@@ -116,7 +114,7 @@ void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDb
 {
     AcDbCurve* curve = nullptr;
     if (acdbOpenObject(curve, objectId, AcDb::kForWrite) != Acad::eOk) {
-        transcript().report(L"Object is not a curve and cannot be trimmed.");
+        hostTranscript().report(L"Object is not a curve and cannot be trimmed.");
         return;
     }
     Closer curveCloser{curve};
@@ -140,7 +138,7 @@ void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDb
         check(es, L"intersectWith");
     }
     if (crossings.isEmpty()) {
-        transcript().report(L"Object does not intersect an edge.");
+        hostTranscript().report(L"Object does not intersect an edge.");
         return;
     }
 
@@ -190,7 +188,7 @@ void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDb
             abovePoint = lowestPoint;
         }
         if (std::isinf(below) || std::abs(above - below) <= tol) {
-            transcript().report(L"A closed object needs two crossings to be trimmed.");
+            hostTranscript().report(L"A closed object needs two crossings to be trimmed.");
             return;
         }
     }
@@ -205,7 +203,7 @@ void HostCommandInterpreter::trimAt(const std::vector<AcDbObjectId>& edges, AcDb
             cuts.append(abovePoint);
     }
     if (cuts.isEmpty()) {
-        transcript().report(L"Object does not intersect an edge.");
+        hostTranscript().report(L"Object does not intersect an edge.");
         return;
     }
 

@@ -15,7 +15,7 @@ std::wstring trim(const std::wstring& s)
     return s.substr(b, e - b + 1);
 }
 
-bool parseReal(const std::wstring& text, double& value)
+bool parseTrimmedReal(const std::wstring& text, double& value)
 {
     std::wistringstream in(trim(text));
     in.imbue(std::locale::classic());
@@ -45,7 +45,7 @@ bool HostInputScript::parsePoint(const std::wstring& text, double point[3])
         return false;
     double v[3] = {0.0, 0.0, 0.0};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!parseReal(fields[i], v[i]))
+        if (!parseTrimmedReal(fields[i], v[i]))
             return false;
     }
     for (int i = 0; i < 3; ++i)

@@ -13,11 +13,9 @@ namespace {
 
 typedef HostInputScript::Answer Answer;
 
-HostTranscript& transcript() { return HostApplication::instance().transcript(); }
-
 Answer ask(const ACHAR* prompt, const ACHAR* fallbackPrompt)
 {
-    transcript().write(prompt != nullptr ? prompt : fallbackPrompt);
+    hostTranscript().write(prompt != nullptr ? prompt : fallbackPrompt);
     return HostApplication::instance().inputScript().next();
 }
 
@@ -30,14 +28,14 @@ std::wstring pointText(const double p[3])
 
 int cancelled()
 {
-    transcript().write(L"*Cancel*\n");
+    hostTranscript().write(L"*Cancel*\n");
     return RTCAN;
 }
 
 int mismatch(const Answer& a, const wchar_t* wanted)
 {
-    transcript().write(L"\n");
-    transcript().report(L"Script answer \"" + HostInputScript::kindName(a.kind) + L"\" does not answer a " + wanted
+    hostTranscript().write(L"\n");
+    hostTranscript().report(L"Script answer \"" + HostInputScript::kindName(a.kind) + L"\" does not answer a " + wanted
                         + L" prompt.");
     return RTERROR;
 }
@@ -51,9 +49,9 @@ int acedGetPoint(const ads_point, const ACHAR* prompt, ads_point result)
     case Answer::Kind::Point:
         for (int i = 0; i < 3; ++i)
             result[i] = a.point[i];
-        transcript().write(pointText(a.point) + L"\n");
+        hostTranscript().write(pointText(a.point) + L"\n");
         return RTNORM;
-    case Answer::Kind::None: transcript().write(L"\n"); return RTNONE;
+    case Answer::Kind::None: hostTranscript().write(L"\n"); return RTNONE;
     case Answer::Kind::Cancel: return cancelled();
     default: return mismatch(a, L"point");
     }
@@ -66,16 +64,16 @@ int acedEntSel(const ACHAR* str, ads_name entres, ads_point ptres)
     case Answer::Kind::Pick: {
         const AcDbObjectId id = HostEntityQuery::entityByHandle(HostApplication::instance().database(), a.handles[0]);
         if (id.isNull() || acdbGetAdsName(*reinterpret_cast<ads_name*>(entres), id) != Acad::eOk) {
-            transcript().write(L"\n");
-            transcript().report(L"No entity has the handle " + a.handles[0] + L".");
+            hostTranscript().write(L"\n");
+            hostTranscript().report(L"No entity has the handle " + a.handles[0] + L".");
             return RTERROR;
         }
         for (int i = 0; i < 3; ++i)
             ptres[i] = a.point[i];
-        transcript().write(L"<" + a.handles[0] + L">\n");
+        hostTranscript().write(L"<" + a.handles[0] + L">\n");
         return RTNORM;
     }
-    case Answer::Kind::None: transcript().write(L"\n"); return RTERROR;
+    case Answer::Kind::None: hostTranscript().write(L"\n"); return RTERROR;
     case Answer::Kind::Cancel: return cancelled();
     default: return mismatch(a, L"pick");
     }
@@ -93,7 +91,7 @@ int acedGetString(int cronly, const ACHAR* prompt, ACHAR* result, size_t bufLen)
             if (space != std::wstring::npos)
                 text.erase(space);
         }
-        transcript().write(text + L"\n");
+        hostTranscript().write(text + L"\n");
         if (result == nullptr || text.size() + 1 > bufLen)
             return RTERROR;
         std::wmemcpy(result, text.c_str(), text.size() + 1);

@@ -16,8 +16,6 @@
 namespace {
 
 HostSelectionSets& sets() { return HostApplication::instance().selectionSets(); }
-HostTranscript& transcript() { return HostApplication::instance().transcript(); }
-
 std::wstring upperMode(const ACHAR* str)
 {
     std::wstring m = str ? str : L"";
@@ -45,22 +43,22 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
     AcDbDatabase* db = HostApplication::instance().database();
     int badCode = 0;
     if (!HostEntityQuery::filterSupported(filter, badCode)) {
-        transcript().report(L"Selection filter group " + std::to_wstring(badCode) + L" is not supported.");
+        hostTranscript().report(L"Selection filter group " + std::to_wstring(badCode) + L" is not supported.");
         return RTERROR;
     }
     const std::wstring mode = upperMode(str);
     std::vector<AcDbObjectId> candidates;
     std::function<bool(AcDbEntity*)> keep = [](AcDbEntity*) { return true; };
     if (mode.empty() || mode == L":S") {
-        transcript().write(L"\nSelect objects: ");
+        hostTranscript().write(L"\nSelect objects: ");
         const HostInputScript::Answer a = HostApplication::instance().inputScript().next();
         if (a.kind == HostInputScript::Answer::Kind::Cancel) {
-            transcript().write(L"*Cancel*\n");
+            hostTranscript().write(L"*Cancel*\n");
             return RTCAN;
         }
         if (a.kind != HostInputScript::Answer::Kind::Select && a.kind != HostInputScript::Answer::Kind::Pick
             && a.kind != HostInputScript::Answer::Kind::None) {
-            transcript().report(L"Script answer \"" + HostInputScript::kindName(a.kind)
+            hostTranscript().report(L"Script answer \"" + HostInputScript::kindName(a.kind)
                                 + L"\" does not answer a selection prompt.");
             return RTERROR;
         }
@@ -71,7 +69,7 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
                 candidates.push_back(id);
             echo += L"<" + handle + L">";
         }
-        transcript().write(echo + L"\n");
+        hostTranscript().write(echo + L"\n");
         if (mode == L":S" && candidates.size() > 1)
             candidates.resize(1);
     } else if (mode == L"X") {
@@ -84,7 +82,7 @@ int acedSSGet(const ACHAR* str, const void* pt1, const void* pt2, const resbuf* 
         const auto* b = static_cast<const double*>(pt2);
         keep = [a, b](AcDbEntity* ent) { return insideWindow(ent, a, b); };
     } else {
-        transcript().report(L"Selection mode \"" + std::wstring(str) + L"\" is not supported.");
+        hostTranscript().report(L"Selection mode \"" + std::wstring(str) + L"\" is not supported.");
         return RTERROR;
     }
 

@@ -13,8 +13,8 @@
 namespace {
 
 // 600 x 400: axis at 300, bend level at 150, quarter height 100.
-constexpr int kW = 600;
-constexpr int kH = 400;
+constexpr int kPierW = 600;
+constexpr int kPierH = 400;
 constexpr int kAxis = 300;
 constexpr int kG = 150;
 
@@ -68,13 +68,13 @@ protected:
 TEST_F(CBentCapPierSketchTest, BendPointsStandAtTheScaledDistancesEitherSide)
 {
   Show(2);
-  const QImage image = Render(m_sketch, kW, kH, "pier-sample-2");
+  const QImage image = Render(m_sketch, kPierW, kPierH, "pier-sample-2");
   EXPECT_EQ(Values(m_sketch.m_aLeftSpacings), (std::vector<double>{600, 300, 100, 300}));
   EXPECT_EQ(Values(m_sketch.m_aRightSpacings), (std::vector<double>{600, 300, 100, 300}));
   ASSERT_EQ(m_sketch.m_aLeftTextPoints.GetSize(), 4);
   ASSERT_EQ(m_sketch.m_aRightTextPoints.GetSize(), 4);
   // The wider side, 1300, fills half the control less the quarter height.
-  const double k = (kW / 2 - kH / 4) / 1300.0;
+  const double k = (kPierW / 2 - kPierH / 4) / 1300.0;
   for (double q : {600.0, 900.0, 1000.0, 1300.0}) {
     const int dx = static_cast<int>(k * q);
     EXPECT_EQ(At(image, kAxis - dx, kG), kRed) << q;
@@ -88,7 +88,7 @@ TEST_F(CBentCapPierSketchTest, BendPointsStandAtTheScaledDistancesEitherSide)
 TEST_F(CBentCapPierSketchTest, EditedSpacingMovesEveryBarBeyondIt)
 {
   Show(2);
-  Render(m_sketch, kW, kH);
+  Render(m_sketch, kPierW, kPierH);
   Answer(m_script, L"200");
   EXPECT_EQ(m_sketch.EditSpacingAt(Offset(m_sketch.m_aLeftTextPoints[1], 5, -15)), 1);
   EXPECT_EQ(Own(2, 0).GetLeftAxisDistance(), 600);
@@ -99,14 +99,14 @@ TEST_F(CBentCapPierSketchTest, EditedSpacingMovesEveryBarBeyondIt)
   EXPECT_EQ(Upper(0).GetRightAxisDistanceAt(1), 900);
   EXPECT_EQ(Upper(0).GetLeftAxisDistanceAt(0), 900);
   EXPECT_EQ(m_sketch.m_nSelectedSpacing, -1);
-  Render(m_sketch, kW, kH, "pier-edited");
+  Render(m_sketch, kPierW, kPierH, "pier-edited");
   EXPECT_EQ(Values(m_sketch.m_aLeftSpacings), (std::vector<double>{600, 200, 100, 300}));
 }
 
 TEST_F(CBentCapPierSketchTest, RefusedCancelledOrMissedEditsChangeNothing)
 {
   Show(2);
-  Render(m_sketch, kW, kH);
+  Render(m_sketch, kPierW, kPierH);
   const CBent_PierInfo before = m_design;
   // "0" is refused and the dialog stays; the empty script then cancels it.
   Answer(m_script, L"0");
@@ -131,13 +131,13 @@ TEST_F(CBentCapPierSketchTest, OutermostFixedBarShowsItsValueToTheCapEndAndIsEdi
   Upper(1).SetLeftAxisDistanceAt(0, 81500);
   Upper(1).SetRightAxisDistanceAt(-1, 81500);
   Show(1);
-  const QImage image = Render(m_sketch, kW, kH, "pier-outermost");
+  const QImage image = Render(m_sketch, kPierW, kPierH, "pier-outermost");
   EXPECT_EQ(m_sketch.m_nOutermostBar, 1);
   EXPECT_EQ(m_sketch.m_dOutermostLeft, 1500);
   // Left: 600, 900, 1000 and the repeated last increment for the fixed bar.
   EXPECT_EQ(Values(m_sketch.m_aLeftSpacings), (std::vector<double>{600, 300, 100}));
   ASSERT_EQ(m_sketch.m_aLeftTextPoints.GetSize(), 4);
-  EXPECT_GT(CountNear(image, kYellow, QRect(0, kH - 40, kW, 20)), 20);
+  EXPECT_GT(CountNear(image, kYellow, QRect(0, kPierH - 40, kPierW, 20)), 20);
   Answer(m_script, L"1600");
   EXPECT_EQ(m_sketch.EditSpacingAt(Offset(m_sketch.m_aLeftTextPoints[3], 0, -10)), 1);
   EXPECT_EQ(Upper(1).GetLeftAxisDistanceAt(0), 81600);
@@ -148,13 +148,13 @@ TEST_F(CBentCapPierSketchTest, SupportWithoutBentBarsDrawsOnlyItsAxisAndTitle)
   m_design.GetMainFace().GetLUTSteels().RemoveAll();
   m_design.GetMainFace().GetSupports()[1].GetLPTSteels().RemoveAll();
   Show(2);
-  const QImage image = Render(m_sketch, kW, kH, "pier-empty");
+  const QImage image = Render(m_sketch, kPierW, kPierH, "pier-empty");
   EXPECT_EQ(Count(image, kRed), 0);
   EXPECT_GT(Count(image, kMagenta), 0);
   EXPECT_GT(CountNear(image, kYellow, QRect(kAxis - 20, kG - 40, 40, 20)), 5);
   EXPECT_EQ(m_sketch.EditSpacingAt(CPoint(kAxis - 50, kG - 15)), 0);
 
   CBentCapPierSketch none;
-  EXPECT_EQ(CountDrawn(Render(none, kW, kH)), 0);
+  EXPECT_EQ(CountDrawn(Render(none, kPierW, kPierH)), 0);
   EXPECT_EQ(none.EditSpacingAt(CPoint(10, 10)), 0);
 }

@@ -7,13 +7,13 @@
 
 namespace {
 
-constexpr int kW = 700;
-constexpr int kH = 400;
+constexpr int kShapeW = 700;
+constexpr int kShapeH = 400;
 // The default sizes in a 700 x 400 sketch: ends at 50 and 650, top at 400 / 4 - 25.
-constexpr int kXl = 50;
-constexpr int kXr = 650;
-constexpr int kTop = 75;
-constexpr int kYb = kTop + 50;
+constexpr int kShapeXl = 50;
+constexpr int kShapeXr = 650;
+constexpr int kShapeTop = 75;
+constexpr int kShapeYb = kShapeTop + 50;
 constexpr int kYc = 300;
 
 } // namespace
@@ -28,53 +28,53 @@ TEST(CBentCapShapeSketchTest, SampleDesignDrawsElevationColumnsAndPlanInTheirPla
   sketch.m_nAbutment = geometry.nAbutmentCap;
   sketch.m_nColumnCount = static_cast<int>(design.GetSupportDistances().GetSize());
   ASSERT_EQ(sketch.m_nColumnCount, 3);
-  const QImage image = Render(sketch, kW, kH, "shape-sample");
+  const QImage image = Render(sketch, kShapeW, kShapeH, "shape-sample");
 
   // The top edge spans the elevation length; the tapers leave the bottom short by 80 each side.
-  EXPECT_GE(Count(image, kWhite, QRect(kXl, kTop, kXr - kXl + 1, 1)), 595);
-  EXPECT_EQ(At(image, kXl + 40, kYb), RGB(0, 0, 0));
-  EXPECT_EQ(At(image, kXl + 100, kYb), kWhite);
-  EXPECT_EQ(At(image, kXl + 40, kTop + 40), kWhite);
+  EXPECT_GE(Count(image, kWhite, QRect(kShapeXl, kShapeTop, kShapeXr - kShapeXl + 1, 1)), 595);
+  EXPECT_EQ(At(image, kShapeXl + 40, kShapeYb), RGB(0, 0, 0));
+  EXPECT_EQ(At(image, kShapeXl + 100, kShapeYb), kWhite);
+  EXPECT_EQ(At(image, kShapeXl + 40, kShapeTop + 40), kWhite);
   // Three columns 124, 300 and 476 pixels right of the left end; each shows its piece below the cap.
   ASSERT_EQ(sketch.m_aColumnX.GetSize(), 3);
   for (int i = 0; i < 3; ++i) {
-    const int x = kXl + 124 + 176 * i;
+    const int x = kShapeXl + 124 + 176 * i;
     EXPECT_EQ(sketch.m_aColumnX[i], x);
-    EXPECT_EQ(At(image, x, kTop - 10), kMagenta) << i;
-    EXPECT_EQ(At(image, x - 30, kYb + 10), kWhite) << i;
-    EXPECT_EQ(At(image, x + 30, kYb + 10), kWhite) << i;
+    EXPECT_EQ(At(image, x, kShapeTop - 10), kMagenta) << i;
+    EXPECT_EQ(At(image, x - 30, kShapeYb + 10), kWhite) << i;
+    EXPECT_EQ(At(image, x + 30, kShapeYb + 10), kWhite) << i;
   }
   // The plan: a parallelogram of 100 pixels' width with ends skewed by 28, and its centre line.
   const QRect white = Extent(image, kWhite);
-  EXPECT_EQ(white.left(), kXl - 28);
-  EXPECT_EQ(white.right(), kXr + 28);
+  EXPECT_EQ(white.left(), kShapeXl - 28);
+  EXPECT_EQ(white.right(), kShapeXr + 28);
   EXPECT_EQ(white.bottom(), kYc + 50);
-  EXPECT_GT(Count(image, kMagenta, QRect(kXl, kYc, kXr - kXl, 1)), 300);
+  EXPECT_GT(Count(image, kMagenta, QRect(kShapeXl, kYc, kShapeXr - kShapeXl, 1)), 300);
   // Dimension texts in yellow over the elevation and beside it, nothing green without a focus.
-  EXPECT_GT(CountNear(image, kYellow, QRect(300, kTop - 40, 100, 30)), 10);
+  EXPECT_GT(CountNear(image, kYellow, QRect(300, kShapeTop - 40, 100, 30)), 10);
   EXPECT_EQ(CountNear(image, kGreen), 0);
 }
 
 TEST(CBentCapShapeSketchTest, AbutmentCapIsARectangleWithoutTaperDimensions)
 {
   CBentCapShapeSketch tapered;
-  const QImage withTapers = Render(tapered, kW, kH, "shape-letters");
+  const QImage withTapers = Render(tapered, kShapeW, kShapeH, "shape-letters");
   CBentCapShapeSketch abutment;
   abutment.m_nAbutment = 1;
   abutment.m_nColumnCount = 1;
-  const QImage rectangle = Render(abutment, kW, kH, "shape-abutment");
+  const QImage rectangle = Render(abutment, kShapeW, kShapeH, "shape-abutment");
 
-  EXPECT_EQ(At(rectangle, kXl + 40, kYb), kWhite);
-  EXPECT_EQ(At(rectangle, kXl, kYb - 1), kWhite);
-  EXPECT_EQ(At(rectangle, kXr, kYb - 1), kWhite);
+  EXPECT_EQ(At(rectangle, kShapeXl + 40, kShapeYb), kWhite);
+  EXPECT_EQ(At(rectangle, kShapeXl, kShapeYb - 1), kWhite);
+  EXPECT_EQ(At(rectangle, kShapeXr, kShapeYb - 1), kWhite);
   // One column at the centre.
   ASSERT_EQ(abutment.m_aColumnX.GetSize(), 1);
-  EXPECT_EQ(abutment.m_aColumnX[0], kW / 2);
+  EXPECT_EQ(abutment.m_aColumnX[0], kShapeW / 2);
   // No W1 / W2 below the ends and no H2 right of the cap.
-  const QRect belowLeftEnd(kXl, kYb + 20, 80, 30);
+  const QRect belowLeftEnd(kShapeXl, kShapeYb + 20, 80, 30);
   EXPECT_GT(Count(withTapers, kYellow, belowLeftEnd), 0);
   EXPECT_EQ(Count(rectangle, kYellow, belowLeftEnd), 0);
-  const QRect rightOfCap(kXr + 5, kTop, 40, 50);
+  const QRect rightOfCap(kShapeXr + 5, kShapeTop, 40, 50);
   EXPECT_GT(CountNear(withTapers, kYellow, rightOfCap), 0);
   EXPECT_EQ(CountNear(rectangle, kYellow, rightOfCap), 0);
 }
@@ -83,11 +83,11 @@ TEST(CBentCapShapeSketchTest, FocusedAngleTurnsOnlyItsMarkGreen)
 {
   CBentCapShapeSketch sketch;
   sketch.m_strFocusedLetter = L"A";
-  const QImage image = Render(sketch, kW, kH, "shape-focus-a");
-  const QRect leftMark(kXl - 12, kYc - 32, 44, 44);
+  const QImage image = Render(sketch, kShapeW, kShapeH, "shape-focus-a");
+  const QRect leftMark(kShapeXl - 12, kYc - 32, 44, 44);
   EXPECT_GT(CountNear(image, kGreen, leftMark), 5);
   EXPECT_EQ(CountNear(image, kGreen), CountNear(image, kGreen, leftMark));
-  EXPECT_GT(Count(image, kYellow, QRect(kXr - 12, kYc - 12, 24, 24)), 0);
+  EXPECT_GT(Count(image, kYellow, QRect(kShapeXr - 12, kYc - 12, 24, 24)), 0);
 }
 
 TEST(CBentCapShapeSketchTest, LabelsShowLettersOrTheDesignValues)

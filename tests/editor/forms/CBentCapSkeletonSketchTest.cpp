@@ -13,8 +13,8 @@
 namespace {
 
 // 700 x 400: panels 0 and 2 centred at 175, panel 1 at 525; rows at 50 and 50 + 200 + 54.
-constexpr int kW = 700;
-constexpr int kH = 400;
+constexpr int kSkeletonW = 700;
+constexpr int kSkeletonH = 400;
 constexpr int kTopRow = 50;
 constexpr int kBottomRow = 304;
 constexpr int kCell = 18;
@@ -23,7 +23,7 @@ int RowLeft(int centre, int columns) { return centre - kCell * columns / 2; }
 // The middle of column j's cell in the row of a panel.
 CPoint CellCentre(int panel, int j, int columns)
 {
-  const int centre = panel == 1 ? kW / 4 + kW / 2 : kW / 4;
+  const int centre = panel == 1 ? kSkeletonW / 4 + kSkeletonW / 2 : kSkeletonW / 4;
   return CPoint(RowLeft(centre, columns) + kCell * j + kCell / 2, (panel == 2 ? kBottomRow : kTopRow) + kCell / 2);
 }
 
@@ -77,7 +77,7 @@ TEST(CBentCapSkeletonSketchExamplesTest, ExamplesShowOneCellPerRebarColumnInEach
     ASSERT_TRUE(ReadExample(name, design, geometry)) << name;
     CBentCapSkeletonSketch sketch;
     sketch.m_pDesign = &design;
-    const QImage image = Render(sketch, kW, kH, std::string("skeleton-") + name);
+    const QImage image = Render(sketch, kSkeletonW, kSkeletonH, std::string("skeleton-") + name);
     const int m = design.GetExtendSteel().GetCodeCount();
     const int n = static_cast<int>(design.GetMainFace().GetSupports().GetSize());
     ASSERT_GT(m, 0) << name;
@@ -86,7 +86,7 @@ TEST(CBentCapSkeletonSketchExamplesTest, ExamplesShowOneCellPerRebarColumnInEach
       bool shown;
     } panels[] = {{0, true}, {1, n >= 3}, {2, n >= 2}};
     for (const auto& p : panels) {
-      const int centre = p.panel == 1 ? kW / 4 + kW / 2 : kW / 4;
+      const int centre = p.panel == 1 ? kSkeletonW / 4 + kSkeletonW / 2 : kSkeletonW / 4;
       const int y = p.panel == 2 ? kBottomRow : kTopRow;
       // The row's top edge spans the m cells.
       EXPECT_EQ(Count(image, kWhite, QRect(RowLeft(centre, m), y, kCell * m, 1)) >= kCell * m - 2, p.shown)
@@ -106,12 +106,12 @@ TEST_F(CBentCapSkeletonSketchTest, SkeletonLettersAdvanceOnlyInBendDownModeZero)
   m_design.GetExtendSteel().SetCodeAt(0, 9000);
   m_design.GetExtendSteel().SetCodeAt(14, 9000);
   m_design.GetMoreInfo().SetBendDownMode(0);
-  const QImage lettered = Render(m_sketch, kW, kH, "skeleton-mode0");
+  const QImage lettered = Render(m_sketch, kSkeletonW, kSkeletonH, "skeleton-mode0");
   CBentCapSkeletonSketch other;
   CBent_PierInfo modeOne = m_design;
   modeOne.GetMoreInfo().SetBendDownMode(1);
   other.m_pDesign = &modeOne;
-  const QImage allA = Render(other, kW, kH, "skeleton-mode1");
+  const QImage allA = Render(other, kSkeletonW, kSkeletonH, "skeleton-mode1");
   for (int panel = 0; panel < 3; ++panel) {
     // "A" in the first column either way; "B" against "A" in the last.
     EXPECT_EQ(Cell(lettered, panel, 0, 15), Cell(allA, panel, 0, 15)) << panel;
@@ -121,7 +121,7 @@ TEST_F(CBentCapSkeletonSketchTest, SkeletonLettersAdvanceOnlyInBendDownModeZero)
   // The middle column 7 is green; its neighbours are white.
   m_design.GetExtendSteel().SetCodeAt(7, 1000);
   m_design.GetExtendSteel().SetCodeAt(6, 1000);
-  const QImage middle = Render(m_sketch, kW, kH);
+  const QImage middle = Render(m_sketch, kSkeletonW, kSkeletonH);
   EXPECT_GT(CountNear(Cell(middle, 0, 7, 15), kGreen), 2);
   EXPECT_EQ(CountNear(Cell(middle, 0, 6, 15), kGreen), 0);
   EXPECT_GT(CountNear(Cell(middle, 0, 6, 15), kWhite), 2);
@@ -130,7 +130,7 @@ TEST_F(CBentCapSkeletonSketchTest, SkeletonLettersAdvanceOnlyInBendDownModeZero)
 TEST_F(CBentCapSkeletonSketchTest, StrengthenedColumnStacksItsLayerCellsAndCountsInTheTitle)
 {
   m_design.GetExtendSteel().SetCodeAt(3, 1200);
-  const QImage image = Render(m_sketch, kW, kH, "skeleton-1200");
+  const QImage image = Render(m_sketch, kSkeletonW, kSkeletonH, "skeleton-1200");
   // In panel 0 the "1" in the row and two cells with "7" below it: lines down to 2 cells more.
   const CPoint c = CellCentre(0, 3, 15);
   const int left = c.x - kCell / 2;
@@ -158,7 +158,7 @@ TEST_F(CBentCapSkeletonSketchTest, StrengthenedColumnStacksItsLayerCellsAndCount
 
 TEST_F(CBentCapSkeletonSketchTest, ClicksAddAndTakeLayersAtThePanelsPlace)
 {
-  MakeWindow(m_sketch, kW, kH);
+  MakeWindow(m_sketch, kSkeletonW, kSkeletonH);
   m_design.GetExtendSteel().SetCodeAt(2, 1000);
   EXPECT_EQ(m_sketch.AddAtColumn(CellCentre(0, 2, 15)), 1);
   EXPECT_EQ(m_sketch.AddAtColumn(CellCentre(1, 2, 15)), 1);
@@ -199,7 +199,7 @@ TEST_F(CBentCapSkeletonSketchTest, ClicksAddAndTakeLayersAtThePanelsPlace)
 
 TEST_F(CBentCapSkeletonSketchTest, SymmetricDesignChangesAColumnAndItsMirrorAlike)
 {
-  MakeWindow(m_sketch, kW, kH);
+  MakeWindow(m_sketch, kSkeletonW, kSkeletonH);
   m_design.SetStrengtheningSymmetric(1);
   m_design.GetExtendSteel().SetCodeAt(1, 1000);
   m_design.GetExtendSteel().SetCodeAt(13, 1000);
@@ -213,7 +213,7 @@ TEST_F(CBentCapSkeletonSketchTest, SymmetricDesignChangesAColumnAndItsMirrorAlik
 
 TEST_F(CBentCapSkeletonSketchTest, HitsOnlyColumnsOfShownPanels)
 {
-  MakeWindow(m_sketch, kW, kH);
+  MakeWindow(m_sketch, kSkeletonW, kSkeletonH);
   int panel = -1;
   int column = -1;
   // Only x decides the column; y only the panel.
@@ -221,22 +221,22 @@ TEST_F(CBentCapSkeletonSketchTest, HitsOnlyColumnsOfShownPanels)
   EXPECT_EQ(panel, 0);
   EXPECT_EQ(column, 0);
   EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(CellCentre(0, 0, 15).x - kCell, 60), panel, column));
-  EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(kW / 2, 60), panel, column));
+  EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(kSkeletonW / 2, 60), panel, column));
   EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(600, 300), panel, column));
 
   // One support: only the edge-pier panel is drawn and hit.
   m_design.GetMainFace().SetSupportCount(1);
-  const QImage image = Render(m_sketch, kW, kH, "skeleton-one-support");
-  EXPECT_EQ(Count(image, kWhite, QRect(kW / 2, 0, kW / 2, kH)), 0);
-  EXPECT_EQ(Count(image, kWhite, QRect(0, kH / 2, kW, kH / 2)), 0);
+  const QImage image = Render(m_sketch, kSkeletonW, kSkeletonH, "skeleton-one-support");
+  EXPECT_EQ(Count(image, kWhite, QRect(kSkeletonW / 2, 0, kSkeletonW / 2, kSkeletonH)), 0);
+  EXPECT_EQ(Count(image, kWhite, QRect(0, kSkeletonH / 2, kSkeletonW, kSkeletonH / 2)), 0);
   EXPECT_FALSE(m_sketch.HitTestColumn(CellCentre(1, 3, 15), panel, column));
   EXPECT_FALSE(m_sketch.HitTestColumn(CellCentre(2, 3, 15), panel, column));
   EXPECT_EQ(m_sketch.AddAtColumn(CellCentre(2, 3, 15)), 0);
 
   // Without a design or without columns nothing is drawn or hit.
   CBentCapSkeletonSketch none;
-  EXPECT_EQ(CountDrawn(Render(none, kW, kH)), 0);
+  EXPECT_EQ(CountDrawn(Render(none, kSkeletonW, kSkeletonH)), 0);
   EXPECT_FALSE(none.HitTestColumn(CPoint(100, 60), panel, column));
   m_design.GetExtendSteel().SetCodeCount(0);
-  EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(kW / 4, 60), panel, column));
+  EXPECT_FALSE(m_sketch.HitTestColumn(CPoint(kSkeletonW / 4, 60), panel, column));
 }

@@ -9,12 +9,12 @@
 namespace {
 
 // 600 x 320: section top at 50, 200 high, columns 20 apart.
-constexpr int kW = 600;
-constexpr int kH = 320;
-constexpr int kTop = 50;
+constexpr int kStirrupW = 600;
+constexpr int kStirrupH = 320;
+constexpr int kStirrupTop = 50;
 constexpr int kBottom = 250;
 
-int SectionLeft(int columns) { return kW / 2 - (columns + 1) * 20 / 2; }
+int SectionLeft(int columns) { return kStirrupW / 2 - (columns + 1) * 20 / 2; }
 int ColumnX(int k, int columns) { return SectionLeft(columns) + 20 * k; }
 
 // The window layer's rectangles reach one pixel further right and down than the box given, so
@@ -74,9 +74,9 @@ TEST(CBentCapStirrupSketchExamplesTest, ExampleStirrupsLieInsideTheSection)
     ASSERT_GT(design.GetMainFace().GetStirrups().GetSize(), 0) << name;
     CBentCapStirrupSketch sketch;
     sketch.m_pDesign = &design;
-    const QImage image = Render(sketch, kW, kH, std::string("stirrup-") + name);
+    const QImage image = Render(sketch, kStirrupW, kStirrupH, std::string("stirrup-") + name);
     const int n = design.GetMainFace().GetBarColumnCount();
-    const QRect section(SectionLeft(n), kTop, (n + 1) * 20, 200);
+    const QRect section(SectionLeft(n), kStirrupTop, (n + 1) * 20, 200);
     EXPECT_TRUE(SameBox(Extent(image, kWhite), section)) << name;
     const QRect red = Extent(image, kRed);
     EXPECT_FALSE(red.isEmpty()) << name;
@@ -93,15 +93,15 @@ TEST(CBentCapStirrupSketchExamplesTest, ExampleStirrupsLieInsideTheSection)
 
 TEST_F(CBentCapStirrupSketchTest, SectionColumnsBarsAndStirrupsStandWhereTheyShould)
 {
-  const QImage image = Render(m_sketch, kW, kH, "stirrup-fifteen");
+  const QImage image = Render(m_sketch, kStirrupW, kStirrupH, "stirrup-fifteen");
   // 320 pixels wide for 15 columns; numbers over the odd columns only.
-  EXPECT_TRUE(SameBox(Extent(image, kWhite), QRect(SectionLeft(15), kTop, 320, 200)));
+  EXPECT_TRUE(SameBox(Extent(image, kWhite), QRect(SectionLeft(15), kStirrupTop, 320, 200)));
   for (int k = 1; k <= 15; ++k) {
     const int apex = ColumnX(k, 15) - 1;
-    EXPECT_EQ(At(image, apex, kTop - 15) == kYellow, k % 2 == 1) << k;
+    EXPECT_EQ(At(image, apex, kStirrupTop - 15) == kYellow, k % 2 == 1) << k;
   }
   // Skeleton columns carry four filled bars, column 8 two filled ones, the rest hollow ones.
-  const int t = kTop + 8;
+  const int t = kStirrupTop + 8;
   EXPECT_EQ(At(image, ColumnX(1, 15), t), kRed);
   EXPECT_EQ(At(image, ColumnX(1, 15), t + 12), kRed);
   EXPECT_EQ(At(image, ColumnX(8, 15), t), kRed);
@@ -109,37 +109,37 @@ TEST_F(CBentCapStirrupSketchTest, SectionColumnsBarsAndStirrupsStandWhereTheySho
   EXPECT_EQ(At(image, ColumnX(2, 15), t), RGB(0, 0, 0));
   EXPECT_EQ(At(image, ColumnX(2, 15) + 4, t), kRed);
   // The wide stirrup's legs 4 outside columns 1 and 15; the open one a leg 4 right of column 5.
-  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(1, 15) - 4, kTop + 30, 1, 100)), 100);
-  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(15, 15) + 4, kTop + 30, 1, 100)), 100);
-  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(5, 15) + 4, kTop + 30, 1, 100)), 100);
-  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(3, 15) - 4, kTop + 30, 1, 100)), 100);
+  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(1, 15) - 4, kStirrupTop + 30, 1, 100)), 100);
+  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(15, 15) + 4, kStirrupTop + 30, 1, 100)), 100);
+  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(5, 15) + 4, kStirrupTop + 30, 1, 100)), 100);
+  EXPECT_EQ(Count(image, kRed, QRect(ColumnX(3, 15) - 4, kStirrupTop + 30, 1, 100)), 100);
   EXPECT_EQ(CountNear(image, kGreen), 0);
 }
 
 TEST_F(CBentCapStirrupSketchTest, ClickOnALegPicksItsStirrup)
 {
-  Render(m_sketch, kW, kH);
+  Render(m_sketch, kStirrupW, kStirrupH);
   int index = -2;
   // Within 4 pixels of the open stirrup's leg, not at 4.
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(5, 15) + 4 + 3, 150), index), 1);
   EXPECT_EQ(index, 1);
   const int openLeg = ColumnX(5, 15) + 4;
   m_design.GetMainFace().GetStirrups()[1] = Stirrup(3, 4);
-  Render(m_sketch, kW, kH);
+  Render(m_sketch, kStirrupW, kStirrupH);
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(openLeg + 3, 150), index), 1);
   EXPECT_EQ(index, 2);
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(openLeg + 4, 150), index), 0);
   EXPECT_EQ(index, -1);
   // Between the legs of the wide stirrup, or above the section: nothing.
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(10, 15), 150), index), 0);
-  EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(1, 15) - 4, kTop - 1), index), 0);
+  EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(1, 15) - 4, kStirrupTop - 1), index), 0);
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(15, 15) + 4, kBottom), index), 1);
   EXPECT_EQ(index, 0);
 
   // The selected stirrup is green with its end numbers; its leg again gives 0.
   m_sketch.m_nSelected = 0;
-  const QImage image = Render(m_sketch, kW, kH, "stirrup-selected");
-  EXPECT_EQ(Count(image, kGreen, QRect(ColumnX(1, 15) - 4, kTop + 30, 1, 100)), 100);
+  const QImage image = Render(m_sketch, kStirrupW, kStirrupH, "stirrup-selected");
+  EXPECT_EQ(Count(image, kGreen, QRect(ColumnX(1, 15) - 4, kStirrupTop + 30, 1, 100)), 100);
   EXPECT_GT(CountNear(image, kGreen, QRect(ColumnX(1, 15) - 20, kBottom + 10, 40, 35)), 10);
   EXPECT_GT(CountNear(image, kGreen, QRect(ColumnX(15, 15) - 20, kBottom + 10, 40, 35)), 10);
   EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(ColumnX(1, 15) - 4, 150), index), 0);
@@ -155,7 +155,7 @@ TEST_F(CBentCapStirrupSketchTest, OnlyNineteenStirrupsCanBePicked)
   stirrups.RemoveAll();
   for (int i = 0; i < 22; ++i)
     stirrups.Add(Stirrup(-1, 1 + i % 15));
-  Render(m_sketch, kW, kH);
+  Render(m_sketch, kStirrupW, kStirrupH);
   int recorded = 0;
   while (recorded < CBentCapStirrupSketch::kHitSlots && m_sketch.m_hitTable[recorded].index != -1)
     ++recorded;
@@ -166,14 +166,14 @@ TEST_F(CBentCapStirrupSketchTest, EmptyDesignsDrawLittleAndPickNothing)
 {
   ASSERT_TRUE(m_design.SetBarColumnCount(0));
   m_design.GetMainFace().GetStirrups().RemoveAll();
-  const QImage image = Render(m_sketch, kW, kH, "stirrup-no-columns");
-  EXPECT_TRUE(SameBox(Extent(image, kWhite), QRect(kW / 2 - 10, kTop, 20, 200)));
+  const QImage image = Render(m_sketch, kStirrupW, kStirrupH, "stirrup-no-columns");
+  EXPECT_TRUE(SameBox(Extent(image, kWhite), QRect(kStirrupW / 2 - 10, kStirrupTop, 20, 200)));
   EXPECT_EQ(Count(image, kRed), 0);
   int index = 5;
-  EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(kW / 2 - 10, 150), index), 0);
+  EXPECT_EQ(m_sketch.HitTestStirrup(CPoint(kStirrupW / 2 - 10, 150), index), 0);
   EXPECT_EQ(index, -1);
 
   CBentCapStirrupSketch none;
-  EXPECT_EQ(CountDrawn(Render(none, kW, kH)), 0);
+  EXPECT_EQ(CountDrawn(Render(none, kStirrupW, kStirrupH)), 0);
   EXPECT_EQ(none.HitTestStirrup(CPoint(100, 100), index), 0);
 }

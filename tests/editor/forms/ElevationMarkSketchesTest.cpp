@@ -12,12 +12,12 @@ namespace {
 
 // Default sizes in an 800 x 400 sketch: ends at 50 and 750, top at 75, bottom of the middle at
 // 125; three columns at 184, 400 and 616.
-constexpr int kW = 800;
-constexpr int kH = 400;
-constexpr int kXl = 50;
-constexpr int kXr = 750;
-constexpr int kTop = 75;
-constexpr int kYb = 125;
+constexpr int kMarkW = 800;
+constexpr int kMarkH = 400;
+constexpr int kMarkXl = 50;
+constexpr int kMarkXr = 750;
+constexpr int kMarkTop = 75;
+constexpr int kMarkYb = 125;
 constexpr int kColumns[] = {184, 400, 616};
 
 int SupportCount(const CBent_PierInfo& design) { return static_cast<int>(design.GetSupportDistances().GetSize()); }
@@ -32,7 +32,7 @@ bool HasText(const QImage& image, COLORREF colour, int xm, int y0, int y1)
 // numerals are drawn smoothed, so any pixel that is not black counts.
 bool HasLabel(const QImage& image, int x)
 {
-  const QRect box(x + 21, kYb + 50, 19, 40);
+  const QRect box(x + 21, kMarkYb + 50, 19, 40);
   return box.width() * box.height() - Count(image, RGB(0, 0, 0), box) > 3;
 }
 
@@ -41,21 +41,21 @@ bool HasLabel(const QImage& image, int x)
 TEST(ElevationMarkSketchesTest, SpacingLabelsRunFromTheEndsAndBetweenColumns)
 {
   CBentCapSpacingSketch sketch;
-  const QImage image = Render(sketch, kW, kH, "spacing");
-  const int y = kYb + 50;
-  EXPECT_TRUE(HasText(image, kYellow, (kXl + kColumns[0]) / 2, y - 20, y));
+  const QImage image = Render(sketch, kMarkW, kMarkH, "spacing");
+  const int y = kMarkYb + 50;
+  EXPECT_TRUE(HasText(image, kYellow, (kMarkXl + kColumns[0]) / 2, y - 20, y));
   EXPECT_TRUE(HasText(image, kYellow, (kColumns[0] + kColumns[1]) / 2, y - 20, y));
-  EXPECT_TRUE(HasText(image, kYellow, (kColumns[2] + kXr) / 2, y - 20, y));
+  EXPECT_TRUE(HasText(image, kYellow, (kColumns[2] + kMarkXr) / 2, y - 20, y));
   // The spacing between the last two columns follows from the others and carries no label.
   EXPECT_FALSE(HasText(image, kYellow, (kColumns[1] + kColumns[2]) / 2, y - 20, y));
-  EXPECT_EQ(At(image, kXl, y), kYellow);
-  EXPECT_EQ(At(image, kXr, y), kYellow);
+  EXPECT_EQ(At(image, kMarkXl, y), kYellow);
+  EXPECT_EQ(At(image, kMarkXr, y), kYellow);
 
   CBentCapSpacingSketch single;
   single.m_nColumnCount = 1;
-  const QImage one = Render(single, kW, kH);
-  EXPECT_TRUE(HasText(one, kYellow, (kXl + kW / 2) / 2, y - 20, y));
-  EXPECT_EQ(Count(one, kYellow, QRect(kW / 2 + 5, y - 20, kW / 2, 30)), 0);
+  const QImage one = Render(single, kMarkW, kMarkH);
+  EXPECT_TRUE(HasText(one, kYellow, (kMarkXl + kMarkW / 2) / 2, y - 20, y));
+  EXPECT_EQ(Count(one, kYellow, QRect(kMarkW / 2 + 5, y - 20, kMarkW / 2, 30)), 0);
 }
 
 TEST(ElevationMarkSketchesTest, SectionSketchMarksEveryPositionAndLettersTheChosenOnes)
@@ -72,7 +72,7 @@ TEST(ElevationMarkSketchesTest, SectionSketchMarksEveryPositionAndLettersTheChos
     for (INT_PTR i = 0; i < positions.GetSize(); ++i)
       sketch.m_aPositions.Add(positions[i]);
     sketch.m_nSelected = n + 1;
-    const QImage image = Render(sketch, kW, kH, std::string("section-") + name);
+    const QImage image = Render(sketch, kMarkW, kMarkH, std::string("section-") + name);
     ASSERT_EQ(sketch.m_aColumnX.GetSize(), n);
 
     // A cut mark at every column and every mid-span: green for the selected one.
@@ -82,8 +82,8 @@ TEST(ElevationMarkSketchesTest, SectionSketchMarksEveryPositionAndLettersTheChos
       for (int j = 0; j < 2 && x[j] >= 0; ++j) {
         const int position = j == 0 ? k : n + k;
         const COLORREF colour = position == sketch.m_nSelected ? kGreen : kYellow;
-        EXPECT_EQ(At(image, x[j], kTop - 40), colour) << name << " " << position;
-        EXPECT_EQ(At(image, x[j] + 10, kYb + 70), colour) << name << " " << position;
+        EXPECT_EQ(At(image, x[j], kMarkTop - 40), colour) << name << " " << position;
+        EXPECT_EQ(At(image, x[j] + 10, kMarkYb + 70), colour) << name << " " << position;
         bool chosen = false;
         for (INT_PTR i = 0; i < positions.GetSize(); ++i)
           chosen = chosen || positions[i] == position;
@@ -98,13 +98,13 @@ TEST(ElevationMarkSketchesTest, SectionSketchMarksEveryPositionAndLettersTheChos
 TEST(ElevationMarkSketchesTest, SectionLabelsFollowTheCapAndRepeatTheFirstPastTwelve)
 {
   CBentCapSectionSketch none;
-  const QImage unlabelled = Render(none, kW, kH);
+  const QImage unlabelled = Render(none, kMarkW, kMarkH);
   EXPECT_FALSE(HasLabel(unlabelled, (kColumns[0] + kColumns[1]) / 2));
   EXPECT_EQ(CountNear(unlabelled, kGreen), 0);
 
   CBentCapSectionSketch first;
   first.m_aPositions.Add(3 + 1);
-  const QImage labelled = Render(first, kW, kH);
+  const QImage labelled = Render(first, kMarkW, kMarkH);
   EXPECT_TRUE(HasLabel(labelled, (kColumns[0] + kColumns[1]) / 2));
   EXPECT_FALSE(HasLabel(labelled, kColumns[0]));
 
@@ -122,24 +122,24 @@ TEST(ElevationMarkSketchesTest, ExtendSketchDrawsBarsOverColumnsAndInSpansWithTh
   sketch.m_nColumnCount = SupportCount(design);
   for (INT_PTR i = 0; i < design.GetSupportDistances().GetSize(); ++i)
     sketch.m_aSpacings.Add(design.GetSupportDistances()[i]);
-  const QImage image = Render(sketch, kW, kH, "extend-sample");
+  const QImage image = Render(sketch, kMarkW, kMarkH, "extend-sample");
   // Top bars 120 pixels long over each column, bottom bars in the spans 20 inside the columns.
   for (int x : kColumns) {
-    EXPECT_EQ(Count(image, kRed, QRect(x - 60, kTop + 5, 121, 1)), 121) << x;
-    EXPECT_EQ(At(image, x - 61, kTop + 5), RGB(0, 0, 0));
+    EXPECT_EQ(Count(image, kRed, QRect(x - 60, kMarkTop + 5, 121, 1)), 121) << x;
+    EXPECT_EQ(At(image, x - 61, kMarkTop + 5), RGB(0, 0, 0));
   }
-  EXPECT_EQ(At(image, kColumns[0] + 20, kYb - 5), kRed);
-  EXPECT_EQ(At(image, kColumns[0] + 19, kYb - 5), RGB(0, 0, 0));
-  EXPECT_EQ(At(image, kColumns[1] - 20, kYb - 5), kRed);
+  EXPECT_EQ(At(image, kColumns[0] + 20, kMarkYb - 5), kRed);
+  EXPECT_EQ(At(image, kColumns[0] + 19, kMarkYb - 5), RGB(0, 0, 0));
+  EXPECT_EQ(At(image, kColumns[1] - 20, kMarkYb - 5), kRed);
   // Spacing values below the elevation and letters above it.
-  EXPECT_TRUE(HasText(image, kYellow, (kXl + kColumns[0]) / 2, kYb + 36, kYb + 46));
-  EXPECT_TRUE(HasText(image, kYellow, (kColumns[1] + kColumns[2]) / 2, kYb + 36, kYb + 46));
-  EXPECT_TRUE(HasText(image, kYellow, kColumns[1] + 30, kTop - 34, kTop - 24));
+  EXPECT_TRUE(HasText(image, kYellow, (kMarkXl + kColumns[0]) / 2, kMarkYb + 36, kMarkYb + 46));
+  EXPECT_TRUE(HasText(image, kYellow, (kColumns[1] + kColumns[2]) / 2, kMarkYb + 36, kMarkYb + 46));
+  EXPECT_TRUE(HasText(image, kYellow, kColumns[1] + 30, kMarkTop - 34, kMarkTop - 24));
 
   CBentCapExtendSketch single;
   single.m_nColumnCount = 1;
-  const QImage one = Render(single, kW, kH, "extend-single");
-  EXPECT_EQ(Extent(one, kRed), QRect(kW / 2 - 60, kTop + 5, 121, 1));
+  const QImage one = Render(single, kMarkW, kMarkH, "extend-single");
+  EXPECT_EQ(Extent(one, kRed), QRect(kMarkW / 2 - 60, kMarkTop + 5, 121, 1));
 }
 
 TEST(ElevationMarkSketchesTest, PreviewShowsTheFileOrNothing)
@@ -185,7 +185,7 @@ TEST(ElevationMarkSketchesTest, ZeroSizesAndNoColumnsDrawNothingButTheGround)
     sketch->m_nMiddleHeight = 0;
     sketch->m_nEndHeight = 0;
     sketch->m_nTaperLength = 0;
-    const QImage image = Render(*sketch, kW, kH);
+    const QImage image = Render(*sketch, kMarkW, kMarkH);
     EXPECT_LE(CountDrawn(image), 2);
     EXPECT_EQ(sketch->m_aColumnX.GetSize(), 0);
   }

@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::wstring kSystemKey = L"HKEY_CURRENT_USER\\Software\\Veltra软件\\Veltra盖梁设计绘图系统";
+const std::wstring kSystemKeyPath = L"HKEY_CURRENT_USER\\Software\\Veltra软件\\Veltra盖梁设计绘图系统";
 
 RegistryValue Text(DWORD type, std::wstring text) {
   RegistryValue value{type, std::vector<BYTE>((text.size() + 1) * sizeof(wchar_t))};
@@ -28,7 +28,7 @@ RegistryValue Dword(std::uint32_t number) {
 TEST(RegistryTree, EveryValueAndNameComesBackExactly) {
   CRegistryTree tree;
   const std::vector<std::wstring> keys = {
-      kSystemKey, L"HKEY_LOCAL_MACHINE\\Software\\100% [odd] key\\line\nbreak",
+      kSystemKeyPath, L"HKEY_LOCAL_MACHINE\\Software\\100% [odd] key\\line\nbreak",
       L"HKEY_USERS\\.DEFAULT", L"HKEY_CLASSES_ROOT\\.glt"};
   for (const std::wstring& key : keys)
     tree.CreateKey(key);
@@ -54,10 +54,10 @@ TEST(RegistryTree, EveryValueAndNameComesBackExactly) {
       {L"big type", Raw(0xFFFFFFFFu, {9})},
   };
   for (const auto& [name, value] : values)
-    ASSERT_TRUE(tree.SetValue(kSystemKey, name, value));
+    ASSERT_TRUE(tree.SetValue(kSystemKeyPath, name, value));
   RegistryValue withNul{REG_SZ, std::vector<BYTE>(stringWithNul.size() * sizeof(wchar_t))};
   std::memcpy(withNul.data.data(), stringWithNul.data(), withNul.data.size());
-  tree.SetValue(kSystemKey, L"nul inside", withNul);
+  tree.SetValue(kSystemKeyPath, L"nul inside", withNul);
   // Lists: one canonical, one empty, one with an empty string that must stay raw.
   for (const auto& [name, units] :
        std::vector<std::pair<std::wstring, std::wstring>>{{L"list", std::wstring(L"a\0bc\0\0", 6)},
@@ -78,15 +78,15 @@ TEST(RegistryTree, EveryValueAndNameComesBackExactly) {
 
 TEST(RegistryTree, TextReadsAsAPersonWouldWriteIt) {
   CRegistryTree tree;
-  tree.CreateKey(kSystemKey);
-  tree.SetValue(kSystemKey, L"CurGltFile", Text(REG_SZ, L"D:\\设计\\a.glt"));
-  tree.SetValue(kSystemKey, L"Count", Dword(10));
+  tree.CreateKey(kSystemKeyPath);
+  tree.SetValue(kSystemKeyPath, L"CurGltFile", Text(REG_SZ, L"D:\\设计\\a.glt"));
+  tree.SetValue(kSystemKeyPath, L"Count", Dword(10));
   RegistryValue list{REG_MULTI_SZ, {}};
   const std::wstring units(L"a\0b\0\0", 5);
   list.data.resize(units.size() * sizeof(wchar_t));
   std::memcpy(list.data.data(), units.data(), list.data.size());
-  tree.SetValue(kSystemKey, L"List", list);
-  tree.SetValue(kSystemKey, L"Bytes", Raw(REG_BINARY, {0x01, 0xab}));
+  tree.SetValue(kSystemKeyPath, L"List", list);
+  tree.SetValue(kSystemKeyPath, L"Bytes", Raw(REG_BINARY, {0x01, 0xab}));
 
   const std::string text = tree.ToText();
   EXPECT_NE(text.find("\n[HKEY_CURRENT_USER\\Software\\Veltra软件\\Veltra盖梁设计绘图系统]\n"

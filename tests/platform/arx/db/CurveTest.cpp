@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kTol = 1e-9;
 
 #define EXPECT_PT(a, b)                                                                                                \

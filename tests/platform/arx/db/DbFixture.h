@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <numbers>
+
+inline constexpr double kPi = std::numbers::pi;
 
 class DbTest : public ::testing::Test {
 protected:

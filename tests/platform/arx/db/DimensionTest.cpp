@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // What a dimension's block holds, by class, with the text of its multiline text.
 struct BlockContents {
     std::map<std::wstring, int> counts;

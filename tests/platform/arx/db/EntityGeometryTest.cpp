@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 #define EXPECT_PT(a, b)                                                                                                \
     do {                                                                                                               \
         const AcGePoint3d pa_ = (a), pb_ = (b);                                                                        \

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 AcDbHatch* squareWithIsland(const ACHAR* pattern)
 {
     auto* hatch = new AcDbHatch();
