@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cwctype>
 #include <map>
 #include <memory>
@@ -135,7 +136,8 @@ struct Segment {
 // The straight pieces of the bars (lines and polylines of the bar layer).
 void AddBarSegments(const AcDbEntity* e, std::vector<Segment>& out)
 {
-    if (std::wstring(e->layer()) != L"04-钢筋")
+    const std::unique_ptr<ACHAR, decltype(&std::free)> layer(e->layer(), &std::free);
+    if (layer == nullptr || std::wstring(layer.get()) != L"04-钢筋")
         return;
     if (const AcDbLine* line = AcDbLine::cast(e)) {
         out.push_back({ line->startPoint(), line->endPoint() });
