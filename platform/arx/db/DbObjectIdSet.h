@@ -25,7 +25,7 @@ public:
 
 private:
     void rehash(std::size_t count);
-    std::size_t slotOf(const AcDbStub* stub) const;
+    std::size_t slotOf(const AcDbStub* entry) const;
 
     // Open addressing with linear probing, at most half full; a null slot is empty, so the
     // null id is kept apart.
