@@ -5,8 +5,10 @@
 #include "CodePage.h"
 #include "WinUser.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -27,7 +29,10 @@ CIbFileText::CIbFileText()
       m_atEnd(0),
       m_opened(0),
       m_encoding(kUnknown),
-      m_writeFailed(0)
+      m_writeFailed(0),
+      m_loaded(0),
+      m_size(0),
+      m_position(0)
 {
 }
 
@@ -40,13 +45,32 @@ int CIbFileText::DetectEncoding(const CString& path)
     CFile probe;
     if (!probe.Open(path, CFile::modeRead | CFile::typeBinary))
         return kUnreadable;
-    unsigned char head[3] = {0, 0, 0};
-    UINT got = 0;
+    unsigned char head[2] = {0, 0};
     try {
-        got = probe.Read(head, 3);
+        return EncodingOfHead(head, probe.Read(head, 2));
     } catch (const CFileException&) {
         return kUnreadable;
     }
+}
+
+// The encoding of the file just opened for reading, from its first bytes; the file is left
+// at its start.
+int CIbFileText::EncodingOfOpenFile()
+{
+    if (m_length < 2)
+        return kUnreadable;
+    unsigned char head[2] = {0, 0};
+    try {
+        const UINT got = m_file->Read(head, 2);
+        m_file->SeekToBegin();
+        return EncodingOfHead(head, got);
+    } catch (const CFileException&) {
+        return kUnreadable;
+    }
+}
+
+int CIbFileText::EncodingOfHead(const unsigned char* head, UINT got)
+{
     if (got < 2)
         return kUnreadable;
     return head[0] == 0xFF && head[1] == 0xFE ? kUtf16 : kAnsi;
@@ -58,11 +82,8 @@ int CIbFileText::Open(int forReading)
         m_file = std::make_unique<CStdioFile>();
     m_file->Abort();
     m_isOpen = 0;
-    UINT mode = CFile::modeRead | CFile::typeText;
-    if (forReading)
-        m_encoding = DetectEncoding(m_path);
-    else
-        mode = CFile::modeCreate | CFile::modeWrite | CFile::typeText;
+    const UINT mode = forReading ? CFile::modeRead | CFile::typeText
+                                 : CFile::modeCreate | CFile::modeWrite | CFile::typeText;
     if (!m_file->Open(m_path, mode)) {
         m_file.reset();
         return 0;
@@ -71,8 +92,13 @@ int CIbFileText::Open(int forReading)
     m_writeFailed = 0;
     if (forReading) {
         m_length = m_file->GetLength();
+        m_encoding = EncodingOfOpenFile();
         m_lineNumber = 0;
         m_atEnd = 0;
+        m_loaded = 0;
+        m_position = 0;
+        m_size = 0;
+        m_bytes.reset();
     }
     m_isOpen = 1;
     return 1;
@@ -85,6 +111,10 @@ void CIbFileText::Close()
     if (!m_file || !m_isOpen)
         return;
     m_isOpen = 0;
+    m_bytes.reset();
+    m_size = 0;
+    m_position = 0;
+    m_loaded = 0;
     try {
         m_file->Close();
     } catch (const CFileException&) {
@@ -92,27 +122,49 @@ void CIbFileText::Close()
     }
 }
 
-// One physical line in the file's encoding. A file too short to hold text (encoding 0)
-// has no lines.
-bool CIbFileText::ReadPhysicalLine(CString& line)
+// The whole file is read at the first line: a design file is small, and lines taken from
+// memory cost no call on the file each. Reading stops at the length the file had when it
+// was opened. A file far larger than any design is refused rather than held in memory.
+void CIbFileText::LoadText()
 {
-    ULONGLONG before = m_file->GetPosition();
-    line = m_encoding == kUtf16 ? ReadUtf16Line() : ReadAnsiLine();
-    return m_file->GetPosition() != before;
+    m_loaded = 1;
+    m_size = 0;
+    m_position = 0;
+    if (m_length > kLargestText) {
+        CFileException e(CFileException::invalidFile, -1, m_path);
+        e.SetReason(L"the file is too large to be a text file of this program");
+        throw e;
+    }
+    std::size_t size = static_cast<std::size_t>(m_length);
+    m_bytes = std::make_unique_for_overwrite<char[]>(size);
+    std::size_t got = 0;
+    while (got < size) {
+        UINT piece = m_file->Read(m_bytes.get() + got, static_cast<UINT>(std::min<std::size_t>(size - got, 1u << 30)));
+        if (piece == 0)
+            break;  // the file shrank since it was opened
+        got += piece;
+    }
+    m_size = got;
 }
 
-// Reads the line's bytes in pieces and converts them together, so that a double-byte
-// character split across two pieces stays whole.
+// One physical line in the file's encoding, from the read position to the next line end.
+CString CIbFileText::ReadPhysicalLine()
+{
+    return m_encoding == kUtf16 ? ReadUtf16Line() : ReadAnsiLine();
+}
+
+// The line's bytes up to its line end, a carriage return before it dropped; a NUL byte
+// ends the line's text.
 CString CIbFileText::ReadAnsiLine()
 {
-    std::string bytes;
-    char piece[1025];
-    while (m_file->ReadString(piece, sizeof piece) != nullptr) {
-        size_t n = std::char_traits<char>::length(piece);
-        bytes.append(piece, n);
-        if (n < 1024 || piece[n - 1] == '\n')
-            break;
-    }
+    std::string_view rest(m_bytes.get(), m_size);
+    rest.remove_prefix(m_position);
+    std::size_t end = rest.find('\n');
+    std::string_view bytes = rest.substr(0, end);
+    m_position += end == std::string_view::npos ? rest.size() : end + 1;
+    if (end != std::string_view::npos && !bytes.empty() && bytes.back() == '\r')
+        bytes.remove_suffix(1);
+    bytes = bytes.substr(0, bytes.find('\0'));
     std::wstring wide;
     size_t bad = 0;
     if (!AnsiToWide(bytes, wide, &bad)) {
@@ -126,28 +178,32 @@ CString CIbFileText::ReadAnsiLine()
     return CString(std::move(wide));
 }
 
-// UTF-16 little-endian text after its byte-order mark; surrogate pairs are joined.
+// UTF-16 little-endian text after its byte-order mark; surrogate pairs are joined. A lone
+// trailing byte holds no character.
 CString CIbFileText::ReadUtf16Line()
 {
     std::wstring line;
-    unsigned char unit[2];
-    while (m_file->GetPosition() + 1 < m_length && m_file->Read(unit, 2) == 2) {
-        char32_t c = static_cast<char32_t>(unit[0] | (unit[1] << 8));
-        if (m_file->GetPosition() == 2 && c == 0xFEFF)
+    auto unitAt = [this](std::size_t at) {
+        return static_cast<char32_t>(static_cast<unsigned char>(m_bytes[at]) |
+                                     (static_cast<unsigned char>(m_bytes[at + 1]) << 8));
+    };
+    const std::size_t size = m_size;
+    while (m_position + 1 < size) {
+        char32_t c = unitAt(m_position);
+        m_position += 2;
+        if (m_position == 2 && c == 0xFEFF)
             continue;
-        if (c >= 0xD800 && c <= 0xDBFF && m_file->GetPosition() + 1 < m_length) {
-            unsigned char low[2];
-            if (m_file->Read(low, 2) == 2) {
-                char32_t l = static_cast<char32_t>(low[0] | (low[1] << 8));
-                c = (l >= 0xDC00 && l <= 0xDFFF) ? 0x10000 + ((c - 0xD800) << 10) + (l - 0xDC00) : 0xFFFD;
-            }
+        if (c >= 0xD800 && c <= 0xDBFF && m_position + 1 < size) {
+            char32_t l = unitAt(m_position);
+            m_position += 2;
+            c = (l >= 0xDC00 && l <= 0xDFFF) ? 0x10000 + ((c - 0xD800) << 10) + (l - 0xDC00) : 0xFFFD;
         }
         if (c == L'\n')
             break;
         line += static_cast<wchar_t>(c);
     }
-    if (m_file->GetPosition() + 1 == m_length)
-        m_file->SeekToEnd();  // a lone trailing byte holds no character
+    if (m_position + 1 == size)
+        m_position = size;
     return CString(std::move(line));
 }
 
@@ -155,19 +211,19 @@ int CIbFileText::ReadLine(CString& line)
 {
     if (!m_file || !m_isOpen || m_encoding == kUnreadable)
         return 0;
+    if (!m_loaded)
+        LoadText();
     for (;;) {
-        if (m_file->GetPosition() >= m_length)
+        if (m_position >= m_size)
             return 0;
-        CString text;
-        if (!ReadPhysicalLine(text))
-            return 0;  // the file shrank since it was opened
+        CString text = ReadPhysicalLine();
         ++m_lineNumber;
         text.Trim();
         if (text.IsEmpty())
             continue;
-        if (text.Left(m_commentPrefix.GetLength()) == m_commentPrefix)
+        if (std::wcsncmp(text.GetString(), m_commentPrefix.GetString(), m_commentPrefix.GetLength()) == 0)
             continue;
-        line = text;
+        line = std::move(text);
         return 1;
     }
 }

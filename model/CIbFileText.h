@@ -10,6 +10,7 @@
 #include "WinDef.h"
 
 #include <cstdint>
+#include <cstddef>
 #include <memory>
 
 class CIbFileText {
@@ -18,6 +19,8 @@ public:
     enum Encoding { kUnreadable = 0, kAnsi = 1, kUtf16 = 2, kUnknown = 3 };
     // Lines longer than this do not fit the tokenising buffer and are refused.
     static constexpr int kTokenBufferSize = 10000;
+    // Files longer than this are no text file of the program and are not read.
+    static constexpr std::uint64_t kLargestText = 256u << 20;
 
     CIbFileText();
     virtual ~CIbFileText();
@@ -69,9 +72,18 @@ protected:
     int m_writeFailed;
 
 private:
-    bool ReadPhysicalLine(CString& line);
+    int EncodingOfOpenFile();
+    static int EncodingOfHead(const unsigned char* head, UINT got);
+    void LoadText();
+    CString ReadPhysicalLine();
     CString ReadAnsiLine();
     CString ReadUtf16Line();
+
+    // The file's bytes once the first line is read, and the position of the next line.
+    std::unique_ptr<char[]> m_bytes;
+    int m_loaded;
+    std::size_t m_size;
+    std::size_t m_position;
 };
 
 int IsIntegerText(const CString& text);

@@ -7,6 +7,7 @@
 #include "CString.h"
 #include "WinDef.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -41,7 +42,9 @@ public:
             m_items.resize(n);
             return;
         }
-        m_items.reserve(n);
+        // Growing one element at a time (Add) doubles the room, so that adding stays linear.
+        if (n > m_items.capacity())
+            m_items.reserve(std::max(n, 2 * m_items.capacity()));
         while (m_items.size() < n)
             m_items.push_back(std::make_unique<TYPE>());
     }

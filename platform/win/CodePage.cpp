@@ -6,6 +6,7 @@
 #include "CIconvConverter.h"
 #include "WinError.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -135,6 +136,11 @@ bool EncodeUtf8Text(std::wstring_view text, std::string& out, bool lenient, std:
 }
 
 bool DecodeAnsiText(std::string_view bytes, std::wstring& out, bool lenient, std::size_t* bad) {
+  // The code page's single bytes below 0x80 are ASCII: such text needs no converter.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    out.append(bytes.begin(), bytes.end());
+    return true;
+  }
   const CIconvConverter converter(kWideEncoding, kAnsiEncoding);
   std::string wideBytes;
   std::size_t pos = 0;

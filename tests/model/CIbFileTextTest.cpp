@@ -175,6 +175,34 @@ TEST_F(CIbFileTextTest, BadBytesAreAReadErrorNamingTheFile)
     }
 }
 
+TEST_F(CIbFileTextTest, NulByteEndsTheLineTextAndLoneReturnStaysInTheLine)
+{
+    const char bytes[] = "VER 4.3\r\n12\0junk\r\n3\r4\n\n56";
+    Write(std::string(bytes, sizeof bytes - 1));
+    ASSERT_EQ(m_file.ReadVersion(), 1);
+    CString line;
+    ASSERT_EQ(m_file.ReadLine(line), 1);
+    EXPECT_EQ(line, L"12");
+    ASSERT_EQ(m_file.ReadLine(line), 1);
+    EXPECT_EQ(line, L"3\r4");
+    ASSERT_EQ(m_file.ReadLine(line), 1);
+    EXPECT_EQ(line, L"56");
+    EXPECT_EQ(m_file.GetLineNumber(), 5);
+    EXPECT_EQ(m_file.ReadLine(line), 0);
+}
+
+// A file far larger than any design (a wrong file picked by mistake) is refused as a read
+// error rather than held in memory; the file is sparse, so the test writes nothing.
+TEST_F(CIbFileTextTest, HugeFileIsARefusedRead)
+{
+    Write("VER 4.3\r\n");
+    m_file.Close();
+    std::filesystem::resize_file(m_dir / "design.glt", CIbFileText::kLargestText + 1);
+    ASSERT_EQ(m_file.Open(1), 1);
+    CString line;
+    EXPECT_THROW(m_file.ReadLine(line), CFileException);
+}
+
 TEST_F(CIbFileTextTest, OverlongLineIsRefusedNotCut)
 {
     std::string longLine;
