@@ -101,16 +101,14 @@ void CGLGZ_CapDraw::SettleItems()
     }
     const std::vector<Loose> movers = KeepItemsInPlace(space, items);
     PlaceMovedItems(space, movers);
-    // The notes of the sheets differ where a long bar list shifts the third sheet's.
-    if (m_steelCodes.GetSize() <= 27)
-        MergeSparseSheets();
+    MergeSparseSheets();
 }
 
 void CGLGZ_CapDraw::MergeSparseSheets()
 {
     // A sheet whose items, as they stand together, fit into the free room of the sheet before
-    // it moves there whole; the sheets after it move up one place and the last one goes, its
-    // notes with it.
+    // it moves there whole and its notes go; the sheets after it move up one place with their
+    // notes (a long bar list shifts the third sheet's), and the last sheet goes.
     for (int k = 1; k < m_ptsSheetOrigins.length();) {
         SheetSpace space;
         for (int i = 0; i < m_ptsSheetOrigins.length(); ++i) {
@@ -148,13 +146,10 @@ void CGLGZ_CapDraw::MergeSparseSheets()
         const AcGeVector3d shift = block ? AcGeVector3d(place->first - block->x0, place->second - block->y0, 0.0)
                                          : AcGeVector3d();
         const AcGeVector3d up(0.0, kSheetPitch, 0.0);
-        const int last = m_ptsSheetOrigins.length() - 1;
         for (const Placed& item : placed) {
-            if (item.notes && item.sheet == last)
-                EraseIds(item.ids);
-            else if (!item.notes && item.sheet == k)
-                MoveIds(item.ids, shift);
-            else if (!item.notes && item.sheet > k)
+            if (item.sheet == k)
+                item.notes ? EraseIds(item.ids) : MoveIds(item.ids, shift);
+            else if (item.sheet > k)
                 MoveIds(item.ids, up);
         }
         m_ptsSheetOrigins.removeLast();
