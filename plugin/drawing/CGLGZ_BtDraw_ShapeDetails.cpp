@@ -5,6 +5,7 @@
 #include "CGLGZ_BtDraw.h"
 
 #include "AcDbEntity.h"
+#include "AcDbPolyline.h"
 #include "AcDbServices.h"
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
@@ -13,6 +14,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,37 +43,95 @@ bool IsLabelledKind(int kind) { return kind >= 1 && kind <= 7; }
 // A first-run mark's group by its bar's kind: plate and straight bars, or bent-up bars.
 int GroupOfBarKind(int kind) { return kind >= 4 && kind <= 7 ? kBentGroup : kStraightGroup; }
 
+// The straight pieces of a bar's drawn shape. The bar's point list may begin and end with the
+// ends of the line it was built on, which the shape does not reach, and it does not tell the
+// hooks' arcs from straight pieces; the shape's own vertices do, and the ends of its arcs are
+// kept. Without the shape, the pieces between the listed points.
+std::vector<std::pair<AcGePoint3d, AcGePoint3d>> StraightPieces(
+    AcDbObjectId shape, const AcGePoint3dArray& pts, std::vector<AcGePoint3d>& hookEnds)
+{
+    std::vector<std::pair<AcGePoint3d, AcGePoint3d>> pieces;
+    AcDbPolyline* outline = nullptr;
+    if (acdbOpenObject(outline, shape, AcDb::kForRead) == Acad::eOk) {
+        const unsigned int n = outline->numVerts();
+        for (unsigned int i = 0; i + 1 < n; ++i) {
+            double bulge = 0.0;
+            outline->getBulgeAt(i, bulge);
+            AcGePoint3d a, b;
+            outline->getPointAt(i, a);
+            outline->getPointAt(i + 1, b);
+            if (std::fabs(bulge) > 1e-9)
+                hookEnds.insert(hookEnds.end(), { a, b });
+            else if (a.distanceTo(b) > 1e-6)
+                pieces.emplace_back(a, b);
+        }
+        outline->close();
+        return pieces;
+    }
+    for (int j = 0; j + 1 < pts.length(); ++j)
+        pieces.emplace_back(pts[j], pts[j + 1]);
+    return pieces;
+}
+
 // Where a bent bar's callout stands: on its longest level run, a quarter along it, clear of the
-// run's label at its middle (near the left end of a short run, the callout running left);
-// without a level run of some length a quarter along its longest sloped segment, the callout
-// running left off a rising one.
-AcGePoint3d QuarterOfSlope(const AcGePoint3dArray& pts, int& left)
+// run's label at its middle (near the left end of a short run, the callout running left, or near
+// its right end running right where a hook ends the run on the left); without a level run of
+// some length a quarter along its longest sloped piece, the callout running left off a rising one.
+AcGePoint3d QuarterOfSlope(
+    const std::vector<std::pair<AcGePoint3d, AcGePoint3d>>& pieces, const std::vector<AcGePoint3d>& hookEnds, int& left)
 {
     left = 0;
-    int level = -1;
-    for (int j = 0; j + 1 < pts.length(); ++j)
-        if (std::fabs(pts[j].y - pts[j + 1].y) <= 1e-6 && pts[j].distanceTo(pts[j + 1]) >= kLevelRun
-            && (level < 0 || pts[j].distanceTo(pts[j + 1]) > pts[level].distanceTo(pts[level + 1])))
-            level = j;
-    if (level >= 0) {
-        const AcGePoint3d& a = pts[level].x < pts[level + 1].x ? pts[level] : pts[level + 1];
-        const AcGePoint3d& b = pts[level].x < pts[level + 1].x ? pts[level + 1] : pts[level];
-        const double run = a.distanceTo(b);
-        left = run < kShortRun ? 1 : 0;
-        return CGLGZ_CapDraw::PointAlongLine(a, b, (run < kShortRun ? 0.125 : 0.25) * run);
+    const std::pair<AcGePoint3d, AcGePoint3d>* level = nullptr;
+    const std::pair<AcGePoint3d, AcGePoint3d>* sloped = nullptr;
+    auto length = [](const std::pair<AcGePoint3d, AcGePoint3d>* piece) {
+        return piece->first.distanceTo(piece->second);
+    };
+    for (const auto& piece : pieces) {
+        if (std::fabs(piece.first.y - piece.second.y) <= 1e-6) {
+            if (length(&piece) >= kLevelRun && (level == nullptr || length(&piece) > length(level)))
+                level = &piece;
+        } else if (sloped == nullptr || length(&piece) > length(sloped)) {
+            sloped = &piece;
+        }
     }
-    int sloped = -1;
-    for (int j = 0; j + 1 < pts.length(); ++j)
-        if (std::fabs(pts[j].y - pts[j + 1].y) > 1e-6
-            && (sloped < 0 || pts[j].distanceTo(pts[j + 1]) > pts[sloped].distanceTo(pts[sloped + 1])))
-            sloped = j;
-    if (sloped >= 0) {
-        const AcGePoint3d& a = pts[sloped].y < pts[sloped + 1].y ? pts[sloped] : pts[sloped + 1];
-        const AcGePoint3d& b = pts[sloped].y < pts[sloped + 1].y ? pts[sloped + 1] : pts[sloped];
+    if (level != nullptr) {
+        const AcGePoint3d& a = level->first.x < level->second.x ? level->first : level->second;
+        const AcGePoint3d& b = level->first.x < level->second.x ? level->second : level->first;
+        const double run = a.distanceTo(b);
+        if (run >= kShortRun)
+            return CGLGZ_CapDraw::PointAlongLine(a, b, 0.25 * run);
+        const bool hooked = std::any_of(hookEnds.begin(), hookEnds.end(),
+            [&a](const AcGePoint3d& end) { return end.distanceTo(a) <= 1e-6; });
+        left = hooked ? 0 : 1;
+        return CGLGZ_CapDraw::PointAlongLine(a, b, (hooked ? 0.875 : 0.125) * run);
+    }
+    if (sloped != nullptr) {
+        const AcGePoint3d& a = sloped->first.y < sloped->second.y ? sloped->first : sloped->second;
+        const AcGePoint3d& b = sloped->first.y < sloped->second.y ? sloped->second : sloped->first;
         left = b.x > a.x ? 1 : 0;
         return CGLGZ_CapDraw::PointAlongLine(a, b, 0.25 * a.distanceTo(b));
     }
-    return pts.length() > 0 ? pts[0] : AcGePoint3d::kOrigin;
+    return pieces.empty() ? AcGePoint3d::kOrigin : pieces.front().first;
+}
+
+// A bent bar's callout on the part of it that is shown: a half drawing cuts the shapes at the
+// middle, the callout stands on the pieces up to the cut.
+AcGePoint3d BentBarCallout(AcDbObjectId shape, const AcGePoint3dArray& pts, double cut, int& left)
+{
+    std::vector<AcGePoint3d> hookEnds;
+    std::vector<std::pair<AcGePoint3d, AcGePoint3d>> shown;
+    for (auto piece : StraightPieces(shape, pts, hookEnds)) {
+        if (piece.first.x > cut && piece.second.x > cut)
+            continue;
+        for (AcGePoint3d* end : { &piece.first, &piece.second }) {
+            const AcGePoint3d& other = end == &piece.first ? piece.second : piece.first;
+            if (end->x > cut)
+                *end = other + (*end - other) * ((cut - other.x) / (end->x - other.x));
+        }
+        if (piece.first.distanceTo(piece.second) > 1e-6)
+            shown.push_back(piece);
+    }
+    return QuarterOfSlope(shown, hookEnds, left);
 }
 
 // A straight bar's callout: three quarters along the part of it that is shown, clear of its
@@ -170,6 +232,10 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             PlacementState(entry) = GroupOfBarKind(kind);
         AcGePoint3d callout = p.length() > 0 ? p[0] : AcGePoint3d::kOrigin;
         int left = 0;
+        // A half drawing shows the shape up to its cut, unless the shape lies wholly past it.
+        const double shownUpTo = m_bHalfDrawing && cut > 0.0 && !WhollyPast(p, cut)
+            ? cut
+            : std::numeric_limits<double>::max();
         switch (IsLabelledKind(kind) ? kind : 0) {
         case 1: {
             DrawBottomPlateBarDetail(entry);
@@ -187,18 +253,18 @@ int CGLGZ_BtDraw::DrawShapeDetails()
             break;
         case 4:
             DrawUpperBentBarDetail(entry, cut, static_cast<int>(hanging[0].size()));
-            callout = QuarterOfSlope(p, left);
+            callout = BentBarCallout(shape, p, shownUpTo, left);
             hanging[0].push_back(e);
             break;
         case 5:
         case 7:
             // The upper bent-up bars at a support are drawn as the lower ones there.
             DrawSupportLowerBentBarDetail(entry);
-            callout = QuarterOfSlope(p, left);
+            callout = BentBarCallout(shape, p, shownUpTo, left);
             break;
         case 6:
             DrawLowerBentBarDetail(entry, cut);
-            callout = QuarterOfSlope(p, left);
+            callout = BentBarCallout(shape, p, shownUpTo, left);
             hanging[1].push_back(e);
             break;
         default:

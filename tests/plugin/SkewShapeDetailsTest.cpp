@@ -47,6 +47,31 @@ int LinesAmong(const AcDbObjectIdArray& ids)
     return n;
 }
 
+// Distance from a point to the nearest straight piece of a polyline.
+double DistanceToShape(AcDbObjectId shape, const AcGePoint3d& p)
+{
+    ReadBack<AcDbPolyline> pl(shape);
+    double best = 1e300;
+    if (!pl)
+        return best;
+    for (unsigned int i = 0; i + 1 < pl->numVerts(); ++i) {
+        AcGePoint3d a, b;
+        pl->getPointAt(i, a);
+        pl->getPointAt(i + 1, b);
+        const AcGeVector3d ab = b - a;
+        const double t = ab.length() > 0.0 ? std::clamp((p - a).dotProduct(ab) / ab.dotProduct(ab), 0.0, 1.0) : 0.0;
+        best = std::min(best, p.distanceTo(a + ab * t));
+    }
+    return best;
+}
+
+// A callout's leader: the line rising 5 by 5 to its shelf.
+bool IsCalloutLeader(const AcGePoint3d& start, const AcGePoint3d& end)
+{
+    const AcGeVector3d d = end - start;
+    return std::fabs(std::fabs(d.x) - 5.0) < 1e-6 && std::fabs(d.y - 5.0) < 1e-6;
+}
+
 } // namespace
 
 class SkewShapeLabelsTest : public FrameworkFixture {
@@ -587,6 +612,22 @@ void SkewShapeDetailsTest::ExpectOneDetailAMarkOnTheSheets(const char* example, 
         hooked += CGLGZ_BtDraw::PlacementState(c) == -4 && c.aPoints.length() == 4 ? 1 : 0;
     }
     EXPECT_EQ(hooked, 2);
+    // A bent bar's callout points at its bar: the bar's point list runs past the shape on the
+    // line it was built on, and hooks end it in arcs.
+    for (INT_PTR i = 0; i < draw.m_steelCodes.GetSize(); ++i) {
+        const CHLGZ_SteelCode& c = draw.m_steelCodes[i];
+        if (CGLGZ_BtDraw::PlacementState(c) != -3 || c.aEntityIds.length() == 0)
+            continue;
+        int leaders = 0;
+        for (const AcDbObjectId& id : c.aEntityIds) {
+            ReadBack<AcDbLine> line(id);
+            if (!line || !IsCalloutLeader(line->startPoint(), line->endPoint()))
+                continue;
+            ++leaders;
+            EXPECT_LT(DistanceToShape(c.aEntityIds[0], line->startPoint()), 0.01) << "mark " << c.nNumber;
+        }
+        EXPECT_EQ(leaders, 1) << "mark " << c.nNumber;
+    }
     // The placed details lie on sheets and apart from one another.
     const std::vector<const CHLGZ_SteelCode*> placed = PlacedDetails();
     for (const CHLGZ_SteelCode* c : placed) {
