@@ -3,6 +3,8 @@
 // bent-up bars hung under the top-plate bar, and the packing of all of them onto the sheets.
 #include "CGLGZ_EtDraw.h"
 
+#include "AcDbPolyline.h"
+#include "AcDbServices.h"
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
 #include "NumericHelpers.h"
@@ -21,6 +23,33 @@ constexpr double kSameLevel = 1e-6;
 AcGePoint3d Along(const AcGePoint3d& a, const AcGePoint3d& b, double t)
 {
     return CGLGZ_CapDraw::PointAlongLine(a, b, t * a.distanceTo(b));
+}
+
+// A point on the piece of a shape that a half drawing shows nearest its cut: a quarter back
+// from where the piece ends at the cut or before it. The given point when nothing is shown.
+AcGePoint3d PointShownBeforeCut(AcDbObjectId shape, double cut, const AcGePoint3d& otherwise)
+{
+    AcDbPolyline* outline = nullptr;
+    if (acdbOpenObject(outline, shape, AcDb::kForRead) != Acad::eOk)
+        return otherwise;
+    AcGePoint3d point = otherwise;
+    double reached = -1e300;
+    for (unsigned int i = 0; i + 1 < outline->numVerts(); ++i) {
+        AcGePoint3d a, b;
+        outline->getPointAt(i, a);
+        outline->getPointAt(i + 1, b);
+        if (a.x > b.x)
+            std::swap(a, b);
+        if (a.x >= cut)
+            continue;
+        const AcGePoint3d end = b.x > cut ? a + (b - a) * ((cut - a.x) / (b.x - a.x)) : b;
+        if (end.distanceTo(a) > 1e-6 && end.x > reached) {
+            reached = end.x;
+            point = Along(end, a, 0.25);
+        }
+    }
+    outline->close();
+    return point;
 }
 
 } // namespace
@@ -184,6 +213,10 @@ void CGLGZ_EtDraw::DrawLongitudinalDetail(int index, DetailRun& run)
     }
     if (clipped)
         run.clip.append(copy);
+    // A half drawing shows the shape up to its cut: a callout the rule puts past the cut moves
+    // back onto the last piece shown.
+    if (m_bHalfDrawing && clipped && run.clipX > 0.0 && anchor.x > run.clipX + kSameLevel)
+        anchor = PointShownBeforeCut(copy, run.clipX, anchor);
     // 6. The callout; the shape's points kept beside those the size table reads.
     DrawBarCallout(anchor, &record, calloutFlag);
     record.GetExtents(0);

@@ -9,6 +9,10 @@
 #include "AcDbBlockReference.h"
 #include "AcDbDimension.h"
 #include "AcDbMText.h"
+#include "AcDbPolyline.h"
+#include "AcDbCircle.h"
+#include "AcDbLine.h"
+#include "AcGeCircArc3d.h"
 #include "AcDbText.h"
 #include "AcGeLineSeg3d.h"
 #include "DrawingRenderer.h"
@@ -16,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -144,6 +149,54 @@ protected:
             if (ReadBack<AcDbText> text(id); text && layerOf(id) == L"08-标注" && text->textStringConst() == std::wstring(L"0"))
                 ++n;
         return n;
+    }
+
+    // Callouts whose leader (the line rising 5 by 5 to the shelf) starts off every bar: a
+    // callout must point at the bar it names.
+    static int CalloutsOffTheirBars(std::ostringstream& lines)
+    {
+        std::vector<std::pair<AcGePoint3d, AcGePoint3d>> bars;
+        std::vector<AcGeCircArc3d> circles;
+        std::vector<std::pair<AcGePoint3d, AcGePoint3d>> leaders;
+        for (AcDbObjectId id : modelSpace()) {
+            const std::wstring layer = layerOf(id);
+            if (ReadBack<AcDbLine> line(id); line && layer == L"08-标注") {
+                const AcGeVector3d d = line->endPoint() - line->startPoint();
+                if (std::fabs(std::fabs(d.x) - 5.0) < 1e-6 && std::fabs(d.y - 5.0) < 1e-6)
+                    leaders.emplace_back(line->startPoint(), line->endPoint());
+            }
+            if (layer != L"04-钢筋")
+                continue;
+            if (ReadBack<AcDbLine> line(id); line) {
+                bars.emplace_back(line->startPoint(), line->endPoint());
+            } else if (ReadBack<AcDbPolyline> pl(id); pl) {
+                const unsigned int n = pl->numVerts();
+                for (unsigned int i = 0; i + 1 < n || (pl->isClosed() && i < n && n > 2); ++i) {
+                    AcGePoint3d a, b;
+                    pl->getPointAt(i, a);
+                    pl->getPointAt((i + 1) % n, b);
+                    bars.emplace_back(a, b);
+                }
+            } else if (ReadBack<AcDbCircle> circle(id); circle) {
+                circles.emplace_back(circle->center(), AcGeVector3d::kZAxis, circle->radius());
+            }
+        }
+        int off = 0;
+        for (const auto& [start, end] : leaders) {
+            double nearest = 1e300;
+            for (const auto& [a, b] : bars) {
+                const AcGeVector3d ab = b - a;
+                const double t = ab.length() > 0.0 ? std::clamp((start - a).dotProduct(ab) / ab.dotProduct(ab), 0.0, 1.0) : 0.0;
+                nearest = std::min(nearest, start.distanceTo(a + ab * t));
+            }
+            for (const AcGeCircArc3d& c : circles)
+                nearest = std::min(nearest, std::fabs(start.distanceTo(c.center()) - c.radius()));
+            if (nearest > 0.05) {
+                ++off;
+                lines << "callout at " << start.x << "," << start.y << " is " << nearest << " off every bar\n";
+            }
+        }
+        return off;
     }
 
     static std::vector<Frame> Frames()
@@ -441,6 +494,8 @@ TEST_F(SheetLayout, NoItemOffItsSheetInTheTitleTableOrOnAnotherAndNoTextOnAText)
         EXPECT_LE(f.items, c.known[2]);
         EXPECT_LE(f.texts, c.known[3]);
         EXPECT_EQ(ZeroLabels(), 0) << "a segment label reads 0 (two vertices on one point labelled as a segment)";
+        std::ostringstream callouts;
+        EXPECT_EQ(CalloutsOffTheirBars(callouts), 0) << callouts.str();
     }
 }
 
