@@ -107,9 +107,18 @@ void CGLGZ_BtDraw::DrawStrengtheningBarShapes()
             DrawTwoPartBarDetail(
                 record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.drawnLeg - i * dec, 1, 1);
             AddRangeLabel(record, record.dMinLength * 1000.0, record.dMaxLength * 1000.0, group.reduction - i * dec, 1, 1);
-            // Running left, clear of the centre line's name over the leg.
-            if (record.aPoints.length() >= 4)
+            // Running left, clear of the centre line's name over the leg. The callout gives the
+            // bars' whole length, as the quantity table does: the shortest and longest lengths
+            // less the reduction are the range label's, and bars of one length would show that.
+            if (record.aPoints.length() >= 4) {
+                const double shortest = record.dMinLength;
+                const double longest = record.dMaxLength;
+                if (std::fabs(longest - shortest) < 0.001)
+                    record.dMinLength = record.dMaxLength = record.dTotalLength;
                 DrawBarCallout(MidPoint(record.aPoints[2], record.aPoints[3]), &record, 1);
+                record.dMinLength = shortest;
+                record.dMaxLength = longest;
+            }
             record.GetExtents(0);
             // 3.3.10. Into the mark list.
             m_steelCodes.Add(record);

@@ -400,6 +400,29 @@ TEST_F(SkewStrengtheningShapesTest, EachLayerIsAPrimedMarkOfTheSameNumberShorter
     EXPECT_NE(std::find(texts.begin(), texts.end(), std::wstring(average.GetString())), texts.end());
 }
 
+// Bars of one length: the callout gives the bar's whole length, hooks included, as the quantity
+// table does, not the part beyond the column that the range label shows.
+TEST_F(SkewStrengtheningShapesTest, TheCalloutOfBarsOfOneLengthGivesTheirWholeLength)
+{
+    Bars(draw.m_edgeTopBars, { { 0, 3.0 }, { 0, 3.0 } });
+    draw.DrawStrengtheningBarShapes();
+    const std::vector<CHLGZ_SteelCode> marks = Appended();
+    ASSERT_EQ(marks.size(), 1u);
+    const CHLGZ_SteelCode& m = marks[0];
+    const double hook = GetHookLength(25, 1, 90, 0.0);
+    EXPECT_NEAR(m.dTotalLength, 3.0 + 2.0 * hook / 1000.0, 1e-9);
+    // The range label keeps the length less the inner distance.
+    EXPECT_NEAR(m.dMinLength, 2.5, 1e-9);
+    EXPECT_NEAR(m.dMaxLength, 2.5, 1e-9);
+    CString whole;
+    whole.Format(L"%.0f", m.dTotalLength * 100.0);
+    std::vector<std::wstring> texts;
+    for (const Label& l : LabelsOf(m.aEntityIds))
+        texts.push_back(l.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), std::wstring(whole.GetString())), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"250"), texts.end());
+}
+
 TEST_F(SkewStrengtheningShapesTest, GroupsAreDrawnWhenSwitchedOnAndMergedWhenAlike)
 {
     struct Case {
