@@ -95,6 +95,18 @@ public:
     static void EraseIds(const AcDbObjectIdArray& ids);
     // Sheets whose items fit together into the room left on the sheet before are merged into it.
     void MergeSparseSheets();
+    // An item as the sheet merge finds it: its ids, box and sheet, whether it is a sheet's notes,
+    // and the shift that takes it onto the sheet before.
+    struct Placed {
+        AcDbObjectIdArray ids;
+        SheetSpace::Box box;
+        int sheet;
+        bool notes;
+        AcGeVector3d shift;
+    };
+    // The shifts that set sheet k's items (not its notes) into the free room of the sheet before
+    // it; false when they do not fit there.
+    static bool ShiftsOntoSheetBefore(const SheetSpace& space, int k, std::vector<Placed>& placed);
     // Every item (view, column section, table, detail) inside its sheet's inner border, clear of
     // the title table, the notes and the other items. The items that fit keep their places,
     // or drop down their columns to the first place where they fit; the others take, in the

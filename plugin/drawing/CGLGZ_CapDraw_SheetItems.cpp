@@ -106,54 +106,88 @@ void CGLGZ_CapDraw::SettleItems()
 
 void CGLGZ_CapDraw::MergeSparseSheets()
 {
-    // A sheet whose items, as they stand together, fit into the free room of the sheet before
-    // it moves there whole and its notes go; the sheets after it move up one place with their
-    // notes (a long bar list shifts the third sheet's), and the last sheet goes.
+    // A sheet whose items fit into the free room of the sheet before it moves there and its
+    // notes go: the items as they stand together, or else one after another in reading order.
+    // The sheets after it move up one place with their notes (a long bar list shifts the third
+    // sheet's), and the last sheet goes.
     for (int k = 1; k < m_ptsSheetOrigins.length();) {
         SheetSpace space;
         for (int i = 0; i < m_ptsSheetOrigins.length(); ++i) {
             space.AddSheet(SheetArea(m_ptsSheetOrigins[i]));
             space.Take(TitleTable(m_ptsSheetOrigins[i]));
         }
-        struct Placed {
-            AcDbObjectIdArray ids;
-            int sheet;
-            bool notes;
-        };
         std::vector<Placed> placed;
-        std::optional<SheetSpace::Box> block;
         for (const DrawnItems::Item& item : m_drawnItems.Collect()) {
             SheetSpace::Box box;
             if (item.name.IsEmpty() || !ExtentsOf(item.ids, box))
                 continue;
             const int sheet = space.SheetOf(box);
             const bool notes = IsNotes(item.name);
-            placed.push_back({ item.ids, sheet, notes });
-            if (sheet != k || notes) {
+            placed.push_back({ item.ids, box, sheet, notes, AcGeVector3d() });
+            if (sheet != k || notes)
                 space.Take(box);
-                continue;
-            }
-            block = block ? SheetSpace::Box { std::min(block->x0, box.x0), std::min(block->y0, box.y0),
-                                std::max(block->x1, box.x1), std::max(block->y1, box.y1) }
-                          : box;
         }
-        const auto place = block ? space.FindPlace(*block, k - 1) : std::nullopt;
-        if (block && (!place || space.SheetOf({ place->first, place->second, place->first + block->Width(),
-                                      place->second + block->Height() }) != k - 1)) {
+        if (!ShiftsOntoSheetBefore(space, k, placed)) {
             ++k;
             continue;
         }
-        const AcGeVector3d shift = block ? AcGeVector3d(place->first - block->x0, place->second - block->y0, 0.0)
-                                         : AcGeVector3d();
         const AcGeVector3d up(0.0, kSheetPitch, 0.0);
         for (const Placed& item : placed) {
             if (item.sheet == k)
-                item.notes ? EraseIds(item.ids) : MoveIds(item.ids, shift);
+                item.notes ? EraseIds(item.ids) : MoveIds(item.ids, item.shift);
             else if (item.sheet > k)
                 MoveIds(item.ids, up);
         }
         m_ptsSheetOrigins.removeLast();
     }
+}
+
+bool CGLGZ_CapDraw::ShiftsOntoSheetBefore(const SheetSpace& space, int k, std::vector<Placed>& placed)
+{
+    std::vector<Placed*> movers;
+    std::optional<SheetSpace::Box> block;
+    for (Placed& item : placed) {
+        if (item.sheet != k || item.notes)
+            continue;
+        movers.push_back(&item);
+        const SheetSpace::Box& b = item.box;
+        block = block ? SheetSpace::Box { std::min(block->x0, b.x0), std::min(block->y0, b.y0),
+                            std::max(block->x1, b.x1), std::max(block->y1, b.y1) }
+                      : b;
+    }
+    if (!block)
+        return true;
+    auto onSheetBefore = [&](const SheetSpace& room, const SheetSpace::Box& box,
+                             const std::optional<SheetSpace::Box>& after) -> std::optional<AcGeVector3d> {
+        const auto place = room.FindPlace(box, k - 1, after);
+        if (!place
+            || room.SheetOf({ place->first, place->second, place->first + box.Width(), place->second + box.Height() })
+                != k - 1)
+            return std::nullopt;
+        return AcGeVector3d(place->first - box.x0, place->second - box.y0, 0.0);
+    };
+    // Together, as they stand.
+    if (const auto shift = onSheetBefore(space, *block, std::nullopt)) {
+        for (Placed* item : movers)
+            item->shift = *shift;
+        return true;
+    }
+    // One after another in reading order: top down, left to right.
+    std::stable_sort(movers.begin(), movers.end(), [](const Placed* a, const Placed* b) {
+        return std::tuple(-a->box.y1, a->box.x0) < std::tuple(-b->box.y1, b->box.x0);
+    });
+    SheetSpace room = space;
+    std::optional<SheetSpace::Box> previous;
+    for (Placed* item : movers) {
+        const auto shift = onSheetBefore(room, item->box, previous);
+        if (!shift)
+            return false;
+        item->shift = *shift;
+        previous = SheetSpace::Box { item->box.x0 + shift->x, item->box.y0 + shift->y, item->box.x1 + shift->x,
+            item->box.y1 + shift->y };
+        room.Take(*previous);
+    }
+    return true;
 }
 
 void CGLGZ_CapDraw::EraseIds(const AcDbObjectIdArray& ids)

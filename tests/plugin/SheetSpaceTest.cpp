@@ -3,6 +3,8 @@
 // sheet has room.
 #include "SheetSpace.h"
 
+#include "CGLGZ_CapDraw.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +105,38 @@ TEST(SheetSpace, AnItemBelongsToTheNearestSheet)
     EXPECT_EQ(space.SheetOf({ 10, 10, 20, 20 }), 0);
     EXPECT_EQ(space.SheetOf({ 10, -60, 20, -40 }), 1);
     EXPECT_EQ(space.SheetOf({ 110, -20, 130, 0 }), 0);
+}
+
+// A sheet's items move onto the sheet before it together when their block fits there, else one
+// after another in reading order; not at all when one of them finds no room. Its notes stay.
+TEST(SheetSpace, ASheetsItemsMoveOntoTheSheetBeforeOneAfterAnotherWhenTheirBlockDoesNotFit)
+{
+    SheetSpace space;
+    space.AddSheet({ 0, 0, 100, 100 });
+    space.AddSheet({ 0, -150, 100, -50 });
+    space.Take({ 50, 0, 100, 20 });
+    space.Take({ 0, 40, 100, 60 });
+    using Placed = CGLGZ_CapDraw::Placed;
+    auto item = [](Box box, bool notes = false) { return Placed { AcDbObjectIdArray(), box, 1, notes, AcGeVector3d() }; };
+    std::vector<Placed> placed { item({ 10, -70, 90, -55 }), item({ 10, -120, 90, -105 }), item({ 60, -148, 98, -130 }, true) };
+    ASSERT_TRUE(CGLGZ_CapDraw::ShiftsOntoSheetBefore(space, 1, placed));
+    std::vector<Box> moved;
+    for (const Placed& p : placed) {
+        if (p.notes) {
+            EXPECT_EQ(p.shift.length(), 0.0);
+            continue;
+        }
+        const Box b { p.box.x0 + p.shift.x, p.box.y0 + p.shift.y, p.box.x1 + p.shift.x, p.box.y1 + p.shift.y };
+        EXPECT_EQ(space.SheetOf(b), 0);
+        EXPECT_TRUE(space.Fits(b)) << b.x0 << "," << b.y0;
+        moved.push_back(b);
+    }
+    ASSERT_EQ(moved.size(), 2u);
+    EXPECT_FALSE(moved[0].Overlaps(moved[1], 0.0));
+    EXPECT_GT(moved[0].y0, moved[1].y1);  // the first in reading order stays above
+    // A third that finds no room keeps the sheet.
+    placed.push_back(item({ 10, -100, 90, -75 }));
+    EXPECT_FALSE(CGLGZ_CapDraw::ShiftsOntoSheetBefore(space, 1, placed));
 }
 
 } // namespace
