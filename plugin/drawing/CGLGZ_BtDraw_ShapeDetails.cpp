@@ -9,13 +9,13 @@
 #include "AcDbServices.h"
 #include "BarColumnCodes.h"
 #include "MavUtils.h"
+#include "ShapePieces.h"
 #include "acut.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -47,29 +47,17 @@ int GroupOfBarKind(int kind) { return kind >= 4 && kind <= 7 ? kBentGroup : kStr
 // ends of the line it was built on, which the shape does not reach, and it does not tell the
 // hooks' arcs from straight pieces; the shape's own vertices do, and the ends of its arcs are
 // kept. Without the shape, the pieces between the listed points.
-std::vector<std::pair<AcGePoint3d, AcGePoint3d>> StraightPieces(
-    AcDbObjectId shape, const AcGePoint3dArray& pts, std::vector<AcGePoint3d>& hookEnds)
+std::vector<ShapePiece> StraightPieces(AcDbObjectId shape, const AcGePoint3dArray& pts, std::vector<AcGePoint3d>& hookEnds)
 {
-    std::vector<std::pair<AcGePoint3d, AcGePoint3d>> pieces;
     AcDbPolyline* outline = nullptr;
     if (acdbOpenObject(outline, shape, AcDb::kForRead) == Acad::eOk) {
-        const unsigned int n = outline->numVerts();
-        for (unsigned int i = 0; i + 1 < n; ++i) {
-            double bulge = 0.0;
-            outline->getBulgeAt(i, bulge);
-            AcGePoint3d a, b;
-            outline->getPointAt(i, a);
-            outline->getPointAt(i + 1, b);
-            if (std::fabs(bulge) > 1e-9)
-                hookEnds.insert(hookEnds.end(), { a, b });
-            else if (a.distanceTo(b) > 1e-6)
-                pieces.emplace_back(a, b);
-        }
+        std::vector<ShapePiece> pieces = StraightPiecesOf(*outline, &hookEnds);
         outline->close();
         return pieces;
     }
+    std::vector<ShapePiece> pieces;
     for (int j = 0; j + 1 < pts.length(); ++j)
-        pieces.emplace_back(pts[j], pts[j + 1]);
+        pieces.push_back({ pts[j], pts[j + 1] });
     return pieces;
 }
 
@@ -77,17 +65,14 @@ std::vector<std::pair<AcGePoint3d, AcGePoint3d>> StraightPieces(
 // run's label at its middle (near the left end of a short run, the callout running left, or near
 // its right end running right where a hook ends the run on the left); without a level run of
 // some length a quarter along its longest sloped piece, the callout running left off a rising one.
-AcGePoint3d QuarterOfSlope(
-    const std::vector<std::pair<AcGePoint3d, AcGePoint3d>>& pieces, const std::vector<AcGePoint3d>& hookEnds, int& left)
+AcGePoint3d QuarterOfSlope(const std::vector<ShapePiece>& pieces, const std::vector<AcGePoint3d>& hookEnds, int& left)
 {
     left = 0;
-    const std::pair<AcGePoint3d, AcGePoint3d>* level = nullptr;
-    const std::pair<AcGePoint3d, AcGePoint3d>* sloped = nullptr;
-    auto length = [](const std::pair<AcGePoint3d, AcGePoint3d>* piece) {
-        return piece->first.distanceTo(piece->second);
-    };
-    for (const auto& piece : pieces) {
-        if (std::fabs(piece.first.y - piece.second.y) <= 1e-6) {
+    const ShapePiece* level = nullptr;
+    const ShapePiece* sloped = nullptr;
+    auto length = [](const ShapePiece* piece) { return piece->a.distanceTo(piece->b); };
+    for (const ShapePiece& piece : pieces) {
+        if (std::fabs(piece.a.y - piece.b.y) <= 1e-6) {
             if (length(&piece) >= kLevelRun && (level == nullptr || length(&piece) > length(level)))
                 level = &piece;
         } else if (sloped == nullptr || length(&piece) > length(sloped)) {
@@ -95,8 +80,8 @@ AcGePoint3d QuarterOfSlope(
         }
     }
     if (level != nullptr) {
-        const AcGePoint3d& a = level->first.x < level->second.x ? level->first : level->second;
-        const AcGePoint3d& b = level->first.x < level->second.x ? level->second : level->first;
+        const AcGePoint3d& a = level->a.x < level->b.x ? level->a : level->b;
+        const AcGePoint3d& b = level->a.x < level->b.x ? level->b : level->a;
         const double run = a.distanceTo(b);
         if (run >= kShortRun)
             return CGLGZ_CapDraw::PointAlongLine(a, b, 0.25 * run);
@@ -106,12 +91,12 @@ AcGePoint3d QuarterOfSlope(
         return CGLGZ_CapDraw::PointAlongLine(a, b, (hooked ? 0.875 : 0.125) * run);
     }
     if (sloped != nullptr) {
-        const AcGePoint3d& a = sloped->first.y < sloped->second.y ? sloped->first : sloped->second;
-        const AcGePoint3d& b = sloped->first.y < sloped->second.y ? sloped->second : sloped->first;
+        const AcGePoint3d& a = sloped->a.y < sloped->b.y ? sloped->a : sloped->b;
+        const AcGePoint3d& b = sloped->a.y < sloped->b.y ? sloped->b : sloped->a;
         left = b.x > a.x ? 1 : 0;
         return CGLGZ_CapDraw::PointAlongLine(a, b, 0.25 * a.distanceTo(b));
     }
-    return pieces.empty() ? AcGePoint3d::kOrigin : pieces.front().first;
+    return pieces.empty() ? AcGePoint3d::kOrigin : pieces.front().a;
 }
 
 // A bent bar's callout on the part of it that is shown: a half drawing cuts the shapes at the
@@ -119,17 +104,10 @@ AcGePoint3d QuarterOfSlope(
 AcGePoint3d BentBarCallout(AcDbObjectId shape, const AcGePoint3dArray& pts, double cut, int& left)
 {
     std::vector<AcGePoint3d> hookEnds;
-    std::vector<std::pair<AcGePoint3d, AcGePoint3d>> shown;
-    for (auto piece : StraightPieces(shape, pts, hookEnds)) {
-        if (piece.first.x > cut && piece.second.x > cut)
-            continue;
-        for (AcGePoint3d* end : { &piece.first, &piece.second }) {
-            const AcGePoint3d& other = end == &piece.first ? piece.second : piece.first;
-            if (end->x > cut)
-                *end = other + (*end - other) * ((cut - other.x) / (end->x - other.x));
-        }
-        if (piece.first.distanceTo(piece.second) > 1e-6)
-            shown.push_back(piece);
+    std::vector<ShapePiece> shown;
+    for (const ShapePiece& piece : StraightPieces(shape, pts, hookEnds)) {
+        if (const auto part = PieceUpTo(piece, cut))
+            shown.push_back(*part);
     }
     return QuarterOfSlope(shown, hookEnds, left);
 }

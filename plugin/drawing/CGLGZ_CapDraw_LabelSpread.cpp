@@ -5,6 +5,7 @@
 // table cells stay where they are.
 #include "CGLGZ_CapDraw.h"
 #include "LabelPlacer.h"
+#include "ShapePieces.h"
 
 #include "AcDbBlockTableRecord.h"
 #include "AcDbBlockTableRecordIterator.h"
@@ -129,9 +130,7 @@ Label TextLabel(AcDbObjectId id, const Quad& q, std::wstring text)
 }
 
 // A straight piece of a bar, from a to b.
-struct Segment {
-    AcGePoint3d a, b;
-};
+using Segment = ShapePiece;
 
 // The straight pieces of the bars (lines and polylines of the bar layer).
 void AddBarSegments(const AcDbEntity* e, std::vector<Segment>& out)
@@ -142,18 +141,8 @@ void AddBarSegments(const AcDbEntity* e, std::vector<Segment>& out)
     if (const AcDbLine* line = AcDbLine::cast(e)) {
         out.push_back({ line->startPoint(), line->endPoint() });
     } else if (const AcDbPolyline* pl = AcDbPolyline::cast(e)) {
-        const unsigned int n = pl->numVerts();
-        for (unsigned int i = 0; i + 1 < n || (pl->isClosed() && i < n && n > 2); ++i) {
-            double bulge = 0.0;
-            pl->getBulgeAt(i, bulge);
-            if (std::fabs(bulge) > 1e-9)
-                continue;
-            AcGePoint3d a, b;
-            pl->getPointAt(i, a);
-            pl->getPointAt((i + 1) % n, b);
-            if (a.distanceTo(b) > 1e-6)
-                out.push_back({ a, b });
-        }
+        const std::vector<Segment> pieces = StraightPiecesOf(*pl);
+        out.insert(out.end(), pieces.begin(), pieces.end());
     }
 }
 

@@ -9,6 +9,7 @@
 #include "MavUtils.h"
 #include "NumericHelpers.h"
 #include "RebarRules.h"
+#include "ShapePieces.h"
 #include "acut.h"
 
 #include <algorithm>
@@ -34,18 +35,15 @@ AcGePoint3d PointShownBeforeCut(AcDbObjectId shape, double cut, const AcGePoint3
         return otherwise;
     AcGePoint3d point = otherwise;
     double reached = -1e300;
-    for (unsigned int i = 0; i + 1 < outline->numVerts(); ++i) {
-        AcGePoint3d a, b;
-        outline->getPointAt(i, a);
-        outline->getPointAt(i + 1, b);
-        if (a.x > b.x)
-            std::swap(a, b);
-        if (a.x >= cut)
+    for (const ShapePiece& piece : StraightPiecesOf(*outline)) {
+        const auto shown = PieceUpTo(piece, cut);
+        if (!shown)
             continue;
-        const AcGePoint3d end = b.x > cut ? a + (b - a) * ((cut - a.x) / (b.x - a.x)) : b;
-        if (end.distanceTo(a) > 1e-6 && end.x > reached) {
+        const auto [start, end]
+            = std::minmax(shown->a, shown->b, [](const AcGePoint3d& p, const AcGePoint3d& q) { return p.x < q.x; });
+        if (end.x > reached) {
             reached = end.x;
-            point = Along(end, a, 0.25);
+            point = Along(end, start, 0.25);
         }
     }
     outline->close();
