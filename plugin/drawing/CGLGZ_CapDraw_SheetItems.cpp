@@ -57,9 +57,7 @@ bool CGLGZ_CapDraw::ExtentsOf(const AcDbObjectIdArray& ids, SheetSpace::Box& box
         AcDbExtents e;
         if (entity->getGeomExtents(e) == Acad::eOk) {
             const SheetSpace::Box b { e.minPoint().x, e.minPoint().y, e.maxPoint().x, e.maxPoint().y };
-            box = any ? SheetSpace::Box { std::min(box.x0, b.x0), std::min(box.y0, b.y0), std::max(box.x1, b.x1),
-                                          std::max(box.y1, b.y1) }
-                      : b;
+            box = any ? box.Joined(b) : b;
             any = true;
         }
         entity->close();
@@ -150,19 +148,15 @@ bool CGLGZ_CapDraw::ShiftsOntoSheetBefore(const SheetSpace& space, int k, std::v
         if (item.sheet != k || item.notes)
             continue;
         movers.push_back(&item);
-        const SheetSpace::Box& b = item.box;
-        block = block ? SheetSpace::Box { std::min(block->x0, b.x0), std::min(block->y0, b.y0),
-                            std::max(block->x1, b.x1), std::max(block->y1, b.y1) }
-                      : b;
+        block = block ? block->Joined(item.box) : item.box;
     }
     if (!block)
         return true;
+    // The shift that sets a box in the room of the sheet before, after the box given.
     auto onSheetBefore = [&](const SheetSpace& room, const SheetSpace::Box& box,
                              const std::optional<SheetSpace::Box>& after) -> std::optional<AcGeVector3d> {
         const auto place = room.FindPlace(box, k - 1, after);
-        if (!place
-            || room.SheetOf({ place->first, place->second, place->first + box.Width(), place->second + box.Height() })
-                != k - 1)
+        if (!place || room.SheetOf(box.MovedTo(place->first, place->second)) != k - 1)
             return std::nullopt;
         return AcGeVector3d(place->first - box.x0, place->second - box.y0, 0.0);
     };
@@ -183,8 +177,7 @@ bool CGLGZ_CapDraw::ShiftsOntoSheetBefore(const SheetSpace& space, int k, std::v
         if (!shift)
             return false;
         item->shift = *shift;
-        previous = SheetSpace::Box { item->box.x0 + shift->x, item->box.y0 + shift->y, item->box.x1 + shift->x,
-            item->box.y1 + shift->y };
+        previous = item->box.Shifted(shift->x, shift->y);
         room.Take(*previous);
     }
     return true;
@@ -275,8 +268,7 @@ void CGLGZ_CapDraw::PlaceMovedItems(SheetSpace& space, const std::vector<Loose>&
         }
         const AcGeVector3d shift(place->first - item.box.x0, place->second - item.box.y0, 0.0);
         MoveIds(item.ids, shift);
-        const SheetSpace::Box moved { item.box.x0 + shift.x, item.box.y0 + shift.y, item.box.x1 + shift.x,
-            item.box.y1 + shift.y };
+        const SheetSpace::Box moved = item.box.Shifted(shift.x, shift.y);
         space.Take(moved);
         previous = moved;
     }

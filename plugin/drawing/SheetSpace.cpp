@@ -21,6 +21,11 @@ bool SheetSpace::Box::Overlaps(const Box& b, double gap) const
         && std::min(y1, b.y1) - std::max(y0, b.y0) + gap > kTolerance;
 }
 
+SheetSpace::Box SheetSpace::Box::Joined(const Box& b) const
+{
+    return { std::min(x0, b.x0), std::min(y0, b.y0), std::max(x1, b.x1), std::max(y1, b.y1) };
+}
+
 void SheetSpace::AddSheet(const Box& area) { m_sheets.push_back(area); }
 
 void SheetSpace::Take(const Box& box) { m_taken.push_back(box); }

@@ -16,6 +16,11 @@ public:
         bool Inside(const Box& b, double margin) const;
         // Overlapping by more than the tolerance, the boxes grown by the gap.
         bool Overlaps(const Box& b, double gap) const;
+        // The box that holds this one and b.
+        Box Joined(const Box& b) const;
+        // This box with its lower left corner at (x, y); this box moved by (dx, dy).
+        Box MovedTo(double x, double y) const { return { x, y, x + Width(), y + Height() }; }
+        Box Shifted(double dx, double dy) const { return { x0 + dx, y0 + dy, x1 + dx, y1 + dy }; }
     };
 
     // The room kept between an item and the sheet's frame, and between two items.
