@@ -30,7 +30,6 @@ CIbFileText::CIbFileText()
       m_opened(0),
       m_encoding(kUnknown),
       m_writeFailed(0),
-      m_loaded(0),
       m_size(0),
       m_position(0)
 {
@@ -95,10 +94,7 @@ int CIbFileText::Open(int forReading)
         m_encoding = EncodingOfOpenFile();
         m_lineNumber = 0;
         m_atEnd = 0;
-        m_loaded = 0;
-        m_position = 0;
-        m_size = 0;
-        m_bytes.reset();
+        DropText();
     }
     m_isOpen = 1;
     return 1;
@@ -111,10 +107,7 @@ void CIbFileText::Close()
     if (!m_file || !m_isOpen)
         return;
     m_isOpen = 0;
-    m_bytes.reset();
-    m_size = 0;
-    m_position = 0;
-    m_loaded = 0;
+    DropText();
     try {
         m_file->Close();
     } catch (const CFileException&) {
@@ -127,9 +120,6 @@ void CIbFileText::Close()
 // was opened. A file far larger than any design is refused rather than held in memory.
 void CIbFileText::LoadText()
 {
-    m_loaded = 1;
-    m_size = 0;
-    m_position = 0;
     if (m_length > kLargestText) {
         CFileException e(CFileException::invalidFile, -1, m_path);
         e.SetReason(L"the file is too large to be a text file of this program");
@@ -145,6 +135,13 @@ void CIbFileText::LoadText()
         got += piece;
     }
     m_size = got;
+}
+
+void CIbFileText::DropText()
+{
+    m_bytes.reset();
+    m_size = 0;
+    m_position = 0;
 }
 
 // One physical line in the file's encoding, from the read position to the next line end.
@@ -211,7 +208,7 @@ int CIbFileText::ReadLine(CString& line)
 {
     if (!m_file || !m_isOpen || m_encoding == kUnreadable)
         return 0;
-    if (!m_loaded)
+    if (!m_bytes)
         LoadText();
     for (;;) {
         if (m_position >= m_size)

@@ -75,13 +75,14 @@ private:
     int EncodingOfOpenFile();
     static int EncodingOfHead(const unsigned char* head, UINT got);
     void LoadText();
+    void DropText();
     CString ReadPhysicalLine();
     CString ReadAnsiLine();
     CString ReadUtf16Line();
 
-    // The file's bytes once the first line is read, and the position of the next line.
+    // The file's bytes once the first line is read (none before), and the position of the next
+    // line.
     std::unique_ptr<char[]> m_bytes;
-    int m_loaded;
     std::size_t m_size;
     std::size_t m_position;
 };
